@@ -1,0 +1,34 @@
+// The window services that the machine asks for.
+#pragma once
+
+#include <string>
+
+namespace fw {
+
+enum class MenuId { Game, Theme, Help };
+enum class TimerId { ElapsedTime, MultiCheck };
+enum class Pointer { Default, Hourglass };
+enum class DragIcon { None, OneCoin, FiveCoins };
+
+class Host {
+public:
+    virtual ~Host() = default;
+    // Shows the main window.
+    virtual void ShowWindow() = 0;
+    // The screen surface has changed: show it.
+    virtual void Present() = 0;
+    virtual void SetPointer(Pointer pointer) = 0;
+    virtual void SetDragIcon(DragIcon icon) = 0;
+    virtual void EnableMenu(MenuId menu, bool enabled) = 0;
+    // Theme menu item index (1..10): caption, visibility, enabled state.
+    virtual void SetThemeItem(int index, const std::string& caption, bool visible, bool enabled) = 0;
+    virtual void CheckThemeItem(int index, bool checked) = 0;
+    virtual void SetTopmost(bool topmost) = 0;
+    virtual void EnableTimer(TimerId timer, bool enabled) = 0;
+    // A modal message box with the critical-error icon and one OK button.
+    virtual void ShowError(const std::string& title, const std::string& text) = 0;
+    // Ends the program with the exit status once the current event returns.
+    virtual void EndProgram(int status) = 0;
+};
+
+}  // namespace fw

@@ -1,0 +1,27 @@
+// The device that plays the numbered sounds of the sound bank.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace fw {
+
+class SoundControl {
+public:
+    virtual ~SoundControl() = default;
+    // Hands over the main window; a device that does not need it ignores it.
+    virtual void SetWindow(std::uintptr_t window) = 0;
+    // Opens the device. Greater than 0 means failure, 0 or less success.
+    virtual std::int32_t Initialise() = 0;
+    // Reads a WAV file into a slot. A file that cannot be read leaves the slot silent.
+    virtual void Load(std::int32_t slot, const std::string& path) = 0;
+    // Starts the slot's sound and returns at once.
+    virtual void PlayOnce(std::int32_t slot) = 0;
+    // Starts the slot's sound repeating until Stop.
+    virtual void StartRepeating(std::int32_t slot) = 0;
+    virtual void Stop(std::int32_t slot) = 0;
+    // Closes the device.
+    virtual void Release() = 0;
+};
+
+}  // namespace fw

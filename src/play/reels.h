@@ -1,0 +1,15 @@
+// The reel window: the nine visible symbols and the pay-table panel.
+#pragma once
+
+#include "shell/machine.h"
+
+namespace fw {
+
+// The symbol of reel r in visible row w (0 top, 1 the pay line, 2 bottom).
+Integer VisibleSymbol(const Machine& m, int reel, int row);
+
+// Draws the nine reel cells and the twelve pay-table cells into the
+// composition surface from the theme picture.
+void DrawReels(Machine& m);
+
+}  // namespace fw

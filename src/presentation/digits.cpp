@@ -1,0 +1,66 @@
+#include "presentation/digits.h"
+
+#include <string>
+
+#include "shell/form.h"
+
+namespace fw {
+
+namespace {
+
+constexpr std::string_view kDigitAlphabet = "0123456789-";
+constexpr int kBlankGlyph = 10;
+
+// Draws glyph k (0..9 a digit, 10 the blank cell) in counter cell i, counted
+// from the left (0 the thousands, 3 the units).
+void DrawDigitCell(Machine& m, int i, int k) {
+    BitBlt(m.hdcScreen, 225 + 6 * i, 158, 5, 9, m.hdcSprites, 274 + 5 * k, 229);
+}
+
+void TakeOneCoin(Machine& m) {
+    Integer& purse = m.ScoreTable[0].Score;
+    purse = AddCapped(purse, -1);
+    std::string text = std::to_string(purse);
+    // Four cells: a longer number shows its last four digits.
+    if (text.size() > 4) text = text.substr(text.size() - 4);
+    text.insert(0, 4 - text.size(), '-');
+    for (int i = 0; i < 4; ++i) {
+        const int k = static_cast<int>(kDigitAlphabet.find(text[i]));
+        DrawDigitCell(m, i, k);
+        m.MoneyDigits[3 - i] = static_cast<Integer>(k == kBlankGlyph ? 0 : k);
+    }
+}
+
+void CountUp(Machine& m, Integer amount) {
+    int delay = 50;
+    int run = 0;
+    for (int j = 1; j <= amount; ++j) {
+        // Advance the units cell and carry to the left; only cells that change
+        // are drawn, so blank leading cells stay blank until a carry reaches them.
+        for (int d = 0; d < 4; ++d) {
+            m.MoneyDigits[d] = static_cast<Integer>((m.MoneyDigits[d] + 1) % 10);
+            DrawDigitCell(m, 3 - d, m.MoneyDigits[d]);
+            if (m.MoneyDigits[d] != 0) break;
+        }
+        ++run;
+        if (delay > 5 && run == 5) {
+            delay -= 5;
+            run = 0;
+        }
+        Pause(m, delay);
+    }
+    m.ScoreTable[0].Score = AddCapped(m.ScoreTable[0].Score, amount);
+}
+
+}  // namespace
+
+void DrawDigits(Machine& m, Integer amount) {
+    if (amount == 1) {
+        TakeOneCoin(m);
+    } else {
+        CountUp(m, amount);
+    }
+    SaveScreen(m);
+}
+
+}  // namespace fw

@@ -1,0 +1,121 @@
+#include "presentation/themes.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "shell/transitions.h"
+
+namespace fw {
+
+namespace {
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EndsWithThm(const std::string& name) {
+    if (name.size() <= 4) return false;
+    const std::string_view ext(name.data() + name.size() - 4, 4);
+    return Lower(ext[0]) == '.' && Lower(ext[1]) == 't' && Lower(ext[2]) == 'h' && Lower(ext[3]) == 'm';
+}
+
+// Case-insensitive order keeps the theme numbers stable between runs,
+// whatever order the file system lists the folder in.
+bool ThemeOrder(const std::string& a, const std::string& b) {
+    const bool less = std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return Lower(x) < Lower(y); });
+    const bool greater = std::lexicographical_compare(
+        b.begin(), b.end(), a.begin(), a.end(), [](char x, char y) { return Lower(x) < Lower(y); });
+    return less || (!greater && a < b);
+}
+
+// A menu caption shows "&&" as one ampersand.
+std::string MenuText(const std::string& name) {
+    std::string text;
+    for (char c : name) {
+        text += c;
+        if (c == '&') text += '&';
+    }
+    return text;
+}
+
+}  // namespace
+
+bool ScanThemes(Machine& m) {
+    namespace fs = std::filesystem;
+    std::vector<std::string> found;
+    std::error_code ec;
+    for (fs::directory_iterator it(fs::path(m.GfxPath), ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        if (!it->is_regular_file(typeError)) continue;
+        std::string name = it->path().filename().string();
+        if (EndsWithThm(name)) found.push_back(std::move(name));
+    }
+    std::sort(found.begin(), found.end(), ThemeOrder);
+
+    if (found.size() > kMaxThemes) {
+        m.ThemeCount = static_cast<Integer>(std::min<std::size_t>(found.size(), kIntegerMax));
+        m.host.ShowError(m.AppName, "You Have Too Many 'Thm' Files. (Max=10)");
+        EndProgram(m, 1);
+        return false;
+    }
+    if (found.empty()) {
+        m.host.ShowError(m.AppName, "No reel theme was found: the folder \"" + m.GfxPath +
+                                        "\" holds no \"*.Thm\" picture file.");
+        EndProgram(m, 1);
+        return false;
+    }
+
+    m.ThemeCount = static_cast<Integer>(found.size());
+    m.ThemeFiles.assign(1, std::string());
+    m.ThemeFileNames.assign(1, std::string());
+    for (int i = 1; i <= kMaxThemes; ++i) {
+        if (i <= m.ThemeCount) {
+            const std::string& file = found[i - 1];
+            m.ThemeFileNames.push_back(file);
+            m.ThemeFiles.push_back(file.substr(0, file.size() - 4));
+            m.host.SetThemeItem(i, "&" + MenuText(m.ThemeFiles[i]), true, true);
+        } else {
+            m.host.SetThemeItem(i, "&Theme" + std::to_string(i), false, false);
+        }
+    }
+    return true;
+}
+
+bool LoadTheme(Machine& m, int index, std::string& error) {
+    const std::string path = m.GfxPath + m.ThemeFileNames.at(index);
+    LoadedImage image = m.images.Load(path);
+    if (!image.surface) {
+        error = "The reel theme \"" + path + "\" cannot be loaded: " + image.error;
+        return false;
+    }
+    if (image.surface->width() < kThemeMinWidth || image.surface->height() < kThemeMinHeight) {
+        error = "The reel theme \"" + path + "\" is too small: it is " +
+                std::to_string(image.surface->width()) + " x " + std::to_string(image.surface->height()) +
+                " pixels, and a theme needs at least " + std::to_string(kThemeMinWidth) + " x " +
+                std::to_string(kThemeMinHeight) + ".";
+        return false;
+    }
+    m.hdcTheme = std::move(*image.surface);
+    return true;
+}
+
+void MnuWheelTheme_Click(Machine& m, int index) {
+    if (index < 1 || index > m.ThemeCount) return;
+    if (m.ThemeChecked[index]) return;  // already in use: no reload, no redraw
+
+    // A theme file that has gone or been spoilt since start-up keeps the
+    // current theme on the reels.
+    std::string error;
+    if (!LoadTheme(m, index, error)) {
+        m.host.ShowError(m.AppName, error);
+        return;
+    }
+    for (int i = 1; i <= m.ThemeCount; ++i) {
+        m.ThemeChecked[i] = i == index;
+        m.host.CheckThemeItem(i, i == index);
+    }
+    ShowReelWindow(m);
+    m.ThemeIndex = static_cast<Integer>(index);
+}
+
+}  // namespace fw

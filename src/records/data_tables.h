@@ -1,0 +1,29 @@
+// The machine's built-in data: reel coordinates, reel strips, pay table and
+// the default high-score list, read item by item.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "shell/machine.h"
+
+namespace fw {
+
+struct DataItem {
+    std::string text;     // the item as written
+    double number = 0.0;  // its numeric reading (0 when it does not start with a number)
+    Integer integer() const { return static_cast<Integer>(number); }
+};
+
+// The text of a built-in table: items each followed by a comma.
+std::string_view DataTable(std::string_view tableName);
+
+// The next item of the named table. The read position is shared by all tables:
+// it only returns to the start after the last item of whichever table is read.
+DataItem ReadDataItem(Machine& m, std::string_view tableName);
+
+// Fills the symbol places, reel coordinates, strips, pay table and special
+// symbols from the built-in tables.
+void LoadMachineConfig(Machine& m);
+
+}  // namespace fw

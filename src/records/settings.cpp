@@ -1,0 +1,196 @@
+#include "records/settings.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+#include <optional>
+
+#include "presentation/themes.h"
+#include "records/data_tables.h"
+
+namespace fw {
+
+namespace {
+
+constexpr std::size_t kNameLength = 10;
+
+// A plain decimal integer: an optional minus sign and at least one digit,
+// nothing else. Anything else is not a stored number.
+std::optional<long long> ParseDecimal(const std::string& text) {
+    std::size_t i = text.size() > 0 && text[0] == '-' ? 1 : 0;
+    if (i == text.size() || text.size() - i > 18) return std::nullopt;
+    long long value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+    }
+    return text[0] == '-' ? -value : value;
+}
+
+// The first count characters of a UTF-8 text.
+std::string CutCharacters(const std::string& text, std::size_t count) {
+    std::size_t bytes = 0;
+    for (std::size_t chars = 0; bytes < text.size() && chars < count; ++chars) {
+        ++bytes;
+        while (bytes < text.size() && (static_cast<unsigned char>(text[bytes]) & 0xC0) == 0x80) ++bytes;
+    }
+    return text.substr(0, bytes);
+}
+
+class Reader {
+public:
+    explicit Reader(Machine& m) : m_(m) {}
+
+    std::string Text(const std::string& section, const std::string& key, const std::string& fallback) {
+        return m_.store.GetSetting(m_.AppName, section, key, fallback);
+    }
+
+    // A stored number within [lo, hi]; the default when it is missing, not a
+    // decimal integer, or out of range.
+    long long Number(const std::string& section, const std::string& key, long long fallback,
+                     long long lo, long long hi) {
+        const auto value = ParseDecimal(Text(section, key, std::to_string(fallback)));
+        return value && *value >= lo && *value <= hi ? *value : fallback;
+    }
+
+    Integer Int16(const std::string& section, const std::string& key, long long fallback) {
+        return static_cast<Integer>(Number(section, key, fallback, -32768, 32767));
+    }
+
+    Long Int32(const std::string& section, const std::string& key, long long fallback) {
+        return static_cast<Long>(Number(section, key, fallback, std::numeric_limits<Long>::min(),
+                                        std::numeric_limits<Long>::max()));
+    }
+
+    std::string Name(const std::string& section, const std::string& fallback) {
+        return CutCharacters(Text(section, "Name", fallback), kNameLength);
+    }
+
+private:
+    Machine& m_;
+};
+
+class Writer {
+public:
+    explicit Writer(Machine& m) : m_(m) {}
+    void Put(const std::string& section, const std::string& key, const std::string& value) {
+        m_.store.SaveSetting(m_.AppName, section, key, value);
+    }
+    void Put(const std::string& section, const std::string& key, long long value) {
+        Put(section, key, std::to_string(value));
+    }
+
+private:
+    Machine& m_;
+};
+
+struct DefaultRow {
+    std::string name;
+    Integer score;
+};
+
+// The next name and score of the built-in default list.
+DefaultRow NextDefaultRow(Machine& m) {
+    DefaultRow row;
+    row.name = ReadDataItem(m, "HighScoreData").text;
+    row.score = ReadDataItem(m, "HighScoreData").integer();
+    return row;
+}
+
+}  // namespace
+
+std::string HighSection(int n) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "High-%02d", n);
+    return buffer;
+}
+
+std::string StatKey(int k) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "Stat-%02d", k);
+    return buffer;
+}
+
+void LoadSettings(Machine& m) {
+    Reader read(m);
+    m.SoundOn = read.Int16("GameCfg", "Sound", 1);
+    // A theme number below 1 names no theme: take the default.
+    m.ThemeIndex = static_cast<Integer>(read.Number("GameCfg", "Theme", 1, 1, 32767));
+    const Integer savedThemeCount = read.Int16("GameCfg", "ThmNr", 1);
+    m.ScoreTable[0].Name = read.Name("GameCfg", "NoName");
+    // Larger is slower; the setting runs from 0 to 100.
+    m.Speed = std::clamp<Long>(read.Int32("GameCfg", "Speed", 50), 0, 100);
+
+    for (int n = 1; n <= 10; ++n) {
+        // The default pair is read for every row, so the table is read through
+        // and the shared read position ends where it started.
+        const DefaultRow fallback = NextDefaultRow(m);
+        const std::string section = HighSection(n);
+        ScoreRecord& row = m.ScoreTable[n];
+        row.Name = read.Name(section, fallback.name);
+        row.Score = read.Int16(section, "Score", fallback.score);
+        row.ETime = read.Int32(section, "ETime", 0);
+        row.Played = read.Int16(section, "Played", 0);
+        row.Wun = read.Int16(section, "Wun", 0);
+        for (int k = 0; k < 12; ++k) row.Stat[k] = read.Int16(section, StatKey(k), 0);
+    }
+
+    // The theme files changed since the last run: start with the first theme.
+    if (m.ThemeIndex > m.ThemeCount || savedThemeCount != m.ThemeCount) m.ThemeIndex = 1;
+    m.ThemeChecked[m.ThemeIndex] = true;
+    m.host.CheckThemeItem(m.ThemeIndex, true);
+}
+
+bool SaveSettings(Machine& m, std::string& error) {
+    Writer write(m);
+    write.Put("PrgInfo", "Version", m.AppVersion);
+    write.Put("PrgInfo", "Date", m.AppDate);
+    write.Put("GameCfg", "Sound", m.SoundOn);
+    write.Put("GameCfg", "Theme", m.ThemeIndex);
+    write.Put("GameCfg", "ThmNr", m.ThemeCount);
+    write.Put("GameCfg", "Name", m.ScoreTable[0].Name);
+    write.Put("GameCfg", "Speed", m.Speed);
+
+    if (m.ScoreTable[0].Score >= m.ScoreTable[10].Score) EnterHighScore(m);
+
+    for (int n = 1; n <= 10; ++n) {
+        const std::string section = HighSection(n);
+        const ScoreRecord& row = m.ScoreTable[n];
+        write.Put(section, "Name", row.Name);
+        write.Put(section, "Score", row.Score);
+        write.Put(section, "ETime", row.ETime);
+        write.Put(section, "Played", row.Played);
+        write.Put(section, "Wun", row.Wun);
+        for (int k = 0; k < 12; ++k) write.Put(section, StatKey(k), row.Stat[k]);
+    }
+    return m.store.Flush(error);
+}
+
+void EnterHighScore(Machine& m) {
+    auto& table = m.ScoreTable;
+    int place = 1;
+    while (place <= 10 && table[place].Score > table[0].Score) ++place;
+    if (place > 10) return;
+
+    // Move the rows below the place down by one; the old row 10 is lost.
+    for (int n = 10; n > place; --n) table[n] = table[n - 1];
+
+    ScoreRecord& row = table[place];
+    row = table[0];
+    // The run's play time at this moment, not row 0's ETime (which stays 0). A
+    // run longer than the field holds keeps the largest time.
+    const std::uint32_t played = m.clock.Ticks() - static_cast<std::uint32_t>(m.StartTicks);
+    row.ETime = static_cast<Long>(std::min<std::uint32_t>(played, std::numeric_limits<Long>::max()));
+}
+
+void ResetHighScoreList(Machine& m) {
+    for (int n = 1; n <= 10; ++n) {
+        const DefaultRow fallback = NextDefaultRow(m);
+        m.ScoreTable[n] = ScoreRecord{};
+        m.ScoreTable[n].Name = fallback.name;
+        m.ScoreTable[n].Score = fallback.score;
+    }
+    m.ResetHighScores = False;
+}
+
+}  // namespace fw

@@ -1,0 +1,46 @@
+#include "shell/machine.h"
+
+#include "globals/cells.h"
+#include "shell/form.h"
+
+namespace fw {
+
+Machine::Machine(Platform platform, Pictures pictures, std::string appFolder)
+    : clock(platform.clock),
+      random(platform.random),
+      sound(platform.sound),
+      store(platform.store),
+      images(platform.images),
+      host(platform.host),
+      AppFolder(std::move(appFolder)),
+      hdcScreen(kScreenWidth, kScreenHeight),
+      hdcCompose(std::move(pictures.machine)),
+      hdcSprites(std::move(pictures.sprites)) {}
+
+void Post(Machine& m, MachineEvent event) {
+    if (m.ended) return;
+    m.pending.push_back(event);
+    RunPending(m);
+}
+
+void RunPending(Machine& m) {
+    if (m.busy) return;  // the running handler picks it up when it returns
+    m.busy = true;
+    while (!m.ended && !m.pending.empty()) {
+        const MachineEvent event = m.pending.front();
+        m.pending.pop_front();
+        m.clock.Sync();
+        HandleEvent(m, event);
+        if (!m.ended) m.host.Present();
+    }
+    m.busy = false;
+}
+
+void EndProgram(Machine& m, int status) {
+    m.ended = true;
+    m.exitStatus = status;
+    m.pending.clear();
+    m.host.EndProgram(status);
+}
+
+}  // namespace fw

@@ -1,0 +1,147 @@
+// The state of the main window: the whole machine. One Machine per run.
+#pragma once
+
+#include <array>
+#include <deque>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "globals/module1.h"
+#include "platform/clock.h"
+#include "platform/host.h"
+#include "platform/image_loader.h"
+#include "platform/random.h"
+#include "platform/settings_store.h"
+#include "platform/sound_control.h"
+#include "platform/surface.h"
+
+namespace fw {
+
+// One row of the pay table.
+struct PayRow {
+    std::string Combo;  // three symbol ids joined by "-"
+    Integer Payout = 0;
+    Integer Cell = 0;  // prize category 0..11
+};
+
+// What the display window shows and how presses are dispatched.
+enum ScreenModes : Integer {
+    kModeReels = 0,
+    kModeHighScores = 1,
+    kModeStatistics = 2,
+    kModeOutOfCoins = 3,
+    kModeOffer = 4,
+};
+
+// The outside world the machine reaches.
+struct Platform {
+    Clock& clock;
+    Random& random;
+    SoundControl& sound;
+    SettingsStore& store;
+    ImageLoader& images;
+    Host& host;
+};
+
+// The pictures built into the program.
+struct Pictures {
+    Surface sprites;  // 474 x 337 sprite sheet
+    Surface machine;  // 320 x 256 machine picture
+};
+
+// Input turned into machine events; each is handled to completion, in order.
+namespace ev {
+struct Load {};
+struct Activate {};
+struct Expose {};  // the window was uncovered: repaint from the composition surface
+struct MenuQuit {};
+struct MenuTheme {
+    int index;
+};
+struct CloseWindow {};
+}  // namespace ev
+
+using MachineEvent =
+    std::variant<ev::Load, ev::Activate, ev::Expose, ev::MenuQuit, ev::MenuTheme, ev::CloseWindow>;
+
+struct Machine : Module1 {
+    Machine(Platform platform, Pictures pictures, std::string appFolder);
+    Machine(const Machine&) = delete;
+    Machine& operator=(const Machine&) = delete;
+
+    Clock& clock;
+    Random& random;
+    SoundControl& sound;
+    SettingsStore& store;
+    ImageLoader& images;
+    Host& host;
+
+    // The folder of the program, as the platform reports it.
+    std::string AppFolder;
+
+    // Drawing surfaces.
+    Surface hdcScreen;   // what the player sees
+    Surface hdcCompose;  // the complete machine picture that survives repaints
+    Surface hdcSprites;  // the sprite sheet (also used as scratch space)
+    Surface hdcTheme;    // the current reel theme picture
+
+    // Machine state.
+    Integer Credits = 0;
+    Integer CoinsInHand = 0;
+    Long StartTicks = 0;
+    std::string GfxPath;
+    Integer HoldCount = 0;
+    Integer HighScorePlace = 0;
+    Boolean ManiaActive = False;
+    Integer ManiaTicks = 0;
+    Boolean WinFlag = False;
+    Integer StatPage = 0;
+    Integer ScreenMode = kModeReels;
+    Integer LastWin = 0;
+    Boolean OfferPending = False;
+    Boolean OfferShown = False;
+    std::string SfxPath;
+    Boolean HoldAllowed = False;
+    Integer ThemeIndex = 0;
+    Integer ThemeCount = 0;
+    std::array<Integer, 4> MoneyDigits{};  // 0 = units
+    std::array<Integer, 3> HoldLamp{};
+    std::array<Integer, 3> Held{};
+    std::array<Integer, 15> SymbolX{};
+    std::array<std::string, 3> SpecialSymbols;
+    std::array<PayRow, 38> PayTable;
+    // Theme names, 1..ThemeCount (entry 0 unused).
+    std::vector<std::string> ThemeFiles;
+    // The file name each theme was found under, extension as written, 1..ThemeCount.
+    std::vector<std::string> ThemeFileNames;
+    std::array<std::array<Integer, 2>, 3> WheelCord{};  // (reel, k)
+    std::array<std::string, 3> LineText;
+    std::array<Integer, 3> WinLock{};
+    std::array<std::array<Integer, 3>, 20> Strip{};  // (position, reel)
+    std::array<Integer, 3> ReelPos{};
+
+    // Values kept by procedures between calls.
+    bool ActivatedOnce = false;  // the first activation has run
+    int DataCursor = 0;          // read position of the built-in tables
+    int LineCursor = 0;          // read position of the pay-line tokens
+
+    // The theme menu's check marks, items 1..10 (entry 0 unused).
+    std::array<bool, 11> ThemeChecked{};
+
+    // Event handling.
+    std::deque<MachineEvent> pending;
+    bool busy = false;   // an event is being handled
+    bool ended = false;  // the program has ended; no further event runs
+    int exitStatus = 0;
+};
+
+// Queues an event; RunPending handles the queue unless an event is already
+// being handled (it will then be handled afterwards, in order).
+void Post(Machine& m, MachineEvent event);
+void RunPending(Machine& m);
+
+// Ends the program: no further event runs.
+void EndProgram(Machine& m, int status);
+
+}  // namespace fw

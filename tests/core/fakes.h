@@ -1,0 +1,199 @@
+// Test doubles for the machine's platform: a virtual clock, scripted random
+// numbers, a recording sound control, an in-memory settings store and image
+// loader, and a recording host.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/host.h"
+#include "platform/image_loader.h"
+#include "platform/random.h"
+#include "platform/settings_store.h"
+#include "platform/sound_control.h"
+#include "shell/machine.h"
+
+namespace fw::test {
+
+// Time moves only when the machine waits, and then at once.
+class VirtualClock : public Clock {
+public:
+    std::uint32_t Ticks() override { return start_ + static_cast<std::uint32_t>(micros_ / 1000); }
+    void Wait(std::chrono::microseconds d) override {
+        micros_ += static_cast<std::uint64_t>(d.count());
+        waits.push_back(d);
+        if (onWait) onWait();
+    }
+    // Sets the tick count the clock starts from (for example just before the wrap).
+    void StartAt(std::uint32_t ticks) { start_ = ticks; }
+    // Lets time pass while the machine is idle.
+    void Advance(std::chrono::milliseconds d) { micros_ += static_cast<std::uint64_t>(d.count()) * 1000; }
+    std::uint64_t ElapsedMicros() const { return micros_; }
+    // The waits in whole milliseconds, in order.
+    std::vector<int> WaitsMs() const;
+    int TotalWaitMs() const;
+
+    std::vector<std::chrono::microseconds> waits;
+    std::function<void()> onWait;
+
+private:
+    std::uint32_t start_ = 1000;
+    std::uint64_t micros_ = 0;
+};
+
+// Hands out the scripted numbers in order, then repeats the last one.
+class ScriptedRandom : public Random {
+public:
+    double Rnd() override;
+    void Randomize() override { ++reseeds; }
+    std::vector<double> values{0.0};
+    std::size_t next = 0;
+    int reseeds = 0;
+};
+
+// Records every call as text, for example "Load 3 /app/Sfx/Click.wav".
+class RecordingSound : public SoundControl {
+public:
+    void SetWindow(std::uintptr_t) override { calls.push_back("SetWindow"); }
+    std::int32_t Initialise() override {
+        calls.push_back("Initialise");
+        return initialiseResult;
+    }
+    void Load(std::int32_t slot, const std::string& path) override {
+        calls.push_back("Load " + std::to_string(slot) + " " + path);
+    }
+    void PlayOnce(std::int32_t slot) override { calls.push_back("Play " + std::to_string(slot)); }
+    void StartRepeating(std::int32_t slot) override { calls.push_back("Repeat " + std::to_string(slot)); }
+    void Stop(std::int32_t slot) override { calls.push_back("Stop " + std::to_string(slot)); }
+    void Release() override { calls.push_back("Release"); }
+
+    // The calls that start with prefix.
+    std::vector<std::string> CallsStartingWith(const std::string& prefix) const;
+
+    std::int32_t initialiseResult = 0;
+    std::vector<std::string> calls;
+};
+
+// Values kept by "section/key"; the application name must be "Fruitwhirl".
+class MemoryStore : public SettingsStore {
+public:
+    std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
+                           const std::string& fallback) override;
+    void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                     const std::string& value) override;
+    bool Flush(std::string& error) override;
+
+    // Keys of one section.
+    std::vector<std::string> KeysOf(const std::string& section) const;
+    std::vector<std::string> Sections() const;
+    std::string Value(const std::string& section, const std::string& key) const;
+    void Set(const std::string& section, const std::string& key, const std::string& value) {
+        durable[section + "/" + key] = value;
+    }
+
+    std::map<std::string, std::string> durable;  // what has been flushed (or preset)
+    std::map<std::string, std::string> unsaved;  // written but not yet flushed
+    int writes = 0;
+    int flushes = 0;
+    bool failFlush = false;
+};
+
+// Pictures by path.
+class MemoryImages : public ImageLoader {
+public:
+    LoadedImage Load(const std::string& path) override;
+    std::map<std::string, Surface> files;
+    std::vector<std::string> loads;
+};
+
+// Records what the machine asks of the window.
+class RecordingHost : public Host {
+public:
+    void ShowWindow() override { calls.push_back("ShowWindow"); }
+    void Present() override { ++presents; }
+    void SetPointer(Pointer pointer) override { this->pointer = pointer; }
+    void SetDragIcon(DragIcon icon) override { dragIcon = icon; }
+    void EnableMenu(MenuId menu, bool enabled) override { menuEnabled[menu] = enabled; }
+    void SetThemeItem(int index, const std::string& caption, bool visible, bool enabled) override;
+    void CheckThemeItem(int index, bool checked) override;
+    void SetTopmost(bool topmost) override { this->topmost = topmost; }
+    void EnableTimer(TimerId timer, bool enabled) override { timerEnabled[timer] = enabled; }
+    void ShowError(const std::string& title, const std::string& text) override;
+    void EndProgram(int status) override;
+
+    struct ThemeItem {
+        std::string caption;
+        bool visible = false;
+        bool enabled = false;
+        bool checked = false;
+    };
+    std::map<int, ThemeItem> themeItems;
+    std::vector<std::string> calls;
+    std::vector<std::string> errors;  // title + ": " + text
+    std::map<MenuId, bool> menuEnabled;
+    std::map<TimerId, bool> timerEnabled;
+    Pointer pointer = Pointer::Default;
+    DragIcon dragIcon = DragIcon::None;
+    bool topmost = false;
+    int presents = 0;
+    int endStatus = -1;  // -1 while the program runs
+};
+
+// Coordinate-coded pictures: every pixel tells where it came from, so a copy
+// can be checked exactly.
+std::uint32_t SpritePixel(int x, int y);
+std::uint32_t MachinePixel(int x, int y);
+std::uint32_t ThemePixel(int theme, int x, int y);
+Surface SpriteSheet();
+Surface MachinePicture();
+Surface ThemePicture(int theme, int width = 435, int height = 37);
+
+// A machine in a temporary application folder with theme files on disk
+// (their pictures come from MemoryImages) and the fakes above.
+class Rig {
+public:
+    // themes: file names created in Gfx/; each gets a coordinate-coded picture
+    // numbered by its position in the list (1-based).
+    explicit Rig(std::vector<std::string> themes = {"Fruit.Thm"});
+    ~Rig();
+
+    // Runs the start-up to its end.
+    void Start();
+    // Posts an event and runs it to completion.
+    void Send(MachineEvent event);
+
+    std::string GfxFile(const std::string& name) const;
+
+    std::filesystem::path folder;
+    VirtualClock clock;
+    ScriptedRandom random;
+    RecordingSound sound;
+    MemoryStore store;
+    MemoryImages images;
+    RecordingHost host;
+    std::unique_ptr<Machine> machine;
+    Machine& m;
+};
+
+}  // namespace fw::test
+
+namespace fw::test {
+
+// True when the w x h rectangle at (x, y) of surface is the sprite-sheet cell at (sx, sy).
+bool ShowsSprite(const Surface& surface, int x, int y, int w, int h, int sx, int sy);
+// True when reel cell (reel, row) of surface shows symbol s of the numbered theme.
+bool ShowsSymbol(const Surface& surface, int reel, int row, int symbol, int theme);
+// True when pay-table cell k of surface shows cell k of the numbered theme.
+bool ShowsPayCell(const Surface& surface, int k, int theme);
+// The money counter as text, left to right: a digit, '-' for a blank cell (the
+// blank glyph or the cell as the machine picture paints it), '?' for anything else.
+std::string CounterText(const Surface& surface);
+
+}  // namespace fw::test
