@@ -140,9 +140,9 @@ std::filesystem::path MakeFolder() {
 }
 }  // namespace
 
-Rig::Rig(std::vector<std::string> themes)
+Rig::Rig(std::vector<std::string> themes, SettingsStore* realStore)
     : folder(MakeFolder()),
-      machine(std::make_unique<Machine>(Platform{clock, random, sound, store, images, host},
+      machine(std::make_unique<Machine>(Platform{clock, random, sound, realStore ? *realStore : store, images, host},
                                         Pictures{SpriteSheet(), MachinePicture()}, folder.string())),
       m(*machine) {
     int n = 1;

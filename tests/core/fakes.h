@@ -160,8 +160,9 @@ Surface ThemePicture(int theme, int width = 435, int height = 37);
 class Rig {
 public:
     // themes: file names created in Gfx/; each gets a coordinate-coded picture
-    // numbered by its position in the list (1-based).
-    explicit Rig(std::vector<std::string> themes = {"Fruit.Thm"});
+    // numbered by its position in the list (1-based). A real settings store may
+    // take the place of the in-memory one.
+    explicit Rig(std::vector<std::string> themes = {"Fruit.Thm"}, SettingsStore* realStore = nullptr);
     ~Rig();
 
     // Runs the start-up to its end.

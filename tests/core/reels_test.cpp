@@ -47,9 +47,13 @@ TEST_F(ReelWindow, DrawsNineSymbolsAndTwelvePayCellsIntoTheComposition) {
                 if (x >= 55 + 55 * q && x <= 87 + 55 * q && y >= 10 + 8 * j && y <= 16 + 8 * j) return true;
         return false;
     };
-    for (int y = 0; y < 256; ++y)
-        for (int x = 0; x < 320; ++x)
-            if (!inCell(x, y)) ASSERT_EQ(rig.m.hdcCompose.pixel(x, y), composeBefore.pixel(x, y)) << x << "," << y;
+    for (int y = 0; y < 256; ++y) {
+        for (int x = 0; x < 320; ++x) {
+            if (!inCell(x, y)) {
+                ASSERT_EQ(rig.m.hdcCompose.pixel(x, y), composeBefore.pixel(x, y)) << x << "," << y;
+            }
+        }
+    }
 }
 
 }  // namespace

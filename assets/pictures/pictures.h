@@ -1,0 +1,37 @@
+// The picture generator's parts: the reel theme, the sprite sheet with the
+// machine picture, and the icons.
+#pragma once
+
+#include <QImage>
+
+namespace pictures {
+
+inline constexpr int kThemeWidth = 435;
+inline constexpr int kThemeHeight = 37;
+inline constexpr int kSymbolW = 29;
+inline constexpr int kSymbolH = 30;
+inline constexpr int kPayCellW = 33;
+inline constexpr int kPayCellH = 7;
+
+// The classic fruit theme: 15 symbols and 12 pay-table pictures.
+QImage makeFruitTheme();
+
+struct SheetAndMachine {
+    QImage sheet;    // 474 x 337, RGB
+    QImage machine;  // 320 x 256, RGB
+};
+SheetAndMachine makeSheetAndMachine();
+
+QImage makeWindowIcon(int size);  // ARGB
+QImage makeDragCoin();            // 32 x 32 ARGB
+QImage makeDragStack();           // 32 x 32 ARGB
+
+// Colours shared by several pictures so that cells sit seamlessly in the machine.
+namespace colours {
+inline constexpr unsigned kPanel = 0xFF101634;      // pay-table glass
+inline constexpr unsigned kPanelDark = 0xFF0A0E22;
+inline constexpr unsigned kReel = 0xFFF6EEDA;       // reel paper
+inline constexpr unsigned kReelShade = 0xFFE2D6BA;
+}  // namespace colours
+
+}  // namespace pictures

@@ -1,0 +1,636 @@
+// The classic fruit reel theme: fifteen reel symbols of 29 x 30 and twelve
+// pay-table pictures of 33 x 7 that show each prize's combination.
+//
+// Symbol ids: 0 star, 1 banana, 2 cherries, 3 lemon, 4 bell, 5 grapes,
+// 6 melon, 7 orange, 8 plum, 9 lucky seven, 10 BAR, 11 diamond, 12 crown,
+// 13 pear, 14 strawberry. The jokers 0, 4 and 11 carry gold sparkles; the
+// Mania symbols 9, 10 and 12 sit on a violet sunburst.
+#include "pictures.h"
+
+#include "art.h"
+
+#include <QPainterPath>
+#include <QTransform>
+
+#include <cmath>
+#include <numbers>
+
+namespace pictures {
+namespace {
+
+using namespace art;
+
+constexpr int W = kSymbolW;
+constexpr int H = kSymbolH;
+
+const Ramp kRed = {rgb(74, 8, 16), rgb(122, 14, 30), rgb(176, 24, 40), rgb(222, 44, 48), rgb(255, 110, 92), rgb(255, 228, 214)};
+const Ramp kLeaf = {rgb(18, 52, 12), rgb(36, 98, 22), rgb(62, 146, 38), rgb(104, 190, 62), rgb(170, 230, 120)};
+const Ramp kLemon = {rgb(106, 82, 8), rgb(172, 138, 14), rgb(222, 190, 30), rgb(246, 222, 62), rgb(255, 244, 150), rgb(255, 255, 235)};
+const Ramp kOrange = {rgb(106, 40, 4), rgb(168, 76, 8), rgb(222, 116, 16), rgb(255, 152, 40), rgb(255, 196, 112), rgb(255, 240, 210)};
+const Ramp kPlum = {rgb(40, 10, 58), rgb(72, 24, 106), rgb(108, 40, 150), rgb(146, 70, 192), rgb(190, 128, 232), rgb(240, 216, 255)};
+const Ramp kGrape = {rgb(26, 14, 62), rgb(52, 30, 112), rgb(82, 50, 160), rgb(118, 80, 206), rgb(168, 140, 240), rgb(236, 228, 255)};
+const Ramp kGold = {rgb(90, 56, 4), rgb(148, 96, 8), rgb(200, 140, 16), rgb(238, 188, 42), rgb(255, 232, 120), rgb(255, 255, 230)};
+const Ramp kGem = {rgb(10, 54, 92), rgb(24, 100, 156), rgb(54, 156, 214), rgb(118, 206, 246), rgb(196, 240, 255), rgb(255, 255, 255)};
+const Ramp kMelonRed = {rgb(96, 12, 24), rgb(168, 24, 40), rgb(226, 52, 62), rgb(250, 98, 96), rgb(255, 160, 150), rgb(255, 220, 214)};
+const Ramp kPear = {rgb(70, 80, 10), rgb(120, 140, 20), rgb(168, 190, 36), rgb(206, 222, 70), rgb(236, 244, 140), rgb(255, 255, 230)};
+const Ramp kBanana = {rgb(110, 84, 8), rgb(190, 150, 20), rgb(236, 204, 40), rgb(252, 232, 90), rgb(255, 248, 170), rgb(255, 255, 240)};
+const Ramp kStraw = {rgb(86, 6, 22), rgb(150, 14, 40), rgb(208, 28, 52), rgb(240, 60, 70), rgb(255, 130, 120), rgb(255, 225, 220)};
+const Ramp kBarBlack = {rgb(8, 8, 12), rgb(24, 24, 34), rgb(44, 44, 60), rgb(70, 70, 92), rgb(110, 110, 140)};
+const QRgb kStem = rgb(92, 56, 22);
+const QRgb kStemDark = rgb(56, 32, 12);
+
+enum class Back { Plain, Joker, Mania };
+
+QPainterPath starPath(double cx, double cy, double ro, double ri, int points, double rot = -90)
+{
+    QPainterPath p;
+    for (int i = 0; i < points * 2; ++i) {
+        double a = (rot + i * 180.0 / points) * std::numbers::pi / 180.0;
+        double r = (i % 2 == 0) ? ro : ri;
+        QPointF pt(cx + r * std::cos(a), cy + r * std::sin(a));
+        if (i == 0)
+            p.moveTo(pt);
+        else
+            p.lineTo(pt);
+    }
+    p.closeSubpath();
+    return p;
+}
+
+void background(QImage& img, int ox, Back back)
+{
+    const QRgb paper = colours::kReel, paperShade = colours::kReelShade;
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            // The drum curves away at its left and right edges.
+            double e = std::abs((x + 0.5) - W / 2.0) / (W / 2.0);
+            QRgb c = mix(paper, paperShade, std::max(0.0, e - 0.55) * 2.2);
+            if (back == Back::Mania) {
+                double a = std::atan2(y + 0.5 - H / 2.0, x + 0.5 - W / 2.0);
+                double d = std::hypot(y + 0.5 - H / 2.0, x + 0.5 - W / 2.0);
+                int ray = int(std::floor((a + std::numbers::pi) / (std::numbers::pi / 8)));
+                QRgb deep = rgb(58, 20, 104), ray1 = rgb(96, 40, 150);
+                c = (ray % 2) ? deep : ray1;
+                c = mix(c, rgb(150, 80, 200), std::max(0.0, 1.0 - d / 10.0) * 0.7);
+                c = mix(c, rgb(30, 8, 60), std::max(0.0, e - 0.6) * 1.5);
+            }
+            put(img, ox + x, y, c);
+        }
+    if (back == Back::Joker) {
+        // Four-point gold sparkles in the corners mark a joker.
+        const QRgb s1 = rgb(232, 176, 30), s2 = rgb(255, 236, 140);
+        auto sparkle = [&](int x, int y) {
+            put(img, ox + x, y, s2);
+            put(img, ox + x - 1, y, s1);
+            put(img, ox + x + 1, y, s1);
+            put(img, ox + x, y - 1, s1);
+            put(img, ox + x, y + 1, s1);
+        };
+        sparkle(3, 3);
+        sparkle(25, 26);
+        put(img, ox + 25, 4, s1);
+        put(img, ox + 3, 26, s1);
+    }
+}
+
+// A soft drop shadow of a mask on the background, down and to the right.
+void shadow(QImage& img, int ox, int oy, const Mask& m, Back back)
+{
+    Mask s = m.shifted(1, 2);
+    for (int y = 0; y < s.h(); ++y)
+        for (int x = 0; x < s.w(); ++x)
+            if (s.at(x, y) && !m.at(x, y)) {
+                QRgb c = get(img, ox + x, oy + y);
+                put(img, ox + x, oy + y, darker(c, back == Back::Mania ? 0.35 : 0.16));
+            }
+}
+
+Mask pathMask(const QPainterPath& p) { return Mask::fromPath(W, H, p); }
+
+void thickLine(QImage& img, int ox, QPointF a, QPointF b, double width, QRgb c, QRgb dark)
+{
+    QPainterPath p;
+    p.moveTo(a);
+    p.lineTo(b);
+    QPainterPathStroker st;
+    st.setWidth(width);
+    st.setCapStyle(Qt::RoundCap);
+    Mask m = pathMask(st.createStroke(p));
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            if (m.at(x, y))
+                put(img, ox + x, y, (m.edge(x, y) && (x + y) % 1 == 0 && !m.at(x + 1, y)) ? dark : c);
+}
+
+void curve(QImage& img, int ox, const QPainterPath& path, double width, QRgb c, QRgb dark)
+{
+    QPainterPathStroker st;
+    st.setWidth(width);
+    st.setCapStyle(Qt::RoundCap);
+    Mask m = pathMask(st.createStroke(path));
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            if (m.at(x, y))
+                put(img, ox + x, y, (!m.at(x + 1, y) || !m.at(x, y + 1)) ? dark : c);
+}
+
+void leaf(QImage& img, int ox, double cx, double cy, double len, double angleDeg, Back back)
+{
+    QPainterPath p;
+    p.moveTo(0, 0);
+    p.cubicTo(len * 0.3, -len * 0.45, len * 0.75, -len * 0.4, len, 0);
+    p.cubicTo(len * 0.75, len * 0.4, len * 0.3, len * 0.45, 0, 0);
+    QTransform t;
+    t.translate(cx, cy);
+    t.rotate(angleDeg);
+    Mask m = pathMask(t.map(p));
+    shadow(img, ox, 0, m, back);
+    ShadeOptions o;
+    o.radius = 2.5;
+    o.specular = false;
+    shade(img, ox, 0, m, kLeaf, o);
+    // Midrib.
+    for (double s = 0.15; s < 0.85; s += 0.05) {
+        QPointF q = t.map(QPointF(len * s, 0));
+        int x = int(std::floor(q.x())), y = int(std::floor(q.y()));
+        if (m.at(x, y) && !m.edge(x, y))
+            put(img, ox + x, y, kLeaf[1]);
+    }
+}
+
+void shaded(QImage& img, int ox, const Mask& m, const Ramp& r, double radius, Back back,
+            bool specular = true, double bias = 0.0)
+{
+    shadow(img, ox, 0, m, back);
+    ShadeOptions o;
+    o.radius = radius;
+    o.specular = specular;
+    o.bias = bias;
+    shade(img, ox, 0, m, r, o);
+}
+
+// ------------------------------------------------------------ the symbols
+
+void drawStar(QImage& img, int ox)
+{
+    background(img, ox, Back::Joker);
+    Mask m = pathMask(starPath(14.5, 16.0, 13.2, 5.6, 5));
+    shaded(img, ox, m, kGold, 3.2, Back::Joker);
+    // A bright centre facet.
+    put(img, ox + 12, 13, kGold[5]);
+    put(img, ox + 13, 13, kGold[4]);
+}
+
+void drawBanana(QImage& img, int ox)
+{
+    background(img, ox, Back::Plain);
+    QPainterPath outer, inner;
+    outer.addEllipse(QPointF(13.0, 6.0), 13.0, 19.5);
+    inner.addEllipse(QPointF(10.5, 1.5), 13.0, 18.5);
+    QPainterPath crescent = outer.subtracted(inner);
+    QPainterPath clip;
+    clip.addRect(0, 9, 29, 21);
+    Mask m = pathMask(crescent.intersected(clip));
+    shaded(img, ox, m, kBanana, 3.0, Back::Plain);
+    // Brown tips.
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            if (m.at(x, y) && (x >= 24 || (x <= 2)))
+                put(img, ox + x, y, m.edge(x, y) ? rgb(50, 30, 10) : rgb(110, 72, 24));
+}
+
+void drawCherries(QImage& img, int ox)
+{
+    background(img, ox, Back::Plain);
+    QPainterPath s1, s2;
+    s1.moveTo(8.5, 18.5);
+    s1.cubicTo(9.5, 12.0, 12.0, 7.0, 17.0, 4.0);
+    s2.moveTo(20.5, 19.5);
+    s2.cubicTo(20.0, 13.0, 19.0, 8.0, 17.0, 4.0);
+    curve(img, ox, s1, 1.6, rgb(110, 140, 40), rgb(60, 80, 20));
+    curve(img, ox, s2, 1.6, rgb(110, 140, 40), rgb(60, 80, 20));
+    leaf(img, ox, 17.0, 4.5, 9.5, -15, Back::Plain);
+    Mask a = Mask::ellipse(W, H, 8.5, 22.0, 6.6, 6.3);
+    Mask b = Mask::ellipse(W, H, 20.5, 23.0, 6.6, 6.3);
+    shaded(img, ox, a, kRed, 6.0, Back::Plain);
+    shaded(img, ox, b, kRed, 6.0, Back::Plain);
+}
+
+void drawLemon(QImage& img, int ox)
+{
+    background(img, ox, Back::Plain);
+    QPainterPath p;
+    p.addEllipse(QPointF(14.5, 16.0), 11.0, 8.6);
+    QPainterPath tipL, tipR;
+    tipL.addEllipse(QPointF(3.6, 17.8), 2.6, 2.2);
+    tipR.addEllipse(QPointF(25.4, 14.2), 2.6, 2.2);
+    QTransform t;
+    t.translate(14.5, 16);
+    t.rotate(-12);
+    t.translate(-14.5, -16);
+    Mask m = pathMask(t.map(p.united(tipL).united(tipR)));
+    shaded(img, ox, m, kLemon, 6.0, Back::Plain);
+    // Peel dimples.
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            if (m.at(x, y) && !m.edge(x, y) && hash01(x, y, 3) < 0.07 && get(img, ox + x, y) != kLemon[5])
+                put(img, ox + x, y, darker(get(img, ox + x, y), 0.12));
+    leaf(img, ox, 21.0, 8.0, 7.0, -40, Back::Plain);
+}
+
+void drawBell(QImage& img, int ox)
+{
+    background(img, ox, Back::Joker);
+    QPainterPath p;
+    p.moveTo(14.5, 4.0);
+    p.cubicTo(21.5, 4.0, 21.0, 12.0, 22.0, 17.0);
+    p.cubicTo(22.6, 20.0, 25.0, 21.5, 26.0, 23.5);
+    p.lineTo(3.0, 23.5);
+    p.cubicTo(4.0, 21.5, 6.4, 20.0, 7.0, 17.0);
+    p.cubicTo(8.0, 12.0, 7.5, 4.0, 14.5, 4.0);
+    p.closeSubpath();
+    QPainterPath knob;
+    knob.addEllipse(QPointF(14.5, 3.0), 2.2, 2.0);
+    Mask clap = Mask::ellipse(W, H, 14.5, 25.5, 3.0, 2.6);
+    shaded(img, ox, clap, kGold, 3.0, Back::Joker);
+    Mask body = pathMask(p.united(knob));
+    shaded(img, ox, body, kGold, 5.0, Back::Joker);
+    // The rim band.
+    for (int x = 3; x <= 26; ++x)
+        if (body.at(x, 21) && !body.edge(x, 21))
+            put(img, ox + x, 21, kGold[1]);
+}
+
+void drawGrapes(QImage& img, int ox)
+{
+    background(img, ox, Back::Plain);
+    QPainterPath st;
+    st.moveTo(14.5, 8.0);
+    st.cubicTo(14.5, 5.0, 15.5, 3.5, 17.5, 2.0);
+    curve(img, ox, st, 1.6, kStem, kStemDark);
+    leaf(img, ox, 15.0, 6.0, 10.0, -20, Back::Plain);
+    const double r = 3.6;
+    const double pts[][2] = {{7.8, 10.5}, {14.5, 10.0}, {21.2, 10.5}, {11.0, 15.5}, {18.0, 15.5},
+                             {5.5, 15.0}, {23.5, 15.0}, {8.0, 20.5}, {14.5, 20.5}, {21.0, 20.5},
+                             {11.2, 25.3}, {17.8, 25.3}};
+    // Back row first so that the front berries overlap it.
+    Mask all(W, H);
+    for (const auto& q : pts)
+        all.unite(Mask::ellipse(W, H, q[0], q[1], r, r));
+    shadow(img, ox, 0, all, Back::Plain);
+    for (const auto& q : pts)
+        ball(img, ox + q[0], q[1], r, r, kGrape);
+}
+
+void drawMelon(QImage& img, int ox)
+{
+    background(img, ox, Back::Plain);
+    // A slice of water melon: red flesh with seeds above a green rind.
+    QPainterPath disk;
+    disk.addEllipse(QPointF(14.5, 8.0), 13.5, 17.5);
+    QPainterPath clip;
+    clip.addRect(0, 8.0, 29, 22);
+    QPainterPath slice = disk.intersected(clip);
+    Mask whole = pathMask(slice);
+    shadow(img, ox, 0, whole, Back::Plain);
+    QPainterPath fleshDisk;
+    fleshDisk.addEllipse(QPointF(14.5, 8.0), 11.0, 14.8);
+    Mask flesh = pathMask(fleshDisk.intersected(clip));
+    Mask rind = whole;
+    rind.subtract(flesh);
+    ShadeOptions o;
+    o.radius = 2.0;
+    o.specular = false;
+    shade(img, ox, 0, rind, kLeaf, o);
+    // White band between rind and flesh.
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            if (flesh.at(x, y) && flesh.edge(x, y) && y > 9)
+                put(img, ox + x, y, rgb(236, 240, 206));
+    Mask inner = flesh;
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            if (flesh.edge(x, y) && y > 9)
+                inner.set(x, y, false);
+    o.radius = 5.0;
+    o.outline = false;
+    o.specular = false;
+    shade(img, ox, 0, inner, kMelonRed, o);
+    // The cut face at the top is flat: a light line.
+    for (int x = 1; x < 28; ++x)
+        if (whole.at(x, 8))
+            put(img, ox + x, 8, flesh.at(x, 8) ? rgb(255, 150, 140) : kLeaf[3]);
+    const int seeds[][2] = {{9, 12}, {14, 11}, {19, 12}, {11, 16}, {17, 16}, {14, 20}};
+    for (const auto& s : seeds) {
+        put(img, ox + s[0], s[1], rgb(30, 14, 10));
+        put(img, ox + s[0], s[1] + 1, rgb(60, 30, 20));
+        put(img, ox + s[0] - 1, s[1], rgb(255, 200, 190));
+    }
+}
+
+void drawOrange(QImage& img, int ox)
+{
+    background(img, ox, Back::Plain);
+    Mask m = Mask::ellipse(W, H, 14.5, 16.5, 11.8, 11.3);
+    shaded(img, ox, m, kOrange, 10.0, Back::Plain);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            if (m.at(x, y) && !m.edge(x, y) && hash01(x, y, 7) < 0.09 && get(img, ox + x, y) != kOrange[5])
+                put(img, ox + x, y, darker(get(img, ox + x, y), 0.13));
+    // Navel and leaf.
+    put(img, ox + 14, 6, kStemDark);
+    put(img, ox + 15, 6, kStem);
+    leaf(img, ox, 15.5, 5.5, 8.0, -25, Back::Plain);
+}
+
+void drawPlum(QImage& img, int ox)
+{
+    background(img, ox, Back::Plain);
+    QPainterPath p;
+    p.addEllipse(QPointF(14.5, 17.0), 10.6, 11.2);
+    QTransform t;
+    t.translate(14.5, 17);
+    t.rotate(20);
+    t.translate(-14.5, -17);
+    Mask m = pathMask(t.map(p));
+    shaded(img, ox, m, kPlum, 8.0, Back::Plain);
+    // The cleft: a darker seam curving down the fruit.
+    for (int y = 8; y < 25; ++y) {
+        double x = 16.5 + std::sin((y - 8) / 17.0 * std::numbers::pi) * 3.0 - (y - 8) * 0.15;
+        int xi = int(std::floor(x));
+        if (m.at(xi, y) && !m.edge(xi, y))
+            put(img, ox + xi, y, kPlum[1]);
+    }
+    QPainterPath st;
+    st.moveTo(15.0, 7.0);
+    st.cubicTo(15.0, 5.0, 16.0, 3.0, 18.0, 2.0);
+    curve(img, ox, st, 1.5, kStem, kStemDark);
+    leaf(img, ox, 17.0, 3.0, 8.0, 10, Back::Plain);
+}
+
+void drawSeven(QImage& img, int ox)
+{
+    background(img, ox, Back::Mania);
+    QPainterPath p;
+    p.moveTo(4.5, 3.5);
+    p.lineTo(25.5, 3.5);
+    p.lineTo(25.5, 8.5);
+    p.cubicTo(19.0, 14.0, 16.0, 19.0, 15.5, 27.5);
+    p.lineTo(8.5, 27.5);
+    p.cubicTo(9.0, 19.5, 12.5, 13.5, 17.5, 9.0);
+    p.lineTo(10.0, 9.0);
+    p.lineTo(10.0, 11.0);
+    p.lineTo(4.5, 11.0);
+    p.closeSubpath();
+    Mask m = pathMask(p);
+    // A gold rim one pixel wide around the red numeral.
+    Mask rim = m;
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            if (m.at(x - 1, y) || m.at(x + 1, y) || m.at(x, y - 1) || m.at(x, y + 1))
+                rim.set(x, y, true);
+    shadow(img, ox, 0, rim, Back::Mania);
+    flat(img, ox, 0, rim, kGold[4], kGold[1], true);
+    ShadeOptions o;
+    o.radius = 2.5;
+    shade(img, ox, 0, m, kRed, o);
+}
+
+void drawBar(QImage& img, int ox)
+{
+    background(img, ox, Back::Mania);
+    QPainterPath plate;
+    plate.addRoundedRect(QRectF(1.5, 8.5, 26, 14), 2.5, 2.5);
+    Mask m = pathMask(plate);
+    shadow(img, ox, 0, m, Back::Mania);
+    // Gold edge, black face.
+    flat(img, ox, 0, m, kGold[3], kGold[1], true);
+    Mask face(W, H);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            face.set(x, y, m.at(x, y) && !m.edge(x, y) && !m.edge(x - 1, y) && !m.edge(x + 1, y) &&
+                               !m.edge(x, y - 1) && !m.edge(x, y + 1));
+    ShadeOptions o;
+    o.radius = 3;
+    o.specular = false;
+    o.outline = false;
+    shade(img, ox, 0, face, kBarBlack, o);
+    // BAR in gold, 5 x 7 letters with a shadow.
+    text(img, ox + 6, 13, U"BAR", kGold[0], 6);
+    text(img, ox + 5, 12, U"BAR", kGold[4], 6);
+    // A highlight along the gold edge.
+    hline(img, ox + 4, ox + 24, 9, kGold[5]);
+}
+
+void drawDiamond(QImage& img, int ox)
+{
+    background(img, ox, Back::Joker);
+    QPainterPath p;
+    p.moveTo(8.0, 5.0);
+    p.lineTo(21.0, 5.0);
+    p.lineTo(27.0, 12.0);
+    p.lineTo(14.5, 27.5);
+    p.lineTo(2.0, 12.0);
+    p.closeSubpath();
+    Mask m = pathMask(p);
+    shadow(img, ox, 0, m, Back::Joker);
+    // Facets: each a flat shade of the gem ramp.
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            if (!m.at(x, y))
+                continue;
+            QRgb c;
+            double fx = x + 0.5, fy = y + 0.5;
+            if (m.edge(x, y))
+                c = kGem[0];
+            else if (fy < 12.0) {
+                // Crown: table in the middle, bezels at the sides.
+                if (fx < 9.5 + (fy - 5) * 0.2)
+                    c = kGem[3];
+                else if (fx > 19.5 - (fy - 5) * 0.2)
+                    c = kGem[2];
+                else
+                    c = kGem[4];
+                if (y == 11 || y == 12)
+                    c = kGem[1];
+            } else {
+                double rel = (fx - 14.5);
+                if (rel < -4.5)
+                    c = kGem[3];
+                else if (rel < 0)
+                    c = kGem[2];
+                else if (rel < 4.5)
+                    c = kGem[1];
+                else
+                    c = kGem[2];
+            }
+            put(img, ox + x, y, c);
+        }
+    // Glints.
+    put(img, ox + 11, 7, kGem[5]);
+    put(img, ox + 10, 8, kGem[5]);
+    put(img, ox + 24, 3, kGem[4]);
+    put(img, ox + 24, 2, kGem[3]);
+    put(img, ox + 23, 3, kGem[3]);
+    put(img, ox + 25, 3, kGem[3]);
+}
+
+void drawCrown(QImage& img, int ox)
+{
+    background(img, ox, Back::Mania);
+    QPainterPath p;
+    p.moveTo(3.0, 24.0);
+    p.lineTo(2.5, 9.5);
+    p.lineTo(8.5, 16.0);
+    p.lineTo(14.5, 5.5);
+    p.lineTo(20.5, 16.0);
+    p.lineTo(26.5, 9.5);
+    p.lineTo(26.0, 24.0);
+    p.closeSubpath();
+    QPainterPath band;
+    band.addRect(QRectF(3.0, 21.0, 23.0, 5.0));
+    Mask m = pathMask(p.united(band));
+    shaded(img, ox, m, kGold, 3.0, Back::Mania);
+    for (int x = 3; x <= 25; ++x)
+        put(img, ox + x, 21, kGold[1]);
+    // Pearls on the tips and jewels on the band.
+    ball(img, ox + 2.8, 8.8, 1.9, 1.9, {rgb(120, 110, 130), rgb(200, 200, 210), rgb(240, 240, 250), rgb(255, 255, 255)});
+    ball(img, ox + 14.5, 4.6, 1.9, 1.9, {rgb(120, 110, 130), rgb(200, 200, 210), rgb(240, 240, 250), rgb(255, 255, 255)});
+    ball(img, ox + 26.2, 8.8, 1.9, 1.9, {rgb(120, 110, 130), rgb(200, 200, 210), rgb(240, 240, 250), rgb(255, 255, 255)});
+    ball(img, ox + 14.5, 23.5, 2.2, 1.9, kRed);
+    ball(img, ox + 8.0, 23.5, 1.7, 1.6, kGem);
+    ball(img, ox + 21.0, 23.5, 1.7, 1.6, kGem);
+}
+
+void drawPear(QImage& img, int ox)
+{
+    background(img, ox, Back::Plain);
+    QPainterPath p;
+    p.addEllipse(QPointF(14.5, 20.5), 9.5, 8.0);
+    QPainterPath top;
+    top.addEllipse(QPointF(14.0, 11.5), 5.6, 6.5);
+    QPainterPath neck;
+    neck.moveTo(8.6, 12.0);
+    neck.lineTo(19.4, 12.0);
+    neck.lineTo(23.5, 19.0);
+    neck.lineTo(5.5, 19.0);
+    neck.closeSubpath();
+    Mask m = pathMask(p.united(top).united(neck));
+    shaded(img, ox, m, kPear, 6.0, Back::Plain);
+    // A rosy blush and freckles.
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            if (m.at(x, y) && !m.edge(x, y)) {
+                if (x > 16 && y > 17 && y < 26 && hash01(x, y, 11) < 0.35)
+                    put(img, ox + x, y, mix(get(img, ox + x, y), rgb(210, 90, 40), 0.35));
+                else if (hash01(x, y, 12) < 0.05)
+                    put(img, ox + x, y, darker(get(img, ox + x, y), 0.2));
+            }
+    QPainterPath st;
+    st.moveTo(14.0, 6.0);
+    st.cubicTo(14.0, 4.0, 15.0, 2.5, 16.5, 1.5);
+    curve(img, ox, st, 1.5, kStem, kStemDark);
+    leaf(img, ox, 15.5, 3.0, 7.5, -5, Back::Plain);
+}
+
+void drawStrawberry(QImage& img, int ox)
+{
+    background(img, ox, Back::Plain);
+    QPainterPath p;
+    p.moveTo(14.5, 28.0);
+    p.cubicTo(7.0, 24.0, 2.5, 16.0, 3.5, 11.0);
+    p.cubicTo(4.5, 7.0, 10.0, 6.5, 14.5, 8.0);
+    p.cubicTo(19.0, 6.5, 24.5, 7.0, 25.5, 11.0);
+    p.cubicTo(26.5, 16.0, 22.0, 24.0, 14.5, 28.0);
+    p.closeSubpath();
+    Mask m = pathMask(p);
+    shaded(img, ox, m, kStraw, 6.0, Back::Plain);
+    // Seeds in a diagonal lattice.
+    for (int y = 10; y < 27; y += 3)
+        for (int x = 5 + (y / 3) % 2 * 2; x < 25; x += 4)
+            if (m.at(x, y) && !m.edge(x, y) && m.at(x, y + 1)) {
+                put(img, ox + x, y, rgb(255, 226, 120));
+                put(img, ox + x, y + 1, rgb(120, 12, 30));
+            }
+    // The green calyx.
+    Mask calyx = pathMask(starPath(14.5, 7.5, 8.0, 2.5, 5, -90));
+    Mask cut(W, H);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            cut.set(x, y, calyx.at(x, y) && y >= 5);
+    ShadeOptions o;
+    o.radius = 1.5;
+    o.specular = false;
+    shade(img, ox, 0, cut, kLeaf, o);
+    vline(img, ox + 14, 2, 5, kLeaf[2]);
+    vline(img, ox + 15, 2, 5, kLeaf[1]);
+}
+
+// ------------------------------------------------------------ pay pictures
+
+const std::vector<PaletteEntry> kMiniPalette = {
+    {'k', rgb(30, 20, 20)},      {'r', rgb(170, 20, 34)},   {'R', rgb(236, 60, 60)},
+    {'w', rgb(255, 235, 225)},   {'g', rgb(60, 150, 40)},   {'G', rgb(140, 220, 90)},
+    {'y', rgb(226, 196, 30)},    {'Y', rgb(255, 240, 120)}, {'o', rgb(236, 128, 20)},
+    {'O', rgb(255, 196, 110)},   {'p', rgb(108, 44, 156)},  {'P', rgb(178, 120, 230)},
+    {'q', rgb(60, 20, 90)},      {'d', rgb(150, 96, 8)},    {'D', rgb(236, 184, 40)},
+    {'E', rgb(255, 240, 150)},   {'c', rgb(40, 130, 200)},  {'C', rgb(150, 220, 250)},
+    {'b', rgb(110, 70, 30)},     {'x', rgb(16, 16, 20)},    {'s', rgb(120, 130, 160)},
+};
+
+using Mini = std::vector<std::string_view>;
+
+const Mini kMiniCherry = {"....gg...", "...g..g..", "..g...g..", ".rr..rr..", "rwRr.wRrr", "rRRr.RRRr", ".rr...rr."};
+const Mini kMiniLemon = {".........", "..yyyyy..", ".yYYyyyy.", "yYYyyyyyd", ".yyyyyyd.", "..dyyyd..", "........."};
+const Mini kMiniOrange = {"....gG...", "..ooooo..", ".oOwoooo.", ".oOooooo.", ".oooooor.", "..oooor..", "...rrr..."};
+const Mini kMiniPlum = {".....b...", "...ppbp..", "..pPwppp.", ".pPPpppp.", ".pppppqp.", "..pppqp..", "...qqq..."};
+const Mini kMiniGrapes = {"....bG...", ".PpPpPp..", "..PpPpP..", ".pPpPpq..", "..pPpq...", "...pq....", "........."};
+const Mini kMiniStar = {"....E....", "...DED...", "DDDDEDDDd", ".dDDDDDd.", "..dDDDd..", ".dDd.dDd.", ".d.....d."};
+const Mini kMiniBell = {"....d....", "...DEd...", "..DEDDd..", "..DEDDd..", ".DEDDDDd.", "ddddddddd", "....d...."};
+const Mini kMiniSeven = {"RRRRRRRR.", "rrrrrRRr.", "....RRr..", "...RRr...", "...RRr...", "..RRr....", "..rrr...."};
+const Mini kMiniBar = {".........", "DDDDDDDDD", "DxEExEExD", "DxEExExxD", "DxxxxxxxD", "DDDDDDDDD", "........."};
+const Mini kMiniCrown = {"E...E...E", "D..DED..D", "DD.DDD.DD", "DEDDDDDDd", "DEDRDRDDd", "ddddddddd", "........."};
+const Mini kMiniAny = {".........", ".........", ".........", "..sssss..", ".........", ".........", "........."};
+
+void miniCell(QImage& img, int k, const Mini& a, const Mini& b, const Mini& c)
+{
+    const int ox = kPayCellW * k, oy = kSymbolH;
+    fill(img, QRect(ox, oy, kPayCellW, kPayCellH), colours::kPanel);
+    sprite(img, ox + 1, oy, a, kMiniPalette);
+    sprite(img, ox + 12, oy, b, kMiniPalette);
+    sprite(img, ox + 23, oy, c, kMiniPalette);
+}
+
+}  // namespace
+
+QImage makeFruitTheme()
+{
+    QImage img(kThemeWidth, kThemeHeight, QImage::Format_RGB32);
+    img.fill(qRgb(0, 0, 0));
+    using Fn = void (*)(QImage&, int);
+    const Fn symbols[15] = {drawStar,   drawBanana, drawCherries, drawLemon, drawBell,
+                            drawGrapes, drawMelon,  drawOrange,   drawPlum,  drawSeven,
+                            drawBar,    drawDiamond, drawCrown,   drawPear,  drawStrawberry};
+    for (int s = 0; s < 15; ++s) {
+        // Each symbol is drawn on its own canvas so that nothing spills over.
+        QImage cell(W, H, QImage::Format_RGB32);
+        cell.fill(qRgb(0, 0, 0));
+        symbols[s](cell, 0);
+        paste(img, cell, W * s, 0);
+    }
+    miniCell(img, 0, kMiniCherry, kMiniAny, kMiniAny);
+    miniCell(img, 1, kMiniCherry, kMiniCherry, kMiniAny);
+    miniCell(img, 2, kMiniLemon, kMiniLemon, kMiniLemon);
+    miniCell(img, 3, kMiniLemon, kMiniLemon, kMiniCrown);
+    miniCell(img, 4, kMiniOrange, kMiniOrange, kMiniOrange);
+    miniCell(img, 5, kMiniOrange, kMiniOrange, kMiniCrown);
+    miniCell(img, 6, kMiniPlum, kMiniPlum, kMiniPlum);
+    miniCell(img, 7, kMiniPlum, kMiniPlum, kMiniCrown);
+    miniCell(img, 8, kMiniGrapes, kMiniStar, kMiniStar);
+    miniCell(img, 9, kMiniGrapes, kMiniStar, kMiniCrown);
+    miniCell(img, 10, kMiniBell, kMiniBell, kMiniCrown);
+    miniCell(img, 11, kMiniSeven, kMiniBar, kMiniCrown);
+    return img;
+}
+
+}  // namespace pictures

@@ -1,0 +1,126 @@
+// Fruitwhirl: a three-reel fruit machine.
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QPixmap>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "app/embedded.h"
+#include "platform/qt/main_window.h"
+#include "platform/qt/null_sound_control.h"
+#include "platform/qt/qt_image_loader.h"
+#include "platform/qt/qt_settings_store.h"
+#include "platform/qt/real_clock.h"
+#include "platform/qt/real_random.h"
+#include "shell/machine.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: fruitwhirl [--scale N]\n"
+    "A three-reel fruit machine.\n"
+    "\n"
+    "  --scale N    show the machine N times its size (a whole number, 1 or more);\n"
+    "               by default the largest size that fits in half the screen's height\n"
+    "  --help       show this text and exit\n"
+    "  --version    show the version and exit\n"
+    "\n"
+    "Settings and high scores are kept in $XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.ini\n"
+    "(~/.config/Fruitwhirl/Fruitwhirl.ini when XDG_CONFIG_HOME is not set).\n";
+
+struct Options {
+    int scale = 0;  // 0: choose from the screen
+};
+
+// Reads the command line; returns an exit status when the program should stop.
+std::optional<int> ParseOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::printf("Fruitwhirl %s\n", FW_VERSION);
+            return 0;
+        }
+        std::string value;
+        if (arg == "--scale" && i + 1 < argc) {
+            value = argv[++i];
+        } else if (arg.rfind("--scale=", 0) == 0) {
+            value = arg.substr(8);
+        } else {
+            std::fprintf(stderr, "fruitwhirl: unknown option '%s'\n%s", arg.c_str(), kUsage);
+            return 2;
+        }
+        char* end = nullptr;
+        const long scale = std::strtol(value.c_str(), &end, 10);
+        if (value.empty() || *end != '\0' || scale < 1 || scale > 16) {
+            std::fprintf(stderr, "fruitwhirl: --scale needs a whole number from 1 to 16, not '%s'\n",
+                         value.c_str());
+            return 2;
+        }
+        options.scale = static_cast<int>(scale);
+    }
+    return std::nullopt;
+}
+
+// The folder with Gfx/, Sfx/ and manual.txt: beside the program, else the
+// installed data folder.
+std::string DataFolder() {
+    const QString beside = QCoreApplication::applicationDirPath();
+    if (QFileInfo(beside + "/Gfx").isDir()) return QDir::toNativeSeparators(beside).toStdString();
+    const QString installed = QStringLiteral(FW_DATA_DIR);
+    if (QFileInfo(installed + "/Gfx").isDir()) return QDir::toNativeSeparators(installed).toStdString();
+    return QDir::toNativeSeparators(beside).toStdString();
+}
+
+fw::Surface BuiltInPicture(const char* name) {
+    const auto bytes = fw::Embedded(name);
+    return fw::SurfaceFromBytes(bytes.data(), bytes.size());
+}
+
+QIcon WindowIcon() {
+    QIcon icon;
+    for (const char* name : {"icon16", "icon32", "icon48", "icon64", "icon128", "icon256"}) {
+        const auto bytes = fw::Embedded(name);
+        QPixmap pixmap;
+        pixmap.loadFromData(bytes.data(), static_cast<uint>(bytes.size()));
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (const auto status = ParseOptions(argc, argv, options)) return *status;
+
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName("Fruitwhirl");
+    QApplication::setApplicationName("Fruitwhirl");
+    QApplication::setApplicationVersion(FW_VERSION);
+    QApplication::setWindowIcon(WindowIcon());
+
+    fw::MainWindow window(options.scale > 0 ? options.scale : fw::DefaultScale());
+    fw::RealClock clock;
+    clock.SetWaitFunction([&window](fw::RealClock::TimePoint deadline) { window.waitUntil(deadline); });
+    fw::RealRandom random;
+    fw::NullSoundControl sound;
+    fw::QtSettingsStore store;
+    fw::QtImageLoader images;
+
+    fw::Machine machine(fw::Platform{clock, random, sound, store, images, window},
+                        fw::Pictures{BuiltInPicture("sprites"), BuiltInPicture("machine")}, DataFolder());
+    window.attach(&machine);
+
+    QTimer::singleShot(0, &window, [&machine] { fw::Post(machine, fw::ev::Load{}); });
+    const int status = app.exec();
+    return status;
+}

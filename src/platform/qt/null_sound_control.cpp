@@ -1,0 +1,1 @@
+#include "platform/qt/null_sound_control.h"

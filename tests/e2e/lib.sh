@@ -1,0 +1,69 @@
+# Shared by the end-to-end tests: a private X server, a private settings
+# folder, and a few checks.
+set -euo pipefail
+
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+WORK=$(mktemp -d /tmp/fw-e2e-XXXXXX)
+XVFB_PID=
+PROGRAM_PID=
+
+cleanup() {
+  [ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  if [ "${KEEP_E2E:-0}" = 1 ]; then echo "kept $WORK"; else rm -rf "$WORK"; fi
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Starts Xvfb on a free display and exports DISPLAY.
+start_xvfb() {
+  local out="$WORK/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$out" 2>"$WORK/xvfb.log" &
+  XVFB_PID=$!
+  for _ in $(seq 100); do
+    [ -s "$out" ] && break
+    sleep 0.05
+  done
+  [ -s "$out" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(head -1 "$out")"
+  for _ in $(seq 100); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.05
+  done
+  export XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime"
+  mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+  chmod 700 "$XDG_RUNTIME_DIR"
+  unset QT_QPA_PLATFORM
+}
+
+# Waits for a visible window with this exact name and prints its id.
+wait_window() {
+  local name=$1 id=
+  for _ in $(seq 150); do
+    id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -1) || true
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  fail "no window named $name"
+}
+
+# Waits for the program to end and sets EXIT_STATUS.
+wait_exit() {
+  for _ in $(seq 200); do
+    kill -0 "$PROGRAM_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$PROGRAM_PID" 2>/dev/null && fail "the program did not end"
+  EXIT_STATUS=0
+  wait "$PROGRAM_PID" || EXIT_STATUS=$?
+  PROGRAM_PID=
+}
+
+shot() {
+  import -window root "$WORK/$1"
+  echo "$WORK/$1"
+}
