@@ -17,6 +17,7 @@
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/real_clock.h"
 #include "platform/qt/real_random.h"
+#include "platform/qt/trace.h"
 #include "shell/machine.h"
 
 namespace {
@@ -99,6 +100,7 @@ QIcon WindowIcon() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    fw::TraceMark("launch");
     Options options;
     if (const auto status = ParseOptions(argc, argv, options)) return *status;
 
@@ -120,7 +122,10 @@ int main(int argc, char** argv) {
                         fw::Pictures{BuiltInPicture("sprites"), BuiltInPicture("machine")}, DataFolder());
     window.attach(&machine);
 
-    QTimer::singleShot(0, &window, [&machine] { fw::Post(machine, fw::ev::Load{}); });
+    QTimer::singleShot(0, &window, [&machine] {
+        fw::Post(machine, fw::ev::Load{});  // returns when the start-up has run to its end
+        if (!machine.ended) fw::TraceMark("ready");
+    });
     const int status = app.exec();
     return status;
 }

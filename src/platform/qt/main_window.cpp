@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "globals/cells.h"
+#include "platform/qt/trace.h"
 
 namespace fw {
 
@@ -108,6 +109,7 @@ void MainWindow::waitUntil(std::chrono::steady_clock::time_point deadline) {
 void MainWindow::ShowWindow() {
     show();
     raise();
+    TraceMark("shown");
 }
 
 void MainWindow::Present() { screen_->update(); }
@@ -156,6 +158,7 @@ void MainWindow::ShowError(const std::string& title, const std::string& text) {
 }
 
 void MainWindow::EndProgram(int status) {
+    TraceMark("end");
     ending_ = true;
     exitStatus_ = status;
     QCoreApplication::exit(status);
