@@ -10,6 +10,15 @@ enum class TimerId { ElapsedTime, MultiCheck };
 enum class Pointer { Default, Hourglass };
 enum class DragIcon { None, OneCoin, FiveCoins };
 
+// What the configuration dialog shows and, on OK, hands back.
+struct ConfigValues {
+    std::string name;             // the player's name, at most 10 characters
+    int soundOn = 1;              // 1 on, 0 off
+    int speed = 50;               // 0..100, larger is slower; the slider shows 100 - speed
+    bool soundAvailable = false;  // without a sound device the sound box is disabled and unticked
+    bool resetHighScores = false; // the reset box was ticked
+};
+
 class Host {
 public:
     virtual ~Host() = default;
@@ -27,6 +36,13 @@ public:
     virtual void EnableTimer(TimerId timer, bool enabled) = 0;
     // A modal message box with the critical-error icon and one OK button.
     virtual void ShowError(const std::string& title, const std::string& text) = 0;
+    // The configuration dialog, modal. True on OK, with values updated; false
+    // on Cancel or the close box, values untouched.
+    virtual bool RunConfigDialog(ConfigValues& values) = 0;
+    // The About window, modal.
+    virtual void ShowAbout(const std::string& version) = 0;
+    // The manual window, modeless: reads the file afresh at every call.
+    virtual void ShowManual(const std::string& path) = 0;
     // Ends the program with the exit status once the current event returns.
     virtual void EndProgram(int status) = 0;
 };

@@ -19,21 +19,31 @@ fail() {
   exit 1
 }
 
-# Starts Xvfb on a free display and exports DISPLAY.
+# Starts Xvfb on a free display and exports DISPLAY. Xvfb picks the display
+# itself; if it loses a race for one with another server, start it again.
 start_xvfb() {
-  local out="$WORK/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$out" 2>"$WORK/xvfb.log" &
-  XVFB_PID=$!
-  for _ in $(seq 100); do
-    [ -s "$out" ] && break
-    sleep 0.05
+  local out="$WORK/display" attempt
+  for attempt in 1 2 3 4 5; do
+    rm -f "$out"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$out" 2>"$WORK/xvfb.log" &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+      [ -s "$out" ] && break
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      sleep 0.05
+    done
+    if [ -s "$out" ]; then
+      export DISPLAY=":$(head -1 "$out")"
+      for _ in $(seq 100); do
+        xdpyinfo >/dev/null 2>&1 && break 2
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.05
+      done
+    fi
+    kill "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=
   done
-  [ -s "$out" ] || fail "Xvfb did not start"
-  export DISPLAY=":$(head -1 "$out")"
-  for _ in $(seq 100); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.05
-  done
+  [ -n "$XVFB_PID" ] || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
   export XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime"
   mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
   chmod 700 "$XDG_RUNTIME_DIR"
