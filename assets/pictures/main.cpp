@@ -1,5 +1,6 @@
 // make_pictures <outdir>: draws every built-in picture of Fruitwhirl and writes
-// sprites.png, machine.png, Gfx/Fruit.Thm and the icons into <outdir>.
+// sprites.png, machine.png, the reel themes Gfx/*.Thm, the icons and the
+// About window's pictures (about/*.png) into <outdir>.
 // The output depends on nothing but this program: no input files, no
 // randomness, no system fonts.
 #include "pictures.h"
@@ -40,6 +41,8 @@ int main(int argc, char** argv)
     bool ok = true;
     const QImage theme = pictures::makeFruitTheme();
     ok &= save(theme.convertToFormat(QImage::Format_RGB888), out + "/Gfx/Fruit.Thm");
+    ok &= save(pictures::makeJewelTheme().convertToFormat(QImage::Format_RGB888), out + "/Gfx/Jewels.Thm");
+    ok &= save(pictures::makeVegasTheme().convertToFormat(QImage::Format_RGB888), out + "/Gfx/Vegas.Thm");
 
     const pictures::SheetAndMachine sm = pictures::makeSheetAndMachine();
     ok &= save(sm.sheet.convertToFormat(QImage::Format_RGB888), out + "/sprites.png");
@@ -49,5 +52,8 @@ int main(int argc, char** argv)
         ok &= save(pictures::makeWindowIcon(size), out + QString("/icons/fruitwhirl-%1.png").arg(size));
     ok &= save(pictures::makeDragCoin(), out + "/icons/drag-coin.png");
     ok &= save(pictures::makeDragStack(), out + "/icons/drag-stack.png");
+    ok &= save(pictures::makeAboutLogo(theme), out + "/about/logo.png");
+    ok &= save(pictures::makeAboutEmail(), out + "/about/email.png");
+    ok &= save(pictures::makeAboutHomepage(), out + "/about/homepage.png");
     return ok ? 0 : 1;
 }

@@ -1,5 +1,5 @@
-// The picture generator's parts: the reel theme, the sprite sheet with the
-// machine picture, and the icons.
+// The picture generator's parts: the reel themes, the sprite sheet with the
+// machine picture, the icons and the About window's pictures.
 #pragma once
 
 #include <QImage>
@@ -13,8 +13,12 @@ inline constexpr int kSymbolH = 30;
 inline constexpr int kPayCellW = 33;
 inline constexpr int kPayCellH = 7;
 
-// The classic fruit theme: 15 symbols and 12 pay-table pictures.
+// The reel themes, each 15 symbols and 12 pay-table pictures. They are
+// installed as Gfx/Fruit.Thm, Gfx/Jewels.Thm and Gfx/Vegas.Thm; the game
+// numbers them in name order, so the fruit theme stays theme 1.
 QImage makeFruitTheme();
+QImage makeJewelTheme();
+QImage makeVegasTheme();
 
 struct SheetAndMachine {
     QImage sheet;    // 474 x 337, RGB
@@ -25,6 +29,13 @@ SheetAndMachine makeSheetAndMachine();
 QImage makeWindowIcon(int size);  // ARGB
 QImage makeDragCoin();            // 32 x 32 ARGB
 QImage makeDragStack();           // 32 x 32 ARGB
+
+// The About window's pictures, ARGB: the logo shows reels of the fruit theme.
+inline constexpr int kAboutLogoSize = 96;
+inline constexpr int kAboutLinkSize = 32;
+QImage makeAboutLogo(const QImage& fruitTheme);
+QImage makeAboutEmail();
+QImage makeAboutHomepage();
 
 // Colours shared by several pictures so that cells sit seamlessly in the machine.
 namespace colours {

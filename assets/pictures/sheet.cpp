@@ -1002,8 +1002,10 @@ QImage machine(const QImage& sheet)
     fill(img, header, kPanel);
     goldFrame(img, header.adjusted(-1, -1, 1, 1));
     // Name plate above the siren.
-    tinyShadow(img, 19, 9, U"MANIA", rgb(200, 130, 255), rgb(40, 0, 70));
-    tinyShadow(img, 20, 15, U"LAMP", rgb(200, 130, 255), rgb(40, 0, 70));
+    {
+        const int w = tinyWidth(U"MANIA");
+        tinyShadow(img, 29 - w / 2, 12, U"MANIA", rgb(200, 130, 255), rgb(40, 0, 70));
+    }
     tinyCentered(img, 29, 47, U"25¢", kGold[3]);
     tinyCentered(img, 29, 53, U"PLAY", kGold[2]);
     // Pay-table amounts beside the twelve cells (the cells are left plain).

@@ -8,6 +8,7 @@
 #include "pictures.h"
 
 #include "art.h"
+#include "reelkit.h"
 
 #include <QPainterPath>
 #include <QTransform>
@@ -19,155 +20,15 @@ namespace pictures {
 namespace {
 
 using namespace art;
+using namespace reel;
 
-constexpr int W = kSymbolW;
-constexpr int H = kSymbolH;
 
-const Ramp kRed = {rgb(74, 8, 16), rgb(122, 14, 30), rgb(176, 24, 40), rgb(222, 44, 48), rgb(255, 110, 92), rgb(255, 228, 214)};
-const Ramp kLeaf = {rgb(18, 52, 12), rgb(36, 98, 22), rgb(62, 146, 38), rgb(104, 190, 62), rgb(170, 230, 120)};
-const Ramp kLemon = {rgb(106, 82, 8), rgb(172, 138, 14), rgb(222, 190, 30), rgb(246, 222, 62), rgb(255, 244, 150), rgb(255, 255, 235)};
-const Ramp kOrange = {rgb(106, 40, 4), rgb(168, 76, 8), rgb(222, 116, 16), rgb(255, 152, 40), rgb(255, 196, 112), rgb(255, 240, 210)};
-const Ramp kPlum = {rgb(40, 10, 58), rgb(72, 24, 106), rgb(108, 40, 150), rgb(146, 70, 192), rgb(190, 128, 232), rgb(240, 216, 255)};
-const Ramp kGrape = {rgb(26, 14, 62), rgb(52, 30, 112), rgb(82, 50, 160), rgb(118, 80, 206), rgb(168, 140, 240), rgb(236, 228, 255)};
-const Ramp kGold = {rgb(90, 56, 4), rgb(148, 96, 8), rgb(200, 140, 16), rgb(238, 188, 42), rgb(255, 232, 120), rgb(255, 255, 230)};
-const Ramp kGem = {rgb(10, 54, 92), rgb(24, 100, 156), rgb(54, 156, 214), rgb(118, 206, 246), rgb(196, 240, 255), rgb(255, 255, 255)};
 const Ramp kMelonRed = {rgb(96, 12, 24), rgb(168, 24, 40), rgb(226, 52, 62), rgb(250, 98, 96), rgb(255, 160, 150), rgb(255, 220, 214)};
 const Ramp kPear = {rgb(70, 80, 10), rgb(120, 140, 20), rgb(168, 190, 36), rgb(206, 222, 70), rgb(236, 244, 140), rgb(255, 255, 230)};
 const Ramp kBanana = {rgb(110, 84, 8), rgb(190, 150, 20), rgb(236, 204, 40), rgb(252, 232, 90), rgb(255, 248, 170), rgb(255, 255, 240)};
 const Ramp kStraw = {rgb(86, 6, 22), rgb(150, 14, 40), rgb(208, 28, 52), rgb(240, 60, 70), rgb(255, 130, 120), rgb(255, 225, 220)};
-const Ramp kBarBlack = {rgb(8, 8, 12), rgb(24, 24, 34), rgb(44, 44, 60), rgb(70, 70, 92), rgb(110, 110, 140)};
-const QRgb kStem = rgb(92, 56, 22);
-const QRgb kStemDark = rgb(56, 32, 12);
 
-enum class Back { Plain, Joker, Mania };
-
-QPainterPath starPath(double cx, double cy, double ro, double ri, int points, double rot = -90)
-{
-    QPainterPath p;
-    for (int i = 0; i < points * 2; ++i) {
-        double a = (rot + i * 180.0 / points) * std::numbers::pi / 180.0;
-        double r = (i % 2 == 0) ? ro : ri;
-        QPointF pt(cx + r * std::cos(a), cy + r * std::sin(a));
-        if (i == 0)
-            p.moveTo(pt);
-        else
-            p.lineTo(pt);
-    }
-    p.closeSubpath();
-    return p;
-}
-
-void background(QImage& img, int ox, Back back)
-{
-    const QRgb paper = colours::kReel, paperShade = colours::kReelShade;
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            // The drum curves away at its left and right edges.
-            double e = std::abs((x + 0.5) - W / 2.0) / (W / 2.0);
-            QRgb c = mix(paper, paperShade, std::max(0.0, e - 0.55) * 2.2);
-            if (back == Back::Mania) {
-                double a = std::atan2(y + 0.5 - H / 2.0, x + 0.5 - W / 2.0);
-                double d = std::hypot(y + 0.5 - H / 2.0, x + 0.5 - W / 2.0);
-                int ray = int(std::floor((a + std::numbers::pi) / (std::numbers::pi / 8)));
-                QRgb deep = rgb(58, 20, 104), ray1 = rgb(96, 40, 150);
-                c = (ray % 2) ? deep : ray1;
-                c = mix(c, rgb(150, 80, 200), std::max(0.0, 1.0 - d / 10.0) * 0.7);
-                c = mix(c, rgb(30, 8, 60), std::max(0.0, e - 0.6) * 1.5);
-            }
-            put(img, ox + x, y, c);
-        }
-    if (back == Back::Joker) {
-        // Four-point gold sparkles in the corners mark a joker.
-        const QRgb s1 = rgb(232, 176, 30), s2 = rgb(255, 236, 140);
-        auto sparkle = [&](int x, int y) {
-            put(img, ox + x, y, s2);
-            put(img, ox + x - 1, y, s1);
-            put(img, ox + x + 1, y, s1);
-            put(img, ox + x, y - 1, s1);
-            put(img, ox + x, y + 1, s1);
-        };
-        sparkle(3, 3);
-        sparkle(25, 26);
-        put(img, ox + 25, 4, s1);
-        put(img, ox + 3, 26, s1);
-    }
-}
-
-// A soft drop shadow of a mask on the background, down and to the right.
-void shadow(QImage& img, int ox, int oy, const Mask& m, Back back)
-{
-    Mask s = m.shifted(1, 2);
-    for (int y = 0; y < s.h(); ++y)
-        for (int x = 0; x < s.w(); ++x)
-            if (s.at(x, y) && !m.at(x, y)) {
-                QRgb c = get(img, ox + x, oy + y);
-                put(img, ox + x, oy + y, darker(c, back == Back::Mania ? 0.35 : 0.16));
-            }
-}
-
-Mask pathMask(const QPainterPath& p) { return Mask::fromPath(W, H, p); }
-
-void thickLine(QImage& img, int ox, QPointF a, QPointF b, double width, QRgb c, QRgb dark)
-{
-    QPainterPath p;
-    p.moveTo(a);
-    p.lineTo(b);
-    QPainterPathStroker st;
-    st.setWidth(width);
-    st.setCapStyle(Qt::RoundCap);
-    Mask m = pathMask(st.createStroke(p));
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x)
-            if (m.at(x, y))
-                put(img, ox + x, y, (m.edge(x, y) && (x + y) % 1 == 0 && !m.at(x + 1, y)) ? dark : c);
-}
-
-void curve(QImage& img, int ox, const QPainterPath& path, double width, QRgb c, QRgb dark)
-{
-    QPainterPathStroker st;
-    st.setWidth(width);
-    st.setCapStyle(Qt::RoundCap);
-    Mask m = pathMask(st.createStroke(path));
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x)
-            if (m.at(x, y))
-                put(img, ox + x, y, (!m.at(x + 1, y) || !m.at(x, y + 1)) ? dark : c);
-}
-
-void leaf(QImage& img, int ox, double cx, double cy, double len, double angleDeg, Back back)
-{
-    QPainterPath p;
-    p.moveTo(0, 0);
-    p.cubicTo(len * 0.3, -len * 0.45, len * 0.75, -len * 0.4, len, 0);
-    p.cubicTo(len * 0.75, len * 0.4, len * 0.3, len * 0.45, 0, 0);
-    QTransform t;
-    t.translate(cx, cy);
-    t.rotate(angleDeg);
-    Mask m = pathMask(t.map(p));
-    shadow(img, ox, 0, m, back);
-    ShadeOptions o;
-    o.radius = 2.5;
-    o.specular = false;
-    shade(img, ox, 0, m, kLeaf, o);
-    // Midrib.
-    for (double s = 0.15; s < 0.85; s += 0.05) {
-        QPointF q = t.map(QPointF(len * s, 0));
-        int x = int(std::floor(q.x())), y = int(std::floor(q.y()));
-        if (m.at(x, y) && !m.edge(x, y))
-            put(img, ox + x, y, kLeaf[1]);
-    }
-}
-
-void shaded(QImage& img, int ox, const Mask& m, const Ramp& r, double radius, Back back,
-            bool specular = true, double bias = 0.0)
-{
-    shadow(img, ox, 0, m, back);
-    ShadeOptions o;
-    o.radius = radius;
-    o.specular = specular;
-    o.bias = bias;
-    shade(img, ox, 0, m, r, o);
-}
+void background(QImage& img, int ox, Back back) { reel::background(img, ox, back, Paper::Cream); }
 
 // ------------------------------------------------------------ the symbols
 
@@ -475,32 +336,7 @@ void drawDiamond(QImage& img, int ox)
     put(img, ox + 25, 3, kGem[3]);
 }
 
-void drawCrown(QImage& img, int ox)
-{
-    background(img, ox, Back::Mania);
-    QPainterPath p;
-    p.moveTo(3.0, 24.0);
-    p.lineTo(2.5, 9.5);
-    p.lineTo(8.5, 16.0);
-    p.lineTo(14.5, 5.5);
-    p.lineTo(20.5, 16.0);
-    p.lineTo(26.5, 9.5);
-    p.lineTo(26.0, 24.0);
-    p.closeSubpath();
-    QPainterPath band;
-    band.addRect(QRectF(3.0, 21.0, 23.0, 5.0));
-    Mask m = pathMask(p.united(band));
-    shaded(img, ox, m, kGold, 3.0, Back::Mania);
-    for (int x = 3; x <= 25; ++x)
-        put(img, ox + x, 21, kGold[1]);
-    // Pearls on the tips and jewels on the band.
-    ball(img, ox + 2.8, 8.8, 1.9, 1.9, {rgb(120, 110, 130), rgb(200, 200, 210), rgb(240, 240, 250), rgb(255, 255, 255)});
-    ball(img, ox + 14.5, 4.6, 1.9, 1.9, {rgb(120, 110, 130), rgb(200, 200, 210), rgb(240, 240, 250), rgb(255, 255, 255)});
-    ball(img, ox + 26.2, 8.8, 1.9, 1.9, {rgb(120, 110, 130), rgb(200, 200, 210), rgb(240, 240, 250), rgb(255, 255, 255)});
-    ball(img, ox + 14.5, 23.5, 2.2, 1.9, kRed);
-    ball(img, ox + 8.0, 23.5, 1.7, 1.6, kGem);
-    ball(img, ox + 21.0, 23.5, 1.7, 1.6, kGem);
-}
+void drawCrown(QImage& img, int ox) { crown(img, ox, kGold, kRed, kGem, Paper::Cream); }
 
 void drawPear(QImage& img, int ox)
 {
@@ -568,17 +404,6 @@ void drawStrawberry(QImage& img, int ox)
 
 // ------------------------------------------------------------ pay pictures
 
-const std::vector<PaletteEntry> kMiniPalette = {
-    {'k', rgb(30, 20, 20)},      {'r', rgb(170, 20, 34)},   {'R', rgb(236, 60, 60)},
-    {'w', rgb(255, 235, 225)},   {'g', rgb(60, 150, 40)},   {'G', rgb(140, 220, 90)},
-    {'y', rgb(226, 196, 30)},    {'Y', rgb(255, 240, 120)}, {'o', rgb(236, 128, 20)},
-    {'O', rgb(255, 196, 110)},   {'p', rgb(108, 44, 156)},  {'P', rgb(178, 120, 230)},
-    {'q', rgb(60, 20, 90)},      {'d', rgb(150, 96, 8)},    {'D', rgb(236, 184, 40)},
-    {'E', rgb(255, 240, 150)},   {'c', rgb(40, 130, 200)},  {'C', rgb(150, 220, 250)},
-    {'b', rgb(110, 70, 30)},     {'x', rgb(16, 16, 20)},    {'s', rgb(120, 130, 160)},
-};
-
-using Mini = std::vector<std::string_view>;
 
 const Mini kMiniCherry = {"....gg...", "...g..g..", "..g...g..", ".rr..rr..", "rwRr.wRrr", "rRRr.RRRr", ".rr...rr."};
 const Mini kMiniLemon = {".........", "..yyyyy..", ".yYYyyyy.", "yYYyyyyyd", ".yyyyyyd.", "..dyyyd..", "........."};
@@ -590,34 +415,14 @@ const Mini kMiniBell = {"....d....", "...DEd...", "..DEDDd..", "..DEDDd..", ".DE
 const Mini kMiniSeven = {"RRRRRRRR.", "rrrrrRRr.", "....RRr..", "...RRr...", "...RRr...", "..RRr....", "..rrr...."};
 const Mini kMiniBar = {".........", "DDDDDDDDD", "DxEExEExD", "DxEExExxD", "DxxxxxxxD", "DDDDDDDDD", "........."};
 const Mini kMiniCrown = {"E...E...E", "D..DED..D", "DD.DDD.DD", "DEDDDDDDd", "DEDRDRDDd", "ddddddddd", "........."};
-const Mini kMiniAny = {".........", ".........", ".........", "..sssss..", ".........", ".........", "........."};
-
-void miniCell(QImage& img, int k, const Mini& a, const Mini& b, const Mini& c)
-{
-    const int ox = kPayCellW * k, oy = kSymbolH;
-    fill(img, QRect(ox, oy, kPayCellW, kPayCellH), colours::kPanel);
-    sprite(img, ox + 1, oy, a, kMiniPalette);
-    sprite(img, ox + 12, oy, b, kMiniPalette);
-    sprite(img, ox + 23, oy, c, kMiniPalette);
-}
-
 }  // namespace
 
 QImage makeFruitTheme()
 {
-    QImage img(kThemeWidth, kThemeHeight, QImage::Format_RGB32);
-    img.fill(qRgb(0, 0, 0));
-    using Fn = void (*)(QImage&, int);
-    const Fn symbols[15] = {drawStar,   drawBanana, drawCherries, drawLemon, drawBell,
-                            drawGrapes, drawMelon,  drawOrange,   drawPlum,  drawSeven,
-                            drawBar,    drawDiamond, drawCrown,   drawPear,  drawStrawberry};
-    for (int s = 0; s < 15; ++s) {
-        // Each symbol is drawn on its own canvas so that nothing spills over.
-        QImage cell(W, H, QImage::Format_RGB32);
-        cell.fill(qRgb(0, 0, 0));
-        symbols[s](cell, 0);
-        paste(img, cell, W * s, 0);
-    }
+    const SymbolFn symbols[15] = {drawStar,   drawBanana, drawCherries, drawLemon, drawBell,
+                                  drawGrapes, drawMelon,  drawOrange,   drawPlum,  drawSeven,
+                                  drawBar,    drawDiamond, drawCrown,   drawPear,  drawStrawberry};
+    QImage img = themeWithSymbols(symbols);
     miniCell(img, 0, kMiniCherry, kMiniAny, kMiniAny);
     miniCell(img, 1, kMiniCherry, kMiniCherry, kMiniAny);
     miniCell(img, 2, kMiniLemon, kMiniLemon, kMiniLemon);

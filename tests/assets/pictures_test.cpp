@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QImage>
 #include <QString>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <string_view>
@@ -404,11 +406,32 @@ TEST(Panels, ReelGapsStayPutWhileTheReelsScroll)
                 << "gap column " << x << " row " << y;
 }
 
-TEST(Theme, HasFifteenDistinctSymbolsAndTwelvePayPictures)
+// The reel themes the game ships; the game numbers themes in case-insensitive
+// name order, so the fruit theme must come first.
+const char* const kThemeFiles[] = {"Gfx/Fruit.Thm", "Gfx/Jewels.Thm", "Gfx/Vegas.Thm"};
+
+QImage loadTheme(const char* file) { return load(file).convertToFormat(QImage::Format_RGB32); }
+
+QImage symbolOf(const QImage& theme, int s) { return theme.copy(29 * s, 0, 29, 30); }
+
+class EveryTheme : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(EveryTheme, HasItsSizeWithoutAlpha)
 {
+    const QImage raw = load(GetParam());
+    ASSERT_FALSE(raw.isNull()) << GetParam();
+    EXPECT_EQ(raw.width(), 435);
+    EXPECT_EQ(raw.height(), 37);
+    EXPECT_FALSE(raw.hasAlphaChannel());
+}
+
+TEST_P(EveryTheme, HasFifteenDistinctSymbolsAndTwelvePayPictures)
+{
+    const QImage theme = loadTheme(GetParam());
+    ASSERT_EQ(theme.size(), QSize(435, 37));
     std::vector<QImage> symbols;
     for (int s = 0; s < 15; ++s) {
-        symbols.push_back(theme().copy(29 * s, 0, 29, 30));
+        symbols.push_back(symbolOf(theme, s));
         EXPECT_GT(colourCount(symbols.back()), 8) << "symbol " << s;
     }
     for (int i = 0; i < 15; ++i)
@@ -416,16 +439,107 @@ TEST(Theme, HasFifteenDistinctSymbolsAndTwelvePayPictures)
             EXPECT_FALSE(samePixels(symbols[size_t(i)], symbols[size_t(j)])) << i << " vs " << j;
     std::vector<QImage> pay;
     for (int k = 0; k < 12; ++k) {
-        pay.push_back(theme().copy(33 * k, 30, 33, 7));
+        pay.push_back(theme.copy(33 * k, 30, 33, 7));
         EXPECT_GT(colourCount(pay.back()), 2) << "pay picture " << k;
     }
     for (int i = 0; i < 12; ++i)
         for (int j = i + 1; j < 12; ++j)
             EXPECT_FALSE(samePixels(pay[size_t(i)], pay[size_t(j)])) << i << " vs " << j;
+}
+
+TEST_P(EveryTheme, IsBlackOutsideItsCells)
+{
+    const QImage theme = loadTheme(GetParam());
+    ASSERT_EQ(theme.size(), QSize(435, 37));
     // Right of the twelfth pay picture nothing is drawn.
     for (int y = 30; y < 37; ++y)
         for (int x = 33 * 12; x < 435; ++x)
-            EXPECT_EQ(theme().pixel(x, y) & 0xFFFFFF, kBlack) << x << "," << y;
+            EXPECT_EQ(theme.pixel(x, y) & 0xFFFFFF, kBlack) << x << "," << y;
+}
+
+TEST_P(EveryTheme, PayPicturesSitOnThePanelGlass)
+{
+    // The pay-table cells are copied into the panel of the machine picture:
+    // their first and last columns are the glass colour that shows in the
+    // one-pixel gaps between the cells, so the cells join up with the panel.
+    const QImage theme = loadTheme(GetParam());
+    const fw::Cell& first = place("pay-table cell 0");
+    const QRgb glass = machine().pixel(first.x + 5, first.y + first.h) & 0xFFFFFF;
+    for (int k = 0; k < 12; ++k)
+        for (int y = 30; y < 37; ++y) {
+            EXPECT_EQ(theme.pixel(33 * k, y) & 0xFFFFFF, glass) << "cell " << k << " row " << y;
+            EXPECT_EQ(theme.pixel(33 * k + 32, y) & 0xFFFFFF, glass) << "cell " << k << " row " << y;
+        }
+}
+
+TEST_P(EveryTheme, MarksTheManiaSymbolsAndTheJokers)
+{
+    const QImage theme = loadTheme(GetParam());
+    ASSERT_EQ(theme.size(), QSize(435, 37));
+    // The Mania symbols 9, 10 and 12 sit on the violet sunburst: their corners
+    // are violet and no other symbol's are.
+    auto violet = [](QRgb c) { return qBlue(c) > qGreen(c) + 30 && qRed(c) > qGreen(c) + 10; };
+    for (int s = 0; s < 15; ++s) {
+        const QImage sym = symbolOf(theme, s);
+        const bool mania = s == 9 || s == 10 || s == 12;
+        for (QPoint corner : {QPoint(0, 0), QPoint(28, 0), QPoint(0, 29), QPoint(28, 29)})
+            EXPECT_EQ(violet(sym.pixel(corner)), mania) << "symbol " << s << " corner " << corner.x() << "," << corner.y();
+    }
+    // The jokers 0, 4 and 11 carry the gold sparkle at (3, 3); no plain symbol does.
+    for (int s = 0; s < 15; ++s) {
+        const QImage sym = symbolOf(theme, s);
+        const bool joker = s == 0 || s == 4 || s == 11;
+        const bool sparkle = (sym.pixel(3, 3) & 0xFFFFFF) == 0xFFEC8C;
+        EXPECT_EQ(sparkle, joker) << "symbol " << s;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Themes, EveryTheme, ::testing::ValuesIn(kThemeFiles));
+
+TEST(Themes, FruitComesFirstAndTheThemesDiffer)
+{
+    std::vector<std::string> names;
+    for (const char* f : kThemeFiles)
+        names.push_back(QString(f).toLower().toStdString());
+    EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
+    EXPECT_EQ(names.front(), "gfx/fruit.thm");
+    const QImage a = loadTheme(kThemeFiles[0]), b = loadTheme(kThemeFiles[1]), c = loadTheme(kThemeFiles[2]);
+    for (int s = 0; s < 15; ++s) {
+        EXPECT_FALSE(samePixels(symbolOf(a, s), symbolOf(b, s))) << "symbol " << s;
+        EXPECT_FALSE(samePixels(symbolOf(a, s), symbolOf(c, s))) << "symbol " << s;
+        EXPECT_FALSE(samePixels(symbolOf(b, s), symbolOf(c, s))) << "symbol " << s;
+    }
+}
+
+TEST(Themes, GfxFolderHoldsExactlyTheShippedThemes)
+{
+    QDir gfx(kDir + "/Gfx");
+    QStringList found = gfx.entryList({"*.Thm", "*.thm"}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QStringList expected;
+    for (const char* f : kThemeFiles)
+        expected << QString(f).mid(4);
+    EXPECT_EQ(found, expected);
+}
+
+TEST(AboutPictures, HaveTheirSizesAndSeeThroughCorners)
+{
+    const struct {
+        const char* file;
+        int size;
+    } pictures[] = {{"about/logo.png", 96}, {"about/email.png", 32}, {"about/homepage.png", 32}};
+    std::vector<QImage> loaded;
+    for (const auto& p : pictures) {
+        const QImage img = load(p.file);
+        ASSERT_FALSE(img.isNull()) << p.file;
+        EXPECT_EQ(img.size(), QSize(p.size, p.size)) << p.file;
+        EXPECT_TRUE(img.hasAlphaChannel()) << p.file;
+        const QImage a = img.convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(qAlpha(a.pixel(0, 0)), 0) << p.file;
+        EXPECT_EQ(qAlpha(a.pixel(p.size / 2, p.size / 2)), 255) << p.file;
+        EXPECT_GT(colourCount(a), 20) << p.file;
+        loaded.push_back(a);
+    }
+    EXPECT_FALSE(samePixels(loaded[1], loaded[2]));
 }
 
 }  // namespace
