@@ -12,37 +12,35 @@ namespace {
 // ---- Shared voices ------------------------------------------------------------------------
 
 // A coin struck: thin-disc modes, bright and inharmonic, with a tick of noise.
-Signal CoinHit(double f0, double tau, Rng& rng, double dur = 0.45)
-{
-    Signal s = Modal(dur, {{f0, 1.0, tau},
-                           {f0 * 1.47, 0.75, tau * 0.8},
-                           {f0 * 1.93, 0.55, tau * 0.6},
-                           {f0 * 2.52, 0.35, tau * 0.45},
-                           {f0 * 2.89, 0.25, tau * 0.3}},
+Signal CoinHit(double f0, double tau, Rng& rng, double dur = 0.45) {
+    Signal s = Modal(dur,
+                     {{f0, 1.0, tau},
+                      {f0 * 1.47, 0.75, tau * 0.8},
+                      {f0 * 1.93, 0.55, tau * 0.6},
+                      {f0 * 2.52, 0.35, tau * 0.45},
+                      {f0 * 2.89, 0.25, tau * 0.3}},
                      0.0006, rng.Range(0, kTwoPi));
     Mix(s, NoiseBurst(0.02, 6500, 1.2, 0.002, rng), 0, 0.8);
     return s;
 }
 
 // A tuned mallet note: marimba-like, used for the light fanfares.
-Signal Mallet(double freq, double dur)
-{
+Signal Mallet(double freq, double dur) {
     return Modal(dur, {{freq, 1.0, 0.30}, {freq * 3.93, 0.35, 0.06}, {freq * 9.8, 0.10, 0.015}}, 0.002);
 }
 
 // One ratchet tooth: a bright tick over a short body knock.
-Signal RatchetTooth(double pitch, double gain, Rng& rng)
-{
+Signal RatchetTooth(double pitch, double gain, Rng& rng) {
     Signal s = NoiseBurst(0.03, 3200 * pitch, 2.5, 0.003, rng);
-    Mix(s, Modal(0.03, {{2350 * pitch, 0.5, 0.006}, {1280 * pitch, 0.6, 0.009}, {520 * pitch, 0.5, 0.012}}), 0);
+    Mix(s, Modal(0.03, {{2350 * pitch, 0.5, 0.006}, {1280 * pitch, 0.6, 0.009}, {520 * pitch, 0.5, 0.012}}),
+        0);
     Scale(s, gain);
     return s;
 }
 
 // A reel coming to rest against its stop: a heavy thump, a wooden knock from
 // the reel drum and the bright snap of the detent.
-Signal Klonk(double body, double knock, double snap, std::uint64_t seed)
-{
+Signal Klonk(double body, double knock, double snap, std::uint64_t seed) {
     Rng rng(seed);
     Signal s = Thump(0.3, body * 1.9, body, 0.012, 0.05);
     Mix(s, Modal(0.3, {{knock, 0.7, 0.045}, {knock * 2.37, 0.45, 0.025}, {knock * 5.1, 0.25, 0.012}}), 0);
@@ -54,8 +52,7 @@ Signal Klonk(double body, double knock, double snap, std::uint64_t seed)
 }
 
 // ---- 0 Activate: the machine switches on ---------------------------------------------------
-Signal Activate()
-{
+Signal Activate() {
     // A power-up whoop: a buzzy tone rising through an opening filter ...
     const double whoop = 0.42;
     Signal s = Additive(
@@ -76,12 +73,15 @@ Signal Activate()
 
 // ---- 1, 2 CircHigh / CircLow: the bonus wheel's two chimes ------------------------------------
 // They alternate every 100 ms while the wheel's result flashes: a fifth apart.
-Signal CircHigh() { return Room(Chime(Hz(86), 0.28, 0.07), 0.4, 0.5, 0.15, 0.04); }  // D6
-Signal CircLow() { return Room(Chime(Hz(79), 0.28, 0.08), 0.4, 0.5, 0.15, 0.04); }   // G5
+Signal CircHigh() {
+    return Room(Chime(Hz(86), 0.28, 0.07), 0.4, 0.5, 0.15, 0.04);
+}  // D6
+Signal CircLow() {
+    return Room(Chime(Hz(79), 0.28, 0.08), 0.4, 0.5, 0.15, 0.04);
+}  // G5
 
 // ---- 3 Click: a button pressed and released ---------------------------------------------------
-Signal Click()
-{
+Signal Click() {
     Rng rng(3);
     Signal s = NoiseBurst(0.03, 3600, 2.0, 0.0025, rng);
     Mix(s, Modal(0.03, {{2250, 0.5, 0.005}, {640, 0.6, 0.008}}), 0);
@@ -93,8 +93,7 @@ Signal Click()
 }
 
 // ---- 4 Coin: a coin drops, bounces, spins and settles ---------------------------------------------
-Signal Coin()
-{
+Signal Coin() {
     Rng rng(4);
     Signal s;
     // Bounces: each gap and each blow smaller than the one before.
@@ -119,15 +118,14 @@ Signal Coin()
 }
 
 // ---- 5 Congrats: the 1000-coin offer -------------------------------------------------------------
-Signal Congrats()
-{
+Signal Congrats() {
     Signal s;
     struct Note {
         double midi, at, dur;
     };
     // Ta-da-da-daa, da-daaa: a little C major tune that ends on a held chord.
-    const Note tune[] = {{72, 0.00, 0.13}, {76, 0.13, 0.13}, {79, 0.26, 0.13}, {84, 0.39, 0.30},
-                         {79, 0.72, 0.13}, {84, 0.85, 0.95}};
+    const Note tune[] = {{72, 0.00, 0.13}, {76, 0.13, 0.13}, {79, 0.26, 0.13},
+                         {84, 0.39, 0.30}, {79, 0.72, 0.13}, {84, 0.85, 0.95}};
     for (const Note& n : tune) {
         Mix(s, Brass(Hz(n.midi), n.dur, 1.2, 0.005), n.at, 0.5);
         Mix(s, Mallet(Hz(n.midi + 12), 0.5), n.at, 0.3);
@@ -140,8 +138,7 @@ Signal Congrats()
 }
 
 // ---- 6 Door: a door swings shut ------------------------------------------------------------------
-Signal Door()
-{
+Signal Door() {
     Rng rng(6);
     Signal s(Samples(0.36), 0.0);
     // The hinge creaks: stick-slip pulses through the door's resonances.
@@ -168,7 +165,8 @@ Signal Door()
     Signal rumble(Samples(0.25));
     Biquad lp;
     lp.LowPass(500, 0.8);
-    for (std::size_t n = 0; n < rumble.size(); ++n) rumble[n] = lp.Process(rng.Bipolar()) * Strike(TimeOf(n), 0.002, 0.035);
+    for (std::size_t n = 0; n < rumble.size(); ++n)
+        rumble[n] = lp.Process(rng.Bipolar()) * Strike(TimeOf(n), 0.002, 0.035);
     Mix(s, rumble, slam, 1.6);
     Mix(s, Modal(0.12, {{2750, 0.3, 0.02}, {4100, 0.18, 0.012}}), slam + 0.012, 1.0);
     Mix(s, Modal(0.12, {{2820, 0.15, 0.015}, {4250, 0.1, 0.01}}), slam + 0.065, 1.0);  // the latch settles
@@ -177,26 +175,28 @@ Signal Door()
 
 // ---- 7 Lever: the lever pulled through its ratchet and sprung back -----------------------------------
 // The lever goes down in 6 x 75 ms and springs back in 6 x 70 ms.
-Signal Lever()
-{
+Signal Lever() {
     Rng rng(7);
     Signal s;
     // Going down: the pawl clicks over the teeth.
-    for (int i = 0; i < 11; ++i) Mix(s, RatchetTooth(0.95 + 0.01 * i, 0.55 + 0.04 * i, rng), 0.01 + 0.039 * i);
+    for (int i = 0; i < 11; ++i)
+        Mix(s, RatchetTooth(0.95 + 0.01 * i, 0.55 + 0.04 * i, rng), 0.01 + 0.039 * i);
     // Friction of the arm in its guide under the clicks.
     Signal rub(Samples(0.9));
     Biquad bp;
     bp.BandPass(380, 1.5);
     for (std::size_t n = 0; n < rub.size(); ++n) {
         const double t = TimeOf(n);
-        rub[n] = bp.Process(rng.Bipolar()) * (Gate(t, 0.45, 0.05, 0.05) + 0.8 * Gate(t - 0.47, 0.4, 0.03, 0.08));
+        rub[n] =
+            bp.Process(rng.Bipolar()) * (Gate(t, 0.45, 0.05, 0.05) + 0.8 * Gate(t - 0.47, 0.4, 0.03, 0.08));
     }
     Mix(s, rub, 0, 0.12);
     // The bottom stop.
     Mix(s, Thump(0.25, 160, 85, 0.015, 0.05), 0.45, 0.8);
     Mix(s, Modal(0.2, {{720, 0.5, 0.03}, {1710, 0.3, 0.015}}), 0.45, 0.8);
     // Springing back: quicker, lighter clicks.
-    for (int i = 0; i < 12; ++i) Mix(s, RatchetTooth(1.08 + 0.008 * i, 0.55 - 0.02 * i, rng), 0.49 + 0.031 * i);
+    for (int i = 0; i < 12; ++i)
+        Mix(s, RatchetTooth(1.08 + 0.008 * i, 0.55 - 0.02 * i, rng), 0.49 + 0.031 * i);
     // The top stop, a softer knock.
     Mix(s, Thump(0.2, 190, 110, 0.012, 0.035), 0.88, 0.45);
     Mix(s, Modal(0.15, {{860, 0.35, 0.02}, {2050, 0.15, 0.01}}), 0.88, 0.6);
@@ -204,11 +204,11 @@ Signal Lever()
 }
 
 // ---- 8 Mania: the bonus period starts -----------------------------------------------------------
-Signal Mania()
-{
+Signal Mania() {
     // A warbling rise over two octaves ...
     Signal s = Additive(
-        1.3, [](double t) { return 220.0 * std::pow(2.0, 2.5 * t / 1.3) * (1 + 0.02 * std::sin(kTwoPi * 9 * t)); },
+        1.3,
+        [](double t) { return 220.0 * std::pow(2.0, 2.5 * t / 1.3) * (1 + 0.02 * std::sin(kTwoPi * 9 * t)); },
         {{1, 1.0}, {2, 0.45}, {3, 0.3}, {4, 0.18}, {5, 0.12}},
         [](double t) { return Gate(t, 1.3, 0.1, 0.25) * (0.35 + 0.65 * t / 1.3); });
     Scale(s, 0.35);
@@ -219,15 +219,15 @@ Signal Mania()
     const double chordAt = 1.12;
     Signal chord;
     for (double m : {72.0, 76.0, 79.0, 84.0}) Mix(chord, Brass(Hz(m), 0.9, 1.3, 0.006), 0, 0.3);
-    for (std::size_t n = 0; n < chord.size(); ++n) chord[n] *= 0.75 + 0.25 * std::cos(kTwoPi * 11 * TimeOf(n));
+    for (std::size_t n = 0; n < chord.size(); ++n)
+        chord[n] *= 0.75 + 0.25 * std::cos(kTwoPi * 11 * TimeOf(n));
     Mix(s, chord, chordAt);
     Mix(s, Chime(Hz(96), 0.8, 0.25), chordAt, 0.3);
     return Room(Echo(s, 0.13, 0.25, 3500, 0.15), 1.0, 0.4, 0.22, 0.2);
 }
 
 // ---- 9 NoMoney: out of coins, a sad falling phrase -------------------------------------------------
-Signal NoMoney()
-{
+Signal NoMoney() {
     Signal s;
     // Wah, wah, wah, waaah: a muted horn falling by semitones.
     const double notes[] = {58, 57, 56, 55};  // Bb3 A3 Ab3 G3
@@ -240,11 +240,11 @@ Signal NoMoney()
         Biquad lp;
         for (std::size_t n = 0; n < note.size(); ++n) {
             const double t = TimeOf(n);
-            const double open = last ? 0.5 + 0.5 * std::sin(kPi * std::min(1.0, t / 0.25)) * (0.6 + 0.4 * std::cos(kTwoPi * 4.5 * t))
+            const double open = last ? 0.5 + 0.5 * std::sin(kPi * std::min(1.0, t / 0.25)) *
+                                                 (0.6 + 0.4 * std::cos(kTwoPi * 4.5 * t))
                                      : std::sin(kPi * std::min(1.0, t / dur));
             lp.LowPass(300 + 1500 * open, 2.2);
             note[n] = lp.Process(note[n]);
-            if (last) note[n] *= 1.0;
         }
         if (last) {
             // The last note sags in pitch as it dies away.
@@ -265,29 +265,29 @@ Signal NoMoney()
 }
 
 // ---- 10 Pay: a coin clinks into the slot (and each coin of a payout) ---------------------------------
-Signal Pay()
-{
+Signal Pay() {
     Rng rng(10);
     Signal s = CoinHit(3300, 0.09, rng, 0.3);
-    Mix(s, CoinHit(2650, 0.12, rng, 0.3), 0.045, 0.7);   // onto the coins below
+    Mix(s, CoinHit(2650, 0.12, rng, 0.3), 0.045, 0.7);    // onto the coins below
     Mix(s, CoinHit(2680, 0.05, rng, 0.15), 0.085, 0.25);  // a small rebound
     return Room(s, 0.5, 0.5, 0.15, 0.05);
 }
 
 // ---- 11 Pick: a handful of coins lifted from the pile ----------------------------------------------
-Signal Pick()
-{
+Signal Pick() {
     Rng rng(11);
     Signal s;
     for (int i = 0; i < 11; ++i) {
-        const double at = 0.004 + 0.012 * i + 0.0012 * i * i + 0.01 * rng.Uniform();  // crowded, then thinning
+        const double at =
+            0.004 + 0.012 * i + 0.0012 * i * i + 0.01 * rng.Uniform();  // crowded, then thinning
         Mix(s, CoinHit(rng.Range(2500, 4300), rng.Range(0.04, 0.1), rng, 0.25), at, rng.Range(0.3, 0.8));
     }
     // The coins scrape over each other.
     Signal scrape(Samples(0.22));
     Biquad bp;
     bp.BandPass(5200, 1.5);
-    for (std::size_t n = 0; n < scrape.size(); ++n) scrape[n] = bp.Process(rng.Bipolar()) * Gate(TimeOf(n), 0.22, 0.03, 0.12);
+    for (std::size_t n = 0; n < scrape.size(); ++n)
+        scrape[n] = bp.Process(rng.Bipolar()) * Gate(TimeOf(n), 0.22, 0.03, 0.12);
     Mix(s, scrape, 0.0, 0.25);
     return Room(s, 0.5, 0.5, 0.15, 0.05);
 }
@@ -295,8 +295,7 @@ Signal Pick()
 // ---- 12, 13 Siren4 / Siren8: the siren lamp turns ------------------------------------------------------
 // The siren sweeps up and back down once per lamp turn, 8 x 49 ms, and lasts
 // exactly as long as the lamp: 4 or 8 turns.
-Signal Siren(int turns)
-{
+Signal Siren(int turns) {
     const double dur = turns * kSirenTurn;
     Signal s(Samples(dur));
     double phase = 0;
@@ -305,7 +304,8 @@ Signal Siren(int turns)
         const double sweep = 0.5 - 0.5 * std::cos(kTwoPi * t / kSirenTurn);  // 0 at each turn's start
         const double f = 620.0 * std::pow(2.0, 1.1 * sweep);
         double v = 0;
-        for (int k = 1; k <= 9; k += 2) v += std::sin(kTwoPi * phase * k) / (k * k * 0.6 + 0.4);  // soft square
+        for (int k = 1; k <= 9; k += 2)
+            v += std::sin(kTwoPi * phase * k) / (k * k * 0.6 + 0.4);  // soft square
         v += 0.25 * std::sin(kTwoPi * phase * 2);
         s[n] = v * Gate(t, dur, 0.01, 0.04) * (0.85 + 0.15 * sweep);
         phase += f / kRate;
@@ -323,12 +323,15 @@ Signal Siren(int turns)
     Mix(s, second, 0, 0.35);
     return s;  // no reverb tail: the length is exact
 }
-Signal Siren4() { return Siren(4); }
-Signal Siren8() { return Siren(8); }
+Signal Siren4() {
+    return Siren(4);
+}
+Signal Siren8() {
+    return Siren(8);
+}
 
 // ---- 14 Tick: the bonus wheel's light moves on (every 120 ms) ----------------------------------------
-Signal Tick()
-{
+Signal Tick() {
     Rng rng(14);
     Signal s = NoiseBurst(0.03, 2600, 2.5, 0.002, rng);
     Mix(s, Modal(0.03, {{1850, 0.7, 0.005}, {4300, 0.3, 0.002}}), 0);
@@ -341,8 +344,7 @@ Signal Tick()
 // the end joins the start without a seam: whole-Hz tones, a whirr of noise
 // built from whole-Hz sines, a 24 Hz flutter and 12 reel ticks placed round
 // the loop.
-Signal WhlRun()
-{
+Signal WhlRun() {
     const std::size_t len = kRate;  // 1 s
     std::vector<double> table(len);
     for (std::size_t n = 0; n < len; ++n) table[n] = std::sin(kTwoPi * static_cast<double>(n) / len);
@@ -375,7 +377,8 @@ Signal WhlRun()
     // Soft ticks of the reel mechanism, wrapped round the loop's end.
     for (int i = 0; i < 12; ++i) {
         Signal tick = Modal(0.04, {{1400 + 40.0 * (i % 3), 0.5, 0.006}, {3100, 0.25, 0.003}});
-        MixWrapped(s, tick, static_cast<std::size_t>(i) * len / 12 + static_cast<std::size_t>(rng.Range(0, 300)),
+        MixWrapped(s, tick,
+                   static_cast<std::size_t>(i) * len / 12 + static_cast<std::size_t>(rng.Range(0, 300)),
                    rng.Range(0.6, 1.0));
     }
     // Start the loop where the wave crosses zero, rising gently: rotating a
@@ -392,15 +395,14 @@ Signal WhlRun()
 }
 
 // ---- 16 WinHigh: the big win, with the prize lamp flashing -------------------------------------------
-Signal WinHigh()
-{
+Signal WinHigh() {
     Signal s;
     struct Note {
         double midi, at, dur;
     };
     // Ta-ta-ta-taaa, ta-taaaa: brass in octaves, ending on a full chord.
-    const Note tune[] = {{67, 0.00, 0.10}, {67, 0.12, 0.10}, {67, 0.24, 0.10}, {72, 0.36, 0.28},
-                         {76, 0.66, 0.12}, {79, 0.80, 1.20}};
+    const Note tune[] = {{67, 0.00, 0.10}, {67, 0.12, 0.10}, {67, 0.24, 0.10},
+                         {72, 0.36, 0.28}, {76, 0.66, 0.12}, {79, 0.80, 1.20}};
     for (const Note& n : tune) {
         Mix(s, Brass(Hz(n.midi), n.dur, 1.3, 0.006), n.at, 0.45);
         Mix(s, Brass(Hz(n.midi - 12), n.dur, 0.9, 0.004), n.at, 0.3);
@@ -424,8 +426,7 @@ Signal WinHigh()
 }
 
 // ---- 17 WinLow: a win, while the banner flashes ---------------------------------------------------------
-Signal WinLow()
-{
+Signal WinLow() {
     Signal s;
     // Quick mallets up the chord and a ringing pair at the top.
     const double notes[] = {72, 76, 79};
@@ -438,13 +439,21 @@ Signal WinLow()
 }
 
 // ---- 18 Wrong: a refused action, a two-beat buzzer ------------------------------------------------------
-Signal Wrong()
-{
+Signal Wrong() {
     Signal s;
     auto buzz = [](double f, double dur) {
         Signal b = Additive(
             dur, [f](double) { return f; },
-            {{1, 1.0}, {2, 0.5}, {3, 0.33}, {4, 0.25}, {5, 0.2}, {6, 0.17}, {7, 0.14}, {8, 0.12}, {9, 0.11}, {10, 0.1}},
+            {{1, 1.0},
+             {2, 0.5},
+             {3, 0.33},
+             {4, 0.25},
+             {5, 0.2},
+             {6, 0.17},
+             {7, 0.14},
+             {8, 0.12},
+             {9, 0.11},
+             {10, 0.1}},
             [dur](double t) { return Gate(t, dur, 0.006, 0.025); });
         // A second reed a little sharp makes the buzz rough.
         Signal rough = Additive(
@@ -462,37 +471,31 @@ Signal Wrong()
 }
 
 // ---- 19..21 klonk1..3: the reels stop, left to right ------------------------------------------------------
-Signal Klonk1() { return Klonk(70, 205, 2150, 19); }
-Signal Klonk2() { return Klonk(80, 250, 2480, 20); }
-Signal Klonk3() { return Klonk(92, 300, 2860, 21); }
+Signal Klonk1() {
+    return Klonk(70, 205, 2150, 19);
+}
+Signal Klonk2() {
+    return Klonk(80, 250, 2480, 20);
+}
+Signal Klonk3() {
+    return Klonk(92, 300, 2860, 21);
+}
 
 }  // namespace
 
-const std::vector<SoundRecipe>& Bank()
-{
+const std::vector<SoundRecipe>& Bank() {
     static const std::vector<SoundRecipe> bank = {
-        {"Activate.wav", Kind::OneShot, -18, Activate},
-        {"CircHigh.wav", Kind::OneShot, -19, CircHigh},
-        {"CircLow.wav", Kind::OneShot, -19, CircLow},
-        {"Click.wav", Kind::OneShot, -22, Click},
-        {"Coin.wav", Kind::OneShot, -18, Coin},
-        {"Congrats.wav", Kind::OneShot, -18, Congrats},
-        {"Door.wav", Kind::OneShot, -18, Door},
-        {"Lever.wav", Kind::OneShot, -18, Lever},
-        {"Mania.wav", Kind::OneShot, -18, Mania},
-        {"NoMoney.wav", Kind::OneShot, -18, NoMoney},
-        {"Pay.wav", Kind::OneShot, -18, Pay},
-        {"Pick.wav", Kind::OneShot, -18, Pick},
-        {"Siren4.wav", Kind::OneShot, -20, Siren4},
-        {"Siren8.wav", Kind::OneShot, -20, Siren8},
-        {"Tick.wav", Kind::OneShot, -22, Tick},
-        {"WhlRun.wav", Kind::Loop, -20, WhlRun},
-        {"WinHigh.wav", Kind::OneShot, -18, WinHigh},
-        {"WinLow.wav", Kind::OneShot, -18, WinLow},
-        {"Wrong.wav", Kind::OneShot, -18, Wrong},
-        {"klonk1.wav", Kind::OneShot, -19, Klonk1},
-        {"klonk2.wav", Kind::OneShot, -19, Klonk2},
-        {"klonk3.wav", Kind::OneShot, -19, Klonk3},
+        {"Activate.wav", Kind::OneShot, -18, Activate}, {"CircHigh.wav", Kind::OneShot, -19, CircHigh},
+        {"CircLow.wav", Kind::OneShot, -19, CircLow},   {"Click.wav", Kind::OneShot, -22, Click},
+        {"Coin.wav", Kind::OneShot, -18, Coin},         {"Congrats.wav", Kind::OneShot, -18, Congrats},
+        {"Door.wav", Kind::OneShot, -18, Door},         {"Lever.wav", Kind::OneShot, -18, Lever},
+        {"Mania.wav", Kind::OneShot, -18, Mania},       {"NoMoney.wav", Kind::OneShot, -18, NoMoney},
+        {"Pay.wav", Kind::OneShot, -18, Pay},           {"Pick.wav", Kind::OneShot, -18, Pick},
+        {"Siren4.wav", Kind::OneShot, -20, Siren4},     {"Siren8.wav", Kind::OneShot, -20, Siren8},
+        {"Tick.wav", Kind::OneShot, -22, Tick},         {"WhlRun.wav", Kind::Loop, -20, WhlRun},
+        {"WinHigh.wav", Kind::OneShot, -18, WinHigh},   {"WinLow.wav", Kind::OneShot, -18, WinLow},
+        {"Wrong.wav", Kind::OneShot, -18, Wrong},       {"klonk1.wav", Kind::OneShot, -19, Klonk1},
+        {"klonk2.wav", Kind::OneShot, -19, Klonk2},     {"klonk3.wav", Kind::OneShot, -19, Klonk3},
     };
     return bank;
 }

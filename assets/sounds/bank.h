@@ -14,10 +14,10 @@ enum class Kind {
 };
 
 struct SoundRecipe {
-    std::string file;      // exact file name, case included
+    std::string file;  // exact file name, case included
     Kind kind;
-    double loudnessDb;     // target RMS of the loud part, dBFS
-    Signal (*make)();      // raw, un-normalised signal
+    double loudnessDb;  // target RMS of the loud part, dBFS
+    Signal (*make)();   // raw, un-normalised signal
 };
 
 // In sound-number order: 0 Activate.wav .. 21 klonk3.wav.

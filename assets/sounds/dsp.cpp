@@ -6,15 +6,15 @@
 
 namespace sfx {
 
-std::size_t Samples(double seconds)
-{
+std::size_t Samples(double seconds) {
     return seconds <= 0 ? 0 : static_cast<std::size_t>(std::llround(seconds * kRate));
 }
 
-double Hz(double midiNote) { return 440.0 * std::pow(2.0, (midiNote - 69.0) / 12.0); }
+double Hz(double midiNote) {
+    return 440.0 * std::pow(2.0, (midiNote - 69.0) / 12.0);
+}
 
-double Rng::Uniform()
-{
+double Rng::Uniform() {
     state_ ^= state_ >> 12;
     state_ ^= state_ << 25;
     state_ ^= state_ >> 27;
@@ -24,8 +24,7 @@ double Rng::Uniform()
 
 // ---- Envelopes -------------------------------------------------------------------------
 
-double Strike(double t, double attack, double tau)
-{
+double Strike(double t, double attack, double tau) {
     if (t < 0) return 0;
     if (t < attack) {
         const double s = std::sin(0.5 * kPi * t / attack);
@@ -34,8 +33,7 @@ double Strike(double t, double attack, double tau)
     return std::exp(-(t - attack) / tau);
 }
 
-double Gate(double t, double dur, double in, double out)
-{
+double Gate(double t, double dur, double in, double out) {
     if (t < 0 || t > dur) return 0;
     double g = 1;
     if (in > 0 && t < in) g *= 0.5 - 0.5 * std::cos(kPi * t / in);
@@ -43,8 +41,7 @@ double Gate(double t, double dur, double in, double out)
     return g;
 }
 
-double Curve(double t, const std::vector<std::pair<double, double>>& points)
-{
+double Curve(double t, const std::vector<std::pair<double, double>>& points) {
     if (points.empty()) return 0;
     if (t <= points.front().first) return points.front().second;
     for (std::size_t i = 1; i < points.size(); ++i) {
@@ -59,8 +56,7 @@ double Curve(double t, const std::vector<std::pair<double, double>>& points)
 
 // ---- Filters -------------------------------------------------------------------------------
 
-void Biquad::Set(double b0, double b1, double b2, double a0, double a1, double a2)
-{
+void Biquad::Set(double b0, double b1, double b2, double a0, double a1, double a2) {
     b0_ = b0 / a0;
     b1_ = b1 / a0;
     b2_ = b2 / a0;
@@ -68,29 +64,25 @@ void Biquad::Set(double b0, double b1, double b2, double a0, double a1, double a
     a2_ = a2 / a0;
 }
 
-void Biquad::LowPass(double freq, double q)
-{
+void Biquad::LowPass(double freq, double q) {
     const double w = kTwoPi * std::min(freq, 0.45 * kRate) / kRate;
     const double c = std::cos(w), alpha = std::sin(w) / (2 * q);
     Set((1 - c) / 2, 1 - c, (1 - c) / 2, 1 + alpha, -2 * c, 1 - alpha);
 }
 
-void Biquad::HighPass(double freq, double q)
-{
+void Biquad::HighPass(double freq, double q) {
     const double w = kTwoPi * std::min(freq, 0.45 * kRate) / kRate;
     const double c = std::cos(w), alpha = std::sin(w) / (2 * q);
     Set((1 + c) / 2, -(1 + c), (1 + c) / 2, 1 + alpha, -2 * c, 1 - alpha);
 }
 
-void Biquad::BandPass(double freq, double q)
-{
+void Biquad::BandPass(double freq, double q) {
     const double w = kTwoPi * std::min(freq, 0.45 * kRate) / kRate;
     const double c = std::cos(w), alpha = std::sin(w) / (2 * q);
     Set(alpha, 0, -alpha, 1 + alpha, -2 * c, 1 - alpha);
 }
 
-double Biquad::Process(double x)
-{
+double Biquad::Process(double x) {
     // Transposed direct form II.
     const double y = b0_ * x + z1_;
     z1_ = b1_ * x - a1_ * y + z2_;
@@ -100,8 +92,7 @@ double Biquad::Process(double x)
 
 // ---- Building blocks -------------------------------------------------------------------------
 
-Signal Modal(double dur, const std::vector<Mode>& modes, double attack, double phase)
-{
+Signal Modal(double dur, const std::vector<Mode>& modes, double attack, double phase) {
     Signal s(Samples(dur));
     const double release = std::min(0.03, 0.25 * dur);  // rings out, never cut off
     for (const Mode& m : modes) {
@@ -116,8 +107,7 @@ Signal Modal(double dur, const std::vector<Mode>& modes, double attack, double p
 }
 
 Signal Additive(double dur, const std::function<double(double)>& freq, const std::vector<Partial>& partials,
-                const std::function<double(double)>& env)
-{
+                const std::function<double(double)>& env) {
     Signal s(Samples(dur));
     double phase = 0;  // phase of the fundamental, in cycles
     for (std::size_t n = 0; n < s.size(); ++n) {
@@ -136,15 +126,15 @@ Signal Additive(double dur, const std::function<double(double)>& freq, const std
     return s;
 }
 
-Signal Brass(double freq, double dur, double brightness, double vibrato, int harmonics)
-{
+Signal Brass(double freq, double dur, double brightness, double vibrato, int harmonics) {
     Signal s(Samples(dur));
     const double attack = 0.035, release = std::min(0.12, dur * 0.35);
     double phase = 0;
     for (std::size_t n = 0; n < s.size(); ++n) {
         const double t = TimeOf(n);
         // Swell, settle to a sustain, and release at the end of the note.
-        double e = t < attack ? std::sin(0.5 * kPi * t / attack) : 0.78 + 0.22 * std::exp(-(t - attack) / 0.08);
+        double e =
+            t < attack ? std::sin(0.5 * kPi * t / attack) : 0.78 + 0.22 * std::exp(-(t - attack) / 0.08);
         e *= Gate(t, dur, 0, release);
         const double vib = 1 + vibrato * std::min(1.0, t / 0.25) * std::sin(kTwoPi * 5.3 * t);
         const double f = freq * vib;
@@ -162,17 +152,16 @@ Signal Brass(double freq, double dur, double brightness, double vibrato, int har
     return s;
 }
 
-Signal Chime(double freq, double dur, double tau)
-{
-    return Modal(dur, {{freq, 1.0, tau},
-                       {freq * 2.0, 0.18, tau * 0.45},
-                       {freq * 3.98, 0.22, tau * 0.22},
-                       {freq * 9.1, 0.06, tau * 0.08}},
+Signal Chime(double freq, double dur, double tau) {
+    return Modal(dur,
+                 {{freq, 1.0, tau},
+                  {freq * 2.0, 0.18, tau * 0.45},
+                  {freq * 3.98, 0.22, tau * 0.22},
+                  {freq * 9.1, 0.06, tau * 0.08}},
                  0.002);
 }
 
-Signal NoiseBurst(double dur, double centre, double q, double tau, Rng& rng)
-{
+Signal NoiseBurst(double dur, double centre, double q, double tau, Rng& rng) {
     Signal s(Samples(dur));
     Biquad bp;
     bp.BandPass(centre, q);
@@ -183,8 +172,7 @@ Signal NoiseBurst(double dur, double centre, double q, double tau, Rng& rng)
     return s;
 }
 
-Signal Thump(double dur, double fStart, double fEnd, double drop, double tau)
-{
+Signal Thump(double dur, double fStart, double fEnd, double drop, double tau) {
     Signal s(Samples(dur));
     double phase = 0;
     for (std::size_t n = 0; n < s.size(); ++n) {
@@ -198,33 +186,31 @@ Signal Thump(double dur, double fStart, double fEnd, double drop, double tau)
 
 // ---- Mixing and effects ------------------------------------------------------------------------
 
-void Mix(Signal& out, const Signal& in, double at, double gain)
-{
+void Mix(Signal& out, const Signal& in, double at, double gain) {
     const std::size_t start = Samples(at);
     if (out.size() < start + in.size()) out.resize(start + in.size(), 0.0);
     for (std::size_t n = 0; n < in.size(); ++n) out[start + n] += gain * in[n];
 }
 
-void MixWrapped(Signal& out, const Signal& in, std::size_t at, double gain)
-{
+void MixWrapped(Signal& out, const Signal& in, std::size_t at, double gain) {
     if (out.empty()) return;
     for (std::size_t n = 0; n < in.size(); ++n) out[(at + n) % out.size()] += gain * in[n];
 }
 
-void Scale(Signal& s, double gain)
-{
+void Scale(Signal& s, double gain) {
     for (double& v : s) v *= gain;
 }
 
-void Pad(Signal& s, double seconds) { s.resize(s.size() + Samples(seconds), 0.0); }
+void Pad(Signal& s, double seconds) {
+    s.resize(s.size() + Samples(seconds), 0.0);
+}
 
 namespace {
 
 class Comb {
 public:
     Comb(std::size_t len, double feedback, double damping) : buf_(len, 0.0), fb_(feedback), damp_(damping) {}
-    double Process(double x)
-    {
+    double Process(double x) {
         const double y = buf_[pos_];
         store_ = y * (1 - damp_) + store_ * damp_;
         buf_[pos_] = x + store_ * fb_;
@@ -241,8 +227,7 @@ private:
 class AllPass {
 public:
     explicit AllPass(std::size_t len) : buf_(len, 0.0) {}
-    double Process(double x)
-    {
+    double Process(double x) {
         const double b = buf_[pos_];
         const double y = b - 0.5 * x;
         buf_[pos_] = x + 0.5 * b;
@@ -257,12 +242,12 @@ private:
 
 }  // namespace
 
-Signal Room(const Signal& dry, double size, double damping, double wet, double tail)
-{
+Signal Room(const Signal& dry, double size, double damping, double wet, double tail) {
     static constexpr std::array<int, 4> kCombs = {1116, 1188, 1277, 1356};
     static constexpr std::array<int, 2> kAllPasses = {556, 441};
     std::vector<Comb> combs;
-    for (int len : kCombs) combs.emplace_back(static_cast<std::size_t>(len * size), 0.80 + 0.04 * size, damping);
+    for (int len : kCombs)
+        combs.emplace_back(static_cast<std::size_t>(len * size), 0.80 + 0.04 * size, damping);
     std::vector<AllPass> allPasses;
     for (int len : kAllPasses) allPasses.emplace_back(static_cast<std::size_t>(len * size));
 
@@ -277,8 +262,7 @@ Signal Room(const Signal& dry, double size, double damping, double wet, double t
     return out;
 }
 
-Signal Echo(const Signal& dry, double delay, double feedback, double cutoff, double tail)
-{
+Signal Echo(const Signal& dry, double delay, double feedback, double cutoff, double tail) {
     Signal out(dry.size() + Samples(tail), 0.0);
     const std::size_t d = std::max<std::size_t>(1, Samples(delay));
     Signal line(d, 0.0);
@@ -295,8 +279,7 @@ Signal Echo(const Signal& dry, double delay, double feedback, double cutoff, dou
     return out;
 }
 
-double Peak(const Signal& s)
-{
+double Peak(const Signal& s) {
     double p = 0;
     for (double v : s) p = std::max(p, std::abs(v));
     return p;

@@ -17,7 +17,9 @@ using Signal = std::vector<double>;
 
 // Number of samples in a span of seconds, rounded to the nearest sample.
 std::size_t Samples(double seconds);
-inline double TimeOf(std::size_t n) { return static_cast<double>(n) / kRate; }
+inline double TimeOf(std::size_t n) {
+    return static_cast<double>(n) / kRate;
+}
 
 // Equal-tempered pitch of a MIDI note number (69 = A 440 Hz).
 double Hz(double midiNote);
@@ -26,7 +28,7 @@ double Hz(double midiNote);
 class Rng {
 public:
     explicit Rng(std::uint64_t seed) : state_(seed ? seed : 0x9E3779B97F4A7C15ull) {}
-    double Uniform();                  // [0, 1)
+    double Uniform();                                   // [0, 1)
     double Bipolar() { return 2.0 * Uniform() - 1.0; }  // [-1, 1)
     double Range(double lo, double hi) { return lo + (hi - lo) * Uniform(); }
 

@@ -9,8 +9,7 @@
 #include <filesystem>
 #include <system_error>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: make_sounds <outdir>\n");
         return 2;
@@ -19,7 +18,8 @@ int main(int argc, char** argv)
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     if (ec) {
-        std::fprintf(stderr, "make_sounds: cannot create %s: %s\n", dir.string().c_str(), ec.message().c_str());
+        std::fprintf(stderr, "make_sounds: cannot create %s: %s\n", dir.string().c_str(),
+                     ec.message().c_str());
         return 1;
     }
 

@@ -6,14 +6,17 @@
 namespace sfx {
 namespace {
 
-double ToDb(double v) { return 20.0 * std::log10(std::max(v, 1e-12)); }
-double FromDb(double db) { return std::pow(10.0, db / 20.0); }
+double ToDb(double v) {
+    return 20.0 * std::log10(std::max(v, 1e-12));
+}
+double FromDb(double db) {
+    return std::pow(10.0, db / 20.0);
+}
 
 // Gain that keeps every sample under `ceiling`, moving smoothly: each gain
 // value is the mean over +-L of minima over +-L of the gain each sample needs,
 // so it never exceeds what any sample needs and never jumps.
-void Limit(Signal& s, double ceiling, bool circular)
-{
+void Limit(Signal& s, double ceiling, bool circular) {
     const std::ptrdiff_t len = static_cast<std::ptrdiff_t>(s.size());
     const std::ptrdiff_t half = static_cast<std::ptrdiff_t>(Samples(0.003));
     auto at = [&](const Signal& v, std::ptrdiff_t i) {
@@ -21,7 +24,8 @@ void Limit(Signal& s, double ceiling, bool circular)
         return v[static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(i, 0, len - 1))];
     };
     Signal need(s.size());
-    for (std::size_t n = 0; n < s.size(); ++n) need[n] = std::min(1.0, ceiling / std::max(std::abs(s[n]), 1e-12));
+    for (std::size_t n = 0; n < s.size(); ++n)
+        need[n] = std::min(1.0, ceiling / std::max(std::abs(s[n]), 1e-12));
     if (*std::min_element(need.begin(), need.end()) >= 1.0) return;
     Signal floor(s.size());
     for (std::ptrdiff_t n = 0; n < len; ++n) {
@@ -38,8 +42,7 @@ void Limit(Signal& s, double ceiling, bool circular)
 
 }  // namespace
 
-double LoudRms(const Signal& s)
-{
+double LoudRms(const Signal& s) {
     const std::size_t win = Samples(0.02);
     std::vector<double> energy;
     for (std::size_t start = 0; start < s.size(); start += win) {
@@ -57,8 +60,7 @@ double LoudRms(const Signal& s)
     return std::sqrt(sum / count);
 }
 
-Levels Master(Signal& s, Kind kind, double loudnessDb)
-{
+Levels Master(Signal& s, Kind kind, double loudnessDb) {
     if (kind == Kind::OneShot) {
         // Remove any offset, then fade so the file starts and ends in silence.
         const double fadeIn = 0.003, fadeOut = 0.015;

@@ -7,9 +7,9 @@
 namespace sfx {
 
 struct Levels {
-    double peakDb;      // dBFS
-    double loudDb;      // RMS of the loud part, dBFS
-    double limitedDb;   // how far the limiter had to pull the loudest peak down
+    double peakDb;     // dBFS
+    double loudDb;     // RMS of the loud part, dBFS
+    double limitedDb;  // how far the limiter had to pull the loudest peak down
 };
 
 constexpr double kCeilingDb = -3.0;     // no sample above this

@@ -8,21 +8,18 @@
 namespace sfx {
 namespace {
 
-void Put16(std::string& out, std::uint16_t v)
-{
+void Put16(std::string& out, std::uint16_t v) {
     out.push_back(static_cast<char>(v & 0xFF));
     out.push_back(static_cast<char>(v >> 8));
 }
 
-void Put32(std::string& out, std::uint32_t v)
-{
+void Put32(std::string& out, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
 }
 
 }  // namespace
 
-bool WriteWav(const std::string& path, const Signal& s)
-{
+bool WriteWav(const std::string& path, const Signal& s) {
     const std::uint32_t dataBytes = static_cast<std::uint32_t>(s.size() * 2);
     std::string out;
     out.reserve(44 + dataBytes);
@@ -31,8 +28,8 @@ bool WriteWav(const std::string& path, const Signal& s)
     out += "WAVE";
     out += "fmt ";
     Put32(out, 16);
-    Put16(out, 1);          // PCM
-    Put16(out, 1);          // mono
+    Put16(out, 1);  // PCM
+    Put16(out, 1);  // mono
     Put32(out, kRate);
     Put32(out, kRate * 2);  // bytes per second
     Put16(out, 2);          // bytes per frame
