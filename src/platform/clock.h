@@ -17,7 +17,7 @@ public:
 
     // Moves the logical timeline on by d and returns when it has been reached.
     // A real clock sleeps (keeping the window painted); a virtual one jumps.
-    virtual void Wait(std::chrono::microseconds d) = 0;
+    virtual void Wait(std::chrono::nanoseconds d) = 0;
 
     // Called when the machine starts on a new event: the logical timeline
     // catches up with the wall clock after the machine has been idle.

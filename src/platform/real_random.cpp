@@ -1,4 +1,4 @@
-#include "platform/qt/real_random.h"
+#include "platform/real_random.h"
 
 #include <chrono>
 
@@ -7,6 +7,8 @@ namespace fw {
 RealRandom::RealRandom() : entropy_((std::uint64_t{std::random_device{}()} << 32) | std::random_device{}()) {
     Randomize();
 }
+
+RealRandom::RealRandom(std::uint64_t entropy) : entropy_(entropy) { Randomize(); }
 
 // 53 random bits: every value lies in [0, 1).
 double RealRandom::Rnd() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }

@@ -11,6 +11,8 @@ namespace fw {
 class RealRandom : public Random {
 public:
     RealRandom();
+    // A generator whose per-run value is fixed: reseeds still follow the clock.
+    explicit RealRandom(std::uint64_t entropy);
     double Rnd() override;
     void Randomize() override;
 

@@ -3,7 +3,10 @@
 #include <filesystem>
 
 #include "globals/cells.h"
+#include "play/mania.h"
 #include "play/reels.h"
+#include "presentation/bitmap_text.h"
+#include "shell/dispatch.h"
 #include "presentation/digits.h"
 #include "presentation/themes.h"
 #include "records/data_tables.h"
@@ -76,12 +79,32 @@ void Pause(Machine& m, int ms) {
 }
 
 void HandleEvent(Machine& m, const MachineEvent& event) {
+    auto menuOn = [&](MenuId menu) { return m.MenuEnabled[static_cast<int>(menu)]; };
     std::visit(Overloaded{
                    [&](const ev::Load&) { Form_Load(m); },
                    [&](const ev::Activate&) { Form_Activate(m); },
                    [&](const ev::Expose&) { Form_Paint(m); },
-                   [&](const ev::MenuQuit&) { mnuQuit_Click(m); },
-                   [&](const ev::MenuTheme& e) { MnuWheelTheme_Click(m, e.index); },
+                   [&](const ev::Press& e) { OnPress(m, e.button, e.x, e.y); },
+                   [&](const ev::Release& e) { OnRelease(m, e.x, e.y, e.inside); },
+                   [&](const ev::Tick& e) {
+                       if (e.timer == TimerId::ElapsedTime && m.ElapsedTimerOn) tmrElapsedTime_Timer(m);
+                       if (e.timer == TimerId::MultiCheck && m.MultiCheckTimerOn) tmrMultiCheck_Timer(m);
+                   },
+                   [&](const ev::MenuConfig&) {
+                       if (menuOn(MenuId::Game)) mnuConfig_Click(m);
+                   },
+                   [&](const ev::MenuQuit&) {
+                       if (menuOn(MenuId::Game)) mnuQuit_Click(m);
+                   },
+                   [&](const ev::MenuTheme& e) {
+                       if (menuOn(MenuId::Theme)) MnuWheelTheme_Click(m, e.index);
+                   },
+                   [&](const ev::MenuAbout&) {
+                       if (menuOn(MenuId::Help)) mnuAbout_Click(m);
+                   },
+                   [&](const ev::MenuManual&) {
+                       if (menuOn(MenuId::Help)) mnuManual_Click(m);
+                   },
                    [&](const ev::CloseWindow&) { Form_Unload(m); },
                },
                event);

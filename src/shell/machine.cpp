@@ -19,6 +19,13 @@ Machine::Machine(Platform platform, Pictures pictures, std::string appFolder)
 
 void Post(Machine& m, MachineEvent event) {
     if (m.ended) return;
+    // Like window timer messages, a tick that is already waiting is not queued twice.
+    if (const auto* tick = std::get_if<ev::Tick>(&event)) {
+        for (const MachineEvent& waiting : m.pending) {
+            const auto* other = std::get_if<ev::Tick>(&waiting);
+            if (other && other->timer == tick->timer) return;
+        }
+    }
     m.pending.push_back(event);
     RunPending(m);
 }
@@ -34,6 +41,16 @@ void RunPending(Machine& m) {
         if (!m.ended) m.host.Present();
     }
     m.busy = false;
+}
+
+void EnableMenu(Machine& m, MenuId menu, bool enabled) {
+    m.MenuEnabled[static_cast<int>(menu)] = enabled;
+    m.host.EnableMenu(menu, enabled);
+}
+
+void EnableTimer(Machine& m, TimerId timer, bool on) {
+    (timer == TimerId::ElapsedTime ? m.ElapsedTimerOn : m.MultiCheckTimerOn) = on;
+    m.host.EnableTimer(timer, on);
 }
 
 void EndProgram(Machine& m, int status) {

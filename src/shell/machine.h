@@ -55,15 +55,33 @@ namespace ev {
 struct Load {};
 struct Activate {};
 struct Expose {};  // the window was uncovered: repaint from the composition surface
+// A mouse button went down on the machine face.
+struct Press {
+    int button;  // 1 left, anything else another button
+    float x, y;  // machine pixels
+};
+// The mouse button went up. inside is false when it went up outside the
+// window, or when the window lost the mouse before it went up.
+struct Release {
+    float x, y;
+    bool inside;
+};
+struct Tick {
+    TimerId timer;
+};
+struct MenuConfig {};
 struct MenuQuit {};
 struct MenuTheme {
     int index;
 };
+struct MenuAbout {};
+struct MenuManual {};
 struct CloseWindow {};
 }  // namespace ev
 
-using MachineEvent =
-    std::variant<ev::Load, ev::Activate, ev::Expose, ev::MenuQuit, ev::MenuTheme, ev::CloseWindow>;
+using MachineEvent = std::variant<ev::Load, ev::Activate, ev::Expose, ev::Press, ev::Release, ev::Tick,
+                                  ev::MenuConfig, ev::MenuQuit, ev::MenuTheme, ev::MenuAbout,
+                                  ev::MenuManual, ev::CloseWindow>;
 
 struct Machine : Module1 {
     Machine(Platform platform, Pictures pictures, std::string appFolder);
@@ -128,6 +146,13 @@ struct Machine : Module1 {
 
     // The theme menu's check marks, items 1..10 (entry 0 unused).
     std::array<bool, 11> ThemeChecked{};
+    // The two window timers: tmrElapsedTime and tmrMultiCheck.
+    bool ElapsedTimerOn = false;
+    bool MultiCheckTimerOn = false;
+    // The three menus of the menu bar: Game, Theme, Help.
+    std::array<bool, 3> MenuEnabled{true, true, true};
+    // Coins are being dragged from the pile; the next release drops them.
+    bool DragActive = false;
 
     // Event handling.
     std::deque<MachineEvent> pending;
@@ -143,5 +168,12 @@ void RunPending(Machine& m);
 
 // Ends the program: no further event runs.
 void EndProgram(Machine& m, int status);
+
+// Enables or disables a menu of the menu bar. A command of a disabled menu that
+// was already queued is dropped when its turn comes.
+void EnableMenu(Machine& m, MenuId menu, bool enabled);
+
+// Switches a window timer on or off; ticks of a timer that is off are dropped.
+void EnableTimer(Machine& m, TimerId timer, bool on);
 
 }  // namespace fw

@@ -11,14 +11,14 @@ namespace fw::test {
 
 std::vector<int> VirtualClock::WaitsMs() const {
     std::vector<int> ms;
-    for (auto w : waits) ms.push_back(static_cast<int>(w.count() / 1000));
+    for (auto w : waits) ms.push_back(static_cast<int>(w.count() / 1'000'000));
     return ms;
 }
 
 int VirtualClock::TotalWaitMs() const {
     std::int64_t total = 0;
     for (auto w : waits) total += w.count();
-    return static_cast<int>(total / 1000);
+    return static_cast<int>(total / 1'000'000);
 }
 
 double ScriptedRandom::Rnd() {
@@ -101,6 +101,12 @@ void RecordingHost::ShowError(const std::string& title, const std::string& text)
     calls.push_back("ShowError");
 }
 
+bool RecordingHost::RunConfigDialog(ConfigValues& values) {
+    calls.push_back("RunConfigDialog");
+    configShown.push_back(values);
+    return configDialog ? configDialog(values) : false;
+}
+
 void RecordingHost::EndProgram(int status) {
     endStatus = status;
     calls.push_back("EndProgram " + std::to_string(status));
@@ -163,6 +169,33 @@ std::string Rig::GfxFile(const std::string& name) const { return (folder / "Gfx"
 void Rig::Start() { Send(ev::Load{}); }
 
 void Rig::Send(MachineEvent event) { Post(m, event); }
+
+void Rig::StartPlaying() {
+    Start();
+    Send(ev::Activate{});
+    sound.calls.clear();
+    clock.waits.clear();
+}
+
+void Rig::Drag(int button, int x, int y) {
+    Send(ev::Press{button, 305, 183});
+    Send(ev::Release{float(x), float(y), true});
+}
+
+void Rig::ScriptSteps(std::vector<int> steps) {
+    random.values.clear();
+    // int(u * 19 + 7) = s for u in the middle of its nineteenth.
+    for (int s : steps) random.values.push_back((s - 7 + 0.5) / 19.0);
+    random.next = 0;
+}
+
+std::vector<int> Rig::SoundsPlayed() const {
+    std::vector<int> played;
+    for (const auto& call : sound.calls) {
+        if (call.rfind("Play ", 0) == 0) played.push_back(std::stoi(call.substr(5)));
+    }
+    return played;
+}
 
 }  // namespace fw::test
 

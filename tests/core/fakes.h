@@ -25,27 +25,27 @@ namespace fw::test {
 // Time moves only when the machine waits, and then at once.
 class VirtualClock : public Clock {
 public:
-    std::uint32_t Ticks() override { return start_ + static_cast<std::uint32_t>(micros_ / 1000); }
-    void Wait(std::chrono::microseconds d) override {
-        micros_ += static_cast<std::uint64_t>(d.count());
+    std::uint32_t Ticks() override { return start_ + static_cast<std::uint32_t>(nanos_ / 1'000'000); }
+    void Wait(std::chrono::nanoseconds d) override {
+        nanos_ += static_cast<std::uint64_t>(d.count());
         waits.push_back(d);
         if (onWait) onWait();
     }
     // Sets the tick count the clock starts from (for example just before the wrap).
     void StartAt(std::uint32_t ticks) { start_ = ticks; }
     // Lets time pass while the machine is idle.
-    void Advance(std::chrono::milliseconds d) { micros_ += static_cast<std::uint64_t>(d.count()) * 1000; }
-    std::uint64_t ElapsedMicros() const { return micros_; }
+    void Advance(std::chrono::milliseconds d) { nanos_ += static_cast<std::uint64_t>(d.count()) * 1'000'000; }
+    std::uint64_t ElapsedNanos() const { return nanos_; }
     // The waits in whole milliseconds, in order.
     std::vector<int> WaitsMs() const;
     int TotalWaitMs() const;
 
-    std::vector<std::chrono::microseconds> waits;
+    std::vector<std::chrono::nanoseconds> waits;
     std::function<void()> onWait;
 
 private:
     std::uint32_t start_ = 1000;
-    std::uint64_t micros_ = 0;
+    std::uint64_t nanos_ = 0;
 };
 
 // Hands out the scripted numbers in order, then repeats the last one.
@@ -126,7 +126,15 @@ public:
     void SetTopmost(bool topmost) override { this->topmost = topmost; }
     void EnableTimer(TimerId timer, bool enabled) override { timerEnabled[timer] = enabled; }
     void ShowError(const std::string& title, const std::string& text) override;
+    bool RunConfigDialog(ConfigValues& values) override;
+    void ShowAbout(const std::string& version) override { calls.push_back("ShowAbout " + version); }
+    void ShowManual(const std::string& path) override { calls.push_back("ShowManual " + path); }
     void EndProgram(int status) override;
+
+    // What the player does in the configuration dialog: edits the values and
+    // answers OK (true) or Cancel (false). Without it the dialog is cancelled.
+    std::function<bool(ConfigValues&)> configDialog;
+    std::vector<ConfigValues> configShown;  // the values the dialog opened with
 
     struct ThemeItem {
         std::string caption;
@@ -167,8 +175,22 @@ public:
 
     // Runs the start-up to its end.
     void Start();
+    // Starts, opens the sound bank, and forgets the waits and sounds so far.
+    void StartPlaying();
     // Posts an event and runs it to completion.
     void Send(MachineEvent event);
+    // A press (and release, where it matters) as the player makes it.
+    void Press(int x, int y, int button = 1) { Send(ev::Press{button, float(x), float(y)}); }
+    void PullLever() { Press(270, 40); }
+    // Drags from the pile with the button and lets go at (x, y).
+    void Drag(int button, int x, int y);
+    // Drags coins onto the slot: one with the left button, a stack with the right.
+    void InsertCoins(int button = 1) { Drag(button, 236, 84); }
+    // The next spin's step counts (7..25) for the reels that are not held.
+    void ScriptSteps(std::vector<int> steps);
+    // The numbers the sounds were played with, in order ("Play 18" -> 18).
+    std::vector<int> SoundsPlayed() const;
+    void ForgetSounds() { sound.calls.clear(); }
 
     std::string GfxFile(const std::string& name) const;
 

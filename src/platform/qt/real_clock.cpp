@@ -11,8 +11,8 @@ std::uint32_t RealClock::Ticks() {
     return static_cast<std::uint32_t>(duration_cast<milliseconds>(logical_.time_since_epoch()).count());
 }
 
-void RealClock::Wait(std::chrono::microseconds d) {
-    logical_ += d;
+void RealClock::Wait(std::chrono::nanoseconds d) {
+    logical_ += std::chrono::duration_cast<std::chrono::steady_clock::duration>(d);
     if (wait_) {
         wait_(logical_);
     } else {

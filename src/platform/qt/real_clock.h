@@ -20,7 +20,7 @@ public:
     void SetWaitFunction(WaitFn wait) { wait_ = std::move(wait); }
 
     std::uint32_t Ticks() override;
-    void Wait(std::chrono::microseconds d) override;
+    void Wait(std::chrono::nanoseconds d) override;
     void Sync() override;
 
 private:

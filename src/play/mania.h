@@ -1,0 +1,15 @@
+// The Mania period: 140 seconds of bonus play, its clock and the bonus wheel.
+#pragma once
+
+#include "shell/machine.h"
+
+namespace fw {
+
+// Starts (or restarts) the period.
+void StartMania(Machine& m);
+// Every 10 seconds while the period runs; the 14th tick ends it.
+void tmrMultiCheck_Timer(Machine& m);
+// Circles the wheel's light and adds 20, 30, 40 or 50 coins to LastWin.
+void SpinBonusWheel(Machine& m);
+
+}  // namespace fw

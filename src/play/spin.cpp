@@ -1,0 +1,137 @@
+#include "play/spin.h"
+
+#include <string>
+
+#include "play/frame_delay.h"
+#include "play/reels.h"
+#include "shell/form.h"
+#include "sound/sound_bank.h"
+
+namespace fw {
+
+namespace {
+
+constexpr int kReelTop = 75;
+constexpr int kReelHeight = 89;  // the scrolled height: the bottom pixel row drops out
+
+// Draws row f of the symbol entering reel k at the top of its column.
+void DrawEnteringRow(Machine& m, int k, int f) {
+    const Integer s = m.Strip[m.ReelPos[k]][k];
+    BitBlt(m.hdcScreen, m.WheelCord[k][0], kReelTop, 29, 1, m.hdcTheme, m.SymbolX[s], f);
+}
+
+void ScrollDown(Machine& m, int x, int width) {
+    BitBlt(m.hdcScreen, x, kReelTop + 1, width, kReelHeight, m.hdcScreen, x, kReelTop);
+}
+
+long DelayCount(const Machine& m, int standing) { return standing * 500L + m.Speed * 2000L; }
+
+// Reels m..2 turn together by steps positions: the whole group is scrolled by
+// one copy, so the gaps between the columns move with it.
+void TurnGroup(Machine& m, int first, int steps) {
+    for (int step = 0; step < steps; ++step) {
+        for (int f = 29; f >= 0; --f) {
+            ScrollDown(m, m.WheelCord[first][0], m.WheelCord[first][1]);
+            for (int k = first; k < 3; ++k) DrawEnteringRow(m, k, f);
+            FrameDelay(m, DelayCount(m, first));
+        }
+        for (int k = first; k < 3; ++k) m.ReelPos[k] = static_cast<Integer>((m.ReelPos[k] + 1) % 20);
+    }
+}
+
+// Every reel that is neither held nor stopped turns by steps positions, each
+// scrolled in its own column.
+void TurnFree(Machine& m, int steps, int standing) {
+    for (int step = 0; step < steps; ++step) {
+        for (int f = 29; f >= 0; --f) {
+            for (int k = 0; k < 3; ++k) {
+                if (m.Held[k] != 0) continue;
+                ScrollDown(m, m.WheelCord[k][0], 29);
+                DrawEnteringRow(m, k, f);
+            }
+            FrameDelay(m, DelayCount(m, standing));
+        }
+        for (int k = 0; k < 3; ++k) {
+            if (m.Held[k] == 0) m.ReelPos[k] = static_cast<Integer>((m.ReelPos[k] + 1) % 20);
+        }
+    }
+}
+
+}  // namespace
+
+int StepCountFor(double u) { return static_cast<int>(u * 19 + 7); }
+
+std::array<int, 3> DrawStepCounts(Machine& m) {
+    std::array<int, 3> stepCount{};
+    m.random.Randomize();
+    for (int r = 0; r < 3; ++r) {
+        if (m.Held[r] == 0) stepCount[r] = StepCountFor(m.random.Rnd());
+    }
+    return stepCount;
+}
+
+std::array<Integer, 3> StopPositions(const std::array<Integer, 3>& from, const std::array<int, 3>& stepCount,
+                                     const std::array<Integer, 3>& held) {
+    std::array<Integer, 3> to = from;
+    int turned = 0;
+    for (int k = 0; k < 3; ++k) {
+        if (held[k] != 0) continue;
+        turned += stepCount[k] + 1;
+        to[k] = static_cast<Integer>((from[k] + turned) % 20);
+    }
+    return to;
+}
+
+void PullLever(Machine& m) {
+    PlaySfx(m, kSfxLever, 0);
+    for (int i = 0; i <= 5; ++i) {
+        BitBlt(m.hdcScreen, 262, 36, 23, 93, m.hdcSprites, 24 * i, 0);
+        Pause(m, 75);
+    }
+    for (int i = 5; i >= 0; --i) {
+        BitBlt(m.hdcScreen, 262, 36, 23, 93, m.hdcSprites, 24 * i, 0);
+        Pause(m, 70);
+    }
+}
+
+void SpinReels(Machine& m) {
+    // The previous game's amount leaves the payout tray.
+    if (m.LastWin > 0) {
+        BitBlt(m.hdcScreen, 137, 221, 16, 25, m.hdcSprites, 192, 95);
+        BitBlt(m.hdcScreen, 153, 221, 16, 25, m.hdcSprites, 192, 95);
+    }
+
+    const std::array<int, 3> stepCount = DrawStepCounts(m);
+
+    PlaySfx(m, kSfxWheelRun, 1);
+    if (m.HoldCount == 0) {
+        // Cascade: reels first..2 turn together; each time the leftmost stops.
+        m.HoldAllowed = True;
+        for (int first = 0; first < 3; ++first) {
+            TurnGroup(m, first, stepCount[first] + 1);
+            PlaySfx(m, static_cast<std::uint8_t>(kSfxKlonk1 + first), 0);
+        }
+    } else {
+        m.HoldAllowed = False;
+        int standing = m.HoldCount;
+        for (int j = 0; j < 3; ++j) {
+            if (m.Held[j] != 0) continue;
+            TurnFree(m, stepCount[j] + 1, standing);
+            PlaySfx(m, static_cast<std::uint8_t>(kSfxKlonk1 + j), 0);
+            m.Held[j] = 1;  // stopped
+            ++standing;
+        }
+        m.Held = {0, 0, 0};
+        m.HoldCount = 0;
+    }
+    PlaySfx(m, kSfxWheelRun, 2);
+
+    for (int w = 0; w < 3; ++w) {
+        m.LineText[w] = std::to_string(VisibleSymbol(m, 0, w)) + "-" + std::to_string(VisibleSymbol(m, 1, w)) +
+                        "-" + std::to_string(VisibleSymbol(m, 2, w));
+    }
+    m.ScoreTable[0].Played = AddCapped(m.ScoreTable[0].Played, 1);
+    Pause(m, 300);
+}
+
+}  // namespace fw

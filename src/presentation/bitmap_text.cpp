@@ -1,0 +1,87 @@
+#include "presentation/bitmap_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace fw {
+
+namespace {
+
+// The code points of a UTF-8 text; a malformed byte stands for itself.
+std::u32string CodePoints(const std::string& text) {
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
+        char32_t c = extra == 0 ? b : b & (0x3F >> extra);
+        std::size_t j = 1;
+        for (; j <= static_cast<std::size_t>(extra) && i + j < text.size() &&
+               (static_cast<unsigned char>(text[i + j]) & 0xC0) == 0x80;
+             ++j) {
+            c = (c << 6) | (static_cast<unsigned char>(text[i + j]) & 0x3F);
+        }
+        if (j <= static_cast<std::size_t>(extra)) {  // cut short: take the lead byte alone
+            c = b;
+            j = 1;
+        }
+        out.push_back(c);
+        i += j;
+    }
+    return out;
+}
+
+char32_t Upper(char32_t c) {
+    if (c >= U'a' && c <= U'z') return c - U'a' + U'A';
+    if (c == U'\u00E5' || c == U'\u00E4' || c == U'\u00F6') return c - 0x20;  // å ä ö
+    return c;
+}
+
+int GlyphNumber(char32_t c) {
+    const std::u32string_view alphabet(kFontAlphabet);
+    const auto k = alphabet.find(Upper(c));
+    return k == std::u32string_view::npos ? -1 : static_cast<int>(k);
+}
+
+}  // namespace
+
+void DrawBitmapText(Machine& m, int x, int y, const std::string& text, int colour, Surface& target,
+                    bool transparent) {
+    const std::u32string chars = CodePoints(text);
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+        const int k = GlyphNumber(chars[i]);
+        if (k < 0) continue;  // not in the font: its place stays empty
+        const int px = x + 7 * static_cast<int>(i);
+        if (transparent) {
+            BitBlt(target, px, y, 6, 7, m.hdcSprites, 6 * k, 330, Rop::SrcAnd);
+            BitBlt(target, px, y, 6, 7, m.hdcSprites, 6 * k, 316 + 7 * colour, Rop::SrcInvert);
+        } else {
+            BitBlt(target, px, y, 6, 7, m.hdcSprites, 6 * k, 316 + 7 * colour);
+        }
+    }
+}
+
+std::string FormatPlayTime(Long ms) {
+    const long hours = (ms / 3'600'000) % 24;
+    const long minutes = (ms / 60'000) % 60;
+    const long seconds = (ms / 1000) % 60;
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%02ld:%02ld:%02ld", std::labs(hours), std::labs(minutes),
+                  std::labs(seconds));
+    return buffer;
+}
+
+int TextLength(const std::string& text) { return static_cast<int>(CodePoints(text).size()); }
+
+int Whole(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+int CentredX(int n, int p) { return Whole((320.0 - 7.0 * n) / 2.0 + (p - 160)); }
+
+void tmrElapsedTime_Timer(Machine& m) {
+    const std::uint32_t elapsed = m.clock.Ticks() - static_cast<std::uint32_t>(m.StartTicks);
+    const Long ms = static_cast<Long>(std::min<std::uint32_t>(elapsed, 0x7FFFFFFF));
+    // Drawn on the screen only: a repaint shows the time the page opened with.
+    DrawBitmapText(m, 159, 147, FormatPlayTime(ms), 0, m.hdcScreen, false);
+}
+
+}  // namespace fw
