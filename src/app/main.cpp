@@ -16,7 +16,7 @@
 #include "platform/qt/qt_image_loader.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/real_clock.h"
-#include "platform/qt/real_random.h"
+#include "platform/real_random.h"
 #include "platform/qt/trace.h"
 #include "shell/machine.h"
 

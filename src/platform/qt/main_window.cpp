@@ -1,6 +1,10 @@
 #include "platform/qt/main_window.h"
 
 #include <QAction>
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <cmath>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -13,6 +17,8 @@
 #include <QTimer>
 #include <thread>
 
+#include "app/embedded.h"
+#include "dialogs/dialogs.h"
 #include "globals/cells.h"
 #include "platform/qt/trace.h"
 
@@ -25,8 +31,38 @@ ScreenWidget::ScreenWidget(int scale, QWidget* parent)
     frame_.fill(Qt::black);
 }
 
-QPoint ScreenWidget::toMachine(QPointF position) const {
-    return {static_cast<int>(position.x()) / scale_, static_cast<int>(position.y()) / scale_};
+QPointF ScreenWidget::toMachine(QPointF position) const {
+    return {std::floor(position.x() / scale_), std::floor(position.y() / scale_)};
+}
+
+void ScreenWidget::mousePressEvent(QMouseEvent* event) {
+    // One press at a time: other buttons pressed meanwhile are ignored.
+    if (held_ != Qt::NoButton || !post_) return;
+    held_ = event->button();
+    const QPointF at = toMachine(event->position());
+    post_(ev::Press{event->button() == Qt::LeftButton ? 1 : 2, static_cast<float>(at.x()),
+                    static_cast<float>(at.y())});
+}
+
+void ScreenWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    // A second press in quick succession is a press like any other.
+    mousePressEvent(event);
+}
+
+void ScreenWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != held_ || !post_) return;
+    held_ = Qt::NoButton;
+    const QPointF at = toMachine(event->position());
+    // The widget keeps the mouse while a button is held, so the release arrives
+    // here even outside the window.
+    post_(ev::Release{static_cast<float>(at.x()), static_cast<float>(at.y()),
+                      rect().contains(event->position().toPoint())});
+}
+
+void ScreenWidget::cancelPress() {
+    if (held_ == Qt::NoButton || !post_) return;
+    held_ = Qt::NoButton;
+    post_(ev::Release{-1, -1, false});
 }
 
 void ScreenWidget::paintEvent(QPaintEvent*) {
@@ -42,18 +78,23 @@ void ScreenWidget::paintEvent(QPaintEvent*) {
     painter.drawImage(QRect(0, 0, width(), height()), frame_);
 }
 
-MainWindow::MainWindow(int scale) : screen_(new ScreenWidget(scale, this)) {
+MainWindow::MainWindow(int scale)
+    : screen_(new ScreenWidget(scale, this)), tmrElapsedTime_(new QTimer(this)), tmrMultiCheck_(new QTimer(this)) {
     setWindowTitle("Fruitwhirl");
     setCentralWidget(screen_);
     buildMenus();
+    tmrElapsedTime_->setInterval(1000);
+    tmrMultiCheck_->setInterval(10000);
+    connect(tmrElapsedTime_, &QTimer::timeout, this, [this] { post(ev::Tick{TimerId::ElapsedTime}); });
+    connect(tmrMultiCheck_, &QTimer::timeout, this, [this] { post(ev::Tick{TimerId::MultiCheck}); });
     // Fixed size: the machine is a picture.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void MainWindow::buildMenus() {
     mnuGame_ = menuBar()->addMenu("&Game");
-    // The configuration dialog, the About window and the manual come later.
-    mnuGame_->addAction("&Configuration");
+    QAction* config = mnuGame_->addAction("&Configuration");
+    connect(config, &QAction::triggered, this, [this] { post(ev::MenuConfig{}); });
     mnuGame_->addSeparator();
     QAction* quit = mnuGame_->addAction("&Quit Fruitwhirl");
     connect(quit, &QAction::triggered, this, [this] { post(ev::MenuQuit{}); });
@@ -73,13 +114,16 @@ void MainWindow::buildMenus() {
     }
 
     mnuHelp_ = menuBar()->addMenu("&Help");
-    mnuHelp_->addAction("&About Fruitwhirl");
-    mnuHelp_->addAction("&Manual For Fruitwhirl");
+    QAction* about = mnuHelp_->addAction("&About Fruitwhirl");
+    connect(about, &QAction::triggered, this, [this] { post(ev::MenuAbout{}); });
+    QAction* manual = mnuHelp_->addAction("&Manual For Fruitwhirl");
+    connect(manual, &QAction::triggered, this, [this] { post(ev::MenuManual{}); });
 }
 
 void MainWindow::attach(Machine* machine) {
     machine_ = machine;
     screen_->setSurface(&machine->hdcScreen);
+    screen_->setPoster([this](MachineEvent event) { post(event); });
 }
 
 void MainWindow::post(MachineEvent event) {
@@ -88,20 +132,24 @@ void MainWindow::post(MachineEvent event) {
 
 void MainWindow::waitUntil(std::chrono::steady_clock::time_point deadline) {
     using namespace std::chrono;
-    // Show the frame the machine has drawn, at most about once per display refresh.
     const auto now = steady_clock::now();
-    if (now - lastPresent_ >= milliseconds(15) || deadline - now >= milliseconds(15)) {
+    if (deadline - now >= milliseconds(2)) {
+        // A pause: show the frame and let the window live until the deadline.
+        // Input only queues machine events, which run after the current one.
         screen_->update();
         lastPresent_ = now;
-    }
-    // Let the window repaint and queue input while the time passes; input only
-    // queues machine events, which run after the current one.
-    for (auto left = deadline - steady_clock::now(); left >= milliseconds(1);
-         left = deadline - steady_clock::now()) {
-        QEventLoop loop;
-        QTimer::singleShot(static_cast<int>(duration_cast<milliseconds>(left).count()), Qt::PreciseTimer, &loop,
-                           &QEventLoop::quit);
-        loop.exec();
+        for (auto left = deadline - steady_clock::now(); left >= milliseconds(1);
+             left = deadline - steady_clock::now()) {
+            QEventLoop loop;
+            QTimer::singleShot(static_cast<int>(duration_cast<milliseconds>(left).count()), Qt::PreciseTimer,
+                               &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+    } else if (now - lastPresent_ >= milliseconds(16)) {
+        // Animation frames come faster than the display: show one per refresh.
+        screen_->repaint();
+        QCoreApplication::processEvents();
+        lastPresent_ = now;
     }
     std::this_thread::sleep_until(deadline);
 }
@@ -125,8 +173,35 @@ void MainWindow::SetPointer(Pointer pointer) {
     }
 }
 
-void MainWindow::SetDragIcon(DragIcon) {
-    // The coin drags arrive with the coins and credits.
+void MainWindow::SetDragIcon(DragIcon icon) {
+    if (icon == DragIcon::None) {
+        screen_->unsetCursor();
+        return;
+    }
+    const auto bytes = Embedded(icon == DragIcon::OneCoin ? "dragcoin" : "dragstack");
+    QPixmap picture;
+    picture.loadFromData(bytes.data(), static_cast<uint>(bytes.size()));
+    // The icon keeps its 32 x 32 size at every scale, like a pointer.
+    screen_->setCursor(QCursor(picture, 16, 16));
+}
+
+bool MainWindow::RunConfigDialog(ConfigValues& values) {
+    return fw::RunConfigDialog(this, screen_->scale(), values);
+}
+
+void MainWindow::ShowAbout(const std::string& version) {
+    auto picture = [](const char* name) {
+        const auto bytes = Embedded(name);
+        QPixmap pixmap;
+        if (!bytes.empty()) pixmap.loadFromData(bytes.data(), static_cast<uint>(bytes.size()));
+        return pixmap;
+    };
+    RunAboutDialog(this, screen_->scale(), QString::fromStdString(version), picture("logo"), picture("email"),
+                   picture("homepage"));
+}
+
+void MainWindow::ShowManual(const std::string& path) {
+    fw::ShowManual(this, screen_->scale(), QString::fromStdString(path));
 }
 
 void MainWindow::EnableMenu(MenuId menu, bool enabled) {
@@ -148,8 +223,13 @@ void MainWindow::SetTopmost(bool topmost) {
     show();
 }
 
-void MainWindow::EnableTimer(TimerId, bool) {
-    // The play-time clock and the Mania clock arrive with the features that run them.
+void MainWindow::EnableTimer(TimerId timer, bool enabled) {
+    QTimer* target = timer == TimerId::ElapsedTime ? tmrElapsedTime_ : tmrMultiCheck_;
+    if (enabled) {
+        target->start();  // a restart counts the interval afresh
+    } else {
+        target->stop();
+    }
 }
 
 void MainWindow::ShowError(const std::string& title, const std::string& text) {
@@ -176,6 +256,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) post(ev::Activate{});
+    if (event->type() == QEvent::WindowDeactivate) screen_->cancelPress();
     return QMainWindow::event(event);
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <chrono>
+#include <functional>
 
 #include <QImage>
 #include <QMainWindow>
@@ -13,26 +14,36 @@
 
 class QAction;
 class QMenu;
+class QTimer;
 
 namespace fw {
 
-// Shows the screen surface, scaled with nearest-neighbour sampling.
+// Shows the screen surface, scaled with nearest-neighbour sampling, and turns
+// mouse presses and releases into machine events.
 class ScreenWidget : public QWidget {
     Q_OBJECT
 public:
     ScreenWidget(int scale, QWidget* parent);
     void setSurface(const Surface* surface) { surface_ = surface; }
+    void setPoster(std::function<void(MachineEvent)> post) { post_ = std::move(post); }
     int scale() const { return scale_; }
     // The machine pixel under a widget position.
-    QPoint toMachine(QPointF position) const;
+    QPointF toMachine(QPointF position) const;
+    // The window lost the mouse while a button was held: the press ends with no drop.
+    void cancelPress();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     const Surface* surface_ = nullptr;
+    std::function<void(MachineEvent)> post_;
     int scale_;
     QImage frame_;
+    Qt::MouseButton held_ = Qt::NoButton;  // the button whose press is under way
 };
 
 class MainWindow : public QMainWindow, public Host {
@@ -52,6 +63,9 @@ public:
     void Present() override;
     void SetPointer(Pointer pointer) override;
     void SetDragIcon(DragIcon icon) override;
+    bool RunConfigDialog(ConfigValues& values) override;
+    void ShowAbout(const std::string& version) override;
+    void ShowManual(const std::string& path) override;
     void EnableMenu(MenuId menu, bool enabled) override;
     void SetThemeItem(int index, const std::string& caption, bool visible, bool enabled) override;
     void CheckThemeItem(int index, bool checked) override;
@@ -75,6 +89,8 @@ private:
     QMenu* mnuTheme_ = nullptr;
     QMenu* mnuHelp_ = nullptr;
     std::array<QAction*, 11> mnuWheelTheme_{};  // items 1..10
+    QTimer* tmrElapsedTime_;
+    QTimer* tmrMultiCheck_;
     std::chrono::steady_clock::time_point lastPresent_{};
     bool busyPointer_ = false;
     bool ending_ = false;

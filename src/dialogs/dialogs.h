@@ -1,0 +1,53 @@
+// The game's three dialog windows: frmConfig, frmAbout and frmManual.
+//
+// Object names, for tests and style sheets:
+//   frmConfig:  tabConfig (QTabWidget) with the pages TabContainer0..TabContainer3;
+//               lblSpeed (QLabel), scrSpeed (QSlider) on page 0; lblName (QLabel), txtYourName
+//               (QLineEdit) on page 1; chkSound (QCheckBox) on page 2; chkResetHigh (QCheckBox) on
+//               page 3; cmdButton0 "&Ok" and cmdButton1 "&Cancel" (QPushButton).
+//   frmAbout:   lblTitle, lblText, imgLogo, imgMail, imgWeb (QLabel), Line1, Line2 (QFrame),
+//               cmdOk (QPushButton).
+//   frmManual:  txtManual (QPlainTextEdit), cmdQuit (QPushButton).
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "platform/host.h"
+
+class QPixmap;
+class QUrl;
+class QWidget;
+
+namespace fw {
+
+// frmConfig, modal, at the parent window's top-left + (40, 80) pixels times scale.
+// Returns true on "&Ok" with values updated: the name as typed (an empty name is accepted),
+// soundOn 0 or 1 from the sound box (always), speed = 100 - slider, and resetHighScores set to true
+// only when its box is ticked (otherwise left as it was). Returns false on "&Cancel", Escape or the
+// close box, with values untouched.
+bool RunConfigDialog(QWidget* parent, int scale, ConfigValues& values);
+
+// frmAbout, modal, at the parent window's top-left + (40, 87) pixels times scale. A null picture is
+// replaced by a text of the same use.
+void RunAboutDialog(QWidget* parent, int scale, const QString& version, const QPixmap& logo,
+                    const QPixmap& mail, const QPixmap& web);
+
+// The addresses behind the About window's two pictures.
+inline constexpr const char* kMailAddress = "mailto:hello@fruitwhirl.example";
+inline constexpr const char* kHomepage = "https://fruitwhirl.example/";
+
+// Opens the About window's addresses. By default QDesktopServices::openUrl, whose result is ignored:
+// when nothing handles the address, nothing happens. An empty function restores the default.
+using UrlOpener = std::function<void(const QUrl&)>;
+void SetUrlOpener(UrlOpener opener);
+
+// frmManual, modeless: one window for the run, reused. Every call reads the file afresh and replaces
+// the text; a window that is not on the screen is placed at the parent window's top-left + (87, 87)
+// pixels times scale. A missing or unreadable file gives a message box naming it, and no window.
+// Only the first MiB of a larger file is shown; text that is not valid UTF-8 is read as Latin-1.
+void ShowManual(QWidget* parent, int scale, const QString& path);
+
+inline constexpr qint64 kManualLimit = 1024 * 1024;
+
+}  // namespace fw
