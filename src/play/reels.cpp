@@ -9,6 +9,11 @@ Integer VisibleSymbol(const Machine& m, int reel, int row) {
     return m.Strip[p][reel];
 }
 
+std::string RowText(const Machine& m, int row) {
+    return std::to_string(VisibleSymbol(m, 0, row)) + "-" + std::to_string(VisibleSymbol(m, 1, row)) + "-" +
+           std::to_string(VisibleSymbol(m, 2, row));
+}
+
 void DrawReels(Machine& m) {
     for (int w = 0; w < 3; ++w) {
         for (int r = 0; r < 3; ++r) {

@@ -126,10 +126,7 @@ void SpinReels(Machine& m) {
     }
     PlaySfx(m, kSfxWheelRun, 2);
 
-    for (int w = 0; w < 3; ++w) {
-        m.LineText[w] = std::to_string(VisibleSymbol(m, 0, w)) + "-" + std::to_string(VisibleSymbol(m, 1, w)) +
-                        "-" + std::to_string(VisibleSymbol(m, 2, w));
-    }
+    for (int w = 0; w < 3; ++w) m.LineText[w] = RowText(m, w);
     m.ScoreTable[0].Played = AddCapped(m.ScoreTable[0].Played, 1);
     Pause(m, 300);
 }

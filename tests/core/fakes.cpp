@@ -146,9 +146,10 @@ std::filesystem::path MakeFolder() {
 }
 }  // namespace
 
-Rig::Rig(std::vector<std::string> themes, SettingsStore* realStore)
+Rig::Rig(std::vector<std::string> themes, SettingsStore* realStore, Random* realRandom)
     : folder(MakeFolder()),
-      machine(std::make_unique<Machine>(Platform{clock, random, sound, realStore ? *realStore : store, images, host},
+      machine(std::make_unique<Machine>(Platform{clock, realRandom ? *realRandom : random, sound,
+                                                 realStore ? *realStore : store, images, host},
                                         Pictures{SpriteSheet(), MachinePicture()}, folder.string())),
       m(*machine) {
     int n = 1;

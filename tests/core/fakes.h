@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,16 @@ public:
     void Randomize() override { ++reseeds; }
     std::vector<double> values{0.0};
     std::size_t next = 0;
+    int reseeds = 0;
+};
+
+// Uniform numbers from a fixed seed; reseeding changes nothing.
+class SeededRandom : public Random {
+public:
+    explicit SeededRandom(std::uint64_t seed) : engine(seed) {}
+    double Rnd() override { return static_cast<double>(engine() >> 11) * 0x1.0p-53; }
+    void Randomize() override { ++reseeds; }
+    std::mt19937_64 engine;
     int reseeds = 0;
 };
 
@@ -170,7 +181,8 @@ public:
     // themes: file names created in Gfx/; each gets a coordinate-coded picture
     // numbered by its position in the list (1-based). A real settings store may
     // take the place of the in-memory one.
-    explicit Rig(std::vector<std::string> themes = {"Fruit.Thm"}, SettingsStore* realStore = nullptr);
+    explicit Rig(std::vector<std::string> themes = {"Fruit.Thm"}, SettingsStore* realStore = nullptr,
+                 Random* realRandom = nullptr);
     ~Rig();
 
     // Runs the start-up to its end.
