@@ -3,6 +3,10 @@
 
   screen.py startup SHOT PICTURES   reels at their first positions, counter at 20
   screen.py ini FILE                the settings file holds every section and key
+  screen.py read SHOT PICTURES      prints what the machine shows: the money counter,
+                                    the lit credit lamps, the pay line's symbols and
+                                    what the pay table gives for that line
+  screen.py name FILE NAME          the settings file holds NAME as the player's name
 """
 import configparser
 import subprocess
@@ -42,6 +46,28 @@ class Picture:
             if self.pixels[a:a + 3 * w] != other.pixels[b:b + 3 * w]:
                 return False
         return True
+
+
+# The pay table: combination -> coins.
+PAY = {
+    "3-3-3": 10, "3-0-3": 10, "3-10-3": 10, "3-3-0": 10, "3-0-0": 10, "3-10-0": 10,
+    "3-3-12": 10, "3-0-12": 10, "3-10-12": 10, "3-3-4": 10, "3-0-4": 10, "3-10-4": 10,
+    "7-7-7": 15, "7-11-7": 15, "7-7-12": 15, "7-11-12": 15, "7-7-4": 15, "7-11-4": 15,
+    "6-8-8": 25, "8-8-8": 25, "6-8-12": 25, "8-8-12": 25, "6-8-4": 25, "8-8-4": 25,
+    "5-0-0": 50, "5-0-5": 50, "5-0-12": 50, "5-0-4": 50,
+    "4-4-12": 75, "6-4-12": 75, "6-11-12": 75, "4-11-12": 75,
+    "4-4-4": 75, "6-4-4": 75, "6-11-4": 75, "4-11-4": 75,
+    "9-10-12": 100, "9-9-12": 100,
+}
+
+
+def line_pays(ids):
+    """Coins a pay line wins outside the Mania period."""
+    if ids[0] == 2 and ids[1] == 2:
+        return 5
+    if ids[0] == 2:
+        return 2
+    return PAY.get("-".join(str(i) for i in ids), 0)
 
 
 def find_machine(shot, machine):
@@ -90,6 +116,33 @@ def check_startup(shot_path, pictures):
     return 1 if failures else 0
 
 
+def read_machine(shot_path, pictures):
+    shot = Picture(shot_path)
+    machine = Picture(pictures + "/machine.png")
+    sprites = Picture(pictures + "/sprites.png")
+    theme = Picture(pictures + "/Gfx/Fruit.Thm")
+    ox, oy = find_machine(shot, machine)
+    lamps = sum(shot.same(ox + 214 - 6 * n, oy + 67, 4, 3, sprites, 274, 293) for n in range(10))
+    ids = []
+    for r in range(3):
+        found = [s for s in range(15) if shot.same(ox + 93 + 44 * r, oy + 105, 29, 30, theme, 29 * s, 0)]
+        ids.append(found[0] if found else -1)
+    print(f"counter={counter_text(shot, ox, oy, sprites)} lamps={lamps} "
+          f"line={'-'.join(str(i) for i in ids)} pays={line_pays(ids)} origin={ox},{oy}")
+    return 0 if -1 not in ids else 1
+
+
+def check_name(path, name):
+    ini = configparser.ConfigParser(interpolation=None)
+    ini.optionxform = str
+    ini.read(path, encoding="utf-8")
+    stored = ini.get("GameCfg", "Name", fallback=None)
+    if stored != name:
+        print(f"FAIL: GameCfg Name is {stored!r}, not {name!r}")
+        return 1
+    return 0
+
+
 def check_ini(path):
     ini = configparser.ConfigParser(interpolation=None)
     ini.optionxform = str
@@ -112,6 +165,10 @@ def check_ini(path):
 def main(argv):
     if len(argv) >= 4 and argv[1] == "startup":
         return check_startup(argv[2], argv[3])
+    if len(argv) >= 4 and argv[1] == "read":
+        return read_machine(argv[2], argv[3])
+    if len(argv) >= 4 and argv[1] == "name":
+        return check_name(argv[2], argv[3])
     if len(argv) >= 3 and argv[1] == "ini":
         return check_ini(argv[2])
     print(__doc__)

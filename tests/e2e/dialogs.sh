@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# The real program in an X server: the configuration dialog from the Game menu
+# takes a new name, which the settings file holds after the quit; the manual
+# and the About window open from the Help menu and close again.
+#   dialogs.sh PROGRAM
+source "$(dirname "$0")/lib.sh"
+PROGRAM=$1
+NAME=Ylva
+
+start_xvfb
+"$PROGRAM" --scale 1 &
+PROGRAM_PID=$!
+WID=$(wait_window Fruitwhirl)
+sleep 3
+
+# Opens a menu item with the keyboard until the window named $3 shows.
+open_from_menu() {  # menu-key item-key window-name
+  local id
+  for _ in 1 2 3 4 5; do
+    xdotool windowfocus --sync "$WID" 2>/dev/null || true
+    xdotool key --window "$WID" "alt+$1" 2>/dev/null || true
+    sleep 0.4
+    xdotool key "$2" 2>/dev/null || true
+    for _ in $(seq 20); do
+      id=$(xdotool search --onlyvisible --name "^$3\$" 2>/dev/null | head -1) || true
+      [ -n "$id" ] && { echo "$id"; return 0; }
+      sleep 0.1
+    done
+  done
+  fail "the menu did not open $3"
+}
+
+gone() {  # window-name
+  for _ in $(seq 30); do
+    [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Configuration: the Name tab, a new name, OK.
+CONFIG=$(open_from_menu g c Configuration)
+xdotool windowfocus --sync "$CONFIG"
+sleep 0.3
+xdotool key ctrl+Tab
+sleep 0.2
+xdotool key Tab
+sleep 0.2
+xdotool key ctrl+a
+xdotool type --delay 30 "$NAME"
+xdotool key Return
+gone Configuration || fail "the configuration dialog stayed open"
+
+# The manual, modeless: it opens with its text and closes with Quit.
+MANUAL=$(open_from_menu h m "Fruitwhirl Manual")
+sleep 0.3
+shot manual.png >/dev/null
+xdotool windowfocus --sync "$MANUAL"
+xdotool key alt+q
+gone "Fruitwhirl Manual" || fail "the manual stayed open"
+
+# The About window, modal: OK closes it.
+ABOUT=$(open_from_menu h a "About Fruitwhirl")
+sleep 0.3
+shot about.png >/dev/null
+xdotool windowfocus --sync "$ABOUT"
+xdotool key Return
+gone "About Fruitwhirl" || fail "the About window stayed open"
+
+# Quit through the Game menu.
+for _ in 1 2 3 4 5; do
+  xdotool windowfocus --sync "$WID" 2>/dev/null || true
+  xdotool key --window "$WID" alt+g 2>/dev/null || true
+  sleep 0.5
+  xdotool key q 2>/dev/null || true
+  for _ in $(seq 30); do
+    kill -0 "$PROGRAM_PID" 2>/dev/null || break 2
+    sleep 0.1
+  done
+done
+wait_exit
+[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
+python3 "$E2E_DIR/screen.py" name "$XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.ini" "$NAME" || fail "the name was not stored"
+echo "PASS"
