@@ -6,18 +6,19 @@
 #include <QPixmap>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
 
 #include "app/embedded.h"
 #include "platform/qt/main_window.h"
-#include "platform/qt/null_sound_control.h"
 #include "platform/qt/qt_image_loader.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/real_clock.h"
 #include "platform/real_random.h"
-#include "platform/qt/trace.h"
+#include "platform/sdl/sdl_sound_control.h"
+#include "platform/trace.h"
 #include "shell/machine.h"
 
 namespace {
@@ -114,7 +115,7 @@ int main(int argc, char** argv) {
     fw::RealClock clock;
     clock.SetWaitFunction([&window](fw::RealClock::TimePoint deadline) { window.waitUntil(deadline); });
     fw::RealRandom random;
-    fw::NullSoundControl sound;
+    fw::SdlSoundControl sound;
     fw::QtSettingsStore store;
     fw::QtImageLoader images;
 
@@ -122,9 +123,16 @@ int main(int argc, char** argv) {
                         fw::Pictures{BuiltInPicture("sprites"), BuiltInPicture("machine")}, DataFolder());
     window.attach(&machine);
 
-    QTimer::singleShot(0, &window, [&machine] {
+    QTimer::singleShot(0, &window, [&machine, &window] {
         fw::Post(machine, fw::ev::Load{});  // returns when the start-up has run to its end
-        if (!machine.ended) fw::TraceMark("ready");
+        if (machine.ended) return;
+        fw::TraceMark("ready");
+        if (std::getenv("FRUITWHIRL_TRACE")) {
+            // Where the machine's picture lies on the screen, for tools that drive it.
+            const QPoint origin = window.screen()->mapToGlobal(QPoint(0, 0));
+            std::fprintf(stderr, "trace-geometry %d %d %d\n", origin.x(), origin.y(), window.screen()->scale());
+            std::fflush(stderr);
+        }
     });
     const int status = app.exec();
     return status;

@@ -7,6 +7,7 @@
 #include "play/evaluate.h"
 #include "play/holds.h"
 #include "play/panels.h"
+#include "platform/trace.h"
 #include "play/spin.h"
 #include "presentation/bitmap_text.h"
 #include "records/screens.h"
@@ -30,10 +31,14 @@ void BackToReels(Machine& m) {
 }
 
 void PlayGame(Machine& m) {
+    TraceMark("game-start", m.clock.Ticks());
     m.host.SetPointer(Pointer::Hourglass);
     PullLever(m);
+    TraceMark("spin-start", m.clock.Ticks());
     SpinReels(m);
+    TraceMark("spin-end", m.clock.Ticks());
     EvaluateWin(m);
+    TraceMark("game-end", m.clock.Ticks());
     m.host.SetPointer(Pointer::Default);
     if (m.OfferPending == True) ShowOfferPanel(m);
 }

@@ -9,7 +9,11 @@ PROGRAM_PID=
 
 cleanup() {
   [ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  if [ -n "$XVFB_PID" ]; then
+    # Wait for the server to go, so that the next test cannot meet it on its display.
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+  fi
   if [ "${KEEP_E2E:-0}" = 1 ]; then echo "kept $WORK"; else rm -rf "$WORK"; fi
 }
 trap cleanup EXIT
@@ -25,7 +29,7 @@ start_xvfb() {
   local out="$WORK/display" attempt
   for attempt in 1 2 3 4 5; do
     rm -f "$out"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$out" 2>"$WORK/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$out" 2>"$WORK/xvfb.log" &
     XVFB_PID=$!
     for _ in $(seq 100); do
       [ -s "$out" ] && break
@@ -41,6 +45,7 @@ start_xvfb() {
       done
     fi
     kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
     XVFB_PID=
   done
   [ -n "$XVFB_PID" ] || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"

@@ -20,7 +20,7 @@
 #include "app/embedded.h"
 #include "dialogs/dialogs.h"
 #include "globals/cells.h"
-#include "platform/qt/trace.h"
+#include "platform/trace.h"
 
 namespace fw {
 

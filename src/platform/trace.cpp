@@ -1,4 +1,4 @@
-#include "platform/qt/trace.h"
+#include "platform/trace.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,11 +14,22 @@ double Milliseconds(clockid_t clock) {
 }
 }  // namespace
 
-void TraceMark(const char* name) {
+bool Enabled() {
     static const bool enabled = std::getenv("FRUITWHIRL_TRACE") != nullptr;
-    if (!enabled) return;
+    return enabled;
+}
+
+void TraceMark(const char* name) {
+    if (!Enabled()) return;
     std::fprintf(stderr, "trace %s %.3f %.3f\n", name, Milliseconds(CLOCK_MONOTONIC),
                  Milliseconds(CLOCK_PROCESS_CPUTIME_ID));
+    std::fflush(stderr);
+}
+
+void TraceMark(const char* name, std::uint32_t ticks) {
+    if (!Enabled()) return;
+    std::fprintf(stderr, "trace %s %.3f %.3f %u\n", name, Milliseconds(CLOCK_MONOTONIC),
+                 Milliseconds(CLOCK_PROCESS_CPUTIME_ID), ticks);
     std::fflush(stderr);
 }
 

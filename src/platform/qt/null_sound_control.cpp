@@ -1,1 +1,0 @@
-#include "platform/qt/null_sound_control.h"
