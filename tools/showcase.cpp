@@ -1,0 +1,124 @@
+// Plays the machine through its states on a virtual clock with the real
+// pictures and writes what the screen shows at each of them, scaled up, so the
+// art can be looked at without clicking through the game:
+//   showcase OUTDIR [SCALE]
+// It writes startup, coins, game, win-100-mania, high-scores, statistics,
+// out-of-coins and offer, each OUTDIR/NAME.png.
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "app/embedded.h"
+#include "fakes.h"
+#include "platform/qt/qt_image_loader.h"
+#include "presentation/digits.h"
+#include "shell/machine.h"
+
+namespace {
+
+using namespace fw;
+using namespace fw::test;
+
+Surface BuiltIn(const char* name) {
+    const auto bytes = Embedded(name);
+    return SurfaceFromBytes(bytes.data(), bytes.size());
+}
+
+class Showcase {
+public:
+    Showcase(const QString& out, int scale, const std::string& appFolder)
+        : out_(out), scale_(scale),
+          machine_(std::make_unique<Machine>(Platform{clock_, random_, sound_, store_, images_, host_},
+                                             Pictures{BuiltIn("sprites"), BuiltIn("machine")}, appFolder)),
+          m(*machine_) {}
+
+    void Send(MachineEvent event) { Post(m, event); }
+    void Steps(std::vector<int> steps) {
+        random_.values.clear();
+        for (int s : steps) random_.values.push_back((s - 7 + 0.5) / 19.0);
+        random_.next = 0;
+    }
+    void Coins(int button) {
+        Send(ev::Press{button, 305, 183});
+        Send(ev::Release{236, 84, true});
+    }
+    void Lever() { Send(ev::Press{1, 270, 40}); }
+
+    void Shot(const char* name) {
+        QImage image(320, 256, QImage::Format_RGB32);
+        for (int y = 0; y < 256; ++y)
+            for (int x = 0; x < 320; ++x) image.setPixel(x, y, 0xFF000000u | m.hdcScreen.pixel(x, y));
+        const QString path = out_ + "/" + name + ".png";
+        image.scaled(320 * scale_, 256 * scale_, Qt::IgnoreAspectRatio, Qt::FastTransformation).save(path);
+        std::printf("%s\n", path.toLocal8Bit().constData());
+    }
+
+private:
+    QString out_;
+    int scale_;
+    VirtualClock clock_;
+    ScriptedRandom random_;
+    RecordingSound sound_;
+    MemoryStore store_;
+    QtImageLoader images_;
+    RecordingHost host_;
+    std::unique_ptr<Machine> machine_;
+
+public:
+    Machine& m;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: showcase OUTDIR [SCALE]\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    const int scale = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
+    QDir().mkpath(out);
+    const std::string appFolder = QCoreApplication::applicationDirPath().toStdString();
+
+    {
+        Showcase s(out, scale, appFolder);
+        s.Send(ev::Load{});
+        s.Shot("startup");
+        s.Coins(2);
+        s.Coins(1);
+        s.Shot("coins");
+        s.Steps({7, 7, 7});
+        s.Lever();
+        s.Shot("game");
+        s.Steps({13, 11, 11});  // 9-10-12: a hundred, and Mania
+        s.Lever();
+        for (int i = 0; i < 9; ++i) s.Send(ev::Tick{TimerId::MultiCheck});
+        s.Shot("win-100-mania");
+        s.Send(ev::Press{1, 150, 120});
+        s.Shot("high-scores");
+        s.Send(ev::Press{1, 150, 104});
+        s.Shot("statistics");
+    }
+    {
+        Showcase s(out, scale, appFolder);
+        s.Send(ev::Load{});
+        for (int i = 0; i < 20; ++i) DrawDigits(s.m, 1);
+        s.Send(ev::Press{1, 305, 183});
+        s.Shot("out-of-coins");
+    }
+    {
+        Showcase s(out, scale, appFolder);
+        s.Send(ev::Load{});
+        s.Coins(1);
+        DrawDigits(s.m, 980);
+        s.Steps({8, 7, 7});  // 2-2-5 pays 5: the purse reaches 1000
+        s.Lever();
+        s.Shot("offer");
+    }
+    return 0;
+}
