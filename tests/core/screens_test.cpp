@@ -34,6 +34,14 @@ protected:
         m.ScoreTable[0].Score = static_cast<Integer>(purse);
     }
     int LineY(int line) const { return 8 * line + 78; }
+    // The player changes the configuration and answers OK.
+    void Configure(std::function<void(ConfigValues&)> change) {
+        rig.host.configDialog = [change](ConfigValues& v) {
+            change(v);
+            return true;
+        };
+        rig.Send(ev::MenuConfig{});
+    }
     Rig rig;
     Machine& m = rig.m;
 };
@@ -156,11 +164,7 @@ TEST_F(Screens, RenamingOnTheListRewritesOnlyTheCurrentRunsLine) {
     m.ScoreTable[0].Name = "Maximilian";
     rig.Press(150, 120);
     const Surface before = m.hdcScreen;
-    rig.host.configDialog = [](ConfigValues& v) {
-        v.name = "Bo";
-        return true;
-    };
-    rig.Send(ev::MenuConfig{});
+    Configure([](ConfigValues& v) { v.name = "Bo"; });
     EXPECT_EQ(TextAt(m.hdcScreen, 110, LineY(4), 10, 1), "BO        ");
     for (int y = 0; y < 256; ++y) {
         if (y >= LineY(4) && y < LineY(4) + 7) continue;
@@ -172,11 +176,7 @@ TEST_F(Screens, RenamingOnTheListRewritesOnlyTheCurrentRunsLine) {
 TEST_F(Screens, RenamingWhileTheRunIsNotOnTheListRedrawsNothing) {
     rig.Press(150, 120);
     const Surface before = m.hdcScreen;
-    rig.host.configDialog = [](ConfigValues& v) {
-        v.name = "Bo";
-        return true;
-    };
-    rig.Send(ev::MenuConfig{});
+    Configure([](ConfigValues& v) { v.name = "Bo"; });
     EXPECT_EQ(m.hdcScreen, before);
     EXPECT_EQ(m.ScoreTable[0].Name, "Bo");
 }
@@ -184,11 +184,7 @@ TEST_F(Screens, RenamingWhileTheRunIsNotOnTheListRedrawsNothing) {
 TEST_F(Screens, RenamingOnTheCurrentRunsPageRetitlesIt) {
     m.ScoreTable[0].Name = "Maximilian";
     rig.Press(150, 120, 2);
-    rig.host.configDialog = [](ConfigValues& v) {
-        v.name = "Bo";
-        return true;
-    };
-    rig.Send(ev::MenuConfig{});
+    Configure([](ConfigValues& v) { v.name = "Bo"; });
     // The title bar is cleared and the new name drawn centred on 152, transparently.
     const int x = CentredX(2, 152);
     EXPECT_EQ(x, 145);
@@ -207,11 +203,7 @@ TEST_F(Screens, RenamingOnAStoredRowsPageRedrawsNothing) {
     rig.Press(150, 120);
     rig.Press(150, LineY(2) + 2);
     const Surface before = m.hdcScreen;
-    rig.host.configDialog = [](ConfigValues& v) {
-        v.name = "Bo";
-        return true;
-    };
-    rig.Send(ev::MenuConfig{});
+    Configure([](ConfigValues& v) { v.name = "Bo"; });
     EXPECT_EQ(m.hdcScreen, before);
 }
 
@@ -220,11 +212,7 @@ TEST_F(Screens, AResetWhileTheListShowsRedrawsItWithTheDefaults) {
     m.ScoreTable[1].Score = 900;
     rig.Press(150, 120);
     EXPECT_EQ(TextAt(m.hdcScreen, 110, LineY(1), 3, 0), "ZED");
-    rig.host.configDialog = [](ConfigValues& v) {
-        v.resetHighScores = true;
-        return true;
-    };
-    rig.Send(ev::MenuConfig{});
+    Configure([](ConfigValues& v) { v.resetHighScores = true; });
     EXPECT_EQ(TextAt(m.hdcScreen, 110, LineY(1), 4, 0), "ARDO");
     EXPECT_EQ(m.ResetHighScores, False);
     EXPECT_EQ(m.ScreenMode, kModeHighScores);
@@ -233,11 +221,7 @@ TEST_F(Screens, AResetWhileTheListShowsRedrawsItWithTheDefaults) {
 TEST_F(Screens, AResetFromThePlayScreenChangesNothingVisible) {
     m.ScoreTable[1].Name = "Zed";
     const Surface before = m.hdcScreen;
-    rig.host.configDialog = [](ConfigValues& v) {
-        v.resetHighScores = true;
-        return true;
-    };
-    rig.Send(ev::MenuConfig{});
+    Configure([](ConfigValues& v) { v.resetHighScores = true; });
     EXPECT_EQ(m.hdcScreen, before);
     EXPECT_EQ(m.ScoreTable[1].Name, "Ardo");
 }

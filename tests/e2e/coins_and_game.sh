@@ -9,10 +9,7 @@ PROGRAM=$1
 PICTURES=$2
 
 start_xvfb
-"$PROGRAM" --scale 1 &
-PROGRAM_PID=$!
-WID=$(wait_window Fruitwhirl)
-sleep 3
+start_program "$PROGRAM"
 read_state() { python3 "$E2E_DIR/screen.py" read "$(shot "$1")" "$PICTURES"; }
 value() { sed -n "s/.*\b$1=\([^ ]*\).*/\1/p" <<<"$2"; }
 

@@ -8,10 +8,7 @@ PROGRAM=$1
 NAME=Ylva
 
 start_xvfb
-"$PROGRAM" --scale 1 &
-PROGRAM_PID=$!
-WID=$(wait_window Fruitwhirl)
-sleep 3
+start_program "$PROGRAM"
 
 # Opens a menu item with the keyboard until the window named $3 shows.
 open_from_menu() {  # menu-key item-key window-name
@@ -67,18 +64,7 @@ xdotool windowfocus --sync "$ABOUT"
 xdotool key Return
 gone "About Fruitwhirl" || fail "the About window stayed open"
 
-# Quit through the Game menu.
-for _ in 1 2 3 4 5; do
-  xdotool windowfocus --sync "$WID" 2>/dev/null || true
-  xdotool key --window "$WID" alt+g 2>/dev/null || true
-  sleep 0.5
-  xdotool key q 2>/dev/null || true
-  for _ in $(seq 30); do
-    kill -0 "$PROGRAM_PID" 2>/dev/null || break 2
-    sleep 0.1
-  done
-done
-wait_exit
+quit_from_menu "$WID"
 [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
 python3 "$E2E_DIR/screen.py" name "$XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.ini" "$NAME" || fail "the name was not stored"
 echo "PASS"
