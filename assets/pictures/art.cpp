@@ -11,6 +11,8 @@ namespace art {
 
 QRgb rgb(int r, int g, int b) { return qRgb(r, g, b); }
 
+const Ramp kGold = {rgb(90, 56, 4), rgb(148, 96, 8), rgb(200, 140, 16), rgb(238, 188, 42), rgb(255, 232, 120), rgb(255, 255, 230)};
+
 QRgb mix(QRgb a, QRgb b, double t)
 {
     auto m = [t](int x, int y) { return int(std::lround(x + (y - x) * t)); };
@@ -112,6 +114,23 @@ void paste(QImage& dst, const QImage& src, int x, int y)
     for (int j = 0; j < src.height(); ++j)
         for (int i = 0; i < src.width(); ++i)
             put(dst, x + i, y + j, src.pixel(i, j));
+}
+
+QImage transparent(int w, int h)
+{
+    QImage img(w, h, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    return img;
+}
+
+QImage painted(int size, double units, const std::function<void(QPainter&)>& draw)
+{
+    QImage img = transparent(size, size);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.scale(size / units, size / units);
+    draw(p);
+    return img;
 }
 
 // ---------------------------------------------------------------- Mask

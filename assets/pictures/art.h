@@ -15,10 +15,15 @@
 
 #include "globals/cells.h"
 
+class QPainter;
+
 namespace art {
 
 // A colour ramp from dark to light; entry 0 is the outline colour.
 using Ramp = std::vector<QRgb>;
+
+// The gold of the cabinet trim, the lamps and the reel symbols.
+extern const Ramp kGold;
 
 QRgb rgb(int r, int g, int b);
 QRgb mix(QRgb a, QRgb b, double t);
@@ -45,6 +50,12 @@ void hgradient(QImage& img, const QRect& r, QRgb left, QRgb right);
 void ellipse(QImage& img, const QRectF& r, QRgb c);
 // Pasting one image into another at (x, y).
 void paste(QImage& dst, const QImage& src, int x, int y);
+
+// A picture of w x h pixels, transparent everywhere.
+QImage transparent(int w, int h);
+// A transparent square picture of size x size pixels drawn smoothly (anti-aliased)
+// by draw, whose coordinates span units x units whatever the size.
+QImage painted(int size, double units, const std::function<void(QPainter&)>& draw);
 
 // A silhouette at pixel resolution: true where the shape covers the pixel centre.
 class Mask {

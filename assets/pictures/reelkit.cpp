@@ -17,7 +17,6 @@ const Ramp kLemon = {rgb(106, 82, 8), rgb(172, 138, 14), rgb(222, 190, 30), rgb(
 const Ramp kOrange = {rgb(106, 40, 4), rgb(168, 76, 8), rgb(222, 116, 16), rgb(255, 152, 40), rgb(255, 196, 112), rgb(255, 240, 210)};
 const Ramp kPlum = {rgb(40, 10, 58), rgb(72, 24, 106), rgb(108, 40, 150), rgb(146, 70, 192), rgb(190, 128, 232), rgb(240, 216, 255)};
 const Ramp kGrape = {rgb(26, 14, 62), rgb(52, 30, 112), rgb(82, 50, 160), rgb(118, 80, 206), rgb(168, 140, 240), rgb(236, 228, 255)};
-const Ramp kGold = {rgb(90, 56, 4), rgb(148, 96, 8), rgb(200, 140, 16), rgb(238, 188, 42), rgb(255, 232, 120), rgb(255, 255, 230)};
 const Ramp kSilver = {rgb(40, 44, 56), rgb(96, 102, 120), rgb(146, 152, 170), rgb(192, 198, 212), rgb(228, 232, 242), rgb(255, 255, 255)};
 const Ramp kGem = {rgb(10, 54, 92), rgb(24, 100, 156), rgb(54, 156, 214), rgb(118, 206, 246), rgb(196, 240, 255), rgb(255, 255, 255)};
 const Ramp kBarBlack = {rgb(8, 8, 12), rgb(24, 24, 34), rgb(44, 44, 60), rgb(70, 70, 92), rgb(110, 110, 140)};
@@ -210,6 +209,65 @@ void facets(QImage& img, int ox, const Mask& m, const Ramp& r, double cx, double
         put(img, ox + gx, gy + 1, r[size_t(n - 1)]);
 }
 
+Mask seven(QImage& img, int ox, const Ramp& rim, Paper paper)
+{
+    background(img, ox, Back::Mania, paper);
+    QPainterPath p;
+    p.moveTo(4.5, 3.5);
+    p.lineTo(25.5, 3.5);
+    p.lineTo(25.5, 8.5);
+    p.cubicTo(19.0, 14.0, 16.0, 19.0, 15.5, 27.5);
+    p.lineTo(8.5, 27.5);
+    p.cubicTo(9.0, 19.5, 12.5, 13.5, 17.5, 9.0);
+    p.lineTo(10.0, 9.0);
+    p.lineTo(10.0, 11.0);
+    p.lineTo(4.5, 11.0);
+    p.closeSubpath();
+    Mask m = pathMask(p);
+    Mask outer = grown(m);
+    shadow(img, ox, 0, outer, Back::Mania);
+    flat(img, ox, 0, outer, rim[4], rim[1], true);
+    return m;
+}
+
+void diamond(QImage& img, int ox, const Ramp& r, Paper paper, PavilionFn pavilion)
+{
+    background(img, ox, Back::Joker, paper);
+    QPainterPath p;
+    p.moveTo(8.0, 5.0);
+    p.lineTo(21.0, 5.0);
+    p.lineTo(27.0, 12.0);
+    p.lineTo(14.5, 27.5);
+    p.lineTo(2.0, 12.0);
+    p.closeSubpath();
+    Mask m = pathMask(p);
+    shadow(img, ox, 0, m, Back::Joker);
+    // Facets: each a flat shade of the ramp.
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            if (!m.at(x, y))
+                continue;
+            double fx = x + 0.5, fy = y + 0.5;
+            QRgb c;
+            if (m.edge(x, y))
+                c = r[0];
+            else if (fy < 12.0) {
+                // Crown: table in the middle, bezels at the sides.
+                if (fx < 9.5 + (fy - 5) * 0.2)
+                    c = r[3];
+                else if (fx > 19.5 - (fy - 5) * 0.2)
+                    c = r[2];
+                else
+                    c = r[4];
+                if (y == 11 || y == 12)
+                    c = r[1];
+            } else {
+                c = r[size_t(pavilion(fx, fy))];
+            }
+            put(img, ox + x, y, c);
+        }
+}
+
 void crown(QImage& img, int ox, const Ramp& metal, const Ramp& centre, const Ramp& side, Paper paper)
 {
     background(img, ox, Back::Mania, paper);
@@ -252,6 +310,7 @@ const std::vector<PaletteEntry> kMiniPalette = {
 };
 
 const Mini kMiniAny = {".........", ".........", ".........", "..sssss..", ".........", ".........", "........."};
+const Mini kMiniHeart = {".RR.RR...", "RwRRRRr..", "RRRRRRr..", ".RRRRr...", "..RRr....", "...r.....", "........."};
 
 void miniCell(QImage& img, int k, const Mini& a, const Mini& b, const Mini& c)
 {
@@ -260,6 +319,23 @@ void miniCell(QImage& img, int k, const Mini& a, const Mini& b, const Mini& c)
     sprite(img, ox + 1, oy, a, kMiniPalette);
     sprite(img, ox + 12, oy, b, kMiniPalette);
     sprite(img, ox + 23, oy, c, kMiniPalette);
+}
+
+void payBand(QImage& img, const Mini& a, const Mini& b, const Mini& c, const Mini& d, const Mini& e,
+             const Mini& f, const Mini& g, const Mini& h, const Mini& i, const Mini& crown)
+{
+    miniCell(img, 0, a, kMiniAny, kMiniAny);
+    miniCell(img, 1, a, a, kMiniAny);
+    miniCell(img, 2, b, b, b);
+    miniCell(img, 3, b, b, crown);
+    miniCell(img, 4, c, c, c);
+    miniCell(img, 5, c, c, crown);
+    miniCell(img, 6, d, d, d);
+    miniCell(img, 7, d, d, crown);
+    miniCell(img, 8, e, f, f);
+    miniCell(img, 9, e, f, crown);
+    miniCell(img, 10, g, g, crown);
+    miniCell(img, 11, h, i, crown);
 }
 
 QImage themeWithSymbols(const SymbolFn (&symbols)[15])

@@ -15,6 +15,7 @@
 
 namespace pictures::reel {
 
+using art::kGold;
 using art::Mask;
 using art::Ramp;
 
@@ -27,7 +28,7 @@ enum class Back { Plain, Joker, Mania };
 enum class Paper { Cream, Velvet, Chrome };
 
 // Colour ramps shared by the themes (dark outline first, highlight last).
-extern const Ramp kRed, kLeaf, kLemon, kOrange, kPlum, kGrape, kGold, kSilver, kGem, kBarBlack;
+extern const Ramp kRed, kLeaf, kLemon, kOrange, kPlum, kGrape, kSilver, kGem, kBarBlack;
 extern const QRgb kStem, kStemDark;
 
 QPainterPath starPath(double cx, double cy, double ro, double ri, int points, double rot = -90);
@@ -46,14 +47,26 @@ void leaf(QImage& img, int ox, double cx, double cy, double len, double angleDeg
 // A faceted cut stone: flat shades of the ramp by the direction each facet faces.
 void facets(QImage& img, int ox, const Mask& m, const Ramp& r, double cx, double cy, int sides,
             double tableRadius);
+// The lucky seven on the Mania sunburst with its one-pixel metal rim and the
+// rim's shadow; returns the numeral's own mask for the theme to fill.
+Mask seven(QImage& img, int ox, const Ramp& rim, Paper paper);
+// A cut diamond on the joker's paper. The crown above the girdle is cut alike in
+// every theme; pavilion gives the ramp index of a pixel centre below the girdle.
+using PavilionFn = int (*)(double fx, double fy);
+void diamond(QImage& img, int ox, const Ramp& r, Paper paper, PavilionFn pavilion);
 // A crown on the Mania sunburst: metal ramp, jewel ramps for the centre and the sides.
 void crown(QImage& img, int ox, const Ramp& metal, const Ramp& centre, const Ramp& side, Paper paper);
 
 // The pay-table band: three 9 x 7 miniatures per 33 x 7 cell.
 using Mini = std::vector<std::string_view>;
 extern const std::vector<art::PaletteEntry> kMiniPalette;
-extern const Mini kMiniAny;
+extern const Mini kMiniAny, kMiniHeart;
 void miniCell(QImage& img, int k, const Mini& a, const Mini& b, const Mini& c);
+// The twelve cells of the band, the same combinations in every theme:
+// a, a a, b b b, b b crown, c c c, c c crown, d d d, d d crown, e f f, e f crown,
+// g g crown and h i crown (kMiniAny fills the places where any symbol counts).
+void payBand(QImage& img, const Mini& a, const Mini& b, const Mini& c, const Mini& d, const Mini& e,
+             const Mini& f, const Mini& g, const Mini& h, const Mini& i, const Mini& crown);
 
 // Draws fifteen symbol functions into a new theme picture; the caller adds the pay band.
 using SymbolFn = void (*)(QImage&, int);

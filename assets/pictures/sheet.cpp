@@ -25,7 +25,6 @@ using namespace art;
 // ------------------------------------------------------------ palette
 
 const Ramp kCab = {rgb(40, 6, 10), rgb(78, 14, 18), rgb(120, 26, 28), rgb(160, 38, 36), rgb(200, 56, 46), rgb(232, 92, 68)};
-const Ramp kGold = {rgb(90, 56, 4), rgb(148, 96, 8), rgb(200, 140, 16), rgb(238, 188, 42), rgb(255, 232, 120), rgb(255, 255, 230)};
 const Ramp kChrome = {rgb(28, 30, 38), rgb(58, 62, 74), rgb(94, 100, 114), rgb(140, 148, 162), rgb(188, 196, 208), rgb(238, 242, 248)};
 const Ramp kCoin = {rgb(52, 56, 68), rgb(96, 102, 118), rgb(140, 146, 160), rgb(182, 188, 200), rgb(220, 224, 232), rgb(255, 255, 255)};
 const Ramp kKnob = {rgb(74, 8, 16), rgb(122, 14, 30), rgb(176, 24, 40), rgb(222, 44, 48), rgb(255, 110, 92), rgb(255, 228, 214)};
@@ -43,22 +42,24 @@ const QRgb kFontYellow = rgb(255, 216, 0);
 
 // ------------------------------------------------------------ cell lookup
 
-const fw::Cell& spriteCell(std::string_view name)
+// The cell of that name in a table of named cells; what names the table in the error.
+const fw::Cell& namedCell(const auto& table, std::string_view name, const char* what)
 {
-    for (const auto& c : fw::kSpriteCells)
+    for (const auto& c : table)
         if (c.name == name)
             return c.cell;
-    std::fprintf(stderr, "make_pictures: no sprite cell named '%.*s'\n", int(name.size()), name.data());
+    std::fprintf(stderr, "make_pictures: no %s named '%.*s'\n", what, int(name.size()), name.data());
     std::abort();
+}
+
+const fw::Cell& spriteCell(std::string_view name)
+{
+    return namedCell(fw::kSpriteCells, name, "sprite cell");
 }
 
 const fw::Cell& machinePlace(std::string_view name)
 {
-    for (const auto& c : fw::kMachinePlaces)
-        if (c.name == name)
-            return c.cell;
-    std::fprintf(stderr, "make_pictures: no machine place named '%.*s'\n", int(name.size()), name.data());
-    std::abort();
+    return namedCell(fw::kMachinePlaces, name, "machine place");
 }
 
 QImage canvas(int w, int h, QRgb c = qRgb(0, 0, 0))
@@ -656,13 +657,32 @@ QImage timeSegment(int colour /* 0 green, 1 yellow, 2 red */)
 
 constexpr int PW = 137, PH = 98;
 
-// The chrome frame shared by every picture of the display window.
-void panelFrame(QImage& img)
+// A picture of the display window in the chrome frame that they all share.
+QImage framedPanel()
 {
+    QImage img = canvas(PW, PH);
     fill(img, QRect(0, 0, PW, PH), kChrome[2]);
     bevel(img, QRect(0, 0, PW, PH), kChrome[5], kChrome[0]);
     bevel(img, QRect(1, 1, PW - 2, PH - 2), kChrome[4], kChrome[1]);
     bevel(img, QRect(2, 2, PW - 4, PH - 4), kChrome[0], kChrome[4]);
+    return img;
+}
+
+// A yellow title centred in the display window over its drop shadow.
+void panelTitle(QImage& img, int y, std::u32string_view s, QRgb shadow)
+{
+    textCentered(img, 69, y + 1, s, shadow);
+    textCentered(img, 68, y, s, kYellow);
+}
+
+// A panel that asks the player something: a sky from top to bottom colour with
+// a title; the QUIT and PLAY ON deck goes on last (panelDeck).
+QImage questionPanel(std::u32string_view title, QRgb shadow, QRgb top, QRgb bottom)
+{
+    QImage img = framedPanel();
+    vgradient(img, QRect(3, 3, PW - 6, 69), top, bottom);
+    panelTitle(img, 5, title, shadow);
+    return img;
 }
 
 void panelDeck(QImage& img)
@@ -677,8 +697,7 @@ void panelDeck(QImage& img)
 
 QImage emptyReelWindow()
 {
-    QImage img = canvas(PW, PH);
-    panelFrame(img);
+    QImage img = framedPanel();
     fill(img, QRect(3, 3, PW - 6, PH - 6), kWindowDark);
     // Reel columns: cream drums shaded towards their top and bottom.
     const int cols[3] = {10, 54, 98};
@@ -719,13 +738,7 @@ QImage emptyReelWindow()
 
 QImage outOfCoinsPanel()
 {
-    QImage img = canvas(PW, PH);
-    panelFrame(img);
-    vgradient(img, QRect(3, 3, PW - 6, 69), rgb(22, 26, 52), rgb(10, 12, 26));
-    // Caption.
-    std::u32string_view cap = U"OUT OF COINS!";
-    textCentered(img, 69, 6, cap, rgb(90, 20, 0));
-    textCentered(img, 68, 5, cap, kYellow);
+    QImage img = questionPanel(U"OUT OF COINS!", rgb(90, 20, 0), rgb(22, 26, 52), rgb(10, 12, 26));
     // Trousers with both pockets turned out.
     const QRgb denim[4] = {rgb(20, 34, 80), rgb(36, 60, 130), rgb(52, 86, 170), rgb(80, 120, 210)};
     QPainterPath legs;
@@ -787,12 +800,7 @@ QImage outOfCoinsPanel()
 
 QImage offerPanel()
 {
-    QImage img = canvas(PW, PH);
-    panelFrame(img);
-    vgradient(img, QRect(3, 3, PW - 6, 69), rgb(16, 52, 28), rgb(8, 24, 14));
-    std::u32string_view cap = U"1000 COINS!";
-    textCentered(img, 69, 6, cap, rgb(80, 40, 0));
-    textCentered(img, 68, 5, cap, kYellow);
+    QImage img = questionPanel(U"1000 COINS!", rgb(80, 40, 0), rgb(16, 52, 28), rgb(8, 24, 14));
     // Bank notes fanned behind the bag.
     auto note = [&](int x, int y, int w, int h) {
         fill(img, QRect(x, y, w, h), rgb(110, 180, 100));
@@ -846,15 +854,12 @@ QImage offerPanel()
 
 QImage highScorePanel()
 {
-    QImage img = canvas(PW, PH);
-    panelFrame(img);
+    QImage img = framedPanel();
     fill(img, QRect(3, 3, PW - 6, PH - 6), kBlack);
     // Title bar.
     vgradient(img, QRect(3, 3, PW - 6, 10), rgb(120, 20, 30), rgb(60, 8, 14));
     hline(img, 3, PW - 4, 13, kGold[2]);
-    std::u32string_view t = U"HIGH SCORES";
-    textCentered(img, 69, 5, t, rgb(40, 0, 0));
-    textCentered(img, 68, 4, t, kYellow);
+    panelTitle(img, 4, U"HIGH SCORES", rgb(40, 0, 0));
     // Little cups at both ends of the title.
     const std::vector<std::string_view> cup = {"DEEED", ".DED.", "..D..", ".ddd."};
     sprite(img, 10, 5, cup, {{'D', kGold[3]}, {'E', kGold[5]}, {'d', kGold[1]}});
@@ -864,8 +869,7 @@ QImage highScorePanel()
 
 QImage statisticsPanel()
 {
-    QImage img = canvas(PW, PH);
-    panelFrame(img);
+    QImage img = framedPanel();
     fill(img, QRect(3, 3, PW - 6, PH - 6), kBlack);
     // The empty title bar where the player's name goes.
     fill(img, QRect(3, 3, 131, 9), rgb(20, 40, 110));

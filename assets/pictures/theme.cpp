@@ -30,6 +30,15 @@ const Ramp kStraw = {rgb(86, 6, 22), rgb(150, 14, 40), rgb(208, 28, 52), rgb(240
 
 void background(QImage& img, int ox, Back back) { reel::background(img, ox, back, Paper::Cream); }
 
+// Darker dimples scattered over a citrus peel, sparing the highlight.
+void dimples(QImage& img, int ox, const Mask& m, const Ramp& r, int salt, double share, double depth)
+{
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            if (m.at(x, y) && !m.edge(x, y) && hash01(x, y, salt) < share && get(img, ox + x, y) != r[5])
+                put(img, ox + x, y, darker(get(img, ox + x, y), depth));
+}
+
 // ------------------------------------------------------------ the symbols
 
 void drawStar(QImage& img, int ox)
@@ -92,10 +101,7 @@ void drawLemon(QImage& img, int ox)
     Mask m = pathMask(t.map(p.united(tipL).united(tipR)));
     shaded(img, ox, m, kLemon, 6.0, Back::Plain);
     // Peel dimples.
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x)
-            if (m.at(x, y) && !m.edge(x, y) && hash01(x, y, 3) < 0.07 && get(img, ox + x, y) != kLemon[5])
-                put(img, ox + x, y, darker(get(img, ox + x, y), 0.12));
+    dimples(img, ox, m, kLemon, 3, 0.07, 0.12);
     leaf(img, ox, 21.0, 8.0, 7.0, -40, Back::Plain);
 }
 
@@ -194,10 +200,7 @@ void drawOrange(QImage& img, int ox)
     background(img, ox, Back::Plain);
     Mask m = Mask::ellipse(W, H, 14.5, 16.5, 11.8, 11.3);
     shaded(img, ox, m, kOrange, 10.0, Back::Plain);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x)
-            if (m.at(x, y) && !m.edge(x, y) && hash01(x, y, 7) < 0.09 && get(img, ox + x, y) != kOrange[5])
-                put(img, ox + x, y, darker(get(img, ox + x, y), 0.13));
+    dimples(img, ox, m, kOrange, 7, 0.09, 0.13);
     // Navel and leaf.
     put(img, ox + 14, 6, kStemDark);
     put(img, ox + 15, 6, kStem);
@@ -231,27 +234,8 @@ void drawPlum(QImage& img, int ox)
 
 void drawSeven(QImage& img, int ox)
 {
-    background(img, ox, Back::Mania);
-    QPainterPath p;
-    p.moveTo(4.5, 3.5);
-    p.lineTo(25.5, 3.5);
-    p.lineTo(25.5, 8.5);
-    p.cubicTo(19.0, 14.0, 16.0, 19.0, 15.5, 27.5);
-    p.lineTo(8.5, 27.5);
-    p.cubicTo(9.0, 19.5, 12.5, 13.5, 17.5, 9.0);
-    p.lineTo(10.0, 9.0);
-    p.lineTo(10.0, 11.0);
-    p.lineTo(4.5, 11.0);
-    p.closeSubpath();
-    Mask m = pathMask(p);
     // A gold rim one pixel wide around the red numeral.
-    Mask rim = m;
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x)
-            if (m.at(x - 1, y) || m.at(x + 1, y) || m.at(x, y - 1) || m.at(x, y + 1))
-                rim.set(x, y, true);
-    shadow(img, ox, 0, rim, Back::Mania);
-    flat(img, ox, 0, rim, kGold[4], kGold[1], true);
+    Mask m = seven(img, ox, kGold, Paper::Cream);
     ShadeOptions o;
     o.radius = 2.5;
     shade(img, ox, 0, m, kRed, o);
@@ -285,48 +269,16 @@ void drawBar(QImage& img, int ox)
 
 void drawDiamond(QImage& img, int ox)
 {
-    background(img, ox, Back::Joker);
-    QPainterPath p;
-    p.moveTo(8.0, 5.0);
-    p.lineTo(21.0, 5.0);
-    p.lineTo(27.0, 12.0);
-    p.lineTo(14.5, 27.5);
-    p.lineTo(2.0, 12.0);
-    p.closeSubpath();
-    Mask m = pathMask(p);
-    shadow(img, ox, 0, m, Back::Joker);
-    // Facets: each a flat shade of the gem ramp.
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            if (!m.at(x, y))
-                continue;
-            QRgb c;
-            double fx = x + 0.5, fy = y + 0.5;
-            if (m.edge(x, y))
-                c = kGem[0];
-            else if (fy < 12.0) {
-                // Crown: table in the middle, bezels at the sides.
-                if (fx < 9.5 + (fy - 5) * 0.2)
-                    c = kGem[3];
-                else if (fx > 19.5 - (fy - 5) * 0.2)
-                    c = kGem[2];
-                else
-                    c = kGem[4];
-                if (y == 11 || y == 12)
-                    c = kGem[1];
-            } else {
-                double rel = (fx - 14.5);
-                if (rel < -4.5)
-                    c = kGem[3];
-                else if (rel < 0)
-                    c = kGem[2];
-                else if (rel < 4.5)
-                    c = kGem[1];
-                else
-                    c = kGem[2];
-            }
-            put(img, ox + x, y, c);
-        }
+    diamond(img, ox, kGem, Paper::Cream, [](double fx, double) {
+        const double rel = fx - 14.5;
+        if (rel < -4.5)
+            return 3;
+        if (rel < 0)
+            return 2;
+        if (rel < 4.5)
+            return 1;
+        return 2;
+    });
     // Glints.
     put(img, ox + 11, 7, kGem[5]);
     put(img, ox + 10, 8, kGem[5]);
@@ -423,18 +375,8 @@ QImage makeFruitTheme()
                                   drawGrapes, drawMelon,  drawOrange,   drawPlum,  drawSeven,
                                   drawBar,    drawDiamond, drawCrown,   drawPear,  drawStrawberry};
     QImage img = themeWithSymbols(symbols);
-    miniCell(img, 0, kMiniCherry, kMiniAny, kMiniAny);
-    miniCell(img, 1, kMiniCherry, kMiniCherry, kMiniAny);
-    miniCell(img, 2, kMiniLemon, kMiniLemon, kMiniLemon);
-    miniCell(img, 3, kMiniLemon, kMiniLemon, kMiniCrown);
-    miniCell(img, 4, kMiniOrange, kMiniOrange, kMiniOrange);
-    miniCell(img, 5, kMiniOrange, kMiniOrange, kMiniCrown);
-    miniCell(img, 6, kMiniPlum, kMiniPlum, kMiniPlum);
-    miniCell(img, 7, kMiniPlum, kMiniPlum, kMiniCrown);
-    miniCell(img, 8, kMiniGrapes, kMiniStar, kMiniStar);
-    miniCell(img, 9, kMiniGrapes, kMiniStar, kMiniCrown);
-    miniCell(img, 10, kMiniBell, kMiniBell, kMiniCrown);
-    miniCell(img, 11, kMiniSeven, kMiniBar, kMiniCrown);
+    payBand(img, kMiniCherry, kMiniLemon, kMiniOrange, kMiniPlum, kMiniGrapes, kMiniStar, kMiniBell,
+            kMiniSeven, kMiniBar, kMiniCrown);
     return img;
 }
 

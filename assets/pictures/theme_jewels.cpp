@@ -223,22 +223,7 @@ void drawDoubloon(QImage& img, int ox)
 
 void drawCrystalSeven(QImage& img, int ox)
 {
-    bg(img, ox, Back::Mania);
-    QPainterPath p;
-    p.moveTo(4.5, 3.5);
-    p.lineTo(25.5, 3.5);
-    p.lineTo(25.5, 8.5);
-    p.cubicTo(19.0, 14.0, 16.0, 19.0, 15.5, 27.5);
-    p.lineTo(8.5, 27.5);
-    p.cubicTo(9.0, 19.5, 12.5, 13.5, 17.5, 9.0);
-    p.lineTo(10.0, 9.0);
-    p.lineTo(10.0, 11.0);
-    p.lineTo(4.5, 11.0);
-    p.closeSubpath();
-    Mask m = pathMask(p);
-    Mask rim = grown(m);
-    shadow(img, ox, 0, rim, Back::Mania);
-    flat(img, ox, 0, rim, kSilver[4], kSilver[1], true);
+    Mask m = seven(img, ox, kSilver, kPaper);
     // Crystal facets: a light and a dark half along each stroke.
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
@@ -289,42 +274,13 @@ void drawIngot(QImage& img, int ox)
 
 void drawDiamond(QImage& img, int ox)
 {
-    bg(img, ox, Back::Joker);
-    QPainterPath p;
-    p.moveTo(8.0, 5.0);
-    p.lineTo(21.0, 5.0);
-    p.lineTo(27.0, 12.0);
-    p.lineTo(14.5, 27.5);
-    p.lineTo(2.0, 12.0);
-    p.closeSubpath();
-    Mask m = pathMask(p);
-    shadow(img, ox, 0, m, Back::Joker);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            if (!m.at(x, y))
-                continue;
-            double fx = x + 0.5, fy = y + 0.5;
-            QRgb c;
-            if (m.edge(x, y))
-                c = kIce[0];
-            else if (fy < 12.0) {
-                if (fx < 9.5 + (fy - 5) * 0.2)
-                    c = kIce[3];
-                else if (fx > 19.5 - (fy - 5) * 0.2)
-                    c = kIce[2];
-                else
-                    c = kIce[4];
-                if (y == 11 || y == 12)
-                    c = kIce[1];
-            } else {
-                // Pavilion facets converge on the point; alternate light and shade.
-                double t = (fx - 14.5) / std::max(1.0, 27.5 - fy);
-                int band = int(std::floor((t + 1.0) * 3.0));
-                const int shades[] = {3, 2, 4, 1, 3, 2};
-                c = kIce[size_t(shades[std::clamp(band, 0, 5)])];
-            }
-            put(img, ox + x, y, c);
-        }
+    diamond(img, ox, kIce, kPaper, [](double fx, double fy) {
+        // Pavilion facets converge on the point; alternate light and shade.
+        double t = (fx - 14.5) / std::max(1.0, 27.5 - fy);
+        int band = int(std::floor((t + 1.0) * 3.0));
+        const int shades[] = {3, 2, 4, 1, 3, 2};
+        return shades[std::clamp(band, 0, 5)];
+    });
     // Fire: a few coloured glints.
     put(img, ox + 11, 7, kIce[5]);
     put(img, ox + 10, 8, kIce[5]);
@@ -403,7 +359,6 @@ void drawPendant(QImage& img, int ox)
 
 // ------------------------------------------------------------ pay pictures
 
-const Mini kMiniHeart = {".RR.RR...", "RwRRRRr..", "RRRRRRr..", ".RRRRr...", "..RRr....", "...r.....", "........."};
 const Mini kMiniEmerald = {".........", ".efffe...", "efFFffe..", "efFffee..", "effffee..", ".eeeee...", "........."};
 const Mini kMiniSapphire = {"...nn....", "..nNNn...", ".nNCNNn..", ".nNNNNn..", ".nNNNnn..", "..nnnn...", "...nn...."};
 const Mini kMiniCoin = {"..dddd...", ".dDEDDd..", "dDDdDDDd.", "DDdddDDd.", "dDDdDDDd.", ".dDDDDd..", "..dddd..."};
@@ -423,18 +378,8 @@ QImage makeJewelTheme()
                                   drawCrystalSeven, drawIngot,   drawDiamond,      drawCrown,   drawChest,
                                   drawPendant};
     QImage img = themeWithSymbols(symbols);
-    miniCell(img, 0, kMiniHeart, kMiniAny, kMiniAny);
-    miniCell(img, 1, kMiniHeart, kMiniHeart, kMiniAny);
-    miniCell(img, 2, kMiniEmerald, kMiniEmerald, kMiniEmerald);
-    miniCell(img, 3, kMiniEmerald, kMiniEmerald, kMiniCrown);
-    miniCell(img, 4, kMiniSapphire, kMiniSapphire, kMiniSapphire);
-    miniCell(img, 5, kMiniSapphire, kMiniSapphire, kMiniCrown);
-    miniCell(img, 6, kMiniCoin, kMiniCoin, kMiniCoin);
-    miniCell(img, 7, kMiniCoin, kMiniCoin, kMiniCrown);
-    miniCell(img, 8, kMiniAmethyst, kMiniStar, kMiniStar);
-    miniCell(img, 9, kMiniAmethyst, kMiniStar, kMiniCrown);
-    miniCell(img, 10, kMiniRing, kMiniRing, kMiniCrown);
-    miniCell(img, 11, kMiniSeven, kMiniIngot, kMiniCrown);
+    payBand(img, kMiniHeart, kMiniEmerald, kMiniSapphire, kMiniCoin, kMiniAmethyst, kMiniStar, kMiniRing,
+            kMiniSeven, kMiniIngot, kMiniCrown);
     return img;
 }
 

@@ -394,7 +394,6 @@ void drawBowTie(QImage& img, int ox)
 
 // ------------------------------------------------------------ pay pictures
 
-const Mini kMiniHeart = {".RR.RR...", "RwRRRRr..", "RRRRRRr..", ".RRRRr...", "..RRr....", "...r.....", "........."};
 const Mini kMiniDice = {".iiiiiii.", "ihhhhhxhi", "ihhhhhhhi", "ihhhxhhhi", "ihhhhhhhi", "ihxhhhhhi", ".iiiiiii."};
 const Mini kMiniSpade = {"....i....", "...ixi...", "..ixzxi..", ".ixzxxxi.", ".ixxxxxi.", "..iixii..", "..ixxxi.."};
 const Mini kMiniNotes = {".........", "ggggggggg", "gGGGkGGGg", "gGGkGkGGg", "gGGGkGGGg", "ggggggggg", "........."};
@@ -413,18 +412,8 @@ QImage makeVegasTheme()
                                   drawChip,   drawClover,   drawSpade,  drawNotes, drawNeonSeven,
                                   drawTripleBar, drawAce,   drawCrown,  drawTopHat, drawBowTie};
     QImage img = themeWithSymbols(symbols);
-    miniCell(img, 0, kMiniHeart, kMiniAny, kMiniAny);
-    miniCell(img, 1, kMiniHeart, kMiniHeart, kMiniAny);
-    miniCell(img, 2, kMiniDice, kMiniDice, kMiniDice);
-    miniCell(img, 3, kMiniDice, kMiniDice, kMiniCrown);
-    miniCell(img, 4, kMiniSpade, kMiniSpade, kMiniSpade);
-    miniCell(img, 5, kMiniSpade, kMiniSpade, kMiniCrown);
-    miniCell(img, 6, kMiniNotes, kMiniNotes, kMiniNotes);
-    miniCell(img, 7, kMiniNotes, kMiniNotes, kMiniCrown);
-    miniCell(img, 8, kMiniChip, kMiniJester, kMiniJester);
-    miniCell(img, 9, kMiniChip, kMiniJester, kMiniCrown);
-    miniCell(img, 10, kMiniShoe, kMiniShoe, kMiniCrown);
-    miniCell(img, 11, kMiniSeven, kMiniBars, kMiniCrown);
+    payBand(img, kMiniHeart, kMiniDice, kMiniSpade, kMiniNotes, kMiniChip, kMiniJester, kMiniShoe, kMiniSeven,
+            kMiniBars, kMiniCrown);
     return img;
 }
 
