@@ -30,7 +30,8 @@ Surface BuiltIn(const char* name) {
 class Showcase {
 public:
     Showcase(const QString& out, int scale, const std::string& appFolder)
-        : out_(out), scale_(scale),
+        : out_(out),
+          scale_(scale),
           machine_(std::make_unique<Machine>(Platform{clock_, random_, sound_, store_, images_, host_},
                                              Pictures{BuiltIn("sprites"), BuiltIn("machine")}, appFolder)),
           m(*machine_) {}

@@ -17,8 +17,7 @@ const QColor kGoldLight(255, 232, 120), kGold(238, 188, 42), kGoldDark(148, 96, 
 const QColor kOutline(40, 14, 16);
 
 // A bold "@" built from strokes, in a box of size s at (x, y).
-void atSign(QPainter& p, QPointF c, double r, QColor col)
-{
+void atSign(QPainter& p, QPointF c, double r, QColor col) {
     p.save();
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(col, r * 0.28, Qt::SolidLine, Qt::RoundCap));
@@ -34,8 +33,7 @@ void atSign(QPainter& p, QPointF c, double r, QColor col)
 
 }  // namespace
 
-QImage makeAboutLogo(const QImage& fruitTheme)
-{
+QImage makeAboutLogo(const QImage& fruitTheme) {
     return art::painted(kAboutLogoSize, 96.0, [&fruitTheme](QPainter& p) {
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
 
@@ -151,8 +149,7 @@ QImage makeAboutLogo(const QImage& fruitTheme)
     });
 }
 
-QImage makeAboutEmail()
-{
+QImage makeAboutEmail() {
     return art::painted(kAboutLinkSize, 32.0, [](QPainter& p) {
         // The letter.
         QRectF env(1.5, 6.5, 27, 19);
@@ -195,8 +192,7 @@ QImage makeAboutEmail()
     });
 }
 
-QImage makeAboutHomepage()
-{
+QImage makeAboutHomepage() {
     return art::painted(kAboutLinkSize, 32.0, [](QPainter& p) {
         const QPointF c(16, 16);
         const double r = 13.5;
@@ -233,8 +229,7 @@ QImage makeAboutHomepage()
         // The grid of meridians and parallels.
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(255, 255, 255, 150), 0.8));
-        for (double w : {0.0, 6.0, 11.0})
-            p.drawEllipse(c, w, r);
+        for (double w : {0.0, 6.0, 11.0}) p.drawEllipse(c, w, r);
         for (double y : {-8.0, 0.0, 8.0}) {
             double half = std::sqrt(r * r - y * y);
             p.drawLine(QPointF(c.x() - half, c.y() + y), QPointF(c.x() + half, c.y() + y));

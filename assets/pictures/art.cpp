@@ -9,72 +9,68 @@
 
 namespace art {
 
-QRgb rgb(int r, int g, int b) { return qRgb(r, g, b); }
+QRgb rgb(int r, int g, int b) {
+    return qRgb(r, g, b);
+}
 
-const Ramp kGold = {rgb(90, 56, 4), rgb(148, 96, 8), rgb(200, 140, 16), rgb(238, 188, 42), rgb(255, 232, 120), rgb(255, 255, 230)};
+const Ramp kGold = {rgb(90, 56, 4),    rgb(148, 96, 8),    rgb(200, 140, 16),
+                    rgb(238, 188, 42), rgb(255, 232, 120), rgb(255, 255, 230)};
 
-QRgb mix(QRgb a, QRgb b, double t)
-{
+QRgb mix(QRgb a, QRgb b, double t) {
     auto m = [t](int x, int y) { return int(std::lround(x + (y - x) * t)); };
     return qRgb(m(qRed(a), qRed(b)), m(qGreen(a), qGreen(b)), m(qBlue(a), qBlue(b)));
 }
 
-QRgb darker(QRgb c, double f) { return mix(c, qRgb(0, 0, 0), f); }
-QRgb lighter(QRgb c, double f) { return mix(c, qRgb(255, 255, 255), f); }
+QRgb darker(QRgb c, double f) {
+    return mix(c, qRgb(0, 0, 0), f);
+}
+QRgb lighter(QRgb c, double f) {
+    return mix(c, qRgb(255, 255, 255), f);
+}
 
-QRect rect(const fw::Cell& c) { return QRect(c.x, c.y, c.w, c.h); }
+QRect rect(const fw::Cell& c) {
+    return QRect(c.x, c.y, c.w, c.h);
+}
 
-double hash01(int x, int y, int salt)
-{
+double hash01(int x, int y, int salt) {
     unsigned h = unsigned(x) * 374761393u + unsigned(y) * 668265263u + unsigned(salt) * 2246822519u;
     h = (h ^ (h >> 13)) * 1274126177u;
     h ^= h >> 16;
     return (h & 0xFFFFFF) / double(0x1000000);
 }
 
-void put(QImage& img, int x, int y, QRgb c)
-{
-    if (x < 0 || y < 0 || x >= img.width() || y >= img.height())
-        return;
+void put(QImage& img, int x, int y, QRgb c) {
+    if (x < 0 || y < 0 || x >= img.width() || y >= img.height()) return;
     img.setPixel(x, y, c);
 }
 
-QRgb get(const QImage& img, int x, int y)
-{
+QRgb get(const QImage& img, int x, int y) {
     x = std::clamp(x, 0, img.width() - 1);
     y = std::clamp(y, 0, img.height() - 1);
     return img.pixel(x, y);
 }
 
-void fill(QImage& img, const QRect& r, QRgb c)
-{
+void fill(QImage& img, const QRect& r, QRgb c) {
     for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            put(img, x, y, c);
+        for (int x = r.left(); x <= r.right(); ++x) put(img, x, y, c);
 }
 
-void hline(QImage& img, int x0, int x1, int y, QRgb c)
-{
-    for (int x = std::min(x0, x1); x <= std::max(x0, x1); ++x)
-        put(img, x, y, c);
+void hline(QImage& img, int x0, int x1, int y, QRgb c) {
+    for (int x = std::min(x0, x1); x <= std::max(x0, x1); ++x) put(img, x, y, c);
 }
 
-void vline(QImage& img, int x, int y0, int y1, QRgb c)
-{
-    for (int y = std::min(y0, y1); y <= std::max(y0, y1); ++y)
-        put(img, x, y, c);
+void vline(QImage& img, int x, int y0, int y1, QRgb c) {
+    for (int y = std::min(y0, y1); y <= std::max(y0, y1); ++y) put(img, x, y, c);
 }
 
-void frame(QImage& img, const QRect& r, QRgb c)
-{
+void frame(QImage& img, const QRect& r, QRgb c) {
     hline(img, r.left(), r.right(), r.top(), c);
     hline(img, r.left(), r.right(), r.bottom(), c);
     vline(img, r.left(), r.top(), r.bottom(), c);
     vline(img, r.right(), r.top(), r.bottom(), c);
 }
 
-void bevel(QImage& img, const QRect& r, QRgb light, QRgb dark, bool out)
-{
+void bevel(QImage& img, const QRect& r, QRgb light, QRgb dark, bool out) {
     QRgb a = out ? light : dark, b = out ? dark : light;
     hline(img, r.left(), r.right() - 1, r.top(), a);
     vline(img, r.left(), r.top(), r.bottom() - 1, a);
@@ -82,49 +78,41 @@ void bevel(QImage& img, const QRect& r, QRgb light, QRgb dark, bool out)
     vline(img, r.right(), r.top() + 1, r.bottom(), b);
 }
 
-void vgradient(QImage& img, const QRect& r, QRgb top, QRgb bottom)
-{
+void vgradient(QImage& img, const QRect& r, QRgb top, QRgb bottom) {
     for (int y = r.top(); y <= r.bottom(); ++y) {
         double t = r.height() > 1 ? double(y - r.top()) / (r.height() - 1) : 0.0;
         hline(img, r.left(), r.right(), y, mix(top, bottom, t));
     }
 }
 
-void hgradient(QImage& img, const QRect& r, QRgb left, QRgb right)
-{
+void hgradient(QImage& img, const QRect& r, QRgb left, QRgb right) {
     for (int x = r.left(); x <= r.right(); ++x) {
         double t = r.width() > 1 ? double(x - r.left()) / (r.width() - 1) : 0.0;
         vline(img, x, r.top(), r.bottom(), mix(left, right, t));
     }
 }
 
-void ellipse(QImage& img, const QRectF& r, QRgb c)
-{
+void ellipse(QImage& img, const QRectF& r, QRgb c) {
     double cx = r.center().x(), cy = r.center().y(), rx = r.width() / 2, ry = r.height() / 2;
     for (int y = int(std::floor(r.top())); y <= int(std::ceil(r.bottom())); ++y)
         for (int x = int(std::floor(r.left())); x <= int(std::ceil(r.right())); ++x) {
             double dx = (x + 0.5 - cx) / rx, dy = (y + 0.5 - cy) / ry;
-            if (dx * dx + dy * dy <= 1.0)
-                put(img, x, y, c);
+            if (dx * dx + dy * dy <= 1.0) put(img, x, y, c);
         }
 }
 
-void paste(QImage& dst, const QImage& src, int x, int y)
-{
+void paste(QImage& dst, const QImage& src, int x, int y) {
     for (int j = 0; j < src.height(); ++j)
-        for (int i = 0; i < src.width(); ++i)
-            put(dst, x + i, y + j, src.pixel(i, j));
+        for (int i = 0; i < src.width(); ++i) put(dst, x + i, y + j, src.pixel(i, j));
 }
 
-QImage transparent(int w, int h)
-{
+QImage transparent(int w, int h) {
     QImage img(w, h, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     return img;
 }
 
-QImage painted(int size, double units, const std::function<void(QPainter&)>& draw)
-{
+QImage painted(int size, double units, const std::function<void(QPainter&)>& draw) {
     QImage img = transparent(size, size);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -137,8 +125,7 @@ QImage painted(int size, double units, const std::function<void(QPainter&)>& dra
 
 Mask::Mask(int w, int h) : w_(w), h_(h), bits_(size_t(w) * size_t(h), 0) {}
 
-Mask Mask::fromPath(int w, int h, const QPainterPath& path)
-{
+Mask Mask::fromPath(int w, int h, const QPainterPath& path) {
     // Rendered at 4 x 4 samples per pixel; a pixel belongs to the shape when
     // at least half of its samples do. This keeps silhouettes crisp and fair.
     constexpr int S = 4;
@@ -156,16 +143,14 @@ Mask Mask::fromPath(int w, int h, const QPainterPath& path)
             int n = 0;
             for (int j = 0; j < S; ++j) {
                 const uchar* line = big.constScanLine(y * S + j);
-                for (int i = 0; i < S; ++i)
-                    n += line[x * S + i] > 127;
+                for (int i = 0; i < S; ++i) n += line[x * S + i] > 127;
             }
             m.set(x, y, n * 2 >= S * S);
         }
     return m;
 }
 
-Mask Mask::ellipse(int w, int h, double cx, double cy, double rx, double ry)
-{
+Mask Mask::ellipse(int w, int h, double cx, double cy, double rx, double ry) {
     Mask m(w, h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
@@ -175,56 +160,44 @@ Mask Mask::ellipse(int w, int h, double cx, double cy, double rx, double ry)
     return m;
 }
 
-bool Mask::at(int x, int y) const
-{
-    if (x < 0 || y < 0 || x >= w_ || y >= h_)
-        return false;
+bool Mask::at(int x, int y) const {
+    if (x < 0 || y < 0 || x >= w_ || y >= h_) return false;
     return bits_[size_t(y) * w_ + x] != 0;
 }
 
-void Mask::set(int x, int y, bool v)
-{
-    if (x < 0 || y < 0 || x >= w_ || y >= h_)
-        return;
+void Mask::set(int x, int y, bool v) {
+    if (x < 0 || y < 0 || x >= w_ || y >= h_) return;
     bits_[size_t(y) * w_ + x] = v ? 1 : 0;
 }
 
-Mask& Mask::unite(const Mask& o)
-{
+Mask& Mask::unite(const Mask& o) {
     for (int y = 0; y < h_; ++y)
         for (int x = 0; x < w_; ++x)
-            if (o.at(x, y))
-                set(x, y, true);
+            if (o.at(x, y)) set(x, y, true);
     return *this;
 }
 
-Mask& Mask::subtract(const Mask& o)
-{
+Mask& Mask::subtract(const Mask& o) {
     for (int y = 0; y < h_; ++y)
         for (int x = 0; x < w_; ++x)
-            if (o.at(x, y))
-                set(x, y, false);
+            if (o.at(x, y)) set(x, y, false);
     return *this;
 }
 
-Mask Mask::shifted(int dx, int dy) const
-{
+Mask Mask::shifted(int dx, int dy) const {
     Mask m(w_, h_);
     for (int y = 0; y < h_; ++y)
-        for (int x = 0; x < w_; ++x)
-            m.set(x, y, at(x - dx, y - dy));
+        for (int x = 0; x < w_; ++x) m.set(x, y, at(x - dx, y - dy));
     return m;
 }
 
-bool Mask::edge(int x, int y) const
-{
+bool Mask::edge(int x, int y) const {
     return at(x, y) && (!at(x - 1, y) || !at(x + 1, y) || !at(x, y - 1) || !at(x, y + 1));
 }
 
 // ---------------------------------------------------------------- shading
 
-void shade(QImage& img, int ox, int oy, const Mask& m, const Ramp& ramp, const ShadeOptions& opt)
-{
+void shade(QImage& img, int ox, int oy, const Mask& m, const Ramp& ramp, const ShadeOptions& opt) {
     const int W = m.w(), H = m.h();
     const double R = std::max(1.0, opt.radius);
     const int r = int(std::ceil(R)) + 1;
@@ -232,8 +205,7 @@ void shade(QImage& img, int ox, int oy, const Mask& m, const Ramp& ramp, const S
     std::vector<double> height(size_t(W) * H, 0.0);
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
-            if (!m.at(x, y))
-                continue;
+            if (!m.at(x, y)) continue;
             double best = R;
             for (int j = -r; j <= r; ++j)
                 for (int i = -r; i <= r; ++i)
@@ -257,8 +229,7 @@ void shade(QImage& img, int ox, int oy, const Mask& m, const Ramp& ramp, const S
     const int top = opt.specular ? n - 1 : n;  // shades 1..top-1 are for diffuse light
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
-            if (!m.at(x, y))
-                continue;
+            if (!m.at(x, y)) continue;
             if (opt.outline && m.edge(x, y)) {
                 put(img, ox + x, oy + y, ramp[0]);
                 continue;
@@ -278,14 +249,12 @@ void shade(QImage& img, int ox, int oy, const Mask& m, const Ramp& ramp, const S
             int levels = top - 1;
             idx = 1 + int(std::floor(std::clamp(v, 0.0, 0.999) * levels));
             idx = std::clamp(idx, 1, top - 1);
-            if (opt.specular && rz > 0.93)
-                idx = n - 1;
+            if (opt.specular && rz > 0.93) idx = n - 1;
             put(img, ox + x, oy + y, ramp[size_t(idx)]);
         }
 }
 
-void ball(QImage& img, double cx, double cy, double rx, double ry, const Ramp& ramp, bool outline)
-{
+void ball(QImage& img, double cx, double cy, double rx, double ry, const Ramp& ramp, bool outline) {
     int x0 = int(std::floor(cx - rx)) - 1, y0 = int(std::floor(cy - ry)) - 1;
     int w = int(std::ceil(2 * rx)) + 3, h = int(std::ceil(2 * ry)) + 3;
     Mask m = Mask::ellipse(w, h, cx - x0, cy - y0, rx, ry);
@@ -295,12 +264,10 @@ void ball(QImage& img, double cx, double cy, double rx, double ry, const Ramp& r
     shade(img, x0, y0, m, ramp, o);
 }
 
-void flat(QImage& img, int ox, int oy, const Mask& m, QRgb c, QRgb outline, bool withOutline)
-{
+void flat(QImage& img, int ox, int oy, const Mask& m, QRgb c, QRgb outline, bool withOutline) {
     for (int y = 0; y < m.h(); ++y)
         for (int x = 0; x < m.w(); ++x)
-            if (m.at(x, y))
-                put(img, ox + x, oy + y, withOutline && m.edge(x, y) ? outline : c);
+            if (m.at(x, y)) put(img, ox + x, oy + y, withOutline && m.edge(x, y) ? outline : c);
 }
 
 // ---------------------------------------------------------------- fonts
@@ -308,8 +275,7 @@ void flat(QImage& img, int ox, int oy, const Mask& m, QRgb c, QRgb outline, bool
 namespace {
 
 // 5 x 7 glyphs, '#' = ink.
-const std::map<char32_t, std::array<const char*, 7>>& glyphTable()
-{
+const std::map<char32_t, std::array<const char*, 7>>& glyphTable() {
     static const std::map<char32_t, std::array<const char*, 7>> t = {
         {U'A', {".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},
         {U'B', {"####.", "#...#", "#...#", "####.", "#...#", "#...#", "####."}},
@@ -367,8 +333,7 @@ const std::map<char32_t, std::array<const char*, 7>>& glyphTable()
 }
 
 // Tiny 3 x 5 captions; width taken from the first row.
-const std::map<char32_t, std::array<const char*, 5>>& tinyTable()
-{
+const std::map<char32_t, std::array<const char*, 5>>& tinyTable() {
     static const std::map<char32_t, std::array<const char*, 5>> t = {
         {U'A', {"###", "#.#", "###", "#.#", "#.#"}},
         {U'B', {"##.", "#.#", "##.", "#.#", "##."}},
@@ -421,45 +386,39 @@ const std::map<char32_t, std::array<const char*, 5>>& tinyTable()
 
 }  // namespace
 
-unsigned glyphRow(char32_t ch, int r)
-{
+unsigned glyphRow(char32_t ch, int r) {
     const auto& t = glyphTable();
     auto it = t.find(ch);
-    if (it == t.end() || r < 0 || r > 6)
-        return 0;
+    if (it == t.end() || r < 0 || r > 6) return 0;
     unsigned bits = 0;
     for (int i = 0; i < 5; ++i)
-        if (it->second[size_t(r)][i] == '#')
-            bits |= 1u << (4 - i);
+        if (it->second[size_t(r)][i] == '#') bits |= 1u << (4 - i);
     return bits;
 }
 
-char32_t fontChar(int k)
-{
+char32_t fontChar(int k) {
     static const std::u32string alphabet = U"ABCDEFGHIJKLMNOPQRSTUVWXYZÅÄÖ:0123456789 ";
     return alphabet.at(size_t(k));
 }
 
-void text(QImage& img, int x, int y, std::u32string_view s, QRgb c, int pitch)
-{
+void text(QImage& img, int x, int y, std::u32string_view s, QRgb c, int pitch) {
     for (size_t i = 0; i < s.size(); ++i)
         for (int r = 0; r < 7; ++r) {
             unsigned bits = glyphRow(s[i], r);
             for (int b = 0; b < 5; ++b)
-                if (bits & (1u << (4 - b)))
-                    put(img, x + int(i) * pitch + b, y + r, c);
+                if (bits & (1u << (4 - b))) put(img, x + int(i) * pitch + b, y + r, c);
         }
 }
 
-int textWidth(std::u32string_view s, int pitch) { return s.empty() ? 0 : int(s.size()) * pitch - (pitch - 5); }
+int textWidth(std::u32string_view s, int pitch) {
+    return s.empty() ? 0 : int(s.size()) * pitch - (pitch - 5);
+}
 
-void textCentered(QImage& img, int cx, int y, std::u32string_view s, QRgb c, int pitch)
-{
+void textCentered(QImage& img, int cx, int y, std::u32string_view s, QRgb c, int pitch) {
     text(img, cx - textWidth(s, pitch) / 2, y, s, c, pitch);
 }
 
-void bigText(QImage& img, int x, int y, std::u32string_view s, QRgb c, int scale)
-{
+void bigText(QImage& img, int x, int y, std::u32string_view s, QRgb c, int scale) {
     for (size_t i = 0; i < s.size(); ++i)
         for (int r = 0; r < 7; ++r) {
             unsigned bits = glyphRow(s[i], r);
@@ -469,8 +428,7 @@ void bigText(QImage& img, int x, int y, std::u32string_view s, QRgb c, int scale
         }
 }
 
-int tinyWidth(std::u32string_view s)
-{
+int tinyWidth(std::u32string_view s) {
     const auto& t = tinyTable();
     int w = 0;
     for (char32_t ch : s) {
@@ -480,8 +438,7 @@ int tinyWidth(std::u32string_view s)
     return w > 0 ? w - 1 : 0;
 }
 
-void tiny(QImage& img, int x, int y, std::u32string_view s, QRgb c)
-{
+void tiny(QImage& img, int x, int y, std::u32string_view s, QRgb c) {
     const auto& t = tinyTable();
     for (char32_t ch : s) {
         auto it = t.find(ch);
@@ -492,26 +449,22 @@ void tiny(QImage& img, int x, int y, std::u32string_view s, QRgb c)
         int w = int(std::string_view(it->second[0]).size());
         for (int r = 0; r < 5; ++r)
             for (int i = 0; i < w; ++i)
-                if (it->second[size_t(r)][i] == '#')
-                    put(img, x + i, y + r, c);
+                if (it->second[size_t(r)][i] == '#') put(img, x + i, y + r, c);
         x += w + 1;
     }
 }
 
-void tinyCentered(QImage& img, int cx, int y, std::u32string_view s, QRgb c)
-{
+void tinyCentered(QImage& img, int cx, int y, std::u32string_view s, QRgb c) {
     tiny(img, cx - tinyWidth(s) / 2, y, s, c);
 }
 
-void tinyShadow(QImage& img, int x, int y, std::u32string_view s, QRgb c, QRgb shadow)
-{
+void tinyShadow(QImage& img, int x, int y, std::u32string_view s, QRgb c, QRgb shadow) {
     tiny(img, x + 1, y + 1, s, shadow);
     tiny(img, x, y, s, c);
 }
 
 void sprite(QImage& img, int x, int y, const std::vector<std::string_view>& rows,
-            const std::vector<PaletteEntry>& palette)
-{
+            const std::vector<PaletteEntry>& palette) {
     for (size_t j = 0; j < rows.size(); ++j)
         for (size_t i = 0; i < rows[j].size(); ++i)
             for (const auto& p : palette)

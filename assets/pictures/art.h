@@ -88,14 +88,11 @@ struct ShadeOptions {
     double ambient = 0.18;
     double bias = 0.0;  // added to the light level before quantising
 };
-void shade(QImage& img, int ox, int oy, const Mask& m, const Ramp& ramp,
-           const ShadeOptions& opt = {});
+void shade(QImage& img, int ox, int oy, const Mask& m, const Ramp& ramp, const ShadeOptions& opt = {});
 // A sphere-like shaded ellipse (radius derived from the ellipse).
-void ball(QImage& img, double cx, double cy, double rx, double ry, const Ramp& ramp,
-          bool outline = true);
+void ball(QImage& img, double cx, double cy, double rx, double ry, const Ramp& ramp, bool outline = true);
 // Flat fill of a mask, with an optional outline colour.
-void flat(QImage& img, int ox, int oy, const Mask& m, QRgb c, QRgb outline = 0,
-          bool withOutline = false);
+void flat(QImage& img, int ox, int oy, const Mask& m, QRgb c, QRgb outline = 0, bool withOutline = false);
 
 // The 6 x 7 cell font of the machine (5-pixel wide glyphs, one blank column).
 // Alphabet "ABCDEFGHIJKLMNOPQRSTUVWXYZÅÄÖ:0123456789 " plus a few extras used

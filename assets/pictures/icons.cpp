@@ -17,8 +17,7 @@ namespace {
 using namespace art;
 
 // A coin face drawn with smooth edges for the icons, in a unit box of size d.
-void iconCoin(QPainter& p, QRectF r, bool marked)
-{
+void iconCoin(QPainter& p, QRectF r, bool marked) {
     QRadialGradient g(r.center() - QPointF(r.width() * 0.2, r.height() * 0.25), r.width() * 0.75);
     g.setColorAt(0.0, QColor(255, 255, 255));
     g.setColorAt(0.45, QColor(206, 212, 222));
@@ -30,8 +29,7 @@ void iconCoin(QPainter& p, QRectF r, bool marked)
     p.setPen(QPen(QColor(150, 156, 170), std::max(1.0, r.width() / 28)));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(inner);
-    if (!marked)
-        return;
+    if (!marked) return;
     // "25¢" from the tiny bitmap font, scaled to whole pixels.
     const int w = tinyWidth(U"25¢"), h = 5;
     int scale = std::max(1, int(inner.width() * 0.8) / w);
@@ -42,14 +40,14 @@ void iconCoin(QPainter& p, QRectF r, bool marked)
                   (w + 1) * scale, (h + 1) * scale);
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p.drawImage(QRectF(std::round(target.x()), std::round(target.y()), target.width(), target.height()), glyphs);
+    p.drawImage(QRectF(std::round(target.x()), std::round(target.y()), target.width(), target.height()),
+                glyphs);
     p.restore();
 }
 
 }  // namespace
 
-QImage makeWindowIcon(int size)
-{
+QImage makeWindowIcon(int size) {
     return painted(size, 64.0, [](QPainter& p) {
         // Disc.
         QRadialGradient bg(QPointF(26, 22), 40);
@@ -93,15 +91,11 @@ QImage makeWindowIcon(int size)
     });
 }
 
-QImage makeDragCoin()
-{
-    return painted(32, 32.0, [](QPainter& p) {
-        iconCoin(p, QRectF(2.5, 2.5, 27, 27), true);
-    });
+QImage makeDragCoin() {
+    return painted(32, 32.0, [](QPainter& p) { iconCoin(p, QRectF(2.5, 2.5, 27, 27), true); });
 }
 
-QImage makeDragStack()
-{
+QImage makeDragStack() {
     return painted(32, 32.0, [](QPainter& p) {
         // Coins piled flat, seen from the side: thick rims one on another.
         for (int k = 0; k < 5; ++k) {

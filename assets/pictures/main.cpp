@@ -15,8 +15,7 @@
 
 namespace {
 
-bool save(const QImage& img, const QString& path)
-{
+bool save(const QImage& img, const QString& path) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (!img.save(path, "PNG")) {
         std::fprintf(stderr, "make_pictures: cannot write %s\n", qPrintable(path));
@@ -27,10 +26,8 @@ bool save(const QImage& img, const QString& path)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: make_pictures <outdir>\n");

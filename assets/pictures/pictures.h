@@ -39,9 +39,9 @@ QImage makeAboutHomepage();
 
 // Colours shared by several pictures so that cells sit seamlessly in the machine.
 namespace colours {
-inline constexpr unsigned kPanel = 0xFF101634;      // pay-table glass
+inline constexpr unsigned kPanel = 0xFF101634;  // pay-table glass
 inline constexpr unsigned kPanelDark = 0xFF0A0E22;
-inline constexpr unsigned kReel = 0xFFF6EEDA;       // reel paper
+inline constexpr unsigned kReel = 0xFFF6EEDA;  // reel paper
 inline constexpr unsigned kReelShade = 0xFFE2D6BA;
 }  // namespace colours
 

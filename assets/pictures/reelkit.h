@@ -39,8 +39,8 @@ Mask grown(const Mask& m);
 void background(QImage& img, int ox, Back back, Paper paper);
 // A soft drop shadow of a mask on whatever is below it, down and to the right.
 void shadow(QImage& img, int ox, int oy, const Mask& m, Back back);
-void shaded(QImage& img, int ox, const Mask& m, const Ramp& r, double radius, Back back,
-            bool specular = true, double bias = 0.0);
+void shaded(QImage& img, int ox, const Mask& m, const Ramp& r, double radius, Back back, bool specular = true,
+            double bias = 0.0);
 // A stroked path with a darker lower-right edge.
 void curve(QImage& img, int ox, const QPainterPath& path, double width, QRgb c, QRgb dark);
 void leaf(QImage& img, int ox, double cx, double cy, double len, double angleDeg, Back back);

@@ -24,17 +24,23 @@ using namespace art;
 
 // ------------------------------------------------------------ palette
 
-const Ramp kCab = {rgb(40, 6, 10), rgb(78, 14, 18), rgb(120, 26, 28), rgb(160, 38, 36), rgb(200, 56, 46), rgb(232, 92, 68)};
-const Ramp kChrome = {rgb(28, 30, 38), rgb(58, 62, 74), rgb(94, 100, 114), rgb(140, 148, 162), rgb(188, 196, 208), rgb(238, 242, 248)};
-const Ramp kCoin = {rgb(52, 56, 68), rgb(96, 102, 118), rgb(140, 146, 160), rgb(182, 188, 200), rgb(220, 224, 232), rgb(255, 255, 255)};
-const Ramp kKnob = {rgb(74, 8, 16), rgb(122, 14, 30), rgb(176, 24, 40), rgb(222, 44, 48), rgb(255, 110, 92), rgb(255, 228, 214)};
-const Ramp kGreenBtn = {rgb(10, 50, 16), rgb(24, 96, 32), rgb(40, 150, 52), rgb(76, 200, 80), rgb(150, 240, 140), rgb(230, 255, 225)};
-const Ramp kRedBtn = {rgb(70, 8, 12), rgb(120, 16, 22), rgb(176, 30, 34), rgb(222, 56, 52), rgb(255, 120, 100), rgb(255, 225, 215)};
+const Ramp kCab = {rgb(40, 6, 10),   rgb(78, 14, 18),  rgb(120, 26, 28),
+                   rgb(160, 38, 36), rgb(200, 56, 46), rgb(232, 92, 68)};
+const Ramp kChrome = {rgb(28, 30, 38),    rgb(58, 62, 74),    rgb(94, 100, 114),
+                      rgb(140, 148, 162), rgb(188, 196, 208), rgb(238, 242, 248)};
+const Ramp kCoin = {rgb(52, 56, 68),    rgb(96, 102, 118),  rgb(140, 146, 160),
+                    rgb(182, 188, 200), rgb(220, 224, 232), rgb(255, 255, 255)};
+const Ramp kKnob = {rgb(74, 8, 16),   rgb(122, 14, 30),  rgb(176, 24, 40),
+                    rgb(222, 44, 48), rgb(255, 110, 92), rgb(255, 228, 214)};
+const Ramp kGreenBtn = {rgb(10, 50, 16),  rgb(24, 96, 32),    rgb(40, 150, 52),
+                        rgb(76, 200, 80), rgb(150, 240, 140), rgb(230, 255, 225)};
+const Ramp kRedBtn = {rgb(70, 8, 12),   rgb(120, 16, 22),   rgb(176, 30, 34),
+                      rgb(222, 56, 52), rgb(255, 120, 100), rgb(255, 225, 215)};
 
 const QRgb kPanel = colours::kPanel;
 const QRgb kBlack = rgb(0, 0, 0);
-const QRgb kStrip = rgb(26, 14, 18);    // control deck under the reels
-const QRgb kDeck = rgb(20, 22, 30);      // bottom strip of the display panels
+const QRgb kStrip = rgb(26, 14, 18);  // control deck under the reels
+const QRgb kDeck = rgb(20, 22, 30);   // bottom strip of the display panels
 const QRgb kWindowDark = rgb(12, 10, 16);
 const QRgb kYellow = rgb(255, 224, 64);
 const QRgb kWhite = rgb(255, 255, 255);
@@ -43,41 +49,34 @@ const QRgb kFontYellow = rgb(255, 216, 0);
 // ------------------------------------------------------------ cell lookup
 
 // The cell of that name in a table of named cells; what names the table in the error.
-const fw::Cell& namedCell(const auto& table, std::string_view name, const char* what)
-{
+const fw::Cell& namedCell(const auto& table, std::string_view name, const char* what) {
     for (const auto& c : table)
-        if (c.name == name)
-            return c.cell;
+        if (c.name == name) return c.cell;
     std::fprintf(stderr, "make_pictures: no %s named '%.*s'\n", what, int(name.size()), name.data());
     std::abort();
 }
 
-const fw::Cell& spriteCell(std::string_view name)
-{
+const fw::Cell& spriteCell(std::string_view name) {
     return namedCell(fw::kSpriteCells, name, "sprite cell");
 }
 
-const fw::Cell& machinePlace(std::string_view name)
-{
+const fw::Cell& machinePlace(std::string_view name) {
     return namedCell(fw::kMachinePlaces, name, "machine place");
 }
 
-QImage canvas(int w, int h, QRgb c = qRgb(0, 0, 0))
-{
+QImage canvas(int w, int h, QRgb c = qRgb(0, 0, 0)) {
     QImage img(w, h, QImage::Format_RGB32);
     img.fill(c);
     return img;
 }
 
-QImage canvasFor(std::string_view spriteName, QRgb c = qRgb(0, 0, 0))
-{
+QImage canvasFor(std::string_view spriteName, QRgb c = qRgb(0, 0, 0)) {
     const fw::Cell& cell = spriteCell(spriteName);
     return canvas(cell.w, cell.h, c);
 }
 
 // Wider glyphs: every font pixel drawn sx wide and sy high.
-void stretchedText(QImage& img, int x, int y, std::u32string_view s, QRgb c, int sx, int sy, int gap)
-{
+void stretchedText(QImage& img, int x, int y, std::u32string_view s, QRgb c, int sx, int sy, int gap) {
     for (size_t i = 0; i < s.size(); ++i)
         for (int r = 0; r < 7; ++r) {
             unsigned bits = glyphRow(s[i], r);
@@ -87,11 +86,12 @@ void stretchedText(QImage& img, int x, int y, std::u32string_view s, QRgb c, int
         }
 }
 
-int stretchedWidth(std::u32string_view s, int sx, int gap) { return int(s.size()) * (5 * sx + gap) - gap; }
+int stretchedWidth(std::u32string_view s, int sx, int gap) {
+    return int(s.size()) * (5 * sx + gap) - gap;
+}
 
 // A flat coin face seen from the front, with rim and a raised 25.
-void coinFace(QImage& img, double cx, double cy, double rx, double ry, bool marked)
-{
+void coinFace(QImage& img, double cx, double cy, double rx, double ry, bool marked) {
     ball(img, cx, cy, rx, ry, kCoin);
     // Inner rim ring.
     for (int y = int(cy - ry) - 1; y <= int(cy + ry) + 1; ++y)
@@ -109,8 +109,7 @@ void coinFace(QImage& img, double cx, double cy, double rx, double ry, bool mark
 }
 
 // A coin seen edge-on or turned: an ellipse with a thick rim.
-void coinTurned(QImage& img, double cx, double cy, double rx, double ry)
-{
+void coinTurned(QImage& img, double cx, double cy, double rx, double ry) {
     if (rx < 1.6) {
         vline(img, int(std::floor(cx)), int(cy - ry + 1), int(cy + ry - 1), kCoin[3]);
         vline(img, int(std::floor(cx)) + 1, int(cy - ry + 1), int(cy + ry - 1), kCoin[1]);
@@ -122,8 +121,7 @@ void coinTurned(QImage& img, double cx, double cy, double rx, double ry)
 
 // ------------------------------------------------------------ lever
 
-QImage leverFrame(int i)
-{
+QImage leverFrame(int i) {
     QImage img = canvasFor("lever frame 0");
     const int W = img.width(), H = img.height();
     // The housing plate: a brushed chrome column with a dark travel slot.
@@ -134,8 +132,7 @@ QImage leverFrame(int i)
     }
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x)
-            if (hash01(x, y, 21) < 0.12)
-                put(img, x, y, lighter(get(img, x, y), 0.08));
+            if (hash01(x, y, 21) < 0.12) put(img, x, y, lighter(get(img, x, y), 0.08));
     fill(img, QRect(9, 8, 5, 74), kChrome[0]);
     vline(img, 9, 8, 81, rgb(12, 12, 16));
     vline(img, 14, 8, 81, kChrome[4]);
@@ -164,16 +161,14 @@ QImage leverFrame(int i)
     Mask sh = Mask::ellipse(W, H, kx + 1.5, ky[i] + 2.0, kr[i], kr[i]);
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x)
-            if (sh.at(x, y))
-                put(img, x, y, darker(get(img, x, y), 0.35));
+            if (sh.at(x, y)) put(img, x, y, darker(get(img, x, y), 0.35));
     ball(img, kx, ky[i], kr[i], kr[i], kKnob);
     return img;
 }
 
 // ------------------------------------------------------------ bonus wheel
 
-QImage bonusWheel(int lit /* -1 none, 0..3 one, 4 all */)
-{
+QImage bonusWheel(int lit /* -1 none, 0..3 one, 4 all */) {
     QImage img = canvasFor("bonus wheel neutral look", kPanel);
     const double c = 26.5;
     // Outer gold ring with chase lights.
@@ -204,8 +199,10 @@ QImage bonusWheel(int lit /* -1 none, 0..3 one, 4 all */)
         double a = -std::numbers::pi / 2 + p * std::numbers::pi / 2;
         double bx = c + 14.0 * std::cos(a), by = c + 14.0 * std::sin(a);
         bool on = all || lit == p;
-        const Ramp litRamp = {rgb(120, 60, 0), rgb(230, 140, 10), rgb(255, 190, 30), rgb(255, 226, 80), rgb(255, 246, 170), rgb(255, 255, 255)};
-        const Ramp dimRamp = {rgb(30, 12, 6), rgb(60, 26, 12), rgb(82, 38, 16), rgb(104, 52, 22), rgb(126, 68, 30), rgb(150, 92, 48)};
+        const Ramp litRamp = {rgb(120, 60, 0),   rgb(230, 140, 10),  rgb(255, 190, 30),
+                              rgb(255, 226, 80), rgb(255, 246, 170), rgb(255, 255, 255)};
+        const Ramp dimRamp = {rgb(30, 12, 6),   rgb(60, 26, 12),  rgb(82, 38, 16),
+                              rgb(104, 52, 22), rgb(126, 68, 30), rgb(150, 92, 48)};
         if (on) {
             // A glow halo around a lit bulb.
             for (int y = 0; y < 53; ++y)
@@ -227,8 +224,10 @@ QImage bonusWheel(int lit /* -1 none, 0..3 one, 4 all */)
     }
     // The hub.
     Mask hub = Mask::ellipse(53, 53, c, c, 4.2, 4.2);
-    const Ramp hubRamp = all ? Ramp{rgb(90, 8, 20), rgb(170, 20, 40), rgb(230, 50, 60), rgb(255, 110, 100), rgb(255, 190, 180), rgb(255, 255, 255)}
-                             : Ramp{rgb(60, 40, 4), rgb(120, 80, 8), rgb(170, 120, 16), rgb(210, 160, 30), rgb(240, 200, 80), rgb(255, 240, 180)};
+    const Ramp hubRamp = all ? Ramp{rgb(90, 8, 20),     rgb(170, 20, 40),   rgb(230, 50, 60),
+                                    rgb(255, 110, 100), rgb(255, 190, 180), rgb(255, 255, 255)}
+                             : Ramp{rgb(60, 40, 4),    rgb(120, 80, 8),   rgb(170, 120, 16),
+                                    rgb(210, 160, 30), rgb(240, 200, 80), rgb(255, 240, 180)};
     ShadeOptions ho;
     ho.radius = 4.0;
     shade(img, 0, 0, hub, hubRamp, ho);
@@ -237,8 +236,7 @@ QImage bonusWheel(int lit /* -1 none, 0..3 one, 4 all */)
 
 // ------------------------------------------------------------ winner banner
 
-QImage winnerBanner(int frame)
-{
+QImage winnerBanner(int frame) {
     QImage img = canvasFor("winner banner frame 0");
     const int W = img.width(), H = img.height();
     const bool on = frame != 0;
@@ -274,8 +272,7 @@ QImage winnerBanner(int frame)
 
 // ------------------------------------------------------------ prize lamps
 
-QImage prizeLamp(int n, bool lit)
-{
+QImage prizeLamp(int n, bool lit) {
     QImage img = canvasFor("prize lamp 50 lit");
     const int W = img.width(), H = img.height();
     fill(img, QRect(0, 0, W, H), kChrome[2]);
@@ -310,8 +307,7 @@ QImage prizeLamp(int n, bool lit)
 
 // Round button on the panels' bottom deck: quit (red, a cross) or continue
 // (green, an arrow). Pressed: sunk in, darker, symbol one pixel down-right.
-QImage roundButton(bool quit, bool pressed)
-{
+QImage roundButton(bool quit, bool pressed) {
     QImage img = canvas(17, 17, kDeck);
     Mask bezel = Mask::ellipse(17, 17, 8.5, 8.5, 8.5, 8.5);
     ShadeOptions bo;
@@ -358,23 +354,20 @@ QImage roundButton(bool quit, bool pressed)
 
 // ------------------------------------------------------------ coins in the slot
 
-QImage coinWindow()
-{
+QImage coinWindow() {
     QImage img = canvasFor("coin at rest in slot");
     const int W = img.width(), H = img.height();
     vgradient(img, QRect(0, 0, W, H), rgb(6, 6, 10), rgb(30, 30, 40));
     // Glass reflection streak.
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x)
-            if (x + y == 13 || x + y == 14)
-                put(img, x, y, mix(get(img, x, y), kWhite, 0.12));
+            if (x + y == 13 || x + y == 14) put(img, x, y, mix(get(img, x, y), kWhite, 0.12));
     // The guide rails.
     hline(img, 0, W - 1, H - 1, kChrome[2]);
     return img;
 }
 
-QImage spinningCoin(int frame)
-{
+QImage spinningCoin(int frame) {
     QImage img = coinWindow();
     const double rx[3] = {6.6, 3.8, 1.0};
     if (frame == 0)
@@ -387,8 +380,7 @@ QImage spinningCoin(int frame)
     return img;
 }
 
-QImage coinAtRest()
-{
+QImage coinAtRest() {
     QImage img = coinWindow();
     coinFace(img, 8.0, 7.4, 6.6, 6.6, true);
     return img;
@@ -398,22 +390,19 @@ QImage coinAtRest()
 
 // Every column of the empty tray is the same, so a frame dropped anywhere in
 // x 135..155 fits the picture around it.
-QRgb trayRow(int y)
-{
+QRgb trayRow(int y) {
     static const QRgb rows[25] = {
-        rgb(58, 62, 74),  rgb(18, 18, 24),  rgb(14, 14, 20),  rgb(14, 14, 20),  rgb(15, 15, 21),
-        rgb(16, 16, 22),  rgb(17, 17, 23),  rgb(18, 18, 24),  rgb(19, 19, 25),  rgb(20, 20, 26),
-        rgb(21, 21, 27),  rgb(22, 22, 28),  rgb(23, 23, 29),  rgb(24, 24, 30),  rgb(25, 25, 31),
-        rgb(26, 26, 32),  rgb(28, 28, 34),  rgb(40, 42, 50),  rgb(50, 52, 62),  rgb(58, 62, 74),
-        rgb(66, 70, 82),  rgb(74, 78, 92),  rgb(188, 196, 208), rgb(140, 148, 162), rgb(58, 62, 74)};
+        rgb(58, 62, 74), rgb(18, 18, 24), rgb(14, 14, 20),    rgb(14, 14, 20),    rgb(15, 15, 21),
+        rgb(16, 16, 22), rgb(17, 17, 23), rgb(18, 18, 24),    rgb(19, 19, 25),    rgb(20, 20, 26),
+        rgb(21, 21, 27), rgb(22, 22, 28), rgb(23, 23, 29),    rgb(24, 24, 30),    rgb(25, 25, 31),
+        rgb(26, 26, 32), rgb(28, 28, 34), rgb(40, 42, 50),    rgb(50, 52, 62),    rgb(58, 62, 74),
+        rgb(66, 70, 82), rgb(74, 78, 92), rgb(188, 196, 208), rgb(140, 148, 162), rgb(58, 62, 74)};
     return rows[y];
 }
 
-QImage payoutFrame(int k)
-{
+QImage payoutFrame(int k) {
     QImage img = canvasFor("payout coin frame 0");
-    for (int y = 0; y < 25; ++y)
-        hline(img, 0, 15, y, trayRow(y));
+    for (int y = 0; y < 25; ++y) hline(img, 0, 15, y, trayRow(y));
     if (k <= 7) {
         // Falling from the chute, face on, turning slightly.
         double cy = -3.0 + k * 2.6;
@@ -435,8 +424,7 @@ QImage payoutFrame(int k)
 
 // ------------------------------------------------------------ siren
 
-QImage siren(int frame /* 0..7, or -1 for off */)
-{
+QImage siren(int frame /* 0..7, or -1 for off */) {
     QImage img = canvasFor("siren off", kPanel);
     const int W = img.width();
     const bool on = frame >= 0;
@@ -448,8 +436,7 @@ QImage siren(int frame /* 0..7, or -1 for off */)
         for (int y = 3; y < 15; ++y)
             for (int x = 0; x < W; ++x) {
                 double dx = right ? x - 13.0 : 13.0 - x;
-                if (dx < 9)
-                    continue;
+                if (dx < 9) continue;
                 double spread = (dx - 9) * 0.45 + 1.0;
                 if (std::abs(y - 8.5) < spread)
                     put(img, x, y, mix(kPanel, rgb(255, 120, 60), 0.55 - (dx - 9) * 0.1));
@@ -459,7 +446,8 @@ QImage siren(int frame /* 0..7, or -1 for off */)
         for (int k = 0; k < 8; ++k) {
             double ang = k * std::numbers::pi / 4;
             for (double r = 10.0; r < 13.5; r += 0.5)
-                put(img, int(13 + r * std::cos(ang) * 1.0), int(9 + r * std::sin(ang) * 0.75), rgb(255, 200, 120));
+                put(img, int(13 + r * std::cos(ang) * 1.0), int(9 + r * std::sin(ang) * 0.75),
+                    rgb(255, 200, 120));
         }
     }
     // Base.
@@ -474,8 +462,10 @@ QImage siren(int frame /* 0..7, or -1 for off */)
     dome.lineTo(21, 15.5);
     dome.closeSubpath();
     Mask dm = Mask::fromPath(W, 20, dome);
-    const Ramp domeOn = {rgb(110, 10, 10), rgb(190, 30, 20), rgb(230, 60, 30), rgb(255, 100, 50), rgb(255, 160, 110), rgb(255, 235, 220)};
-    const Ramp domeOff = {rgb(40, 6, 8), rgb(70, 12, 14), rgb(96, 20, 20), rgb(120, 30, 28), rgb(150, 50, 44), rgb(200, 110, 100)};
+    const Ramp domeOn = {rgb(110, 10, 10),  rgb(190, 30, 20),   rgb(230, 60, 30),
+                         rgb(255, 100, 50), rgb(255, 160, 110), rgb(255, 235, 220)};
+    const Ramp domeOff = {rgb(40, 6, 8),    rgb(70, 12, 14),  rgb(96, 20, 20),
+                          rgb(120, 30, 28), rgb(150, 50, 44), rgb(200, 110, 100)};
     ShadeOptions o;
     o.radius = 5.0;
     shade(img, 0, 0, dm, on ? domeOn : domeOff, o);
@@ -496,8 +486,7 @@ QImage siren(int frame /* 0..7, or -1 for off */)
 
 // ------------------------------------------------------------ hold buttons
 
-QImage holdButton(int look /* 0 STOP, 1 GO lit, 2 GO dark */)
-{
+QImage holdButton(int look /* 0 STOP, 1 GO lit, 2 GO dark */) {
     QImage img = canvasFor("hold STOP", kStrip);
     const int W = img.width(), H = img.height();
     Ramp r;
@@ -512,7 +501,8 @@ QImage holdButton(int look /* 0 STOP, 1 GO lit, 2 GO dark */)
         ink = rgb(240, 255, 230);
         inkShadow = rgb(10, 70, 20);
     } else {
-        r = {rgb(8, 12, 40), rgb(22, 32, 84), rgb(30, 44, 106), rgb(38, 56, 124), rgb(48, 70, 146), rgb(64, 90, 170)};
+        r = {rgb(8, 12, 40),   rgb(22, 32, 84),  rgb(30, 44, 106),
+             rgb(38, 56, 124), rgb(48, 70, 146), rgb(64, 90, 170)};
         ink = rgb(90, 110, 180);
         inkShadow = rgb(12, 18, 56);
     }
@@ -532,20 +522,17 @@ QImage holdButton(int look /* 0 STOP, 1 GO lit, 2 GO dark */)
 
 // ------------------------------------------------------------ credit lamps
 
-QImage creditStrip(bool lit)
-{
+QImage creditStrip(bool lit) {
     QImage img = canvasFor("credit strip lit");
     const QRgb litRows[3] = {rgb(255, 236, 140), rgb(255, 176, 30), rgb(200, 110, 10)};
     const QRgb darkRows[3] = {rgb(60, 76, 170), rgb(32, 44, 120), rgb(18, 26, 76)};
-    for (int y = 0; y < 3; ++y)
-        hline(img, 0, img.width() - 1, y, lit ? litRows[y] : darkRows[y]);
+    for (int y = 0; y < 3; ++y) hline(img, 0, img.width() - 1, y, lit ? litRows[y] : darkRows[y]);
     put(img, 0, 1, lit ? rgb(220, 130, 20) : rgb(24, 32, 90));
     put(img, img.width() - 1, 1, lit ? rgb(220, 130, 20) : rgb(24, 32, 90));
     return img;
 }
 
-QImage creditLamp(bool lit)
-{
+QImage creditLamp(bool lit) {
     QImage img = canvasFor("credit lamp lit");
     if (lit) {
         hline(img, 0, 3, 0, rgb(255, 232, 120));
@@ -564,9 +551,9 @@ QImage creditLamp(bool lit)
 
 // Seven segments on a 5 x 9 cell: a top, b upper right, c lower right,
 // d bottom, e lower left, f upper left, g middle.
-QImage digit(int k /* 0..9, 10 = blank */)
-{
-    static const char* segs[10] = {"abcdef", "bc", "abdeg", "abcdg", "bcfg", "acdfg", "acdefg", "abc", "abcdefg", "abcdfg"};
+QImage digit(int k /* 0..9, 10 = blank */) {
+    static const char* segs[10] = {"abcdef", "bc",     "abdeg", "abcdg",   "bcfg",
+                                   "acdfg",  "acdefg", "abc",   "abcdefg", "abcdfg"};
     QImage img = canvasFor("digit 0");
     const QRgb on = rgb(70, 255, 90), off = rgb(52, 30, 12);
     auto lit = [&](char s) { return k < 10 && std::string_view(segs[k]).find(s) != std::string_view::npos; };
@@ -587,8 +574,7 @@ struct MaskedPicture {
     QImage picture, mask;
 };
 
-MaskedPicture maskedFromMask(const Mask& m, const std::function<void(QImage&)>& draw)
-{
+MaskedPicture maskedFromMask(const Mask& m, const std::function<void(QImage&)>& draw) {
     MaskedPicture mp{canvas(m.w(), m.h()), canvas(m.w(), m.h(), qRgb(255, 255, 255))};
     QImage tmp = canvas(m.w(), m.h());
     draw(tmp);
@@ -596,39 +582,33 @@ MaskedPicture maskedFromMask(const Mask& m, const std::function<void(QImage&)>& 
         for (int x = 0; x < m.w(); ++x)
             if (m.at(x, y)) {
                 QRgb c = tmp.pixel(x, y);
-                if ((c & 0xFFFFFF) == 0)
-                    c = kCoin[0];  // never pure black inside the outline
+                if ((c & 0xFFFFFF) == 0) c = kCoin[0];  // never pure black inside the outline
                 mp.picture.setPixel(x, y, c);
                 mp.mask.setPixel(x, y, qRgb(0, 0, 0));
             }
     return mp;
 }
 
-MaskedPicture fallingCoin()
-{
+MaskedPicture fallingCoin() {
     Mask m = Mask::ellipse(16, 15, 8.0, 7.5, 7.5, 7.5);
     return maskedFromMask(m, [](QImage& img) { coinFace(img, 8.0, 7.5, 7.5, 7.5, true); });
 }
 
-MaskedPicture fallingStack()
-{
+MaskedPicture fallingStack() {
     // Four coins seen edge-on behind a face-on front coin.
     Mask m(28, 15);
     const double xs[4] = {3.5, 7.5, 11.5, 15.5};
-    for (double x : xs)
-        m.unite(Mask::ellipse(28, 15, x, 7.5, 3.4, 7.5));
+    for (double x : xs) m.unite(Mask::ellipse(28, 15, x, 7.5, 3.4, 7.5));
     m.unite(Mask::ellipse(28, 15, 20.5, 7.5, 7.5, 7.5));
     return maskedFromMask(m, [&](QImage& img) {
-        for (double x : xs)
-            coinTurned(img, x, 7.5, 3.4, 7.5);
+        for (double x : xs) coinTurned(img, x, 7.5, 3.4, 7.5);
         coinFace(img, 20.5, 7.5, 7.5, 7.5, true);
     });
 }
 
 // ------------------------------------------------------------ time bar
 
-QImage timeBarEmpty()
-{
+QImage timeBarEmpty() {
     QImage img = canvasFor("Mania time bar empty", kPanel);
     const int W = img.width(), H = img.height();
     fill(img, QRect(0, 0, W, H), kChrome[2]);
@@ -643,8 +623,7 @@ QImage timeBarEmpty()
     return img;
 }
 
-QImage timeSegment(int colour /* 0 green, 1 yellow, 2 red */)
-{
+QImage timeSegment(int colour /* 0 green, 1 yellow, 2 red */) {
     QImage img = canvasFor("time bar segment green");
     const QRgb top[3] = {rgb(150, 255, 120), rgb(255, 246, 120), rgb(255, 140, 120)};
     const QRgb bottom[3] = {rgb(40, 180, 50), rgb(220, 170, 0), rgb(200, 30, 30)};
@@ -658,8 +637,7 @@ QImage timeSegment(int colour /* 0 green, 1 yellow, 2 red */)
 constexpr int PW = 137, PH = 98;
 
 // A picture of the display window in the chrome frame that they all share.
-QImage framedPanel()
-{
+QImage framedPanel() {
     QImage img = canvas(PW, PH);
     fill(img, QRect(0, 0, PW, PH), kChrome[2]);
     bevel(img, QRect(0, 0, PW, PH), kChrome[5], kChrome[0]);
@@ -669,24 +647,21 @@ QImage framedPanel()
 }
 
 // A yellow title centred in the display window over its drop shadow.
-void panelTitle(QImage& img, int y, std::u32string_view s, QRgb shadow)
-{
+void panelTitle(QImage& img, int y, std::u32string_view s, QRgb shadow) {
     textCentered(img, 69, y + 1, s, shadow);
     textCentered(img, 68, y, s, kYellow);
 }
 
 // A panel that asks the player something: a sky from top to bottom colour with
 // a title; the QUIT and PLAY ON deck goes on last (panelDeck).
-QImage questionPanel(std::u32string_view title, QRgb shadow, QRgb top, QRgb bottom)
-{
+QImage questionPanel(std::u32string_view title, QRgb shadow, QRgb top, QRgb bottom) {
     QImage img = framedPanel();
     vgradient(img, QRect(3, 3, PW - 6, 69), top, bottom);
     panelTitle(img, 5, title, shadow);
     return img;
 }
 
-void panelDeck(QImage& img)
-{
+void panelDeck(QImage& img) {
     fill(img, QRect(3, 72, PW - 6, PH - 75), kDeck);
     hline(img, 3, PW - 4, 72, kChrome[1]);
     paste(img, roundButton(true, false), 11, 75);
@@ -695,8 +670,7 @@ void panelDeck(QImage& img)
     tinyShadow(img, 106 - tinyWidth(U"PLAY ON"), 81, U"PLAY ON", rgb(130, 240, 120), kBlack);
 }
 
-QImage emptyReelWindow()
-{
+QImage emptyReelWindow() {
     QImage img = framedPanel();
     fill(img, QRect(3, 3, PW - 6, PH - 6), kWindowDark);
     // Reel columns: cream drums shaded towards their top and bottom.
@@ -718,8 +692,7 @@ QImage emptyReelWindow()
         for (int x = g; x < g + 15; ++x) {
             double t = std::abs(x - (g + 7.0)) / 7.0;
             QRgb col = mix(kChrome[2], rgb(10, 10, 14), t);
-            if (x == g || x == g + 14)
-                col = rgb(6, 6, 8);
+            if (x == g || x == g + 14) col = rgb(6, 6, 8);
             vline(img, x, 4, 93, col);
         }
     // Shadow lines above and below the reels, in the frame margin.
@@ -736,8 +709,7 @@ QImage emptyReelWindow()
     return img;
 }
 
-QImage outOfCoinsPanel()
-{
+QImage outOfCoinsPanel() {
     QImage img = questionPanel(U"OUT OF COINS!", rgb(90, 20, 0), rgb(22, 26, 52), rgb(10, 12, 26));
     // Trousers with both pockets turned out.
     const QRgb denim[4] = {rgb(20, 34, 80), rgb(36, 60, 130), rgb(52, 86, 170), rgb(80, 120, 210)};
@@ -778,10 +750,12 @@ QImage outOfCoinsPanel()
         ShadeOptions po;
         po.radius = 3.0;
         po.specular = false;
-        shade(img, 0, 0, pm, {rgb(90, 90, 100), rgb(170, 170, 180), rgb(210, 210, 216), rgb(236, 236, 240), rgb(255, 255, 255)}, po);
+        shade(img, 0, 0, pm,
+              {rgb(90, 90, 100), rgb(170, 170, 180), rgb(210, 210, 216), rgb(236, 236, 240),
+               rgb(255, 255, 255)},
+              po);
         // Stitching.
-        for (int k = 0; k < 5; ++k)
-            put(img, int(cx + (1 + k * 1.5) * s), 40 - k % 2, rgb(150, 150, 160));
+        for (int k = 0; k < 5; ++k) put(img, int(cx + (1 + k * 1.5) * s), 40 - k % 2, rgb(150, 150, 160));
     };
     pocket(44, true);
     pocket(93, false);
@@ -798,8 +772,7 @@ QImage outOfCoinsPanel()
     return img;
 }
 
-QImage offerPanel()
-{
+QImage offerPanel() {
     QImage img = questionPanel(U"1000 COINS!", rgb(80, 40, 0), rgb(16, 52, 28), rgb(8, 24, 14));
     // Bank notes fanned behind the bag.
     auto note = [&](int x, int y, int w, int h) {
@@ -823,7 +796,10 @@ QImage offerPanel()
     Mask bm = Mask::fromPath(PW, PH, bag.united(neck));
     ShadeOptions o;
     o.radius = 8.0;
-    shade(img, 0, 0, bm, {rgb(60, 36, 14), rgb(110, 70, 30), rgb(150, 100, 48), rgb(186, 134, 70), rgb(214, 170, 104), rgb(240, 214, 160)}, o);
+    shade(img, 0, 0, bm,
+          {rgb(60, 36, 14), rgb(110, 70, 30), rgb(150, 100, 48), rgb(186, 134, 70), rgb(214, 170, 104),
+           rgb(240, 214, 160)},
+          o);
     // Tie and the coin sign on the bag.
     hline(img, 62, 78, 30, rgb(60, 30, 10));
     hline(img, 62, 78, 31, rgb(120, 60, 20));
@@ -852,8 +828,7 @@ QImage offerPanel()
     return img;
 }
 
-QImage highScorePanel()
-{
+QImage highScorePanel() {
     QImage img = framedPanel();
     fill(img, QRect(3, 3, PW - 6, PH - 6), kBlack);
     // Title bar.
@@ -867,8 +842,7 @@ QImage highScorePanel()
     return img;
 }
 
-QImage statisticsPanel()
-{
+QImage statisticsPanel() {
     QImage img = framedPanel();
     fill(img, QRect(3, 3, PW - 6, PH - 6), kBlack);
     // The empty title bar where the player's name goes.
@@ -898,8 +872,7 @@ QImage statisticsPanel()
 
 // ------------------------------------------------------------ font rows
 
-void fontRows(QImage& sheet)
-{
+void fontRows(QImage& sheet) {
     const int y0 = spriteCell("font white 'A'").y;
     const int y1 = spriteCell("font yellow 'A'").y;
     const int y2 = spriteCell("font mask 'A'").y;
@@ -921,8 +894,7 @@ void fontRows(QImage& sheet)
 
 // ------------------------------------------------------------ the machine
 
-void cabinetTexture(QImage& img, const QRect& r, int salt)
-{
+void cabinetTexture(QImage& img, const QRect& r, int salt) {
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x) {
             double h = hash01(x / 2, y, salt);
@@ -933,14 +905,12 @@ void cabinetTexture(QImage& img, const QRect& r, int salt)
         }
 }
 
-void goldFrame(QImage& img, const QRect& r)
-{
+void goldFrame(QImage& img, const QRect& r) {
     frame(img, r, kGold[1]);
     bevel(img, r.adjusted(-1, -1, 1, 1), kGold[4], kGold[0]);
 }
 
-void speakerGrille(QImage& img, const QRect& r)
-{
+void speakerGrille(QImage& img, const QRect& r) {
     fill(img, r, rgb(30, 8, 12));
     bevel(img, r, kCab[0], kCab[4], true);
     bevel(img, r, rgb(20, 4, 6), kCab[4], false);
@@ -951,8 +921,7 @@ void speakerGrille(QImage& img, const QRect& r)
         }
 }
 
-QImage machine(const QImage& sheet)
-{
+QImage machine(const QImage& sheet) {
     QImage img = canvas(fw::kScreenWidth, fw::kScreenHeight);
     auto cellImage = [&](std::string_view name) {
         const fw::Cell& c = spriteCell(name);
@@ -990,8 +959,7 @@ QImage machine(const QImage& sheet)
     vline(img, body.left() + 1, body.top(), body.bottom(), lighter(kCab[4], 0.1));
     // Right side in perspective.
     for (int x = 258; x <= 261; ++x)
-        for (int y = 4 + (x - 258); y <= 250; ++y)
-            put(img, x, y, mix(kCab[1], kCab[0], (x - 258) / 4.0));
+        for (int y = 4 + (x - 258); y <= 250; ++y) put(img, x, y, mix(kCab[1], kCab[0], (x - 258) / 4.0));
     // Rounded top with gold crest.
     fill(img, QRect(6, 0, 252, 3), kGold[2]);
     hline(img, 6, 257, 0, kGold[4]);
@@ -1013,7 +981,8 @@ QImage machine(const QImage& sheet)
     tinyCentered(img, 29, 47, U"25¢", kGold[3]);
     tinyCentered(img, 29, 53, U"PLAY", kGold[2]);
     // Pay-table amounts beside the twelve cells (the cells are left plain).
-    const char32_t* amounts[12] = {U"2", U"5", U"10", U"10", U"15", U"15", U"25", U"25", U"50", U"50", U"75", U"100"};
+    const char32_t* amounts[12] = {U"2",  U"5",  U"10", U"10", U"15", U"15",
+                                   U"25", U"25", U"50", U"50", U"75", U"100"};
     for (int k = 0; k < 12; ++k) {
         const fw::Cell& c = machinePlace(std::string("pay-table cell ") + std::to_string(k));
         fill(img, QRect(c.x, c.y, c.w, c.h), kPanel);
@@ -1033,8 +1002,7 @@ QImage machine(const QImage& sheet)
     tinyShadow(img, 125, 64, U"CREDITS", kGold[4], kCab[0]);
     fill(img, QRect(158, 66, 95, 4), rgb(16, 6, 8));
     hline(img, 158, 252, 65, kCab[0]);
-    for (int n = 0; n < 10; ++n)
-        pasteAt("credit lamp dark", std::string("credit lamp ") + std::to_string(n));
+    for (int n = 0; n < 10; ++n) pasteAt("credit lamp dark", std::string("credit lamp ") + std::to_string(n));
     pasteAt("credit strip dark", "credit strip");
 
     // The display window with a gold surround.
@@ -1055,8 +1023,7 @@ QImage machine(const QImage& sheet)
         tinyShadow(img, 16, p.y + 4, words[n], n == 2 ? rgb(200, 130, 255) : kGold[4], kBlack);
         tinyShadow(img, 16, p.y + 11, U"WIN", kGold[3], kBlack);
         // Arrow pointing at the lamp.
-        for (int k = 0; k < 3; ++k)
-            vline(img, 45 + k, p.y + 10 - (2 - k), p.y + 10 + (2 - k), kGold[3]);
+        for (int k = 0; k < 3; ++k) vline(img, 45 + k, p.y + 10 - (2 - k), p.y + 10 + (2 - k), kGold[3]);
     }
 
     // Right column: the coin slot, a label and the money counter.
@@ -1078,8 +1045,7 @@ QImage machine(const QImage& sheet)
     // Insert coin label with an arrow up to the slot.
     tinyShadow(img, 224, 104, U"INSERT", kGold[4], kCab[0]);
     tinyShadow(img, 228, 110, U"COIN", kGold[4], kCab[0]);
-    for (int k = 0; k < 3; ++k)
-        hline(img, 236 - k, 236 + k, 117 + k, kGold[3]);
+    for (int k = 0; k < 3; ++k) hline(img, 236 - k, 236 + k, 117 + k, kGold[3]);
     vline(img, 236, 120, 126, kGold[3]);
     // Money counter.
     QRect counter(222, 146, 29, 23);
@@ -1087,8 +1053,7 @@ QImage machine(const QImage& sheet)
     bevel(img, counter, kChrome[0], kChrome[4], true);
     bevel(img, counter.adjusted(-1, -1, 1, 1), kGold[4], kGold[0]);
     tinyCentered(img, 237, 149, U"TOTAL", kGold[4]);
-    for (int i = 0; i < 4; ++i)
-        pasteAt("digit -", std::string("money counter cell ") + std::to_string(i));
+    for (int i = 0; i < 4; ++i) pasteAt("digit -", std::string("money counter cell ") + std::to_string(i));
 
     // Control deck with the hold buttons.
     QRect deck(84, 171, 136, 25);
@@ -1128,8 +1093,7 @@ QImage machine(const QImage& sheet)
         hline(img, tray.x + tray.w, tray.x + tray.w + 1, y, kChrome[3]);
     }
     const QImage empty = cellImage("payout coin frame 12 (empty tray)");
-    for (int x = tray.x; x + 16 <= tray.x + tray.w; x += 4)
-        paste(img, empty, x, tray.y);
+    for (int x = tray.x; x + 16 <= tray.x + tray.w; x += 4) paste(img, empty, x, tray.y);
     paste(img, empty, tray.x + tray.w - 16, tray.y);
 
     // Lever housing on the right side of the cabinet.
@@ -1154,9 +1118,8 @@ QImage machine(const QImage& sheet)
     fill(img, QRect(264, 217, 56, 3), rgb(20, 12, 10));
     const fw::Cell& pile = machinePlace("coin pile (press zone)");
     // Coins lying in the pile, back to front.
-    const double heap[][2] = {{292, 208}, {304, 209}, {315, 208}, {298, 205}, {310, 205},
-                              {288, 209}, {303, 201}, {294, 200}, {313, 201}, {306, 197},
-                              {299, 196}};
+    const double heap[][2] = {{292, 208}, {304, 209}, {315, 208}, {298, 205}, {310, 205}, {288, 209},
+                              {303, 201}, {294, 200}, {313, 201}, {306, 197}, {299, 196}};
     for (const auto& h : heap) {
         double cx = h[0], cy = h[1];
         ellipse(img, QRectF(cx - 6.5, cy - 2, 13, 6), kCoin[0]);
@@ -1176,29 +1139,26 @@ QImage machine(const QImage& sheet)
 
 }  // namespace
 
-SheetAndMachine makeSheetAndMachine()
-{
+SheetAndMachine makeSheetAndMachine() {
     QImage sheet(fw::kSheetWidth, fw::kSheetHeight, QImage::Format_RGB32);
     sheet.fill(qRgb(0, 0, 0));
     auto place = [&](std::string_view name, const QImage& img) {
         const fw::Cell& c = spriteCell(name);
         if (img.width() != c.w || img.height() != c.h) {
-            std::fprintf(stderr, "make_pictures: cell '%.*s' drawn at the wrong size\n", int(name.size()), name.data());
+            std::fprintf(stderr, "make_pictures: cell '%.*s' drawn at the wrong size\n", int(name.size()),
+                         name.data());
             std::abort();
         }
         paste(sheet, img, c.x, c.y);
     };
 
-    for (int i = 0; i < 6; ++i)
-        place("lever frame " + std::to_string(i), leverFrame(i));
+    for (int i = 0; i < 6; ++i) place("lever frame " + std::to_string(i), leverFrame(i));
     const char* wheelNames[4] = {"bonus wheel lit 0 (20 coins)", "bonus wheel lit 1 (30 coins)",
                                  "bonus wheel lit 2 (40 coins)", "bonus wheel lit 3 (50 coins)"};
-    for (int k = 0; k < 4; ++k)
-        place(wheelNames[k], bonusWheel(k));
+    for (int k = 0; k < 4; ++k) place(wheelNames[k], bonusWheel(k));
     place("bonus wheel Mania look (all lit)", bonusWheel(4));
     place("bonus wheel neutral look", bonusWheel(-1));
-    for (int f = 0; f < 3; ++f)
-        place("winner banner frame " + std::to_string(f), winnerBanner(f));
+    for (int f = 0; f < 3; ++f) place("winner banner frame " + std::to_string(f), winnerBanner(f));
     const char* lamps[3] = {"50", "75", "100"};
     for (int n = 0; n < 3; ++n) {
         place(std::string("prize lamp ") + lamps[n] + " lit", prizeLamp(n, true));
@@ -1206,14 +1166,11 @@ SheetAndMachine makeSheetAndMachine()
     }
     place("quit button pressed", roundButton(true, true));
     place("continue button pressed", roundButton(false, true));
-    for (int f = 0; f < 3; ++f)
-        place("spinning coin frame " + std::to_string(f), spinningCoin(f));
+    for (int f = 0; f < 3; ++f) place("spinning coin frame " + std::to_string(f), spinningCoin(f));
     place("coin at rest in slot", coinAtRest());
-    for (int k = 0; k < 12; ++k)
-        place("payout coin frame " + std::to_string(k), payoutFrame(k));
+    for (int k = 0; k < 12; ++k) place("payout coin frame " + std::to_string(k), payoutFrame(k));
     place("payout coin frame 12 (empty tray)", payoutFrame(12));
-    for (int f = 0; f < 8; ++f)
-        place("siren frame " + std::to_string(f), siren(f));
+    for (int f = 0; f < 8; ++f) place("siren frame " + std::to_string(f), siren(f));
     place("siren off", siren(-1));
     place("out-of-coins panel", outOfCoinsPanel());
     place("offer panel", offerPanel());
@@ -1225,8 +1182,7 @@ SheetAndMachine makeSheetAndMachine()
     place("hold GO dark", holdButton(2));
     place("credit strip lit", creditStrip(true));
     place("credit strip dark", creditStrip(false));
-    for (int k = 0; k < 10; ++k)
-        place("digit " + std::to_string(k), digit(k));
+    for (int k = 0; k < 10; ++k) place("digit " + std::to_string(k), digit(k));
     place("digit -", digit(10));
     MaskedPicture coin = fallingCoin(), stack = fallingStack();
     place("falling coin", coin.picture);

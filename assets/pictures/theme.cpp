@@ -22,17 +22,21 @@ namespace {
 using namespace art;
 using namespace reel;
 
+const Ramp kMelonRed = {rgb(96, 12, 24),  rgb(168, 24, 40),   rgb(226, 52, 62),
+                        rgb(250, 98, 96), rgb(255, 160, 150), rgb(255, 220, 214)};
+const Ramp kPear = {rgb(70, 80, 10),   rgb(120, 140, 20),  rgb(168, 190, 36),
+                    rgb(206, 222, 70), rgb(236, 244, 140), rgb(255, 255, 230)};
+const Ramp kBanana = {rgb(110, 84, 8),   rgb(190, 150, 20),  rgb(236, 204, 40),
+                      rgb(252, 232, 90), rgb(255, 248, 170), rgb(255, 255, 240)};
+const Ramp kStraw = {rgb(86, 6, 22),   rgb(150, 14, 40),   rgb(208, 28, 52),
+                     rgb(240, 60, 70), rgb(255, 130, 120), rgb(255, 225, 220)};
 
-const Ramp kMelonRed = {rgb(96, 12, 24), rgb(168, 24, 40), rgb(226, 52, 62), rgb(250, 98, 96), rgb(255, 160, 150), rgb(255, 220, 214)};
-const Ramp kPear = {rgb(70, 80, 10), rgb(120, 140, 20), rgb(168, 190, 36), rgb(206, 222, 70), rgb(236, 244, 140), rgb(255, 255, 230)};
-const Ramp kBanana = {rgb(110, 84, 8), rgb(190, 150, 20), rgb(236, 204, 40), rgb(252, 232, 90), rgb(255, 248, 170), rgb(255, 255, 240)};
-const Ramp kStraw = {rgb(86, 6, 22), rgb(150, 14, 40), rgb(208, 28, 52), rgb(240, 60, 70), rgb(255, 130, 120), rgb(255, 225, 220)};
-
-void background(QImage& img, int ox, Back back) { reel::background(img, ox, back, Paper::Cream); }
+void background(QImage& img, int ox, Back back) {
+    reel::background(img, ox, back, Paper::Cream);
+}
 
 // Darker dimples scattered over a citrus peel, sparing the highlight.
-void dimples(QImage& img, int ox, const Mask& m, const Ramp& r, int salt, double share, double depth)
-{
+void dimples(QImage& img, int ox, const Mask& m, const Ramp& r, int salt, double share, double depth) {
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x)
             if (m.at(x, y) && !m.edge(x, y) && hash01(x, y, salt) < share && get(img, ox + x, y) != r[5])
@@ -41,8 +45,7 @@ void dimples(QImage& img, int ox, const Mask& m, const Ramp& r, int salt, double
 
 // ------------------------------------------------------------ the symbols
 
-void drawStar(QImage& img, int ox)
-{
+void drawStar(QImage& img, int ox) {
     background(img, ox, Back::Joker);
     Mask m = pathMask(starPath(14.5, 16.0, 13.2, 5.6, 5));
     shaded(img, ox, m, kGold, 3.2, Back::Joker);
@@ -51,8 +54,7 @@ void drawStar(QImage& img, int ox)
     put(img, ox + 13, 13, kGold[4]);
 }
 
-void drawBanana(QImage& img, int ox)
-{
+void drawBanana(QImage& img, int ox) {
     background(img, ox, Back::Plain);
     QPainterPath outer, inner;
     outer.addEllipse(QPointF(13.0, 6.0), 13.0, 19.5);
@@ -69,8 +71,7 @@ void drawBanana(QImage& img, int ox)
                 put(img, ox + x, y, m.edge(x, y) ? rgb(50, 30, 10) : rgb(110, 72, 24));
 }
 
-void drawCherries(QImage& img, int ox)
-{
+void drawCherries(QImage& img, int ox) {
     background(img, ox, Back::Plain);
     QPainterPath s1, s2;
     s1.moveTo(8.5, 18.5);
@@ -86,8 +87,7 @@ void drawCherries(QImage& img, int ox)
     shaded(img, ox, b, kRed, 6.0, Back::Plain);
 }
 
-void drawLemon(QImage& img, int ox)
-{
+void drawLemon(QImage& img, int ox) {
     background(img, ox, Back::Plain);
     QPainterPath p;
     p.addEllipse(QPointF(14.5, 16.0), 11.0, 8.6);
@@ -105,8 +105,7 @@ void drawLemon(QImage& img, int ox)
     leaf(img, ox, 21.0, 8.0, 7.0, -40, Back::Plain);
 }
 
-void drawBell(QImage& img, int ox)
-{
+void drawBell(QImage& img, int ox) {
     background(img, ox, Back::Joker);
     QPainterPath p;
     p.moveTo(14.5, 4.0);
@@ -124,12 +123,10 @@ void drawBell(QImage& img, int ox)
     shaded(img, ox, body, kGold, 5.0, Back::Joker);
     // The rim band.
     for (int x = 3; x <= 26; ++x)
-        if (body.at(x, 21) && !body.edge(x, 21))
-            put(img, ox + x, 21, kGold[1]);
+        if (body.at(x, 21) && !body.edge(x, 21)) put(img, ox + x, 21, kGold[1]);
 }
 
-void drawGrapes(QImage& img, int ox)
-{
+void drawGrapes(QImage& img, int ox) {
     background(img, ox, Back::Plain);
     QPainterPath st;
     st.moveTo(14.5, 8.0);
@@ -137,20 +134,17 @@ void drawGrapes(QImage& img, int ox)
     curve(img, ox, st, 1.6, kStem, kStemDark);
     leaf(img, ox, 15.0, 6.0, 10.0, -20, Back::Plain);
     const double r = 3.6;
-    const double pts[][2] = {{7.8, 10.5}, {14.5, 10.0}, {21.2, 10.5}, {11.0, 15.5}, {18.0, 15.5},
-                             {5.5, 15.0}, {23.5, 15.0}, {8.0, 20.5}, {14.5, 20.5}, {21.0, 20.5},
-                             {11.2, 25.3}, {17.8, 25.3}};
+    const double pts[][2] = {{7.8, 10.5},  {14.5, 10.0}, {21.2, 10.5}, {11.0, 15.5},
+                             {18.0, 15.5}, {5.5, 15.0},  {23.5, 15.0}, {8.0, 20.5},
+                             {14.5, 20.5}, {21.0, 20.5}, {11.2, 25.3}, {17.8, 25.3}};
     // Back row first so that the front berries overlap it.
     Mask all(W, H);
-    for (const auto& q : pts)
-        all.unite(Mask::ellipse(W, H, q[0], q[1], r, r));
+    for (const auto& q : pts) all.unite(Mask::ellipse(W, H, q[0], q[1], r, r));
     shadow(img, ox, 0, all, Back::Plain);
-    for (const auto& q : pts)
-        ball(img, ox + q[0], q[1], r, r, kGrape);
+    for (const auto& q : pts) ball(img, ox + q[0], q[1], r, r, kGrape);
 }
 
-void drawMelon(QImage& img, int ox)
-{
+void drawMelon(QImage& img, int ox) {
     background(img, ox, Back::Plain);
     // A slice of water melon: red flesh with seeds above a green rind.
     QPainterPath disk;
@@ -172,21 +166,18 @@ void drawMelon(QImage& img, int ox)
     // White band between rind and flesh.
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x)
-            if (flesh.at(x, y) && flesh.edge(x, y) && y > 9)
-                put(img, ox + x, y, rgb(236, 240, 206));
+            if (flesh.at(x, y) && flesh.edge(x, y) && y > 9) put(img, ox + x, y, rgb(236, 240, 206));
     Mask inner = flesh;
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x)
-            if (flesh.edge(x, y) && y > 9)
-                inner.set(x, y, false);
+            if (flesh.edge(x, y) && y > 9) inner.set(x, y, false);
     o.radius = 5.0;
     o.outline = false;
     o.specular = false;
     shade(img, ox, 0, inner, kMelonRed, o);
     // The cut face at the top is flat: a light line.
     for (int x = 1; x < 28; ++x)
-        if (whole.at(x, 8))
-            put(img, ox + x, 8, flesh.at(x, 8) ? rgb(255, 150, 140) : kLeaf[3]);
+        if (whole.at(x, 8)) put(img, ox + x, 8, flesh.at(x, 8) ? rgb(255, 150, 140) : kLeaf[3]);
     const int seeds[][2] = {{9, 12}, {14, 11}, {19, 12}, {11, 16}, {17, 16}, {14, 20}};
     for (const auto& s : seeds) {
         put(img, ox + s[0], s[1], rgb(30, 14, 10));
@@ -195,8 +186,7 @@ void drawMelon(QImage& img, int ox)
     }
 }
 
-void drawOrange(QImage& img, int ox)
-{
+void drawOrange(QImage& img, int ox) {
     background(img, ox, Back::Plain);
     Mask m = Mask::ellipse(W, H, 14.5, 16.5, 11.8, 11.3);
     shaded(img, ox, m, kOrange, 10.0, Back::Plain);
@@ -207,8 +197,7 @@ void drawOrange(QImage& img, int ox)
     leaf(img, ox, 15.5, 5.5, 8.0, -25, Back::Plain);
 }
 
-void drawPlum(QImage& img, int ox)
-{
+void drawPlum(QImage& img, int ox) {
     background(img, ox, Back::Plain);
     QPainterPath p;
     p.addEllipse(QPointF(14.5, 17.0), 10.6, 11.2);
@@ -222,8 +211,7 @@ void drawPlum(QImage& img, int ox)
     for (int y = 8; y < 25; ++y) {
         double x = 16.5 + std::sin((y - 8) / 17.0 * std::numbers::pi) * 3.0 - (y - 8) * 0.15;
         int xi = int(std::floor(x));
-        if (m.at(xi, y) && !m.edge(xi, y))
-            put(img, ox + xi, y, kPlum[1]);
+        if (m.at(xi, y) && !m.edge(xi, y)) put(img, ox + xi, y, kPlum[1]);
     }
     QPainterPath st;
     st.moveTo(15.0, 7.0);
@@ -232,8 +220,7 @@ void drawPlum(QImage& img, int ox)
     leaf(img, ox, 17.0, 3.0, 8.0, 10, Back::Plain);
 }
 
-void drawSeven(QImage& img, int ox)
-{
+void drawSeven(QImage& img, int ox) {
     // A gold rim one pixel wide around the red numeral.
     Mask m = seven(img, ox, kGold, Paper::Cream);
     ShadeOptions o;
@@ -241,8 +228,7 @@ void drawSeven(QImage& img, int ox)
     shade(img, ox, 0, m, kRed, o);
 }
 
-void drawBar(QImage& img, int ox)
-{
+void drawBar(QImage& img, int ox) {
     background(img, ox, Back::Mania);
     QPainterPath plate;
     plate.addRoundedRect(QRectF(1.5, 8.5, 26, 14), 2.5, 2.5);
@@ -253,8 +239,9 @@ void drawBar(QImage& img, int ox)
     Mask face(W, H);
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x)
-            face.set(x, y, m.at(x, y) && !m.edge(x, y) && !m.edge(x - 1, y) && !m.edge(x + 1, y) &&
-                               !m.edge(x, y - 1) && !m.edge(x, y + 1));
+            face.set(x, y,
+                     m.at(x, y) && !m.edge(x, y) && !m.edge(x - 1, y) && !m.edge(x + 1, y) &&
+                         !m.edge(x, y - 1) && !m.edge(x, y + 1));
     ShadeOptions o;
     o.radius = 3;
     o.specular = false;
@@ -267,16 +254,12 @@ void drawBar(QImage& img, int ox)
     hline(img, ox + 4, ox + 24, 9, kGold[5]);
 }
 
-void drawDiamond(QImage& img, int ox)
-{
+void drawDiamond(QImage& img, int ox) {
     diamond(img, ox, kGem, Paper::Cream, [](double fx, double) {
         const double rel = fx - 14.5;
-        if (rel < -4.5)
-            return 3;
-        if (rel < 0)
-            return 2;
-        if (rel < 4.5)
-            return 1;
+        if (rel < -4.5) return 3;
+        if (rel < 0) return 2;
+        if (rel < 4.5) return 1;
         return 2;
     });
     // Glints.
@@ -288,10 +271,11 @@ void drawDiamond(QImage& img, int ox)
     put(img, ox + 25, 3, kGem[3]);
 }
 
-void drawCrown(QImage& img, int ox) { crown(img, ox, kGold, kRed, kGem, Paper::Cream); }
+void drawCrown(QImage& img, int ox) {
+    crown(img, ox, kGold, kRed, kGem, Paper::Cream);
+}
 
-void drawPear(QImage& img, int ox)
-{
+void drawPear(QImage& img, int ox) {
     background(img, ox, Back::Plain);
     QPainterPath p;
     p.addEllipse(QPointF(14.5, 20.5), 9.5, 8.0);
@@ -321,8 +305,7 @@ void drawPear(QImage& img, int ox)
     leaf(img, ox, 15.5, 3.0, 7.5, -5, Back::Plain);
 }
 
-void drawStrawberry(QImage& img, int ox)
-{
+void drawStrawberry(QImage& img, int ox) {
     background(img, ox, Back::Plain);
     QPainterPath p;
     p.moveTo(14.5, 28.0);
@@ -344,8 +327,7 @@ void drawStrawberry(QImage& img, int ox)
     Mask calyx = pathMask(starPath(14.5, 7.5, 8.0, 2.5, 5, -90));
     Mask cut(W, H);
     for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x)
-            cut.set(x, y, calyx.at(x, y) && y >= 5);
+        for (int x = 0; x < W; ++x) cut.set(x, y, calyx.at(x, y) && y >= 5);
     ShadeOptions o;
     o.radius = 1.5;
     o.specular = false;
@@ -356,24 +338,32 @@ void drawStrawberry(QImage& img, int ox)
 
 // ------------------------------------------------------------ pay pictures
 
-
-const Mini kMiniCherry = {"....gg...", "...g..g..", "..g...g..", ".rr..rr..", "rwRr.wRrr", "rRRr.RRRr", ".rr...rr."};
-const Mini kMiniLemon = {".........", "..yyyyy..", ".yYYyyyy.", "yYYyyyyyd", ".yyyyyyd.", "..dyyyd..", "........."};
-const Mini kMiniOrange = {"....gG...", "..ooooo..", ".oOwoooo.", ".oOooooo.", ".oooooor.", "..oooor..", "...rrr..."};
-const Mini kMiniPlum = {".....b...", "...ppbp..", "..pPwppp.", ".pPPpppp.", ".pppppqp.", "..pppqp..", "...qqq..."};
-const Mini kMiniGrapes = {"....bG...", ".PpPpPp..", "..PpPpP..", ".pPpPpq..", "..pPpq...", "...pq....", "........."};
-const Mini kMiniStar = {"....E....", "...DED...", "DDDDEDDDd", ".dDDDDDd.", "..dDDDd..", ".dDd.dDd.", ".d.....d."};
-const Mini kMiniBell = {"....d....", "...DEd...", "..DEDDd..", "..DEDDd..", ".DEDDDDd.", "ddddddddd", "....d...."};
-const Mini kMiniSeven = {"RRRRRRRR.", "rrrrrRRr.", "....RRr..", "...RRr...", "...RRr...", "..RRr....", "..rrr...."};
-const Mini kMiniBar = {".........", "DDDDDDDDD", "DxEExEExD", "DxEExExxD", "DxxxxxxxD", "DDDDDDDDD", "........."};
-const Mini kMiniCrown = {"E...E...E", "D..DED..D", "DD.DDD.DD", "DEDDDDDDd", "DEDRDRDDd", "ddddddddd", "........."};
+const Mini kMiniCherry = {"....gg...", "...g..g..", "..g...g..", ".rr..rr..",
+                          "rwRr.wRrr", "rRRr.RRRr", ".rr...rr."};
+const Mini kMiniLemon = {".........", "..yyyyy..", ".yYYyyyy.", "yYYyyyyyd",
+                         ".yyyyyyd.", "..dyyyd..", "........."};
+const Mini kMiniOrange = {"....gG...", "..ooooo..", ".oOwoooo.", ".oOooooo.",
+                          ".oooooor.", "..oooor..", "...rrr..."};
+const Mini kMiniPlum = {".....b...", "...ppbp..", "..pPwppp.", ".pPPpppp.",
+                        ".pppppqp.", "..pppqp..", "...qqq..."};
+const Mini kMiniGrapes = {"....bG...", ".PpPpPp..", "..PpPpP..", ".pPpPpq..",
+                          "..pPpq...", "...pq....", "........."};
+const Mini kMiniStar = {"....E....", "...DED...", "DDDDEDDDd", ".dDDDDDd.",
+                        "..dDDDd..", ".dDd.dDd.", ".d.....d."};
+const Mini kMiniBell = {"....d....", "...DEd...", "..DEDDd..", "..DEDDd..",
+                        ".DEDDDDd.", "ddddddddd", "....d...."};
+const Mini kMiniSeven = {"RRRRRRRR.", "rrrrrRRr.", "....RRr..", "...RRr...",
+                         "...RRr...", "..RRr....", "..rrr...."};
+const Mini kMiniBar = {".........", "DDDDDDDDD", "DxEExEExD", "DxEExExxD",
+                       "DxxxxxxxD", "DDDDDDDDD", "........."};
+const Mini kMiniCrown = {"E...E...E", "D..DED..D", "DD.DDD.DD", "DEDDDDDDd",
+                         "DEDRDRDDd", "ddddddddd", "........."};
 }  // namespace
 
-QImage makeFruitTheme()
-{
-    const SymbolFn symbols[15] = {drawStar,   drawBanana, drawCherries, drawLemon, drawBell,
-                                  drawGrapes, drawMelon,  drawOrange,   drawPlum,  drawSeven,
-                                  drawBar,    drawDiamond, drawCrown,   drawPear,  drawStrawberry};
+QImage makeFruitTheme() {
+    const SymbolFn symbols[15] = {drawStar,   drawBanana,  drawCherries, drawLemon, drawBell,
+                                  drawGrapes, drawMelon,   drawOrange,   drawPlum,  drawSeven,
+                                  drawBar,    drawDiamond, drawCrown,    drawPear,  drawStrawberry};
     QImage img = themeWithSymbols(symbols);
     payBand(img, kMiniCherry, kMiniLemon, kMiniOrange, kMiniPlum, kMiniGrapes, kMiniStar, kMiniBell,
             kMiniSeven, kMiniBar, kMiniCrown);

@@ -22,23 +22,32 @@ namespace {
 using namespace art;
 using namespace reel;
 
-const Ramp kRuby = {rgb(70, 4, 20), rgb(140, 10, 40), rgb(196, 22, 58), rgb(236, 54, 84), rgb(255, 130, 150), rgb(255, 235, 240)};
-const Ramp kEmerald = {rgb(4, 50, 30), rgb(10, 104, 62), rgb(24, 150, 90), rgb(56, 196, 124), rgb(140, 240, 180), rgb(235, 255, 240)};
-const Ramp kAmethyst = {rgb(44, 12, 70), rgb(96, 36, 140), rgb(140, 64, 190), rgb(184, 110, 230), rgb(222, 170, 255), rgb(250, 235, 255)};
-const Ramp kTopaz = {rgb(96, 40, 4), rgb(180, 84, 10), rgb(230, 128, 24), rgb(255, 170, 60), rgb(255, 214, 140), rgb(255, 248, 225)};
-const Ramp kSapphire = {rgb(8, 20, 80), rgb(20, 48, 150), rgb(36, 84, 204), rgb(74, 130, 240), rgb(150, 190, 255), rgb(235, 245, 255)};
-const Ramp kIce = {rgb(60, 86, 120), rgb(150, 190, 220), rgb(190, 222, 242), rgb(222, 242, 252), rgb(244, 252, 255), rgb(255, 255, 255)};
-const Ramp kPearl = {rgb(100, 90, 100), rgb(186, 176, 184), rgb(222, 214, 218), rgb(242, 236, 234), rgb(255, 250, 246), rgb(255, 255, 255)};
-const Ramp kAqua = {rgb(6, 70, 80), rgb(14, 130, 140), rgb(30, 180, 186), rgb(80, 220, 220), rgb(170, 250, 245), rgb(240, 255, 255)};
+const Ramp kRuby = {rgb(70, 4, 20),   rgb(140, 10, 40),   rgb(196, 22, 58),
+                    rgb(236, 54, 84), rgb(255, 130, 150), rgb(255, 235, 240)};
+const Ramp kEmerald = {rgb(4, 50, 30),    rgb(10, 104, 62),   rgb(24, 150, 90),
+                       rgb(56, 196, 124), rgb(140, 240, 180), rgb(235, 255, 240)};
+const Ramp kAmethyst = {rgb(44, 12, 70),    rgb(96, 36, 140),   rgb(140, 64, 190),
+                        rgb(184, 110, 230), rgb(222, 170, 255), rgb(250, 235, 255)};
+const Ramp kTopaz = {rgb(96, 40, 4),    rgb(180, 84, 10),   rgb(230, 128, 24),
+                     rgb(255, 170, 60), rgb(255, 214, 140), rgb(255, 248, 225)};
+const Ramp kSapphire = {rgb(8, 20, 80),    rgb(20, 48, 150),   rgb(36, 84, 204),
+                        rgb(74, 130, 240), rgb(150, 190, 255), rgb(235, 245, 255)};
+const Ramp kIce = {rgb(60, 86, 120),   rgb(150, 190, 220), rgb(190, 222, 242),
+                   rgb(222, 242, 252), rgb(244, 252, 255), rgb(255, 255, 255)};
+const Ramp kPearl = {rgb(100, 90, 100),  rgb(186, 176, 184), rgb(222, 214, 218),
+                     rgb(242, 236, 234), rgb(255, 250, 246), rgb(255, 255, 255)};
+const Ramp kAqua = {rgb(6, 70, 80),    rgb(14, 130, 140),  rgb(30, 180, 186),
+                    rgb(80, 220, 220), rgb(170, 250, 245), rgb(240, 255, 255)};
 const Ramp kWood = {rgb(50, 24, 8), rgb(96, 52, 18), rgb(136, 78, 30), rgb(172, 108, 46), rgb(206, 144, 74)};
 
 constexpr Paper kPaper = Paper::Velvet;
 
-void bg(QImage& img, int ox, Back back) { background(img, ox, back, kPaper); }
+void bg(QImage& img, int ox, Back back) {
+    background(img, ox, back, kPaper);
+}
 
 // A heart-shaped outline used by the ruby.
-QPainterPath heartPath(double cx, double top, double w, double h)
-{
+QPainterPath heartPath(double cx, double top, double w, double h) {
     QPainterPath p;
     const double l = cx - w / 2, r = cx + w / 2, b = top + h;
     p.moveTo(cx, top + h * 0.28);
@@ -50,8 +59,7 @@ QPainterPath heartPath(double cx, double top, double w, double h)
     return p;
 }
 
-void sparkle(QImage& img, int x, int y, QRgb c)
-{
+void sparkle(QImage& img, int x, int y, QRgb c) {
     put(img, x, y, qRgb(255, 255, 255));
     put(img, x - 1, y, c);
     put(img, x + 1, y, c);
@@ -59,8 +67,7 @@ void sparkle(QImage& img, int x, int y, QRgb c)
     put(img, x, y + 1, c);
 }
 
-void drawStarCrystal(QImage& img, int ox)
-{
+void drawStarCrystal(QImage& img, int ox) {
     bg(img, ox, Back::Joker);
     Mask m = pathMask(starPath(14.5, 15.5, 13.0, 6.0, 5));
     facets(img, ox, m, kIce, 14.5, 15.5, 10, 3.2);
@@ -69,8 +76,7 @@ void drawStarCrystal(QImage& img, int ox)
     put(img, ox + 15, 16, rgb(200, 230, 255));
 }
 
-void drawPearls(QImage& img, int ox)
-{
+void drawPearls(QImage& img, int ox) {
     bg(img, ox, Back::Plain);
     // A small gold cup holding one large pearl, two small ones beside it.
     QPainterPath cup;
@@ -92,15 +98,13 @@ void drawPearls(QImage& img, int ox)
     ball(img, ox + 24.5, 24.5, 3.0, 3.0, kPearl);
 }
 
-void drawRubyHeart(QImage& img, int ox)
-{
+void drawRubyHeart(QImage& img, int ox) {
     bg(img, ox, Back::Plain);
     Mask m = pathMask(heartPath(14.5, 4.0, 25.0, 23.5));
     facets(img, ox, m, kRuby, 14.5, 14.0, 8, 4.2);
 }
 
-void drawEmerald(QImage& img, int ox)
-{
+void drawEmerald(QImage& img, int ox) {
     bg(img, ox, Back::Plain);
     // A step-cut stone: an octagon with a rectangular table and four bevels.
     const double l = 4.5, r = 24.5, t = 5.5, b = 26.0, cut = 4.0;
@@ -118,8 +122,7 @@ void drawEmerald(QImage& img, int ox)
     shadow(img, ox, 0, m, Back::Plain);
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
-            if (!m.at(x, y))
-                continue;
+            if (!m.at(x, y)) continue;
             double fx = x + 0.5, fy = y + 0.5;
             double dl = fx - l, dr = r - fx, dt = fy - t, db = b - fy;
             double d = std::min({dl, dr, dt, db});
@@ -137,8 +140,7 @@ void drawEmerald(QImage& img, int ox)
             else
                 c = kEmerald[1];
             // The step lines of the bevels.
-            if (!m.edge(x, y) && d <= 5.0 && std::abs(d - 2.5) < 0.5)
-                c = darker(c, 0.18);
+            if (!m.edge(x, y) && d <= 5.0 && std::abs(d - 2.5) < 0.5) c = darker(c, 0.18);
             put(img, ox + x, y, c);
         }
     put(img, ox + 11, 11, kEmerald[5]);
@@ -146,8 +148,7 @@ void drawEmerald(QImage& img, int ox)
     put(img, ox + 11, 12, kEmerald[5]);
 }
 
-void drawRing(QImage& img, int ox)
-{
+void drawRing(QImage& img, int ox) {
     bg(img, ox, Back::Joker);
     Mask band = Mask::ellipse(W, H, 14.5, 19.0, 10.5, 8.5);
     band.subtract(Mask::ellipse(W, H, 14.5, 19.5, 7.5, 5.5));
@@ -161,8 +162,7 @@ void drawRing(QImage& img, int ox)
     put(img, ox + 20, 10, kGold[3]);
 }
 
-void drawAmethyst(QImage& img, int ox)
-{
+void drawAmethyst(QImage& img, int ox) {
     bg(img, ox, Back::Plain);
     QPainterPath p;
     p.moveTo(14.5, 2.5);
@@ -175,8 +175,7 @@ void drawAmethyst(QImage& img, int ox)
     facets(img, ox, m, kAmethyst, 14.5, 18.5, 8, 4.0);
 }
 
-void drawTopaz(QImage& img, int ox)
-{
+void drawTopaz(QImage& img, int ox) {
     bg(img, ox, Back::Plain);
     // A trillion cut: a triangle with slightly bowed sides.
     QPainterPath p;
@@ -189,15 +188,13 @@ void drawTopaz(QImage& img, int ox)
     facets(img, ox, m, kTopaz, 14.5, 18.0, 6, 4.0);
 }
 
-void drawSapphire(QImage& img, int ox)
-{
+void drawSapphire(QImage& img, int ox) {
     bg(img, ox, Back::Plain);
     Mask m = Mask::ellipse(W, H, 14.5, 15.5, 9.5, 13.0);
     facets(img, ox, m, kSapphire, 14.5, 15.5, 12, 4.0);
 }
 
-void drawDoubloon(QImage& img, int ox)
-{
+void drawDoubloon(QImage& img, int ox) {
     bg(img, ox, Back::Plain);
     Mask m = Mask::ellipse(W, H, 14.5, 15.5, 12.0, 12.0);
     shaded(img, ox, m, kGold, 3.0, Back::Plain, false);
@@ -205,8 +202,7 @@ void drawDoubloon(QImage& img, int ox)
     Mask inner = Mask::ellipse(W, H, 14.5, 15.5, 9.0, 9.0);
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x)
-            if (inner.edge(x, y))
-                put(img, ox + x, y, (x + y < 30) ? kGold[1] : kGold[4]);
+            if (inner.edge(x, y)) put(img, ox + x, y, (x + y < 30) ? kGold[1] : kGold[4]);
     for (int i = -6; i <= 6; ++i) {
         put(img, ox + 14 + i, 15, kGold[1]);
         put(img, ox + 14 + i, 16, kGold[4]);
@@ -221,14 +217,12 @@ void drawDoubloon(QImage& img, int ox)
     put(img, ox + 9, 7, kGold[5]);
 }
 
-void drawCrystalSeven(QImage& img, int ox)
-{
+void drawCrystalSeven(QImage& img, int ox) {
     Mask m = seven(img, ox, kSilver, kPaper);
     // Crystal facets: a light and a dark half along each stroke.
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
-            if (!m.at(x, y))
-                continue;
+            if (!m.at(x, y)) continue;
             QRgb c;
             if (m.edge(x, y))
                 c = kSapphire[1];
@@ -243,8 +237,7 @@ void drawCrystalSeven(QImage& img, int ox)
     sparkle(img, ox + 23, 6, kIce[2]);
 }
 
-void drawIngot(QImage& img, int ox)
-{
+void drawIngot(QImage& img, int ox) {
     bg(img, ox, Back::Mania);
     // A gold bar seen from above and in front: a lit top face and a front face.
     QPainterPath top, front;
@@ -265,15 +258,13 @@ void drawIngot(QImage& img, int ox)
     shade(img, ox, 0, f, {kGold[0], kGold[1], kGold[2], kGold[3]}, o);
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x)
-            if (all.edge(x, y))
-                put(img, ox + x, y, kGold[0]);
+            if (all.edge(x, y)) put(img, ox + x, y, kGold[0]);
     hline(img, ox + 3, ox + 26, 15, kGold[5]);
     // The stamp on the front face.
     text(img, ox + 6, 17, U"BAR", kGold[0], 6);
 }
 
-void drawDiamond(QImage& img, int ox)
-{
+void drawDiamond(QImage& img, int ox) {
     diamond(img, ox, kIce, kPaper, [](double fx, double fy) {
         // Pavilion facets converge on the point; alternate light and shade.
         double t = (fx - 14.5) / std::max(1.0, 27.5 - fy);
@@ -288,10 +279,11 @@ void drawDiamond(QImage& img, int ox)
     put(img, ox + 12, 19, rgb(190, 255, 220));
 }
 
-void drawCrown(QImage& img, int ox) { crown(img, ox, kSilver, kEmerald, kRuby, kPaper); }
+void drawCrown(QImage& img, int ox) {
+    crown(img, ox, kSilver, kEmerald, kRuby, kPaper);
+}
 
-void drawChest(QImage& img, int ox)
-{
+void drawChest(QImage& img, int ox) {
     bg(img, ox, Back::Plain);
     // Gold coins heaped in the open chest.
     Mask heap = Mask::ellipse(W, H, 14.5, 11.5, 10.5, 5.0);
@@ -308,8 +300,7 @@ void drawChest(QImage& img, int ox)
     }());
     shaded(img, ox, box, kWood, 3.0, Back::Plain, false);
     // Planks and gold bands.
-    for (int x = 5; x <= 24; ++x)
-        put(img, ox + x, 20, kWood[1]);
+    for (int x = 5; x <= 24; ++x) put(img, ox + x, 20, kWood[1]);
     for (int bx : {6, 22}) {
         Mask b = pathMask([bx] {
             QPainterPath p;
@@ -329,8 +320,7 @@ void drawChest(QImage& img, int ox)
     put(img, ox + 14, 17, kGold[5]);
 }
 
-void drawPendant(QImage& img, int ox)
-{
+void drawPendant(QImage& img, int ox) {
     bg(img, ox, Back::Plain);
     // A fine gold chain hanging in a V, with a teardrop stone at its point.
     for (int i = 0; i <= 10; ++i) {
@@ -359,24 +349,31 @@ void drawPendant(QImage& img, int ox)
 
 // ------------------------------------------------------------ pay pictures
 
-const Mini kMiniEmerald = {".........", ".efffe...", "efFFffe..", "efFffee..", "effffee..", ".eeeee...", "........."};
-const Mini kMiniSapphire = {"...nn....", "..nNNn...", ".nNCNNn..", ".nNNNNn..", ".nNNNnn..", "..nnnn...", "...nn...."};
-const Mini kMiniCoin = {"..dddd...", ".dDEDDd..", "dDDdDDDd.", "DDdddDDd.", "dDDdDDDd.", ".dDDDDd..", "..dddd..."};
-const Mini kMiniAmethyst = {"...p.....", "...Pp....", "..PPpp...", ".PPPppp..", ".Ppppqq..", "..pqqq...", "........."};
-const Mini kMiniStar = {"....h....", "...hCh...", "ihhhChhhi", ".iChhhCi.", "..ihhhi..", ".ihi.ihi.", ".i.....i."};
-const Mini kMiniRing = {"...nNn...", "...DND...", "..D...D..", ".D.....D.", ".D.....d.", "..d...d..", "...ddd..."};
-const Mini kMiniSeven = {"CCCCCCCC.", "NNNNNCCN.", "....CCN..", "...CCN...", "...CCN...", "..CCN....", "..NNN...."};
-const Mini kMiniIngot = {".........", "..DEEED..", ".DEEEEED.", "ddddddddd", "dDDDDDDDd", "ddddddddd", "........."};
-const Mini kMiniCrown = {"h...h...h", "i..ihi..i", "ii.iii.ii", "ihiiiiiii", "ihifiRiii", "lllllllll", "........."};
+const Mini kMiniEmerald = {".........", ".efffe...", "efFFffe..", "efFffee..",
+                           "effffee..", ".eeeee...", "........."};
+const Mini kMiniSapphire = {"...nn....", "..nNNn...", ".nNCNNn..", ".nNNNNn..",
+                            ".nNNNnn..", "..nnnn...", "...nn...."};
+const Mini kMiniCoin = {"..dddd...", ".dDEDDd..", "dDDdDDDd.", "DDdddDDd.",
+                        "dDDdDDDd.", ".dDDDDd..", "..dddd..."};
+const Mini kMiniAmethyst = {"...p.....", "...Pp....", "..PPpp...", ".PPPppp..",
+                            ".Ppppqq..", "..pqqq...", "........."};
+const Mini kMiniStar = {"....h....", "...hCh...", "ihhhChhhi", ".iChhhCi.",
+                        "..ihhhi..", ".ihi.ihi.", ".i.....i."};
+const Mini kMiniRing = {"...nNn...", "...DND...", "..D...D..", ".D.....D.",
+                        ".D.....d.", "..d...d..", "...ddd..."};
+const Mini kMiniSeven = {"CCCCCCCC.", "NNNNNCCN.", "....CCN..", "...CCN...",
+                         "...CCN...", "..CCN....", "..NNN...."};
+const Mini kMiniIngot = {".........", "..DEEED..", ".DEEEEED.", "ddddddddd",
+                         "dDDDDDDDd", "ddddddddd", "........."};
+const Mini kMiniCrown = {"h...h...h", "i..ihi..i", "ii.iii.ii", "ihiiiiiii",
+                         "ihifiRiii", "lllllllll", "........."};
 
 }  // namespace
 
-QImage makeJewelTheme()
-{
-    const SymbolFn symbols[15] = {drawStarCrystal, drawPearls,   drawRubyHeart,    drawEmerald, drawRing,
-                                  drawAmethyst,    drawTopaz,    drawSapphire,     drawDoubloon,
-                                  drawCrystalSeven, drawIngot,   drawDiamond,      drawCrown,   drawChest,
-                                  drawPendant};
+QImage makeJewelTheme() {
+    const SymbolFn symbols[15] = {drawStarCrystal, drawPearls,  drawRubyHeart, drawEmerald,  drawRing,
+                                  drawAmethyst,    drawTopaz,   drawSapphire,  drawDoubloon, drawCrystalSeven,
+                                  drawIngot,       drawDiamond, drawCrown,     drawChest,    drawPendant};
     QImage img = themeWithSymbols(symbols);
     payBand(img, kMiniHeart, kMiniEmerald, kMiniSapphire, kMiniCoin, kMiniAmethyst, kMiniStar, kMiniRing,
             kMiniSeven, kMiniIngot, kMiniCrown);

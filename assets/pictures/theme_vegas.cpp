@@ -22,21 +22,30 @@ namespace {
 using namespace art;
 using namespace reel;
 
-const Ramp kWhite = {rgb(70, 70, 86), rgb(180, 184, 196), rgb(218, 220, 228), rgb(240, 240, 246), rgb(252, 252, 255), rgb(255, 255, 255)};
-const Ramp kInk = {rgb(4, 4, 8), rgb(20, 20, 28), rgb(40, 40, 54), rgb(66, 66, 84), rgb(110, 110, 136), rgb(190, 190, 210)};
-const Ramp kChipBlue = {rgb(10, 24, 80), rgb(24, 50, 150), rgb(40, 80, 200), rgb(70, 120, 236), rgb(140, 180, 255), rgb(230, 240, 255)};
-const Ramp kNote = {rgb(24, 60, 30), rgb(60, 120, 64), rgb(100, 160, 96), rgb(140, 196, 128), rgb(196, 232, 180)};
-const Ramp kViolet = {rgb(40, 10, 70), rgb(86, 30, 140), rgb(124, 52, 190), rgb(164, 90, 226), rgb(206, 150, 250), rgb(245, 230, 255)};
-const Ramp kGlass = {rgb(70, 100, 130), rgb(150, 190, 214), rgb(190, 220, 236), rgb(220, 240, 250), rgb(245, 252, 255)};
-const Ramp kJesterRed = {rgb(80, 6, 20), rgb(150, 14, 36), rgb(206, 30, 50), rgb(240, 70, 74), rgb(255, 140, 130)};
-const Ramp kJesterGreen = {rgb(10, 60, 20), rgb(24, 120, 40), rgb(40, 168, 64), rgb(90, 210, 100), rgb(170, 240, 160)};
+const Ramp kWhite = {rgb(70, 70, 86),    rgb(180, 184, 196), rgb(218, 220, 228),
+                     rgb(240, 240, 246), rgb(252, 252, 255), rgb(255, 255, 255)};
+const Ramp kInk = {rgb(4, 4, 8),    rgb(20, 20, 28),    rgb(40, 40, 54),
+                   rgb(66, 66, 84), rgb(110, 110, 136), rgb(190, 190, 210)};
+const Ramp kChipBlue = {rgb(10, 24, 80),   rgb(24, 50, 150),   rgb(40, 80, 200),
+                        rgb(70, 120, 236), rgb(140, 180, 255), rgb(230, 240, 255)};
+const Ramp kNote = {rgb(24, 60, 30), rgb(60, 120, 64), rgb(100, 160, 96), rgb(140, 196, 128),
+                    rgb(196, 232, 180)};
+const Ramp kViolet = {rgb(40, 10, 70),   rgb(86, 30, 140),   rgb(124, 52, 190),
+                      rgb(164, 90, 226), rgb(206, 150, 250), rgb(245, 230, 255)};
+const Ramp kGlass = {rgb(70, 100, 130), rgb(150, 190, 214), rgb(190, 220, 236), rgb(220, 240, 250),
+                     rgb(245, 252, 255)};
+const Ramp kJesterRed = {rgb(80, 6, 20), rgb(150, 14, 36), rgb(206, 30, 50), rgb(240, 70, 74),
+                         rgb(255, 140, 130)};
+const Ramp kJesterGreen = {rgb(10, 60, 20), rgb(24, 120, 40), rgb(40, 168, 64), rgb(90, 210, 100),
+                           rgb(170, 240, 160)};
 
 constexpr Paper kPaper = Paper::Chrome;
 
-void bg(QImage& img, int ox, Back back) { background(img, ox, back, kPaper); }
+void bg(QImage& img, int ox, Back back) {
+    background(img, ox, back, kPaper);
+}
 
-QPainterPath heartPath(double cx, double top, double w, double h)
-{
+QPainterPath heartPath(double cx, double top, double w, double h) {
     QPainterPath p;
     const double l = cx - w / 2, r = cx + w / 2, b = top + h;
     p.moveTo(cx, top + h * 0.26);
@@ -48,8 +57,7 @@ QPainterPath heartPath(double cx, double top, double w, double h)
     return p;
 }
 
-void drawJester(QImage& img, int ox)
-{
+void drawJester(QImage& img, int ox) {
     bg(img, ox, Back::Joker);
     // Three floppy points, red, green and red, each ending in a gold bell.
     auto point = [](QPointF tip, double baseL, double baseR) {
@@ -71,15 +79,13 @@ void drawJester(QImage& img, int ox)
     band.addRoundedRect(QRectF(4.5, 19.0, 20.0, 6.0), 2.0, 2.0);
     Mask b = pathMask(band);
     shaded(img, ox, b, kViolet, 2.5, Back::Joker, false);
-    for (int x = 7; x <= 22; x += 3)
-        put(img, ox + x, 22, kGold[4]);
+    for (int x = 7; x <= 22; x += 3) put(img, ox + x, 22, kGold[4]);
     ball(img, ox + 3.0, 6.0, 2.2, 2.2, kGold);
     ball(img, ox + 26.0, 6.0, 2.2, 2.2, kGold);
     ball(img, ox + 14.5, 3.0, 2.2, 2.2, kGold);
 }
 
-void drawCocktail(QImage& img, int ox)
-{
+void drawCocktail(QImage& img, int ox) {
     bg(img, ox, Back::Plain);
     // A cocktail glass: a wide cone, a thin stem and a round foot.
     QPainterPath cone;
@@ -95,8 +101,7 @@ void drawCocktail(QImage& img, int ox)
             if (c.at(x, y)) {
                 // The drink fills the cone below its rim; the glass edge is dark.
                 QRgb col = y <= 6 ? kGlass[3] : mix(rgb(250, 170, 60), rgb(230, 90, 40), (y - 6) / 10.0);
-                if (c.edge(x, y))
-                    col = kGlass[0];
+                if (c.edge(x, y)) col = kGlass[0];
                 put(img, ox + x, y, col);
             }
     hline(img, ox + 5, ox + 23, 6, rgb(255, 220, 150));
@@ -105,36 +110,29 @@ void drawCocktail(QImage& img, int ox)
     Mask foot = Mask::ellipse(W, H, 14.5, 26.5, 8.0, 2.0);
     shaded(img, ox, foot, kGlass, 1.5, Back::Plain, false);
     // A cherry on a pick.
-    for (int i = 0; i < 7; ++i)
-        put(img, ox + 20 - i, 1 + i, kSilver[1]);
+    for (int i = 0; i < 7; ++i) put(img, ox + 20 - i, 1 + i, kSilver[1]);
     ball(img, ox + 13.0, 8.5, 2.6, 2.6, kRed);
     // Glint on the glass.
     vline(img, ox + 6, 5, 6, qRgb(255, 255, 255));
 }
 
-void drawHeart(QImage& img, int ox)
-{
+void drawHeart(QImage& img, int ox) {
     bg(img, ox, Back::Plain);
     Mask m = pathMask(heartPath(14.5, 4.5, 24.0, 23.0));
     shaded(img, ox, m, kRed, 6.0, Back::Plain);
 }
 
-void die(QImage& img, int ox, QRectF r, int pips, const Ramp& body, QRgb pip)
-{
+void die(QImage& img, int ox, QRectF r, int pips, const Ramp& body, QRgb pip) {
     QPainterPath p;
     p.addRoundedRect(r, 2.5, 2.5);
     Mask m = pathMask(p);
     shaded(img, ox, m, body, 2.5, Back::Plain, false);
     const double cx = r.center().x(), cy = r.center().y(), d = r.width() * 0.27;
     std::vector<QPointF> at;
-    if (pips % 2)
-        at.push_back({cx, cy});
-    if (pips >= 2)
-        at.insert(at.end(), {{cx - d, cy - d}, {cx + d, cy + d}});
-    if (pips >= 4)
-        at.insert(at.end(), {{cx + d, cy - d}, {cx - d, cy + d}});
-    if (pips == 6)
-        at.insert(at.end(), {{cx - d, cy}, {cx + d, cy}});
+    if (pips % 2) at.push_back({cx, cy});
+    if (pips >= 2) at.insert(at.end(), {{cx - d, cy - d}, {cx + d, cy + d}});
+    if (pips >= 4) at.insert(at.end(), {{cx + d, cy - d}, {cx - d, cy + d}});
+    if (pips == 6) at.insert(at.end(), {{cx - d, cy}, {cx + d, cy}});
     for (QPointF q : at) {
         int x = int(std::floor(q.x() - 0.5)), y = int(std::floor(q.y() - 0.5));
         fill(img, QRect(ox + x, y, 2, 2), pip);
@@ -142,15 +140,13 @@ void die(QImage& img, int ox, QRectF r, int pips, const Ramp& body, QRgb pip)
     }
 }
 
-void drawDice(QImage& img, int ox)
-{
+void drawDice(QImage& img, int ox) {
     bg(img, ox, Back::Plain);
     die(img, ox, QRectF(12.5, 2.5, 14.0, 14.0), 5, kRed, qRgb(255, 255, 255));
     die(img, ox, QRectF(2.5, 12.5, 15.0, 15.0), 3, kWhite, rgb(20, 20, 30));
 }
 
-void drawHorseshoe(QImage& img, int ox)
-{
+void drawHorseshoe(QImage& img, int ox) {
     bg(img, ox, Back::Joker);
     QPainterPath arc;
     arc.moveTo(7.0, 26.0);
@@ -171,21 +167,20 @@ void drawHorseshoe(QImage& img, int ox)
     fill(img, QRect(ox + 20, 25, 5, 2), kGold[1]);
 }
 
-void drawChip(QImage& img, int ox)
-{
+void drawChip(QImage& img, int ox) {
     bg(img, ox, Back::Plain);
     Mask m = Mask::ellipse(W, H, 14.5, 15.5, 12.5, 12.5);
     shaded(img, ox, m, kChipBlue, 4.0, Back::Plain, false);
     // White edge spots around the rim and a white inner ring.
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
-            if (!m.at(x, y) || m.edge(x, y))
-                continue;
+            if (!m.at(x, y) || m.edge(x, y)) continue;
             double dx = x + 0.5 - 14.5, dy = y + 0.5 - 15.5;
             double d = std::hypot(dx, dy), a = std::atan2(dy, dx);
             int sector = int(std::floor((a + std::numbers::pi) / (std::numbers::pi / 4)));
             double lit = (dx + dy < 0) ? 0.0 : 0.18;
-            if (d > 9.0 && d < 11.8 && sector % 2 == 0 && std::fmod(a + 4 * std::numbers::pi, std::numbers::pi / 4) > 0.25)
+            if (d > 9.0 && d < 11.8 && sector % 2 == 0 &&
+                std::fmod(a + 4 * std::numbers::pi, std::numbers::pi / 4) > 0.25)
                 put(img, ox + x, y, darker(rgb(250, 250, 255), lit));
             else if (d > 6.3 && d < 7.6)
                 put(img, ox + x, y, darker(rgb(240, 240, 250), lit));
@@ -196,8 +191,7 @@ void drawChip(QImage& img, int ox)
     put(img, ox + 14, 14, kGold[5]);
 }
 
-void drawClover(QImage& img, int ox)
-{
+void drawClover(QImage& img, int ox) {
     bg(img, ox, Back::Plain);
     QPainterPath stem;
     stem.moveTo(14.5, 15.0);
@@ -224,8 +218,7 @@ void drawClover(QImage& img, int ox)
     }
 }
 
-void drawSpade(QImage& img, int ox)
-{
+void drawSpade(QImage& img, int ox) {
     bg(img, ox, Back::Plain);
     // A heart upside down with a flared foot.
     QTransform flip;
@@ -243,8 +236,7 @@ void drawSpade(QImage& img, int ox)
     shaded(img, ox, m, kInk, 5.0, Back::Plain);
 }
 
-void drawNotes(QImage& img, int ox)
-{
+void drawNotes(QImage& img, int ox) {
     bg(img, ox, Back::Plain);
     auto note = [&](double angle, double dy) {
         QPainterPath p;
@@ -271,13 +263,11 @@ void drawNotes(QImage& img, int ox)
     // "$" on the top note.
     QPointF c = t.map(QPointF(0, 0));
     int cx = int(std::floor(c.x())), cy = int(std::floor(c.y()));
-    sprite(img, ox + cx - 2, cy - 3,
-           {"..k..", ".kkkk", "k.k..", ".kkk.", "..k.k", "kkkk.", "..k.."},
+    sprite(img, ox + cx - 2, cy - 3, {"..k..", ".kkkk", "k.k..", ".kkk.", "..k.k", "kkkk.", "..k.."},
            {{'k', kNote[0]}});
 }
 
-void drawNeonSeven(QImage& img, int ox)
-{
+void drawNeonSeven(QImage& img, int ox) {
     bg(img, ox, Back::Mania);
     // A neon tube bent into a seven: a pink glow, a hot pink tube, a white core.
     QPainterPath p;
@@ -307,8 +297,7 @@ void drawNeonSeven(QImage& img, int ox)
     put(img, ox + 11, 27, rgb(180, 180, 190));
 }
 
-void drawTripleBar(QImage& img, int ox)
-{
+void drawTripleBar(QImage& img, int ox) {
     bg(img, ox, Back::Mania);
     const QRgb plates[3] = {rgb(210, 30, 40), kGold[3], rgb(40, 90, 210)};
     for (int k = 0; k < 3; ++k) {
@@ -322,8 +311,7 @@ void drawTripleBar(QImage& img, int ox)
     }
 }
 
-void drawAce(QImage& img, int ox)
-{
+void drawAce(QImage& img, int ox) {
     bg(img, ox, Back::Joker);
     QPainterPath card;
     card.addRoundedRect(QRectF(6.5, 3.5, 17.0, 24.0), 2.0, 2.0);
@@ -339,10 +327,11 @@ void drawAce(QImage& img, int ox)
     sprite(img, ox + 19, 23, {".r.", "rrr", ".r."}, {{'r', rgb(200, 20, 40)}});
 }
 
-void drawCrown(QImage& img, int ox) { crown(img, ox, kGold, kChipBlue, kRed, kPaper); }
+void drawCrown(QImage& img, int ox) {
+    crown(img, ox, kGold, kChipBlue, kRed, kPaper);
+}
 
-void drawTopHat(QImage& img, int ox)
-{
+void drawTopHat(QImage& img, int ox) {
     bg(img, ox, Back::Plain);
     QPainterPath crownPart;
     crownPart.moveTo(8.0, 4.0);
@@ -363,13 +352,11 @@ void drawTopHat(QImage& img, int ox)
                 put(img, ox + x, y, y == 17 ? rgb(255, 90, 90) : rgb(190, 20, 34));
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x)
-            if (top.at(x, y) && !top.edge(x, y))
-                put(img, ox + x, y, kInk[3]);
+            if (top.at(x, y) && !top.edge(x, y)) put(img, ox + x, y, kInk[3]);
     hline(img, ox + 4, ox + 25, 23, kInk[3]);
 }
 
-void drawBowTie(QImage& img, int ox)
-{
+void drawBowTie(QImage& img, int ox) {
     bg(img, ox, Back::Plain);
     QPainterPath p;
     p.moveTo(14.5, 15.0);
@@ -394,23 +381,31 @@ void drawBowTie(QImage& img, int ox)
 
 // ------------------------------------------------------------ pay pictures
 
-const Mini kMiniDice = {".iiiiiii.", "ihhhhhxhi", "ihhhhhhhi", "ihhhxhhhi", "ihhhhhhhi", "ihxhhhhhi", ".iiiiiii."};
-const Mini kMiniSpade = {"....i....", "...ixi...", "..ixzxi..", ".ixzxxxi.", ".ixxxxxi.", "..iixii..", "..ixxxi.."};
-const Mini kMiniNotes = {".........", "ggggggggg", "gGGGkGGGg", "gGGkGkGGg", "gGGGkGGGg", "ggggggggg", "........."};
-const Mini kMiniChip = {"..nhnh...", ".hNNNNh..", "nNhhhNn..", "hNhDhNh..", "nNhhhNn..", ".hNNNNh..", "..hnhn..."};
-const Mini kMiniJester = {"D...D...D", "R..gGg..R", "RR.gGg.RR", ".RRgggRR.", "..RRgRR..", ".PPPPPPP.", "........."};
-const Mini kMiniShoe = {"..dDDDd..", ".D.....D.", "D.......D", "D.......D", "D.......D", "dD.....Dd", "dd.....dd"};
-const Mini kMiniSeven = {"MMMMMMMM.", "mmmmmMMm.", "....MMm..", "...MMm...", "...MMm...", "..MMm....", "..mmm...."};
-const Mini kMiniBars = {"rrrrrrrrr", "rhhhhhhhr", "DDDDDDDDD", "DhhhhhhhD", "nnnnnnnnn", "nhhhhhhhn", "nnnnnnnnn"};
-const Mini kMiniCrown = {"E...E...E", "D..DED..D", "DD.DDD.DD", "DEDDDDDDd", "DEDnDRDDd", "ddddddddd", "........."};
+const Mini kMiniDice = {".iiiiiii.", "ihhhhhxhi", "ihhhhhhhi", "ihhhxhhhi",
+                        "ihhhhhhhi", "ihxhhhhhi", ".iiiiiii."};
+const Mini kMiniSpade = {"....i....", "...ixi...", "..ixzxi..", ".ixzxxxi.",
+                         ".ixxxxxi.", "..iixii..", "..ixxxi.."};
+const Mini kMiniNotes = {".........", "ggggggggg", "gGGGkGGGg", "gGGkGkGGg",
+                         "gGGGkGGGg", "ggggggggg", "........."};
+const Mini kMiniChip = {"..nhnh...", ".hNNNNh..", "nNhhhNn..", "hNhDhNh..",
+                        "nNhhhNn..", ".hNNNNh..", "..hnhn..."};
+const Mini kMiniJester = {"D...D...D", "R..gGg..R", "RR.gGg.RR", ".RRgggRR.",
+                          "..RRgRR..", ".PPPPPPP.", "........."};
+const Mini kMiniShoe = {"..dDDDd..", ".D.....D.", "D.......D", "D.......D",
+                        "D.......D", "dD.....Dd", "dd.....dd"};
+const Mini kMiniSeven = {"MMMMMMMM.", "mmmmmMMm.", "....MMm..", "...MMm...",
+                         "...MMm...", "..MMm....", "..mmm...."};
+const Mini kMiniBars = {"rrrrrrrrr", "rhhhhhhhr", "DDDDDDDDD", "DhhhhhhhD",
+                        "nnnnnnnnn", "nhhhhhhhn", "nnnnnnnnn"};
+const Mini kMiniCrown = {"E...E...E", "D..DED..D", "DD.DDD.DD", "DEDDDDDDd",
+                         "DEDnDRDDd", "ddddddddd", "........."};
 
 }  // namespace
 
-QImage makeVegasTheme()
-{
-    const SymbolFn symbols[15] = {drawJester, drawCocktail, drawHeart,  drawDice,  drawHorseshoe,
-                                  drawChip,   drawClover,   drawSpade,  drawNotes, drawNeonSeven,
-                                  drawTripleBar, drawAce,   drawCrown,  drawTopHat, drawBowTie};
+QImage makeVegasTheme() {
+    const SymbolFn symbols[15] = {drawJester,    drawCocktail, drawHeart, drawDice,   drawHorseshoe,
+                                  drawChip,      drawClover,   drawSpade, drawNotes,  drawNeonSeven,
+                                  drawTripleBar, drawAce,      drawCrown, drawTopHat, drawBowTie};
     QImage img = themeWithSymbols(symbols);
     payBand(img, kMiniHeart, kMiniDice, kMiniSpade, kMiniNotes, kMiniChip, kMiniJester, kMiniShoe, kMiniSeven,
             kMiniBars, kMiniCrown);

@@ -130,7 +130,8 @@ int main(int argc, char** argv) {
         if (std::getenv("FRUITWHIRL_TRACE")) {
             // Where the machine's picture lies on the screen, for tools that drive it.
             const QPoint origin = window.screen()->mapToGlobal(QPoint(0, 0));
-            std::fprintf(stderr, "trace-geometry %d %d %d\n", origin.x(), origin.y(), window.screen()->scale());
+            std::fprintf(stderr, "trace-geometry %d %d %d\n", origin.x(), origin.y(),
+                         window.screen()->scale());
             std::fflush(stderr);
         }
     });

@@ -26,11 +26,11 @@ inline Integer AddCapped(Integer value, int amount) {
 // One row of the score table.
 struct ScoreRecord {
     std::string Name;
-    Integer Score = 0;           // the purse
+    Integer Score = 0;               // the purse
     std::array<Integer, 12> Stat{};  // wins per prize category
-    Long ETime = 0;              // play time in milliseconds
-    Integer Played = 0;          // games played
-    Integer Wun = 0;             // games won
+    Long ETime = 0;                  // play time in milliseconds
+    Integer Played = 0;              // games played
+    Integer Wun = 0;                 // games won
 };
 
 struct Module1 {

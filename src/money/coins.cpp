@@ -57,7 +57,8 @@ void imgMoneySlot_DragDrop(Machine& m) {
     }
 
     if (m.CoinsInHand == 1) {
-        if (m.ScoreTable[0].Score > 0) {  // the purse cannot have emptied since the pick-up, but never go below 0
+        if (m.ScoreTable[0].Score >
+            0) {  // the purse cannot have emptied since the pick-up, but never go below 0
             AdjustCredits(m, True);
             DrawDigits(m, 1);
         }

@@ -12,11 +12,11 @@ enum class DragIcon { None, OneCoin, FiveCoins };
 
 // What the configuration dialog shows and, on OK, hands back.
 struct ConfigValues {
-    std::string name;             // the player's name, at most 10 characters
-    int soundOn = 1;              // 1 on, 0 off
-    int speed = 50;               // 0..100, larger is slower; the slider shows 100 - speed
-    bool soundAvailable = false;  // without a sound device the sound box is disabled and unticked
-    bool resetHighScores = false; // the reset box was ticked
+    std::string name;              // the player's name, at most 10 characters
+    int soundOn = 1;               // 1 on, 0 off
+    int speed = 50;                // 0..100, larger is slower; the slider shows 100 - speed
+    bool soundAvailable = false;   // without a sound device the sound box is disabled and unticked
+    bool resetHighScores = false;  // the reset box was ticked
 };
 
 class Host {

@@ -8,10 +8,14 @@ RealRandom::RealRandom() : entropy_((std::uint64_t{std::random_device{}()} << 32
     Randomize();
 }
 
-RealRandom::RealRandom(std::uint64_t entropy) : entropy_(entropy) { Randomize(); }
+RealRandom::RealRandom(std::uint64_t entropy) : entropy_(entropy) {
+    Randomize();
+}
 
 // 53 random bits: every value lies in [0, 1).
-double RealRandom::Rnd() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
+double RealRandom::Rnd() {
+    return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+}
 
 void RealRandom::Randomize() {
     const auto now = std::chrono::steady_clock::now().time_since_epoch().count();

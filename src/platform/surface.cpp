@@ -9,7 +9,9 @@ Surface::Surface(int width, int height, std::uint32_t fill)
       height_(std::max(height, 0)),
       pixels_(static_cast<std::size_t>(width_) * height_, fill & 0xFFFFFFu) {}
 
-void Surface::fill(std::uint32_t rgb) { std::fill(pixels_.begin(), pixels_.end(), rgb & 0xFFFFFFu); }
+void Surface::fill(std::uint32_t rgb) {
+    std::fill(pixels_.begin(), pixels_.end(), rgb & 0xFFFFFFu);
+}
 
 bool Surface::sameRect(int x, int y, int w, int h, const Surface& other, int ox, int oy) const {
     for (int j = 0; j < h; ++j) {
@@ -59,14 +61,17 @@ void BitBlt(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int 
         const std::uint32_t* in = same ? scratch.data() + j * w : src.row(sy + j) + sx;
         std::uint32_t* out = dst.row(dy + j) + dx;
         switch (rop) {
-            case Rop::SrcCopy: std::copy_n(in, w, out); break;
+            case Rop::SrcCopy:
+                std::copy_n(in, w, out);
+                break;
             case Rop::SrcAnd:
                 for (int i = 0; i < w; ++i) out[i] &= in[i];
                 break;
             case Rop::SrcInvert:
                 for (int i = 0; i < w; ++i) out[i] ^= in[i];
                 break;
-            case Rop::Blackness: break;
+            case Rop::Blackness:
+                break;
         }
     }
 }

@@ -13,13 +13,13 @@ namespace fw {
 // and in the Mania period the special symbols.
 struct LineScore {
     bool won = false;
-    int category = -1;    // the prize category counted, -1 for none (a special hit alone)
-    Integer payout = 0;   // coins, before any bonus-wheel coins
-    bool winFlag = false; // the win locks reels against holding
+    int category = -1;     // the prize category counted, -1 for none (a special hit alone)
+    Integer payout = 0;    // coins, before any bonus-wheel coins
+    bool winFlag = false;  // the win locks reels against holding
     std::array<Integer, 3> winLock{};
-    int prizeLamp = 0;     // 0 for 50, 1 for 75, 2 for 100 coins
+    int prizeLamp = 0;  // 0 for 50, 1 for 75, 2 for 100 coins
     bool prizeFlash = false;
-    int sirenCount = 0;    // 0 no siren, 4 or 8 turns
+    int sirenCount = 0;  // 0 no siren, 4 or 8 turns
     bool specialHit = false;
 };
 LineScore ScoreLine(Machine& m, const std::string& line);

@@ -17,9 +17,13 @@ inline constexpr std::chrono::nanoseconds kLoopIteration{7};
 inline constexpr std::chrono::nanoseconds kFrameCost{300'000};
 
 // The time of one frame whose delay counts from 0 to count.
-constexpr std::chrono::nanoseconds FrameTime(long count) { return kFrameCost + (count + 1) * kLoopIteration; }
+constexpr std::chrono::nanoseconds FrameTime(long count) {
+    return kFrameCost + (count + 1) * kLoopIteration;
+}
 
 // Waits one frame whose delay counts from 0 to count.
-inline void FrameDelay(Machine& m, long count) { m.clock.Wait(FrameTime(count)); }
+inline void FrameDelay(Machine& m, long count) {
+    m.clock.Wait(FrameTime(count));
+}
 
 }  // namespace fw

@@ -7,12 +7,18 @@ namespace fw {
 
 namespace {
 
-void DrawWheel(Machine& m, int sheetX) { BitBlt(m.hdcScreen, 201, 7, 53, 53, m.hdcSprites, sheetX, 0); }
+void DrawWheel(Machine& m, int sheetX) {
+    BitBlt(m.hdcScreen, 201, 7, 53, 53, m.hdcSprites, sheetX, 0);
+}
 constexpr int kWheelManiaX = 356;
 constexpr int kWheelNeutralX = 409;
-int WheelPositionX(int k) { return 144 + 53 * k; }
+int WheelPositionX(int k) {
+    return 144 + 53 * k;
+}
 
-void DrawEmptyTimeBar(Machine& m) { BitBlt(m.hdcScreen, 175, 13, 9, 40, m.hdcSprites, 274, 253); }
+void DrawEmptyTimeBar(Machine& m) {
+    BitBlt(m.hdcScreen, 175, 13, 9, 40, m.hdcSprites, 274, 253);
+}
 
 void EnableMenus(Machine& m, bool enabled) {
     EnableMenu(m, MenuId::Game, enabled);

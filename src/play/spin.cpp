@@ -24,7 +24,9 @@ void ScrollDown(Machine& m, int x, int width) {
     BitBlt(m.hdcScreen, x, kReelTop + 1, width, kReelHeight, m.hdcScreen, x, kReelTop);
 }
 
-long DelayCount(const Machine& m, int standing) { return standing * 500L + m.Speed * 2000L; }
+long DelayCount(const Machine& m, int standing) {
+    return standing * 500L + m.Speed * 2000L;
+}
 
 // Reels m..2 turn together by steps positions: the whole group is scrolled by
 // one copy, so the gaps between the columns move with it.
@@ -59,7 +61,9 @@ void TurnFree(Machine& m, int steps, int standing) {
 
 }  // namespace
 
-int StepCountFor(double u) { return static_cast<int>(u * 19 + 7); }
+int StepCountFor(double u) {
+    return static_cast<int>(u * 19 + 7);
+}
 
 std::array<int, 3> DrawStepCounts(Machine& m) {
     std::array<int, 3> stepCount{};

@@ -71,11 +71,17 @@ std::string FormatPlayTime(Long ms) {
     return buffer;
 }
 
-int TextLength(const std::string& text) { return static_cast<int>(CodePoints(text).size()); }
+int TextLength(const std::string& text) {
+    return static_cast<int>(CodePoints(text).size());
+}
 
-int Whole(double v) { return static_cast<int>(std::nearbyint(v)); }
+int Whole(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
 
-int CentredX(int n, int p) { return Whole((320.0 - 7.0 * n) / 2.0 + (p - 160)); }
+int CentredX(int n, int p) {
+    return Whole((320.0 - 7.0 * n) / 2.0 + (p - 160));
+}
 
 void tmrElapsedTime_Timer(Machine& m) {
     const std::uint32_t elapsed = m.clock.Ticks() - static_cast<std::uint32_t>(m.StartTicks);

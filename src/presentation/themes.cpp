@@ -10,7 +10,9 @@ namespace fw {
 
 namespace {
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool EndsWithThm(const std::string& name) {
     if (name.size() <= 4) return false;
@@ -21,10 +23,10 @@ bool EndsWithThm(const std::string& name) {
 // Case-insensitive order keeps the theme numbers stable between runs,
 // whatever order the file system lists the folder in.
 bool ThemeOrder(const std::string& a, const std::string& b) {
-    const bool less = std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return Lower(x) < Lower(y); });
-    const bool greater = std::lexicographical_compare(
-        b.begin(), b.end(), a.begin(), a.end(), [](char x, char y) { return Lower(x) < Lower(y); });
+    const bool less = std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                                   [](char x, char y) { return Lower(x) < Lower(y); });
+    const bool greater = std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(),
+                                                      [](char x, char y) { return Lower(x) < Lower(y); });
     return less || (!greater && a < b);
 }
 

@@ -22,7 +22,9 @@ void DrawCentred(Machine& m, const std::string& text, int p, int y, int colour, 
     DrawBitmapText(m, CentredX(TextLength(text), p), y, text, colour, m.hdcCompose, transparent);
 }
 
-int CountColour(long value) { return value <= 0 ? 1 : 0; }
+int CountColour(long value) {
+    return value <= 0 ? 1 : 0;
+}
 
 }  // namespace
 
@@ -83,14 +85,16 @@ void ShowStatistics(Machine& m, Integer line) {
 
     DrawCentred(m, row.Name, 152, 75, 1, true);
     for (int k = 0; k < 12; ++k) {
-        DrawCentred(m, std::to_string(row.Stat[k]), 135 + 69 * (k / 6), 86 + 10 * (k % 6), CountColour(row.Stat[k]));
+        DrawCentred(m, std::to_string(row.Stat[k]), 135 + 69 * (k / 6), 86 + 10 * (k % 6),
+                    CountColour(row.Stat[k]));
     }
     DrawCentred(m, std::to_string(row.Played), 138, 158, CountColour(row.Played));
     DrawCentred(m, std::to_string(row.Wun), 201, 158, CountColour(row.Wun));
     if (m.StatPage == 0) {
         const std::uint32_t elapsed = m.clock.Ticks() - static_cast<std::uint32_t>(m.StartTicks);
-        DrawBitmapText(m, 159, 147, FormatPlayTime(static_cast<Long>(std::min<std::uint32_t>(elapsed, 0x7FFFFFFF))),
-                       0, m.hdcCompose, false);
+        DrawBitmapText(m, 159, 147,
+                       FormatPlayTime(static_cast<Long>(std::min<std::uint32_t>(elapsed, 0x7FFFFFFF))), 0,
+                       m.hdcCompose, false);
         EnableTimer(m, TimerId::ElapsedTime, true);
     } else {
         DrawBitmapText(m, 159, 147, FormatPlayTime(row.ETime), CountColour(row.ETime), m.hdcCompose, false);

@@ -47,8 +47,8 @@ public:
 
     // A stored number within [lo, hi]; the default when it is missing, not a
     // decimal integer, or out of range.
-    long long Number(const std::string& section, const std::string& key, long long fallback,
-                     long long lo, long long hi) {
+    long long Number(const std::string& section, const std::string& key, long long fallback, long long lo,
+                     long long hi) {
         const auto value = ParseDecimal(Text(section, key, std::to_string(fallback)));
         return value && *value >= lo && *value <= hi ? *value : fallback;
     }

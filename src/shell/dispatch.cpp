@@ -4,10 +4,10 @@
 #include <filesystem>
 
 #include "money/coins.h"
+#include "platform/trace.h"
 #include "play/evaluate.h"
 #include "play/holds.h"
 #include "play/panels.h"
-#include "platform/trace.h"
 #include "play/spin.h"
 #include "presentation/bitmap_text.h"
 #include "records/screens.h"
@@ -60,13 +60,15 @@ int HitTest(const Machine& m, float x, float y) {
                 if (In(x, y, 86, 216, 85 + 8 * i, 93 + 8 * i)) return i + 1;
             }
             return 0;
-        case kModeStatistics: return In(x, y, 83, 219, 71, 168) ? 1 : 0;
+        case kModeStatistics:
+            return In(x, y, 83, 219, 71, 168) ? 1 : 0;
         case kModeOutOfCoins:
         case kModeOffer:
             if (In(x, y, 94, 110, 146, 162)) return 1;
             if (In(x, y, 192, 208, 146, 162)) return 2;
             return 0;
-        default: return 0;
+        default:
+            return 0;
     }
 }
 
@@ -176,7 +178,8 @@ void mnuConfig_Click(Machine& m) {
     }
     if (name != before && m.ScreenMode == kModeStatistics && m.StatPage == 0) {
         BitBlt(m.hdcScreen, 86, 74, 131, 9, m.hdcSprites, 140, 221);
-        DrawBitmapText(m, Whole((320.0 - 7.0 * TextLength(name)) / 2.0 - 8.0), 75, name, 1, m.hdcScreen, true);
+        DrawBitmapText(m, Whole((320.0 - 7.0 * TextLength(name)) / 2.0 - 8.0), 75, name, 1, m.hdcScreen,
+                       true);
         SaveScreen(m);
     }
     if (m.ResetHighScores == True) {
@@ -185,7 +188,9 @@ void mnuConfig_Click(Machine& m) {
     }
 }
 
-void mnuAbout_Click(Machine& m) { m.host.ShowAbout(m.AppVersion); }
+void mnuAbout_Click(Machine& m) {
+    m.host.ShowAbout(m.AppVersion);
+}
 
 void mnuManual_Click(Machine& m) {
     const char sep = static_cast<char>(std::filesystem::path::preferred_separator);

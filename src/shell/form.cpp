@@ -6,11 +6,11 @@
 #include "play/mania.h"
 #include "play/reels.h"
 #include "presentation/bitmap_text.h"
-#include "shell/dispatch.h"
 #include "presentation/digits.h"
 #include "presentation/themes.h"
 #include "records/data_tables.h"
 #include "records/settings.h"
+#include "shell/dispatch.h"
 #include "shell/transitions.h"
 #include "sound/sound_bank.h"
 

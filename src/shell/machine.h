@@ -79,9 +79,9 @@ struct MenuManual {};
 struct CloseWindow {};
 }  // namespace ev
 
-using MachineEvent = std::variant<ev::Load, ev::Activate, ev::Expose, ev::Press, ev::Release, ev::Tick,
-                                  ev::MenuConfig, ev::MenuQuit, ev::MenuTheme, ev::MenuAbout,
-                                  ev::MenuManual, ev::CloseWindow>;
+using MachineEvent =
+    std::variant<ev::Load, ev::Activate, ev::Expose, ev::Press, ev::Release, ev::Tick, ev::MenuConfig,
+                 ev::MenuQuit, ev::MenuTheme, ev::MenuAbout, ev::MenuManual, ev::CloseWindow>;
 
 struct Machine : Module1 {
     Machine(Platform platform, Pictures pictures, std::string appFolder);

@@ -49,6 +49,8 @@ void mnuQuit_Click(Machine& m) {
     EndProgram(m, 0);
 }
 
-void Form_Unload(Machine& m) { mnuQuit_Click(m); }
+void Form_Unload(Machine& m) {
+    mnuQuit_Click(m);
+}
 
 }  // namespace fw

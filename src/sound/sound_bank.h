@@ -10,9 +10,9 @@
 namespace fw {
 
 inline constexpr std::array<std::string_view, 22> kSoundFiles = {
-    "Activate.wav", "CircHigh.wav", "CircLow.wav", "Click.wav",  "Coin.wav",     "Congrats.wav",
+    "Activate.wav", "CircHigh.wav", "CircLow.wav", "Click.wav",   "Coin.wav",    "Congrats.wav",
     "Door.wav",     "Lever.wav",    "Mania.wav",   "NoMoney.wav", "Pay.wav",     "Pick.wav",
-    "Siren4.wav",   "Siren8.wav",   "Tick.wav",    "WhlRun.wav", "WinHigh.wav", "WinLow.wav",
+    "Siren4.wav",   "Siren8.wav",   "Tick.wav",    "WhlRun.wav",  "WinHigh.wav", "WinLow.wav",
     "Wrong.wav",    "klonk1.wav",   "klonk2.wav",  "klonk3.wav",
 };
 

@@ -17,86 +17,76 @@ namespace {
 
 const QString kDir = QStringLiteral(FW_PICTURES_DIR);
 
-QImage load(const QString& relative)
-{
+QImage load(const QString& relative) {
     QImage img;
     img.load(kDir + "/" + relative, "PNG");
     return img;
 }
 
-const QImage& sheet()
-{
+const QImage& sheet() {
     static const QImage img = load("sprites.png").convertToFormat(QImage::Format_RGB32);
     return img;
 }
 
-const QImage& machine()
-{
+const QImage& machine() {
     static const QImage img = load("machine.png").convertToFormat(QImage::Format_RGB32);
     return img;
 }
 
-const QImage& theme()
-{
+const QImage& theme() {
     static const QImage img = load("Gfx/Fruit.Thm").convertToFormat(QImage::Format_RGB32);
     return img;
 }
 
-const fw::Cell& spriteCell(std::string_view name)
-{
+const fw::Cell& spriteCell(std::string_view name) {
     for (const auto& c : fw::kSpriteCells)
-        if (c.name == name)
-            return c.cell;
+        if (c.name == name) return c.cell;
     ADD_FAILURE() << "no sprite cell " << name;
     static const fw::Cell none{0, 0, 1, 1};
     return none;
 }
 
-const fw::Cell& place(std::string_view name)
-{
+const fw::Cell& place(std::string_view name) {
     for (const auto& c : fw::kMachinePlaces)
-        if (c.name == name)
-            return c.cell;
+        if (c.name == name) return c.cell;
     ADD_FAILURE() << "no machine place " << name;
     static const fw::Cell none{0, 0, 1, 1};
     return none;
 }
 
-QImage cut(const QImage& img, const fw::Cell& c) { return img.copy(c.x, c.y, c.w, c.h); }
-QImage sprite(std::string_view name) { return cut(sheet(), spriteCell(name)); }
+QImage cut(const QImage& img, const fw::Cell& c) {
+    return img.copy(c.x, c.y, c.w, c.h);
+}
+QImage sprite(std::string_view name) {
+    return cut(sheet(), spriteCell(name));
+}
 
-int colourCount(const QImage& img)
-{
+int colourCount(const QImage& img) {
     std::set<QRgb> colours;
     for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            colours.insert(img.pixel(x, y) & 0xFFFFFF);
+        for (int x = 0; x < img.width(); ++x) colours.insert(img.pixel(x, y) & 0xFFFFFF);
     return int(colours.size());
 }
 
-bool samePixels(const QImage& a, const QImage& b)
-{
-    if (a.size() != b.size())
-        return false;
+bool samePixels(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return false;
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x)
-            if ((a.pixel(x, y) & 0xFFFFFF) != (b.pixel(x, y) & 0xFFFFFF))
-                return false;
+            if ((a.pixel(x, y) & 0xFFFFFF) != (b.pixel(x, y) & 0xFFFFFF)) return false;
     return true;
 }
 
 // Where the machine picture differs from a sprite cell placed at (x, y).
-std::string firstDifference(const QImage& cell, int x, int y)
-{
+std::string firstDifference(const QImage& cell, int x, int y) {
     for (int j = 0; j < cell.height(); ++j)
         for (int i = 0; i < cell.width(); ++i)
             if ((machine().pixel(x + i, y + j) & 0xFFFFFF) != (cell.pixel(i, j) & 0xFFFFFF))
-                return "first difference at machine (" + std::to_string(x + i) + ", " + std::to_string(y + j) + ")";
+                return "first difference at machine (" + std::to_string(x + i) + ", " +
+                       std::to_string(y + j) + ")";
     return {};
 }
 
-void expectIdleCell(std::string_view spriteName, std::string_view placeName)
-{
+void expectIdleCell(std::string_view spriteName, std::string_view placeName) {
     const fw::Cell& p = place(placeName);
     const QImage cell = sprite(spriteName);
     ASSERT_EQ(cell.width(), p.w) << spriteName << " vs " << placeName;
@@ -107,8 +97,7 @@ void expectIdleCell(std::string_view spriteName, std::string_view placeName)
 constexpr QRgb kBlack = 0x000000;
 constexpr QRgb kWhite = 0xFFFFFF;
 
-TEST(PictureFiles, HaveTheirSizesAndFormats)
-{
+TEST(PictureFiles, HaveTheirSizesAndFormats) {
     ASSERT_FALSE(sheet().isNull());
     EXPECT_EQ(sheet().width(), fw::kSheetWidth);
     EXPECT_EQ(sheet().height(), fw::kSheetHeight);
@@ -139,22 +128,19 @@ TEST(PictureFiles, HaveTheirSizesAndFormats)
     }
 }
 
-TEST(SpriteSheet, EveryCellLiesInsideAndIsNotBlank)
-{
+TEST(SpriteSheet, EveryCellLiesInsideAndIsNotBlank) {
     for (const auto& c : fw::kSpriteCells) {
         EXPECT_GE(c.cell.x, 0) << c.name;
         EXPECT_GE(c.cell.y, 0) << c.name;
         EXPECT_LE(c.cell.x + c.cell.w, fw::kSheetWidth) << c.name;
         EXPECT_LE(c.cell.y + c.cell.h, fw::kSheetHeight) << c.name;
         // Scratch cells are drawn at run time; the space glyph is black by design.
-        if (c.scratch || c.name.ends_with("' '"))
-            continue;
+        if (c.scratch || c.name.ends_with("' '")) continue;
         EXPECT_GT(colourCount(cut(sheet(), c.cell)), 1) << c.name << " is one single colour";
     }
 }
 
-TEST(SpriteSheet, IsBlackOutsideTheCells)
-{
+TEST(SpriteSheet, IsBlackOutsideTheCells) {
     std::vector<bool> covered(size_t(fw::kSheetWidth) * fw::kSheetHeight, false);
     for (const auto& c : fw::kSpriteCells)
         for (int y = c.cell.y; y < c.cell.y + c.cell.h; ++y)
@@ -168,10 +154,10 @@ TEST(SpriteSheet, IsBlackOutsideTheCells)
     EXPECT_EQ(stray, 0);
 }
 
-TEST(SpriteSheet, CellsOfOneKindDifferFromEachOther)
-{
+TEST(SpriteSheet, CellsOfOneKindDifferFromEachOther) {
     const std::vector<std::vector<std::string>> groups = {
-        {"lever frame 0", "lever frame 1", "lever frame 2", "lever frame 3", "lever frame 4", "lever frame 5"},
+        {"lever frame 0", "lever frame 1", "lever frame 2", "lever frame 3", "lever frame 4",
+         "lever frame 5"},
         {"bonus wheel lit 0 (20 coins)", "bonus wheel lit 1 (30 coins)", "bonus wheel lit 2 (40 coins)",
          "bonus wheel lit 3 (50 coins)", "bonus wheel Mania look (all lit)", "bonus wheel neutral look"},
         {"winner banner frame 0", "winner banner frame 1", "winner banner frame 2"},
@@ -179,19 +165,18 @@ TEST(SpriteSheet, CellsOfOneKindDifferFromEachOther)
          "prize lamp 100 lit", "prize lamp 100 dim"},
         {"quit button pressed", "continue button pressed"},
         {"spinning coin frame 0", "spinning coin frame 1", "spinning coin frame 2", "coin at rest in slot"},
-        {"siren frame 0", "siren frame 1", "siren frame 2", "siren frame 3", "siren frame 4",
-         "siren frame 5", "siren frame 6", "siren frame 7", "siren off"},
+        {"siren frame 0", "siren frame 1", "siren frame 2", "siren frame 3", "siren frame 4", "siren frame 5",
+         "siren frame 6", "siren frame 7", "siren off"},
         {"out-of-coins panel", "offer panel", "empty reel window", "high-score panel", "statistics panel"},
         {"hold STOP", "hold GO lit", "hold GO dark"},
         {"credit strip lit", "credit strip dark"},
         {"credit lamp lit", "credit lamp dark"},
         {"time bar segment green", "time bar segment yellow", "time bar segment red"},
-        {"digit 0", "digit 1", "digit 2", "digit 3", "digit 4", "digit 5", "digit 6", "digit 7",
-         "digit 8", "digit 9", "digit -"},
+        {"digit 0", "digit 1", "digit 2", "digit 3", "digit 4", "digit 5", "digit 6", "digit 7", "digit 8",
+         "digit 9", "digit -"},
     };
     std::vector<std::string> payout;
-    for (int k = 0; k <= 11; ++k)
-        payout.push_back("payout coin frame " + std::to_string(k));
+    for (int k = 0; k <= 11; ++k) payout.push_back("payout coin frame " + std::to_string(k));
     payout.push_back("payout coin frame 12 (empty tray)");
     auto all = groups;
     all.push_back(payout);
@@ -201,8 +186,7 @@ TEST(SpriteSheet, CellsOfOneKindDifferFromEachOther)
                 EXPECT_FALSE(samePixels(sprite(g[i]), sprite(g[j]))) << g[i] << " looks like " << g[j];
 }
 
-TEST(SpriteSheet, LeverKnobComesDownFrameByFrame)
-{
+TEST(SpriteSheet, LeverKnobComesDownFrameByFrame) {
     // The knob is the reddest thing in a frame; its topmost row must sink.
     int last = -1;
     for (int i = 0; i < 6; ++i) {
@@ -222,8 +206,7 @@ TEST(SpriteSheet, LeverKnobComesDownFrameByFrame)
     }
 }
 
-TEST(SpriteSheet, MasksAreBlackAndWhiteAndMatchTheirPictures)
-{
+TEST(SpriteSheet, MasksAreBlackAndWhiteAndMatchTheirPictures) {
     const std::pair<const char*, const char*> pairs[] = {{"falling coin", "falling coin mask"},
                                                          {"falling stack", "falling stack mask"}};
     for (const auto& [pictureName, maskName] : pairs) {
@@ -247,8 +230,7 @@ TEST(SpriteSheet, MasksAreBlackAndWhiteAndMatchTheirPictures)
     }
 }
 
-TEST(Font, MaskRowsFitTheGlyphRows)
-{
+TEST(Font, MaskRowsFitTheGlyphRows) {
     const std::u32string alphabet = U"ABCDEFGHIJKLMNOPQRSTUVWXYZÅÄÖ:0123456789 ";
     ASSERT_EQ(alphabet.size(), 41u);
     std::vector<QImage> white;
@@ -269,20 +251,19 @@ TEST(Font, MaskRowsFitTheGlyphRows)
                 } else if (alphabet[size_t(k)] != U' ') {
                     EXPECT_EQ(wp, kWhite) << "glyph " << k << " white row at " << x << "," << y;
                     EXPECT_NE(yp, kBlack) << "glyph " << k << " yellow row at " << x << "," << y;
-                    EXPECT_GT(qRed(yi.pixel(x, y)), qBlue(yi.pixel(x, y)) + 100) << "glyph " << k << " not yellow";
+                    EXPECT_GT(qRed(yi.pixel(x, y)), qBlue(yi.pixel(x, y)) + 100)
+                        << "glyph " << k << " not yellow";
                 }
             }
         // The column right of the 5-pixel glyph is the gap: black ink-free.
-        for (int y = 0; y < 7; ++y)
-            EXPECT_EQ(wi.pixel(5, y) & 0xFFFFFF, kBlack) << "glyph " << k;
+        for (int y = 0; y < 7; ++y) EXPECT_EQ(wi.pixel(5, y) & 0xFFFFFF, kBlack) << "glyph " << k;
     }
     for (size_t i = 0; i < white.size(); ++i)
         for (size_t j = i + 1; j < white.size(); ++j)
             EXPECT_FALSE(samePixels(white[i], white[j])) << "glyphs " << i << " and " << j << " are alike";
 }
 
-TEST(Font, SpaceIsBlackInAllThreeRows)
-{
+TEST(Font, SpaceIsBlackInAllThreeRows) {
     for (const char* row : {"white", "yellow", "mask"}) {
         const QImage g = sprite(std::string("font ") + row + " ' '");
         for (int y = 0; y < 7; ++y)
@@ -291,8 +272,7 @@ TEST(Font, SpaceIsBlackInAllThreeRows)
     }
 }
 
-TEST(Digits, BlankHasEverySegmentDarkAndDigitsDiffer)
-{
+TEST(Digits, BlankHasEverySegmentDarkAndDigitsDiffer) {
     const QImage blank = sprite("digit -");
     const QImage eight = sprite("digit 8");
     // Every segment pixel of the 8 is lit; the blank has the same pixels dark.
@@ -309,12 +289,10 @@ TEST(Digits, BlankHasEverySegmentDarkAndDigitsDiffer)
             }
         }
     EXPECT_EQ(segments, 7 * 3);
-    for (int d = 0; d < 10; ++d)
-        EXPECT_FALSE(samePixels(sprite("digit " + std::to_string(d)), blank)) << d;
+    for (int d = 0; d < 10; ++d) EXPECT_FALSE(samePixels(sprite("digit " + std::to_string(d)), blank)) << d;
 }
 
-TEST(MachinePicture, IdleCellsEqualTheirSprites)
-{
+TEST(MachinePicture, IdleCellsEqualTheirSprites) {
     expectIdleCell("empty reel window", "display / reel window");
     expectIdleCell("lever frame 0", "lever");
     expectIdleCell("siren off", "siren lamp");
@@ -326,16 +304,12 @@ TEST(MachinePicture, IdleCellsEqualTheirSprites)
     expectIdleCell("prize lamp 100 dim", "prize lamp 100");
     expectIdleCell("credit strip dark", "credit strip");
     expectIdleCell("coin at rest in slot", "coin window");
-    for (int r = 0; r < 3; ++r)
-        expectIdleCell("hold GO dark", "hold button " + std::to_string(r));
-    for (int n = 0; n < 10; ++n)
-        expectIdleCell("credit lamp dark", "credit lamp " + std::to_string(n));
-    for (int i = 0; i < 4; ++i)
-        expectIdleCell("digit -", "money counter cell " + std::to_string(i));
+    for (int r = 0; r < 3; ++r) expectIdleCell("hold GO dark", "hold button " + std::to_string(r));
+    for (int n = 0; n < 10; ++n) expectIdleCell("credit lamp dark", "credit lamp " + std::to_string(n));
+    for (int i = 0; i < 4; ++i) expectIdleCell("digit -", "money counter cell " + std::to_string(i));
 }
 
-TEST(MachinePicture, PayoutTrayTakesTheEmptyFrameAnywhere)
-{
+TEST(MachinePicture, PayoutTrayTakesTheEmptyFrameAnywhere) {
     // The spin clears the tray with the empty frame at x 137 and 153; coins
     // drop at any x from 135 to 155. So every place must look the same.
     const QImage empty = sprite("payout coin frame 12 (empty tray)");
@@ -345,22 +319,21 @@ TEST(MachinePicture, PayoutTrayTakesTheEmptyFrameAnywhere)
     for (int x = tray.x; x + empty.width() <= tray.x + tray.w; ++x)
         EXPECT_EQ(firstDifference(empty, x, tray.y), "") << "drop at x " << x;
     for (int k = 0; k <= 12; ++k) {
-        const std::string name = k == 12 ? "payout coin frame 12 (empty tray)" : "payout coin frame " + std::to_string(k);
+        const std::string name =
+            k == 12 ? "payout coin frame 12 (empty tray)" : "payout coin frame " + std::to_string(k);
         const QImage f = sprite(name);
         EXPECT_EQ(f.height(), tray.h) << name;
     }
 }
 
-TEST(MachinePicture, PayTablePlacesArePlain)
-{
+TEST(MachinePicture, PayTablePlacesArePlain) {
     for (int k = 0; k < 12; ++k) {
         const fw::Cell& p = place("pay-table cell " + std::to_string(k));
         EXPECT_EQ(colourCount(cut(machine(), p)), 1) << k;
     }
 }
 
-TEST(MachinePicture, CoinPileLiesUnderThePressZone)
-{
+TEST(MachinePicture, CoinPileLiesUnderThePressZone) {
     // The top coin is a silver disc: its middle is much brighter than the
     // wall beside the cabinet.
     const fw::Cell& p = place("coin pile (press zone)");
@@ -370,8 +343,7 @@ TEST(MachinePicture, CoinPileLiesUnderThePressZone)
     EXPECT_GT(qGray(mid), 150);
 }
 
-TEST(Panels, ButtonsSitOnBothPanelsAndPressedLooksFit)
-{
+TEST(Panels, ButtonsSitOnBothPanelsAndPressedLooksFit) {
     // Pressing draws the pressed look over the painted button: its corners
     // must match the panel there, and the painted button must differ from it.
     const QImage quitPressed = sprite("quit button pressed");
@@ -394,8 +366,7 @@ TEST(Panels, ButtonsSitOnBothPanelsAndPressedLooksFit)
     }
 }
 
-TEST(Panels, ReelGapsStayPutWhileTheReelsScroll)
-{
+TEST(Panels, ReelGapsStayPutWhileTheReelsScroll) {
     // The spin copies the band x 93..209, y 75..163 one pixel down, gaps and
     // all; the gaps between the reel columns must be the same on every row.
     const QImage w = sprite("empty reel window");
@@ -410,14 +381,17 @@ TEST(Panels, ReelGapsStayPutWhileTheReelsScroll)
 // name order, so the fruit theme must come first.
 const char* const kThemeFiles[] = {"Gfx/Fruit.Thm", "Gfx/Jewels.Thm", "Gfx/Vegas.Thm"};
 
-QImage loadTheme(const char* file) { return load(file).convertToFormat(QImage::Format_RGB32); }
+QImage loadTheme(const char* file) {
+    return load(file).convertToFormat(QImage::Format_RGB32);
+}
 
-QImage symbolOf(const QImage& theme, int s) { return theme.copy(29 * s, 0, 29, 30); }
+QImage symbolOf(const QImage& theme, int s) {
+    return theme.copy(29 * s, 0, 29, 30);
+}
 
 class EveryTheme : public ::testing::TestWithParam<const char*> {};
 
-TEST_P(EveryTheme, HasItsSizeWithoutAlpha)
-{
+TEST_P(EveryTheme, HasItsSizeWithoutAlpha) {
     const QImage raw = load(GetParam());
     ASSERT_FALSE(raw.isNull()) << GetParam();
     EXPECT_EQ(raw.width(), 435);
@@ -425,8 +399,7 @@ TEST_P(EveryTheme, HasItsSizeWithoutAlpha)
     EXPECT_FALSE(raw.hasAlphaChannel());
 }
 
-TEST_P(EveryTheme, HasFifteenDistinctSymbolsAndTwelvePayPictures)
-{
+TEST_P(EveryTheme, HasFifteenDistinctSymbolsAndTwelvePayPictures) {
     const QImage theme = loadTheme(GetParam());
     ASSERT_EQ(theme.size(), QSize(435, 37));
     std::vector<QImage> symbols;
@@ -447,18 +420,15 @@ TEST_P(EveryTheme, HasFifteenDistinctSymbolsAndTwelvePayPictures)
             EXPECT_FALSE(samePixels(pay[size_t(i)], pay[size_t(j)])) << i << " vs " << j;
 }
 
-TEST_P(EveryTheme, IsBlackOutsideItsCells)
-{
+TEST_P(EveryTheme, IsBlackOutsideItsCells) {
     const QImage theme = loadTheme(GetParam());
     ASSERT_EQ(theme.size(), QSize(435, 37));
     // Right of the twelfth pay picture nothing is drawn.
     for (int y = 30; y < 37; ++y)
-        for (int x = 33 * 12; x < 435; ++x)
-            EXPECT_EQ(theme.pixel(x, y) & 0xFFFFFF, kBlack) << x << "," << y;
+        for (int x = 33 * 12; x < 435; ++x) EXPECT_EQ(theme.pixel(x, y) & 0xFFFFFF, kBlack) << x << "," << y;
 }
 
-TEST_P(EveryTheme, PayPicturesSitOnThePanelGlass)
-{
+TEST_P(EveryTheme, PayPicturesSitOnThePanelGlass) {
     // The pay-table cells are copied into the panel of the machine picture:
     // their first and last columns are the glass colour that shows in the
     // one-pixel gaps between the cells, so the cells join up with the panel.
@@ -472,8 +442,7 @@ TEST_P(EveryTheme, PayPicturesSitOnThePanelGlass)
         }
 }
 
-TEST_P(EveryTheme, MarksTheManiaSymbolsAndTheJokers)
-{
+TEST_P(EveryTheme, MarksTheManiaSymbolsAndTheJokers) {
     const QImage theme = loadTheme(GetParam());
     ASSERT_EQ(theme.size(), QSize(435, 37));
     // The Mania symbols 9, 10 and 12 sit on the violet sunburst: their corners
@@ -483,7 +452,8 @@ TEST_P(EveryTheme, MarksTheManiaSymbolsAndTheJokers)
         const QImage sym = symbolOf(theme, s);
         const bool mania = s == 9 || s == 10 || s == 12;
         for (QPoint corner : {QPoint(0, 0), QPoint(28, 0), QPoint(0, 29), QPoint(28, 29)})
-            EXPECT_EQ(violet(sym.pixel(corner)), mania) << "symbol " << s << " corner " << corner.x() << "," << corner.y();
+            EXPECT_EQ(violet(sym.pixel(corner)), mania)
+                << "symbol " << s << " corner " << corner.x() << "," << corner.y();
     }
     // The jokers 0, 4 and 11 carry the gold sparkle at (3, 3); no plain symbol does.
     for (int s = 0; s < 15; ++s) {
@@ -496,11 +466,9 @@ TEST_P(EveryTheme, MarksTheManiaSymbolsAndTheJokers)
 
 INSTANTIATE_TEST_SUITE_P(Themes, EveryTheme, ::testing::ValuesIn(kThemeFiles));
 
-TEST(Themes, FruitComesFirstAndTheThemesDiffer)
-{
+TEST(Themes, FruitComesFirstAndTheThemesDiffer) {
     std::vector<std::string> names;
-    for (const char* f : kThemeFiles)
-        names.push_back(QString(f).toLower().toStdString());
+    for (const char* f : kThemeFiles) names.push_back(QString(f).toLower().toStdString());
     EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
     EXPECT_EQ(names.front(), "gfx/fruit.thm");
     const QImage a = loadTheme(kThemeFiles[0]), b = loadTheme(kThemeFiles[1]), c = loadTheme(kThemeFiles[2]);
@@ -511,18 +479,15 @@ TEST(Themes, FruitComesFirstAndTheThemesDiffer)
     }
 }
 
-TEST(Themes, GfxFolderHoldsExactlyTheShippedThemes)
-{
+TEST(Themes, GfxFolderHoldsExactlyTheShippedThemes) {
     QDir gfx(kDir + "/Gfx");
     QStringList found = gfx.entryList({"*.Thm", "*.thm"}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     QStringList expected;
-    for (const char* f : kThemeFiles)
-        expected << QString(f).mid(4);
+    for (const char* f : kThemeFiles) expected << QString(f).mid(4);
     EXPECT_EQ(found, expected);
 }
 
-TEST(AboutPictures, HaveTheirSizesAndSeeThroughCorners)
-{
+TEST(AboutPictures, HaveTheirSizesAndSeeThroughCorners) {
     const struct {
         const char* file;
         int size;
@@ -544,10 +509,8 @@ TEST(AboutPictures, HaveTheirSizesAndSeeThroughCorners)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -16,7 +16,9 @@ int LitLamps(const Machine& m) {
     return lit;
 }
 
-bool StripLit(const Machine& m) { return ShowsSprite(m.hdcScreen, 221, 67, 31, 3, 337, 218); }
+bool StripLit(const Machine& m) {
+    return ShowsSprite(m.hdcScreen, 221, 67, 31, 3, 337, 218);
+}
 
 class Coins : public ::testing::Test {
 protected:
@@ -33,7 +35,8 @@ TEST_F(Coins, OneCoinFromTheLastOfThePurseWakesTheMachine) {
     EXPECT_EQ(rig.host.dragIcon, DragIcon::None);
     // The coin spins in the window: seven frames of 60 ms, at rest 50 ms, then 205 ms.
     EXPECT_EQ(rig.clock.WaitsMs(), (std::vector<int>{60, 60, 60, 60, 60, 60, 60, 50, 205}));
-    for (int i = 0; i < 7; ++i) EXPECT_TRUE(ShowsSprite(frames[i], 229, 77, 16, 15, 410 + 16 * (i % 3), 53)) << i;
+    for (int i = 0; i < 7; ++i)
+        EXPECT_TRUE(ShowsSprite(frames[i], 229, 77, 16, 15, 410 + 16 * (i % 3), 53)) << i;
     EXPECT_TRUE(ShowsSprite(frames[7], 229, 77, 16, 15, 458, 53));
     EXPECT_EQ(rig.SoundsPlayed(), (std::vector<int>{11, 10, 0}));  // pick, pay, activate
     EXPECT_EQ(m.Credits, 1);
@@ -93,7 +96,8 @@ TEST_F(Coins, ADropElsewhereFallsOutOfThePictureAndChangesNothing) {
     for (int j = 0; j < 15; ++j) {
         for (int i = 0; i < 16; ++i) {
             const std::uint32_t mask = SpritePixel(290 + i, 238 + j);
-            const std::uint32_t expected = (before.pixel(143 + i, 115 + j) & mask) ^ SpritePixel(274 + i, 238 + j);
+            const std::uint32_t expected =
+                (before.pixel(143 + i, 115 + j) & mask) ^ SpritePixel(274 + i, 238 + j);
             ASSERT_EQ(first.pixel(143 + i, 115 + j), expected) << i << "," << j;
         }
     }

@@ -159,7 +159,8 @@ TEST_F(Dispatch, ALeverPressDuringASpinStartsTheNextGameAfterIt) {
     EXPECT_EQ(m.Credits, 0);
     const auto& calls = rig.sound.calls;
     const auto firstStop = std::find(calls.begin(), calls.end(), "Stop 15");
-    const auto secondLever = std::find(std::find(calls.begin(), calls.end(), "Play 7") + 1, calls.end(), "Play 7");
+    const auto secondLever =
+        std::find(std::find(calls.begin(), calls.end(), "Play 7") + 1, calls.end(), "Play 7");
     ASSERT_NE(secondLever, calls.end());
     EXPECT_GT(secondLever - calls.begin(), firstStop - calls.begin());
 }

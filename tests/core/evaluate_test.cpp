@@ -13,7 +13,7 @@ class Evaluate : public ::testing::Test {
 protected:
     void SetUp() override {
         rig.StartPlaying();
-        rig.InsertCoins(2);  // 5 credits, purse 15
+        rig.InsertCoins(2);    // 5 credits, purse 15
         m.HoldAllowed = True;  // as after a spin without holds
         rig.ForgetSounds();
         rig.clock.waits.clear();
@@ -78,7 +78,7 @@ TEST_F(Evaluate, ThreeTenTwelveInManiaAlsoHitsTheSpecialsOfReels1And2) {
     EXPECT_EQ(m.HoldAllowed, False);  // the table win paid more than 5
     EXPECT_EQ(m.LastWin, 10 + 40);
     const auto played = rig.SoundsPlayed();
-    EXPECT_EQ(played.front(), 12);  // the siren turns 4 times
+    EXPECT_EQ(played.front(), 12);                                // the siren turns 4 times
     EXPECT_GT(std::count(played.begin(), played.end(), 14), 16);  // the wheel ticks
     EXPECT_EQ(m.ScoreTable[0].Stat[3], 1);
     EXPECT_EQ(m.ScoreTable[0].Wun, 1);
@@ -159,8 +159,8 @@ TEST_F(Evaluate, TheBannerFlashes16TimesAndEndsOnFrame0) {
     std::vector<int> frames;
     rig.clock.onWait = [&] {
         for (int k = 0; k < 3; ++k)
-            if (ShowsSprite(m.hdcScreen, 80, 199, 145, 14, 144, 53 + 14 * k) && rig.clock.waits.back() ==
-                std::chrono::milliseconds(80))
+            if (ShowsSprite(m.hdcScreen, 80, 199, 145, 14, 144, 53 + 14 * k) &&
+                rig.clock.waits.back() == std::chrono::milliseconds(80))
                 frames.push_back(k);
     };
     Score("7-7-7");
@@ -191,7 +191,8 @@ TEST_F(Evaluate, TheAmountIsWrittenInTheTrayCentred) {
             const std::uint32_t glyph = SpritePixel(6 * k2 + i, 323 + j);
             // Under it: the empty tray frame left by the last drop at x = 135..150, then the machine.
             const int x = 146 + i;
-            const std::uint32_t under = x <= 150 ? SpritePixel(192 + x - 135, 95 + 10 + j) : MachinePixel(x, 231 + j);
+            const std::uint32_t under =
+                x <= 150 ? SpritePixel(192 + x - 135, 95 + 10 + j) : MachinePixel(x, 231 + j);
             ASSERT_EQ(m.hdcScreen.pixel(146 + i, 231 + j), (under & mask) ^ glyph) << i << "," << j;
         }
     }

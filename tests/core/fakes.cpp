@@ -35,8 +35,8 @@ std::vector<std::string> RecordingSound::CallsStartingWith(const std::string& pr
     return found;
 }
 
-std::string MemoryStore::GetSetting(const std::string& app, const std::string& section, const std::string& key,
-                                    const std::string& fallback) {
+std::string MemoryStore::GetSetting(const std::string& app, const std::string& section,
+                                    const std::string& key, const std::string& fallback) {
     if (app != "Fruitwhirl") throw std::logic_error("settings read under the application name " + app);
     const auto it = durable.find(section + "/" + key);
     return it == durable.end() ? fallback : it->second;
@@ -94,7 +94,9 @@ void RecordingHost::SetThemeItem(int index, const std::string& caption, bool vis
     item.enabled = enabled;
 }
 
-void RecordingHost::CheckThemeItem(int index, bool checked) { themeItems[index].checked = checked; }
+void RecordingHost::CheckThemeItem(int index, bool checked) {
+    themeItems[index].checked = checked;
+}
 
 void RecordingHost::ShowError(const std::string& title, const std::string& text) {
     errors.push_back(title + ": " + text);
@@ -112,8 +114,12 @@ void RecordingHost::EndProgram(int status) {
     calls.push_back("EndProgram " + std::to_string(status));
 }
 
-std::uint32_t SpritePixel(int x, int y) { return 0x800000u | (static_cast<std::uint32_t>(y) << 9) | x; }
-std::uint32_t MachinePixel(int x, int y) { return 0x400000u | (static_cast<std::uint32_t>(y) << 9) | x; }
+std::uint32_t SpritePixel(int x, int y) {
+    return 0x800000u | (static_cast<std::uint32_t>(y) << 9) | x;
+}
+std::uint32_t MachinePixel(int x, int y) {
+    return 0x400000u | (static_cast<std::uint32_t>(y) << 9) | x;
+}
 std::uint32_t ThemePixel(int theme, int x, int y) {
     return (static_cast<std::uint32_t>(theme) << 16) | (static_cast<std::uint32_t>(y) << 9) | x;
 }
@@ -129,8 +135,12 @@ Surface Coded(int w, int h, F pixel) {
 }
 }  // namespace
 
-Surface SpriteSheet() { return Coded(474, 337, SpritePixel); }
-Surface MachinePicture() { return Coded(320, 256, MachinePixel); }
+Surface SpriteSheet() {
+    return Coded(474, 337, SpritePixel);
+}
+Surface MachinePicture() {
+    return Coded(320, 256, MachinePixel);
+}
 Surface ThemePicture(int theme, int width, int height) {
     return Coded(width, height, [theme](int x, int y) { return ThemePixel(theme, x, y); });
 }
@@ -165,11 +175,17 @@ Rig::~Rig() {
     std::filesystem::remove_all(folder, ec);
 }
 
-std::string Rig::GfxFile(const std::string& name) const { return (folder / "Gfx" / name).string(); }
+std::string Rig::GfxFile(const std::string& name) const {
+    return (folder / "Gfx" / name).string();
+}
 
-void Rig::Start() { Send(ev::Load{}); }
+void Rig::Start() {
+    Send(ev::Load{});
+}
 
-void Rig::Send(MachineEvent event) { Post(m, event); }
+void Rig::Send(MachineEvent event) {
+    Post(m, event);
+}
 
 void Rig::StartPlaying() {
     Start();
@@ -233,7 +249,9 @@ std::string CounterText(const Surface& surface) {
         // The machine picture paints the cells blank.
         bool painted = true;
         for (int j = 0; j < 9; ++j)
-            for (int x = 0; x < 5; ++x) painted = painted && surface.pixel(225 + 6 * i + x, 158 + j) == MachinePixel(225 + 6 * i + x, 158 + j);
+            for (int x = 0; x < 5; ++x)
+                painted = painted &&
+                          surface.pixel(225 + 6 * i + x, 158 + j) == MachinePixel(225 + 6 * i + x, 158 + j);
         if (painted) c = '-';
         for (int k = 0; k <= 10; ++k) {
             if (ShowsSprite(surface, 225 + 6 * i, 158, 5, 9, 274 + 5 * k, 229)) c = "0123456789-"[k];

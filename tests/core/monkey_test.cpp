@@ -30,16 +30,19 @@ public:
     // A new run, from one of three situations: a fresh purse of 20, a purse
     // spent down to its last coins, or a purse a win away from 1000.
     void Restart() {
-        rig_ = std::make_unique<Rig>(std::vector<std::string>{"Fruit.Thm", "Jewels.Thm", "Vegas.Thm"}, nullptr,
-                                     &random_);
+        rig_ = std::make_unique<Rig>(std::vector<std::string>{"Fruit.Thm", "Jewels.Thm", "Vegas.Thm"},
+                                     nullptr, &random_);
         rig_->StartPlaying();
         Machine& m = rig_->m;
         switch (Roll(3)) {
-            case 0: break;
+            case 0:
+                break;
             case 1:
                 while (m.ScoreTable[0].Score > Roll(3)) DrawDigits(m, 1);
                 break;
-            case 2: DrawDigits(m, static_cast<Integer>(960 + Roll(30))); break;
+            case 2:
+                DrawDigits(m, static_cast<Integer>(960 + Roll(30)));
+                break;
         }
         eventsLeft_ = 3000;
         Remember();
@@ -52,10 +55,12 @@ public:
         const int pick = Roll(100);
         bool pressedZone = false;
         if (pick < 45) {
-            Point p = Roll(2) == 0 ? kHotSpots[Roll(std::size(kHotSpots))] : Point{Roll(330) - 5, Roll(266) - 5};
+            Point p =
+                Roll(2) == 0 ? kHotSpots[Roll(std::size(kHotSpots))] : Point{Roll(330) - 5, Roll(266) - 5};
             if (Roll(5) == 0) p = kHotSpots[0];  // the lever, often: games are what matter
             const int button = Roll(3) == 0 ? 2 : 1;
-            pressedZone = !Inside(kPileArea, p.x, p.y) && !Inside(kSlotArea, p.x, p.y) && HitTest(m, p.x, p.y) != 0;
+            pressedZone =
+                !Inside(kPileArea, p.x, p.y) && !Inside(kSlotArea, p.x, p.y) && HitTest(m, p.x, p.y) != 0;
             rig_->Send(ev::Press{button, float(p.x), float(p.y)});
         } else if (pick < 70) {
             const int button = Roll(3) == 0 ? 2 : 1;

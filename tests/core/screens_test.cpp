@@ -30,9 +30,7 @@ std::string TextAt(const Surface& s, int x, int y, int n, int colour) {
 class Screens : public ::testing::Test {
 protected:
     void SetUp() override { rig.StartPlaying(); }
-    void SetPurse(int purse) {
-        m.ScoreTable[0].Score = static_cast<Integer>(purse);
-    }
+    void SetPurse(int purse) { m.ScoreTable[0].Score = static_cast<Integer>(purse); }
     int LineY(int line) const { return 8 * line + 78; }
     // The player changes the configuration and answers OK.
     void Configure(std::function<void(ConfigValues&)> change) {
@@ -55,7 +53,8 @@ TEST_F(Screens, TheDefaultListWithAPurseOf20) {
     const char* names[] = {"ARDO", "BELO", "CIRA", "DOVO", "ELIN", "FAZU", "GEMO", "HALI", "ISKA", "JORU"};
     for (int k = 1; k <= 10; ++k) {
         const std::string number = std::to_string(k);
-        EXPECT_EQ(TextAt(m.hdcScreen, k < 10 ? 92 : 88, LineY(k), static_cast<int>(number.size()), 0), number);
+        EXPECT_EQ(TextAt(m.hdcScreen, k < 10 ? 92 : 88, LineY(k), static_cast<int>(number.size()), 0),
+                  number);
         EXPECT_EQ(TextAt(m.hdcScreen, 110, LineY(k), 4, 0), names[k - 1]);
         const std::string score = std::to_string(160 - 10 * k);
         EXPECT_EQ(TextAt(m.hdcScreen, 216 - 7 * static_cast<int>(score.size()), LineY(k),
@@ -76,7 +75,7 @@ TEST_F(Screens, APurseOf120IsPreviewedOnLine4) {
     EXPECT_EQ(TextAt(m.hdcScreen, 92, LineY(4), 1, 1), "4");
     EXPECT_EQ(TextAt(m.hdcScreen, 110, LineY(5), 4, 0), "DOVO");
     EXPECT_EQ(TextAt(m.hdcScreen, 110, LineY(10), 4, 0), "ISKA");  // Joru's 60 is gone
-    EXPECT_EQ(m.ScoreTable[10].Name, "Joru");  // the table itself is untouched
+    EXPECT_EQ(m.ScoreTable[10].Name, "Joru");                      // the table itself is untouched
 }
 
 TEST_F(Screens, LinesAroundTheCurrentRunMapOntoTheStoredRows) {
@@ -143,7 +142,8 @@ TEST_F(Screens, ADefaultRowsPageShowsEveryValueInYellow) {
     EXPECT_EQ(TextAt(m.hdcScreen, CentredX(1, 201), 158, 1, 1), "0");
     EXPECT_EQ(TextAt(m.hdcScreen, 159, 147, 8, 1), "00:00:00");
     for (int k = 0; k < 12; ++k) {
-        EXPECT_TRUE(m.hdcScreen.sameRect(87 + 69 * (k / 6), 86 + 10 * (k % 6), 33, 7, ThemePicture(1), 33 * k, 30));
+        EXPECT_TRUE(
+            m.hdcScreen.sameRect(87 + 69 * (k / 6), 86 + 10 * (k % 6), 33, 7, ThemePicture(1), 33 * k, 30));
     }
 }
 
@@ -192,7 +192,8 @@ TEST_F(Screens, RenamingOnTheCurrentRunsPageRetitlesIt) {
         for (int i = 0; i < 6; ++i) {
             const std::uint32_t bar = SpritePixel(140 + (x + i - 86), 221 + (75 + j - 74));
             const int b = 1;  // 'B'
-            const std::uint32_t want = (bar & SpritePixel(6 * b + i, 330 + j)) ^ SpritePixel(6 * b + i, 323 + j);
+            const std::uint32_t want =
+                (bar & SpritePixel(6 * b + i, 330 + j)) ^ SpritePixel(6 * b + i, 323 + j);
             ASSERT_EQ(m.hdcScreen.pixel(x + i, 75 + j), want);
         }
     }

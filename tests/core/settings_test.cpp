@@ -8,7 +8,8 @@
 namespace fw::test {
 namespace {
 
-const char* kDefaultNames[] = {"Ardo", "Belo", "Cira", "Dovo", "Elin", "Fazu", "Gemo", "Hali", "Iska", "Joru"};
+const char* kDefaultNames[] = {"Ardo", "Belo", "Cira", "Dovo", "Elin",
+                               "Fazu", "Gemo", "Hali", "Iska", "Joru"};
 
 void ExpectDefaultList(const Machine& m) {
     for (int n = 1; n <= 10; ++n) {
@@ -133,12 +134,12 @@ TEST(StoredValues, CorruptNumbersFallBackToTheirDefaults) {
     Rig rig;
     rig.store.Set("GameCfg", "Sound", "yes");
     rig.store.Set("GameCfg", "Speed", "12abc");
-    rig.store.Set("High-02", "Score", "40000");   // beyond 16 bits
-    rig.store.Set("High-02", "Played", " 5");     // not a plain decimal
+    rig.store.Set("High-02", "Score", "40000");  // beyond 16 bits
+    rig.store.Set("High-02", "Played", " 5");    // not a plain decimal
     rig.store.Set("High-02", "Wun", "");
     rig.store.Set("High-02", "ETime", "99999999999");  // beyond 32 bits
     rig.store.Set("High-02", "Stat-03", "3.5");
-    rig.store.Set("High-05", "Score", "-7");      // fits: kept as stored
+    rig.store.Set("High-05", "Score", "-7");  // fits: kept as stored
     rig.Start();
     EXPECT_EQ(rig.m.SoundOn, 1);
     EXPECT_EQ(rig.m.Speed, 50);

@@ -114,7 +114,8 @@ TEST_F(Spin, OneScrollFrameMovesTheGroupDownAndDrawsTheEnteringRow) {
             for (int k = 0; k < 3; ++k) {
                 const int left = 93 + 44 * k;
                 // Entering from the top: row 29 of the symbol at the reel's position (0).
-                if (y == 75 && x >= left && x < left + 29) want = ThemePixel(1, 29 * m.Strip[0][k] + x - left, 29);
+                if (y == 75 && x >= left && x < left + 29)
+                    want = ThemePixel(1, 29 * m.Strip[0][k] + x - left, 29);
             }
             ASSERT_EQ(first.pixel(x, y), want) << x << "," << y;
         }

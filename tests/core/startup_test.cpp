@@ -91,7 +91,7 @@ TEST(StartUp, InputDuringTheWipeWaitsUntilTheCountHasEnded) {
     int waits = 0;
     rig.clock.onWait = [&] {
         ++waits;
-        if (waits == 2) Post(rig.m, ev::MenuTheme{2});  // arrives during the wipe
+        if (waits == 2) Post(rig.m, ev::MenuTheme{2});           // arrives during the wipe
         if (waits == 29) themeWhileCounting = rig.m.ThemeIndex;  // last pause of the count
     };
     rig.Start();

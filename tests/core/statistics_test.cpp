@@ -23,8 +23,8 @@ double ChiSquareLimit(int df, double z) {
     const double a = 2.0 / (9.0 * df);
     return df * std::pow(1 - a + z * std::sqrt(a), 3);
 }
-constexpr double kZ001 = 3.090;    // p = 0.001
-constexpr double kZ1e6 = 4.753;    // p = 0.000001
+constexpr double kZ001 = 3.090;  // p = 0.001
+constexpr double kZ1e6 = 4.753;  // p = 0.000001
 
 // The exact odds of one cascade game from positions 0, 0, 0: every triple of
 // step counts 7..25 is equally likely; reel k stops at the sum of (steps + 1)

@@ -46,9 +46,11 @@ TEST(BitmapText, TransparentTextKeepsTheBackgroundBetweenTheStrokes) {
     DrawBitmapText(rig.m, 2, 1, "Z ", 1, target, true);
     for (int j = 0; j < 7; ++j) {
         for (int i = 0; i < 6; ++i) {
-            const std::uint32_t z = (0xABCDEF & SpritePixel(6 * 25 + i, 330 + j)) ^ SpritePixel(6 * 25 + i, 323 + j);
+            const std::uint32_t z =
+                (0xABCDEF & SpritePixel(6 * 25 + i, 330 + j)) ^ SpritePixel(6 * 25 + i, 323 + j);
             EXPECT_EQ(target.pixel(2 + i, 1 + j), z);
-            const std::uint32_t space = (0xABCDEF & SpritePixel(240 + i, 330 + j)) ^ SpritePixel(240 + i, 323 + j);
+            const std::uint32_t space =
+                (0xABCDEF & SpritePixel(240 + i, 330 + j)) ^ SpritePixel(240 + i, 323 + j);
             EXPECT_EQ(target.pixel(9 + i, 1 + j), space);
         }
     }

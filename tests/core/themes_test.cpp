@@ -17,7 +17,8 @@ TEST(ThemeScan, ThreeThemesFillThreeMenuItemsInNameOrder) {
     EXPECT_EQ(rig.host.themeItems[1].caption, "&Cards");
     EXPECT_EQ(rig.host.themeItems[2].caption, "&Fruit");
     EXPECT_EQ(rig.host.themeItems[3].caption, "&Gems");
-    for (int i = 1; i <= 3; ++i) EXPECT_TRUE(rig.host.themeItems[i].visible && rig.host.themeItems[i].enabled);
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_TRUE(rig.host.themeItems[i].visible && rig.host.themeItems[i].enabled);
     for (int i = 4; i <= 10; ++i) EXPECT_FALSE(rig.host.themeItems[i].visible) << i;
     EXPECT_TRUE(rig.host.themeItems[1].checked);
     EXPECT_EQ(rig.m.ThemeFiles[2], "Fruit");

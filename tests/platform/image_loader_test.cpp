@@ -72,8 +72,8 @@ TEST_F(Loader, AMissingFileSaysSo) {
 }
 
 TEST(BuiltInPictures, TheProgramCarriesTheGeneratedPictures) {
-    for (auto [name, file, w, h] : {std::tuple{"sprites", "sprites.png", 474, 337},
-                                    std::tuple{"machine", "machine.png", 320, 256}}) {
+    for (auto [name, file, w, h] :
+         {std::tuple{"sprites", "sprites.png", 474, 337}, std::tuple{"machine", "machine.png", 320, 256}}) {
         const auto bytes = Embedded(name);
         ASSERT_FALSE(bytes.empty()) << name;
         const Surface embedded = SurfaceFromBytes(bytes.data(), bytes.size());

@@ -1,6 +1,7 @@
 // The settings store as a real INI file.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,6 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <fstream>
-#include <unistd.h>
 
 #include "fakes.h"
 #include "platform/qt/qt_settings_store.h"
@@ -38,7 +38,8 @@ protected:
 // Runs first, before any test moves the user folder.
 TEST(IniLocation, FileLivesUnderXdgConfigHome) {
     QtSettingsStore store;
-    EXPECT_EQ(store.fileName(), QString::fromLocal8Bit(std::getenv("XDG_CONFIG_HOME")) + "/Fruitwhirl/Fruitwhirl.ini");
+    EXPECT_EQ(store.fileName(),
+              QString::fromLocal8Bit(std::getenv("XDG_CONFIG_HOME")) + "/Fruitwhirl/Fruitwhirl.ini");
 }
 
 TEST_F(IniStore, QuitWritesTheGamesSectionsAndKeys) {
@@ -137,8 +138,9 @@ TEST(StoreFailure, OldContentSurvivesAFolderThatCannotBeWritten) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(old.toUtf8());
     }
-    QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
-                                           QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
+    QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                           QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup |
+                                           QFile::ExeGroup);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther |
                                       QFile::ReadGroup | QFile::ExeGroup);
     QFile::setPermissions(ini, QFile::ReadOwner | QFile::ReadOther | QFile::ReadGroup);

@@ -43,7 +43,6 @@ constexpr int kRate = 44100;
 constexpr int kWindow = 882;  // 20 ms
 constexpr int kBytesPerFrame = 4;
 
-
 // A mono 16-bit PCM WAV file holding a sine tone.
 void WriteToneWav(const fs::path& path, double frequency, double seconds, double amplitude) {
     const auto frames = static_cast<std::uint32_t>(std::lround(seconds * kRate));
@@ -114,8 +113,7 @@ double ToneAmplitude(const std::vector<std::int16_t>& samples, std::size_t start
 
 // For each 20 ms window of the output, whether the tone is present (at least half
 // its amplitude).
-std::vector<bool> TonePresence(const std::vector<std::int16_t>& samples, double frequency,
-                               double amplitude) {
+std::vector<bool> TonePresence(const std::vector<std::int16_t>& samples, double frequency, double amplitude) {
     std::vector<bool> present;
     for (std::size_t start = 0; start + kWindow <= samples.size(); start += kWindow) {
         present.push_back(ToneAmplitude(samples, start, kWindow, frequency) >= amplitude / 2);
@@ -222,7 +220,7 @@ TEST_F(SdlSoundControlTest, SoundPlayedOnceReachesTheOutputOnceAndTheCallReturns
 TEST_F(SdlSoundControlTest, OneShotMixesIntoTheRunningLoop) {
     SdlSoundControl sound;
     ASSERT_NO_FATAL_FAILURE(Open(sound));
-    sound.Load(15, Tone("loop.wav", 300, 0.2, 6000));   // 60 whole cycles: a seamless loop
+    sound.Load(15, Tone("loop.wav", 300, 0.2, 6000));  // 60 whole cycles: a seamless loop
     sound.Load(19, Tone("klonk.wav", 2000, 0.25, 6000));
 
     sound.StartRepeating(15);

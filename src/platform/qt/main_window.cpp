@@ -1,20 +1,20 @@
 #include "platform/qt/main_window.h"
 
 #include <QAction>
-#include <QCursor>
-#include <QMouseEvent>
-#include <QPixmap>
-#include <cmath>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
+#include <cmath>
 #include <thread>
 
 #include "app/embedded.h"
@@ -79,7 +79,9 @@ void ScreenWidget::paintEvent(QPaintEvent*) {
 }
 
 MainWindow::MainWindow(int scale)
-    : screen_(new ScreenWidget(scale, this)), tmrElapsedTime_(new QTimer(this)), tmrMultiCheck_(new QTimer(this)) {
+    : screen_(new ScreenWidget(scale, this)),
+      tmrElapsedTime_(new QTimer(this)),
+      tmrMultiCheck_(new QTimer(this)) {
     setWindowTitle("Fruitwhirl");
     setCentralWidget(screen_);
     buildMenus();
@@ -160,7 +162,9 @@ void MainWindow::ShowWindow() {
     TraceMark("shown");
 }
 
-void MainWindow::Present() { screen_->update(); }
+void MainWindow::Present() {
+    screen_->update();
+}
 
 void MainWindow::SetPointer(Pointer pointer) {
     const bool busy = pointer == Pointer::Hourglass;
@@ -216,7 +220,9 @@ void MainWindow::SetThemeItem(int index, const std::string& caption, bool visibl
     item->setEnabled(enabled);
 }
 
-void MainWindow::CheckThemeItem(int index, bool checked) { mnuWheelTheme_.at(index)->setChecked(checked); }
+void MainWindow::CheckThemeItem(int index, bool checked) {
+    mnuWheelTheme_.at(index)->setChecked(checked);
+}
 
 void MainWindow::SetTopmost(bool topmost) {
     setWindowFlag(Qt::WindowStaysOnTopHint, topmost);

@@ -16,8 +16,8 @@ QtSettingsStore::QtSettingsStore()
     settings_.setFallbacksEnabled(false);
 }
 
-std::string QtSettingsStore::GetSetting(const std::string&, const std::string& section, const std::string& key,
-                                        const std::string& fallback) {
+std::string QtSettingsStore::GetSetting(const std::string&, const std::string& section,
+                                        const std::string& key, const std::string& fallback) {
     const QVariant value = settings_.value(KeyPath(section, key));
     if (!value.isValid()) return fallback;
     // A hand-edited value with an unquoted comma reads back as a list.
@@ -35,7 +35,8 @@ bool QtSettingsStore::Flush(std::string& error) {
     // failed write leaves the old content as it was.
     settings_.sync();
     switch (settings_.status()) {
-        case QSettings::NoError: return true;
+        case QSettings::NoError:
+            return true;
         case QSettings::AccessError:
             error = "The file \"" + settings_.fileName().toStdString() + "\" cannot be written.";
             return false;
