@@ -84,10 +84,8 @@ int CentredX(int n, int p) {
 }
 
 void tmrElapsedTime_Timer(Machine& m) {
-    const std::uint32_t elapsed = m.clock.Ticks() - static_cast<std::uint32_t>(m.StartTicks);
-    const Long ms = static_cast<Long>(std::min<std::uint32_t>(elapsed, 0x7FFFFFFF));
     // Drawn on the screen only: a repaint shows the time the page opened with.
-    DrawBitmapText(m, 159, 147, FormatPlayTime(ms), 0, m.hdcScreen, false);
+    DrawBitmapText(m, 159, 147, FormatPlayTime(PlayTime(m)), 0, m.hdcScreen, false);
 }
 
 }  // namespace fw

@@ -91,10 +91,7 @@ void ShowStatistics(Machine& m, Integer line) {
     DrawCentred(m, std::to_string(row.Played), 138, 158, CountColour(row.Played));
     DrawCentred(m, std::to_string(row.Wun), 201, 158, CountColour(row.Wun));
     if (m.StatPage == 0) {
-        const std::uint32_t elapsed = m.clock.Ticks() - static_cast<std::uint32_t>(m.StartTicks);
-        DrawBitmapText(m, 159, 147,
-                       FormatPlayTime(static_cast<Long>(std::min<std::uint32_t>(elapsed, 0x7FFFFFFF))), 0,
-                       m.hdcCompose, false);
+        DrawBitmapText(m, 159, 147, FormatPlayTime(PlayTime(m)), 0, m.hdcCompose, false);
         EnableTimer(m, TimerId::ElapsedTime, true);
     } else {
         DrawBitmapText(m, 159, 147, FormatPlayTime(row.ETime), CountColour(row.ETime), m.hdcCompose, false);

@@ -177,10 +177,8 @@ void EnterHighScore(Machine& m) {
 
     ScoreRecord& row = table[place];
     row = table[0];
-    // The run's play time at this moment, not row 0's ETime (which stays 0). A
-    // run longer than the field holds keeps the largest time.
-    const std::uint32_t played = m.clock.Ticks() - static_cast<std::uint32_t>(m.StartTicks);
-    row.ETime = static_cast<Long>(std::min<std::uint32_t>(played, std::numeric_limits<Long>::max()));
+    // The run's play time at this moment, not row 0's ETime (which stays 0).
+    row.ETime = PlayTime(m);
 }
 
 void ResetHighScoreList(Machine& m) {

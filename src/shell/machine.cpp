@@ -1,5 +1,8 @@
 #include "shell/machine.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "globals/cells.h"
 #include "shell/form.h"
 
@@ -51,6 +54,11 @@ void EnableMenu(Machine& m, MenuId menu, bool enabled) {
 void EnableTimer(Machine& m, TimerId timer, bool on) {
     (timer == TimerId::ElapsedTime ? m.ElapsedTimerOn : m.MultiCheckTimerOn) = on;
     m.host.EnableTimer(timer, on);
+}
+
+Long PlayTime(Machine& m) {
+    const std::uint32_t elapsed = m.clock.Ticks() - static_cast<std::uint32_t>(m.StartTicks);
+    return static_cast<Long>(std::min<std::uint32_t>(elapsed, std::numeric_limits<Long>::max()));
 }
 
 void EndProgram(Machine& m, int status) {

@@ -166,6 +166,11 @@ struct Machine : Module1 {
 void Post(Machine& m, MachineEvent event);
 void RunPending(Machine& m);
 
+// The current run's play time in milliseconds: the tick count since the end of
+// start-up, across the wrap of the tick count; a run longer than a Long holds
+// keeps the largest time.
+Long PlayTime(Machine& m);
+
 // Ends the program: no further event runs.
 void EndProgram(Machine& m, int status);
 
