@@ -11,11 +11,11 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/embedded.h"
+#include "frontend/qt/embedded.h"
 #include "fakes.h"
-#include "platform/qt/qt_image_loader.h"
+#include "frontend/qt/qt_image_loader.h"
 #include "presentation/digits.h"
-#include "shell/machine.h"
+#include "machine/machine.h"
 
 namespace {
 

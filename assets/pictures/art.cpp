@@ -396,11 +396,6 @@ unsigned glyphRow(char32_t ch, int r) {
     return bits;
 }
 
-char32_t fontChar(int k) {
-    static const std::u32string alphabet = U"ABCDEFGHIJKLMNOPQRSTUVWXYZÅÄÖ:0123456789 ";
-    return alphabet.at(size_t(k));
-}
-
 void text(QImage& img, int x, int y, std::u32string_view s, QRgb c, int pitch) {
     for (size_t i = 0; i < s.size(); ++i)
         for (int r = 0; r < 7; ++r) {

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "globals/cells.h"
+#include "machine/cells.h"
 
 class QPainter;
 
@@ -94,13 +94,11 @@ void ball(QImage& img, double cx, double cy, double rx, double ry, const Ramp& r
 // Flat fill of a mask, with an optional outline colour.
 void flat(QImage& img, int ox, int oy, const Mask& m, QRgb c, QRgb outline = 0, bool withOutline = false);
 
-// The 6 x 7 cell font of the machine (5-pixel wide glyphs, one blank column).
-// Alphabet "ABCDEFGHIJKLMNOPQRSTUVWXYZÅÄÖ:0123456789 " plus a few extras used
-// only for painted captions ('!', '.', '-', '¢', '?', '/', '*', '+').
-inline constexpr int kGlyphCount = 41;
+// The 6 x 7 cell font of the machine (5-pixel wide glyphs, one blank column):
+// the game's font alphabet (fw::kFontAlphabet) plus a few extras used only for
+// painted captions ('!', '.', '-', '¢', '?', '/', '*', '+').
 // Row r (0..6) of glyph for character ch as a 5-bit pattern (bit 4 = left).
 unsigned glyphRow(char32_t ch, int r);
-char32_t fontChar(int k);  // k-th character of the font alphabet
 void text(QImage& img, int x, int y, std::u32string_view s, QRgb c, int pitch = 6);
 int textWidth(std::u32string_view s, int pitch = 6);
 void textCentered(QImage& img, int cx, int y, std::u32string_view s, QRgb c, int pitch = 6);

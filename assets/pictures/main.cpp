@@ -1,6 +1,8 @@
-// make_pictures <outdir>: draws every built-in picture of Fruitwhirl and writes
-// sprites.png, machine.png, the reel themes Gfx/*.Thm, the icons and the
-// About window's pictures (about/*.png) into <outdir>.
+// make_pictures <outdir> <file>...: draws the named built-in pictures of
+// Fruitwhirl and writes them into <outdir>: sprites.png, machine.png, the reel
+// themes Gfx/*.Thm, the icons and the About window's pictures. The build
+// names the files it wants from its one list; every file this program can
+// draw must be asked for, and nothing else.
 // The output depends on nothing but this program: no input files, no
 // randomness, no system fonts.
 #include "pictures.h"
@@ -12,6 +14,9 @@
 #include <QString>
 
 #include <cstdio>
+#include <functional>
+#include <map>
+#include <set>
 
 namespace {
 
@@ -24,33 +29,56 @@ bool save(const QImage& img, const QString& path) {
     return true;
 }
 
+QImage rgb(const QImage& img) {
+    return img.convertToFormat(QImage::Format_RGB888);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_pictures <outdir>\n");
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: make_pictures <outdir> <file>...\n");
         return 2;
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
 
-    bool ok = true;
-    const QImage theme = pictures::makeFruitTheme();
-    ok &= save(theme.convertToFormat(QImage::Format_RGB888), out + "/Gfx/Fruit.Thm");
-    ok &= save(pictures::makeJewelTheme().convertToFormat(QImage::Format_RGB888), out + "/Gfx/Jewels.Thm");
-    ok &= save(pictures::makeVegasTheme().convertToFormat(QImage::Format_RGB888), out + "/Gfx/Vegas.Thm");
-
+    const QImage fruit = pictures::makeFruitTheme();
     const pictures::SheetAndMachine sm = pictures::makeSheetAndMachine();
-    ok &= save(sm.sheet.convertToFormat(QImage::Format_RGB888), out + "/sprites.png");
-    ok &= save(sm.machine.convertToFormat(QImage::Format_RGB888), out + "/machine.png");
+    std::map<QString, std::function<QImage()>> makers = {
+        {"Gfx/Fruit.Thm", [&] { return rgb(fruit); }},
+        {"Gfx/Jewels.Thm", [] { return rgb(pictures::makeJewelTheme()); }},
+        {"Gfx/Vegas.Thm", [] { return rgb(pictures::makeVegasTheme()); }},
+        {"sprites.png", [&] { return rgb(sm.sheet); }},
+        {"machine.png", [&] { return rgb(sm.machine); }},
+        {"icons/drag-coin.png", [] { return pictures::makeDragCoin(); }},
+        {"icons/drag-stack.png", [] { return pictures::makeDragStack(); }},
+        {"about/logo.png", [&] { return pictures::makeAboutLogo(fruit); }},
+        {"about/email.png", [] { return pictures::makeAboutEmail(); }},
+        {"about/homepage.png", [] { return pictures::makeAboutHomepage(); }},
+    };
+    for (int size : pictures::kIconSizes) {
+        makers[QString("icons/fruitwhirl-%1.png").arg(size)] = [size] { return pictures::makeWindowIcon(size); };
+    }
 
-    for (int size : {16, 32, 48, 64, 128, 256})
-        ok &= save(pictures::makeWindowIcon(size), out + QString("/icons/fruitwhirl-%1.png").arg(size));
-    ok &= save(pictures::makeDragCoin(), out + "/icons/drag-coin.png");
-    ok &= save(pictures::makeDragStack(), out + "/icons/drag-stack.png");
-    ok &= save(pictures::makeAboutLogo(theme), out + "/about/logo.png");
-    ok &= save(pictures::makeAboutEmail(), out + "/about/email.png");
-    ok &= save(pictures::makeAboutHomepage(), out + "/about/homepage.png");
+    bool ok = true;
+    std::set<QString> asked;
+    for (int i = 2; i < argc; ++i) {
+        const QString file = QString::fromLocal8Bit(argv[i]);
+        asked.insert(file);
+        const auto maker = makers.find(file);
+        if (maker == makers.end()) {
+            std::fprintf(stderr, "make_pictures: no picture is drawn as %s\n", argv[i]);
+            ok = false;
+            continue;
+        }
+        ok &= save(maker->second(), out + "/" + file);
+    }
+    for (const auto& [file, maker] : makers) {
+        if (asked.count(file)) continue;
+        std::fprintf(stderr, "make_pictures: %s is drawn but not in the build's list\n", qPrintable(file));
+        ok = false;
+    }
     return ok ? 0 : 1;
 }

@@ -26,6 +26,8 @@ struct SheetAndMachine {
 };
 SheetAndMachine makeSheetAndMachine();
 
+// The window icon at each of its sizes, each drawn for its size.
+inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
 QImage makeWindowIcon(int size);  // ARGB
 QImage makeDragCoin();            // 32 x 32 ARGB
 QImage makeDragStack();           // 32 x 32 ARGB

@@ -48,21 +48,8 @@ const QRgb kFontYellow = rgb(255, 216, 0);
 
 // ------------------------------------------------------------ cell lookup
 
-// The cell of that name in a table of named cells; what names the table in the error.
-const fw::Cell& namedCell(const auto& table, std::string_view name, const char* what) {
-    for (const auto& c : table)
-        if (c.name == name) return c.cell;
-    std::fprintf(stderr, "make_pictures: no %s named '%.*s'\n", what, int(name.size()), name.data());
-    std::abort();
-}
-
-const fw::Cell& spriteCell(std::string_view name) {
-    return namedCell(fw::kSpriteCells, name, "sprite cell");
-}
-
-const fw::Cell& machinePlace(std::string_view name) {
-    return namedCell(fw::kMachinePlaces, name, "machine place");
-}
+namespace cells = fw::cells;
+namespace places = fw::places;
 
 QImage canvas(int w, int h, QRgb c = qRgb(0, 0, 0)) {
     QImage img(w, h, QImage::Format_RGB32);
@@ -70,8 +57,7 @@ QImage canvas(int w, int h, QRgb c = qRgb(0, 0, 0)) {
     return img;
 }
 
-QImage canvasFor(std::string_view spriteName, QRgb c = qRgb(0, 0, 0)) {
-    const fw::Cell& cell = spriteCell(spriteName);
+QImage canvasFor(const fw::Cell& cell, QRgb c = qRgb(0, 0, 0)) {
     return canvas(cell.w, cell.h, c);
 }
 
@@ -122,7 +108,7 @@ void coinTurned(QImage& img, double cx, double cy, double rx, double ry) {
 // ------------------------------------------------------------ lever
 
 QImage leverFrame(int i) {
-    QImage img = canvasFor("lever frame 0");
+    QImage img = canvasFor(cells::LeverFrame(0));
     const int W = img.width(), H = img.height();
     // The housing plate: a brushed chrome column with a dark travel slot.
     for (int x = 0; x < W; ++x) {
@@ -169,7 +155,7 @@ QImage leverFrame(int i) {
 // ------------------------------------------------------------ bonus wheel
 
 QImage bonusWheel(int lit /* -1 none, 0..3 one, 4 all */) {
-    QImage img = canvasFor("bonus wheel neutral look", kPanel);
+    QImage img = canvasFor(cells::BonusWheelNeutral, kPanel);
     const double c = 26.5;
     // Outer gold ring with chase lights.
     Mask ring = Mask::ellipse(53, 53, c, c, 26.3, 26.3);
@@ -237,7 +223,7 @@ QImage bonusWheel(int lit /* -1 none, 0..3 one, 4 all */) {
 // ------------------------------------------------------------ winner banner
 
 QImage winnerBanner(int frame) {
-    QImage img = canvasFor("winner banner frame 0");
+    QImage img = canvasFor(cells::WinnerBanner(0));
     const int W = img.width(), H = img.height();
     const bool on = frame != 0;
     // Gold frame, then a deep red field.
@@ -273,7 +259,7 @@ QImage winnerBanner(int frame) {
 // ------------------------------------------------------------ prize lamps
 
 QImage prizeLamp(int n, bool lit) {
-    QImage img = canvasFor("prize lamp 50 lit");
+    QImage img = canvasFor(cells::PrizeLampLit(0));
     const int W = img.width(), H = img.height();
     fill(img, QRect(0, 0, W, H), kChrome[2]);
     bevel(img, QRect(0, 0, W, H), kChrome[5], kChrome[0]);
@@ -355,7 +341,7 @@ QImage roundButton(bool quit, bool pressed) {
 // ------------------------------------------------------------ coins in the slot
 
 QImage coinWindow() {
-    QImage img = canvasFor("coin at rest in slot");
+    QImage img = canvasFor(cells::CoinAtRest);
     const int W = img.width(), H = img.height();
     vgradient(img, QRect(0, 0, W, H), rgb(6, 6, 10), rgb(30, 30, 40));
     // Glass reflection streak.
@@ -401,7 +387,7 @@ QRgb trayRow(int y) {
 }
 
 QImage payoutFrame(int k) {
-    QImage img = canvasFor("payout coin frame 0");
+    QImage img = canvasFor(cells::PayoutCoin(0));
     for (int y = 0; y < 25; ++y) hline(img, 0, 15, y, trayRow(y));
     if (k <= 7) {
         // Falling from the chute, face on, turning slightly.
@@ -425,7 +411,7 @@ QImage payoutFrame(int k) {
 // ------------------------------------------------------------ siren
 
 QImage siren(int frame /* 0..7, or -1 for off */) {
-    QImage img = canvasFor("siren off", kPanel);
+    QImage img = canvasFor(cells::SirenOff, kPanel);
     const int W = img.width();
     const bool on = frame >= 0;
     const double a = on ? frame * std::numbers::pi / 4 : 0.0;
@@ -487,7 +473,7 @@ QImage siren(int frame /* 0..7, or -1 for off */) {
 // ------------------------------------------------------------ hold buttons
 
 QImage holdButton(int look /* 0 STOP, 1 GO lit, 2 GO dark */) {
-    QImage img = canvasFor("hold STOP", kStrip);
+    QImage img = canvasFor(cells::HoldStop, kStrip);
     const int W = img.width(), H = img.height();
     Ramp r;
     QRgb ink, inkShadow;
@@ -523,7 +509,7 @@ QImage holdButton(int look /* 0 STOP, 1 GO lit, 2 GO dark */) {
 // ------------------------------------------------------------ credit lamps
 
 QImage creditStrip(bool lit) {
-    QImage img = canvasFor("credit strip lit");
+    QImage img = canvasFor(cells::CreditStripLit);
     const QRgb litRows[3] = {rgb(255, 236, 140), rgb(255, 176, 30), rgb(200, 110, 10)};
     const QRgb darkRows[3] = {rgb(60, 76, 170), rgb(32, 44, 120), rgb(18, 26, 76)};
     for (int y = 0; y < 3; ++y) hline(img, 0, img.width() - 1, y, lit ? litRows[y] : darkRows[y]);
@@ -533,7 +519,7 @@ QImage creditStrip(bool lit) {
 }
 
 QImage creditLamp(bool lit) {
-    QImage img = canvasFor("credit lamp lit");
+    QImage img = canvasFor(cells::CreditLampLit);
     if (lit) {
         hline(img, 0, 3, 0, rgb(255, 232, 120));
         hline(img, 0, 3, 1, rgb(255, 170, 20));
@@ -554,7 +540,7 @@ QImage creditLamp(bool lit) {
 QImage digit(int k /* 0..9, 10 = blank */) {
     static const char* segs[10] = {"abcdef", "bc",     "abdeg", "abcdg",   "bcfg",
                                    "acdfg",  "acdefg", "abc",   "abcdefg", "abcdfg"};
-    QImage img = canvasFor("digit 0");
+    QImage img = canvasFor(cells::Digit(0));
     const QRgb on = rgb(70, 255, 90), off = rgb(52, 30, 12);
     auto lit = [&](char s) { return k < 10 && std::string_view(segs[k]).find(s) != std::string_view::npos; };
     auto seg = [&](char s) { return lit(s) ? on : off; };
@@ -609,7 +595,7 @@ MaskedPicture fallingStack() {
 // ------------------------------------------------------------ time bar
 
 QImage timeBarEmpty() {
-    QImage img = canvasFor("Mania time bar empty", kPanel);
+    QImage img = canvasFor(cells::TimeBarEmpty, kPanel);
     const int W = img.width(), H = img.height();
     fill(img, QRect(0, 0, W, H), kChrome[2]);
     bevel(img, QRect(0, 0, W, H), kChrome[5], kChrome[0]);
@@ -624,7 +610,7 @@ QImage timeBarEmpty() {
 }
 
 QImage timeSegment(int colour /* 0 green, 1 yellow, 2 red */) {
-    QImage img = canvasFor("time bar segment green");
+    QImage img = canvasFor(cells::TimeSegmentGreen);
     const QRgb top[3] = {rgb(150, 255, 120), rgb(255, 246, 120), rgb(255, 140, 120)};
     const QRgb bottom[3] = {rgb(40, 180, 50), rgb(220, 170, 0), rgb(200, 30, 30)};
     hline(img, 0, 6, 0, top[colour]);
@@ -873,12 +859,12 @@ QImage statisticsPanel() {
 // ------------------------------------------------------------ font rows
 
 void fontRows(QImage& sheet) {
-    const int y0 = spriteCell("font white 'A'").y;
-    const int y1 = spriteCell("font yellow 'A'").y;
-    const int y2 = spriteCell("font mask 'A'").y;
-    for (int k = 0; k < kGlyphCount; ++k) {
-        char32_t ch = fontChar(k);
-        const int x = 6 * k;
+    for (int k = 0; k < fw::kGlyphCount; ++k) {
+        const char32_t ch = fw::kFontAlphabet[k];
+        const int x = cells::Glyph(k, fw::FontColour::White).x;
+        const int y0 = cells::Glyph(k, fw::FontColour::White).y;
+        const int y1 = cells::Glyph(k, fw::FontColour::Yellow).y;
+        const int y2 = cells::GlyphMask(k).y;
         const bool space = ch == U' ';
         for (int r = 0; r < 7; ++r) {
             unsigned bits = glyphRow(ch, r);
@@ -923,15 +909,10 @@ void speakerGrille(QImage& img, const QRect& r) {
 
 QImage machine(const QImage& sheet) {
     QImage img = canvas(fw::kScreenWidth, fw::kScreenHeight);
-    auto cellImage = [&](std::string_view name) {
-        const fw::Cell& c = spriteCell(name);
-        return sheet.copy(c.x, c.y, c.w, c.h);
-    };
+    auto cellImage = [&](const fw::Cell& c) { return sheet.copy(c.x, c.y, c.w, c.h); };
     // The idle cells go on last, over all decoration, so that they are exact.
-    std::vector<std::pair<std::string, std::string>> idle;
-    auto pasteAt = [&](std::string_view spriteName, std::string_view placeName) {
-        idle.emplace_back(std::string(spriteName), std::string(placeName));
-    };
+    std::vector<std::pair<fw::Cell, fw::Cell>> idle;
+    auto pasteAt = [&](const fw::Cell& cell, const fw::Cell& place) { idle.emplace_back(cell, place); };
 
     // The room: a dim wall with soft vertical panelling, a dark floor.
     for (int y = 0; y < 256; ++y)
@@ -984,7 +965,7 @@ QImage machine(const QImage& sheet) {
     const char32_t* amounts[12] = {U"2",  U"5",  U"10", U"10", U"15", U"15",
                                    U"25", U"25", U"50", U"50", U"75", U"100"};
     for (int k = 0; k < 12; ++k) {
-        const fw::Cell& c = machinePlace(std::string("pay-table cell ") + std::to_string(k));
+        const fw::Cell c = places::PayTableCell(k);
         fill(img, QRect(c.x, c.y, c.w, c.h), kPanel);
         std::u32string_view a = amounts[k];
         int right = k < 6 ? 106 : 170;
@@ -994,32 +975,30 @@ QImage machine(const QImage& sheet) {
     // A thin rule around each column of prize pictures.
     frame(img, QRect(54, 9, 35, 49), rgb(44, 56, 110));
     frame(img, QRect(109, 9, 35, 49), rgb(44, 56, 110));
-    pasteAt("siren off", "siren lamp");
-    pasteAt("bonus wheel neutral look", "bonus wheel");
-    pasteAt("Mania time bar empty", "Mania time bar");
+    pasteAt(cells::SirenOff, places::SirenLamp);
+    pasteAt(cells::BonusWheelNeutral, places::BonusWheel);
+    pasteAt(cells::TimeBarEmpty, places::TimeBar);
 
     // Credit row: label, lamp channel and the strip.
     tinyShadow(img, 125, 64, U"CREDITS", kGold[4], kCab[0]);
     fill(img, QRect(158, 66, 95, 4), rgb(16, 6, 8));
     hline(img, 158, 252, 65, kCab[0]);
-    for (int n = 0; n < 10; ++n) pasteAt("credit lamp dark", std::string("credit lamp ") + std::to_string(n));
-    pasteAt("credit strip dark", "credit strip");
+    for (int n = 0; n < 10; ++n) pasteAt(cells::CreditLampDark, places::CreditLamp(n));
+    pasteAt(cells::CreditStripDark, places::CreditStrip);
 
     // The display window with a gold surround.
     frame(img, QRect(82, 70, 139, 100), kGold[2]);
     hline(img, 82, 220, 70, kGold[4]);
-    pasteAt("empty reel window", "display / reel window");
+    pasteAt(cells::EmptyReelWindow, places::DisplayWindow);
 
     // Left column: the prize lamps on a dark plate with labels.
     const QRect lampPlate(12, 70, 71, 100);
     fill(img, lampPlate.adjusted(0, 0, -3, 0), rgb(40, 10, 14));
     bevel(img, lampPlate.adjusted(0, 0, -3, 0), kCab[0], kCab[5], false);
-    const char* lampNames[3] = {"prize lamp 50", "prize lamp 75", "prize lamp 100"};
-    const char* dimNames[3] = {"prize lamp 50 dim", "prize lamp 75 dim", "prize lamp 100 dim"};
     const char32_t* words[3] = {U"BIG", U"SUPER", U"MANIA"};
     for (int n = 0; n < 3; ++n) {
-        pasteAt(dimNames[n], lampNames[n]);
-        const fw::Cell& p = machinePlace(lampNames[n]);
+        pasteAt(cells::PrizeLampDim(n), places::PrizeLamp(n));
+        const fw::Cell p = places::PrizeLamp(n);
         tinyShadow(img, 16, p.y + 4, words[n], n == 2 ? rgb(200, 130, 255) : kGold[4], kBlack);
         tinyShadow(img, 16, p.y + 11, U"WIN", kGold[3], kBlack);
         // Arrow pointing at the lamp.
@@ -1027,7 +1006,7 @@ QImage machine(const QImage& sheet) {
     }
 
     // Right column: the coin slot, a label and the money counter.
-    const fw::Cell& slot = machinePlace("coin slot (drop zone)");
+    const fw::Cell& slot = places::CoinSlot;
     QRect sr(slot.x, slot.y, slot.w, slot.h);
     fill(img, sr, kChrome[3]);
     for (int y = sr.top(); y <= sr.bottom(); ++y)
@@ -1035,9 +1014,9 @@ QImage machine(const QImage& sheet) {
             put(img, x, y, mix(kChrome[4], kChrome[2], double(y - sr.top()) / sr.height()));
     bevel(img, sr, kChrome[5], kChrome[0]);
     bevel(img, sr.adjusted(1, 1, -1, -1), kChrome[4], kChrome[1]);
-    const fw::Cell& win = machinePlace("coin window");
+    const fw::Cell& win = places::CoinWindow;
     frame(img, QRect(win.x - 1, win.y - 1, win.w + 2, win.h + 2), kChrome[0]);
-    pasteAt("coin at rest in slot", "coin window");
+    pasteAt(cells::CoinAtRest, places::CoinWindow);
     // The coin slit to the right of the window.
     fill(img, QRect(247, 75, 2, 17), rgb(8, 8, 10));
     vline(img, 249, 75, 91, kChrome[5]);
@@ -1053,15 +1032,15 @@ QImage machine(const QImage& sheet) {
     bevel(img, counter, kChrome[0], kChrome[4], true);
     bevel(img, counter.adjusted(-1, -1, 1, 1), kGold[4], kGold[0]);
     tinyCentered(img, 237, 149, U"TOTAL", kGold[4]);
-    for (int i = 0; i < 4; ++i) pasteAt("digit -", std::string("money counter cell ") + std::to_string(i));
+    for (int i = 0; i < 4; ++i) pasteAt(cells::Digit(cells::kBlankDigit), places::MoneyCounterCell(i));
 
     // Control deck with the hold buttons.
     QRect deck(84, 171, 136, 25);
     fill(img, deck, kStrip);
     bevel(img, deck, kCab[0], kCab[5], false);
     for (int r = 0; r < 3; ++r) {
-        const fw::Cell& b = machinePlace(std::string("hold button ") + std::to_string(r));
-        pasteAt("hold GO dark", std::string("hold button ") + std::to_string(r));
+        const fw::Cell b = places::HoldButton(r);
+        pasteAt(cells::HoldGoDark, b);
         tinyCentered(img, b.x + b.w / 2, 174, U"HOLD", kGold[3]);
     }
     // Logo on the left beside the deck.
@@ -1077,12 +1056,12 @@ QImage machine(const QImage& sheet) {
     vline(img, 241, 177, 184, rgb(60, 120, 30));
 
     // Winner banner, dark.
-    pasteAt("winner banner frame 0", "winner banner");
+    pasteAt(cells::WinnerBanner(0), places::WinnerBanner);
 
     // Lower cabinet: speakers and the payout tray.
     speakerGrille(img, QRect(14, 217, 112, 28));
     speakerGrille(img, QRect(179, 217, 74, 28));
-    const fw::Cell& tray = machinePlace("payout tray (coin drops x 135..155)");
+    const fw::Cell& tray = places::PayoutTray;
     QRect th(tray.x - 4, tray.y - 4, tray.w + 8, tray.h + 6);
     fill(img, th, kChrome[2]);
     bevel(img, th, kChrome[5], kChrome[0]);
@@ -1092,12 +1071,12 @@ QImage machine(const QImage& sheet) {
         hline(img, tray.x - 2, tray.x - 1, y, mix(kChrome[1], kChrome[0], 0.5));
         hline(img, tray.x + tray.w, tray.x + tray.w + 1, y, kChrome[3]);
     }
-    const QImage empty = cellImage("payout coin frame 12 (empty tray)");
+    const QImage empty = cellImage(cells::PayoutTrayEmpty);
     for (int x = tray.x; x + 16 <= tray.x + tray.w; x += 4) paste(img, empty, x, tray.y);
     paste(img, empty, tray.x + tray.w - 16, tray.y);
 
     // Lever housing on the right side of the cabinet.
-    const fw::Cell& lever = machinePlace("lever");
+    const fw::Cell& lever = places::Lever;
     QRect lh(lever.x - 4, lever.y - 6, lever.w + 8, lever.h + 12);
     fill(img, QRect(256, 100, 6, 28), kChrome[1]);  // mounting bracket
     hline(img, 256, 261, 100, kChrome[4]);
@@ -1108,7 +1087,7 @@ QImage machine(const QImage& sheet) {
     }
     bevel(img, lh, kChrome[5], kChrome[0]);
     frame(img, QRect(lever.x - 1, lever.y - 1, lever.w + 2, lever.h + 2), kChrome[0]);
-    pasteAt("lever frame 0", "lever");
+    pasteAt(cells::LeverFrame(0), places::Lever);
 
     // A shelf at the right edge with a pile of coins; its top coin is the one
     // the player picks up.
@@ -1116,7 +1095,7 @@ QImage machine(const QImage& sheet) {
     hline(img, 262, 319, 212, rgb(170, 110, 56));
     hline(img, 262, 319, 216, rgb(50, 28, 12));
     fill(img, QRect(264, 217, 56, 3), rgb(20, 12, 10));
-    const fw::Cell& pile = machinePlace("coin pile (press zone)");
+    const fw::Cell& pile = places::CoinPile;
     // Coins lying in the pile, back to front.
     const double heap[][2] = {{292, 208}, {304, 209}, {315, 208}, {298, 205}, {310, 205}, {288, 209},
                               {303, 201}, {294, 200}, {313, 201}, {306, 197}, {299, 196}};
@@ -1130,10 +1109,7 @@ QImage machine(const QImage& sheet) {
     // The top coin stands upright on the pile.
     coinFace(img, pile.x + pile.w / 2.0, pile.y + pile.h / 2.0, pile.w / 2.0, pile.h / 2.0, true);
 
-    for (const auto& [spriteName, placeName] : idle) {
-        const fw::Cell& p = machinePlace(placeName);
-        paste(img, cellImage(spriteName), p.x, p.y);
-    }
+    for (const auto& [cell, place] : idle) paste(img, cellImage(cell), place.x, place.y);
     return img;
 }
 
@@ -1142,59 +1118,52 @@ QImage machine(const QImage& sheet) {
 SheetAndMachine makeSheetAndMachine() {
     QImage sheet(fw::kSheetWidth, fw::kSheetHeight, QImage::Format_RGB32);
     sheet.fill(qRgb(0, 0, 0));
-    auto place = [&](std::string_view name, const QImage& img) {
-        const fw::Cell& c = spriteCell(name);
+    auto place = [&](const fw::Cell& c, const QImage& img) {
         if (img.width() != c.w || img.height() != c.h) {
-            std::fprintf(stderr, "make_pictures: cell '%.*s' drawn at the wrong size\n", int(name.size()),
-                         name.data());
+            std::fprintf(stderr, "make_pictures: the cell at %d,%d drawn at the wrong size\n", c.x, c.y);
             std::abort();
         }
         paste(sheet, img, c.x, c.y);
     };
 
-    for (int i = 0; i < 6; ++i) place("lever frame " + std::to_string(i), leverFrame(i));
-    const char* wheelNames[4] = {"bonus wheel lit 0 (20 coins)", "bonus wheel lit 1 (30 coins)",
-                                 "bonus wheel lit 2 (40 coins)", "bonus wheel lit 3 (50 coins)"};
-    for (int k = 0; k < 4; ++k) place(wheelNames[k], bonusWheel(k));
-    place("bonus wheel Mania look (all lit)", bonusWheel(4));
-    place("bonus wheel neutral look", bonusWheel(-1));
-    for (int f = 0; f < 3; ++f) place("winner banner frame " + std::to_string(f), winnerBanner(f));
-    const char* lamps[3] = {"50", "75", "100"};
+    for (int i = 0; i < cells::kLeverFrames; ++i) place(cells::LeverFrame(i), leverFrame(i));
+    for (int k = 0; k < 4; ++k) place(cells::BonusWheelLit(k), bonusWheel(k));
+    place(cells::BonusWheelMania, bonusWheel(4));
+    place(cells::BonusWheelNeutral, bonusWheel(-1));
+    for (int f = 0; f < cells::kBannerFrames; ++f) place(cells::WinnerBanner(f), winnerBanner(f));
     for (int n = 0; n < 3; ++n) {
-        place(std::string("prize lamp ") + lamps[n] + " lit", prizeLamp(n, true));
-        place(std::string("prize lamp ") + lamps[n] + " dim", prizeLamp(n, false));
+        place(cells::PrizeLampLit(n), prizeLamp(n, true));
+        place(cells::PrizeLampDim(n), prizeLamp(n, false));
     }
-    place("quit button pressed", roundButton(true, true));
-    place("continue button pressed", roundButton(false, true));
-    for (int f = 0; f < 3; ++f) place("spinning coin frame " + std::to_string(f), spinningCoin(f));
-    place("coin at rest in slot", coinAtRest());
-    for (int k = 0; k < 12; ++k) place("payout coin frame " + std::to_string(k), payoutFrame(k));
-    place("payout coin frame 12 (empty tray)", payoutFrame(12));
-    for (int f = 0; f < 8; ++f) place("siren frame " + std::to_string(f), siren(f));
-    place("siren off", siren(-1));
-    place("out-of-coins panel", outOfCoinsPanel());
-    place("offer panel", offerPanel());
-    place("empty reel window", emptyReelWindow());
-    place("high-score panel", highScorePanel());
-    place("statistics panel", statisticsPanel());
-    place("hold STOP", holdButton(0));
-    place("hold GO lit", holdButton(1));
-    place("hold GO dark", holdButton(2));
-    place("credit strip lit", creditStrip(true));
-    place("credit strip dark", creditStrip(false));
-    for (int k = 0; k < 10; ++k) place("digit " + std::to_string(k), digit(k));
-    place("digit -", digit(10));
+    place(cells::QuitPressed, roundButton(true, true));
+    place(cells::ContinuePressed, roundButton(false, true));
+    for (int f = 0; f < cells::kSpinningCoinFrames; ++f) place(cells::SpinningCoin(f), spinningCoin(f));
+    place(cells::CoinAtRest, coinAtRest());
+    for (int k = 0; k < cells::kPayoutFrames; ++k) place(cells::PayoutCoin(k), payoutFrame(k));
+    for (int f = 0; f < cells::kSirenFrames; ++f) place(cells::SirenFrame(f), siren(f));
+    place(cells::SirenOff, siren(-1));
+    place(cells::OutOfCoinsPanel, outOfCoinsPanel());
+    place(cells::OfferPanel, offerPanel());
+    place(cells::EmptyReelWindow, emptyReelWindow());
+    place(cells::HighScorePanel, highScorePanel());
+    place(cells::StatisticsPanel, statisticsPanel());
+    place(cells::HoldStop, holdButton(0));
+    place(cells::HoldGoLit, holdButton(1));
+    place(cells::HoldGoDark, holdButton(2));
+    place(cells::CreditStripLit, creditStrip(true));
+    place(cells::CreditStripDark, creditStrip(false));
+    for (int k = 0; k <= cells::kBlankDigit; ++k) place(cells::Digit(k), digit(k));
     MaskedPicture coin = fallingCoin(), stack = fallingStack();
-    place("falling coin", coin.picture);
-    place("falling coin mask", coin.mask);
-    place("falling stack", stack.picture);
-    place("falling stack mask", stack.mask);
-    place("Mania time bar empty", timeBarEmpty());
-    place("credit lamp lit", creditLamp(true));
-    place("credit lamp dark", creditLamp(false));
-    place("time bar segment green", timeSegment(0));
-    place("time bar segment yellow", timeSegment(1));
-    place("time bar segment red", timeSegment(2));
+    place(cells::FallingCoin, coin.picture);
+    place(cells::FallingCoinMask, coin.mask);
+    place(cells::FallingStack, stack.picture);
+    place(cells::FallingStackMask, stack.mask);
+    place(cells::TimeBarEmpty, timeBarEmpty());
+    place(cells::CreditLampLit, creditLamp(true));
+    place(cells::CreditLampDark, creditLamp(false));
+    place(cells::TimeSegmentGreen, timeSegment(0));
+    place(cells::TimeSegmentYellow, timeSegment(1));
+    place(cells::TimeSegmentRed, timeSegment(2));
     fontRows(sheet);
 
     SheetAndMachine out;

@@ -484,18 +484,19 @@ Signal Klonk3() {
 }  // namespace
 
 const std::vector<SoundRecipe>& Bank() {
+    using fw::Sfx;
     static const std::vector<SoundRecipe> bank = {
-        {"Activate.wav", Kind::OneShot, -18, Activate}, {"CircHigh.wav", Kind::OneShot, -19, CircHigh},
-        {"CircLow.wav", Kind::OneShot, -19, CircLow},   {"Click.wav", Kind::OneShot, -22, Click},
-        {"Coin.wav", Kind::OneShot, -18, Coin},         {"Congrats.wav", Kind::OneShot, -18, Congrats},
-        {"Door.wav", Kind::OneShot, -18, Door},         {"Lever.wav", Kind::OneShot, -18, Lever},
-        {"Mania.wav", Kind::OneShot, -18, Mania},       {"NoMoney.wav", Kind::OneShot, -18, NoMoney},
-        {"Pay.wav", Kind::OneShot, -18, Pay},           {"Pick.wav", Kind::OneShot, -18, Pick},
-        {"Siren4.wav", Kind::OneShot, -20, Siren4},     {"Siren8.wav", Kind::OneShot, -20, Siren8},
-        {"Tick.wav", Kind::OneShot, -22, Tick},         {"WhlRun.wav", Kind::Loop, -20, WhlRun},
-        {"WinHigh.wav", Kind::OneShot, -18, WinHigh},   {"WinLow.wav", Kind::OneShot, -18, WinLow},
-        {"Wrong.wav", Kind::OneShot, -18, Wrong},       {"klonk1.wav", Kind::OneShot, -19, Klonk1},
-        {"klonk2.wav", Kind::OneShot, -19, Klonk2},     {"klonk3.wav", Kind::OneShot, -19, Klonk3},
+        {Sfx::Activate, Kind::OneShot, -18, Activate}, {Sfx::CircHigh, Kind::OneShot, -19, CircHigh},
+        {Sfx::CircLow, Kind::OneShot, -19, CircLow},   {Sfx::Click, Kind::OneShot, -22, Click},
+        {Sfx::Coin, Kind::OneShot, -18, Coin},         {Sfx::Congrats, Kind::OneShot, -18, Congrats},
+        {Sfx::Door, Kind::OneShot, -18, Door},         {Sfx::Lever, Kind::OneShot, -18, Lever},
+        {Sfx::Mania, Kind::OneShot, -18, Mania},       {Sfx::NoMoney, Kind::OneShot, -18, NoMoney},
+        {Sfx::Pay, Kind::OneShot, -18, Pay},           {Sfx::Pick, Kind::OneShot, -18, Pick},
+        {Sfx::Siren4, Kind::OneShot, -20, Siren4},     {Sfx::Siren8, Kind::OneShot, -20, Siren8},
+        {Sfx::Tick, Kind::OneShot, -22, Tick},         {Sfx::WheelRun, Kind::Loop, -20, WhlRun},
+        {Sfx::WinHigh, Kind::OneShot, -18, WinHigh},   {Sfx::WinLow, Kind::OneShot, -18, WinLow},
+        {Sfx::Wrong, Kind::OneShot, -18, Wrong},       {Sfx::Klonk1, Kind::OneShot, -19, Klonk1},
+        {Sfx::Klonk2, Kind::OneShot, -19, Klonk2},     {Sfx::Klonk3, Kind::OneShot, -19, Klonk3},
     };
     return bank;
 }

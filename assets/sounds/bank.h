@@ -2,6 +2,7 @@
 #pragma once
 
 #include "dsp.h"
+#include "machine/sounds.h"
 
 #include <string>
 #include <vector>
@@ -14,13 +15,13 @@ enum class Kind {
 };
 
 struct SoundRecipe {
-    std::string file;  // exact file name, case included
+    fw::Sfx sound;      // the sound it makes; its file comes from the sound list
     Kind kind;
     double loudnessDb;  // target RMS of the loud part, dBFS
     Signal (*make)();   // raw, un-normalised signal
 };
 
-// In sound-number order: 0 Activate.wav .. 21 klonk3.wav.
+// One recipe for every sound of the sound list.
 const std::vector<SoundRecipe>& Bank();
 
 // Exact lengths that the machine's animations rely on.

@@ -23,17 +23,19 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    bool ok = true;
+    bool ok = sfx::Bank().size() == fw::kSoundFiles.size();
+    if (!ok) std::fprintf(stderr, "make_sounds: the bank has no recipe for every sound of the list\n");
     for (const sfx::SoundRecipe& recipe : sfx::Bank()) {
+        const std::string file(fw::SoundFile(recipe.sound));
         sfx::Signal s = recipe.make();
         const sfx::Levels levels = sfx::Master(s, recipe.kind, recipe.loudnessDb);
-        const std::string path = (dir / recipe.file).string();
+        const std::string path = (dir / file).string();
         if (!sfx::WriteWav(path, s)) {
             std::fprintf(stderr, "make_sounds: cannot write %s\n", path.c_str());
             ok = false;
             continue;
         }
-        std::printf("%-13s %7.1f ms  peak %6.1f dBFS  loud %6.1f dBFS%s\n", recipe.file.c_str(),
+        std::printf("%-13s %7.1f ms  peak %6.1f dBFS  loud %6.1f dBFS%s\n", file.c_str(),
                     1000.0 * static_cast<double>(s.size()) / sfx::kRate, levels.peakDb, levels.loudDb,
                     levels.limitedDb > 0.05 ? "  (limited)" : "");
     }

@@ -11,15 +11,16 @@
 #include <optional>
 #include <string>
 
-#include "app/embedded.h"
-#include "platform/qt/main_window.h"
-#include "platform/qt/qt_image_loader.h"
-#include "platform/qt/qt_settings_store.h"
-#include "platform/qt/real_clock.h"
-#include "platform/real_random.h"
-#include "platform/sdl/sdl_sound_control.h"
-#include "platform/trace.h"
-#include "shell/machine.h"
+#include "frontend/qt/embedded.h"
+#include "frontend/qt/main_window.h"
+#include "frontend/qt/qt_image_loader.h"
+#include "frontend/qt/qt_settings_store.h"
+#include "frontend/qt/real_clock.h"
+#include "frontend/real_random.h"
+#include "frontend/sdl/sdl_sound_control.h"
+#include "shell/trace.h"
+#include "machine/machine.h"
+#include "shell/events.h"
 
 namespace {
 
@@ -89,10 +90,12 @@ fw::Surface BuiltInPicture(const char* name) {
 
 QIcon WindowIcon() {
     QIcon icon;
-    for (const char* name : {"icon16", "icon32", "icon48", "icon64", "icon128", "icon256"}) {
-        const auto bytes = fw::Embedded(name);
+    // Every size of the icon that is built in: fruitwhirl-16, fruitwhirl-32, ...
+    for (std::size_t i = 0; i < fw::kEmbeddedFileCount; ++i) {
+        const fw::EmbeddedFile& file = fw::kEmbeddedFiles[i];
+        if (!std::string_view(file.name).starts_with("fruitwhirl-")) continue;
         QPixmap pixmap;
-        pixmap.loadFromData(bytes.data(), static_cast<uint>(bytes.size()));
+        pixmap.loadFromData(file.data, static_cast<uint>(file.size));
         icon.addPixmap(pixmap);
     }
     return icon;

@@ -1,30 +1,25 @@
 #include "money/coins.h"
 
-#include "play/frame_delay.h"
-#include "play/holds.h"
+#include "machine/frame_delay.h"
+#include "machine/screen.h"
 #include "presentation/bitmap_text.h"
 #include "presentation/digits.h"
-#include "shell/form.h"
-#include "shell/transitions.h"
+#include "presentation/lamps.h"
 #include "sound/sound_bank.h"
 
 namespace fw {
 
-bool Inside(const Cell& area, float x, float y) {
-    return x >= area.x && x <= area.x + area.w - 1 && y >= area.y && y <= area.y + area.h - 1;
-}
-
 void imgMoneyPile_MouseDown(Machine& m, int button) {
-    if (m.ScreenMode != kModeReels) return;
+    if (m.ScreenMode != Screen::Reels) return;
     if (m.ScoreTable[0].Score <= 0) {
         if (m.Credits == 0) {
             ShowOutOfCoins(m);
         } else {
-            PlaySfx(m, kSfxWrong, 0);
+            PlaySfx(m, Sfx::Wrong, SfxMode::Once);
         }
         return;
     }
-    PlaySfx(m, kSfxPick, 0);
+    PlaySfx(m, Sfx::Pick, SfxMode::Once);
     // A stack always counts five: the drop decides how many really move.
     m.CoinsInHand = button == 1 ? 1 : 5;
     m.host.SetDragIcon(button == 1 ? DragIcon::OneCoin : DragIcon::FiveCoins);
@@ -34,38 +29,38 @@ void imgMoneyPile_MouseDown(Machine& m, int button) {
 void imgMoneySlot_DragDrop(Machine& m) {
     m.host.SetPointer(Pointer::Default);
     if (m.Credits > 9) {
-        PlaySfx(m, kSfxWrong, 0);
+        PlaySfx(m, Sfx::Wrong, SfxMode::Once);
         return;
     }
     // The coin spins in the slot's window and comes to rest.
     for (int i = 0; i < 7; ++i) {
-        BitBlt(m.hdcScreen, 229, 77, 16, 15, m.hdcSprites, 410 + 16 * (i % 3), 53);
+        BitBlt(m.hdcScreen, places::CoinWindow, m.hdcSprites, cells::SpinningCoin(i % cells::kSpinningCoinFrames));
         Pause(m, 60);
     }
-    BitBlt(m.hdcScreen, 229, 77, 16, 15, m.hdcSprites, 458, 53);
+    BitBlt(m.hdcScreen, places::CoinWindow, m.hdcSprites, cells::CoinAtRest);
     Pause(m, 50);
-    PlaySfx(m, kSfxPay, 0);
+    PlaySfx(m, Sfx::Pay, SfxMode::Once);
     Pause(m, 205);
 
     if (m.Credits == 0) {
         // The machine was empty: it wakes up.
-        BitBlt(m.hdcScreen, 221, 67, 31, 3, m.hdcSprites, 337, 218);
-        PlaySfx(m, kSfxActivate, 0);
+        BitBlt(m.hdcScreen, places::CreditStrip, m.hdcSprites, cells::CreditStripLit);
+        PlaySfx(m, Sfx::Activate, SfxMode::Once);
         if (m.HoldAllowed == True) {
-            for (int r = 0; r < 3; ++r) SetHoldLamp(m, r, m.WinLock[r] != 0 ? 1 : 0);
+            for (int r = 0; r < 3; ++r) SetHoldLamp(m, r, m.WinLock[r] != 0 ? kHoldRefused : kHoldPossible);
         }
     }
 
     if (m.CoinsInHand == 1) {
-        if (m.ScoreTable[0].Score >
-            0) {  // the purse cannot have emptied since the pick-up, but never go below 0
+        // The purse cannot have emptied since the pick-up, but never go below 0.
+        if (m.ScoreTable[0].Score > 0) {
             AdjustCredits(m, True);
-            DrawDigits(m, 1);
+            DrawDigits(m, kTakeOneCoin);
         }
     } else {
         for (int i = 0; i < 5; ++i) {
             if (m.ScoreTable[0].Score > 0 && m.Credits < 10) {
-                DrawDigits(m, 1);
+                DrawDigits(m, kTakeOneCoin);
                 AdjustCredits(m, True);
             }
         }
@@ -76,46 +71,48 @@ void imgMoneySlot_DragDrop(Machine& m) {
 void Form_DragDrop(Machine& m, float x, float y) {
     m.host.SetPointer(Pointer::Default);
     const bool single = m.CoinsInHand == 1;
-    const int w = single ? 16 : 28;
-    const int half = single ? 7 : 14;
-    const int pictureX = single ? 274 : 306;
-    const int maskX = pictureX + w;
-    constexpr int kStoreX = 362, kStoreY = 289;
+    const Cell picture = single ? cells::FallingCoin : cells::FallingStack;
+    const Cell mask = single ? cells::FallingCoinMask : cells::FallingStackMask;
+    // What the coin covers is kept in the scratch cell, as wide as the picture.
+    const Cell under{cells::ScratchFallingCoin.x, cells::ScratchFallingCoin.y, picture.w, picture.h};
+    // The pointer holds the picture at this pixel.
+    const int halfW = single ? places::kFallingCoinHoldX : places::kFallingStackHoldX;
+    const int halfH = places::kFallingHoldY;
 
     double fall = y;
-    const int left = Whole(x - half);
-    BitBlt(m.hdcSprites, kStoreX, kStoreY, w, 15, m.hdcScreen, left, Whole(fall - 7));
+    const int left = Whole(x - halfW);
+    BitBlt(m.hdcSprites, under.x, under.y, under.w, under.h, m.hdcScreen, left, Whole(fall - halfH));
     int previous = Whole(fall);
     do {
-        BitBlt(m.hdcScreen, left, previous - 7, w, 15, m.hdcSprites, kStoreX, kStoreY);
+        BitBlt(m.hdcScreen, left, previous - halfH, m.hdcSprites, under);
         fall += 2;
-        const int top = Whole(fall - 7);
-        BitBlt(m.hdcSprites, kStoreX, kStoreY, w, 15, m.hdcScreen, left, top);
-        BitBlt(m.hdcScreen, left, top, w, 15, m.hdcSprites, maskX, 238, Rop::SrcAnd);
-        BitBlt(m.hdcScreen, left, top, w, 15, m.hdcSprites, pictureX, 238, Rop::SrcInvert);
+        const int top = Whole(fall - halfH);
+        BitBlt(m.hdcSprites, under.x, under.y, under.w, under.h, m.hdcScreen, left, top);
+        BitBlt(m.hdcScreen, left, top, m.hdcSprites, mask, Rop::SrcAnd);
+        BitBlt(m.hdcScreen, left, top, m.hdcSprites, picture, Rop::SrcInvert);
         previous = Whole(fall);
         FrameDelay(m, m.Speed * 1500);
-    } while (fall < 263);
-    PlaySfx(m, kSfxCoin, 0);
+    } while (fall < places::kFallOutY);
+    PlaySfx(m, Sfx::Coin, SfxMode::Once);
 }
 
 void AdjustCredits(Machine& m, Boolean add) {
     if (add == True) {
         if (m.Credits >= 10) return;
-        BitBlt(m.hdcScreen, 214 - 6 * m.Credits, 67, 4, 3, m.hdcSprites, 274, 293);
+        BitBlt(m.hdcScreen, places::CreditLamp(m.Credits), m.hdcSprites, cells::CreditLampLit);
         ++m.Credits;
     } else {
         if (m.Credits <= 0) return;
         --m.Credits;
-        BitBlt(m.hdcScreen, 214 - 6 * m.Credits, 67, 4, 3, m.hdcSprites, 278, 293);
+        BitBlt(m.hdcScreen, places::CreditLamp(m.Credits), m.hdcSprites, cells::CreditLampDark);
     }
 }
 
 void ShowOutOfCoins(Machine& m) {
-    BitBlt(m.hdcCompose, 83, 71, 137, 98, m.hdcSprites, 0, 120);
-    PlaySfx(m, kSfxNoMoney, 0);
-    InterlaceWipe(m, 1);
-    m.ScreenMode = kModeOutOfCoins;
+    BitBlt(m.hdcCompose, places::DisplayWindow, m.hdcSprites, cells::OutOfCoinsPanel);
+    PlaySfx(m, Sfx::NoMoney, SfxMode::Once);
+    InterlaceWipe(m, Wipe::Reveal);
+    m.ScreenMode = Screen::OutOfCoins;
 }
 
 }  // namespace fw

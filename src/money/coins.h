@@ -2,15 +2,9 @@
 // the out-of-coins panel.
 #pragma once
 
-#include "globals/cells.h"
-#include "shell/machine.h"
+#include "machine/machine.h"
 
 namespace fw {
-
-// The coin pile and the coin slot, as invisible areas over the machine picture.
-inline constexpr Cell kPileArea{296, 174, 21, 21};
-inline constexpr Cell kSlotArea{221, 71, 31, 26};
-bool Inside(const Cell& area, float x, float y);
 
 // A press on the pile: picks up one coin (left button) or a stack of five.
 void imgMoneyPile_MouseDown(Machine& m, int button);

@@ -1,11 +1,11 @@
 #include "play/evaluate.h"
 
+#include "machine/screen.h"
 #include "money/coins.h"
-#include "play/holds.h"
 #include "play/mania.h"
 #include "presentation/bitmap_text.h"
 #include "presentation/digits.h"
-#include "shell/form.h"
+#include "presentation/lamps.h"
 #include "sound/sound_bank.h"
 
 namespace fw {
@@ -20,15 +20,15 @@ void CountWin(Machine& m, int category) {
 
 void FlashBanner(Machine& m) {
     for (int counter = 0; counter < 16; ++counter) {
-        BitBlt(m.hdcScreen, 80, 199, 145, 14, m.hdcSprites, 144, 53 + 14 * (counter % 3));
+        BitBlt(m.hdcScreen, places::WinnerBanner, m.hdcSprites, cells::WinnerBanner(counter % cells::kBannerFrames));
         Pause(m, 80);
     }
 }
 
 void FlashPrizeLamp(Machine& m, int lamp) {
     for (int i = 0; i < 14; ++i) {
-        const int sheetY = i % 2 == 0 ? 53 : 73;  // lit, dim
-        BitBlt(m.hdcScreen, 52, 73 + 37 * lamp, 29, 20, m.hdcSprites, 289 + 29 * lamp, sheetY);
+        const Cell look = i % 2 == 0 ? cells::PrizeLampLit(lamp) : cells::PrizeLampDim(lamp);
+        BitBlt(m.hdcScreen, places::PrizeLamp(lamp), m.hdcSprites, look);
         Pause(m, 80);
     }
 }
@@ -61,30 +61,31 @@ std::string NextLineToken(Machine& m, const std::string& text) {
 }
 
 void SoundSiren(Machine& m, int count) {
-    PlaySfx(m, count == 8 ? kSfxSiren8 : kSfxSiren4, 0);
+    PlaySfx(m, count == 8 ? Sfx::Siren8 : Sfx::Siren4, SfxMode::Once);
     for (int turn = 0; turn < count; ++turn) {
-        for (int k = 0; k < 8; ++k) {
-            BitBlt(m.hdcScreen, 16, 23, 26, 20, m.hdcSprites, 208 + 26 * k, 95);
+        for (int k = 0; k < cells::kSirenFrames; ++k) {
+            BitBlt(m.hdcScreen, places::SirenLamp, m.hdcSprites, cells::SirenFrame(k));
             Pause(m, 49);
         }
     }
-    BitBlt(m.hdcScreen, 16, 23, 26, 20, m.hdcSprites, 416, 95);
+    BitBlt(m.hdcScreen, places::SirenLamp, m.hdcSprites, cells::SirenOff);
 }
 
 void ShowPayout(Machine& m, Integer amount) {
     const int drops = PayoutDrops(amount);
     for (int i = 0; i < drops; ++i) {
-        const int x = static_cast<int>(m.random.Rnd() * 21) + 135;
-        for (int k = 0; k <= 12; ++k) {
-            BitBlt(m.hdcScreen, x, 221, 16, 25, m.hdcSprites, 16 * k, 95);
+        const int x = static_cast<int>(m.random.Rnd() * places::kPayoutDropSpread) + places::PayoutTray.x;
+        for (int k = 0; k < cells::kPayoutFrames; ++k) {
+            BitBlt(m.hdcScreen, x, places::PayoutTray.y, m.hdcSprites, cells::PayoutCoin(k));
             Pause(m, 10);
         }
         Pause(m, 15);
-        PlaySfx(m, kSfxPay, 0);
+        PlaySfx(m, Sfx::Pay, SfxMode::Once);
     }
+    // The amount, centred over the tray: one column left of the window's centre.
     const std::string text = std::to_string(amount);
-    const int x = Whole((320.0 - 7.0 * static_cast<double>(text.size())) / 2.0 - 7.0);
-    DrawBitmapText(m, x, 231, text, 1, m.hdcScreen, true);
+    const int x = CentredX(static_cast<int>(text.size()), kScreenWidth / 2 - 7);
+    DrawBitmapText(m, x, places::kPayoutTextY, text, FontColour::Yellow, m.hdcScreen, true);
 }
 
 LineScore ScoreLine(Machine& m, const std::string& line) {
@@ -141,11 +142,11 @@ void EvaluateWin(Machine& m) {
     if (score.won) {
         // Holds stay on offer only after a win that locked reels and paid 5 or less.
         if (m.WinFlag == False || m.LastWin > 5) m.HoldAllowed = False;
-        PlaySfx(m, kSfxWinLow, 0);
+        PlaySfx(m, Sfx::WinLow, SfxMode::Once);
         FlashBanner(m);
         if (score.prizeFlash) {
             Pause(m, 100);
-            PlaySfx(m, kSfxWinHigh, 0);
+            PlaySfx(m, Sfx::WinHigh, SfxMode::Once);
             FlashPrizeLamp(m, score.prizeLamp);
         }
         Pause(m, 150);
@@ -164,10 +165,10 @@ void EvaluateWin(Machine& m) {
     if (score.won) Pause(m, 150);
 
     AdjustCredits(m, False);
-    if (m.Credits == 0) BitBlt(m.hdcScreen, 221, 67, 31, 3, m.hdcSprites, 368, 218);
+    if (m.Credits == 0) BitBlt(m.hdcScreen, places::CreditStrip, m.hdcSprites, cells::CreditStripDark);
 
     const bool offerHolds = m.Credits > 0 && m.HoldAllowed == True;
-    for (int r = 0; r < 3; ++r) SetHoldLamp(m, r, offerHolds && m.WinLock[r] != 1 ? 0 : 1);
+    for (int r = 0; r < 3; ++r) SetHoldLamp(m, r, offerHolds && m.WinLock[r] != 1 ? kHoldPossible : kHoldRefused);
 }
 
 }  // namespace fw

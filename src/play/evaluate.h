@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "shell/machine.h"
+#include "machine/machine.h"
 
 namespace fw {
 

@@ -1,46 +1,34 @@
 #include "play/holds.h"
 
+#include "machine/screen.h"
+#include "presentation/lamps.h"
 #include "sound/sound_bank.h"
 
 namespace fw {
 
-namespace {
-constexpr int kStopLookX = 274;
-constexpr int kGoLitX = 295;
-
-void DrawButton(Machine& m, int reel, int sheetX) {
-    BitBlt(m.hdcScreen, 97 + 44 * reel, 180, 21, 11, m.hdcSprites, sheetX, 218);
-}
-}  // namespace
-
-void SetHoldLamp(Machine& m, int reel, int state) {
-    DrawButton(m, reel, kGoLitX + 21 * state);
-    m.HoldLamp[reel] = static_cast<Integer>(state);
-}
-
 void ToggleHold(Machine& m, int reel) {
-    if (m.HoldLamp[reel] != 0) {
-        PlaySfx(m, kSfxWrong, 0);
+    if (m.HoldLamp[reel] != kHoldPossible) {
+        PlaySfx(m, Sfx::Wrong, SfxMode::Once);
         return;
     }
     if (m.Held[reel] == 0) {
-        DrawButton(m, reel, kStopLookX);
-        PlaySfx(m, kSfxClick, 0);
+        BitBlt(m.hdcScreen, places::HoldButton(reel), m.hdcSprites, cells::HoldStop);
+        PlaySfx(m, Sfx::Click, SfxMode::Once);
         m.Held[reel] = 1;
         // The second held reel makes the third unavailable, unless a locking
         // win has already set the buttons.
         if (m.HoldCount == 1 && m.WinFlag == False) {
             for (int i = 0; i < 3; ++i) {
-                if (m.Held[i] == 0) SetHoldLamp(m, i, 1);
+                if (m.Held[i] == 0) SetHoldLamp(m, i, kHoldRefused);
             }
         }
         ++m.HoldCount;
     } else {
-        DrawButton(m, reel, kGoLitX);
-        PlaySfx(m, kSfxClick, 0);
+        BitBlt(m.hdcScreen, places::HoldButton(reel), m.hdcSprites, cells::HoldGoLit);
+        PlaySfx(m, Sfx::Click, SfxMode::Once);
         if (m.WinFlag == False) {
             for (int i = 0; i < 3; ++i) {
-                if (m.Held[i] == 0) SetHoldLamp(m, i, 0);
+                if (m.Held[i] == 0) SetHoldLamp(m, i, kHoldPossible);
             }
         }
         m.Held[reel] = 0;

@@ -1,23 +1,18 @@
 #include "play/mania.h"
 
-#include "shell/form.h"
+#include "machine/screen.h"
 #include "sound/sound_bank.h"
 
 namespace fw {
 
 namespace {
 
-void DrawWheel(Machine& m, int sheetX) {
-    BitBlt(m.hdcScreen, 201, 7, 53, 53, m.hdcSprites, sheetX, 0);
-}
-constexpr int kWheelManiaX = 356;
-constexpr int kWheelNeutralX = 409;
-int WheelPositionX(int k) {
-    return 144 + 53 * k;
+void DrawWheel(Machine& m, const Cell& look) {
+    BitBlt(m.hdcScreen, places::BonusWheel, m.hdcSprites, look);
 }
 
 void DrawEmptyTimeBar(Machine& m) {
-    BitBlt(m.hdcScreen, 175, 13, 9, 40, m.hdcSprites, 274, 253);
+    BitBlt(m.hdcScreen, places::TimeBar, m.hdcSprites, cells::TimeBarEmpty);
 }
 
 void EnableMenus(Machine& m, bool enabled) {
@@ -29,9 +24,9 @@ void EnableMenus(Machine& m, bool enabled) {
 }  // namespace
 
 void StartMania(Machine& m) {
-    DrawWheel(m, kWheelManiaX);
+    DrawWheel(m, cells::BonusWheelMania);
     DrawEmptyTimeBar(m);
-    PlaySfx(m, kSfxMania, 0);
+    PlaySfx(m, Sfx::Mania, SfxMode::Once);
     m.ManiaActive = True;
     EnableTimer(m, TimerId::MultiCheck, true);
     m.ManiaTicks = 0;
@@ -40,18 +35,19 @@ void StartMania(Machine& m) {
 }
 
 void tmrMultiCheck_Timer(Machine& m) {
-    const int y = 50 - 3 * m.ManiaTicks;
+    const Cell segment = places::TimeBarSegment(m.ManiaTicks);
     m.ManiaTicks = static_cast<Integer>(m.ManiaTicks + 1);
     const int t = m.ManiaTicks;
-    if (t < 14) {
-        const int sheetY = t < 8 ? 296 : t < 12 ? 298 : 300;  // green, yellow, red
-        BitBlt(m.hdcScreen, 176, y, 7, 2, m.hdcSprites, 274, sheetY);
+    if (t < kManiaTicks) {
+        // 7 green segments, 4 yellow and 2 red.
+        const Cell colour = t < 8 ? cells::TimeSegmentGreen : t < 12 ? cells::TimeSegmentYellow : cells::TimeSegmentRed;
+        BitBlt(m.hdcScreen, segment, m.hdcSprites, colour);
     }
-    if (t == 14) {
+    if (t == kManiaTicks) {
         m.ManiaActive = False;
         EnableTimer(m, TimerId::MultiCheck, false);
         m.ManiaTicks = 0;
-        DrawWheel(m, kWheelNeutralX);
+        DrawWheel(m, cells::BonusWheelNeutral);
         DrawEmptyTimeBar(m);
         EnableMenus(m, true);
         m.host.SetTopmost(false);
@@ -66,8 +62,8 @@ void SpinBonusWheel(Machine& m) {
     for (int lap = 1;; ++lap) {
         bool stop = false;
         for (int p = 0; p <= 3; ++p) {
-            DrawWheel(m, WheelPositionX(p));
-            PlaySfx(m, kSfxTick, 0);
+            DrawWheel(m, cells::BonusWheelLit(p));
+            PlaySfx(m, Sfx::Tick, SfxMode::Once);
             Pause(m, 120);
             if (lap == 5 && p == k) {
                 stop = true;
@@ -77,15 +73,15 @@ void SpinBonusWheel(Machine& m) {
         if (stop) break;
     }
     for (int i = 0; i < 8; ++i) {
-        DrawWheel(m, kWheelNeutralX);
-        PlaySfx(m, kSfxCircLow, 0);
+        DrawWheel(m, cells::BonusWheelNeutral);
+        PlaySfx(m, Sfx::CircLow, SfxMode::Once);
         Pause(m, 100);
-        DrawWheel(m, WheelPositionX(k));
-        PlaySfx(m, kSfxCircHigh, 0);
+        DrawWheel(m, cells::BonusWheelLit(k));
+        PlaySfx(m, Sfx::CircHigh, SfxMode::Once);
         Pause(m, 100);
     }
     Pause(m, 400);
-    DrawWheel(m, kWheelManiaX);
+    DrawWheel(m, cells::BonusWheelMania);
     m.LastWin = static_cast<Integer>(m.LastWin + (k + 2) * 10);
 }
 

@@ -1,9 +1,12 @@
 // The Mania period: 140 seconds of bonus play, its clock and the bonus wheel.
 #pragma once
 
-#include "shell/machine.h"
+#include "machine/machine.h"
 
 namespace fw {
+
+// The period lasts this many ticks of its 10-second clock.
+inline constexpr int kManiaTicks = 14;
 
 // Starts (or restarts) the period.
 void StartMania(Machine& m);

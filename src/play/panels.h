@@ -1,7 +1,7 @@
 // The one-time offer panel and the continue button of both panels.
 #pragma once
 
-#include "shell/machine.h"
+#include "machine/machine.h"
 
 namespace fw {
 

@@ -1,5 +1,7 @@
 #include "play/reels.h"
 
+#include "machine/screen.h"
+
 namespace fw {
 
 Integer VisibleSymbol(const Machine& m, int reel, int row) {
@@ -18,15 +20,20 @@ void DrawReels(Machine& m) {
     for (int w = 0; w < 3; ++w) {
         for (int r = 0; r < 3; ++r) {
             const Integer s = VisibleSymbol(m, r, w);
-            BitBlt(m.hdcCompose, 93 + 44 * r, 75 + 30 * w, 29, 30, m.hdcTheme, m.SymbolX[s], 0);
+            const Cell symbol = themecells::Symbol(0);
+            BitBlt(m.hdcCompose, places::ReelCell(r, w), m.hdcTheme, symbol.at(m.SymbolX[s], symbol.y));
         }
     }
-    int k = 0;
-    for (int q = 0; q < 2; ++q) {
-        for (int j = 0; j < 6; ++j, ++k) {
-            BitBlt(m.hdcCompose, 55 + 55 * q, 10 + 8 * j, 33, 7, m.hdcTheme, 33 * k, 30);
-        }
+    // Column by column, top to bottom: cells 0..5 on the left, 6..11 on the right.
+    for (int k = 0; k < themecells::kPayCells; ++k) {
+        BitBlt(m.hdcCompose, places::PayTableCell(k), m.hdcTheme, themecells::PayCell(k));
     }
+}
+
+void ShowReelWindow(Machine& m) {
+    BitBlt(m.hdcCompose, places::DisplayWindow, m.hdcSprites, cells::EmptyReelWindow);
+    DrawReels(m);
+    InterlaceWipe(m, Wipe::Reveal);
 }
 
 }  // namespace fw

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "shell/machine.h"
+#include "machine/machine.h"
 
 namespace fw {
 
@@ -16,5 +16,8 @@ std::string RowText(const Machine& m, int row);
 // Draws the nine reel cells and the twelve pay-table cells into the
 // composition surface from the theme picture.
 void DrawReels(Machine& m);
+
+// Redraws the reel window into the composition surface and wipes it in.
+void ShowReelWindow(Machine& m);
 
 }  // namespace fw

@@ -2,26 +2,29 @@
 
 #include <string>
 
-#include "play/frame_delay.h"
+#include "machine/frame_delay.h"
+#include "machine/screen.h"
 #include "play/reels.h"
-#include "shell/form.h"
 #include "sound/sound_bank.h"
 
 namespace fw {
 
 namespace {
 
-constexpr int kReelTop = 75;
-constexpr int kReelHeight = 89;  // the scrolled height: the bottom pixel row drops out
+// A symbol enters the window one pixel row per frame, from its bottom row up.
+constexpr int kSymbolRows = themecells::Symbol(0).h;
 
 // Draws row f of the symbol entering reel k at the top of its column.
 void DrawEnteringRow(Machine& m, int k, int f) {
     const Integer s = m.Strip[m.ReelPos[k]][k];
-    BitBlt(m.hdcScreen, m.WheelCord[k][0], kReelTop, 29, 1, m.hdcTheme, m.SymbolX[s], f);
+    const Cell symbol = themecells::Symbol(0);
+    BitBlt(m.hdcScreen, m.WheelCord[k][0], places::kReelTop, m.hdcTheme, {m.SymbolX[s], f, symbol.w, 1});
 }
 
+// The bottom pixel row of the window drops out; everything above moves down one row.
 void ScrollDown(Machine& m, int x, int width) {
-    BitBlt(m.hdcScreen, x, kReelTop + 1, width, kReelHeight, m.hdcScreen, x, kReelTop);
+    BitBlt(m.hdcScreen, x, places::kReelTop + 1, width, places::kReelScrollHeight, m.hdcScreen, x,
+           places::kReelTop);
 }
 
 long DelayCount(const Machine& m, int standing) {
@@ -32,7 +35,7 @@ long DelayCount(const Machine& m, int standing) {
 // one copy, so the gaps between the columns move with it.
 void TurnGroup(Machine& m, int first, int steps) {
     for (int step = 0; step < steps; ++step) {
-        for (int f = 29; f >= 0; --f) {
+        for (int f = kSymbolRows - 1; f >= 0; --f) {
             ScrollDown(m, m.WheelCord[first][0], m.WheelCord[first][1]);
             for (int k = first; k < 3; ++k) DrawEnteringRow(m, k, f);
             FrameDelay(m, DelayCount(m, first));
@@ -45,10 +48,10 @@ void TurnGroup(Machine& m, int first, int steps) {
 // scrolled in its own column.
 void TurnFree(Machine& m, int steps, int standing) {
     for (int step = 0; step < steps; ++step) {
-        for (int f = 29; f >= 0; --f) {
+        for (int f = kSymbolRows - 1; f >= 0; --f) {
             for (int k = 0; k < 3; ++k) {
                 if (m.Held[k] != 0) continue;
-                ScrollDown(m, m.WheelCord[k][0], 29);
+                ScrollDown(m, m.WheelCord[k][0], themecells::Symbol(0).w);
                 DrawEnteringRow(m, k, f);
             }
             FrameDelay(m, DelayCount(m, standing));
@@ -87,13 +90,13 @@ std::array<Integer, 3> StopPositions(const std::array<Integer, 3>& from, const s
 }
 
 void PullLever(Machine& m) {
-    PlaySfx(m, kSfxLever, 0);
-    for (int i = 0; i <= 5; ++i) {
-        BitBlt(m.hdcScreen, 262, 36, 23, 93, m.hdcSprites, 24 * i, 0);
+    PlaySfx(m, Sfx::Lever, SfxMode::Once);
+    for (int i = 0; i < cells::kLeverFrames; ++i) {
+        BitBlt(m.hdcScreen, places::Lever, m.hdcSprites, cells::LeverFrame(i));
         Pause(m, 75);
     }
-    for (int i = 5; i >= 0; --i) {
-        BitBlt(m.hdcScreen, 262, 36, 23, 93, m.hdcSprites, 24 * i, 0);
+    for (int i = cells::kLeverFrames - 1; i >= 0; --i) {
+        BitBlt(m.hdcScreen, places::Lever, m.hdcSprites, cells::LeverFrame(i));
         Pause(m, 70);
     }
 }
@@ -101,19 +104,19 @@ void PullLever(Machine& m) {
 void SpinReels(Machine& m) {
     // The previous game's amount leaves the payout tray.
     if (m.LastWin > 0) {
-        BitBlt(m.hdcScreen, 137, 221, 16, 25, m.hdcSprites, 192, 95);
-        BitBlt(m.hdcScreen, 153, 221, 16, 25, m.hdcSprites, 192, 95);
+        BitBlt(m.hdcScreen, places::PayoutTrayLeft, m.hdcSprites, cells::PayoutTrayEmpty);
+        BitBlt(m.hdcScreen, places::PayoutTrayRight, m.hdcSprites, cells::PayoutTrayEmpty);
     }
 
     const std::array<int, 3> stepCount = DrawStepCounts(m);
 
-    PlaySfx(m, kSfxWheelRun, 1);
+    PlaySfx(m, Sfx::WheelRun, SfxMode::Loop);
     if (m.HoldCount == 0) {
         // Cascade: reels first..2 turn together; each time the leftmost stops.
         m.HoldAllowed = True;
         for (int first = 0; first < 3; ++first) {
             TurnGroup(m, first, stepCount[first] + 1);
-            PlaySfx(m, static_cast<std::uint8_t>(kSfxKlonk1 + first), 0);
+            PlaySfx(m, KlonkOf(first), SfxMode::Once);
         }
     } else {
         m.HoldAllowed = False;
@@ -121,14 +124,14 @@ void SpinReels(Machine& m) {
         for (int j = 0; j < 3; ++j) {
             if (m.Held[j] != 0) continue;
             TurnFree(m, stepCount[j] + 1, standing);
-            PlaySfx(m, static_cast<std::uint8_t>(kSfxKlonk1 + j), 0);
+            PlaySfx(m, KlonkOf(j), SfxMode::Once);
             m.Held[j] = 1;  // stopped
             ++standing;
         }
         m.Held = {0, 0, 0};
         m.HoldCount = 0;
     }
-    PlaySfx(m, kSfxWheelRun, 2);
+    PlaySfx(m, Sfx::WheelRun, SfxMode::Stop);
 
     for (int w = 0; w < 3; ++w) m.LineText[w] = RowText(m, w);
     m.ScoreTable[0].Played = AddCapped(m.ScoreTable[0].Played, 1);

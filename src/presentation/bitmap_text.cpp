@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "machine/screen.h"
+
 namespace fw {
 
 namespace {
@@ -38,25 +40,24 @@ char32_t Upper(char32_t c) {
 }
 
 int GlyphNumber(char32_t c) {
-    const std::u32string_view alphabet(kFontAlphabet);
-    const auto k = alphabet.find(Upper(c));
+    const auto k = kFontAlphabet.find(Upper(c));
     return k == std::u32string_view::npos ? -1 : static_cast<int>(k);
 }
 
 }  // namespace
 
-void DrawBitmapText(Machine& m, int x, int y, const std::string& text, int colour, Surface& target,
+void DrawBitmapText(Machine& m, int x, int y, const std::string& text, FontColour colour, Surface& target,
                     bool transparent) {
     const std::u32string chars = CodePoints(text);
     for (std::size_t i = 0; i < chars.size(); ++i) {
         const int k = GlyphNumber(chars[i]);
         if (k < 0) continue;  // not in the font: its place stays empty
-        const int px = x + 7 * static_cast<int>(i);
+        const int px = x + kGlyphPitch * static_cast<int>(i);
         if (transparent) {
-            BitBlt(target, px, y, 6, 7, m.hdcSprites, 6 * k, 330, Rop::SrcAnd);
-            BitBlt(target, px, y, 6, 7, m.hdcSprites, 6 * k, 316 + 7 * colour, Rop::SrcInvert);
+            BitBlt(target, px, y, m.hdcSprites, cells::GlyphMask(k), Rop::SrcAnd);
+            BitBlt(target, px, y, m.hdcSprites, cells::Glyph(k, colour), Rop::SrcInvert);
         } else {
-            BitBlt(target, px, y, 6, 7, m.hdcSprites, 6 * k, 316 + 7 * colour);
+            BitBlt(target, px, y, m.hdcSprites, cells::Glyph(k, colour));
         }
     }
 }
@@ -80,12 +81,7 @@ int Whole(double v) {
 }
 
 int CentredX(int n, int p) {
-    return Whole((320.0 - 7.0 * n) / 2.0 + (p - 160));
-}
-
-void tmrElapsedTime_Timer(Machine& m) {
-    // Drawn on the screen only: a repaint shows the time the page opened with.
-    DrawBitmapText(m, 159, 147, FormatPlayTime(PlayTime(m)), 0, m.hdcScreen, false);
+    return Whole((kScreenWidth - double(kGlyphPitch) * n) / 2.0 + (p - kScreenWidth / 2));
 }
 
 }  // namespace fw

@@ -3,18 +3,16 @@
 
 #include <string>
 
-#include "shell/machine.h"
+#include "machine/cells.h"
+#include "machine/machine.h"
 
 namespace fw {
 
-// The font's 41 characters, in glyph order.
-inline constexpr char32_t kFontAlphabet[] = U"ABCDEFGHIJKLMNOPQRSTUVWXYZ\u00C5\u00C4\u00D6:0123456789 ";
-
 // Draws one line of text (UTF-8) at (x, y) of target, 7 pixels a character.
-// colour 0 is white, 1 yellow; transparent draws only the glyph shapes (a
-// space still blacks out its cell). Characters outside the font leave their
-// place empty. Lower case draws with the capitals.
-void DrawBitmapText(Machine& m, int x, int y, const std::string& text, int colour, Surface& target,
+// transparent draws only the glyph shapes (a space still blacks out its
+// cell). Characters outside the font leave their place empty. Lower case
+// draws with the capitals.
+void DrawBitmapText(Machine& m, int x, int y, const std::string& text, FontColour colour, Surface& target,
                     bool transparent);
 
 // Milliseconds as hh:mm:ss; hours count modulo 24.
@@ -28,8 +26,5 @@ int CentredX(int n, int p);
 
 // Rounds to the nearest whole number, halves to the even neighbour.
 int Whole(double v);
-
-// Every second while the statistics page of the current run shows: the live play time.
-void tmrElapsedTime_Timer(Machine& m);
 
 }  // namespace fw

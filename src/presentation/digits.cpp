@@ -2,19 +2,19 @@
 
 #include <string>
 
-#include "shell/form.h"
+#include "machine/screen.h"
 
 namespace fw {
 
 namespace {
 
+// The counter's glyphs in order: the ten digits, then the blank cell.
 constexpr std::string_view kDigitAlphabet = "0123456789-";
-constexpr int kBlankGlyph = 10;
 
 // Draws glyph k (0..9 a digit, 10 the blank cell) in counter cell i, counted
 // from the left (0 the thousands, 3 the units).
 void DrawDigitCell(Machine& m, int i, int k) {
-    BitBlt(m.hdcScreen, 225 + 6 * i, 158, 5, 9, m.hdcSprites, 274 + 5 * k, 229);
+    BitBlt(m.hdcScreen, places::MoneyCounterCell(i), m.hdcSprites, cells::Digit(k));
 }
 
 void TakeOneCoin(Machine& m) {
@@ -27,7 +27,7 @@ void TakeOneCoin(Machine& m) {
     for (int i = 0; i < 4; ++i) {
         const int k = static_cast<int>(kDigitAlphabet.find(text[i]));
         DrawDigitCell(m, i, k);
-        m.MoneyDigits[3 - i] = static_cast<Integer>(k == kBlankGlyph ? 0 : k);
+        m.MoneyDigits[3 - i] = static_cast<Integer>(k == cells::kBlankDigit ? 0 : k);
     }
 }
 
@@ -55,7 +55,7 @@ void CountUp(Machine& m, Integer amount) {
 }  // namespace
 
 void DrawDigits(Machine& m, Integer amount) {
-    if (amount == 1) {
+    if (amount == kTakeOneCoin) {
         TakeOneCoin(m);
     } else {
         CountUp(m, amount);

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "shell/transitions.h"
+#include "machine/cells.h"
 
 namespace fw {
 
@@ -90,34 +90,22 @@ bool LoadTheme(Machine& m, int index, std::string& error) {
         error = "The reel theme \"" + path + "\" cannot be loaded: " + image.error;
         return false;
     }
-    if (image.surface->width() < kThemeMinWidth || image.surface->height() < kThemeMinHeight) {
+    if (image.surface->width() < themecells::kMinWidth || image.surface->height() < themecells::kMinHeight) {
         error = "The reel theme \"" + path + "\" is too small: it is " +
                 std::to_string(image.surface->width()) + " x " + std::to_string(image.surface->height()) +
-                " pixels, and a theme needs at least " + std::to_string(kThemeMinWidth) + " x " +
-                std::to_string(kThemeMinHeight) + ".";
+                " pixels, and a theme needs at least " + std::to_string(themecells::kMinWidth) + " x " +
+                std::to_string(themecells::kMinHeight) + ".";
         return false;
     }
     m.hdcTheme = std::move(*image.surface);
     return true;
 }
 
-void MnuWheelTheme_Click(Machine& m, int index) {
-    if (index < 1 || index > m.ThemeCount) return;
-    if (m.ThemeChecked[index]) return;  // already in use: no reload, no redraw
-
-    // A theme file that has gone or been spoilt since start-up keeps the
-    // current theme on the reels.
-    std::string error;
-    if (!LoadTheme(m, index, error)) {
-        m.host.ShowError(m.AppName, error);
-        return;
-    }
+void CheckTheme(Machine& m, int index) {
     for (int i = 1; i <= m.ThemeCount; ++i) {
         m.ThemeChecked[i] = i == index;
         m.host.CheckThemeItem(i, i == index);
     }
-    ShowReelWindow(m);
-    m.ThemeIndex = static_cast<Integer>(index);
 }
 
 }  // namespace fw

@@ -3,13 +3,11 @@
 
 #include <string>
 
-#include "shell/machine.h"
+#include "machine/machine.h"
 
 namespace fw {
 
 inline constexpr int kMaxThemes = 10;
-inline constexpr int kThemeMinWidth = 435;
-inline constexpr int kThemeMinHeight = 37;
 
 // Lists the theme files and builds the theme menu. Returns false when the
 // program has to end (too many themes, or none).
@@ -17,7 +15,7 @@ bool ScanThemes(Machine& m);
 // Loads theme number index (1..ThemeCount) into the theme picture. Returns
 // false, with the reason in error, when the picture cannot be used.
 bool LoadTheme(Machine& m, int index, std::string& error);
-// A theme menu item was chosen.
-void MnuWheelTheme_Click(Machine& m, int index);
+// Puts the theme menu's check mark on item index alone.
+void CheckTheme(Machine& m, int index);
 
 }  // namespace fw

@@ -3,6 +3,8 @@
 #include <cassert>
 #include <charconv>
 
+#include "machine/cells.h"
+
 namespace fw {
 
 namespace {
@@ -67,7 +69,7 @@ DataItem ReadDataItem(Machine& m, std::string_view tableName) {
 }
 
 void LoadMachineConfig(Machine& m) {
-    for (int s = 0; s < 15; ++s) m.SymbolX[s] = static_cast<Integer>(29 * s);
+    for (int s = 0; s < themecells::kSymbols; ++s) m.SymbolX[s] = static_cast<Integer>(themecells::Symbol(s).x);
     for (int k = 0; k < 2; ++k) {
         for (int r = 0; r < 3; ++r) m.WheelCord[r][k] = ReadDataItem(m, "WheelCordinates").integer();
     }

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/machine.h"
+#include "machine/machine.h"
 
 namespace fw {
 

@@ -4,9 +4,8 @@
 #include <array>
 #include <string>
 
+#include "machine/screen.h"
 #include "presentation/bitmap_text.h"
-#include "shell/form.h"
-#include "shell/transitions.h"
 
 namespace fw {
 
@@ -17,13 +16,14 @@ struct PreviewEntry {
     Integer score = 0;
 };
 
-// A number centred on column p.
-void DrawCentred(Machine& m, const std::string& text, int p, int y, int colour, bool transparent = false) {
+// A text centred on column p.
+void DrawCentred(Machine& m, const std::string& text, int p, int y, FontColour colour, bool transparent = false) {
     DrawBitmapText(m, CentredX(TextLength(text), p), y, text, colour, m.hdcCompose, transparent);
 }
 
-int CountColour(long value) {
-    return value <= 0 ? 1 : 0;
+// Counts that are still zero show in yellow.
+FontColour CountColour(long value) {
+    return value <= 0 ? FontColour::Yellow : FontColour::White;
 }
 
 }  // namespace
@@ -43,34 +43,36 @@ void ShowHighScores(Machine& m) {
         m.HighScorePlace = static_cast<Integer>(place);
     }
 
-    BitBlt(m.hdcCompose, 83, 71, 137, 98, m.hdcSprites, 0, 218);
+    BitBlt(m.hdcCompose, places::DisplayWindow, m.hdcSprites, cells::HighScorePanel);
     for (int i = 1; i <= 10; ++i) {
-        const int y = 8 * i + 78;
-        const int colour = i == m.HighScorePlace ? 1 : 0;
-        DrawCentred(m, std::to_string(i), 95, y, colour);
-        DrawBitmapText(m, 110, y, list[i].name, colour, m.hdcCompose, false);
+        const int y = places::ListLineY(i);
+        const FontColour colour = i == m.HighScorePlace ? FontColour::Yellow : FontColour::White;
+        DrawCentred(m, std::to_string(i), places::kListNumberColumn, y, colour);
+        DrawBitmapText(m, places::kListNameX, y, list[i].name, colour, m.hdcCompose, false);
         const std::string score = std::to_string(list[i].score);
-        DrawBitmapText(m, 216 - 7 * static_cast<int>(score.size()), y, score, colour, m.hdcCompose, false);
+        const int scoreX = places::kListScoreRight - kGlyphPitch * static_cast<int>(score.size());
+        DrawBitmapText(m, scoreX, y, score, colour, m.hdcCompose, false);
     }
-    InterlaceWipe(m, 1);
-    m.ScreenMode = kModeHighScores;
+    InterlaceWipe(m, Wipe::Reveal);
+    m.ScreenMode = Screen::HighScores;
 }
 
 void ShowStatistics(Machine& m, Integer line) {
     if (line > 0) {
         // The chosen line blinks five times and ends as it was.
-        const int y = 8 * (line - 1) + 86;
-        BitBlt(m.hdcSprites, 274, 309, 131, 7, m.hdcScreen, 86, y);
+        const Cell strip = places::ListLineStrip(line);
+        const Cell scratch = cells::ScratchListRow;
+        BitBlt(m.hdcSprites, scratch.x, scratch.y, scratch.w, scratch.h, m.hdcScreen, strip.x, strip.y);
         for (int pass = 0; pass < 10; ++pass) {
-            BitBlt(m.hdcScreen, 86, y, 131, 7, m.hdcSprites, 274, 309, Rop::SrcInvert);
+            BitBlt(m.hdcScreen, strip, m.hdcSprites, scratch, Rop::SrcInvert);
             Pause(m, 70);
         }
         Pause(m, 150);
     }
 
-    BitBlt(m.hdcCompose, 83, 71, 137, 98, m.hdcSprites, 137, 218);
-    for (int k = 0; k < 12; ++k) {
-        BitBlt(m.hdcCompose, 87 + 69 * (k / 6), 86 + 10 * (k % 6), 33, 7, m.hdcTheme, 33 * k, 30);
+    BitBlt(m.hdcCompose, places::DisplayWindow, m.hdcSprites, cells::StatisticsPanel);
+    for (int k = 0; k < themecells::kPayCells; ++k) {
+        BitBlt(m.hdcCompose, places::StatisticsPayCell(k), m.hdcTheme, themecells::PayCell(k));
     }
 
     // Lines below the current run's line show the stored rows one further up.
@@ -83,23 +85,31 @@ void ShowStatistics(Machine& m, Integer line) {
     }
     const ScoreRecord& row = m.ScoreTable[m.StatPage];
 
-    DrawCentred(m, row.Name, 152, 75, 1, true);
-    for (int k = 0; k < 12; ++k) {
-        DrawCentred(m, std::to_string(row.Stat[k]), 135 + 69 * (k / 6), 86 + 10 * (k % 6),
+    DrawCentred(m, row.Name, places::kStatisticsNameColumn, places::kStatisticsNameY, FontColour::Yellow, true);
+    for (int k = 0; k < themecells::kPayCells; ++k) {
+        DrawCentred(m, std::to_string(row.Stat[k]), places::StatisticsCountColumn(k), places::StatisticsPayCell(k).y,
                     CountColour(row.Stat[k]));
     }
-    DrawCentred(m, std::to_string(row.Played), 138, 158, CountColour(row.Played));
-    DrawCentred(m, std::to_string(row.Wun), 201, 158, CountColour(row.Wun));
+    DrawCentred(m, std::to_string(row.Played), places::kPlayedColumn, places::kGamesY, CountColour(row.Played));
+    DrawCentred(m, std::to_string(row.Wun), places::kWonColumn, places::kGamesY, CountColour(row.Wun));
     if (m.StatPage == 0) {
-        DrawBitmapText(m, 159, 147, FormatPlayTime(PlayTime(m)), 0, m.hdcCompose, false);
+        DrawBitmapText(m, places::kPlayTimeX, places::kPlayTimeY, FormatPlayTime(PlayTime(m)), FontColour::White,
+                       m.hdcCompose, false);
         EnableTimer(m, TimerId::ElapsedTime, true);
     } else {
-        DrawBitmapText(m, 159, 147, FormatPlayTime(row.ETime), CountColour(row.ETime), m.hdcCompose, false);
+        DrawBitmapText(m, places::kPlayTimeX, places::kPlayTimeY, FormatPlayTime(row.ETime), CountColour(row.ETime),
+                       m.hdcCompose, false);
     }
 
     m.HighScorePlace = 0;
-    InterlaceWipe(m, 1);
-    m.ScreenMode = kModeStatistics;
+    InterlaceWipe(m, Wipe::Reveal);
+    m.ScreenMode = Screen::Statistics;
+}
+
+void tmrElapsedTime_Timer(Machine& m) {
+    // Drawn on the screen only: a repaint shows the time the page opened with.
+    DrawBitmapText(m, places::kPlayTimeX, places::kPlayTimeY, FormatPlayTime(PlayTime(m)), FontColour::White,
+                   m.hdcScreen, false);
 }
 
 }  // namespace fw

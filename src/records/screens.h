@@ -1,7 +1,7 @@
 // The high-score list and the statistics pages in the display window.
 #pragma once
 
-#include "shell/machine.h"
+#include "machine/machine.h"
 
 namespace fw {
 
@@ -9,5 +9,7 @@ namespace fw {
 void ShowHighScores(Machine& m);
 // The statistics page of a list line (1..10) or of the current run (0).
 void ShowStatistics(Machine& m, Integer line);
+// Every second while the statistics page of the current run shows: the live play time.
+void tmrElapsedTime_Timer(Machine& m);
 
 }  // namespace fw

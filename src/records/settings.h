@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "shell/machine.h"
+#include "machine/machine.h"
 
 namespace fw {
 

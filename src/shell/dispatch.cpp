@@ -1,33 +1,25 @@
 #include "shell/dispatch.h"
 
-#include <algorithm>
-#include <filesystem>
-
+#include "machine/screen.h"
 #include "money/coins.h"
-#include "platform/trace.h"
 #include "play/evaluate.h"
 #include "play/holds.h"
 #include "play/panels.h"
+#include "play/reels.h"
 #include "play/spin.h"
-#include "presentation/bitmap_text.h"
 #include "records/screens.h"
-#include "records/settings.h"
-#include "shell/form.h"
-#include "shell/transitions.h"
+#include "shell/quit.h"
+#include "shell/trace.h"
 #include "sound/sound_bank.h"
 
 namespace fw {
 
 namespace {
 
-bool In(float x, float y, int left, int right, int top, int bottom) {
-    return x >= left && x <= right && y >= top && y <= bottom;
-}
-
 void BackToReels(Machine& m) {
     ShowReelWindow(m);
     if (m.ManiaActive != True) EnableMenu(m, MenuId::Theme, true);
-    m.ScreenMode = kModeReels;
+    m.ScreenMode = Screen::Reels;
 }
 
 void PlayGame(Machine& m) {
@@ -45,86 +37,84 @@ void PlayGame(Machine& m) {
 
 }  // namespace
 
-int HitTest(const Machine& m, float x, float y) {
+Hit HitTest(const Machine& m, float x, float y) {
     switch (m.ScreenMode) {
-        case kModeReels:
-            if (In(x, y, 97, 118, 180, 191)) return 1;
-            if (In(x, y, 141, 162, 180, 191)) return 2;
-            if (In(x, y, 185, 206, 180, 191)) return 3;
-            if (In(x, y, 265, 284, 36, 52)) return 4;
-            if (In(x, y, 82, 220, 70, 169)) return 5;
-            return 0;
-        case kModeHighScores:
+        case Screen::Reels:
+            for (int r = 0; r < 3; ++r) {
+                if (places::HoldZone(r).contains(x, y)) return {Zone::HoldButton, r};
+            }
+            if (places::LeverKnob.contains(x, y)) return {Zone::Lever};
+            if (places::ReelWindowZone.contains(x, y)) return {Zone::DisplayWindow};
+            return {};
+        case Screen::HighScores:
             // Neighbouring lines share their boundary row, which belongs to the upper line.
             for (int i = 0; i < 10; ++i) {
-                if (In(x, y, 86, 216, 85 + 8 * i, 93 + 8 * i)) return i + 1;
+                if (places::ListLineZone(i).contains(x, y)) return {Zone::ListLine, i + 1};
             }
-            return 0;
-        case kModeStatistics:
-            return In(x, y, 83, 219, 71, 168) ? 1 : 0;
-        case kModeOutOfCoins:
-        case kModeOffer:
-            if (In(x, y, 94, 110, 146, 162)) return 1;
-            if (In(x, y, 192, 208, 146, 162)) return 2;
-            return 0;
-        default:
-            return 0;
+            return {};
+        case Screen::Statistics:
+            return places::DisplayWindow.contains(x, y) ? Hit{Zone::StatisticsPage} : Hit{};
+        case Screen::OutOfCoins:
+        case Screen::Offer:
+            if (places::PanelQuitButton.contains(x, y)) return {Zone::QuitButton};
+            if (places::PanelContinueButton.contains(x, y)) return {Zone::ContinueButton};
+            return {};
     }
+    return {};
 }
 
 void Form_MouseDown(Machine& m, int button, float x, float y) {
-    const int zone = HitTest(m, x, y);
-    if (zone == 0) return;
+    const Hit hit = HitTest(m, x, y);
+    if (hit.zone == Zone::None) return;
     const bool left = button == 1;
     Form_Paint(m);
-    switch (m.ScreenMode) {
-        case kModeReels:
-            if (zone <= 3) {
-                if (!left) break;
-                if (m.HoldAllowed != True || m.Credits < 1) {
-                    PlaySfx(m, kSfxWrong, 0);
-                } else {
-                    ToggleHold(m, zone - 1);
-                }
-            } else if (zone == 4) {
-                if (!left) break;
-                if (m.Credits < 1) {
-                    PlaySfx(m, kSfxWrong, 0);
-                } else {
-                    PlayGame(m);
-                }
+    switch (hit.zone) {
+        case Zone::HoldButton:
+            if (!left) break;
+            if (m.HoldAllowed != True || m.Credits < 1) {
+                PlaySfx(m, Sfx::Wrong, SfxMode::Once);
             } else {
-                EnableMenu(m, MenuId::Theme, false);
-                PlaySfx(m, kSfxClick, 0);
-                if (left) {
-                    ShowHighScores(m);
-                } else {
-                    ShowStatistics(m, 0);
-                }
+                ToggleHold(m, hit.index);
             }
             break;
-        case kModeHighScores:
-            PlaySfx(m, kSfxClick, 0);
+        case Zone::Lever:
+            if (!left) break;
+            if (m.Credits < 1) {
+                PlaySfx(m, Sfx::Wrong, SfxMode::Once);
+            } else {
+                PlayGame(m);
+            }
+            break;
+        case Zone::DisplayWindow:
+            EnableMenu(m, MenuId::Theme, false);
+            PlaySfx(m, Sfx::Click, SfxMode::Once);
             if (left) {
-                ShowStatistics(m, static_cast<Integer>(zone));
+                ShowHighScores(m);
+            } else {
+                ShowStatistics(m, 0);
+            }
+            break;
+        case Zone::ListLine:
+            PlaySfx(m, Sfx::Click, SfxMode::Once);
+            if (left) {
+                ShowStatistics(m, static_cast<Integer>(hit.index));
             } else {
                 BackToReels(m);
             }
             break;
-        case kModeStatistics:
+        case Zone::StatisticsPage:
             if (!left) break;
-            PlaySfx(m, kSfxClick, 0);
+            PlaySfx(m, Sfx::Click, SfxMode::Once);
             EnableTimer(m, TimerId::ElapsedTime, false);
             BackToReels(m);
             break;
-        case kModeOutOfCoins:
-        case kModeOffer:
-            if (!left) break;
-            if (zone == 1) {
-                QuitButton(m);
-            } else {
-                ContinuePlay(m);
-            }
+        case Zone::QuitButton:
+            if (left) QuitButton(m);
+            break;
+        case Zone::ContinueButton:
+            if (left) ContinuePlay(m);
+            break;
+        case Zone::None:
             break;
     }
     if (m.ended) return;
@@ -132,9 +122,9 @@ void Form_MouseDown(Machine& m, int button, float x, float y) {
 }
 
 void OnPress(Machine& m, int button, float x, float y) {
-    if (Inside(kPileArea, x, y)) {
+    if (places::CoinPile.contains(x, y)) {
         imgMoneyPile_MouseDown(m, button);
-    } else if (Inside(kSlotArea, x, y)) {
+    } else if (places::CoinSlot.contains(x, y)) {
         // The slot takes drops, not presses.
     } else {
         Form_MouseDown(m, button, x, y);
@@ -146,55 +136,13 @@ void OnRelease(Machine& m, float x, float y, bool inside) {
     m.DragActive = false;
     m.host.SetDragIcon(DragIcon::None);
     if (!inside) return;  // let go outside the window: no drop
-    if (Inside(kSlotArea, x, y)) {
+    if (places::CoinSlot.contains(x, y)) {
         imgMoneySlot_DragDrop(m);
-    } else if (Inside(kPileArea, x, y)) {
+    } else if (places::CoinPile.contains(x, y)) {
         // Back on the pile: nothing happens.
-    } else if (x >= 0 && x < 320 && y >= 0 && y < 256) {
+    } else if (x >= 0 && x < kScreenWidth && y >= 0 && y < kScreenHeight) {
         Form_DragDrop(m, x, y);
     }
-}
-
-void mnuConfig_Click(Machine& m) {
-    const std::string before = m.ScoreTable[0].Name;
-    ConfigValues values;
-    values.name = before;
-    values.soundOn = m.SoundOn;
-    values.speed = static_cast<int>(m.Speed);
-    values.soundAvailable = m.SoundAvailable == True;
-    if (m.host.RunConfigDialog(values)) {
-        m.ScoreTable[0].Name = values.name;
-        m.SoundOn = static_cast<Integer>(values.soundOn);
-        m.Speed = std::clamp<Long>(values.speed, 0, 100);
-        if (values.resetHighScores) m.ResetHighScores = True;
-    }
-
-    const std::string& name = m.ScoreTable[0].Name;
-    if (name != before && m.ScreenMode == kModeHighScores && m.HighScorePlace < 11) {
-        // The current run's line of the list shows the new name; spaces cover a longer old one.
-        const std::string padded = name + std::string(std::max(0, 10 - TextLength(name)), ' ');
-        DrawBitmapText(m, 110, 8 * m.HighScorePlace + 78, padded, 1, m.hdcScreen, false);
-        SaveScreen(m);
-    }
-    if (name != before && m.ScreenMode == kModeStatistics && m.StatPage == 0) {
-        BitBlt(m.hdcScreen, 86, 74, 131, 9, m.hdcSprites, 140, 221);
-        DrawBitmapText(m, Whole((320.0 - 7.0 * TextLength(name)) / 2.0 - 8.0), 75, name, 1, m.hdcScreen,
-                       true);
-        SaveScreen(m);
-    }
-    if (m.ResetHighScores == True) {
-        ResetHighScoreList(m);
-        if (m.ScreenMode == kModeHighScores) ShowHighScores(m);
-    }
-}
-
-void mnuAbout_Click(Machine& m) {
-    m.host.ShowAbout(m.AppVersion);
-}
-
-void mnuManual_Click(Machine& m) {
-    const char sep = static_cast<char>(std::filesystem::path::preferred_separator);
-    m.host.ShowManual(m.AppFolder + sep + "manual.txt");
 }
 
 }  // namespace fw

@@ -1,12 +1,29 @@
-// Presses on the machine face, by screen mode, and the menu commands.
+// Presses on the machine face, dispatched by screen mode.
 #pragma once
 
-#include "shell/machine.h"
+#include "machine/machine.h"
 
 namespace fw {
 
-// The zone under (x, y) for the current screen mode; 0 when there is none.
-int HitTest(const Machine& m, float x, float y);
+// What a press hits on the machine face in the current screen mode.
+enum class Zone {
+    None,            // nothing: the press does nothing at all
+    HoldButton,      // a hold button (index: the reel, 0..2)
+    Lever,           // the lever's knob
+    DisplayWindow,   // the reel window in play
+    ListLine,        // a line of the high-score list (index: 1..10)
+    StatisticsPage,  // the statistics page
+    QuitButton,      // a panel's left button
+    ContinueButton,  // a panel's right button
+};
+struct Hit {
+    Zone zone = Zone::None;
+    int index = 0;
+    bool operator==(const Hit&) const = default;
+};
+
+// The zone under (x, y) for the current screen mode.
+Hit HitTest(const Machine& m, float x, float y);
 // A press on the machine face, except on the coin pile and the coin slot.
 void Form_MouseDown(Machine& m, int button, float x, float y);
 
@@ -14,9 +31,5 @@ void Form_MouseDown(Machine& m, int button, float x, float y);
 void OnPress(Machine& m, int button, float x, float y);
 // The mouse button went up: ends a coin drag with a drop, or with none.
 void OnRelease(Machine& m, float x, float y, bool inside);
-
-void mnuConfig_Click(Machine& m);
-void mnuAbout_Click(Machine& m);
-void mnuManual_Click(Machine& m);
 
 }  // namespace fw

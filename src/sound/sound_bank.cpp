@@ -2,28 +2,29 @@
 
 namespace fw {
 
-void Form_Activate(Machine& m) {
-    if (m.ActivatedOnce) return;
+void OpenSoundBank(Machine& m) {
     m.sound.SetWindow(0);
     m.SoundAvailable = m.sound.Initialise() > 0 ? False : True;
-    if (m.SoundAvailable == True) {
-        // Loaded even with sound switched off, so switching it on later works at once.
-        for (std::size_t slot = 0; slot < kSoundFiles.size(); ++slot) {
-            m.sound.Load(static_cast<std::int32_t>(slot), m.SfxPath + std::string(kSoundFiles[slot]));
-        }
+    if (m.SoundAvailable != True) return;
+    // Loaded even with sound switched off, so switching it on later works at once.
+    for (int slot = 0; slot < kSoundCount; ++slot) {
+        m.sound.Load(slot, m.SfxPath + std::string(kSoundFiles[slot]));
     }
-    m.ActivatedOnce = true;
 }
 
-void PlaySfx(Machine& m, std::uint8_t sound, std::uint8_t mode) {
+void PlaySfx(Machine& m, Sfx sound, SfxMode mode) {
     if (m.SoundAvailable != True || m.SoundOn != 1) return;
-    const auto slot = static_cast<std::int32_t>(sound);
-    if (mode == 1) {
-        m.sound.StartRepeating(slot);
-    } else if (mode == 2) {
-        m.sound.Stop(slot);
-    } else {
-        m.sound.PlayOnce(slot);
+    const std::int32_t slot = SoundNumber(sound);
+    switch (mode) {
+        case SfxMode::Loop:
+            m.sound.StartRepeating(slot);
+            break;
+        case SfxMode::Stop:
+            m.sound.Stop(slot);
+            break;
+        case SfxMode::Once:
+            m.sound.PlayOnce(slot);
+            break;
     }
 }
 

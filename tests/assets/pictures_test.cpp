@@ -1,9 +1,13 @@
 // Checks of the pictures that make_pictures wrote into FW_PICTURES_DIR.
-#include "globals/cells.h"
+#include "machine/cells.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QImage>
 #include <QString>
 
@@ -38,8 +42,36 @@ const QImage& theme() {
     return img;
 }
 
+// The layout map: every cell of the sheet and place of the machine by name,
+// kept beside the test as the independent description the pictures follow.
+struct NamedCell {
+    std::string name;
+    fw::Cell cell;
+    bool scratch;  // drawn into at run time, may be blank in the picture
+};
+std::vector<NamedCell> layoutCells(const char* part, const char* list) {
+    QFile file(QStringLiteral(FW_LAYOUT_MAP));
+    file.open(QIODevice::ReadOnly);
+    std::vector<NamedCell> cells;
+    for (const QJsonValue& v : QJsonDocument::fromJson(file.readAll())[part][list].toArray()) {
+        const QJsonObject o = v.toObject();
+        const std::string name = o["name"].toString().toStdString();
+        cells.push_back({name, {o["x"].toInt(), o["y"].toInt(), o["w"].toInt(), o["h"].toInt()},
+                         name.starts_with("scratch")});
+    }
+    return cells;
+}
+const std::vector<NamedCell>& sheetCells() {
+    static const auto cells = layoutCells("sprite_sheet", "cells");
+    return cells;
+}
+const std::vector<NamedCell>& machinePlaces() {
+    static const auto cells = layoutCells("machine_picture", "places");
+    return cells;
+}
+
 const fw::Cell& spriteCell(std::string_view name) {
-    for (const auto& c : fw::kSpriteCells)
+    for (const auto& c : sheetCells())
         if (c.name == name) return c.cell;
     ADD_FAILURE() << "no sprite cell " << name;
     static const fw::Cell none{0, 0, 1, 1};
@@ -47,7 +79,7 @@ const fw::Cell& spriteCell(std::string_view name) {
 }
 
 const fw::Cell& place(std::string_view name) {
-    for (const auto& c : fw::kMachinePlaces)
+    for (const auto& c : machinePlaces())
         if (c.name == name) return c.cell;
     ADD_FAILURE() << "no machine place " << name;
     static const fw::Cell none{0, 0, 1, 1};
@@ -129,7 +161,7 @@ TEST(PictureFiles, HaveTheirSizesAndFormats) {
 }
 
 TEST(SpriteSheet, EveryCellLiesInsideAndIsNotBlank) {
-    for (const auto& c : fw::kSpriteCells) {
+    for (const auto& c : sheetCells()) {
         EXPECT_GE(c.cell.x, 0) << c.name;
         EXPECT_GE(c.cell.y, 0) << c.name;
         EXPECT_LE(c.cell.x + c.cell.w, fw::kSheetWidth) << c.name;
@@ -142,7 +174,7 @@ TEST(SpriteSheet, EveryCellLiesInsideAndIsNotBlank) {
 
 TEST(SpriteSheet, IsBlackOutsideTheCells) {
     std::vector<bool> covered(size_t(fw::kSheetWidth) * fw::kSheetHeight, false);
-    for (const auto& c : fw::kSpriteCells)
+    for (const auto& c : sheetCells())
         for (int y = c.cell.y; y < c.cell.y + c.cell.h; ++y)
             for (int x = c.cell.x; x < c.cell.x + c.cell.w; ++x)
                 covered[size_t(y) * fw::kSheetWidth + x] = true;

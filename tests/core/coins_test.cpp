@@ -4,7 +4,7 @@
 
 #include "fakes.h"
 #include "money/coins.h"
-#include "play/frame_delay.h"
+#include "machine/frame_delay.h"
 #include "presentation/digits.h"
 
 namespace fw::test {
@@ -187,13 +187,13 @@ TEST_F(Coins, AnEmptyPurseWithCreditsIsRefused) {
     rig.Send(ev::Press{1, 305, 183});
     EXPECT_EQ(rig.SoundsPlayed(), std::vector<int>{18});
     EXPECT_FALSE(m.DragActive);
-    EXPECT_EQ(m.ScreenMode, kModeReels);
+    EXPECT_EQ(m.ScreenMode, Screen::Reels);
 }
 
 TEST_F(Coins, AnEmptyPurseAndNoCreditsOpensTheOutOfCoinsPanelAndContinueGives20) {
     for (int i = 0; i < 20; ++i) DrawDigits(m, 1);  // the purse spent
     rig.Send(ev::Press{1, 305, 183});
-    EXPECT_EQ(m.ScreenMode, kModeOutOfCoins);
+    EXPECT_EQ(m.ScreenMode, Screen::OutOfCoins);
     EXPECT_EQ(rig.SoundsPlayed(), std::vector<int>{9});
     EXPECT_TRUE(ShowsSprite(m.hdcScreen, 83, 71, 137, 98, 0, 120));
     EXPECT_EQ(rig.clock.WaitsMs(), std::vector<int>(8, 50));
@@ -209,7 +209,7 @@ TEST_F(Coins, AnEmptyPurseAndNoCreditsOpensTheOutOfCoinsPanelAndContinueGives20)
     rig.Press(200, 150);  // continue
     EXPECT_TRUE(pressedLook);
     EXPECT_EQ(rig.SoundsPlayed(), std::vector<int>{4});
-    EXPECT_EQ(m.ScreenMode, kModeReels);
+    EXPECT_EQ(m.ScreenMode, Screen::Reels);
     EXPECT_EQ(m.ScoreTable[0].Score, 20);
     EXPECT_EQ(CounterText(m.hdcScreen), "--20");
     EXPECT_TRUE(ShowsSymbol(m.hdcScreen, 1, 1, m.Strip[18][1], 1));

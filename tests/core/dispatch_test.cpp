@@ -8,6 +8,23 @@
 namespace fw::test {
 namespace {
 
+// The zone in the game's numbering.
+int ZoneNumber(const Machine& m, float x, float y) {
+    const Hit h = HitTest(m, x, y);
+    switch (h.zone) {
+        case Zone::HoldButton: return h.index + 1;
+        case Zone::Lever: return 4;
+        case Zone::DisplayWindow: return 5;
+        case Zone::ListLine: return h.index;
+        case Zone::StatisticsPage: return 1;
+        case Zone::QuitButton: return 1;
+        case Zone::ContinueButton: return 2;
+        case Zone::None: return 0;
+    }
+    return 0;
+}
+
+
 class Dispatch : public ::testing::Test {
 protected:
     void SetUp() override { rig.StartPlaying(); }
@@ -16,54 +33,54 @@ protected:
 };
 
 TEST_F(Dispatch, ZonesOfThePlayMode) {
-    m.ScreenMode = kModeReels;
-    EXPECT_EQ(HitTest(m, 97, 180), 1);
-    EXPECT_EQ(HitTest(m, 118, 191), 1);
-    EXPECT_EQ(HitTest(m, 119, 191), 0);
-    EXPECT_EQ(HitTest(m, 118, 192), 0);
-    EXPECT_EQ(HitTest(m, 141, 185), 2);
-    EXPECT_EQ(HitTest(m, 206, 191), 3);
-    EXPECT_EQ(HitTest(m, 265, 36), 4);
-    EXPECT_EQ(HitTest(m, 284, 52), 4);
-    EXPECT_EQ(HitTest(m, 285, 52), 0);
-    EXPECT_EQ(HitTest(m, 82, 70), 5);
-    EXPECT_EQ(HitTest(m, 220, 169), 5);
-    EXPECT_EQ(HitTest(m, 221, 169), 0);
-    EXPECT_EQ(HitTest(m, 10, 10), 0);
+    m.ScreenMode = Screen::Reels;
+    EXPECT_EQ(ZoneNumber(m, 97, 180), 1);
+    EXPECT_EQ(ZoneNumber(m, 118, 191), 1);
+    EXPECT_EQ(ZoneNumber(m, 119, 191), 0);
+    EXPECT_EQ(ZoneNumber(m, 118, 192), 0);
+    EXPECT_EQ(ZoneNumber(m, 141, 185), 2);
+    EXPECT_EQ(ZoneNumber(m, 206, 191), 3);
+    EXPECT_EQ(ZoneNumber(m, 265, 36), 4);
+    EXPECT_EQ(ZoneNumber(m, 284, 52), 4);
+    EXPECT_EQ(ZoneNumber(m, 285, 52), 0);
+    EXPECT_EQ(ZoneNumber(m, 82, 70), 5);
+    EXPECT_EQ(ZoneNumber(m, 220, 169), 5);
+    EXPECT_EQ(ZoneNumber(m, 221, 169), 0);
+    EXPECT_EQ(ZoneNumber(m, 10, 10), 0);
 }
 
 TEST_F(Dispatch, ListLinesShareTheirBoundaryWithTheUpperLine) {
-    m.ScreenMode = kModeHighScores;
-    EXPECT_EQ(HitTest(m, 86, 85), 1);
-    EXPECT_EQ(HitTest(m, 216, 93), 1);
-    EXPECT_EQ(HitTest(m, 150, 94), 2);
-    EXPECT_EQ(HitTest(m, 150, 157), 9);
-    EXPECT_EQ(HitTest(m, 150, 158), 10);
-    EXPECT_EQ(HitTest(m, 150, 165), 10);
-    EXPECT_EQ(HitTest(m, 150, 166), 0);
-    EXPECT_EQ(HitTest(m, 85, 100), 0);
-    EXPECT_EQ(HitTest(m, 217, 100), 0);
-    EXPECT_EQ(HitTest(m, 150, 84), 0);
+    m.ScreenMode = Screen::HighScores;
+    EXPECT_EQ(ZoneNumber(m, 86, 85), 1);
+    EXPECT_EQ(ZoneNumber(m, 216, 93), 1);
+    EXPECT_EQ(ZoneNumber(m, 150, 94), 2);
+    EXPECT_EQ(ZoneNumber(m, 150, 157), 9);
+    EXPECT_EQ(ZoneNumber(m, 150, 158), 10);
+    EXPECT_EQ(ZoneNumber(m, 150, 165), 10);
+    EXPECT_EQ(ZoneNumber(m, 150, 166), 0);
+    EXPECT_EQ(ZoneNumber(m, 85, 100), 0);
+    EXPECT_EQ(ZoneNumber(m, 217, 100), 0);
+    EXPECT_EQ(ZoneNumber(m, 150, 84), 0);
 }
 
 TEST_F(Dispatch, ZonesOfTheStatisticsPageAndThePanels) {
-    m.ScreenMode = kModeStatistics;
-    EXPECT_EQ(HitTest(m, 83, 71), 1);
-    EXPECT_EQ(HitTest(m, 219, 168), 1);
-    EXPECT_EQ(HitTest(m, 82, 71), 0);
-    EXPECT_EQ(HitTest(m, 270, 40), 0);  // the lever is out of play
-    for (Integer mode : {kModeOutOfCoins, kModeOffer}) {
+    m.ScreenMode = Screen::Statistics;
+    EXPECT_EQ(ZoneNumber(m, 83, 71), 1);
+    EXPECT_EQ(ZoneNumber(m, 219, 168), 1);
+    EXPECT_EQ(ZoneNumber(m, 82, 71), 0);
+    EXPECT_EQ(ZoneNumber(m, 270, 40), 0);  // the lever is out of play
+    for (Screen mode : {Screen::OutOfCoins, Screen::Offer}) {
         m.ScreenMode = mode;
-        EXPECT_EQ(HitTest(m, 94, 146), 1);
-        EXPECT_EQ(HitTest(m, 110, 162), 1);
-        EXPECT_EQ(HitTest(m, 111, 162), 0);
-        EXPECT_EQ(HitTest(m, 192, 146), 2);
-        EXPECT_EQ(HitTest(m, 208, 162), 2);
-        EXPECT_EQ(HitTest(m, 150, 150), 0);
-        EXPECT_EQ(HitTest(m, 100, 185), 0);  // hold buttons are out of play
+        EXPECT_EQ(ZoneNumber(m, 94, 146), 1);
+        EXPECT_EQ(ZoneNumber(m, 110, 162), 1);
+        EXPECT_EQ(ZoneNumber(m, 111, 162), 0);
+        EXPECT_EQ(ZoneNumber(m, 192, 146), 2);
+        EXPECT_EQ(ZoneNumber(m, 208, 162), 2);
+        EXPECT_EQ(ZoneNumber(m, 150, 150), 0);
+        EXPECT_EQ(ZoneNumber(m, 100, 185), 0);  // hold buttons are out of play
     }
-    m.ScreenMode = 7;
-    EXPECT_EQ(HitTest(m, 100, 150), 0);
+    m.ScreenMode = static_cast<Screen>(7);
+    EXPECT_EQ(ZoneNumber(m, 100, 150), 0);
 }
 
 TEST_F(Dispatch, APressOutsideEveryZoneDoesNothingAtAll) {
@@ -110,7 +127,7 @@ TEST_F(Dispatch, ARightPressOnTheLeverOrAHoldRepaintsAndSavesButStartsNothing) {
 
 TEST_F(Dispatch, ThePlayZonesAreDeadWhileARecordScreenOrAPanelShows) {
     rig.InsertCoins();
-    for (Integer mode : {kModeHighScores, kModeStatistics, kModeOutOfCoins, kModeOffer}) {
+    for (Screen mode : {Screen::HighScores, Screen::Statistics, Screen::OutOfCoins, Screen::Offer}) {
         m.ScreenMode = mode;
         rig.ForgetSounds();
         rig.PullLever();
@@ -124,20 +141,20 @@ TEST_F(Dispatch, ThePlayZonesAreDeadWhileARecordScreenOrAPanelShows) {
 
 TEST_F(Dispatch, TheDisplayWindowOpensTheRecordScreensAndThemeMenuCloses) {
     rig.Press(150, 120);
-    EXPECT_EQ(m.ScreenMode, kModeHighScores);
+    EXPECT_EQ(m.ScreenMode, Screen::HighScores);
     EXPECT_EQ(rig.SoundsPlayed(), std::vector<int>{3});
     EXPECT_FALSE(rig.host.menuEnabled[MenuId::Theme]);
     rig.Press(150, 100, 2);  // any other button on a line: back to the reels
-    EXPECT_EQ(m.ScreenMode, kModeReels);
+    EXPECT_EQ(m.ScreenMode, Screen::Reels);
     EXPECT_TRUE(rig.host.menuEnabled[MenuId::Theme]);
     rig.Press(150, 120, 2);
-    EXPECT_EQ(m.ScreenMode, kModeStatistics);
+    EXPECT_EQ(m.ScreenMode, Screen::Statistics);
     EXPECT_EQ(m.StatPage, 0);
     EXPECT_TRUE(m.ElapsedTimerOn);
     rig.Press(150, 120, 2);  // only the left button leaves the page
-    EXPECT_EQ(m.ScreenMode, kModeStatistics);
+    EXPECT_EQ(m.ScreenMode, Screen::Statistics);
     rig.Press(150, 120);
-    EXPECT_EQ(m.ScreenMode, kModeReels);
+    EXPECT_EQ(m.ScreenMode, Screen::Reels);
     EXPECT_FALSE(m.ElapsedTimerOn);
     EXPECT_EQ(m.hdcScreen, m.hdcCompose);
 }

@@ -245,7 +245,7 @@ TEST(OfferPanel, OpensAfterTheGameThatReaches1000AndContinueGivesNoCoins) {
     rig.ForgetSounds();
     rig.PullLever();
     EXPECT_EQ(m.ScoreTable[0].Score, 1000);
-    EXPECT_EQ(m.ScreenMode, kModeOffer);
+    EXPECT_EQ(m.ScreenMode, Screen::Offer);
     EXPECT_EQ(m.OfferShown, True);
     EXPECT_EQ(m.OfferPending, False);
     EXPECT_TRUE(ShowsSprite(m.hdcScreen, 83, 71, 137, 98, 137, 120));
@@ -253,14 +253,14 @@ TEST(OfferPanel, OpensAfterTheGameThatReaches1000AndContinueGivesNoCoins) {
     EXPECT_EQ(m.hdcScreen, m.hdcCompose);
 
     rig.Press(200, 150);  // continue
-    EXPECT_EQ(m.ScreenMode, kModeReels);
+    EXPECT_EQ(m.ScreenMode, Screen::Reels);
     EXPECT_EQ(m.ScoreTable[0].Score, 1000);
     EXPECT_TRUE(ShowsSymbol(m.hdcScreen, 0, 1, 2, 1));
 
     rig.ScriptSteps({8, 7, 7});  // from here: another paying game, no second offer
     m.ReelPos = {0, 0, 0};
     rig.PullLever();
-    EXPECT_EQ(m.ScreenMode, kModeReels);
+    EXPECT_EQ(m.ScreenMode, Screen::Reels);
 }
 
 TEST(OfferPanel, AHundredThatReaches1000StartsManiaThenOpensTheOffer) {
@@ -273,7 +273,7 @@ TEST(OfferPanel, AHundredThatReaches1000StartsManiaThenOpensTheOffer) {
     rig.ForgetSounds();
     rig.PullLever();
     EXPECT_EQ(m.ManiaActive, True);
-    EXPECT_EQ(m.ScreenMode, kModeOffer);
+    EXPECT_EQ(m.ScreenMode, Screen::Offer);
     const auto played = rig.SoundsPlayed();
     const auto mania = std::find(played.begin(), played.end(), 8);
     const auto congrats = std::find(played.begin(), played.end(), 5);

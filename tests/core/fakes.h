@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <memory>
 #include <random>
 #include <string>
@@ -19,7 +20,15 @@
 #include "platform/random.h"
 #include "platform/settings_store.h"
 #include "platform/sound_control.h"
-#include "shell/machine.h"
+#include "machine/machine.h"
+#include "shell/events.h"
+
+namespace fw {
+// Screen modes print as their numbers in test messages.
+inline std::ostream& operator<<(std::ostream& out, Screen s) {
+    return out << "Screen " << static_cast<int>(s);
+}
+}  // namespace fw
 
 namespace fw::test {
 

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "fakes.h"
+#include "machine/cells.h"
 #include "money/coins.h"
 #include "presentation/digits.h"
 #include "shell/dispatch.h"
@@ -60,7 +61,8 @@ public:
             if (Roll(5) == 0) p = kHotSpots[0];  // the lever, often: games are what matter
             const int button = Roll(3) == 0 ? 2 : 1;
             pressedZone =
-                !Inside(kPileArea, p.x, p.y) && !Inside(kSlotArea, p.x, p.y) && HitTest(m, p.x, p.y) != 0;
+                !places::CoinPile.contains(p.x, p.y) && !places::CoinSlot.contains(p.x, p.y) &&
+                HitTest(m, p.x, p.y).zone != Zone::None;
             rig_->Send(ev::Press{button, float(p.x), float(p.y)});
         } else if (pick < 70) {
             const int button = Roll(3) == 0 ? 2 : 1;
@@ -117,21 +119,22 @@ private:
             return;
         }
         const ScoreRecord& run = m.ScoreTable[0];
-        if (m.ScreenMode >= 0 && m.ScreenMode <= 4) ++modesSeen[m.ScreenMode];
+        const int mode = static_cast<int>(m.ScreenMode);
+        if (mode >= 0 && mode <= 4) ++modesSeen[mode];
         ASSERT_GE(m.Credits, 0);
         ASSERT_LE(m.Credits, 10);
         ASSERT_GE(m.HoldCount, 0);
         ASSERT_LE(m.HoldCount, 2);
         ASSERT_GE(run.Score, 0);
-        ASSERT_GE(m.ScreenMode, 0);
-        ASSERT_LE(m.ScreenMode, 4);
+        ASSERT_GE(static_cast<int>(m.ScreenMode), 0);
+        ASSERT_LE(static_cast<int>(m.ScreenMode), 4);
         int statSum = 0;
         for (Integer s : run.Stat) statSum += s;
         ASSERT_EQ(statSum, run.Wun);
         if (pressedZone) ASSERT_EQ(m.hdcCompose, m.hdcScreen);
         int lit = 0;
         for (int n = 0; n < 10; ++n) lit += ShowsSprite(m.hdcCompose, 214 - 6 * n, 67, 4, 3, 274, 293);
-        if (m.ScreenMode == kModeReels) ASSERT_EQ(lit, m.Credits);
+        if (m.ScreenMode == Screen::Reels) ASSERT_EQ(lit, m.Credits);
 
         // Coins only move between the purse and the credits; a game costs a
         // credit and pays its win; the out-of-coins panel's continue gives 20.
@@ -142,7 +145,7 @@ private:
             ++games;
             expected += m.LastWin - 1;
         }
-        if (mode_ == kModeOutOfCoins && m.ScreenMode == kModeReels) expected += 20;
+        if (mode_ == Screen::OutOfCoins && m.ScreenMode == Screen::Reels) expected += 20;
         ASSERT_EQ((run.Score + m.Credits) - (purse_ + credits_), expected);
         Remember();
     }
@@ -150,7 +153,8 @@ private:
     std::mt19937_64 dice_;
     SeededRandom random_;
     std::unique_ptr<Rig> rig_;
-    int purse_ = 0, credits_ = 0, played_ = 0, mode_ = 0;
+    int purse_ = 0, credits_ = 0, played_ = 0;
+    Screen mode_ = Screen::Reels;
     int eventsLeft_ = 0;
 };
 

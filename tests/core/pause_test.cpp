@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
-#include "shell/form.h"
+#include "machine/screen.h"
 
 namespace fw::test {
 namespace {

@@ -46,7 +46,7 @@ protected:
 
 TEST_F(Screens, TheDefaultListWithAPurseOf20) {
     rig.Press(150, 120);
-    EXPECT_EQ(m.ScreenMode, kModeHighScores);
+    EXPECT_EQ(m.ScreenMode, Screen::HighScores);
     EXPECT_EQ(m.HighScorePlace, 11);
     EXPECT_TRUE(m.hdcScreen.sameRect(83, 71, 137, 1, m.hdcCompose, 83, 71));
     EXPECT_TRUE(ShowsSprite(m.hdcScreen, 83, 71, 137, 3, 0, 218));  // the panel's top
@@ -91,7 +91,7 @@ TEST_F(Screens, LinesAroundTheCurrentRunMapOntoTheStoredRows) {
         EXPECT_EQ(m.StatPage, c.page) << "line " << c.line;
         EXPECT_EQ(m.ElapsedTimerOn, c.page == 0);
         rig.Press(150, 120);  // back to the reels
-        ASSERT_EQ(m.ScreenMode, kModeReels);
+        ASSERT_EQ(m.ScreenMode, Screen::Reels);
     }
 }
 
@@ -216,7 +216,7 @@ TEST_F(Screens, AResetWhileTheListShowsRedrawsItWithTheDefaults) {
     Configure([](ConfigValues& v) { v.resetHighScores = true; });
     EXPECT_EQ(TextAt(m.hdcScreen, 110, LineY(1), 4, 0), "ARDO");
     EXPECT_EQ(m.ResetHighScores, False);
-    EXPECT_EQ(m.ScreenMode, kModeHighScores);
+    EXPECT_EQ(m.ScreenMode, Screen::HighScores);
 }
 
 TEST_F(Screens, AResetFromThePlayScreenChangesNothingVisible) {

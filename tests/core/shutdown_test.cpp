@@ -2,8 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
-#include "shell/form.h"
-#include "shell/transitions.h"
+#include "play/reels.h"
+#include "machine/screen.h"
+#include "shell/quit.h"
 
 namespace fw::test {
 namespace {

@@ -28,7 +28,7 @@ TEST(SoundBank, FailedInitialiseLoadsNothingAndSilencesEverything) {
     rig.Start();
     rig.Send(ev::Activate{});
     EXPECT_EQ(rig.m.SoundAvailable, False);
-    PlaySfx(rig.m, kSfxWrong, 0);
+    PlaySfx(rig.m, Sfx::Wrong, SfxMode::Once);
     EXPECT_EQ(rig.sound.calls, (std::vector<std::string>{"SetWindow", "Initialise"}));
 }
 
@@ -36,14 +36,14 @@ TEST(SoundBank, SilentBeforeTheFirstActivationAndWhenSwitchedOff) {
     Rig rig;
     rig.store.Set("GameCfg", "Sound", "0");
     rig.Start();
-    PlaySfx(rig.m, kSfxClick, 0);
+    PlaySfx(rig.m, Sfx::Click, SfxMode::Once);
     EXPECT_TRUE(rig.sound.calls.empty());
     rig.Send(ev::Activate{});
     EXPECT_EQ(rig.sound.CallsStartingWith("Load").size(), 22u);  // loaded even when off
-    PlaySfx(rig.m, kSfxClick, 0);
+    PlaySfx(rig.m, Sfx::Click, SfxMode::Once);
     EXPECT_TRUE(rig.sound.CallsStartingWith("Play").empty());
     rig.m.SoundOn = 1;
-    PlaySfx(rig.m, kSfxClick, 0);
+    PlaySfx(rig.m, Sfx::Click, SfxMode::Once);
     EXPECT_EQ(rig.sound.CallsStartingWith("Play"), (std::vector<std::string>{"Play 3"}));
 }
 
@@ -52,10 +52,10 @@ TEST(SoundBank, ModesRepeatStopAndPlayOnce) {
     rig.Start();
     rig.Send(ev::Activate{});
     rig.sound.calls.clear();
-    PlaySfx(rig.m, kSfxWheelRun, 1);
-    PlaySfx(rig.m, kSfxKlonk1, 0);
-    PlaySfx(rig.m, kSfxWheelRun, 2);
-    PlaySfx(rig.m, kSfxTick, 3);
+    PlaySfx(rig.m, Sfx::WheelRun, SfxMode::Loop);
+    PlaySfx(rig.m, Sfx::Klonk1, SfxMode::Once);
+    PlaySfx(rig.m, Sfx::WheelRun, SfxMode::Stop);
+    PlaySfx(rig.m, Sfx::Tick, SfxMode::Once);
     EXPECT_EQ(rig.sound.calls, (std::vector<std::string>{"Repeat 15", "Play 19", "Stop 15", "Play 14"}));
 }
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
-#include "play/frame_delay.h"
+#include "machine/frame_delay.h"
 #include "play/reels.h"
 #include "play/spin.h"
 

@@ -7,7 +7,7 @@
 #include <map>
 
 #include "fakes.h"
-#include "platform/real_random.h"
+#include "frontend/real_random.h"
 #include "play/evaluate.h"
 #include "play/mania.h"
 #include "play/reels.h"

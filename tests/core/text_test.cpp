@@ -17,7 +17,7 @@ int GlyphAt(const Surface& s, int x, int y, int colour) {
 TEST(BitmapText, LowerCaseAndSwedishLettersDrawWithTheCapitals) {
     Rig rig;
     Surface target(100, 10, 0x123456);
-    DrawBitmapText(rig.m, 1, 2, "Kåre 12:05", 1, target, false);
+    DrawBitmapText(rig.m, 1, 2, "Kåre 12:05", FontColour::Yellow, target, false);
     const int expected[] = {10, 26, 17, 4, 40, 31, 32, 29, 30, 35};  // K Å R E space 1 2 : 0 5
     for (int i = 0; i < 10; ++i) EXPECT_EQ(GlyphAt(target, 1 + 7 * i, 2, 1), expected[i]) << i;
     for (int i = 0; i < 10; ++i) EXPECT_EQ(target.pixel(7 + 7 * i, 4), 0x123456u);  // the gap column
@@ -26,7 +26,7 @@ TEST(BitmapText, LowerCaseAndSwedishLettersDrawWithTheCapitals) {
 TEST(BitmapText, CharactersOutsideTheFontLeaveTheirPlaceEmpty) {
     Rig rig;
     Surface target(60, 10, 0x123456);
-    DrawBitmapText(rig.m, 0, 0, "A-B.!C", 0, target, false);
+    DrawBitmapText(rig.m, 0, 0, "A-B.!C", FontColour::White, target, false);
     EXPECT_EQ(GlyphAt(target, 0, 0, 0), 0);
     EXPECT_TRUE(target.sameRect(7, 0, 6, 7, Surface(6, 7, 0x123456), 0, 0));
     EXPECT_EQ(GlyphAt(target, 14, 0, 0), 1);
@@ -36,14 +36,14 @@ TEST(BitmapText, CharactersOutsideTheFontLeaveTheirPlaceEmpty) {
 TEST(BitmapText, AnEmptyTextDrawsNothing) {
     Rig rig;
     Surface target(20, 10, 0x123456);
-    DrawBitmapText(rig.m, 0, 0, "", 0, target, true);
+    DrawBitmapText(rig.m, 0, 0, "", FontColour::White, target, true);
     EXPECT_EQ(target, Surface(20, 10, 0x123456));
 }
 
 TEST(BitmapText, TransparentTextKeepsTheBackgroundBetweenTheStrokes) {
     Rig rig;
     Surface target(20, 10, 0xABCDEF);
-    DrawBitmapText(rig.m, 2, 1, "Z ", 1, target, true);
+    DrawBitmapText(rig.m, 2, 1, "Z ", FontColour::Yellow, target, true);
     for (int j = 0; j < 7; ++j) {
         for (int i = 0; i < 6; ++i) {
             const std::uint32_t z =

@@ -10,7 +10,7 @@
 #include <QUrl>
 #include <vector>
 
-#include "dialogs/dialogs.h"
+#include "frontend/qt/dialogs/dialogs.h"
 #include "modal.h"
 
 namespace fw {

@@ -11,7 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "dialogs/dialogs.h"
+#include "frontend/qt/dialogs/dialogs.h"
 #include "modal.h"
 
 namespace fw {

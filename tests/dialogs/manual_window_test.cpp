@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "dialogs/dialogs.h"
+#include "frontend/qt/dialogs/dialogs.h"
 #include "modal.h"
 
 namespace fw {

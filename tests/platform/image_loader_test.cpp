@@ -6,8 +6,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "app/embedded.h"
-#include "platform/qt/qt_image_loader.h"
+#include "frontend/qt/embedded.h"
+#include "frontend/qt/qt_image_loader.h"
 
 namespace fw {
 namespace {
@@ -82,7 +82,7 @@ TEST(BuiltInPictures, TheProgramCarriesTheGeneratedPictures) {
         const Surface generated = SurfaceFromImage(QImage(QString(FW_PICTURES_DIR) + "/" + file));
         EXPECT_EQ(embedded, generated) << name;
     }
-    for (const char* icon : {"icon16", "icon32", "icon256", "dragcoin", "dragstack"}) {
+    for (const char* icon : {"fruitwhirl-16", "fruitwhirl-32", "fruitwhirl-256", "drag-coin", "drag-stack"}) {
         EXPECT_FALSE(Embedded(icon).empty()) << icon;
     }
     EXPECT_TRUE(Embedded("nothing").empty());

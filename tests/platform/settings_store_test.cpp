@@ -13,7 +13,7 @@
 #include <fstream>
 
 #include "fakes.h"
-#include "platform/qt/qt_settings_store.h"
+#include "frontend/qt/qt_settings_store.h"
 
 namespace fw::test {
 namespace {

@@ -32,7 +32,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/sdl/sdl_sound_control.h"
+#include "frontend/sdl/sdl_sound_control.h"
 
 namespace fs = std::filesystem;
 using fw::SdlSoundControl;

@@ -1,0 +1,178 @@
+// frmAbout: the title, the version, the notice, and two pictures that open the project's e-mail
+// address and homepage.
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFont>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPointer>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "frontend/qt/dialogs/dialogs.h"
+#include "frontend/qt/dialogs/placement.h"
+
+namespace fw {
+namespace {
+
+// 600 and 1300 twips below and right of the main window's corner, at 15 twips a pixel.
+constexpr QPoint kAboutOffset(40, 87);
+
+const char* const kNotice = "For Linux and other Qt 6 desktops. \u00a9 2026 The Fruitwhirl authors.";
+
+UrlOpener& CustomOpener() {
+    static UrlOpener opener;
+    return opener;
+}
+
+// The result is ignored: when no program handles the address, nothing visible happens.
+void OpenAddress(const QUrl& url) {
+    if (CustomOpener()) {
+        CustomOpener()(url);
+    } else {
+        QDesktopServices::openUrl(url);
+    }
+}
+
+// A picture that acts on a click of the left button (pressed and released on it). Without a
+// picture it shows a text that looks like a link.
+class PictureLink : public QLabel {
+public:
+    PictureLink(const QPixmap& picture, const QString& fallback, QUrl target, QWidget* parent)
+        : QLabel(parent), target_(std::move(target)) {
+        if (picture.isNull()) {
+            setText(fallback);
+            QFont underlined = font();
+            underlined.setUnderline(true);
+            setFont(underlined);
+            QPalette linkLook = palette();
+            linkLook.setColor(QPalette::WindowText, linkLook.color(QPalette::Link));
+            setPalette(linkLook);
+        } else {
+            setPixmap(picture);
+        }
+        setAlignment(Qt::AlignCenter);
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton) pressed_ = true;
+        event->accept();
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        const bool click = event->button() == Qt::LeftButton && pressed_ && rect().contains(event->pos());
+        if (event->button() == Qt::LeftButton) pressed_ = false;
+        event->accept();
+        if (click) OpenAddress(target_);
+    }
+
+private:
+    QUrl target_;
+    bool pressed_ = false;
+};
+
+QFrame* Line(const char* name, QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+class AboutDialog : public QDialog {
+public:
+    AboutDialog(QWidget* parent, const QString& version, const QPixmap& logo, const QPixmap& mail,
+                const QPixmap& web);
+};
+
+AboutDialog::AboutDialog(QWidget* parent, const QString& version, const QPixmap& logo, const QPixmap& mail,
+                         const QPixmap& web)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Fruitwhirl"));
+
+    auto* imgLogo = new QLabel(this);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setPixmap(logo);
+    imgLogo->setAlignment(Qt::AlignCenter);
+    imgLogo->setVisible(!logo.isNull());
+
+    auto* lblTitle = new QLabel(QStringLiteral("Fruitwhirl"), this);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    QFont serif(QStringLiteral("Times New Roman"));
+    serif.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                       QStringLiteral("Nimbus Roman"), QStringLiteral("Tinos"),
+                       QStringLiteral("DejaVu Serif"), QStringLiteral("FreeSerif")});
+    serif.setStyleHint(QFont::Serif);
+    serif.setPointSize(26);
+    serif.setBold(true);
+    serif.setItalic(true);
+    lblTitle->setFont(serif);
+
+    auto* lblText = new QLabel(
+        QStringLiteral("Version ") + version + QLatin1Char('\n') + QString::fromUtf8(kNotice), this);
+    lblText->setObjectName(QStringLiteral("lblText"));
+
+    auto* heading = new QVBoxLayout;
+    heading->addWidget(lblTitle);
+    heading->addWidget(lblText);
+    heading->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->addWidget(imgLogo, 0, Qt::AlignTop);
+    top->addSpacing(12);
+    top->addLayout(heading, 1);
+
+    auto* imgMail =
+        new PictureLink(mail, QStringLiteral("e-mail"), QUrl(QString::fromLatin1(kMailAddress)), this);
+    imgMail->setObjectName(QStringLiteral("imgMail"));
+    imgMail->setToolTip(QStringLiteral("Our E-mail Address !"));
+    auto* imgWeb =
+        new PictureLink(web, QStringLiteral("homepage"), QUrl(QString::fromLatin1(kHomepage)), this);
+    imgWeb->setObjectName(QStringLiteral("imgWeb"));
+    imgWeb->setToolTip(QStringLiteral("Our Homepage !"));
+    auto* links = new QHBoxLayout;
+    links->addStretch(1);
+    links->addWidget(imgMail);
+    links->addSpacing(24);
+    links->addWidget(imgWeb);
+    links->addStretch(1);
+
+    auto* cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk->setDefault(true);
+    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOk);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(Line("Line1", this));
+    layout->addLayout(links);
+    layout->addWidget(Line("Line2", this));
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace
+
+void SetUrlOpener(UrlOpener opener) {
+    CustomOpener() = std::move(opener);
+}
+
+void RunAboutDialog(QWidget* parent, int scale, const QString& version, const QPixmap& logo,
+                    const QPixmap& mail, const QPixmap& web) {
+    QPointer<AboutDialog> dialog = new AboutDialog(parent, version, logo, mail, web);
+    dialog->move(DialogPosition(parent, scale, kAboutOffset));
+    dialog->exec();
+    delete dialog;  // null when the main window went away meanwhile
+}
+
+}  // namespace fw

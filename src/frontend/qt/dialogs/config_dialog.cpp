@@ -1,0 +1,230 @@
+// frmConfig: the speed of the reels, the player's name, sound effects on or off and a reset of the
+// high-score list, on four tabbed pages.
+#include <QCheckBox>
+#include <QDialog>
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QSlider>
+#include <QStyle>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "frontend/qt/dialogs/dialogs.h"
+#include "frontend/qt/dialogs/placement.h"
+
+namespace fw {
+namespace {
+
+// 600 and 1200 twips below and right of the main window's corner, at 15 twips a pixel.
+constexpr QPoint kConfigOffset(40, 80);
+constexpr int kNameLength = 10;
+
+// One caption with "Slow" at its left end and "Fast" at its right end, as wide as the slider under it.
+// The text keeps the whole caption (the two words 44 spaces apart) for screen readers.
+class SpeedLabel : public QLabel {
+public:
+    explicit SpeedLabel(QWidget* parent) : QLabel(parent) {
+        setText(QStringLiteral("Slow") + QString(44, QLatin1Char(' ')) + QStringLiteral("Fast"));
+    }
+    QSize sizeHint() const override {
+        const QFontMetrics metrics(font());
+        return {metrics.horizontalAdvance(QStringLiteral("Slow Fast")) + 8 * metrics.averageCharWidth(),
+                metrics.height()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QRect area = contentsRect();
+        style()->drawItemText(&painter, area, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(),
+                              QStringLiteral("Slow"), foregroundRole());
+        style()->drawItemText(&painter, area, Qt::AlignRight | Qt::AlignVCenter, palette(), isEnabled(),
+                              QStringLiteral("Fast"), foregroundRole());
+    }
+};
+
+// The name box selects, whenever it gets the focus, as many characters from its start as the name
+// that the dialog opened with, so that typing replaces the loaded name. A click into the box selects
+// them when the button comes up, unless the click itself dragged out a selection.
+class NameEdit : public QLineEdit {
+public:
+    NameEdit(int loadedLength, QWidget* parent) : QLineEdit(parent), loadedLength_(loadedLength) {}
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QLineEdit::focusInEvent(event);
+        selectLoadedName();
+        selectOnRelease_ = event->reason() == Qt::MouseFocusReason;
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        QLineEdit::mouseReleaseEvent(event);
+        if (selectOnRelease_ && !hasSelectedText()) selectLoadedName();
+        selectOnRelease_ = false;
+    }
+
+private:
+    void selectLoadedName() {
+        const int count = std::min(loadedLength_, static_cast<int>(text().length()));
+        if (count > 0) {
+            setSelection(0, count);
+        } else {
+            deselect();
+        }
+    }
+
+    int loadedLength_;
+    bool selectOnRelease_ = false;
+};
+
+class ConfigDialog : public QDialog {
+public:
+    ConfigDialog(QWidget* parent, const ConfigValues& values);
+    // The values of the controls, as "&Ok" hands them back.
+    void apply(ConfigValues& values) const;
+
+private:
+    QWidget* page(const char* name);
+
+    QTabWidget* tabConfig_;
+    QSlider* scrSpeed_;
+    QLineEdit* txtYourName_;
+    QCheckBox* chkSound_;
+    QCheckBox* chkResetHigh_;
+};
+
+ConfigDialog::ConfigDialog(QWidget* parent, const ConfigValues& values)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("frmConfig"));
+    setWindowTitle(QStringLiteral("Configuration"));
+    const QString name = QString::fromStdString(values.name);
+
+    tabConfig_ = new QTabWidget(this);
+    tabConfig_->setObjectName(QStringLiteral("tabConfig"));
+
+    // Page 1: the speed. The slider shows 100 - Speed, so that right is fast.
+    QWidget* speedPage = page("TabContainer0");
+    auto* lblSpeed = new SpeedLabel(speedPage);
+    lblSpeed->setObjectName(QStringLiteral("lblSpeed"));
+    scrSpeed_ = new QSlider(Qt::Horizontal, speedPage);
+    scrSpeed_->setObjectName(QStringLiteral("scrSpeed"));
+    scrSpeed_->setRange(0, 100);
+    scrSpeed_->setSingleStep(1);
+    scrSpeed_->setPageStep(10);
+    scrSpeed_->setTickPosition(QSlider::TicksBelow);
+    scrSpeed_->setTickInterval(10);
+    scrSpeed_->setValue(100 - std::clamp(values.speed, 0, 100));
+    lblSpeed->setBuddy(scrSpeed_);
+    auto* speedLayout = new QVBoxLayout(speedPage);
+    speedLayout->addStretch(1);
+    speedLayout->addWidget(lblSpeed);
+    speedLayout->addWidget(scrSpeed_);
+    speedLayout->addStretch(1);
+
+    // Page 2: the player's name.
+    QWidget* namePage = page("TabContainer1");
+    auto* lblName = new QLabel(QStringLiteral("Enter Your Name Here:"), namePage);
+    lblName->setObjectName(QStringLiteral("lblName"));
+    txtYourName_ = new NameEdit(static_cast<int>(name.length()), namePage);
+    txtYourName_->setObjectName(QStringLiteral("txtYourName"));
+    txtYourName_->setMaxLength(kNameLength);
+    txtYourName_->setText(name);
+    txtYourName_->setMinimumWidth(txtYourName_->fontMetrics().horizontalAdvance(QLatin1Char('W')) *
+                                  (kNameLength + 2));
+    lblName->setBuddy(txtYourName_);
+    auto* nameLayout = new QVBoxLayout(namePage);
+    nameLayout->addStretch(1);
+    nameLayout->addWidget(lblName);
+    nameLayout->addWidget(txtYourName_);
+    nameLayout->addStretch(1);
+
+    // Page 3: sound effects. Without a sound device the box stays unticked and cannot be changed.
+    QWidget* soundPage = page("TabContainer2");
+    chkSound_ = new QCheckBox(QStringLiteral("Sound Effects On/Off"), soundPage);
+    chkSound_->setObjectName(QStringLiteral("chkSound"));
+    if (values.soundAvailable) {
+        chkSound_->setChecked(values.soundOn == 1);
+    } else {
+        chkSound_->setEnabled(false);
+    }
+    auto* soundLayout = new QHBoxLayout(soundPage);
+    soundLayout->addStretch(1);
+    soundLayout->addWidget(chkSound_);
+    soundLayout->addStretch(1);
+
+    // Page 4: the reset of the high-score list, unticked at every opening.
+    QWidget* resetPage = page("TabContainer3");
+    chkResetHigh_ = new QCheckBox(QStringLiteral("Reset The Highscore List"), resetPage);
+    chkResetHigh_->setObjectName(QStringLiteral("chkResetHigh"));
+    auto* resetLayout = new QHBoxLayout(resetPage);
+    resetLayout->addStretch(1);
+    resetLayout->addWidget(chkResetHigh_);
+    resetLayout->addStretch(1);
+
+    tabConfig_->addTab(speedPage, QStringLiteral("Speed"));
+    tabConfig_->setTabToolTip(0, QStringLiteral("Change Wheel Speed"));
+    tabConfig_->addTab(namePage, QStringLiteral("Name"));
+    tabConfig_->setTabToolTip(1, QStringLiteral("Insert Your Name"));
+    tabConfig_->addTab(soundPage, QStringLiteral("Sound Fx"));
+    tabConfig_->setTabToolTip(2, QStringLiteral("Sound fx On/Off"));
+    tabConfig_->addTab(resetPage, QStringLiteral("Highscore"));
+    tabConfig_->setTabToolTip(3, QStringLiteral("Reset Highscore"));
+    tabConfig_->setCurrentIndex(0);
+    tabConfig_->setUsesScrollButtons(false);  // all four tabs in view
+
+    // The buttons: "&Ok" (index 0, pressed by Enter) and "&Cancel" (index 1, also Escape).
+    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    ok->setObjectName(QStringLiteral("cmdButton0"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cmdButton1"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabConfig_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);  // a fixed dialog border
+}
+
+QWidget* ConfigDialog::page(const char* name) {
+    auto* widget = new QWidget(tabConfig_);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+void ConfigDialog::apply(ConfigValues& values) const {
+    values.name = txtYourName_->text().toStdString();
+    values.soundOn = chkSound_->isChecked() ? 1 : 0;
+    values.speed = 100 - scrSpeed_->value();
+    if (chkResetHigh_->isChecked()) values.resetHighScores = true;
+}
+
+}  // namespace
+
+bool RunConfigDialog(QWidget* parent, int scale, ConfigValues& values) {
+    // Made afresh at every opening: both boxes unticked and the first tab in front before the
+    // values are loaded.
+    QPointer<ConfigDialog> dialog = new ConfigDialog(parent, values);
+    dialog->move(DialogPosition(parent, scale, kConfigOffset));
+    const int result = dialog->exec();
+    if (!dialog) return false;  // the main window went away meanwhile
+    const bool ok = result == QDialog::Accepted;
+    if (ok) dialog->apply(values);
+    delete dialog;
+    return ok;
+}
+
+}  // namespace fw

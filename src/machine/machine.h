@@ -1,0 +1,182 @@
+// The state of the main window: the whole machine. One Machine per run.
+#pragma once
+
+#include <array>
+#include <deque>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "machine/types.h"
+#include "platform/clock.h"
+#include "platform/host.h"
+#include "platform/image_loader.h"
+#include "platform/random.h"
+#include "platform/settings_store.h"
+#include "platform/sound_control.h"
+#include "platform/surface.h"
+
+namespace fw {
+
+// The program's version, as the project states it.
+inline constexpr const char* kAppVersion = FW_VERSION;
+
+// One row of the pay table.
+struct PayRow {
+    std::string Combo;  // three symbol ids joined by "-"
+    Integer Payout = 0;
+    Integer Cell = 0;  // prize category 0..11
+};
+
+// What the display window shows, and so how presses are dispatched.
+enum class Screen : Integer {
+    Reels = 0,       // normal play
+    HighScores = 1,  // the high-score list
+    Statistics = 2,  // a statistics page
+    OutOfCoins = 3,  // the out-of-coins panel
+    Offer = 4,       // the 1000-coin offer panel
+};
+
+// The outside world the machine reaches.
+struct Platform {
+    Clock& clock;
+    Random& random;
+    SoundControl& sound;
+    SettingsStore& store;
+    ImageLoader& images;
+    Host& host;
+};
+
+// The pictures built into the program.
+struct Pictures {
+    Surface sprites;  // 474 x 337 sprite sheet
+    Surface machine;  // 320 x 256 machine picture
+};
+
+// Input turned into machine events; each is handled to completion, in order.
+namespace ev {
+struct Load {};
+struct Activate {};
+struct Expose {};  // the window was shown again: repaint from the composition surface
+// A mouse button went down on the machine face.
+struct Press {
+    int button;  // 1 left, anything else another button
+    float x, y;  // machine pixels
+};
+// The mouse button went up. inside is false when it went up outside the
+// window, or when the window lost the mouse before it went up.
+struct Release {
+    float x, y;
+    bool inside;
+};
+struct Tick {
+    TimerId timer;
+};
+struct MenuConfig {};
+struct MenuQuit {};
+struct MenuTheme {
+    int index;
+};
+struct MenuAbout {};
+struct MenuManual {};
+struct CloseWindow {};
+}  // namespace ev
+
+using MachineEvent =
+    std::variant<ev::Load, ev::Activate, ev::Expose, ev::Press, ev::Release, ev::Tick, ev::MenuConfig,
+                 ev::MenuQuit, ev::MenuTheme, ev::MenuAbout, ev::MenuManual, ev::CloseWindow>;
+
+struct Machine : Module1 {
+    Machine(Platform platform, Pictures pictures, std::string appFolder);
+    Machine(const Machine&) = delete;
+    Machine& operator=(const Machine&) = delete;
+
+    Clock& clock;
+    Random& random;
+    SoundControl& sound;
+    SettingsStore& store;
+    ImageLoader& images;
+    Host& host;
+
+    // The folder of the program, as the platform reports it.
+    std::string AppFolder;
+
+    // Drawing surfaces.
+    Surface hdcScreen;   // what the player sees
+    Surface hdcCompose;  // the complete machine picture that survives repaints
+    Surface hdcSprites;  // the sprite sheet (also used as scratch space)
+    Surface hdcTheme;    // the current reel theme picture
+
+    // Machine state.
+    Integer Credits = 0;
+    Integer CoinsInHand = 0;
+    Long StartTicks = 0;
+    std::string GfxPath;
+    Integer HoldCount = 0;
+    Integer HighScorePlace = 0;
+    Boolean ManiaActive = False;
+    Integer ManiaTicks = 0;
+    Boolean WinFlag = False;
+    Integer StatPage = 0;
+    Screen ScreenMode = Screen::Reels;
+    Integer LastWin = 0;
+    Boolean OfferPending = False;
+    Boolean OfferShown = False;
+    std::string SfxPath;
+    Boolean HoldAllowed = False;
+    Integer ThemeIndex = 0;
+    Integer ThemeCount = 0;
+    std::array<Integer, 4> MoneyDigits{};  // 0 = units
+    std::array<Integer, 3> HoldLamp{};
+    std::array<Integer, 3> Held{};
+    std::array<Integer, 15> SymbolX{};
+    std::array<std::string, 3> SpecialSymbols;
+    std::array<PayRow, 38> PayTable;
+    // Theme names, 1..ThemeCount (entry 0 unused).
+    std::vector<std::string> ThemeFiles;
+    // The file name each theme was found under, extension as written, 1..ThemeCount.
+    std::vector<std::string> ThemeFileNames;
+    std::array<std::array<Integer, 2>, 3> WheelCord{};  // (reel, k)
+    std::array<std::string, 3> LineText;
+    std::array<Integer, 3> WinLock{};
+    std::array<std::array<Integer, 3>, 20> Strip{};  // (position, reel)
+    std::array<Integer, 3> ReelPos{};
+
+    // Values kept by procedures between calls.
+    bool ActivatedOnce = false;  // the first activation has run
+    int DataCursor = 0;          // read position of the built-in tables
+    int LineCursor = 0;          // read position of the pay-line tokens
+
+    // The theme menu's check marks, items 1..10 (entry 0 unused).
+    std::array<bool, 11> ThemeChecked{};
+    // The two window timers: tmrElapsedTime and tmrMultiCheck.
+    bool ElapsedTimerOn = false;
+    bool MultiCheckTimerOn = false;
+    // The three menus of the menu bar: Game, Theme, Help.
+    std::array<bool, 3> MenuEnabled{true, true, true};
+    // Coins are being dragged from the pile; the next release drops them.
+    bool DragActive = false;
+
+    // Event handling.
+    std::deque<MachineEvent> pending;
+    bool busy = false;   // an event is being handled
+    bool ended = false;  // the program has ended; no further event runs
+    int exitStatus = 0;
+};
+
+// The current run's play time in milliseconds: the tick count since the end of
+// start-up, across the wrap of the tick count; a run longer than a Long holds
+// keeps the largest time.
+Long PlayTime(Machine& m);
+
+// Ends the program: no further event runs.
+void EndProgram(Machine& m, int status);
+
+// Enables or disables a menu of the menu bar. A command of a disabled menu that
+// was already queued is dropped when its turn comes.
+void EnableMenu(Machine& m, MenuId menu, bool enabled);
+
+// Switches a window timer on or off; ticks of a timer that is off are dropped.
+void EnableTimer(Machine& m, TimerId timer, bool on);
+
+}  // namespace fw

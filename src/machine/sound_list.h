@@ -1,0 +1,27 @@
+// The sound bank: the 22 sounds in the game's numbering (0 .. 21), each with
+// its file in the Sfx folder. This list is the one source of the names and the
+// files: the game, the sound generator and the build read it.
+//
+// FW_SOUND(name, file)
+FW_SOUND(Activate, "Activate.wav")
+FW_SOUND(CircHigh, "CircHigh.wav")
+FW_SOUND(CircLow, "CircLow.wav")
+FW_SOUND(Click, "Click.wav")
+FW_SOUND(Coin, "Coin.wav")
+FW_SOUND(Congrats, "Congrats.wav")
+FW_SOUND(Door, "Door.wav")
+FW_SOUND(Lever, "Lever.wav")
+FW_SOUND(Mania, "Mania.wav")
+FW_SOUND(NoMoney, "NoMoney.wav")
+FW_SOUND(Pay, "Pay.wav")
+FW_SOUND(Pick, "Pick.wav")
+FW_SOUND(Siren4, "Siren4.wav")
+FW_SOUND(Siren8, "Siren8.wav")
+FW_SOUND(Tick, "Tick.wav")
+FW_SOUND(WheelRun, "WhlRun.wav")
+FW_SOUND(WinHigh, "WinHigh.wav")
+FW_SOUND(WinLow, "WinLow.wav")
+FW_SOUND(Wrong, "Wrong.wav")
+FW_SOUND(Klonk1, "klonk1.wav")
+FW_SOUND(Klonk2, "klonk2.wav")
+FW_SOUND(Klonk3, "klonk3.wav")

@@ -1,0 +1,49 @@
+// The game's number types, the score record, and the globals shared by all
+// windows of the game.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace fw {
+
+using Integer = std::int16_t;  // the game's counters: 0..32767
+using Long = std::int32_t;     // tick counts and play times in milliseconds
+using Boolean = std::int16_t;  // True is -1, False is 0
+
+inline constexpr Boolean True = -1;
+inline constexpr Boolean False = 0;
+inline constexpr Integer kIntegerMax = 32767;
+
+// Adds to a counter that stays at 32767 instead of wrapping.
+inline Integer AddCapped(Integer value, int amount) {
+    const int sum = value + amount;
+    if (sum > kIntegerMax) return kIntegerMax;
+    if (sum < -32768) return -32768;
+    return static_cast<Integer>(sum);
+}
+
+// One row of the score table.
+struct ScoreRecord {
+    std::string Name;
+    Integer Score = 0;               // the purse
+    std::array<Integer, 12> Stat{};  // wins per prize category
+    Long ETime = 0;                  // play time in milliseconds
+    Integer Played = 0;              // games played
+    Integer Wun = 0;                 // games won
+};
+
+struct Module1 {
+    Boolean SoundAvailable = False;
+    Integer SoundOn = 0;
+    Long Speed = 0;
+    Boolean ResetHighScores = False;
+    std::string AppDate;
+    std::string AppVersion;
+    std::string AppName;
+    // Row 0 is the current run, rows 1..10 the high-score list.
+    std::array<ScoreRecord, 11> ScoreTable{};
+};
+
+}  // namespace fw

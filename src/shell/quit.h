@@ -1,0 +1,16 @@
+// Leaving the program: the panels' quit button, the quit menu item and
+// closing the window all take the one shutdown road.
+#pragma once
+
+#include "machine/machine.h"
+
+namespace fw {
+
+// The quit button of the out-of-coins and offer panels.
+void QuitButton(Machine& m);
+// The shutdown: blank the screen, save, release the sound, end.
+void mnuQuit_Click(Machine& m);
+// Closing the window takes the same road as the quit menu item.
+void Form_Unload(Machine& m);
+
+}  // namespace fw

@@ -1,0 +1,59 @@
+#include "shell/startup.h"
+
+#include <filesystem>
+
+#include "machine/screen.h"
+#include "play/reels.h"
+#include "presentation/digits.h"
+#include "presentation/themes.h"
+#include "records/data_tables.h"
+#include "records/settings.h"
+#include "sound/sound_bank.h"
+
+namespace fw {
+
+namespace {
+
+// The application folder followed by a subfolder and the platform's separator.
+std::string SubFolder(const std::string& appFolder, const char* name) {
+    const char sep = static_cast<char>(std::filesystem::path::preferred_separator);
+    return appFolder + sep + name + sep;
+}
+
+}  // namespace
+
+void Form_Load(Machine& m) {
+    m.AppVersion = kAppVersion;
+    m.AppDate = "00-02-20";
+    m.AppName = "Fruitwhirl";
+
+    m.GfxPath = SubFolder(m.AppFolder, "Gfx");
+    m.SfxPath = SubFolder(m.AppFolder, "Sfx");
+
+    if (!ScanThemes(m)) return;
+    LoadSettings(m);
+    // The four drawing surfaces were taken when the machine was made.
+    LoadMachineConfig(m);
+
+    std::string error;
+    if (!LoadTheme(m, m.ThemeIndex, error)) {
+        m.host.ShowError(m.AppName, error);
+        EndProgram(m, 1);
+        return;
+    }
+    DrawReels(m);
+
+    m.host.ShowWindow();
+    Pause(m, 300);
+    InterlaceWipe(m, Wipe::Reveal);
+    DrawDigits(m, 20);
+    m.StartTicks = static_cast<Long>(m.clock.Ticks());
+}
+
+void Form_Activate(Machine& m) {
+    if (m.ActivatedOnce) return;
+    OpenSoundBank(m);
+    m.ActivatedOnce = true;
+}
+
+}  // namespace fw
