@@ -11,11 +11,11 @@
 #include <cstdlib>
 #include <memory>
 
-#include "frontend/qt/embedded.h"
 #include "fakes.h"
+#include "frontend/qt/embedded.h"
 #include "frontend/qt/qt_image_loader.h"
-#include "presentation/digits.h"
 #include "machine/machine.h"
+#include "presentation/digits.h"
 
 namespace {
 

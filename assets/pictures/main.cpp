@@ -59,7 +59,9 @@ int main(int argc, char** argv) {
         {"about/homepage.png", [] { return pictures::makeAboutHomepage(); }},
     };
     for (int size : pictures::kIconSizes) {
-        makers[QString("icons/fruitwhirl-%1.png").arg(size)] = [size] { return pictures::makeWindowIcon(size); };
+        makers[QString("icons/fruitwhirl-%1.png").arg(size)] = [size] {
+            return pictures::makeWindowIcon(size);
+        };
     }
 
     bool ok = true;

@@ -129,10 +129,14 @@ void die(QImage& img, int ox, QRectF r, int pips, const Ramp& body, QRgb pip) {
     shaded(img, ox, m, body, 2.5, Back::Plain, false);
     const double cx = r.center().x(), cy = r.center().y(), d = r.width() * 0.27;
     std::vector<QPointF> at;
+    auto pair = [&](QPointF a, QPointF b) {
+        at.push_back(a);
+        at.push_back(b);
+    };
     if (pips % 2) at.push_back({cx, cy});
-    if (pips >= 2) at.insert(at.end(), {{cx - d, cy - d}, {cx + d, cy + d}});
-    if (pips >= 4) at.insert(at.end(), {{cx + d, cy - d}, {cx - d, cy + d}});
-    if (pips == 6) at.insert(at.end(), {{cx - d, cy}, {cx + d, cy}});
+    if (pips >= 2) pair({cx - d, cy - d}, {cx + d, cy + d});
+    if (pips >= 4) pair({cx + d, cy - d}, {cx - d, cy + d});
+    if (pips == 6) pair({cx - d, cy}, {cx + d, cy});
     for (QPointF q : at) {
         int x = int(std::floor(q.x() - 0.5)), y = int(std::floor(q.y() - 0.5));
         fill(img, QRect(ox + x, y, 2, 2), pip);

@@ -15,7 +15,7 @@ enum class Kind {
 };
 
 struct SoundRecipe {
-    fw::Sfx sound;      // the sound it makes; its file comes from the sound list
+    fw::Sfx sound;  // the sound it makes; its file comes from the sound list
     Kind kind;
     double loudnessDb;  // target RMS of the loud part, dBFS
     Signal (*make)();   // raw, un-normalised signal

@@ -18,9 +18,9 @@
 #include "frontend/qt/real_clock.h"
 #include "frontend/real_random.h"
 #include "frontend/sdl/sdl_sound_control.h"
-#include "shell/trace.h"
 #include "machine/machine.h"
 #include "shell/events.h"
+#include "shell/trace.h"
 
 namespace {
 

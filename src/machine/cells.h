@@ -13,7 +13,9 @@ struct Cell {
     constexpr int right() const { return x + w - 1; }
     constexpr int bottom() const { return y + h - 1; }
     // Both bounds count: left <= px <= right and top <= py <= bottom.
-    constexpr bool contains(double px, double py) const { return px >= x && px <= right() && py >= y && py <= bottom(); }
+    constexpr bool contains(double px, double py) const {
+        return px >= x && px <= right() && py >= y && py <= bottom();
+    }
     constexpr Cell at(int nx, int ny) const { return {nx, ny, w, h}; }
     constexpr bool operator==(const Cell&) const = default;
 };
@@ -24,11 +26,15 @@ inline constexpr int kScreenWidth = 320;
 inline constexpr int kScreenHeight = 256;
 
 // The bitmap font's characters, in glyph order.
-inline constexpr std::u32string_view kFontAlphabet = U"ABCDEFGHIJKLMNOPQRSTUVWXYZ\u00C5\u00C4\u00D6:0123456789 ";
+inline constexpr std::u32string_view kFontAlphabet =
+    U"ABCDEFGHIJKLMNOPQRSTUVWXYZ\u00C5\u00C4\u00D6:0123456789 ";
 inline constexpr int kGlyphCount = static_cast<int>(kFontAlphabet.size());
 inline constexpr int kGlyphPitch = 7;  // a character advances 7 pixels: a 6-pixel glyph and a gap
 
 enum class FontColour { White = 0, Yellow = 1 };
+
+// The tables below keep one cell to a line.
+// clang-format off
 
 // ---- The sprite sheet ----------------------------------------------------------
 namespace cells {
@@ -176,5 +182,7 @@ inline constexpr int kPlayTimeX = 159;
 inline constexpr int kPlayTimeY = 147;
 
 }  // namespace places
+
+// clang-format on
 
 }  // namespace fw

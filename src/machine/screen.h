@@ -12,7 +12,8 @@ inline void BitBlt(Surface& dst, int x, int y, const Surface& src, const Cell& c
     BitBlt(dst, x, y, cell.w, cell.h, src, cell.x, cell.y, rop);
 }
 // Copies the whole cell of src to the place on dst.
-inline void BitBlt(Surface& dst, const Cell& place, const Surface& src, const Cell& cell, Rop rop = Rop::SrcCopy) {
+inline void BitBlt(Surface& dst, const Cell& place, const Surface& src, const Cell& cell,
+                   Rop rop = Rop::SrcCopy) {
     BitBlt(dst, place.x, place.y, cell.w, cell.h, src, cell.x, cell.y, rop);
 }
 

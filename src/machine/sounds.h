@@ -21,11 +21,17 @@ inline constexpr std::array kSoundFiles = {
 };
 inline constexpr int kSoundCount = static_cast<int>(kSoundFiles.size());
 
-constexpr int SoundNumber(Sfx s) { return static_cast<int>(s); }
-constexpr std::string_view SoundFile(Sfx s) { return kSoundFiles[SoundNumber(s)]; }
+constexpr int SoundNumber(Sfx s) {
+    return static_cast<int>(s);
+}
+constexpr std::string_view SoundFile(Sfx s) {
+    return kSoundFiles[SoundNumber(s)];
+}
 
 // The reel-stop clunk of reel r (0..2).
-constexpr Sfx KlonkOf(int reel) { return static_cast<Sfx>(SoundNumber(Sfx::Klonk1) + reel); }
+constexpr Sfx KlonkOf(int reel) {
+    return static_cast<Sfx>(SoundNumber(Sfx::Klonk1) + reel);
+}
 
 // Once plays the sound and returns; Loop starts it repeating; Stop ends it.
 enum class SfxMode : std::uint8_t { Once = 0, Loop = 1, Stop = 2 };

@@ -34,7 +34,8 @@ void imgMoneySlot_DragDrop(Machine& m) {
     }
     // The coin spins in the slot's window and comes to rest.
     for (int i = 0; i < 7; ++i) {
-        BitBlt(m.hdcScreen, places::CoinWindow, m.hdcSprites, cells::SpinningCoin(i % cells::kSpinningCoinFrames));
+        BitBlt(m.hdcScreen, places::CoinWindow, m.hdcSprites,
+               cells::SpinningCoin(i % cells::kSpinningCoinFrames));
         Pause(m, 60);
     }
     BitBlt(m.hdcScreen, places::CoinWindow, m.hdcSprites, cells::CoinAtRest);

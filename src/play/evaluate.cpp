@@ -20,7 +20,8 @@ void CountWin(Machine& m, int category) {
 
 void FlashBanner(Machine& m) {
     for (int counter = 0; counter < 16; ++counter) {
-        BitBlt(m.hdcScreen, places::WinnerBanner, m.hdcSprites, cells::WinnerBanner(counter % cells::kBannerFrames));
+        BitBlt(m.hdcScreen, places::WinnerBanner, m.hdcSprites,
+               cells::WinnerBanner(counter % cells::kBannerFrames));
         Pause(m, 80);
     }
 }
@@ -168,7 +169,8 @@ void EvaluateWin(Machine& m) {
     if (m.Credits == 0) BitBlt(m.hdcScreen, places::CreditStrip, m.hdcSprites, cells::CreditStripDark);
 
     const bool offerHolds = m.Credits > 0 && m.HoldAllowed == True;
-    for (int r = 0; r < 3; ++r) SetHoldLamp(m, r, offerHolds && m.WinLock[r] != 1 ? kHoldPossible : kHoldRefused);
+    for (int r = 0; r < 3; ++r)
+        SetHoldLamp(m, r, offerHolds && m.WinLock[r] != 1 ? kHoldPossible : kHoldRefused);
 }
 
 }  // namespace fw

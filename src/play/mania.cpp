@@ -40,7 +40,9 @@ void tmrMultiCheck_Timer(Machine& m) {
     const int t = m.ManiaTicks;
     if (t < kManiaTicks) {
         // 7 green segments, 4 yellow and 2 red.
-        const Cell colour = t < 8 ? cells::TimeSegmentGreen : t < 12 ? cells::TimeSegmentYellow : cells::TimeSegmentRed;
+        const Cell colour = t < 8    ? cells::TimeSegmentGreen
+                            : t < 12 ? cells::TimeSegmentYellow
+                                     : cells::TimeSegmentRed;
         BitBlt(m.hdcScreen, segment, m.hdcSprites, colour);
     }
     if (t == kManiaTicks) {

@@ -69,7 +69,8 @@ DataItem ReadDataItem(Machine& m, std::string_view tableName) {
 }
 
 void LoadMachineConfig(Machine& m) {
-    for (int s = 0; s < themecells::kSymbols; ++s) m.SymbolX[s] = static_cast<Integer>(themecells::Symbol(s).x);
+    for (int s = 0; s < themecells::kSymbols; ++s)
+        m.SymbolX[s] = static_cast<Integer>(themecells::Symbol(s).x);
     for (int k = 0; k < 2; ++k) {
         for (int r = 0; r < 3; ++r) m.WheelCord[r][k] = ReadDataItem(m, "WheelCordinates").integer();
     }

@@ -17,7 +17,8 @@ struct PreviewEntry {
 };
 
 // A text centred on column p.
-void DrawCentred(Machine& m, const std::string& text, int p, int y, FontColour colour, bool transparent = false) {
+void DrawCentred(Machine& m, const std::string& text, int p, int y, FontColour colour,
+                 bool transparent = false) {
     DrawBitmapText(m, CentredX(TextLength(text), p), y, text, colour, m.hdcCompose, transparent);
 }
 
@@ -85,20 +86,22 @@ void ShowStatistics(Machine& m, Integer line) {
     }
     const ScoreRecord& row = m.ScoreTable[m.StatPage];
 
-    DrawCentred(m, row.Name, places::kStatisticsNameColumn, places::kStatisticsNameY, FontColour::Yellow, true);
+    DrawCentred(m, row.Name, places::kStatisticsNameColumn, places::kStatisticsNameY, FontColour::Yellow,
+                true);
     for (int k = 0; k < themecells::kPayCells; ++k) {
-        DrawCentred(m, std::to_string(row.Stat[k]), places::StatisticsCountColumn(k), places::StatisticsPayCell(k).y,
-                    CountColour(row.Stat[k]));
+        DrawCentred(m, std::to_string(row.Stat[k]), places::StatisticsCountColumn(k),
+                    places::StatisticsPayCell(k).y, CountColour(row.Stat[k]));
     }
-    DrawCentred(m, std::to_string(row.Played), places::kPlayedColumn, places::kGamesY, CountColour(row.Played));
+    DrawCentred(m, std::to_string(row.Played), places::kPlayedColumn, places::kGamesY,
+                CountColour(row.Played));
     DrawCentred(m, std::to_string(row.Wun), places::kWonColumn, places::kGamesY, CountColour(row.Wun));
     if (m.StatPage == 0) {
-        DrawBitmapText(m, places::kPlayTimeX, places::kPlayTimeY, FormatPlayTime(PlayTime(m)), FontColour::White,
-                       m.hdcCompose, false);
+        DrawBitmapText(m, places::kPlayTimeX, places::kPlayTimeY, FormatPlayTime(PlayTime(m)),
+                       FontColour::White, m.hdcCompose, false);
         EnableTimer(m, TimerId::ElapsedTime, true);
     } else {
-        DrawBitmapText(m, places::kPlayTimeX, places::kPlayTimeY, FormatPlayTime(row.ETime), CountColour(row.ETime),
-                       m.hdcCompose, false);
+        DrawBitmapText(m, places::kPlayTimeX, places::kPlayTimeY, FormatPlayTime(row.ETime),
+                       CountColour(row.ETime), m.hdcCompose, false);
     }
 
     m.HighScorePlace = 0;

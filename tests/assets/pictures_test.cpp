@@ -5,10 +5,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QImage>
 #include <QString>
 
 #include <algorithm>
@@ -56,7 +56,8 @@ std::vector<NamedCell> layoutCells(const char* part, const char* list) {
     for (const QJsonValue& v : QJsonDocument::fromJson(file.readAll())[part][list].toArray()) {
         const QJsonObject o = v.toObject();
         const std::string name = o["name"].toString().toStdString();
-        cells.push_back({name, {o["x"].toInt(), o["y"].toInt(), o["w"].toInt(), o["h"].toInt()},
+        cells.push_back({name,
+                         {o["x"].toInt(), o["y"].toInt(), o["w"].toInt(), o["h"].toInt()},
                          name.starts_with("scratch")});
     }
     return cells;

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
-#include "money/coins.h"
 #include "machine/frame_delay.h"
+#include "money/coins.h"
 #include "presentation/digits.h"
 
 namespace fw::test {

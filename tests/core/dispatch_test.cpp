@@ -12,18 +12,25 @@ namespace {
 int ZoneNumber(const Machine& m, float x, float y) {
     const Hit h = HitTest(m, x, y);
     switch (h.zone) {
-        case Zone::HoldButton: return h.index + 1;
-        case Zone::Lever: return 4;
-        case Zone::DisplayWindow: return 5;
-        case Zone::ListLine: return h.index;
-        case Zone::StatisticsPage: return 1;
-        case Zone::QuitButton: return 1;
-        case Zone::ContinueButton: return 2;
-        case Zone::None: return 0;
+        case Zone::HoldButton:
+            return h.index + 1;
+        case Zone::Lever:
+            return 4;
+        case Zone::DisplayWindow:
+            return 5;
+        case Zone::ListLine:
+            return h.index;
+        case Zone::StatisticsPage:
+            return 1;
+        case Zone::QuitButton:
+            return 1;
+        case Zone::ContinueButton:
+            return 2;
+        case Zone::None:
+            return 0;
     }
     return 0;
 }
-
 
 class Dispatch : public ::testing::Test {
 protected:

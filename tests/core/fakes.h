@@ -8,19 +8,19 @@
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <ostream>
 #include <memory>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "machine/machine.h"
 #include "platform/clock.h"
 #include "platform/host.h"
 #include "platform/image_loader.h"
 #include "platform/random.h"
 #include "platform/settings_store.h"
 #include "platform/sound_control.h"
-#include "machine/machine.h"
 #include "shell/events.h"
 
 namespace fw {

@@ -60,9 +60,8 @@ public:
                 Roll(2) == 0 ? kHotSpots[Roll(std::size(kHotSpots))] : Point{Roll(330) - 5, Roll(266) - 5};
             if (Roll(5) == 0) p = kHotSpots[0];  // the lever, often: games are what matter
             const int button = Roll(3) == 0 ? 2 : 1;
-            pressedZone =
-                !places::CoinPile.contains(p.x, p.y) && !places::CoinSlot.contains(p.x, p.y) &&
-                HitTest(m, p.x, p.y).zone != Zone::None;
+            pressedZone = !places::CoinPile.contains(p.x, p.y) && !places::CoinSlot.contains(p.x, p.y) &&
+                          HitTest(m, p.x, p.y).zone != Zone::None;
             rig_->Send(ev::Press{button, float(p.x), float(p.y)});
         } else if (pick < 70) {
             const int button = Roll(3) == 0 ? 2 : 1;
@@ -131,10 +130,14 @@ private:
         int statSum = 0;
         for (Integer s : run.Stat) statSum += s;
         ASSERT_EQ(statSum, run.Wun);
-        if (pressedZone) ASSERT_EQ(m.hdcCompose, m.hdcScreen);
+        if (pressedZone) {
+            ASSERT_EQ(m.hdcCompose, m.hdcScreen);
+        }
         int lit = 0;
         for (int n = 0; n < 10; ++n) lit += ShowsSprite(m.hdcCompose, 214 - 6 * n, 67, 4, 3, 274, 293);
-        if (m.ScreenMode == Screen::Reels) ASSERT_EQ(lit, m.Credits);
+        if (m.ScreenMode == Screen::Reels) {
+            ASSERT_EQ(lit, m.Credits);
+        }
 
         // Coins only move between the purse and the credits; a game costs a
         // credit and pays its win; the out-of-coins panel's continue gives 20.

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
-#include "play/reels.h"
 #include "machine/screen.h"
+#include "play/reels.h"
 #include "shell/quit.h"
 
 namespace fw::test {

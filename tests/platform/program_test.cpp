@@ -33,10 +33,10 @@ TEST(CommandLine, VersionPrintsAndExits) {
 }
 
 TEST(CommandLine, ScaleMustBeAWholeNumberFrom1) {
-    for (const QString& bad : {"0", "-2", "two", "1.5", ""}) {
+    for (const char* bad : {"0", "-2", "two", "1.5", ""}) {
         const ProgramRun run = Program({"--scale", bad});
-        EXPECT_EQ(run.status, 2) << bad.toStdString();
-        EXPECT_TRUE(run.err.contains("--scale")) << bad.toStdString();
+        EXPECT_EQ(run.status, 2) << bad;
+        EXPECT_TRUE(run.err.contains("--scale")) << bad;
     }
     EXPECT_EQ(Program({"--frobnicate"}).status, 2);
 }

@@ -17,8 +17,8 @@
 #include <cmath>
 #include <thread>
 
-#include "frontend/qt/embedded.h"
 #include "frontend/qt/dialogs/dialogs.h"
+#include "frontend/qt/embedded.h"
 #include "machine/cells.h"
 #include "shell/events.h"
 #include "shell/trace.h"

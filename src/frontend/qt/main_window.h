@@ -9,8 +9,8 @@
 #include <QImage>
 #include <QMainWindow>
 
-#include "platform/host.h"
 #include "machine/machine.h"
+#include "platform/host.h"
 
 class QAction;
 class QMenu;
