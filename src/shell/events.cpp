@@ -2,6 +2,7 @@
 
 #include "machine/screen.h"
 #include "play/mania.h"
+#include "records/recovery.h"
 #include "records/screens.h"
 #include "shell/dispatch.h"
 #include "shell/menus.h"
@@ -40,7 +41,10 @@ void RunPending(Machine& m) {
         m.pending.pop_front();
         m.clock.Sync();
         HandleEvent(m, event);
-        if (!m.ended) m.host.Present();
+        if (m.ended) break;
+        // A coin, a game, a new name: the run record follows the run.
+        KeepRunRecord(m);
+        m.host.Present();
     }
     m.busy = false;
 }
