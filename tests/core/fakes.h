@@ -106,10 +106,7 @@ public:
 // The run record is a text that is there or not.
 class MemoryStore : public SettingsStore {
 public:
-    std::vector<std::string> Open() override {
-        ++opens;
-        return notices;
-    }
+    std::vector<std::string> Open() override { return notices; }
     std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
                            const std::string& fallback) override;
     void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
@@ -134,10 +131,8 @@ public:
     int flushes = 0;
     bool failFlush = false;
 
-    std::vector<std::string> notices;  // what Open reports
-    int opens = 0;
-    std::optional<std::string> runRecord;  // the run record, when there is one
-    bool failRunRecord = false;
+    std::vector<std::string> notices;          // what Open reports
+    std::optional<std::string> runRecord;      // the run record, when there is one
     std::vector<std::string> runRecords;       // every text written, in order
     std::map<std::string, std::string> aside;  // records moved aside, by their new name
 };
