@@ -113,11 +113,13 @@ void QtSettingsStore::OpenFile() {
     const QString target = QFileInfo(file_).canonicalFilePath();
     QTemporaryFile probe(QFileInfo(target.isEmpty() ? file_ : target).absolutePath() +
                          "/Fruitwhirl.ini.XXXXXX");
+    const QString unless = ": your records will not be kept this run, unless that changes before you quit.";
     if (!probe.open()) {
         notices_.push_back(("The settings folder " + Quoted(folder_) + " cannot be written (" +
-                            probe.errorString() +
-                            "): your records will not be kept this run, unless that changes before you quit.")
+                            probe.errorString() + ")" + unless)
                                .toStdString());
+    } else if (QFileInfo::exists(file_) && !QFileInfo(file_).isWritable()) {
+        notices_.push_back(("Your settings file " + Quoted(file_) + " is read-only" + unless).toStdString());
     }
     settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
 }

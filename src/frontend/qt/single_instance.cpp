@@ -1,5 +1,7 @@
 #include "frontend/qt/single_instance.h"
 
+#include "frontend/qt/settings_files.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -25,6 +27,9 @@ bool SingleInstance::Acquire() {
         if (!QDir().mkpath(folder_)) return true;
         madeFolder_ = true;
     }
+    // Something that is not a file in the lock's place would make the lock wait
+    // for ever: go on without it.
+    if (!NotAFile(folder_ + "/Fruitwhirl.lock").isEmpty()) return true;
     return lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError;
 }
 
