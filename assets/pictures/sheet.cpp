@@ -1020,12 +1020,15 @@ QImage machine(const QImage& sheet) {
     // The coin slit to the right of the window.
     fill(img, QRect(247, 75, 2, 17), rgb(8, 8, 10));
     vline(img, 249, 75, 91, kChrome[5]);
-    tinyCentered(img, 237, 92, U"25¢", kChrome[0]);
-    // Insert coin label with an arrow up to the slot.
-    tinyShadow(img, 224, 104, U"INSERT", kGold[4], kCab[0]);
-    tinyShadow(img, 228, 110, U"COIN", kGold[4], kCab[0]);
-    for (int k = 0; k < 3; ++k) hline(img, 236 - k, 236 + k, 117 + k, kGold[3]);
-    vline(img, 236, 120, 126, kGold[3]);
+    // Under the slot: an arrow up to it, "INSERT COIN" and the coin's value in
+    // the silver of the coin, all on the lacquer clear of the slot's plate.
+    const std::vector<std::string_view> arrow = {"...#...", "..###..", ".#####.",
+                                                 "#######", "..###..", "..###.."};
+    sprite(img, 234, 100, arrow, {{'#', kCab[0]}});
+    sprite(img, 233, 99, arrow, {{'#', kGold[3]}});
+    tinyShadow(img, 224, 107, U"INSERT", kGold[4], kCab[0]);
+    tinyShadow(img, 228, 113, U"COIN", kGold[4], kCab[0]);
+    tinyShadow(img, 231, 120, U"25¢", kCoin[5], kCab[0]);
     // Money counter.
     QRect counter(222, 146, 29, 23);
     fill(img, counter, rgb(6, 6, 8));

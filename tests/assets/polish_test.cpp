@@ -1,4 +1,7 @@
-// Checks of the finish of the pictures: the window icon's sizes.
+// Checks of the finish of the pictures: the window icon's sizes, the coin
+// slot's plate.
+#include "machine/cells.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -50,6 +53,25 @@ TEST(WindowIcon, EverySizeIsCrispPixelArtDrawnForItsSize) {
             EXPECT_GT(differingShare(up, icons[j]), 0.15) << small << " blown up to " << large;
             EXPECT_GT(differingShare(down, icons[i]), 0.15) << large << " shrunk to " << small;
         }
+}
+
+// The coin window's frame is one colour all round, and below it the slot's
+// plate runs clean to its bevelled edge: no label sits on either.
+TEST(CoinSlot, LabelsStayOffTheWindowFrameAndThePlate) {
+    const QImage machine = loadArgb("machine.png");
+    const fw::Cell& w = fw::places::CoinWindow;
+    std::set<QRgb> ring;
+    for (int x = w.x - 1; x <= w.right() + 1; ++x)
+        ring.insert({machine.pixel(x, w.y - 1), machine.pixel(x, w.bottom() + 1)});
+    for (int y = w.y - 1; y <= w.bottom() + 1; ++y)
+        ring.insert({machine.pixel(w.x - 1, y), machine.pixel(w.right() + 1, y)});
+    EXPECT_EQ(ring.size(), 1u);
+    const fw::Cell& slot = fw::places::CoinSlot;
+    for (int y = w.bottom() + 2; y <= slot.bottom(); ++y) {
+        std::set<QRgb> row;
+        for (int x = slot.x + 3; x <= slot.right() - 3; ++x) row.insert(machine.pixel(x, y));
+        EXPECT_EQ(row.size(), 1u) << "row " << y;
+    }
 }
 
 }  // namespace
