@@ -802,14 +802,16 @@ QImage offerPanel() {
         }
     }
     coinFace(img, 26.0, 61.0, 6.6, 6.6, true);
-    // The note: this is play money.
-    fill(img, QRect(99, 22, 33, 21), rgb(250, 244, 210));
-    frame(img, QRect(99, 22, 33, 21), rgb(120, 100, 60));
-    tinyCentered(img, 116, 24, U"JUST", rgb(150, 20, 20));
-    tinyCentered(img, 116, 30, U"FOR FUN", rgb(150, 20, 20));
-    tinyCentered(img, 116, 36, U"NOT REAL", rgb(40, 40, 60));
-    put(img, 131, 22, rgb(200, 190, 150));
-    tinyCentered(img, 116, 44, U"MONEY!", kYellow);
+    // The sign: this is play money. Four lines with two pixels clear on every side.
+    const QRect sign(95, 14, 37, 29);
+    fill(img, sign, rgb(250, 244, 210));
+    frame(img, sign, rgb(120, 100, 60));
+    put(img, sign.right(), sign.top(), rgb(200, 190, 150));
+    const int cx = sign.center().x();
+    tinyCentered(img, cx, sign.top() + 3, U"JUST", rgb(150, 20, 20));
+    tinyCentered(img, cx, sign.top() + 9, U"FOR FUN", rgb(150, 20, 20));
+    tinyCentered(img, cx, sign.top() + 15, U"NOT REAL", rgb(40, 40, 60));
+    tinyCentered(img, cx, sign.top() + 21, U"MONEY!", rgb(40, 40, 60));
     panelDeck(img);
     return img;
 }
