@@ -839,22 +839,26 @@ QImage statisticsPanel() {
     hline(img, 3, 133, 11, rgb(8, 16, 50));
     for (int y = 4; y <= 10; ++y)
         hline(img, 3, 133, y, mix(rgb(40, 70, 170), rgb(16, 30, 90), (y - 4) / 6.0));
-    // Grid of prize cells with count cells.
-    for (int m = 0; m < 2; ++m)
-        for (int r = 0; r < 6; ++r) {
-            int x = 4 + 69 * m, y = 15 + 10 * r;
-            frame(img, QRect(x - 1, y - 1, 35, 9), kChrome[1]);
-            fill(img, QRect(x, y, 33, 7), colours::kPanel);
-            frame(img, QRect(x + 35, y - 1, m == 0 ? 31 : 27, 9), rgb(40, 40, 56));
-        }
+    // Grid of prize cells with count boxes. A count is written centred on its
+    // column; both columns' boxes are centred there, equally wide and clear of
+    // the panel's inner bevel.
+    const QRgb box = rgb(40, 40, 56);
+    const int ox = places::DisplayWindow.x, oy = places::DisplayWindow.y;
+    for (int k = 0; k < 12; ++k) {
+        const fw::Cell c = places::StatisticsPayCell(k);
+        const int x = c.x - ox, y = c.y - oy;
+        frame(img, QRect(x - 1, y - 1, c.w + 2, c.h + 2), kChrome[1]);
+        fill(img, QRect(x, y, c.w, c.h), colours::kPanel);
+        frame(img, QRect(places::StatisticsCountColumn(k) - ox - 12, y - 1, 24, 9), box);
+    }
     // Labels of the bottom fields.
     const QRgb label = rgb(120, 170, 255);
     tiny(img, 5, 77, U"TIME", label);
-    frame(img, QRect(75, 75, 58, 9), rgb(40, 40, 56));
+    frame(img, QRect(places::kPlayTimeX - ox - 1, places::kPlayTimeY - oy - 1, 58, 9), box);
     tiny(img, 5, 88, U"GAMES", label);
-    frame(img, QRect(36, 86, 38, 9), rgb(40, 40, 56));
+    frame(img, QRect(places::kPlayedColumn - ox - 19, places::kGamesY - oy - 1, 38, 9), box);
     tiny(img, 80, 88, U"WON", label);
-    frame(img, QRect(98, 86, 36, 9), rgb(40, 40, 56));
+    frame(img, QRect(places::kWonColumn - ox - 15, places::kGamesY - oy - 1, 30, 9), box);
     return img;
 }
 
