@@ -1,5 +1,5 @@
-// Checks of the finish of the pictures: the window icon's sizes, the coin
-// slot's plate.
+// Checks of the finish of the pictures: the window icon's sizes, the pay-table
+// miniatures against their glass, the coin slot's plate.
 #include "machine/cells.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QString>
 
+#include <algorithm>
+#include <cmath>
 #include <set>
 #include <vector>
 
@@ -53,6 +55,37 @@ TEST(WindowIcon, EverySizeIsCrispPixelArtDrawnForItsSize) {
             EXPECT_GT(differingShare(up, icons[j]), 0.15) << small << " blown up to " << large;
             EXPECT_GT(differingShare(down, icons[i]), 0.15) << large << " shrunk to " << small;
         }
+}
+
+// The contrast ratio of two colours by their relative luminance (sRGB).
+double contrast(QRgb a, QRgb b) {
+    auto luminance = [](QRgb c) {
+        auto lin = [](int v) { return v <= 10 ? v / 3294.6 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lin(qRed(c)) + 0.7152 * lin(qGreen(c)) + 0.0722 * lin(qBlue(c));
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Each pay-table cell shows three miniatures, one in each third. Most of a
+// miniature's pixels (its median) stand out from the cell's glass by 3 : 1.
+TEST(PayTable, EveryMiniatureStandsOutFromItsGlassInEveryTheme) {
+    for (const char* file : {"Gfx/Fruit.Thm", "Gfx/Jewels.Thm", "Gfx/Vegas.Thm"}) {
+        const QImage theme = loadArgb(file);
+        for (int k = 0; k < fw::themecells::kPayCells; ++k) {
+            const fw::Cell cell = fw::themecells::PayCell(k);
+            const QRgb glass = theme.pixel(cell.x, cell.y);
+            for (int third = 0; third < 3; ++third) {
+                std::vector<double> ratios;
+                for (int y = cell.y; y <= cell.bottom(); ++y)
+                    for (int x = cell.x + third * cell.w / 3; x < cell.x + (third + 1) * cell.w / 3; ++x)
+                        if (theme.pixel(x, y) != glass) ratios.push_back(contrast(theme.pixel(x, y), glass));
+                ASSERT_FALSE(ratios.empty()) << file << " cell " << k << " third " << third;
+                std::nth_element(ratios.begin(), ratios.begin() + ratios.size() / 2, ratios.end());
+                EXPECT_GE(ratios[ratios.size() / 2], 3.0) << file << " cell " << k << " third " << third;
+            }
+        }
+    }
 }
 
 // The coin window's frame is one colour all round, and below it the slot's
