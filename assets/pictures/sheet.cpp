@@ -913,6 +913,87 @@ void speakerGrille(QImage& img, const QRect& r) {
         }
 }
 
+// The cabinet's name in its own bold letters, 8 pixels high with 3-pixel stems.
+const std::vector<std::string_view>& logoLetter(char32_t ch) {
+    static const std::vector<std::string_view> F = {"########", "########", "###.....", "######..",
+                                                    "######..", "###.....", "###.....", "###....."};
+    static const std::vector<std::string_view> R = {"########.", "#########", "###...###", "###...###",
+                                                    "########.", "#######..", "###..###.", "###...###"};
+    static const std::vector<std::string_view> U = {"###...###", "###...###", "###...###", "###...###",
+                                                    "###...###", "###...###", "#########", ".#######."};
+    static const std::vector<std::string_view> I = {"###", "###", "###", "###", "###", "###", "###", "###"};
+    static const std::vector<std::string_view> T = {"#########", "#########", "...###...", "...###...",
+                                                    "...###...", "...###...", "...###...", "...###..."};
+    static const std::vector<std::string_view> W = {"###.......###", "###.......###", "###..###..###",
+                                                    "###..###..###", "###.#####.###", "#############",
+                                                    "#####...#####", ".###.....###."};
+    static const std::vector<std::string_view> H = {"###...###", "###...###", "###...###", "#########",
+                                                    "#########", "###...###", "###...###", "###...###"};
+    static const std::vector<std::string_view> L = {"###.....", "###.....", "###.....", "###.....",
+                                                    "###.....", "###.....", "########", "########"};
+    switch (ch) {
+        case U'F': return F;
+        case U'R': return R;
+        case U'U': return U;
+        case U'I': return I;
+        case U'T': return T;
+        case U'W': return W;
+        case U'H': return H;
+        default: return L;
+    }
+}
+
+// "FRUIT" over "WHIRL", centred on column cx from row y: gold letters leaning
+// forward, lit from above (a bright top edge, a deep bottom edge), in a dark
+// outline with a drop shadow, and a glint on the first letter.
+void logo(QImage& img, int cx, int y) {
+    const int W = 64, H = 24;
+    Mask ink(W, H);
+    int row = 1;
+    for (std::u32string_view word : {std::u32string_view(U"FRUIT"), std::u32string_view(U"WHIRL")}) {
+        int width = -1;
+        for (char32_t ch : word) width += int(logoLetter(ch)[0].size()) + 2;
+        width -= 1;
+        int x = (W - width) / 2;
+        for (char32_t ch : word) {
+            const auto& g = logoLetter(ch);
+            for (int r = 0; r < 8; ++r)
+                for (int c = 0; c < int(g[size_t(r)].size()); ++c)
+                    if (g[size_t(r)][size_t(c)] == '#') ink.set(x + c + (7 - r) / 3, row + r, true);
+            x += int(g[0].size()) + 2;
+        }
+        row += 11;
+    }
+    auto near = [&](int x, int yy, bool diagonal) {
+        for (int j = -1; j <= 1; ++j)
+            for (int i = -1; i <= 1; ++i)
+                if ((diagonal || i == 0 || j == 0) && ink.at(x + i, yy + j)) return true;
+        return false;
+    };
+    const int ox = cx - W / 2, oy = y - 1;
+    for (int yy = 0; yy < H; ++yy)
+        for (int x = 0; x < W; ++x)
+            if (!ink.at(x, yy) && near(x - 1, yy - 1, true)) put(img, ox + x, oy + yy, rgb(24, 4, 6));
+    for (int yy = 0; yy < H; ++yy)
+        for (int x = 0; x < W; ++x)
+            if (!ink.at(x, yy) && near(x, yy, true)) put(img, ox + x, oy + yy, kCab[0]);
+    for (int yy = 0; yy < H; ++yy)
+        for (int x = 0; x < W; ++x) {
+            if (!ink.at(x, yy)) continue;
+            const int r = (yy - 1) % 11;  // the row within the letters
+            QRgb c = r == 0 ? kGold[5] : r < 4 ? kGold[4] : r < 6 ? kGold[3] : kGold[2];
+            if (r > 0 && !ink.at(x, yy - 1)) c = kGold[4];  // the tops of lower strokes catch the light
+            put(img, ox + x, oy + yy, c);
+        }
+    // A glint on the top of the F's stem.
+    int gx = 0;
+    while (!ink.at(gx, 1)) ++gx;
+    gx += ox + 1;
+    const int gy = oy + 1;
+    hline(img, gx - 1, gx + 1, gy, kWhite);
+    vline(img, gx, gy - 1, gy + 1, kWhite);
+}
+
 QImage machine(const QImage& sheet) {
     QImage img = canvas(fw::kScreenWidth, fw::kScreenHeight);
     auto cellImage = [&](const fw::Cell& c) { return sheet.copy(c.x, c.y, c.w, c.h); };
@@ -1052,11 +1133,8 @@ QImage machine(const QImage& sheet) {
         pasteAt(cells::HoldGoDark, b);
         tinyCentered(img, b.x + b.w / 2, 174, U"HOLD", kGold[3]);
     }
-    // Logo on the left beside the deck.
-    stretchedText(img, 15, 174, U"FRUIT", kGold[0], 2, 1, 1);
-    stretchedText(img, 14, 173, U"FRUIT", kGold[4], 2, 1, 1);
-    stretchedText(img, 15, 184, U"WHIRL", kGold[0], 2, 1, 1);
-    stretchedText(img, 14, 183, U"WHIRL", kGold[4], 2, 1, 1);
+    // The name plate on the left beside the deck.
+    logo(img, 45, 173);
     // Cherry emblem on the right of the deck.
     ball(img, 234.0, 187.0, 4.0, 4.0, kKnob);
     ball(img, 242.0, 188.0, 4.0, 4.0, kKnob);
