@@ -745,15 +745,15 @@ QImage outOfCoinsPanel() {
     };
     pocket(44, true);
     pocket(93, false);
-    // A moth fluttering out of the right pocket and dust specks.
-    const std::vector<std::string_view> moth = {"b...b", "bb.bb", ".bwb.", "bb.bb", "b...b"};
-    sprite(img, 108, 38, moth, {{'b', rgb(170, 150, 120)}, {'w', rgb(60, 50, 40)}});
-    const std::vector<std::string_view> moth2 = {"b..b", ".bb.", "b..b"};
-    sprite(img, 117, 28, moth2, {{'b', rgb(150, 130, 100)}});
-    put(img, 103, 48, rgb(200, 190, 160));
-    put(img, 107, 52, rgb(200, 190, 160));
-    put(img, 30, 45, rgb(200, 190, 160));
-    put(img, 27, 50, rgb(200, 190, 160));
+    // Two moths fluttering out of the right pocket: pale wings spread round a
+    // dark body, big enough to read as moths at 1x.
+    const std::vector<PaletteEntry> mothColours = {
+        {'o', rgb(60, 48, 36)}, {'W', rgb(236, 226, 196)}, {'w', rgb(196, 178, 136)}, {'b', rgb(110, 86, 60)}};
+    const std::vector<std::string_view> moth = {"..o.....o..", "...o...o...", ".ooo.o.ooo.", "oWWwobowWWo",
+                                                "oWwwobowwWo", ".owwobowwo.", "..oo.o.oo.."};
+    sprite(img, 105, 31, moth, mothColours);
+    const std::vector<std::string_view> far = {".o...o.", "oWo.oWo", "oWwowWo", ".owowo.", "..o.o.."};
+    sprite(img, 120, 19, far, mothColours);
     panelDeck(img);
     return img;
 }
