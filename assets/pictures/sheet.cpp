@@ -326,13 +326,15 @@ QImage roundButton(bool quit, bool pressed) {
             put(img, 9 + k + d, 8 - k + d, ink);
         }
     } else {
+        // A 7 x 7 arrow centred on the cap; pressed, its tip and shadow still
+        // stop a pixel short of the cap's rim.
         for (int row = -3; row <= 3; ++row) {
-            int len = 4 - std::abs(row);
-            hline(img, 7 + d, 7 + d + len * 2 - 1, 9 + row + d, inkShadow);
+            int len = 7 - 2 * std::abs(row);
+            hline(img, 6 + d, 6 + d + len - 1, 9 + row + d, inkShadow);
         }
         for (int row = -3; row <= 3; ++row) {
-            int len = 4 - std::abs(row);
-            hline(img, 6 + d, 6 + d + len * 2 - 1, 8 + row + d, ink);
+            int len = 7 - 2 * std::abs(row);
+            hline(img, 5 + d, 5 + d + len - 1, 8 + row + d, ink);
         }
     }
     return img;
