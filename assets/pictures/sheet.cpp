@@ -489,10 +489,11 @@ QImage holdButton(int look /* 0 STOP, 1 GO lit, 2 GO dark */) {
         ink = rgb(240, 255, 230);
         inkShadow = rgb(10, 70, 20);
     } else {
-        r = {rgb(8, 12, 40),   rgb(22, 32, 84),  rgb(30, 44, 106),
-             rgb(38, 56, 124), rgb(48, 70, 146), rgb(64, 90, 170)};
-        ink = rgb(90, 110, 180);
-        inkShadow = rgb(12, 18, 56);
+        // Dark GO: the same button with its lamp off, a dim blue glass.
+        r = {rgb(6, 8, 20),   rgb(16, 22, 46), rgb(22, 30, 60),
+             rgb(28, 38, 72), rgb(36, 48, 86), rgb(46, 60, 102)};
+        ink = rgb(70, 86, 128);
+        inkShadow = rgb(8, 12, 30);
     }
     QPainterPath p;
     p.addRoundedRect(QRectF(0, 0, W, H), 3, 3);
@@ -513,10 +514,10 @@ QImage holdButton(int look /* 0 STOP, 1 GO lit, 2 GO dark */) {
 QImage creditStrip(bool lit) {
     QImage img = canvasFor(cells::CreditStripLit);
     const QRgb litRows[3] = {rgb(255, 236, 140), rgb(255, 176, 30), rgb(200, 110, 10)};
-    const QRgb darkRows[3] = {rgb(60, 76, 170), rgb(32, 44, 120), rgb(18, 26, 76)};
+    const QRgb darkRows[3] = {rgb(46, 56, 100), rgb(28, 34, 70), rgb(16, 20, 46)};  // unlit blue glass
     for (int y = 0; y < 3; ++y) hline(img, 0, img.width() - 1, y, lit ? litRows[y] : darkRows[y]);
-    put(img, 0, 1, lit ? rgb(220, 130, 20) : rgb(24, 32, 90));
-    put(img, img.width() - 1, 1, lit ? rgb(220, 130, 20) : rgb(24, 32, 90));
+    put(img, 0, 1, lit ? rgb(220, 130, 20) : rgb(20, 26, 56));
+    put(img, img.width() - 1, 1, lit ? rgb(220, 130, 20) : rgb(20, 26, 56));
     return img;
 }
 
@@ -749,8 +750,10 @@ QImage outOfCoinsPanel() {
     pocket(93, false);
     // Two moths fluttering out of the right pocket: pale wings spread round a
     // dark body, big enough to read as moths at 1x.
-    const std::vector<PaletteEntry> mothColours = {
-        {'o', rgb(60, 48, 36)}, {'W', rgb(236, 226, 196)}, {'w', rgb(196, 178, 136)}, {'b', rgb(110, 86, 60)}};
+    const std::vector<PaletteEntry> mothColours = {{'o', rgb(60, 48, 36)},
+                                                   {'W', rgb(236, 226, 196)},
+                                                   {'w', rgb(196, 178, 136)},
+                                                   {'b', rgb(110, 86, 60)}};
     const std::vector<std::string_view> moth = {"..o.....o..", "...o...o...", ".ooo.o.ooo.", "oWWwobowWWo",
                                                 "oWwwobowwWo", ".owwobowwo.", "..oo.o.oo.."};
     sprite(img, 105, 31, moth, mothColours);
@@ -888,17 +891,6 @@ void fontRows(QImage& sheet) {
 
 // ------------------------------------------------------------ the machine
 
-void cabinetTexture(QImage& img, const QRect& r, int salt) {
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x) {
-            double h = hash01(x / 2, y, salt);
-            if (h < 0.05)
-                put(img, x, y, darker(get(img, x, y), 0.08));
-            else if (h > 0.97)
-                put(img, x, y, lighter(get(img, x, y), 0.06));
-        }
-}
-
 void goldFrame(QImage& img, const QRect& r) {
     frame(img, r, kGold[1]);
     bevel(img, r.adjusted(-1, -1, 1, 1), kGold[4], kGold[0]);
@@ -934,14 +926,22 @@ const std::vector<std::string_view>& logoLetter(char32_t ch) {
     static const std::vector<std::string_view> L = {"###.....", "###.....", "###.....", "###.....",
                                                     "###.....", "###.....", "########", "########"};
     switch (ch) {
-        case U'F': return F;
-        case U'R': return R;
-        case U'U': return U;
-        case U'I': return I;
-        case U'T': return T;
-        case U'W': return W;
-        case U'H': return H;
-        default: return L;
+        case U'F':
+            return F;
+        case U'R':
+            return R;
+        case U'U':
+            return U;
+        case U'I':
+            return I;
+        case U'T':
+            return T;
+        case U'W':
+            return W;
+        case U'H':
+            return H;
+        default:
+            return L;
     }
 }
 
@@ -1024,7 +1024,6 @@ QImage machine(const QImage& sheet) {
             c = mix(c, kCab[1], std::max(0.0, (y - 200) / 60.0) * 0.5);
             put(img, x, y, c);
         }
-    cabinetTexture(img, body, 5);
     vline(img, body.left(), body.top(), body.bottom(), kCab[5]);
     vline(img, body.left() + 1, body.top(), body.bottom(), lighter(kCab[4], 0.1));
     // Right side in perspective.
