@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "fakes.h"
+#include "machine/cells.h"
 #include "play/evaluate.h"
 #include "play/mania.h"
 #include "play/odds.h"
@@ -124,6 +125,40 @@ TEST(Fractions, StayInLowestTermsAndRefuseWhatDoesNotFit) {
     EXPECT_THROW(huge + huge, std::overflow_error);
     EXPECT_THROW(huge * MakeRational(3), std::overflow_error);
     EXPECT_THROW(MakeRational(1, 0), std::domain_error);
+}
+
+TEST(OddsMenu, OpensTheWindowWithTheFiguresAndFollowsTheGame) {
+    Rig rig;
+    Machine& m = rig.m;
+    rig.StartPlaying();
+    rig.InsertCoins(2);
+    rig.Send(ev::MenuOdds{});
+    ASSERT_EQ(rig.host.oddsShown.size(), 1u);
+    EXPECT_EQ(rig.host.oddsShown[0].longRun.payout, LongRunOdds(m, false).payout);
+    EXPECT_EQ(rig.host.oddsShown[0].nextGame.payout, NextGameOdds(m, m.ReelPos, {}, false).payout);
+    EXPECT_TRUE(rig.host.oddsShown[0].holds.empty());  // the first game offers no hold
+    rig.Send(ev::Tick{TimerId::ElapsedTime});
+    EXPECT_EQ(rig.host.oddsShown.size(), 1u);  // nothing has changed
+
+    // Pay line 2-8-13 wins 2 coins and locks reel 0: reels 1 and 2 may be held,
+    // alone or together.
+    rig.ScriptSteps({8, 8, 7});
+    rig.PullLever();
+    ASSERT_EQ(rig.host.oddsShown.size(), 2u);
+    std::vector<Reels> choices;
+    const HoldOdds* best = nullptr;
+    for (const HoldOdds& h : rig.host.oddsShown[1].holds) {
+        choices.push_back({h.held[0], h.held[1], h.held[2]});
+        EXPECT_EQ(h.payout, NextGameOdds(m, m.ReelPos, choices.back(), false).payout);
+        if (h.best) best = &h;
+    }
+    EXPECT_EQ(choices, (std::vector<Reels>{{0, 0, 0}, {0, 1, 0}, {0, 0, 1}, {0, 1, 1}}));
+    ASSERT_NE(best, nullptr);
+    for (const HoldOdds& h : rig.host.oddsShown[1].holds) EXPECT_FALSE(best->payout < h.payout);
+
+    rig.Press(places::HoldButton(2).x + 5, places::HoldButton(2).y + 5);
+    ASSERT_EQ(rig.host.oddsShown.size(), 3u);
+    EXPECT_TRUE(rig.host.oddsShown[2].holds[2].chosen);
 }
 
 }  // namespace
