@@ -1,6 +1,7 @@
 #include "shell/odds.h"
 
 #include <cstdio>
+#include <stdexcept>
 
 #include "play/odds.h"
 #include "records/data_tables.h"
@@ -77,7 +78,12 @@ struct QuietHost : Host {
 
 void mnuOdds_Click(Machine& m) {
     m.OddsShownFor = OddsInputs(m);
-    m.host.ShowOdds(WorkOutOdds(m), true);
+    // Tables that defeat the exact figures (a fraction too large) end no game.
+    try {
+        m.host.ShowOdds(WorkOutOdds(m), true);
+    } catch (const std::exception& e) {
+        m.host.ShowError(m.AppName, std::string("The odds cannot be worked out: ") + e.what());
+    }
 }
 
 void RefreshOdds(Machine& m) {
@@ -85,7 +91,11 @@ void RefreshOdds(Machine& m) {
     std::vector<int> inputs = OddsInputs(m);
     if (inputs == m.OddsShownFor) return;
     m.OddsShownFor = std::move(inputs);
-    m.host.ShowOdds(WorkOutOdds(m), false);
+    try {
+        m.host.ShowOdds(WorkOutOdds(m), false);
+    } catch (const std::exception&) {
+        // The window keeps the figures it has.
+    }
 }
 
 std::string OneIn(const Rational& chance) {

@@ -149,10 +149,7 @@ public:
     bool RunConfigDialog(ConfigValues& values) override;
     void ShowAbout(const std::string& version) override { calls.push_back("ShowAbout " + version); }
     void ShowManual(const std::string& path) override { calls.push_back("ShowManual " + path); }
-    void ShowOdds(const OddsReport& odds, bool open) override {
-        oddsShown.push_back(odds);
-        oddsOpen = oddsOpen || open;
-    }
+    void ShowOdds(const OddsReport& odds, bool open) override { oddsShown.push_back(odds), oddsOpen |= open; }
     bool OddsShown() override { return oddsOpen; }
     void EndProgram(int status) override;
 
