@@ -16,6 +16,8 @@
 #include "frontend/qt/qt_image_loader.h"
 #include "frontend/qt/qt_settings_store.h"
 #include "frontend/qt/real_clock.h"
+#include "frontend/qt/signals.h"
+#include "frontend/qt/single_instance.h"
 #include "frontend/real_random.h"
 #include "frontend/sdl/sdl_sound_control.h"
 #include "machine/machine.h"
@@ -36,7 +38,15 @@ constexpr const char* kUsage =
     "  --version    show the version and exit\n"
     "\n"
     "Settings and high scores are kept in $XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.ini\n"
-    "(~/.config/Fruitwhirl/Fruitwhirl.ini when XDG_CONFIG_HOME is not set).\n";
+    "(~/.config/Fruitwhirl/Fruitwhirl.ini when XDG_CONFIG_HOME is not set). Beside it:\n"
+    "  Fruitwhirl.recovery   the run under way, written after every game; a run that\n"
+    "                        ends without a quit is entered from it at the next start\n"
+    "  Fruitwhirl-damaged-DATE-TIME.ini (.recovery)\n"
+    "                        a file that could not be read cleanly, kept as it was\n"
+    "  Fruitwhirl.lock       held while a game runs: one game per settings folder\n"
+    "\n"
+    "SIGTERM, SIGINT and SIGHUP quit as the Quit menu item does, saving the records;\n"
+    "a second one ends the program at once.\n";
 
 struct Options {
     int scale = 0;  // 0: choose from the screen
@@ -116,6 +126,7 @@ int main(int argc, char** argv) {
     fw::TraceMark("launch");
     Options options;
     if (const auto status = ParseOptions(argc, argv, options)) return *status;
+    fw::InstallSignalPipe();
 
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Fruitwhirl");
@@ -124,12 +135,16 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral(FW_APP_ID));
     QApplication::setWindowIcon(WindowIcon());
 
+    const QString settingsFile = fw::DefaultSettingsFile();
+    fw::SingleInstance instance(settingsFile);
+    if (!instance.Acquire()) return instance.TellAlreadyRunning();
+
     fw::MainWindow window(options.scale > 0 ? options.scale : fw::DefaultScale());
     fw::RealClock clock;
     clock.SetWaitFunction([&window](fw::RealClock::TimePoint deadline) { window.waitUntil(deadline); });
     fw::RealRandom random;
     fw::SdlSoundControl sound;
-    fw::QtSettingsStore store;
+    fw::QtSettingsStore store(settingsFile);
     fw::QtImageLoader images;
 
     fw::Machine machine(fw::Platform{clock, random, sound, store, images, window},
@@ -137,6 +152,7 @@ int main(int argc, char** argv) {
     window.attach(&machine);
 
     QTimer::singleShot(0, &window, [&machine, &window] {
+        fw::WatchForQuit(machine, window);
         fw::Post(machine, fw::ev::Load{});  // returns when the start-up has run to its end
         if (machine.ended) return;
         fw::TraceMark("ready");
@@ -149,5 +165,6 @@ int main(int argc, char** argv) {
         }
     });
     const int status = app.exec();
-    return status;
+    // A quit that ran after the event loop was told to end still says how it went.
+    return machine.ended ? machine.exitStatus : status;
 }

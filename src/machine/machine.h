@@ -161,6 +161,12 @@ struct Machine : Module1 {
     // Coins are being dragged from the pile; the next release drops them.
     bool DragActive = false;
 
+    // The run record (records/recovery.h): the run as it was last written, and
+    // whether writing waits because the record holds an earlier run that the
+    // settings could not take yet.
+    ScoreRecord KeptRun;
+    bool RunRecordHeld = false;
+
     // Event handling.
     std::deque<MachineEvent> pending;
     bool busy = false;   // an event is being handled

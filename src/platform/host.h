@@ -38,6 +38,8 @@ public:
     virtual void EnableTimer(TimerId timer, bool enabled) = 0;
     // A modal message box with the critical-error icon and one OK button.
     virtual void ShowError(const std::string& title, const std::string& text) = 0;
+    // A modal message box with the warning icon and one OK button.
+    virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
     // The configuration dialog, modal. True on OK, with values updated; false
     // on Cancel or the close box, values untouched.
     virtual bool RunConfigDialog(ConfigValues& values) = 0;

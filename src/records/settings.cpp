@@ -10,12 +10,6 @@
 
 namespace fw {
 
-namespace {
-
-constexpr std::size_t kNameLength = 10;
-
-// A plain decimal integer: an optional minus sign and at least one digit,
-// nothing else. Anything else is not a stored number.
 std::optional<long long> ParseDecimal(const std::string& text) {
     std::size_t i = text.size() > 0 && text[0] == '-' ? 1 : 0;
     if (i == text.size() || text.size() - i > 18) return std::nullopt;
@@ -27,7 +21,6 @@ std::optional<long long> ParseDecimal(const std::string& text) {
     return text[0] == '-' ? -value : value;
 }
 
-// The first count characters of a UTF-8 text.
 std::string CutCharacters(const std::string& text, std::size_t count) {
     std::size_t bytes = 0;
     for (std::size_t chars = 0; bytes < text.size() && chars < count; ++chars) {
@@ -36,6 +29,8 @@ std::string CutCharacters(const std::string& text, std::size_t count) {
     }
     return text.substr(0, bytes);
 }
+
+namespace {
 
 class Reader {
 public:
@@ -141,7 +136,7 @@ void LoadSettings(Machine& m) {
     m.host.CheckThemeItem(m.ThemeIndex, true);
 }
 
-bool SaveSettings(Machine& m, std::string& error) {
+bool WriteSettings(Machine& m, std::string& error) {
     Writer write(m);
     write.Put("PrgInfo", "Version", m.AppVersion);
     write.Put("PrgInfo", "Date", m.AppDate);
@@ -150,9 +145,6 @@ bool SaveSettings(Machine& m, std::string& error) {
     write.Put("GameCfg", "ThmNr", m.ThemeCount);
     write.Put("GameCfg", "Name", m.ScoreTable[0].Name);
     write.Put("GameCfg", "Speed", m.Speed);
-
-    if (m.ScoreTable[0].Score >= m.ScoreTable[10].Score) EnterHighScore(m);
-
     for (int n = 1; n <= 10; ++n) {
         const std::string section = HighSection(n);
         const ScoreRecord& row = m.ScoreTable[n];
@@ -166,19 +158,31 @@ bool SaveSettings(Machine& m, std::string& error) {
     return m.store.Flush(error);
 }
 
+bool SaveSettings(Machine& m, std::string& error) {
+    if (m.ScoreTable[0].Score >= m.ScoreTable[10].Score) EnterHighScore(m);
+    return WriteSettings(m, error);
+}
+
+ScoreRecord CurrentRun(Machine& m) {
+    ScoreRecord run = m.ScoreTable[0];
+    // The run's play time at this moment, not row 0's ETime (which stays 0).
+    run.ETime = PlayTime(m);
+    return run;
+}
+
 void EnterHighScore(Machine& m) {
+    EnterRun(m, CurrentRun(m));
+}
+
+void EnterRun(Machine& m, const ScoreRecord& run) {
     auto& table = m.ScoreTable;
     int place = 1;
-    while (place <= 10 && table[place].Score > table[0].Score) ++place;
+    while (place <= 10 && table[place].Score > run.Score) ++place;
     if (place > 10) return;
 
     // Move the rows below the place down by one; the old row 10 is lost.
     for (int n = 10; n > place; --n) table[n] = table[n - 1];
-
-    ScoreRecord& row = table[place];
-    row = table[0];
-    // The run's play time at this moment, not row 0's ETime (which stays 0).
-    row.ETime = PlayTime(m);
+    table[place] = run;
 }
 
 void ResetHighScoreList(Machine& m) {

@@ -1,6 +1,8 @@
 // The settings, the high-score list and its statistics in the settings store.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 #include "machine/machine.h"
@@ -12,8 +14,15 @@ void LoadSettings(Machine& m);
 // Writes them once at quit, entering the finished run into the list first.
 // Returns false, with the reason, when the store could not be written.
 bool SaveSettings(Machine& m, std::string& error);
+// Writes the preferences and the ten rows as they are, and makes them durable.
+bool WriteSettings(Machine& m, std::string& error);
 // Puts the current run into the high-score list at its place.
 void EnterHighScore(Machine& m);
+// The current run as a quit at this moment enters it: row 0 with the play time so far.
+ScoreRecord CurrentRun(Machine& m);
+// Puts a finished run into the high-score list at its place: above the first
+// row whose score is not greater; nowhere when every row's is.
+void EnterRun(Machine& m, const ScoreRecord& run);
 // Restores the default high-score list with zero statistics.
 void ResetHighScoreList(Machine& m);
 
@@ -21,5 +30,13 @@ void ResetHighScoreList(Machine& m);
 std::string HighSection(int n);
 // The key of statistic k (0..11): "Stat-00" .. "Stat-11".
 std::string StatKey(int k);
+
+// Names are kept to this many characters.
+inline constexpr std::size_t kNameLength = 10;
+// A plain decimal integer: an optional minus sign and at least one digit,
+// nothing else. Anything else is not a stored number.
+std::optional<long long> ParseDecimal(const std::string& text);
+// The first count characters of a UTF-8 text.
+std::string CutCharacters(const std::string& text, std::size_t count);
 
 }  // namespace fw

@@ -7,6 +7,7 @@
 #include "play/panels.h"
 #include "play/reels.h"
 #include "play/spin.h"
+#include "records/recovery.h"
 #include "records/screens.h"
 #include "shell/quit.h"
 #include "shell/trace.h"
@@ -30,6 +31,8 @@ void PlayGame(Machine& m) {
     SpinReels(m);
     TraceMark("spin-end", m.clock.Ticks());
     EvaluateWin(m);
+    // The game is over: from now on a crash cannot take it away.
+    KeepRunRecord(m);
     TraceMark("game-end", m.clock.Ticks());
     m.host.SetPointer(Pointer::Default);
     if (m.OfferPending == True) ShowOfferPanel(m);

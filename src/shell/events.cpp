@@ -2,6 +2,7 @@
 
 #include "machine/screen.h"
 #include "play/mania.h"
+#include "records/recovery.h"
 #include "records/screens.h"
 #include "shell/dispatch.h"
 #include "shell/menus.h"
@@ -42,7 +43,10 @@ void RunPending(Machine& m) {
         m.clock.Sync();
         HandleEvent(m, event);
         RefreshOdds(m);
-        if (!m.ended) m.host.Present();
+        if (m.ended) break;
+        // A coin, a game, a new name: the run record follows the run.
+        KeepRunRecord(m);
+        m.host.Present();
     }
     m.busy = false;
 }

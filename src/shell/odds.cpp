@@ -51,6 +51,11 @@ struct QuietStore : SettingsStore {
     void SaveSetting(const std::string&, const std::string&, const std::string&,
                      const std::string&) override {}
     bool Flush(std::string&) override { return true; }
+    std::vector<std::string> Open() override { return {}; }
+    std::optional<std::string> ReadRunRecord() override { return std::nullopt; }
+    bool WriteRunRecord(const std::string&, std::string&) override { return true; }
+    void RemoveRunRecord() override {}
+    std::string KeepRunRecordAside() override { return {}; }
 };
 struct QuietImages : ImageLoader {
     LoadedImage Load(const std::string&) override { return {}; }
@@ -66,6 +71,7 @@ struct QuietHost : Host {
     void SetTopmost(bool) override {}
     void EnableTimer(TimerId, bool) override {}
     void ShowError(const std::string&, const std::string&) override {}
+    void ShowMessage(const std::string&, const std::string&) override {}
     bool RunConfigDialog(ConfigValues&) override { return false; }
     void ShowAbout(const std::string&) override {}
     void ShowManual(const std::string&) override {}

@@ -1,6 +1,7 @@
 #include "shell/quit.h"
 
 #include "machine/screen.h"
+#include "records/recovery.h"
 #include "records/settings.h"
 #include "sound/sound_bank.h"
 
@@ -17,8 +18,12 @@ void mnuQuit_Click(Machine& m) {
     Pause(m, 100);
     InterlaceWipe(m, Wipe::Blank);
     Pause(m, 300);
+    // The run as this quit enters it stays in the run record until the settings
+    // hold it: a quit cut short is recovered at the next start, and only once.
+    KeepRunRecord(m, true);
     std::string error;
     const bool saved = SaveSettings(m, error);
+    if (saved) ForgetRunRecord(m);
     if (m.SoundAvailable == True) ReleaseSound(m);
     if (!saved) {
         // The records could not be written: say so rather than lose them silently.
@@ -31,6 +36,10 @@ void mnuQuit_Click(Machine& m) {
 
 void Form_Unload(Machine& m) {
     mnuQuit_Click(m);
+}
+
+void CommitData(Machine& m) {
+    if (!m.busy && !m.ended) KeepRunRecord(m, true);
 }
 
 }  // namespace fw

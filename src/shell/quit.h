@@ -12,5 +12,8 @@ void QuitButton(Machine& m);
 void mnuQuit_Click(Machine& m);
 // Closing the window takes the same road as the quit menu item.
 void Form_Unload(Machine& m);
+// The desktop session asks for the data to be kept: the run record holds the
+// run as a quit would enter it (a game under way writes it when it ends).
+void CommitData(Machine& m);
 
 }  // namespace fw

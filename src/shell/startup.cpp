@@ -1,12 +1,15 @@
 #include "shell/startup.h"
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "machine/screen.h"
 #include "play/reels.h"
 #include "presentation/digits.h"
 #include "presentation/themes.h"
 #include "records/data_tables.h"
+#include "records/recovery.h"
 #include "records/settings.h"
 #include "sound/sound_bank.h"
 
@@ -20,6 +23,16 @@ std::string SubFolder(const std::string& appFolder, const char* name) {
     return appFolder + sep + name + sep;
 }
 
+// What the player must know about the records, said once, in one message.
+void Tell(Machine& m, const std::vector<std::string>& notes) {
+    if (notes.empty()) return;
+    std::string text;
+    for (const std::string& note : notes) text += (text.empty() ? "" : "\n\n") + note;
+    m.host.ShowMessage(m.AppName, text);
+    // The time the message was read is not play time.
+    m.clock.Sync();
+}
+
 }  // namespace
 
 void Form_Load(Machine& m) {
@@ -31,12 +44,15 @@ void Form_Load(Machine& m) {
     m.SfxPath = SubFolder(m.AppFolder, "Sfx");
 
     if (!ScanThemes(m)) return;
+    std::vector<std::string> notes = m.store.Open();
     LoadSettings(m);
+    RecoverLastRun(m, notes);
     // The four drawing surfaces were taken when the machine was made.
     LoadMachineConfig(m);
 
     std::string error;
     if (!LoadTheme(m, m.ThemeIndex, error)) {
+        Tell(m, notes);
         m.host.ShowError(m.AppName, error);
         EndProgram(m, 1);
         return;
@@ -47,6 +63,9 @@ void Form_Load(Machine& m) {
     Pause(m, 300);
     InterlaceWipe(m, Wipe::Reveal);
     DrawDigits(m, 20);
+    Tell(m, notes);
+    // Nothing to keep until the run changes.
+    m.KeptRun = m.ScoreTable[0];
     m.StartTicks = static_cast<Long>(m.clock.Ticks());
 }
 

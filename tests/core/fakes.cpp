@@ -61,6 +61,19 @@ bool MemoryStore::Flush(std::string& error) {
     return true;
 }
 
+bool MemoryStore::WriteRunRecord(const std::string& text, std::string&) {
+    runRecords.push_back(text);
+    runRecord = text;
+    return true;
+}
+
+std::string MemoryStore::KeepRunRecordAside() {
+    const std::string name = "Fruitwhirl-damaged-" + std::to_string(aside.size() + 1) + ".record";
+    aside[name] = runRecord.value_or("");
+    runRecord.reset();
+    return name;
+}
+
 std::vector<std::string> MemoryStore::KeysOf(const std::string& section) const {
     std::vector<std::string> keys;
     for (const auto& [k, v] : durable) {
@@ -101,6 +114,11 @@ void RecordingHost::CheckThemeItem(int index, bool checked) {
 void RecordingHost::ShowError(const std::string& title, const std::string& text) {
     errors.push_back(title + ": " + text);
     calls.push_back("ShowError");
+}
+
+void RecordingHost::ShowMessage(const std::string& title, const std::string& text) {
+    messages.push_back(title + ": " + text);
+    calls.push_back("ShowMessage");
 }
 
 bool RecordingHost::RunConfigDialog(ConfigValues& values) {

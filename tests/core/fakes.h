@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <random>
 #include <string>
@@ -102,13 +103,19 @@ public:
 };
 
 // Values kept by "section/key"; the application name must be "Fruitwhirl".
+// The run record is a text that is there or not.
 class MemoryStore : public SettingsStore {
 public:
+    std::vector<std::string> Open() override { return notices; }
     std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
                            const std::string& fallback) override;
     void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                      const std::string& value) override;
     bool Flush(std::string& error) override;
+    std::optional<std::string> ReadRunRecord() override { return runRecord; }
+    bool WriteRunRecord(const std::string& text, std::string& error) override;
+    void RemoveRunRecord() override { runRecord.reset(); }
+    std::string KeepRunRecordAside() override;
 
     // Keys of one section.
     std::vector<std::string> KeysOf(const std::string& section) const;
@@ -123,6 +130,11 @@ public:
     int writes = 0;
     int flushes = 0;
     bool failFlush = false;
+
+    std::vector<std::string> notices;          // what Open reports
+    std::optional<std::string> runRecord;      // the run record, when there is one
+    std::vector<std::string> runRecords;       // every text written, in order
+    std::map<std::string, std::string> aside;  // records moved aside, by their new name
 };
 
 // Pictures by path.
@@ -146,6 +158,7 @@ public:
     void SetTopmost(bool topmost) override { this->topmost = topmost; }
     void EnableTimer(TimerId timer, bool enabled) override { timerEnabled[timer] = enabled; }
     void ShowError(const std::string& title, const std::string& text) override;
+    void ShowMessage(const std::string& title, const std::string& text) override;
     bool RunConfigDialog(ConfigValues& values) override;
     void ShowAbout(const std::string& version) override { calls.push_back("ShowAbout " + version); }
     void ShowManual(const std::string& path) override { calls.push_back("ShowManual " + path); }
@@ -166,7 +179,8 @@ public:
     };
     std::map<int, ThemeItem> themeItems;
     std::vector<std::string> calls;
-    std::vector<std::string> errors;  // title + ": " + text
+    std::vector<std::string> errors;    // title + ": " + text
+    std::vector<std::string> messages;  // title + ": " + text
     std::map<MenuId, bool> menuEnabled;
     std::map<TimerId, bool> timerEnabled;
     Pointer pointer = Pointer::Default;

@@ -255,6 +255,11 @@ void MainWindow::ShowError(const std::string& title, const std::string& text) {
                           QString::fromStdString(text));
 }
 
+void MainWindow::ShowMessage(const std::string& title, const std::string& text) {
+    QMessageBox::warning(isVisible() ? this : nullptr, QString::fromStdString(title),
+                         QString::fromStdString(text));
+}
+
 void MainWindow::EndProgram(int status) {
     TraceMark("end");
     ending_ = true;

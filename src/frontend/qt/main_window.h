@@ -74,6 +74,7 @@ public:
     void SetTopmost(bool topmost) override;
     void EnableTimer(TimerId timer, bool enabled) override;
     void ShowError(const std::string& title, const std::string& text) override;
+    void ShowMessage(const std::string& title, const std::string& text) override;
     void EndProgram(int status) override;
 
 protected:

@@ -1,0 +1,160 @@
+// The run record: a run that ends without a quit is entered at the next start
+// exactly as its quit would have entered it, and only once; a clean quit leaves
+// no record; a record that cannot be read is kept aside; what the player must
+// know about the records is said once, at start-up.
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+#include "records/recovery.h"
+#include "records/settings.h"
+
+namespace fw::test {
+namespace {
+
+// On a list of 90, 80, ..., 0 coins: a stack of coins, a game, the player
+// renames herself Tess, two more games. The run ends where the caller says.
+struct PlayedRun {
+    PlayedRun() : random(20240607), rig({"Fruit.Thm"}, nullptr, &random) {
+        for (int n = 1; n <= 10; ++n) rig.store.Set(HighSection(n), "Score", std::to_string(100 - 10 * n));
+        rig.host.configDialog = [](ConfigValues& values) { return values.name = "Tess", true; };
+        rig.StartPlaying();
+        rig.InsertCoins(3);
+        rig.PullLever();
+        rig.Send(ev::MenuConfig{});
+        rig.PullLever();
+        rig.PullLever();
+    }
+    SeededRandom random;
+    Rig rig;
+};
+
+// The row of the list that holds the name (10 when none before it does).
+int RowNamed(std::map<std::string, std::string> stored, const std::string& name) {
+    int row = 1;
+    while (row < 10 && stored[HighSection(row) + "/Name"] != name) ++row;
+    return row;
+}
+
+// The next start on what a run left behind.
+void StartAfter(Rig& next, const MemoryStore& left) {
+    next.store.durable = left.durable;
+    next.store.runRecord = left.runRecord;
+    next.Start();
+}
+
+TEST(RunRecord, ARunKilledAfterItsThirdGameIsEnteredAsItsQuitWouldHaveEnteredIt) {
+    PlayedRun quitting, killed;
+    quitting.rig.Send(ev::MenuQuit{});
+    Rig next;
+    StartAfter(next, killed.rig.store);
+    EXPECT_EQ(next.host.messages,
+              std::vector<std::string>{"Fruitwhirl: Your last run ended unexpectedly; its " +
+                                       std::to_string(killed.rig.m.ScoreTable[0].Score) +
+                                       " coins were entered in the high-score list."});
+    EXPECT_FALSE(next.store.runRecord);
+    // Every key as the quit stored it, but the play time: the quit's closing
+    // wipe and pauses took 800 ms more of it.
+    auto recovered = next.store.durable, quit = quitting.rig.store.durable;
+    const int row = RowNamed(quit, "Tess");
+    const std::string etime = HighSection(row) + "/ETime";
+    EXPECT_EQ(quit[HighSection(row) + "/Played"], "3");
+    EXPECT_EQ(std::stoi(recovered[etime]) + 800, std::stoi(quit[etime]));
+    recovered.erase(etime);
+    quit.erase(etime);
+    EXPECT_EQ(recovered, quit);
+}
+
+TEST(RunRecord, FollowsTheGamesAndTheNameAndAQuitCutShortAfterItsSaveEntersTheRunOnce) {
+    PlayedRun run;
+    std::vector<std::string> kept;
+    for (const auto& text : run.rig.store.runRecords) {
+        const auto record = ParseRunRecord(text);
+        kept.push_back(record ? record->Name + " " + std::to_string(record->Played) : text);
+    }
+    // The coins, each game and the new name; the clock's ticks change nothing.
+    EXPECT_EQ(kept, (std::vector<std::string>{"NoName 0", "NoName 1", "Tess 1", "Tess 2", "Tess 3"}));
+    run.rig.Send(ev::MenuQuit{});
+    EXPECT_FALSE(run.rig.store.runRecord);
+    // Killed between the save and the removal of the record:
+    run.rig.store.runRecord = run.rig.store.runRecords.back();
+    Rig next;
+    StartAfter(next, run.rig.store);
+    EXPECT_EQ(next.store.durable, run.rig.store.durable);
+    EXPECT_TRUE(next.host.messages.empty());
+    EXPECT_FALSE(next.store.runRecord);
+}
+
+TEST(RunRecord, TheGameThatReaches1000IsKeptBeforeItsOfferPanelWipesIn) {
+    Rig rig;
+    rig.StartPlaying();
+    rig.InsertCoins(2);
+    rig.m.ScoreTable[0].Score = 995;
+    rig.ScriptSteps({8, 7, 7});  // "2-2-5" pays 5: the purse reaches 1000
+    std::string atLastWait;
+    rig.clock.onWait = [&] { atLastWait = rig.store.runRecord.value_or(""); };
+    rig.PullLever();
+    ASSERT_EQ(rig.m.ScreenMode, Screen::Offer);
+    EXPECT_EQ(ParseRunRecord(atLastWait).value_or(ScoreRecord{}).Score, 1000);
+}
+
+TEST(RunRecord, AQuitThatCannotSaveKeepsItForTheNextStart) {
+    PlayedRun run;
+    run.rig.store.failFlush = true;
+    run.rig.Send(ev::MenuQuit{});
+    Rig next;
+    StartAfter(next, run.rig.store);
+    EXPECT_EQ(next.store.Value(HighSection(RowNamed(next.store.durable, "Tess")), "Played"), "3");
+    EXPECT_FALSE(next.store.runRecord);
+}
+
+TEST(RunRecord, ARecordThatCannotBeReadIsKeptAsideAndTheListStaysAsItWas) {
+    ScoreRecord run;
+    run.Score = 500;
+    const std::string good = RunRecordText(run);
+    auto spoilt = [&](const std::string& from, const std::string& to) {
+        std::string text = good;
+        return text.replace(text.find(from), from.size(), to);
+    };
+    for (const std::string& bad :
+         {std::string(), std::string("\x01\xff"), good.substr(0, good.size() - 4), good + "Score=1\n",
+          spoilt("Score=500", "Score=5OO"), spoilt("Played=0", "Played=-1"), spoilt("Stat-03=0\n", "")}) {
+        Rig next;
+        next.store.runRecord = bad;
+        next.Start();
+        EXPECT_EQ(next.store.aside["Fruitwhirl-damaged-1.record"], bad);
+        EXPECT_EQ(next.host.messages,
+                  std::vector<std::string>{"Fruitwhirl: The record of your last run could not be "
+                                           "read; it was kept as \"Fruitwhirl-damaged-1.record\"."});
+        EXPECT_FALSE(next.store.runRecord);
+        EXPECT_EQ(next.m.ScoreTable[1].Score, 150);
+        EXPECT_EQ(next.store.flushes, 0);
+    }
+}
+
+TEST(RunRecord, ARunTheSettingsCannotTakeAtStartUpWaitsInItsRecordAndIsToldOnceWithTheRest) {
+    ScoreRecord earlier;
+    earlier.Name = "Vera";
+    earlier.Score = 5;
+    Rig next;
+    next.store.runRecord = RunRecordText(earlier);
+    next.store.notices = {"The settings file was odd."};
+    next.store.failFlush = true;
+    next.Start();
+    EXPECT_EQ(next.host.messages,
+              std::vector<std::string>{
+                  "Fruitwhirl: The settings file was odd.\n\nYour last run ended unexpectedly; its "
+                  "5 coins were too few for the high-score list. The settings could not be saved, "
+                  "so its record was kept for the next start. the settings file cannot be written"});
+    EXPECT_EQ(next.host.calls[1], "ShowMessage");  // with the machine in view
+    next.InsertCoins(3);
+    next.PullLever();
+    EXPECT_EQ(next.store.runRecord, RunRecordText(earlier));  // this run does not write over it
+    next.store.failFlush = false;
+    next.Send(ev::MenuQuit{});
+    EXPECT_FALSE(next.store.runRecord);
+    EXPECT_EQ(next.store.Value("GameCfg", "Name"), "Vera");
+    EXPECT_EQ(next.host.messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace fw::test

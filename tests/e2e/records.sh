@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# The records of the real program outlast what ends it from outside. SIGTERM
+# after two games saves them as Quit does; a second start on the same folder
+# says so, exits 0 and writes nothing while the first plays on; after the X
+# server is lost, the next start on a new one recovers the games; kill -9 at
+# random moments, the save at quit included, KILLS times (50: scripts/kill-test):
+# the settings file then parses and holds the old or the new records, and the
+# next start has the interrupted run in the list.
+#   records.sh PROGRAM [KILLS] [kills-only]
+source "$(dirname "$0")/lib.sh"
+PROGRAM=$1
+start_xvfb
+INI=$XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.ini
+RECORD=$XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.recovery
+
+seed() {  # name scores: a fresh folder with the list
+  rm -rf "$(dirname "$INI")" && mkdir -p "$(dirname "$INI")"
+  local n=0
+  for s in "${@:2}"; do printf '[High-%02d]\nName=%s\nScore=%s\n' $((n += 1)) "$1" "$s"; done >"$INI"
+}
+row() {  # row key
+  python3 -c 'import configparser, sys
+c = configparser.ConfigParser(interpolation=None); c.optionxform = str; c.read(sys.argv[1])
+print(c.get("High-%02d" % int(sys.argv[2]), sys.argv[3], fallback=""))' "$INI" "$@"
+}
+launch() {  # starts the program, its trace in $LOG
+  LOG=$WORK/$1.log
+  FRUITWHIRL_TRACE=1 "$PROGRAM" --scale 1 2>"$LOG" &
+  PROGRAM_PID=$!
+  WID=$(wait_window Fruitwhirl)
+}
+marks() { grep -c "^trace $1 " "$LOG" || true; }
+wait_mark() {  # name [count]
+  for _ in $(seq 300); do [ "$(marks "$1")" -ge "${2:-1}" ] && return 0 || sleep 0.1; done
+  fail "no trace mark $1 in $LOG"
+}
+# True when the start-up said something (dismissed here) before it ended.
+told() {
+  local said=1
+  for _ in $(seq 300); do
+    [ "$(marks ready)" -ge 1 ] && return $said
+    box=$(xdotool search --onlyvisible --pid "$PROGRAM_PID" 2>/dev/null | grep -vx "$WID" | head -1) || true
+    [ -n "$box" ] && said=0 && { xdotool windowfocus --sync "$box" key Return 2>/dev/null || true; }
+    sleep 0.2
+  done
+  fail "the start-up did not end"
+}
+at() { read -r _ X Y S < <(grep ^trace-geometry "$LOG") && echo $((X + $1 * S)) $((Y + $2 * S)); }
+# (--sync waits for ever when the pointer is there already.)
+insert_stack() { xdotool mousemove $(at 305 183) sleep 0.2 mousedown 3 mousemove $(at 236 84) sleep 0.2 mouseup 3; }
+lever() { xdotool mousemove $(at 272 42) sleep 0.1 click 1; }
+two_games() { wait_mark ready && insert_stack && sleep 1.5 && lever && wait_mark game-end && lever && wait_mark game-end 2; }
+
+if [ "${3:-}" != kills-only ]; then
+  seed Seed 0 0 0 0 0 0 0 0 0 0  # every run enters at the top
+  launch term && two_games
+  kill -TERM "$PROGRAM_PID" && wait_exit
+  [ "$EXIT_STATUS/$(row 1 Name)/$(row 1 Played)" = 0/NoName/2 ] || fail "SIGTERM: $EXIT_STATUS, $(cat "$INI")"
+  [ -e "$RECORD" ] && fail "the run record outlived the quit"
+
+  launch first && wait_mark ready
+  before=$(ls -la --time-style=full-iso "$(dirname "$INI")")
+  "$PROGRAM" --scale 1 2>"$WORK/second.log" &
+  SECOND=$!
+  box=$(xdotool search --sync --onlyvisible --pid $SECOND | head -1)
+  for _ in $(seq 20); do kill -0 $SECOND 2>/dev/null && { xdotool windowfocus --sync "$box" key Return sleep 0.3 || true; }; done
+  wait $SECOND || fail "the second start exited with $?"
+  grep -q "already running" "$WORK/second.log" && kill -0 "$PROGRAM_PID" || fail "second start: $(cat "$WORK/second.log")"
+  [ "$(ls -la --time-style=full-iso "$(dirname "$INI")")" = "$before" ] || fail "the second start wrote"
+  kill -9 "$PROGRAM_PID" && wait_exit
+
+  seed Seed 0 0 0 0 0 0 0 0 0 0
+  launch lost && two_games
+  kill "$XVFB_PID" && wait "$XVFB_PID" || true
+  wait_exit && start_xvfb
+  launch again && told || fail "no word of the run that was lost"
+  [ "$(row 1 Name)/$(row 1 Played)" = NoName/2 ] && [ ! -e "$RECORD" ] || fail "not recovered: $(cat "$INI")"
+  kill -9 "$PROGRAM_PID" && wait_exit
+fi
+
+for round in $(seq "${2:-5}"); do
+  seed Seed 1000 1000 1000 1000 1000 1000 1000 1000 1000 0  # a run enters at row 10
+  launch "kill$round" && wait_mark ready && insert_stack
+  for _ in $(seq 50); do [ -e "$RECORD" ] && break || sleep 0.1; done
+  moment=$((RANDOM % 1500))
+  if [ $((round % 3)) = 0 ]; then  # during the quit: 800 ms of closing wipe, then the save
+    lever && wait_mark game-end && kill -TERM "$PROGRAM_PID" && sleep "$((moment / 1000)).$(printf %03d $((moment % 1000)))"
+  else
+    for _ in $(seq $((moment % 4 + 1))); do lever && sleep "$((1 + RANDOM % 3)).$((RANDOM % 10))"; done
+  fi
+  kill -9 "$PROGRAM_PID" 2>/dev/null || true
+  wait_exit
+  games=$(marks game-end) row10=$(row 10 Name) recorded=$([ -e "$RECORD" ] && echo yes || echo no)
+  python3 "$E2E_DIR/screen.py" ini "$INI" >/dev/null || [ "$row10" = Seed ] || fail "round $round: $(cat "$INI")"
+  launch "again$round"
+  told && said=yes || said=no
+  [ "$said" = "$([ "$recorded/$row10" = yes/Seed ] && echo yes || echo no)" ] || fail "round $round: told $said"
+  [ "$(row 10 Name)" = NoName ] && [[ $(($(row 10 Played) - games)) =~ ^[01]$ ]] && [ ! -e "$RECORD" ] ||
+    fail "round $round: $games games, but row 10 is $(row 10 Name) with $(row 10 Played)"
+  echo "round $round: killed after $games games (record $recorded, told $said): the list holds them"
+  kill -9 "$PROGRAM_PID" && wait_exit
+done
+echo "PASS"
