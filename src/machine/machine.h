@@ -57,17 +57,19 @@ struct Pictures {
 namespace ev {
 struct Load {};
 struct Activate {};
-struct Expose {};  // the window was shown again: repaint from the composition surface
+struct Expose {};  // the window was uncovered: repaint from the composition surface
 // A mouse button went down on the machine face.
 struct Press {
-    int button;  // 1 left, anything else another button
+    int button;  // 1 left, anything else another button (2 right, 4 middle)
     float x, y;  // machine pixels
 };
-// The mouse button went up. inside is false when it went up outside the
-// window, or when the window lost the mouse before it went up.
+// A mouse button went up. inside is false when it went up outside the
+// window, or when the window lost the mouse before it went up. button is the
+// one that went up; 0 stands for every button (the window lost the mouse).
 struct Release {
     float x, y;
     bool inside;
+    int button = 0;
 };
 struct Tick {
     TimerId timer;
@@ -154,8 +156,12 @@ struct Machine : Module1 {
     bool MultiCheckTimerOn = false;
     // The three menus of the menu bar: Game, Theme, Help.
     std::array<bool, 3> MenuEnabled{true, true, true};
-    // Coins are being dragged from the pile; the next release drops them.
+    // Coins are being dragged from the pile; the release of DragButton drops them.
     bool DragActive = false;
+    int DragButton = 0;
+    // A modal window (the configuration dialog, the About window, a message
+    // box) is open: only the play-time clock's tick runs meanwhile.
+    bool ModalOpen = false;
 
     // Event handling.
     std::deque<MachineEvent> pending;
@@ -178,5 +184,18 @@ void EnableMenu(Machine& m, MenuId menu, bool enabled);
 
 // Switches a window timer on or off; ticks of a timer that is off are dropped.
 void EnableTimer(Machine& m, TimerId timer, bool on);
+
+// Marks a modal window of the machine as open for its lifetime.
+class ModalWindow {
+public:
+    explicit ModalWindow(Machine& m) : m_(m), was_(m.ModalOpen) { m_.ModalOpen = true; }
+    ~ModalWindow() { m_.ModalOpen = was_; }
+    ModalWindow(const ModalWindow&) = delete;
+    ModalWindow& operator=(const ModalWindow&) = delete;
+
+private:
+    Machine& m_;
+    bool was_;
+};
 
 }  // namespace fw
