@@ -13,7 +13,9 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QStringDecoder>
 #include <QTimer>
+#include <QWindow>
 #include <cmath>
 #include <thread>
 
@@ -24,6 +26,24 @@
 #include "shell/trace.h"
 
 namespace fw {
+
+namespace {
+
+// The machine numbers the buttons as the mouse events of its platform did:
+// 1 left, 2 right, 4 middle, and the others above.
+int ButtonNumber(Qt::MouseButton button) {
+    return static_cast<int>(button);
+}
+
+// A text of the machine for the window: UTF-8, or Latin-1 when the bytes are
+// not UTF-8 (a file name from an older system).
+QString Shown(const std::string& text) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    return utf8.hasError() ? QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())) : decoded;
+}
+
+}  // namespace
 
 ScreenWidget::ScreenWidget(int scale, QWidget* parent)
     : QWidget(parent), scale_(scale), frame_(kScreenWidth, kScreenHeight, QImage::Format_RGB32) {
@@ -37,12 +57,12 @@ QPointF ScreenWidget::toMachine(QPointF position) const {
 }
 
 void ScreenWidget::mousePressEvent(QMouseEvent* event) {
-    // One press at a time: other buttons pressed meanwhile are ignored.
-    if (held_ != Qt::NoButton || !post_) return;
-    held_ = event->button();
+    if (!post_) return;
+    // Every press reaches the machine, also one of a second button while
+    // another is held; the machine ignores them during a coin drag.
+    held_ |= event->button();
     const QPointF at = toMachine(event->position());
-    post_(ev::Press{event->button() == Qt::LeftButton ? 1 : 2, static_cast<float>(at.x()),
-                    static_cast<float>(at.y())});
+    post_(ev::Press{ButtonNumber(event->button()), static_cast<float>(at.x()), static_cast<float>(at.y())});
 }
 
 void ScreenWidget::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -51,19 +71,19 @@ void ScreenWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ScreenWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != held_ || !post_) return;
-    held_ = Qt::NoButton;
+    if (!(held_ & event->button()) || !post_) return;
+    held_ &= ~event->button();
     const QPointF at = toMachine(event->position());
     // The widget keeps the mouse while a button is held, so the release arrives
     // here even outside the window.
     post_(ev::Release{static_cast<float>(at.x()), static_cast<float>(at.y()),
-                      rect().contains(event->position().toPoint())});
+                      rect().contains(event->position().toPoint()), ButtonNumber(event->button())});
 }
 
 void ScreenWidget::cancelPress() {
     if (held_ == Qt::NoButton || !post_) return;
     held_ = Qt::NoButton;
-    post_(ev::Release{-1, -1, false});
+    post_(ev::Release{-1, -1, false, 0});
 }
 
 void ScreenWidget::paintEvent(QPaintEvent*) {
@@ -160,6 +180,8 @@ void MainWindow::waitUntil(std::chrono::steady_clock::time_point deadline) {
 void MainWindow::ShowWindow() {
     show();
     raise();
+    // Uncovering a part of the window repaints it from the composition surface.
+    windowHandle()->installEventFilter(this);
     TraceMark("shown");
 }
 
@@ -216,7 +238,7 @@ void MainWindow::EnableMenu(MenuId menu, bool enabled) {
 
 void MainWindow::SetThemeItem(int index, const std::string& caption, bool visible, bool enabled) {
     QAction* item = mnuWheelTheme_.at(index);
-    item->setText(QString::fromStdString(caption));
+    item->setText(Shown(caption));
     item->setVisible(visible);
     item->setEnabled(enabled);
 }
@@ -240,8 +262,7 @@ void MainWindow::EnableTimer(TimerId timer, bool enabled) {
 }
 
 void MainWindow::ShowError(const std::string& title, const std::string& text) {
-    QMessageBox::critical(isVisible() ? this : nullptr, QString::fromStdString(title),
-                          QString::fromStdString(text));
+    QMessageBox::critical(isVisible() ? this : nullptr, Shown(title), Shown(text));
 }
 
 void MainWindow::EndProgram(int status) {
@@ -259,6 +280,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The window stays for the closing wipe; the shutdown ends the program.
     event->ignore();
     post(ev::CloseWindow{});
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        post(ev::Expose{});
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool MainWindow::event(QEvent* event) {

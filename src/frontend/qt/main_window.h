@@ -43,7 +43,7 @@ private:
     std::function<void(MachineEvent)> post_;
     int scale_;
     QImage frame_;
-    Qt::MouseButton held_ = Qt::NoButton;  // the button whose press is under way
+    Qt::MouseButtons held_ = Qt::NoButton;  // the buttons whose presses are under way
 };
 
 class MainWindow : public QMainWindow, public Host {
@@ -77,6 +77,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
