@@ -53,6 +53,19 @@ struct Pictures {
     Surface machine;  // 320 x 256 machine picture
 };
 
+// What a key of the keyboard stands for: a press on the machine, made where
+// that press would be in the current screen mode (shell/keys.h).
+enum class KeyCommand {
+    Coin,        // one coin dragged onto the slot
+    Stack,       // a stack of coins dragged onto the slot
+    Go,          // the lever; on a panel, its continue button
+    Number,      // a hold button (1..3); on the high-score list, a line (1..10)
+    HighScores,  // the display window, left button
+    Statistics,  // the display window, another button
+    Back,        // leaving a record screen
+    Quit,        // a panel's quit button
+};
+
 // Input turned into machine events; each is handled to completion, in order.
 namespace ev {
 struct Load {};
@@ -71,6 +84,11 @@ struct Release {
     bool inside;
     int button = 0;
 };
+// A key of the machine was pressed.
+struct Key {
+    KeyCommand command;
+    int number = 0;  // for KeyCommand::Number
+};
 struct Tick {
     TimerId timer;
 };
@@ -86,7 +104,7 @@ struct CloseWindow {};
 
 using MachineEvent =
     std::variant<ev::Load, ev::Activate, ev::Expose, ev::Press, ev::Release, ev::Tick, ev::MenuConfig,
-                 ev::MenuQuit, ev::MenuTheme, ev::MenuAbout, ev::MenuManual, ev::CloseWindow>;
+                 ev::MenuQuit, ev::MenuTheme, ev::MenuAbout, ev::MenuManual, ev::CloseWindow, ev::Key>;
 
 struct Machine : Module1 {
     Machine(Platform platform, Pictures pictures, std::string appFolder);
@@ -102,6 +120,8 @@ struct Machine : Module1 {
 
     // The folder of the program, as the platform reports it.
     std::string AppFolder;
+    // The player's own theme folder, with its trailing separator; empty for none.
+    std::string UserGfxPath;
 
     // Drawing surfaces.
     Surface hdcScreen;   // what the player sees
@@ -136,8 +156,8 @@ struct Machine : Module1 {
     std::array<PayRow, 38> PayTable;
     // Theme names, 1..ThemeCount (entry 0 unused).
     std::vector<std::string> ThemeFiles;
-    // The file name each theme was found under, extension as written, 1..ThemeCount.
-    std::vector<std::string> ThemeFileNames;
+    // The file each theme was found as: its folder and its name, extension as written, 1..ThemeCount.
+    std::vector<std::string> ThemePaths;
     std::array<std::array<Integer, 2>, 3> WheelCord{};  // (reel, k)
     std::array<std::string, 3> LineText;
     std::array<Integer, 3> WinLock{};

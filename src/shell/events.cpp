@@ -4,6 +4,7 @@
 #include "play/mania.h"
 #include "records/screens.h"
 #include "shell/dispatch.h"
+#include "shell/keys.h"
 #include "shell/menus.h"
 #include "shell/quit.h"
 #include "shell/startup.h"
@@ -46,6 +47,8 @@ void Post(Machine& m, MachineEvent event) {
         }
         return;
     }
+    // Keys are the main window's: they do nothing while a modal window is open.
+    if (m.ModalOpen && std::holds_alternative<ev::Key>(event)) return;
     for (const MachineEvent& waiting : m.pending) {
         if (SameAsWaiting(waiting, event)) return;
     }
@@ -94,6 +97,7 @@ void HandleEvent(Machine& m, const MachineEvent& event) {
                        if (menuOn(MenuId::Help)) mnuManual_Click(m);
                    },
                    [&](const ev::CloseWindow&) { Form_Unload(m); },
+                   [&](const ev::Key& e) { OnKey(m, e.command, e.number); },
                },
                event);
 }
