@@ -22,6 +22,7 @@
 #include "frontend/sdl/sdl_sound_control.h"
 #include "machine/machine.h"
 #include "shell/events.h"
+#include "shell/odds.h"
 #include "shell/trace.h"
 
 namespace {
@@ -33,6 +34,7 @@ constexpr const char* kUsage =
     "  --scale N    show the machine N times its size (a whole number, 1 or more);\n"
     "               by default the size chosen last, at first the largest that fits\n"
     "               in half the screen's height\n"
+    "  --odds       print the exact odds and payouts in the long run and exit\n"
     "  --help       show this text and exit\n"
     "  --version    show the version and exit\n"
     "\n"
@@ -50,6 +52,10 @@ std::optional<int> ParseOptions(int argc, char** argv, Options& options) {
         if (arg == "--help" || arg == "-h") {
             std::fputs(kUsage, stdout);
             std::printf("\n%s", fw::kKeysHelp);
+            return 0;
+        }
+        if (arg == "--odds") {
+            std::fputs(fw::LongRunOddsText().c_str(), stdout);
             return 0;
         }
         if (arg == "--version") {
@@ -77,13 +83,16 @@ std::optional<int> ParseOptions(int argc, char** argv, Options& options) {
     return std::nullopt;
 }
 
-// The folder with Gfx/, Sfx/ and manual.txt: beside the program, else the
-// installed data folder.
+// The folder with Gfx/, Sfx/ and manual.txt: beside the program (the build
+// tree), else the data folder of an installed program relative to its own
+// folder (../share/fruitwhirl, so a package unpacked anywhere or a moved prefix
+// still runs), else the data folder configured at build time.
 std::string DataFolder() {
     const QString beside = QCoreApplication::applicationDirPath();
-    if (QFileInfo(beside + "/Gfx").isDir()) return QDir::toNativeSeparators(beside).toStdString();
-    const QString installed = QStringLiteral(FW_DATA_DIR);
-    if (QFileInfo(installed + "/Gfx").isDir()) return QDir::toNativeSeparators(installed).toStdString();
+    for (const QString& folder : {beside, QDir::cleanPath(beside + QStringLiteral("/" FW_DATA_DIR_RELATIVE)),
+                                  QStringLiteral(FW_DATA_DIR)}) {
+        if (QFileInfo(folder + "/Gfx").isDir()) return QDir::toNativeSeparators(folder).toStdString();
+    }
     return QDir::toNativeSeparators(beside).toStdString();
 }
 
@@ -116,6 +125,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName("Fruitwhirl");
     QApplication::setApplicationName("Fruitwhirl");
     QApplication::setApplicationVersion(FW_VERSION);
+    QApplication::setDesktopFileName(QStringLiteral(FW_APP_ID));
     QApplication::setWindowIcon(WindowIcon());
 
     fw::MainWindow window(options.scale);

@@ -6,6 +6,7 @@
 #include "shell/dispatch.h"
 #include "shell/keys.h"
 #include "shell/menus.h"
+#include "shell/odds.h"
 #include "shell/quit.h"
 #include "shell/startup.h"
 
@@ -30,7 +31,7 @@ bool SameAsWaiting(const MachineEvent& waiting, const MachineEvent& event) {
     }
     return std::holds_alternative<ev::Expose>(event) || std::holds_alternative<ev::MenuConfig>(event) ||
            std::holds_alternative<ev::MenuQuit>(event) || std::holds_alternative<ev::MenuAbout>(event) ||
-           std::holds_alternative<ev::MenuManual>(event);
+           std::holds_alternative<ev::MenuManual>(event) || std::holds_alternative<ev::MenuOdds>(event);
 }
 
 }  // namespace
@@ -64,6 +65,7 @@ void RunPending(Machine& m) {
         m.pending.pop_front();
         m.clock.Sync();
         HandleEvent(m, event);
+        RefreshOdds(m);
         if (!m.ended) m.host.Present();
     }
     m.busy = false;
@@ -95,6 +97,9 @@ void HandleEvent(Machine& m, const MachineEvent& event) {
                    },
                    [&](const ev::MenuManual&) {
                        if (menuOn(MenuId::Help)) mnuManual_Click(m);
+                   },
+                   [&](const ev::MenuOdds&) {
+                       if (menuOn(MenuId::Help)) mnuOdds_Click(m);
                    },
                    [&](const ev::CloseWindow&) { Form_Unload(m); },
                    [&](const ev::Key& e) { OnKey(m, e.command, e.number); },

@@ -149,6 +149,8 @@ public:
     bool RunConfigDialog(ConfigValues& values) override;
     void ShowAbout(const std::string& version) override { calls.push_back("ShowAbout " + version); }
     void ShowManual(const std::string& path) override { calls.push_back("ShowManual " + path); }
+    void ShowOdds(const OddsReport& odds, bool open) override { oddsShown.push_back(odds), oddsOpen |= open; }
+    bool OddsShown() override { return oddsOpen; }
     void EndProgram(int status) override;
 
     // What the player does in the configuration dialog: edits the values and
@@ -171,6 +173,8 @@ public:
     DragIcon dragIcon = DragIcon::None;
     bool topmost = false;
     int presents = 0;
+    std::vector<OddsReport> oddsShown;  // the figures of the odds window, every time
+    bool oddsOpen = false;
     int endStatus = -1;  // -1 while the program runs
 };
 

@@ -54,12 +54,13 @@ TEST(Scale, TheWidgetShowsWholeSquaresAndMapsPressesAtTwoScalesAndInFullScreen) 
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
         const QImage shot = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
         const PictureGeometry& g = widget.picture();
-        if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) EXPECT_EQ(widget.devicePixelRatioF(), 2);
+        EXPECT_EQ(widget.devicePixelRatioF(), qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? 2 : 1);
         for (int y = 0; y < 256 * g.pixel; ++y)
             for (int x = 0; x < 320 * g.pixel; ++x)
                 ASSERT_EQ(shot.pixel(g.origin.x() + x, g.origin.y() + y) & 0xFFFFFF,
                           surface.pixel(x / g.pixel, y / g.pixel));
-        if (scale == 0) EXPECT_EQ(shot.pixel(g.origin.x() - 1, g.origin.y()), qRgb(0, 0, 0));
+        EXPECT_TRUE(scale > 0 ||
+                    shot.pixel(g.origin.x() - 1, g.origin.y()) == qRgb(0, 0, 0));  // black beside
         const double s = widget.pictureScale();
         const QPoint at = widget.mapFromGlobal(widget.pictureOrigin());
         for (QPoint p : {QPoint(0, 1), QPoint(319, 255), QPoint(137, 81)}) {  // (0, 0) would be no position

@@ -24,6 +24,7 @@
 #include "frontend/qt/dialogs/dialogs.h"
 #include "frontend/qt/embedded.h"
 #include "frontend/qt/key_map.h"
+#include "frontend/qt/odds_window.h"
 #include "frontend/qt/view_settings.h"
 #include "machine/cells.h"
 #include "shell/events.h"
@@ -107,6 +108,8 @@ void MainWindow::buildMenus() {
     QAction* manual = mnuHelp_->addAction("&Manual For Fruitwhirl");
     manual->setShortcut(QKeySequence(Qt::Key_F1));
     connect(manual, &QAction::triggered, this, [this] { post(ev::MenuManual{}); });
+    QAction* odds = mnuHelp_->addAction("&Odds and Payouts");
+    connect(odds, &QAction::triggered, this, [this] { post(ev::MenuOdds{}); });
 }
 
 void MainWindow::buildViewMenu() {
@@ -279,6 +282,14 @@ void MainWindow::ShowAbout(const std::string& version) {
 
 void MainWindow::ShowManual(const std::string& path) {
     fw::ShowManual(this, screen_->scale(), QString::fromStdString(path));
+}
+
+void MainWindow::ShowOdds(const OddsReport& odds, bool open) {
+    ShowOddsWindow(this, screen_->scale(), odds, open);
+}
+
+bool MainWindow::OddsShown() {
+    return OddsWindowShown();
 }
 
 void MainWindow::EnableMenu(MenuId menu, bool enabled) {
