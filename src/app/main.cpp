@@ -12,12 +12,14 @@
 #include <string>
 
 #include "frontend/qt/embedded.h"
+#include "frontend/qt/key_map.h"
 #include "frontend/qt/main_window.h"
 #include "frontend/qt/qt_image_loader.h"
 #include "frontend/qt/qt_settings_store.h"
 #include "frontend/qt/real_clock.h"
 #include "frontend/qt/signals.h"
 #include "frontend/qt/single_instance.h"
+#include "frontend/qt/view_settings.h"
 #include "frontend/real_random.h"
 #include "frontend/sdl/sdl_sound_control.h"
 #include "machine/machine.h"
@@ -32,7 +34,8 @@ constexpr const char* kUsage =
     "A three-reel fruit machine.\n"
     "\n"
     "  --scale N    show the machine N times its size (a whole number, 1 or more);\n"
-    "               by default the largest size that fits in half the screen's height\n"
+    "               by default the size chosen last, at first the largest that fits\n"
+    "               in half the screen's height\n"
     "  --odds       print the exact odds and payouts in the long run and exit\n"
     "  --help       show this text and exit\n"
     "  --version    show the version and exit\n"
@@ -58,6 +61,7 @@ std::optional<int> ParseOptions(int argc, char** argv, Options& options) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             std::fputs(kUsage, stdout);
+            std::printf("\n%s", fw::kKeysHelp);
             return 0;
         }
         if (arg == "--odds") {
@@ -139,7 +143,7 @@ int main(int argc, char** argv) {
     fw::SingleInstance instance(settingsFile);
     if (!instance.Acquire()) return instance.TellAlreadyRunning();
 
-    fw::MainWindow window(options.scale > 0 ? options.scale : fw::DefaultScale());
+    fw::MainWindow window(options.scale);
     fw::RealClock clock;
     clock.SetWaitFunction([&window](fw::RealClock::TimePoint deadline) { window.waitUntil(deadline); });
     fw::RealRandom random;
@@ -149,6 +153,7 @@ int main(int argc, char** argv) {
 
     fw::Machine machine(fw::Platform{clock, random, sound, store, images, window},
                         fw::Pictures{BuiltInPicture("sprites"), BuiltInPicture("machine")}, DataFolder());
+    machine.UserGfxPath = fw::UserThemeFolder();
     window.attach(&machine);
 
     QTimer::singleShot(0, &window, [&machine, &window] {
@@ -158,9 +163,9 @@ int main(int argc, char** argv) {
         fw::TraceMark("ready");
         if (std::getenv("FRUITWHIRL_TRACE")) {
             // Where the machine's picture lies on the screen, for tools that drive it.
-            const QPoint origin = window.screen()->mapToGlobal(QPoint(0, 0));
-            std::fprintf(stderr, "trace-geometry %d %d %d\n", origin.x(), origin.y(),
-                         window.screen()->scale());
+            const QPoint origin = window.screen()->pictureOrigin();
+            std::fprintf(stderr, "trace-geometry %d %d %g\n", origin.x(), origin.y(),
+                         window.screen()->pictureScale());
             std::fflush(stderr);
         }
     });

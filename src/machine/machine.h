@@ -53,21 +53,41 @@ struct Pictures {
     Surface machine;  // 320 x 256 machine picture
 };
 
+// What a key of the keyboard stands for: a press on the machine, made where
+// that press would be in the current screen mode (shell/keys.h).
+enum class KeyCommand {
+    Coin,        // one coin dragged onto the slot
+    Stack,       // a stack of coins dragged onto the slot
+    Go,          // the lever; on a panel, its continue button
+    Number,      // a hold button (1..3); on the high-score list, a line (1..10)
+    HighScores,  // the display window, left button
+    Statistics,  // the display window, another button
+    Back,        // leaving a record screen
+    Quit,        // a panel's quit button
+};
+
 // Input turned into machine events; each is handled to completion, in order.
 namespace ev {
 struct Load {};
 struct Activate {};
-struct Expose {};  // the window was shown again: repaint from the composition surface
+struct Expose {};  // the window was uncovered: repaint from the composition surface
 // A mouse button went down on the machine face.
 struct Press {
-    int button;  // 1 left, anything else another button
+    int button;  // 1 left, anything else another button (2 right, 4 middle)
     float x, y;  // machine pixels
 };
-// The mouse button went up. inside is false when it went up outside the
-// window, or when the window lost the mouse before it went up.
+// A mouse button went up. inside is false when it went up outside the
+// window, or when the window lost the mouse before it went up. button is the
+// one that went up; 0 stands for every button (the window lost the mouse).
 struct Release {
     float x, y;
     bool inside;
+    int button = 0;
+};
+// A key of the machine was pressed.
+struct Key {
+    KeyCommand command;
+    int number = 0;  // for KeyCommand::Number
 };
 struct Tick {
     TimerId timer;
@@ -83,9 +103,9 @@ struct MenuOdds {};
 struct CloseWindow {};
 }  // namespace ev
 
-using MachineEvent =
-    std::variant<ev::Load, ev::Activate, ev::Expose, ev::Press, ev::Release, ev::Tick, ev::MenuConfig,
-                 ev::MenuQuit, ev::MenuTheme, ev::MenuAbout, ev::MenuManual, ev::MenuOdds, ev::CloseWindow>;
+using MachineEvent = std::variant<ev::Load, ev::Activate, ev::Expose, ev::Press, ev::Release, ev::Tick,
+                                  ev::MenuConfig, ev::MenuQuit, ev::MenuTheme, ev::MenuAbout, ev::MenuManual,
+                                  ev::MenuOdds, ev::CloseWindow, ev::Key>;
 
 struct Machine : Module1 {
     Machine(Platform platform, Pictures pictures, std::string appFolder);
@@ -101,6 +121,8 @@ struct Machine : Module1 {
 
     // The folder of the program, as the platform reports it.
     std::string AppFolder;
+    // The player's own theme folder, with its trailing separator; empty for none.
+    std::string UserGfxPath;
 
     // Drawing surfaces.
     Surface hdcScreen;   // what the player sees
@@ -135,8 +157,8 @@ struct Machine : Module1 {
     std::array<PayRow, 38> PayTable;
     // Theme names, 1..ThemeCount (entry 0 unused).
     std::vector<std::string> ThemeFiles;
-    // The file name each theme was found under, extension as written, 1..ThemeCount.
-    std::vector<std::string> ThemeFileNames;
+    // The file each theme was found as: its folder and its name, extension as written, 1..ThemeCount.
+    std::vector<std::string> ThemePaths;
     std::array<std::array<Integer, 2>, 3> WheelCord{};  // (reel, k)
     std::array<std::string, 3> LineText;
     std::array<Integer, 3> WinLock{};
@@ -158,8 +180,12 @@ struct Machine : Module1 {
     bool MultiCheckTimerOn = false;
     // The three menus of the menu bar: Game, Theme, Help.
     std::array<bool, 3> MenuEnabled{true, true, true};
-    // Coins are being dragged from the pile; the next release drops them.
+    // Coins are being dragged from the pile; the release of DragButton drops them.
     bool DragActive = false;
+    int DragButton = 0;
+    // A modal window (the configuration dialog, the About window, a message
+    // box) is open: only the play-time clock's tick runs meanwhile.
+    bool ModalOpen = false;
 
     // The run record (records/recovery.h): the run as it was last written, and
     // whether writing waits because the record holds an earlier run that the
@@ -188,5 +214,18 @@ void EnableMenu(Machine& m, MenuId menu, bool enabled);
 
 // Switches a window timer on or off; ticks of a timer that is off are dropped.
 void EnableTimer(Machine& m, TimerId timer, bool on);
+
+// Marks a modal window of the machine as open for its lifetime.
+class ModalWindow {
+public:
+    explicit ModalWindow(Machine& m) : m_(m), was_(m.ModalOpen) { m_.ModalOpen = true; }
+    ~ModalWindow() { m_.ModalOpen = was_; }
+    ModalWindow(const ModalWindow&) = delete;
+    ModalWindow& operator=(const ModalWindow&) = delete;
+
+private:
+    Machine& m_;
+    bool was_;
+};
 
 }  // namespace fw

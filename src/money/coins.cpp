@@ -110,6 +110,8 @@ void AdjustCredits(Machine& m, Boolean add) {
 }
 
 void ShowOutOfCoins(Machine& m) {
+    // A theme chosen now would wipe the reels over the panel: no theme while it shows.
+    EnableMenu(m, MenuId::Theme, false);
     BitBlt(m.hdcCompose, places::DisplayWindow, m.hdcSprites, cells::OutOfCoinsPanel);
     PlaySfx(m, Sfx::NoMoney, SfxMode::Once);
     InterlaceWipe(m, Wipe::Reveal);

@@ -17,7 +17,8 @@ void DrawEmptyTimeBar(Machine& m) {
 
 void EnableMenus(Machine& m, bool enabled) {
     EnableMenu(m, MenuId::Game, enabled);
-    EnableMenu(m, MenuId::Theme, enabled);
+    // A record screen or a panel keeps the theme menu disabled until the reels show again.
+    EnableMenu(m, MenuId::Theme, enabled && m.ScreenMode == Screen::Reels);
     EnableMenu(m, MenuId::Help, enabled);
 }
 

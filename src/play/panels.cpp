@@ -8,6 +8,8 @@
 namespace fw {
 
 void ShowOfferPanel(Machine& m) {
+    // A theme chosen now would wipe the reels over the panel: no theme while it shows.
+    EnableMenu(m, MenuId::Theme, false);
     SaveScreen(m);
     BitBlt(m.hdcCompose, places::DisplayWindow, m.hdcSprites, cells::OfferPanel);
     PlaySfx(m, Sfx::Congrats, SfxMode::Once);
@@ -24,6 +26,7 @@ void ContinuePlay(Machine& m) {
     ShowReelWindow(m);
     if (m.ScreenMode == Screen::OutOfCoins) DrawDigits(m, 20);
     m.ScreenMode = Screen::Reels;
+    if (m.ManiaActive != True) EnableMenu(m, MenuId::Theme, true);
 }
 
 }  // namespace fw

@@ -1,5 +1,6 @@
 #include "presentation/digits.h"
 
+#include <algorithm>
 #include <string>
 
 #include "machine/screen.h"
@@ -32,9 +33,12 @@ void TakeOneCoin(Machine& m) {
 }
 
 void CountUp(Machine& m, Integer amount) {
+    // Only the coins that reach the purse are counted: it stops at 32767, and
+    // the counter keeps showing its last four digits.
+    const int counted = std::min<int>(amount, kIntegerMax - m.ScoreTable[0].Score);
     int delay = 50;
     int run = 0;
-    for (int j = 1; j <= amount; ++j) {
+    for (int j = 1; j <= counted; ++j) {
         // Advance the units cell and carry to the left; only cells that change
         // are drawn, so blank leading cells stay blank until a carry reaches them.
         for (int d = 0; d < 4; ++d) {

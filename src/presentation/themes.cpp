@@ -30,6 +30,12 @@ bool ThemeOrder(const std::string& a, const std::string& b) {
     return less || (!greater && a < b);
 }
 
+// Two theme files with the same name, whatever the case of their letters and extensions.
+bool SameName(const std::string& a, const std::string& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end() - 4, b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
 // A menu caption shows "&&" as one ampersand.
 std::string MenuText(const std::string& name) {
     std::string text;
@@ -44,15 +50,34 @@ std::string MenuText(const std::string& name) {
 
 bool ScanThemes(Machine& m) {
     namespace fs = std::filesystem;
-    std::vector<std::string> found;
-    std::error_code ec;
-    for (fs::directory_iterator it(fs::path(m.GfxPath), ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code typeError;
-        if (!it->is_regular_file(typeError)) continue;
-        std::string name = it->path().filename().string();
-        if (EndsWithThm(name)) found.push_back(std::move(name));
+    struct Found {
+        std::string file;  // the file name, extension as written
+        std::string path;  // the folder and the file name
+    };
+    // The theme files of one folder, in the order the file system lists them.
+    auto scan = [](const std::string& folder) {
+        std::vector<Found> found;
+        std::error_code ec;
+        for (fs::directory_iterator it(fs::path(folder), ec), end; !ec && it != end; it.increment(ec)) {
+            std::error_code typeError;
+            if (!it->is_regular_file(typeError)) continue;
+            std::string name = it->path().filename().string();
+            if (EndsWithThm(name)) found.push_back({name, folder + name});
+        }
+        return found;
+    };
+    std::vector<Found> found = scan(m.GfxPath);
+    if (!m.UserGfxPath.empty() && m.UserGfxPath != m.GfxPath) {
+        // The player's own themes; one named like a shipped theme takes its place.
+        const std::vector<Found> own = scan(m.UserGfxPath);
+        std::erase_if(found, [&](const Found& shipped) {
+            return std::any_of(own.begin(), own.end(),
+                               [&](const Found& mine) { return SameName(mine.file, shipped.file); });
+        });
+        found.insert(found.end(), own.begin(), own.end());
     }
-    std::sort(found.begin(), found.end(), ThemeOrder);
+    std::sort(found.begin(), found.end(),
+              [](const Found& a, const Found& b) { return ThemeOrder(a.file, b.file); });
 
     if (found.size() > kMaxThemes) {
         m.ThemeCount = static_cast<Integer>(std::min<std::size_t>(found.size(), kIntegerMax));
@@ -69,12 +94,12 @@ bool ScanThemes(Machine& m) {
 
     m.ThemeCount = static_cast<Integer>(found.size());
     m.ThemeFiles.assign(1, std::string());
-    m.ThemeFileNames.assign(1, std::string());
+    m.ThemePaths.assign(1, std::string());
     for (int i = 1; i <= kMaxThemes; ++i) {
         if (i <= m.ThemeCount) {
-            const std::string& file = found[i - 1];
-            m.ThemeFileNames.push_back(file);
-            m.ThemeFiles.push_back(file.substr(0, file.size() - 4));
+            const Found& theme = found[i - 1];
+            m.ThemePaths.push_back(theme.path);
+            m.ThemeFiles.push_back(theme.file.substr(0, theme.file.size() - 4));
             m.host.SetThemeItem(i, "&" + MenuText(m.ThemeFiles[i]), true, true);
         } else {
             m.host.SetThemeItem(i, "&Theme" + std::to_string(i), false, false);
@@ -84,7 +109,7 @@ bool ScanThemes(Machine& m) {
 }
 
 bool LoadTheme(Machine& m, int index, std::string& error) {
-    const std::string path = m.GfxPath + m.ThemeFileNames.at(index);
+    const std::string& path = m.ThemePaths.at(index);
     LoadedImage image = m.images.Load(path);
     if (!image.surface) {
         error = "The reel theme \"" + path + "\" cannot be loaded: " + image.error;

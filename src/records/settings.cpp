@@ -57,6 +57,16 @@ public:
                                         std::numeric_limits<Long>::max()));
     }
 
+    // A count of the records: 0..32767.
+    Integer Count(const std::string& section, const std::string& key, long long fallback) {
+        return static_cast<Integer>(Number(section, key, fallback, 0, kIntegerMax));
+    }
+
+    // A play time in milliseconds: 0 or more.
+    Long Time(const std::string& section, const std::string& key) {
+        return static_cast<Long>(Number(section, key, 0, 0, std::numeric_limits<Long>::max()));
+    }
+
     std::string Name(const std::string& section, const std::string& fallback) {
         return CutCharacters(Text(section, "Name", fallback), kNameLength);
     }
@@ -123,11 +133,12 @@ void LoadSettings(Machine& m) {
         const std::string section = HighSection(n);
         ScoreRecord& row = m.ScoreTable[n];
         row.Name = read.Name(section, fallback.name);
-        row.Score = read.Int16(section, "Score", fallback.score);
-        row.ETime = read.Int32(section, "ETime", 0);
-        row.Played = read.Int16(section, "Played", 0);
-        row.Wun = read.Int16(section, "Wun", 0);
-        for (int k = 0; k < 12; ++k) row.Stat[k] = read.Int16(section, StatKey(k), 0);
+        // Counts and times are never negative: a negative one does not fit.
+        row.Score = read.Count(section, "Score", fallback.score);
+        row.ETime = read.Time(section, "ETime");
+        row.Played = read.Count(section, "Played", 0);
+        row.Wun = read.Count(section, "Wun", 0);
+        for (int k = 0; k < 12; ++k) row.Stat[k] = read.Count(section, StatKey(k), 0);
     }
 
     // The theme files changed since the last run: start with the first theme.

@@ -125,8 +125,10 @@ void Form_MouseDown(Machine& m, int button, float x, float y) {
 }
 
 void OnPress(Machine& m, int button, float x, float y) {
+    if (m.DragActive) return;  // the hand holds coins: other buttons do nothing
     if (places::CoinPile.contains(x, y)) {
         imgMoneyPile_MouseDown(m, button);
+        m.DragButton = button;
     } else if (places::CoinSlot.contains(x, y)) {
         // The slot takes drops, not presses.
     } else {
@@ -134,8 +136,8 @@ void OnPress(Machine& m, int button, float x, float y) {
     }
 }
 
-void OnRelease(Machine& m, float x, float y, bool inside) {
-    if (!m.DragActive) return;
+void OnRelease(Machine& m, int button, float x, float y, bool inside) {
+    if (!m.DragActive || (button != 0 && button != m.DragButton)) return;
     m.DragActive = false;
     m.host.SetDragIcon(DragIcon::None);
     if (!inside) return;  // let go outside the window: no drop

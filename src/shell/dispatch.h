@@ -28,8 +28,10 @@ Hit HitTest(const Machine& m, float x, float y);
 void Form_MouseDown(Machine& m, int button, float x, float y);
 
 // A mouse press anywhere on the machine: the pile, the slot or the face.
+// During a coin drag other presses are ignored.
 void OnPress(Machine& m, int button, float x, float y);
-// The mouse button went up: ends a coin drag with a drop, or with none.
-void OnRelease(Machine& m, float x, float y, bool inside);
+// A mouse button went up: the release of the drag's button (or of every
+// button, 0) ends a coin drag with a drop, or with none.
+void OnRelease(Machine& m, int button, float x, float y, bool inside);
 
 }  // namespace fw

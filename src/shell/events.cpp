@@ -5,6 +5,7 @@
 #include "records/recovery.h"
 #include "records/screens.h"
 #include "shell/dispatch.h"
+#include "shell/keys.h"
 #include "shell/menus.h"
 #include "shell/odds.h"
 #include "shell/quit.h"
@@ -19,16 +20,39 @@ struct Overloaded : F... {
     using F::operator()...;
 };
 
+// Events that say the same as one already waiting add nothing: a timer tick,
+// a repaint, a menu command. Presses, releases and the rest all count.
+bool SameAsWaiting(const MachineEvent& waiting, const MachineEvent& event) {
+    if (waiting.index() != event.index()) return false;
+    if (const auto* tick = std::get_if<ev::Tick>(&event)) {
+        return std::get<ev::Tick>(waiting).timer == tick->timer;
+    }
+    if (const auto* theme = std::get_if<ev::MenuTheme>(&event)) {
+        return std::get<ev::MenuTheme>(waiting).index == theme->index;
+    }
+    return std::holds_alternative<ev::Expose>(event) || std::holds_alternative<ev::MenuConfig>(event) ||
+           std::holds_alternative<ev::MenuQuit>(event) || std::holds_alternative<ev::MenuAbout>(event) ||
+           std::holds_alternative<ev::MenuManual>(event) || std::holds_alternative<ev::MenuOdds>(event);
+}
+
 }  // namespace
 
 void Post(Machine& m, MachineEvent event) {
     if (m.ended) return;
-    // Like window timer messages, a tick that is already waiting is not queued twice.
-    if (const auto* tick = std::get_if<ev::Tick>(&event)) {
-        for (const MachineEvent& waiting : m.pending) {
-            const auto* other = std::get_if<ev::Tick>(&waiting);
-            if (other && other->timer == tick->timer) return;
+    const auto* tick = std::get_if<ev::Tick>(&event);
+    if (m.ModalOpen && tick && tick->timer == TimerId::ElapsedTime) {
+        // The statistics page's clock keeps running while a modal window is
+        // open; it only draws on the screen.
+        if (m.ElapsedTimerOn) {
+            tmrElapsedTime_Timer(m);
+            m.host.Present();
         }
+        return;
+    }
+    // Keys are the main window's: they do nothing while a modal window is open.
+    if (m.ModalOpen && std::holds_alternative<ev::Key>(event)) return;
+    for (const MachineEvent& waiting : m.pending) {
+        if (SameAsWaiting(waiting, event)) return;
     }
     m.pending.push_back(event);
     RunPending(m);
@@ -58,7 +82,7 @@ void HandleEvent(Machine& m, const MachineEvent& event) {
                    [&](const ev::Activate&) { Form_Activate(m); },
                    [&](const ev::Expose&) { Form_Paint(m); },
                    [&](const ev::Press& e) { OnPress(m, e.button, e.x, e.y); },
-                   [&](const ev::Release& e) { OnRelease(m, e.x, e.y, e.inside); },
+                   [&](const ev::Release& e) { OnRelease(m, e.button, e.x, e.y, e.inside); },
                    [&](const ev::Tick& e) {
                        if (e.timer == TimerId::ElapsedTime && m.ElapsedTimerOn) tmrElapsedTime_Timer(m);
                        if (e.timer == TimerId::MultiCheck && m.MultiCheckTimerOn) tmrMultiCheck_Timer(m);
@@ -82,6 +106,7 @@ void HandleEvent(Machine& m, const MachineEvent& event) {
                        if (menuOn(MenuId::Help)) mnuOdds_Click(m);
                    },
                    [&](const ev::CloseWindow&) { Form_Unload(m); },
+                   [&](const ev::Key& e) { OnKey(m, e.command, e.number); },
                },
                event);
 }

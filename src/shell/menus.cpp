@@ -19,7 +19,12 @@ void mnuConfig_Click(Machine& m) {
     values.soundOn = m.SoundOn;
     values.speed = static_cast<int>(m.Speed);
     values.soundAvailable = m.SoundAvailable == True;
-    if (m.host.RunConfigDialog(values)) {
+    bool ok = false;
+    {
+        ModalWindow modal(m);
+        ok = m.host.RunConfigDialog(values);
+    }
+    if (ok) {
         m.ScoreTable[0].Name = values.name;
         m.SoundOn = static_cast<Integer>(values.soundOn);
         m.Speed = std::clamp<Long>(values.speed, 0, 100);
@@ -47,6 +52,7 @@ void mnuConfig_Click(Machine& m) {
 }
 
 void mnuAbout_Click(Machine& m) {
+    ModalWindow modal(m);
     m.host.ShowAbout(m.AppVersion);
 }
 
@@ -63,6 +69,7 @@ void MnuWheelTheme_Click(Machine& m, int index) {
     // current theme on the reels.
     std::string error;
     if (!LoadTheme(m, index, error)) {
+        ModalWindow modal(m);
         m.host.ShowError(m.AppName, error);
         return;
     }

@@ -174,11 +174,12 @@ std::filesystem::path MakeFolder() {
 }
 }  // namespace
 
-Rig::Rig(std::vector<std::string> themes, SettingsStore* realStore, Random* realRandom)
+Rig::Rig(std::vector<std::string> themes, SettingsStore* realStore, Random* realRandom, Host* realHost)
     : folder(MakeFolder()),
-      machine(std::make_unique<Machine>(Platform{clock, realRandom ? *realRandom : random, sound,
-                                                 realStore ? *realStore : store, images, host},
-                                        Pictures{SpriteSheet(), MachinePicture()}, folder.string())),
+      machine(std::make_unique<Machine>(
+          Platform{clock, realRandom ? *realRandom : random, sound, realStore ? *realStore : store, images,
+                   realHost ? *realHost : host},
+          Pictures{SpriteSheet(), MachinePicture()}, folder.string())),
       m(*machine) {
     int n = 1;
     for (const auto& name : themes) {

@@ -206,10 +206,10 @@ Surface ThemePicture(int theme, int width = 435, int height = 37);
 class Rig {
 public:
     // themes: file names created in Gfx/; each gets a coordinate-coded picture
-    // numbered by its position in the list (1-based). A real settings store may
-    // take the place of the in-memory one.
+    // numbered by its position in the list (1-based). A real settings store,
+    // random numbers or window may take the place of the fakes.
     explicit Rig(std::vector<std::string> themes = {"Fruit.Thm"}, SettingsStore* realStore = nullptr,
-                 Random* realRandom = nullptr);
+                 Random* realRandom = nullptr, Host* realHost = nullptr);
     ~Rig();
 
     // Runs the start-up to its end.

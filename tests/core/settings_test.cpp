@@ -139,7 +139,7 @@ TEST(StoredValues, CorruptNumbersFallBackToTheirDefaults) {
     rig.store.Set("High-02", "Wun", "");
     rig.store.Set("High-02", "ETime", "99999999999");  // beyond 32 bits
     rig.store.Set("High-02", "Stat-03", "3.5");
-    rig.store.Set("High-05", "Score", "-7");  // fits: kept as stored
+    rig.store.Set("High-05", "Score", "-7");  // no count is negative
     rig.Start();
     EXPECT_EQ(rig.m.SoundOn, 1);
     EXPECT_EQ(rig.m.Speed, 50);
@@ -148,7 +148,7 @@ TEST(StoredValues, CorruptNumbersFallBackToTheirDefaults) {
     EXPECT_EQ(rig.m.ScoreTable[2].Wun, 0);
     EXPECT_EQ(rig.m.ScoreTable[2].ETime, 0);
     EXPECT_EQ(rig.m.ScoreTable[2].Stat[3], 0);
-    EXPECT_EQ(rig.m.ScoreTable[5].Score, -7);
+    EXPECT_EQ(rig.m.ScoreTable[5].Score, 110);
 }
 
 TEST(StoredValues, SpeedIsClampedTo0To100) {

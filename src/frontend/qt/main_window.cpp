@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -13,75 +14,52 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QStringDecoder>
 #include <QTimer>
+#include <QWindow>
+#include <algorithm>
 #include <cmath>
 #include <thread>
 
 #include "frontend/qt/dialogs/dialogs.h"
 #include "frontend/qt/embedded.h"
+#include "frontend/qt/key_map.h"
 #include "frontend/qt/odds_window.h"
+#include "frontend/qt/view_settings.h"
 #include "machine/cells.h"
 #include "shell/events.h"
 #include "shell/trace.h"
 
 namespace fw {
 
-ScreenWidget::ScreenWidget(int scale, QWidget* parent)
-    : QWidget(parent), scale_(scale), frame_(kScreenWidth, kScreenHeight, QImage::Format_RGB32) {
-    setFixedSize(kScreenWidth * scale_, kScreenHeight * scale_);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    frame_.fill(Qt::black);
+namespace {
+
+// How far the sub-millisecond animation frames may run ahead of the wall clock
+// before they sleep: a few frames share one sleep.
+constexpr std::chrono::milliseconds kFrameLead{4};
+// The display shows at most one frame in this time.
+constexpr std::chrono::milliseconds kRefresh{16};
+
+// The scale to start at: the one asked for, else the one chosen last (as
+// large as still fits), else the default.
+int StartScale(int scale) {
+    if (scale > 0) return scale;
+    const int chosen = LoadViewSettings().scale;
+    return chosen > 0 ? chosen : DefaultScale();
 }
 
-QPointF ScreenWidget::toMachine(QPointF position) const {
-    return {std::floor(position.x() / scale_), std::floor(position.y() / scale_)};
+// A text of the machine for the window: UTF-8, or Latin-1 when the bytes are
+// not UTF-8 (a file name from an older system).
+QString Shown(const std::string& text) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    return utf8.hasError() ? QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())) : decoded;
 }
 
-void ScreenWidget::mousePressEvent(QMouseEvent* event) {
-    // One press at a time: other buttons pressed meanwhile are ignored.
-    if (held_ != Qt::NoButton || !post_) return;
-    held_ = event->button();
-    const QPointF at = toMachine(event->position());
-    post_(ev::Press{event->button() == Qt::LeftButton ? 1 : 2, static_cast<float>(at.x()),
-                    static_cast<float>(at.y())});
-}
-
-void ScreenWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    // A second press in quick succession is a press like any other.
-    mousePressEvent(event);
-}
-
-void ScreenWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != held_ || !post_) return;
-    held_ = Qt::NoButton;
-    const QPointF at = toMachine(event->position());
-    // The widget keeps the mouse while a button is held, so the release arrives
-    // here even outside the window.
-    post_(ev::Release{static_cast<float>(at.x()), static_cast<float>(at.y()),
-                      rect().contains(event->position().toPoint())});
-}
-
-void ScreenWidget::cancelPress() {
-    if (held_ == Qt::NoButton || !post_) return;
-    held_ = Qt::NoButton;
-    post_(ev::Release{-1, -1, false});
-}
-
-void ScreenWidget::paintEvent(QPaintEvent*) {
-    if (surface_) {
-        for (int y = 0; y < kScreenHeight; ++y) {
-            const std::uint32_t* in = surface_->row(y);
-            auto* out = reinterpret_cast<QRgb*>(frame_.scanLine(y));
-            for (int x = 0; x < kScreenWidth; ++x) out[x] = 0xFF000000u | in[x];
-        }
-    }
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(0, 0, width(), height()), frame_);
-}
+}  // namespace
 
 MainWindow::MainWindow(int scale)
-    : screen_(new ScreenWidget(scale, this)),
+    : screen_(new ScreenWidget(StartScale(scale), this)),
       tmrElapsedTime_(new QTimer(this)),
       tmrMultiCheck_(new QTimer(this)) {
     setWindowTitle("Fruitwhirl");
@@ -93,6 +71,10 @@ MainWindow::MainWindow(int scale)
     connect(tmrMultiCheck_, &QTimer::timeout, this, [this] { post(ev::Tick{TimerId::MultiCheck}); });
     // Fixed size: the machine is a picture.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    if (scale == 0) {
+        startFullScreen_ = LoadViewSettings().fullScreen;
+        screen_->setScale(std::min(screen_->scale(), largestScale()));
+    }
 }
 
 void MainWindow::buildMenus() {
@@ -101,6 +83,7 @@ void MainWindow::buildMenus() {
     connect(config, &QAction::triggered, this, [this] { post(ev::MenuConfig{}); });
     mnuGame_->addSeparator();
     QAction* quit = mnuGame_->addAction("&Quit Fruitwhirl");
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(quit, &QAction::triggered, this, [this] { post(ev::MenuQuit{}); });
 
     mnuTheme_ = menuBar()->addMenu("&Theme");
@@ -117,13 +100,90 @@ void MainWindow::buildMenus() {
         mnuWheelTheme_[i] = item;
     }
 
+    buildViewMenu();
+
     mnuHelp_ = menuBar()->addMenu("&Help");
     QAction* about = mnuHelp_->addAction("&About Fruitwhirl");
     connect(about, &QAction::triggered, this, [this] { post(ev::MenuAbout{}); });
     QAction* manual = mnuHelp_->addAction("&Manual For Fruitwhirl");
+    manual->setShortcut(QKeySequence(Qt::Key_F1));
     connect(manual, &QAction::triggered, this, [this] { post(ev::MenuManual{}); });
     QAction* odds = mnuHelp_->addAction("&Odds and Payouts");
     connect(odds, &QAction::triggered, this, [this] { post(ev::MenuOdds{}); });
+}
+
+void MainWindow::buildViewMenu() {
+    // The window's own menu: it changes nothing of the machine and stays enabled.
+    QMenu* view = menuBar()->addMenu("&View");
+    zoomIn_ = view->addAction("Zoom &In");
+    zoomIn_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(zoomIn_, &QAction::triggered, this, [this] { zoom(screen_->scale() + 1); });
+    zoomOut_ = view->addAction("Zoom &Out");
+    zoomOut_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(zoomOut_, &QAction::triggered, this, [this] { zoom(screen_->scale() - 1); });
+    actualSize_ = view->addAction("&Actual Size");
+    actualSize_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(actualSize_, &QAction::triggered, this, [this] { zoom(1); });
+    view->addSeparator();
+    fullScreen_ = view->addAction("&Full Screen");
+    fullScreen_->setCheckable(true);
+    fullScreen_->setShortcut(QKeySequence(Qt::Key_F11));
+    connect(fullScreen_, &QAction::triggered, this, [this](bool on) { setFullScreen(on); });
+}
+
+int MainWindow::largestScale() const {
+    const QScreen* display = QWidget::screen();
+    if (!display) return 1;
+    // The screen's free area less the window's frame and menu bar.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize area = display->availableGeometry().size() -
+                       QSize(frame.width(), frame.height() + menuBar()->sizeHint().height());
+    return FittingScale(area);
+}
+
+void MainWindow::zoom(int scale) {
+    if (screen_->fullScreen()) return;
+    scale = std::clamp(scale, 1, largestScale());
+    if (scale == screen_->scale()) return;
+    screen_->setScale(scale);
+    rememberView();
+}
+
+void MainWindow::setFullScreen(bool fullScreen) {
+    fullScreen_->setChecked(fullScreen);
+    for (QAction* zooming : {zoomIn_, zoomOut_, actualSize_}) zooming->setEnabled(!fullScreen);
+    if (fullScreen == screen_->fullScreen()) return;
+    layout()->setSizeConstraint(fullScreen ? QLayout::SetDefaultConstraint : QLayout::SetFixedSize);
+    screen_->setFullScreen(fullScreen);
+    if (fullScreen) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        showFullScreen();
+        // Without a window manager nothing else gives the window the screen.
+        if (const QScreen* display = QWidget::screen()) setGeometry(display->geometry());
+    } else {
+        showNormal();
+    }
+    rememberView();
+}
+
+void MainWindow::rememberView() const {
+    SaveViewSettings({screen_->scale(), screen_->fullScreen()});
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (event->key() == Qt::Key_Escape && plain && screen_->fullScreen()) {
+        setFullScreen(false);
+        return;
+    }
+    const std::optional<ev::Key> key = MachineKey(event->key(), event->modifiers());
+    if (!key) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    // A key held down stands for one press; no key reaches the machine under a modal window.
+    if (!event->isAutoRepeat() && !QApplication::activeModalWidget()) post(*key);
 }
 
 void MainWindow::attach(Machine* machine) {
@@ -139,11 +199,16 @@ void MainWindow::post(MachineEvent event) {
 void MainWindow::waitUntil(std::chrono::steady_clock::time_point deadline) {
     using namespace std::chrono;
     const auto now = steady_clock::now();
-    if (deadline - now >= milliseconds(2)) {
-        // A pause: show the frame and let the window live until the deadline.
-        // Input only queues machine events, which run after the current one.
-        screen_->update();
-        lastPresent_ = now;
+    const auto length = deadline - lastDeadline_;
+    lastDeadline_ = deadline;
+    if (length >= milliseconds(2) && deadline - now >= milliseconds(2)) {
+        // A pause: show the frame (no more often than the display refreshes,
+        // unless the frame stays that long) and let the window live until the
+        // deadline. Input only queues machine events, which run after the current one.
+        if (deadline - now >= kRefresh || now - lastPresent_ >= kRefresh) {
+            screen_->present(false);
+            lastPresent_ = now;
+        }
         for (auto left = deadline - steady_clock::now(); left >= milliseconds(1);
              left = deadline - steady_clock::now()) {
             QEventLoop loop;
@@ -151,23 +216,30 @@ void MainWindow::waitUntil(std::chrono::steady_clock::time_point deadline) {
                                &loop, &QEventLoop::quit);
             loop.exec();
         }
-    } else if (now - lastPresent_ >= milliseconds(16)) {
-        // Animation frames come faster than the display: show one per refresh.
-        screen_->repaint();
+        std::this_thread::sleep_until(deadline);
+        return;
+    }
+    // Animation frames come faster than the display: show one per refresh,
+    // and let a few frames run ahead of the wall clock to sleep together.
+    if (now - lastPresent_ >= kRefresh) {
+        screen_->present(true);
         QCoreApplication::processEvents();
         lastPresent_ = now;
     }
-    std::this_thread::sleep_until(deadline);
+    if (deadline - now >= kFrameLead) std::this_thread::sleep_until(deadline);
 }
 
 void MainWindow::ShowWindow() {
     show();
+    if (startFullScreen_) setFullScreen(true);
     raise();
+    // Uncovering a part of the window repaints it from the composition surface.
+    windowHandle()->installEventFilter(this);
     TraceMark("shown");
 }
 
 void MainWindow::Present() {
-    screen_->update();
+    screen_->present(false);
 }
 
 void MainWindow::SetPointer(Pointer pointer) {
@@ -227,7 +299,7 @@ void MainWindow::EnableMenu(MenuId menu, bool enabled) {
 
 void MainWindow::SetThemeItem(int index, const std::string& caption, bool visible, bool enabled) {
     QAction* item = mnuWheelTheme_.at(index);
-    item->setText(QString::fromStdString(caption));
+    item->setText(Shown(caption));
     item->setVisible(visible);
     item->setEnabled(enabled);
 }
@@ -251,8 +323,7 @@ void MainWindow::EnableTimer(TimerId timer, bool enabled) {
 }
 
 void MainWindow::ShowError(const std::string& title, const std::string& text) {
-    QMessageBox::critical(isVisible() ? this : nullptr, QString::fromStdString(title),
-                          QString::fromStdString(text));
+    QMessageBox::critical(isVisible() ? this : nullptr, Shown(title), Shown(text));
 }
 
 void MainWindow::ShowMessage(const std::string& title, const std::string& text) {
@@ -275,6 +346,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The window stays for the closing wipe; the shutdown ends the program.
     event->ignore();
     post(ev::CloseWindow{});
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        post(ev::Expose{});
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool MainWindow::event(QEvent* event) {

@@ -6,9 +6,9 @@
 #include <chrono>
 #include <functional>
 
-#include <QImage>
 #include <QMainWindow>
 
+#include "frontend/qt/screen_widget.h"
 #include "machine/machine.h"
 #include "platform/host.h"
 
@@ -18,37 +18,11 @@ class QTimer;
 
 namespace fw {
 
-// Shows the screen surface, scaled with nearest-neighbour sampling, and turns
-// mouse presses and releases into machine events.
-class ScreenWidget : public QWidget {
-    Q_OBJECT
-public:
-    ScreenWidget(int scale, QWidget* parent);
-    void setSurface(const Surface* surface) { surface_ = surface; }
-    void setPoster(std::function<void(MachineEvent)> post) { post_ = std::move(post); }
-    int scale() const { return scale_; }
-    // The machine pixel under a widget position.
-    QPointF toMachine(QPointF position) const;
-    // The window lost the mouse while a button was held: the press ends with no drop.
-    void cancelPress();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-
-private:
-    const Surface* surface_ = nullptr;
-    std::function<void(MachineEvent)> post_;
-    int scale_;
-    QImage frame_;
-    Qt::MouseButton held_ = Qt::NoButton;  // the button whose press is under way
-};
-
 class MainWindow : public QMainWindow, public Host {
     Q_OBJECT
 public:
+    // At a scale, or at 0 with the scale and full screen the player chose last
+    // (the largest that fits in half the screen's height the first time).
     explicit MainWindow(int scale);
 
     // Connects the machine; input from then on becomes machine events.
@@ -57,6 +31,12 @@ public:
     void waitUntil(std::chrono::steady_clock::time_point deadline);
     int exitStatus() const { return exitStatus_; }
     ScreenWidget* screen() const { return screen_; }
+
+    // The View menu: the window's scale from 1 to the largest that fits the
+    // screen, and full screen. Both are remembered for the next run.
+    void zoom(int scale);
+    void setFullScreen(bool fullScreen);
+    int largestScale() const;
 
     // Host
     void ShowWindow() override;
@@ -80,21 +60,31 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void buildMenus();
+    void buildViewMenu();
     void post(MachineEvent event);
+    void rememberView() const;
 
     Machine* machine_ = nullptr;
     ScreenWidget* screen_;
     QMenu* mnuGame_ = nullptr;
     QMenu* mnuTheme_ = nullptr;
     QMenu* mnuHelp_ = nullptr;
+    QAction* zoomIn_ = nullptr;
+    QAction* zoomOut_ = nullptr;
+    QAction* actualSize_ = nullptr;
+    QAction* fullScreen_ = nullptr;
+    bool startFullScreen_ = false;
     std::array<QAction*, 11> mnuWheelTheme_{};  // items 1..10
     QTimer* tmrElapsedTime_;
     QTimer* tmrMultiCheck_;
     std::chrono::steady_clock::time_point lastPresent_{};
+    std::chrono::steady_clock::time_point lastDeadline_{};
     bool busyPointer_ = false;
     bool ending_ = false;
     bool wasMinimized_ = false;

@@ -1,7 +1,12 @@
 #include "frontend/qt/qt_image_loader.h"
 
-#include <QFileInfo>
+#include <QBuffer>
+#include <QByteArray>
 #include <QImageReader>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
 
 namespace fw {
 
@@ -22,11 +27,20 @@ Surface SurfaceFromBytes(const unsigned char* data, std::size_t size) {
 }
 
 LoadedImage QtImageLoader::Load(const std::string& path) {
-    const QString file = QString::fromStdString(path);
-    if (!QFileInfo(file).isFile()) return {std::nullopt, "the file does not exist."};
-    QImageReader reader(file);
-    // Theme files carry their own extension: tell the format from the content.
-    reader.setDecideFormatFromContent(true);
+    // The file is opened by the very bytes it was found by, whether or not
+    // they are UTF-8: a name from an older system loads too.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(std::filesystem::path(path), ec)) {
+        return {std::nullopt, "the file does not exist."};
+    }
+    std::ifstream in(path, std::ios::binary);
+    const std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (!in && !in.eof()) return {std::nullopt, "the file cannot be read."};
+    QByteArray bytes = QByteArray::fromStdString(content);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    // Theme files carry their own extension: the format comes from the content.
+    QImageReader reader(&buffer);
     const QImage image = reader.read();
     if (image.isNull()) return {std::nullopt, reader.errorString().toStdString() + "."};
     return {SurfaceFromImage(image), {}};

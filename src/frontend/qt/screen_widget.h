@@ -1,0 +1,65 @@
+// The machine's screen surface on the display: every machine pixel a whole
+// square of device pixels, repainted only where it changed; mouse presses and
+// releases become machine events.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "frontend/qt/view_scale.h"
+#include "machine/machine.h"
+
+namespace fw {
+
+class ScreenWidget : public QWidget {
+    Q_OBJECT
+public:
+    ScreenWidget(int scale, QWidget* parent);
+    void setSurface(const Surface* surface);
+    void setPoster(std::function<void(MachineEvent)> post) { post_ = std::move(post); }
+
+    // The window's scale: logical pixels per machine pixel.
+    int scale() const { return scale_; }
+    void setScale(int scale);
+    // In full screen the widget fills its window, the picture centred on black
+    // at the largest whole number of device pixels per machine pixel.
+    void setFullScreen(bool fullScreen);
+    bool fullScreen() const { return fullScreen_; }
+    const PictureGeometry& picture() const { return picture_; }
+    // The picture's top-left corner on the screen and its logical pixels per
+    // machine pixel, for tools that drive the machine.
+    QPoint pictureOrigin() const;
+    double pictureScale() const { return picture_.pixel / ratio_; }
+
+    // The machine pixel under a widget position.
+    QPoint toMachine(QPointF position) const { return picture_.ToMachine(position, ratio_); }
+    // Shows what changed on the screen surface since the last call: only the
+    // changed rectangles are scaled, once, and repainted (now: at once).
+    void present(bool now);
+    // The window lost the mouse while a button was held: the press ends with no drop.
+    void cancelPress();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void layOut();
+    void scaleIn(const QRect& rect);
+
+    const Surface* surface_ = nullptr;
+    std::function<void(MachineEvent)> post_;
+    int scale_;
+    bool fullScreen_ = false;
+    qreal ratio_ = 1;
+    PictureGeometry picture_;
+    QImage frame_;                          // the picture in device pixels
+    Surface shown_;                         // the screen surface as the frame shows it
+    Qt::MouseButtons held_ = Qt::NoButton;  // the buttons whose presses are under way
+};
+
+}  // namespace fw

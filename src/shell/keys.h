@@ -1,0 +1,13 @@
+// The keyboard: every key stands for a press on the machine, made where that
+// press would be in the current screen mode.
+#pragma once
+
+#include "machine/machine.h"
+
+namespace fw {
+
+// Handles a key as the press (or, for coins, the drag) it stands for; a key
+// that stands for nothing in the current screen mode does nothing at all.
+void OnKey(Machine& m, KeyCommand command, int number);
+
+}  // namespace fw

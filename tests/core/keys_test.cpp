@@ -1,0 +1,93 @@
+// The keyboard: two machines played alike, one with keys and one with the
+// mouse, show, sound, wait and count alike after every step.
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+#include "machine/cells.h"
+
+namespace fw::test {
+namespace {
+
+class Keys : public ::testing::Test {
+protected:
+    void SetUp() override {
+        keys.StartPlaying();
+        mouse.StartPlaying();
+    }
+    void Key(KeyCommand command, int number = 0) { keys.Send(ev::Key{command, number}); }
+    // A key on one machine, the mouse on the other, and the two alike.
+    void Step(const char* step, KeyCommand command, int number, const std::function<void()>& mouseDoes) {
+        Key(command, number);
+        mouseDoes();
+        EXPECT_EQ(keys.m.hdcScreen, mouse.m.hdcScreen) << step;
+        EXPECT_EQ(keys.m.hdcCompose, mouse.m.hdcCompose) << step;
+        EXPECT_EQ(keys.sound.calls, mouse.sound.calls) << step;
+        EXPECT_EQ(keys.clock.WaitsMs(), mouse.clock.WaitsMs()) << step;
+        EXPECT_EQ(keys.m.ScreenMode, mouse.m.ScreenMode) << step;
+        EXPECT_EQ(keys.m.ScoreTable[0].Played, mouse.m.ScoreTable[0].Played) << step;
+    }
+    // The same with a press inside a place, away from its middle.
+    void Step(const char* step, KeyCommand command, int number, const Cell& place, int button = 1) {
+        Step(step, command, number, [&] { mouse.Press(place.x + 2, place.y + 3, button); });
+    }
+    void Steps(const std::vector<int>& steps) {
+        keys.ScriptSteps(steps);
+        mouse.ScriptSteps(steps);
+    }
+    Rig keys, mouse;
+};
+
+TEST_F(Keys, EveryKeyIsThePressItStandsFor) {
+    Step("the lever without a credit", KeyCommand::Go, 0, places::LeverKnob);
+    EXPECT_EQ(keys.SoundsPlayed(), std::vector<int>{18});
+    Step("a coin", KeyCommand::Coin, 0, [&] { mouse.InsertCoins(1); });
+    Step("a stack", KeyCommand::Stack, 0, [&] { mouse.InsertCoins(2); });
+    EXPECT_EQ(keys.m.Credits, 6);
+    Steps({7, 7, 7});  // "3-3-7": no win, so the holds are on offer
+    Step("a game", KeyCommand::Go, 0, places::LeverKnob);
+    Step("a hold", KeyCommand::Number, 2, places::HoldButton(1));
+    EXPECT_EQ(keys.m.Held[1], 1);
+    Step("the high-score list", KeyCommand::HighScores, 0, places::ReelWindowZone);
+    Step("line 10's statistics", KeyCommand::Number, 10, places::ListLineZone(9));
+    Step("nothing on a page", KeyCommand::HighScores, 0, [] {});
+    Step("back from the page", KeyCommand::Back, 0, places::DisplayWindow);
+    Step("this run's statistics", KeyCommand::Statistics, 0, places::ReelWindowZone, 2);
+    Step("back again", KeyCommand::Back, 0, places::DisplayWindow);
+    Step("the list once more", KeyCommand::HighScores, 0, places::ReelWindowZone);
+    Step("back from the list", KeyCommand::Back, 0, places::ListLineZone(4), 2);
+    EXPECT_EQ(keys.m.ScreenMode, Screen::Reels);
+}
+
+TEST_F(Keys, OnAPanelTheKeysPressItsButtons) {
+    for (Rig* rig : {&keys, &mouse}) rig->m.ScoreTable[0].Score = 0;
+    Step("the out-of-coins panel", KeyCommand::Coin, 0, places::CoinPile);
+    Step("continue", KeyCommand::Go, 0, places::PanelContinueButton);
+    EXPECT_EQ(keys.m.ScoreTable[0].Score, 20);
+    Key(KeyCommand::Quit);  // no panel: nothing
+    for (Rig* rig : {&keys, &mouse}) rig->m.ScoreTable[0].Score = 0;
+    Step("the panel again", KeyCommand::Coin, 0, places::CoinPile);
+    Step("quit", KeyCommand::Quit, 0, places::PanelQuitButton);
+    EXPECT_TRUE(keys.m.ended);
+}
+
+TEST_F(Keys, AKeyDuringASpinWaitsItsTurnAndAKeyUnderAModalWindowOrDuringADragDoesNothing) {
+    Step("five credits", KeyCommand::Stack, 0, [&] { mouse.InsertCoins(2); });
+    Steps({7, 8, 9});
+    bool once = false, again = false;  // one more lever press each, during the spin
+    keys.clock.onWait = [&] { once = once || (Post(keys.m, ev::Key{KeyCommand::Go}), true); };
+    mouse.clock.onWait = [&] { again = again || (Post(mouse.m, ev::Press{1, 270, 40}), true); };
+    Step("a second game after the first", KeyCommand::Go, 0, places::LeverKnob);
+    EXPECT_EQ(keys.m.ScoreTable[0].Played, 2);
+
+    keys.host.configDialog = [&](ConfigValues&) { return Post(keys.m, ev::Key{KeyCommand::Go}), false; };
+    keys.Send(ev::MenuConfig{});
+    keys.Send(ev::Press{1, 305, 183});  // coins in the hand
+    Key(KeyCommand::Coin);
+    Key(KeyCommand::HighScores);
+    EXPECT_EQ(keys.m.ScoreTable[0].Played, 2);
+    EXPECT_EQ(keys.m.Credits, 3);
+    EXPECT_EQ(keys.m.ScreenMode, Screen::Reels);
+}
+
+}  // namespace
+}  // namespace fw::test

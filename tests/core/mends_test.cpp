@@ -1,0 +1,95 @@
+// Where the machine once went plainly wrong: a theme chosen over a panel, the
+// counter at the purse limit, impossible stored counts, a flood of input.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "fakes.h"
+#include "machine/cells.h"
+
+namespace fw::test {
+namespace {
+
+bool PanelShows(const Machine& m, const Cell& panel) {
+    const Cell& w = places::DisplayWindow;
+    return ShowsSprite(m.hdcScreen, w.x, w.y, w.w, w.h, panel.x, panel.y) && m.hdcScreen == m.hdcCompose;
+}
+
+const int kGoX = places::PanelContinueButton.x + 5, kGoY = places::PanelContinueButton.y + 5;
+
+TEST(Mends, AThemeQueuedDuringTheSpinThatRaisesTheOfferIsDroppedAndThePanelsKeepTheirButtons) {
+    Rig rig({"Fruit.Thm", "Gems.Thm"});
+    rig.StartPlaying();
+    Machine& m = rig.m;
+    rig.Send(ev::Press{2, 305, 183});         // a stack from the pile...
+    rig.Press(150, 120);                      // ...while another button does nothing...
+    rig.Send(ev::Release{236, 84, true, 2});  // ...onto the slot
+    m.ScoreTable[0].Score = 995;
+    rig.ScriptSteps({8, 7, 7});  // "2-2-5" pays 5: the purse reaches 1000
+    rig.clock.onWait = [&] { Post(m, ev::MenuTheme{2}); };
+    rig.PullLever();
+    EXPECT_TRUE(PanelShows(m, cells::OfferPanel));
+    EXPECT_EQ(m.ThemeIndex, 1);
+    rig.Press(kGoX, kGoY);
+    rig.Send(ev::MenuTheme{2});
+    EXPECT_TRUE(ShowsSymbol(m.hdcScreen, 0, 1, 2, 2));
+
+    m.ScoreTable[0].Score = 0;
+    m.Credits = 0;
+    rig.Press(places::CoinPile.x + 5, places::CoinPile.y + 5);
+    rig.Send(ev::MenuTheme{1});
+    EXPECT_TRUE(PanelShows(m, cells::OutOfCoinsPanel));
+    rig.Press(kGoX, kGoY);
+    EXPECT_EQ(m.ScoreTable[0].Score, 20);
+    EXPECT_EQ(m.ThemeIndex, 2);
+}
+
+TEST(Mends, AtThePurseLimitTheCounterShowsThePurseAndManiaEndingUnderThePanelLeavesTheThemesAlone) {
+    Rig rig;
+    rig.StartPlaying();
+    Machine& m = rig.m;
+    m.ScoreTable[0].Score = kIntegerMax;
+    rig.InsertCoins(2);
+    EXPECT_EQ(CounterText(m.hdcScreen), "2762");
+    rig.ScriptSteps({14, 16, 9});  // "9-9-12" pays 100: Mania and the offer; five coins reach the purse
+    rig.PullLever();
+    EXPECT_EQ(m.ScoreTable[0].Score, kIntegerMax);
+    EXPECT_EQ(CounterText(m.hdcScreen), "2767");
+    for (int t = 0; t < 14; ++t) rig.Send(ev::Tick{TimerId::MultiCheck});
+    EXPECT_TRUE(m.ManiaActive == False && rig.host.menuEnabled[MenuId::Help]);
+    EXPECT_FALSE(rig.host.menuEnabled[MenuId::Theme]);
+    rig.Press(kGoX, kGoY);
+    EXPECT_TRUE(rig.host.menuEnabled[MenuId::Theme]);
+}
+
+TEST(Mends, NegativeStoredCountsAndTimesFallBackToTheirDefaults) {
+    Rig rig, plain;
+    for (const char* key : {"Score", "Stat-00", "Stat-11", "Played", "Wun", "ETime"})
+        rig.store.Set("High-02", key, "-7");
+    rig.Start();
+    plain.Start();
+    const ScoreRecord& row = rig.m.ScoreTable[2];
+    EXPECT_EQ(row.Score, plain.m.ScoreTable[2].Score);
+    EXPECT_EQ(row.Stat[0] + row.Stat[11] + row.Played + row.Wun + row.ETime, 0);
+}
+
+TEST(Mends, AFloodDuringAGameRunsEachWaitingCommandOnceAndEveryPress) {
+    Rig rig;
+    rig.StartPlaying();
+    Machine& m = rig.m;
+    rig.InsertCoins(2);
+    rig.ScriptSteps({7, 8, 9});
+    rig.clock.waits.clear();
+    rig.clock.onWait = [&] {
+        if (rig.clock.waits.size() > 40) return;
+        for (MachineEvent e : {MachineEvent(ev::MenuAbout{}), MachineEvent(ev::MenuConfig{})}) Post(m, e);
+        if (rig.clock.waits.size() % 10 == 0) rig.PullLever();
+    };
+    rig.PullLever();
+    EXPECT_EQ(m.ScoreTable[0].Played, 5);  // the first game and the four presses
+    EXPECT_EQ(std::count(rig.host.calls.begin(), rig.host.calls.end(), "ShowAbout " + m.AppVersion), 1);
+    EXPECT_EQ(std::count(rig.host.calls.begin(), rig.host.calls.end(), "RunConfigDialog"), 1);
+}
+
+}  // namespace
+}  // namespace fw::test

@@ -1,0 +1,111 @@
+// The machine on the display at every scale, in full screen and at a device pixel ratio of 2;
+// the view remembered in a section of its own; the player's theme folder.
+#include <gtest/gtest.h>
+
+#include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "fakes.h"
+#include "frontend/qt/main_window.h"
+#include "frontend/qt/view_settings.h"
+
+namespace fw::test {
+namespace {
+
+TEST(Scale, WholeDevicePixelsAtEveryScaleInFullScreenAndAtRatio2) {
+    for (qreal ratio : {1.0, 2.0}) {
+        for (int scale : {1, 3}) {
+            EXPECT_EQ(WindowGeometry(scale, ratio).pixel, scale * ratio);
+            EXPECT_EQ(WindowSize(scale, ratio), QSize(320, 256) * scale);
+        }
+    }
+    // Full screen on 3840 x 2160 device pixels, at ratio 1 and at ratio 2: eight
+    // device pixels a machine pixel, centred.
+    const PictureGeometry full = CentredGeometry({3840, 2160}, 1);
+    EXPECT_EQ(full, (PictureGeometry{8, QPoint(640, 56)}));
+    EXPECT_EQ(CentredGeometry({1920, 1080}, 2), full);
+    EXPECT_EQ(full.ToMachine({640 + 8 * 10 + 7, 56 + 8 * 20}, 1), QPoint(10, 20));
+    EXPECT_EQ(full.ToMachine({320 + 4 * 10 + 3.5, 28 + 4 * 20}, 2), QPoint(10, 20));
+    EXPECT_EQ(full.ToMachine({639, 56}, 1), QPoint(-1, 0));  // on the black beside it
+    EXPECT_EQ(FittingScale({1280, 1005}), 3);
+    EXPECT_EQ(FittingScale({300, 200}), 1);
+}
+
+// The widget itself, at the display's device pixel ratio: 1, and 2 in a second run (CMakeLists.txt).
+TEST(Scale, TheWidgetShowsWholeSquaresAndMapsPressesAtTwoScalesAndInFullScreen) {
+    Surface surface(320, 256);
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 320; ++x)
+            surface.setPixel(x, y, static_cast<std::uint32_t>(x * 7919 + y * 104729));
+    for (int scale : {1, 3, 0}) {  // 0: full screen in a 1000 x 700 window
+        ScreenWidget widget(std::max(scale, 1), nullptr);
+        std::vector<QPoint> pressed;
+        widget.setPoster([&](MachineEvent e) {
+            if (const auto* p = std::get_if<ev::Press>(&e)) pressed.emplace_back(int(p->x), int(p->y));
+        });
+        widget.setSurface(&surface);
+        widget.setFullScreen(scale == 0);
+        if (scale == 0) widget.resize(1000, 700);
+        widget.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+        const QImage shot = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const PictureGeometry& g = widget.picture();
+        EXPECT_EQ(widget.devicePixelRatioF(), qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? 2 : 1);
+        for (int y = 0; y < 256 * g.pixel; ++y)
+            for (int x = 0; x < 320 * g.pixel; ++x)
+                ASSERT_EQ(shot.pixel(g.origin.x() + x, g.origin.y() + y) & 0xFFFFFF,
+                          surface.pixel(x / g.pixel, y / g.pixel));
+        EXPECT_TRUE(scale > 0 ||
+                    shot.pixel(g.origin.x() - 1, g.origin.y()) == qRgb(0, 0, 0));  // black beside
+        const double s = widget.pictureScale();
+        const QPoint at = widget.mapFromGlobal(widget.pictureOrigin());
+        for (QPoint p : {QPoint(0, 1), QPoint(319, 255), QPoint(137, 81)}) {  // (0, 0) would be no position
+            QTest::mouseClick(&widget, Qt::LeftButton, {}, at + (QPointF(p) * s).toPoint());
+            QTest::mouseClick(&widget, Qt::LeftButton, {},
+                              at + (QPointF(p + QPoint(1, 1)) * s).toPoint() - QPoint(1, 1));
+        }
+        EXPECT_EQ(pressed,
+                  (std::vector<QPoint>{{0, 1}, {0, 1}, {319, 255}, {319, 255}, {137, 81}, {137, 81}}));
+    }
+}
+
+TEST(View, TheScaleAndFullScreenAreRememberedInASectionOfTheirOwnAndTheCommandLineWins) {
+    {
+        MainWindow first(0);
+        first.zoom(2);
+        first.setFullScreen(true);
+    }
+    QSettings file(QSettings::IniFormat, QSettings::UserScope, "Fruitwhirl", "Fruitwhirl");
+    EXPECT_EQ(file.childGroups(), QStringList{"Window"});
+    MainWindow again(0), asked(1);
+    for (MainWindow* window : {&again, &asked}) window->ShowWindow();
+    EXPECT_TRUE(again.screen()->fullScreen() && again.screen()->scale() == 2);
+    EXPECT_TRUE(!asked.screen()->fullScreen() && asked.screen()->scale() == 1);
+    file.remove("Window");
+}
+
+TEST(View, AThemeInTheDataFolderShowsInTheMenuAndLoads) {
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    const std::string own = UserThemeFolder();
+    qunsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(own, data.path().toStdString() + "/fruitwhirl/Gfx/");
+    std::filesystem::create_directories(own);
+    std::ofstream(own + "Mine.Thm") << "a picture";
+    MainWindow window(1);
+    Rig rig({"Fruit.Thm"}, nullptr, nullptr, &window);
+    rig.images.files[own + "Mine.Thm"] = ThemePicture(5);
+    rig.m.UserGfxPath = own;
+    window.attach(&rig.m);
+    rig.Start();
+    EXPECT_EQ(window.menuBar()->actions().at(1)->menu()->actions().at(1)->text(), "&Mine");
+    rig.Send(ev::MenuTheme{2});
+    EXPECT_TRUE(ShowsSymbol(rig.m.hdcScreen, 0, 1, rig.m.Strip[18][0], 5));
+}
+
+}  // namespace
+}  // namespace fw::test
