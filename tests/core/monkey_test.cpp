@@ -18,10 +18,25 @@ struct Point {
     int x, y;
 };
 
+Point Centre(const Cell& c) {
+    return {c.x + c.w / 2, c.y + c.h / 2};
+}
 // Places worth pressing more often than chance would.
 const Point kHotSpots[] = {
-    {270, 40},  {100, 185}, {144, 185}, {188, 185}, {150, 120}, {305, 183}, {236, 84},
-    {100, 150}, {200, 150}, {150, 90},  {150, 130}, {150, 160}, {90, 100},  {215, 165},
+    Centre(places::LeverKnob),
+    Centre(places::HoldButton(0)),
+    Centre(places::HoldButton(1)),
+    Centre(places::HoldButton(2)),
+    Centre(places::DisplayWindow),
+    Centre(places::CoinPile),
+    Centre(places::CoinSlot),
+    Centre(places::PanelQuitButton),
+    Centre(places::PanelContinueButton),
+    Centre(places::ListLineStrip(1)),
+    Centre(places::ListLineStrip(6)),
+    Centre(places::ListLineStrip(10)),
+    {places::DisplayWindow.x, 100},
+    {places::DisplayWindow.right(), places::DisplayWindow.bottom()},
 };
 
 class Monkey {
@@ -39,7 +54,7 @@ public:
             case 0:
                 break;
             case 1:
-                while (m.ScoreTable[0].Score > Roll(3)) DrawDigits(m, 1);
+                while (m.ScoreTable[0].Score > Roll(3)) DrawDigits(m, kTakeOneCoin);
                 break;
             case 2:
                 DrawDigits(m, static_cast<Integer>(960 + Roll(30)));
@@ -65,10 +80,11 @@ public:
             rig_->Send(ev::Press{button, float(p.x), float(p.y)});
         } else if (pick < 70) {
             const int button = Roll(3) == 0 ? 2 : 1;
-            rig_->Send(ev::Press{button, 300.0f + Roll(17), 175.0f + Roll(20)});
+            const Cell pile = places::CoinPile, slot = places::CoinSlot;
+            rig_->Send(ev::Press{button, float(pile.x + Roll(pile.w)), float(pile.y + Roll(pile.h))});
             const int where = Roll(4);
             if (where < 2) {
-                rig_->Send(ev::Release{221.0f + Roll(31), 71.0f + Roll(26), true});
+                rig_->Send(ev::Release{float(slot.x + Roll(slot.w)), float(slot.y + Roll(slot.h)), true});
             } else if (where == 2) {
                 rig_->Send(ev::Release{float(Roll(340) - 10), float(Roll(276) - 10), Roll(5) != 0});
             } else {
@@ -134,7 +150,7 @@ private:
             ASSERT_EQ(m.hdcCompose, m.hdcScreen);
         }
         int lit = 0;
-        for (int n = 0; n < 10; ++n) lit += ShowsSprite(m.hdcCompose, 214 - 6 * n, 67, 4, 3, 274, 293);
+        lit = LitCreditLamps(m.hdcCompose);
         if (m.ScreenMode == Screen::Reels) {
             ASSERT_EQ(lit, m.Credits);
         }

@@ -1,0 +1,266 @@
+// The machine around the game: presses and their order, the quit, the sound
+// bank, the reel themes, the bitmap text, the money counter, the drawing
+// primitives and the pause.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "fakes.h"
+#include "machine/screen.h"
+#include "presentation/bitmap_text.h"
+#include "presentation/digits.h"
+
+namespace fw::test {
+namespace {
+
+TEST(Presses, ZonesEndWhereThePlayerExpects) {
+    Rig rig;
+    rig.StartPlaying();
+    Machine& m = rig.m;
+    rig.InsertCoins(2);
+    rig.ScriptSteps({7, 7, 7});
+    rig.PullLever();
+    // A hold's press zone reaches one pixel right of and below its button.
+    const Cell hold = places::HoldButton(0);
+    rig.Press(hold.right() + 2, hold.bottom() + 1);
+    rig.Press(hold.right() + 1, hold.bottom() + 2);
+    EXPECT_EQ(m.HoldCount, 0);
+    rig.Press(hold.right() + 1, hold.bottom() + 1);
+    EXPECT_EQ(m.HoldCount, 1);
+    rig.Forget();
+    // Outside every zone a press does nothing at all, not even a repaint.
+    m.hdcScreen.setPixel(0, 0, 0x123456);
+    rig.Press(places::LeverKnob.right() + 1, places::LeverKnob.y);
+    rig.Press(places::ReelWindowZone.right() + 1, places::ReelWindowZone.bottom());
+    EXPECT_EQ(m.hdcScreen.pixel(0, 0), 0x123456u);
+    EXPECT_TRUE(rig.sound.calls.empty());
+    // The right button on the lever or a hold repaints and starts nothing.
+    rig.PressOn(places::LeverKnob, 2);
+    rig.PressOn(places::HoldButton(1), 2);
+    EXPECT_NE(m.hdcScreen.pixel(0, 0), 0x123456u);
+    EXPECT_TRUE(rig.sound.calls.empty() && rig.clock.waits.empty());
+    // Neighbouring list lines share their boundary row, which belongs to the upper line.
+    rig.PressHold(0);
+    rig.PressOn(places::DisplayWindow);
+    rig.Press(CentreX(places::ListLineZone(0)), places::ListLineZone(1).y);
+    EXPECT_EQ(m.StatPage, 1);
+}
+
+TEST(Presses, InputDuringAnEffectWaitsAndRunsAfterItInOrder) {
+    Rig rig;
+    int during = 0;
+    rig.clock.onWait = [&] {
+        if (during++ == 2) {  // during the start-up wipe
+            rig.InsertCoins(2);
+            rig.PullLever();
+            rig.Send(ev::Tick{TimerId::MultiCheck});
+        }
+    };
+    rig.ScriptSteps({7, 7, 7});
+    rig.Start();
+    rig.clock.onWait = nullptr;
+    EXPECT_EQ(rig.m.ScoreTable[0].Played, 1);  // the coins came first, then the game
+    EXPECT_EQ(rig.m.Credits, 4);
+    // The lever pressed again during a game starts the next game after it.
+    rig.Forget();
+    rig.clock.onWait = [&] {
+        if (rig.clock.waits.size() == 5) rig.PullLever();
+    };
+    rig.PullLever();
+    EXPECT_EQ(rig.m.ScoreTable[0].Played, 3);
+    EXPECT_EQ(rig.host.pointer, Pointer::Default);
+}
+
+TEST(Quit, TheScreenGoesBlackInEightPassesThenTheRecordsAreSavedOnce) {
+    for (bool close : {false, true}) {
+        Rig rig;
+        rig.StartPlaying();
+        std::vector<Surface> frames;
+        rig.clock.onWait = [&] { frames.push_back(rig.m.hdcScreen); };
+        rig.Send(close ? MachineEvent{ev::CloseWindow{}} : MachineEvent{ev::MenuQuit{}});
+        EXPECT_EQ(rig.clock.WaitsMs(), (std::vector<int>{100, 50, 50, 50, 50, 50, 50, 50, 50, 300}));
+        for (int pass = 0; pass < 8; ++pass)
+            for (int y = 0; y < kScreenHeight; ++y)
+                ASSERT_EQ(frames[1 + pass].sameRect(0, y, kScreenWidth, 1, Surface(kScreenWidth, 1), 0, 0),
+                          y % 8 <= pass);
+        EXPECT_EQ(rig.store.flushes, 1);
+        EXPECT_EQ(rig.sound.calls, std::vector<std::string>{"Release"});
+        EXPECT_EQ(rig.host.endStatus, 0);
+        rig.Send(ev::MenuQuit{});  // nothing runs after the end
+        rig.PullLever();
+        EXPECT_EQ(rig.store.flushes, 1);
+        EXPECT_EQ(rig.host.calls.back(), "EndProgram 0");
+    }
+}
+
+TEST(SoundBank, TheFirstActivationLoadsTheBankInTheGamesNumbering) {
+    const char* files[] = {"Activate", "CircHigh", "CircLow", "Click",   "Coin",    "Congrats",
+                           "Door",     "Lever",    "Mania",   "NoMoney", "Pay",     "Pick",
+                           "Siren4",   "Siren8",   "Tick",    "WhlRun",  "WinHigh", "WinLow",
+                           "Wrong",    "klonk1",   "klonk2",  "klonk3"};
+    Rig rig;
+    rig.Start();
+    rig.PullLever();  // before the activation: silent
+    EXPECT_TRUE(rig.sound.calls.empty());
+    rig.Send(ev::Activate{});
+    rig.Send(ev::Activate{});
+    ASSERT_EQ(rig.sound.calls.size(), 2u + 22u);
+    EXPECT_EQ(rig.sound.calls[0], "SetWindow");
+    EXPECT_EQ(rig.sound.calls[1], "Initialise");
+    for (int slot = 0; slot < 22; ++slot)
+        EXPECT_EQ(rig.sound.calls[2 + slot], "Load " + std::to_string(slot) + " " + rig.folder.string() +
+                                                 "/Sfx/" + files[slot] + ".wav");
+    rig.PullLever();
+    EXPECT_EQ(rig.sound.calls.back(), "Play Wrong");
+    rig.m.SoundOn = 0;
+    rig.PullLever();
+    EXPECT_EQ(rig.sound.calls.size(), 2u + 22u + 1u);
+
+    Rig silent;  // no sound device: nothing is loaded, played or released
+    silent.sound.initialiseResult = 1;
+    silent.Start();
+    silent.Send(ev::Activate{});
+    silent.PullLever();
+    silent.Send(ev::MenuQuit{});
+    EXPECT_EQ(silent.sound.calls, (std::vector<std::string>{"SetWindow", "Initialise"}));
+}
+
+TEST(Themes, TheMenuListsTheThemesInNameOrderAndSwitchesThem) {
+    Rig rig({"Gems.Thm", "cards.thm", "Fruit.THM"});
+    std::ofstream(rig.folder / "Gfx" / "notes.txt") << "x";
+    std::filesystem::create_directory(rig.folder / "Gfx" / "Old.Thm");
+    rig.images.files[rig.GfxFile("A&B.Thm")] = ThemePicture(4);
+    std::ofstream(rig.folder / "Gfx" / "A&B.Thm") << "x";
+    rig.StartPlaying();
+    const char* captions[] = {"", "&A&&B", "&cards", "&Fruit", "&Gems"};
+    for (int i = 1; i <= 10; ++i) {
+        EXPECT_EQ(rig.host.themeItems[i].visible, i <= 4) << i;
+        if (i <= 4) EXPECT_EQ(rig.host.themeItems[i].caption, captions[i]);
+    }
+    EXPECT_TRUE(rig.host.themeItems[1].checked);
+    rig.Send(ev::MenuTheme{3});  // Fruit.THM, the third theme picture
+    EXPECT_EQ(rig.images.loads.back(), rig.GfxFile("Fruit.THM"));
+    EXPECT_TRUE(rig.host.themeItems[3].checked && !rig.host.themeItems[1].checked);
+    EXPECT_TRUE(ShowsSymbol(rig.m.hdcScreen, 1, 2, 11, 3));
+    const auto loads = rig.images.loads.size();
+    rig.Send(ev::MenuTheme{3});  // already checked: nothing at all
+    EXPECT_EQ(rig.images.loads.size(), loads);
+    rig.images.files.erase(rig.GfxFile("Gems.Thm"));  // spoilt since start-up
+    rig.Send(ev::MenuTheme{4});
+    EXPECT_EQ(rig.host.errors.size(), 1u);
+    EXPECT_TRUE(rig.host.themeItems[3].checked);
+    EXPECT_TRUE(ShowsSymbol(rig.m.hdcScreen, 1, 2, 11, 3));
+    rig.Send(ev::MenuQuit{});
+    EXPECT_EQ(rig.store.Value("GameCfg", "Theme"), "3");
+    EXPECT_EQ(rig.store.Value("GameCfg", "ThmNr"), "4");
+}
+
+TEST(Themes, AMachineWithoutAUsableThemeEndsWithAMessage) {
+    std::vector<std::string> eleven;
+    for (int i = 0; i < 11; ++i) eleven.push_back("T" + std::to_string(i) + ".Thm");
+    struct Case {
+        std::vector<std::string> themes;
+        std::string says;
+    };
+    for (const Case& c : {Case{{}, "holds no"}, Case{eleven, "Too Many"}, Case{{"Small.Thm"}, "too small"},
+                          Case{{"Bad.Thm"}, "cannot be loaded"}}) {
+        Rig rig(c.themes);
+        if (c.says == "too small") rig.images.files[rig.GfxFile("Small.Thm")] = ThemePicture(1, 434, 37);
+        if (c.says == "cannot be loaded") rig.images.files.clear();
+        rig.Start();
+        EXPECT_EQ(rig.host.endStatus, 1) << c.says;
+        ASSERT_EQ(rig.host.errors.size(), 1u);
+        EXPECT_NE(rig.host.errors[0].find(c.says), std::string::npos) << rig.host.errors[0];
+        EXPECT_EQ(std::count(rig.host.calls.begin(), rig.host.calls.end(), "ShowWindow"), 0);
+        EXPECT_TRUE(rig.store.durable.empty());
+    }
+}
+
+TEST(BitmapText, DrawsTheFontsCharactersAndLeavesOthersOut) {
+    Rig rig;
+    Surface target(100, 10, 0x123456);
+    DrawBitmapText(rig.m, 1, 2, "kåre 1:0-x", FontColour::Yellow, target, false);
+    const std::u32string expected = U"KÅRE 1:0?X";
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const int k = static_cast<int>(kFontAlphabet.find(expected[i]));
+        const Cell place{1 + kGlyphPitch * static_cast<int>(i), 2, 6, 7};
+        if (k >= 0)
+            EXPECT_TRUE(Shows(target, place, cells::Glyph(k, FontColour::Yellow))) << i;
+        else
+            EXPECT_TRUE(target.sameRect(place.x, 2, 6, 7, Surface(6, 7, 0x123456), 0, 0)) << i;
+        EXPECT_EQ(target.pixel(place.x + 6, 4), 0x123456u);  // the gap
+    }
+    Surface under(10, 10, 0x0F0F0F);
+    DrawBitmapText(rig.m, 2, 1, "Ö", FontColour::White, under, true);
+    const int k = static_cast<int>(kFontAlphabet.find(U'Ö'));
+    for (int j = 0; j < 7; ++j)
+        for (int i = 0; i < 6; ++i)
+            ASSERT_EQ(under.pixel(2 + i, 1 + j),
+                      (0x0F0F0Fu & SpritePixel(cells::GlyphMask(k).x + i, cells::GlyphMask(k).y + j)) ^
+                          SpritePixel(cells::Glyph(k, FontColour::White).x + i,
+                                      cells::Glyph(k, FontColour::White).y + j));
+    EXPECT_EQ(FormatPlayTime(3'725'999), "01:02:05");
+    EXPECT_EQ(FormatPlayTime(25 * 3'600'000 + 59'000), "01:00:59");
+}
+
+TEST(MoneyCounter, CountsOnTheDigitsItShows) {
+    Rig rig;
+    rig.StartPlaying();
+    Machine& m = rig.m;
+    DrawDigits(m, 100);  // 20 -> 120: the hundreds cell lights when the carry reaches it
+    EXPECT_EQ(CounterText(m.hdcScreen), "-120");
+    const auto waits = rig.clock.WaitsMs();
+    EXPECT_EQ(std::vector<int>(waits.begin(), waits.begin() + 6), (std::vector<int>{50, 50, 50, 50, 45, 45}));
+    EXPECT_EQ(std::count(waits.begin(), waits.end(), 5), 100 - 44);  // down to 5 ms from the 45th coin
+    DrawDigits(m, 0);
+    EXPECT_EQ(m.ScoreTable[0].Score, 120);
+    m.ScoreTable[0].Score = 10'001;
+    DrawDigits(m, kTakeOneCoin);
+    EXPECT_EQ(CounterText(m.hdcScreen), "0000");  // the last four digits
+    DrawDigits(m, 12);
+    EXPECT_EQ(CounterText(m.hdcScreen), "0012");
+    EXPECT_EQ(m.ScoreTable[0].Score, 10'012);
+    m.ScoreTable[0].Score = 32'760;
+    DrawDigits(m, 100);
+    EXPECT_EQ(m.ScoreTable[0].Score, 32'767);  // stays instead of wrapping
+    DrawDigits(m, kTakeOneCoin);
+    EXPECT_EQ(CounterText(m.hdcScreen), "2766");
+    for (int i = 0; i < 9; ++i) DrawDigits(m, kTakeOneCoin);
+    m.ScoreTable[0].Score = 1;
+    DrawDigits(m, kTakeOneCoin);
+    EXPECT_EQ(CounterText(m.hdcScreen), "---0");
+}
+
+TEST(Drawing, CopiesMasksAndClipsLikeTheMachineExpects) {
+    Surface src(4, 4), dst(4, 4, 0xF0F0F0);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x) src.setPixel(x, y, 0x010203 * (4 * y + x + 1));
+    BitBlt(dst, 2, 3, 4, 4, src, 0, 0);  // only the part inside dst
+    EXPECT_EQ(dst.pixel(2, 3), src.pixel(0, 0));
+    EXPECT_EQ(dst.pixel(3, 3), src.pixel(1, 0));
+    EXPECT_EQ(dst.pixel(1, 3), 0xF0F0F0u);
+    BitBlt(dst, 0, 0, 2, 2, src, 3, 3);  // only the part inside src
+    EXPECT_EQ(dst.pixel(0, 0), src.pixel(3, 3));
+    EXPECT_EQ(dst.pixel(1, 0), 0xF0F0F0u);
+    BitBlt(dst, 0, 1, 4, 1, src, 0, 0, Rop::SrcAnd);
+    EXPECT_EQ(dst.pixel(1, 1), 0xF0F0F0u & src.pixel(1, 0));
+    BitBlt(dst, 0, 1, 4, 1, src, 0, 1, Rop::SrcInvert);
+    EXPECT_EQ(dst.pixel(1, 1), (0xF0F0F0u & src.pixel(1, 0)) ^ src.pixel(1, 1));
+    BitBlt(src, 0, 1, 4, 3, src, 0, 0);  // overlapping, within one surface
+    EXPECT_EQ(src.pixel(2, 3), 0x010203u * 11);
+    BitBlt(dst, 0, 2, 4, 9, dst, 0, 0, Rop::Blackness);
+    EXPECT_EQ(dst.pixel(3, 3), 0u);
+    EXPECT_EQ(dst.pixel(3, 1), (0xF0F0F0u & src.pixel(3, 0)) ^ 0x010203u * 8);
+}
+
+TEST(Pause, LastsItsTimeAcrossTheWrapOfTheTickCount) {
+    Rig rig;
+    rig.clock.StartAt(0xFFFFFFFFu - 3);
+    Pause(rig.m, 0);
+    Pause(rig.m, 10);
+    EXPECT_EQ(rig.clock.WaitsMs(), std::vector<int>{10});
+    EXPECT_EQ(rig.clock.Ticks(), 6u);
+}
+
+}  // namespace
+}  // namespace fw::test
