@@ -1,7 +1,8 @@
-// The settings store as a real INI file.
+// The settings store as a real INI file under XDG_CONFIG_HOME.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -20,90 +21,49 @@ namespace {
 
 QString ReadAll(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return "<unreadable>";
-    return QString::fromUtf8(file.readAll());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "<unreadable>";
 }
 
-// Every test keeps its file in a folder of its own.
-class IniStore : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-    }
-    QString iniPath() const { return dir.path() + "/Fruitwhirl/Fruitwhirl.ini"; }
-    QTemporaryDir dir;
-};
-
 // Runs first, before any test moves the user folder.
-TEST(IniLocation, FileLivesUnderXdgConfigHome) {
-    QtSettingsStore store;
-    EXPECT_EQ(store.fileName(),
+TEST(IniStore, TheFileLivesUnderXdgConfigHome) {
+    EXPECT_EQ(QtSettingsStore().fileName(),
               QString::fromLocal8Bit(std::getenv("XDG_CONFIG_HOME")) + "/Fruitwhirl/Fruitwhirl.ini");
 }
 
-TEST_F(IniStore, QuitWritesTheGamesSectionsAndKeys) {
-    QtSettingsStore store;
-    Rig rig({"Fruit.Thm"}, &store);
-    rig.Start();
-    rig.Send(ev::MenuQuit{});
-    ASSERT_EQ(rig.host.endStatus, 0);
-
-    QSettings written(iniPath(), QSettings::IniFormat);
-    QStringList expected{"GameCfg", "PrgInfo"};
-    for (int n = 1; n <= 10; ++n) expected << QString("High-%1").arg(n, 2, 10, QChar('0'));
-    QStringList groups = written.childGroups();
-    groups.sort();
-    expected.sort();
-    EXPECT_EQ(groups, expected);
-    auto keysOf = [&](const QString& group) {
-        written.beginGroup(group);
-        const auto keys = written.childKeys();
-        written.endGroup();
-        return keys;
-    };
-    EXPECT_EQ(keysOf("GameCfg").size(), 5);
-    EXPECT_EQ(keysOf("PrgInfo").size(), 2);
-    for (int n = 1; n <= 10; ++n) EXPECT_EQ(keysOf(QString("High-%1").arg(n, 2, 10, QChar('0'))).size(), 17);
-    const QString text = ReadAll(iniPath());
-    EXPECT_TRUE(text.contains("[GameCfg]"));
-    EXPECT_TRUE(text.contains("Name=NoName"));
-    EXPECT_TRUE(text.contains("[High-01]"));
-    EXPECT_TRUE(text.contains("Stat-11=0"));
-}
-
-TEST_F(IniStore, ValuesComeBackAsTheyWereWritten) {
+TEST(IniStore, ARunWritesItsRecordsAndTheNextReadsThemBackFaultsAndAll) {
+    QTemporaryDir dir;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
     {
         QtSettingsStore store;
-        store.SaveSetting("Fruitwhirl", "GameCfg", "Name", "Åsa, Ö=1");
-        store.SaveSetting("Fruitwhirl", "High-01", "ETime", "-5");
-        std::string error;
-        ASSERT_TRUE(store.Flush(error)) << error;
+        Rig rig({"Fruit.Thm"}, &store);
+        rig.Start();
+        rig.m.ScoreTable[0].Name = "Åsa, Ö=1";
+        rig.m.ScoreTable[0].Score = 145;
+        rig.Send(ev::MenuQuit{});
+        ASSERT_EQ(rig.host.endStatus, 0);
     }
-    QtSettingsStore again;
-    EXPECT_EQ(again.GetSetting("Fruitwhirl", "GameCfg", "Name", "x"), "Åsa, Ö=1");
-    EXPECT_EQ(again.GetSetting("Fruitwhirl", "High-01", "ETime", "x"), "-5");
-    EXPECT_EQ(again.GetSetting("Fruitwhirl", "High-01", "Wun", "fallback"), "fallback");
-}
-
-TEST_F(IniStore, AHandEditedFileIsReadWithItsFaults) {
-    QDir().mkpath(dir.path() + "/Fruitwhirl");
-    std::ofstream(iniPath().toStdString()) << "[GameCfg]\nName=Ann,Bo\nSpeed=fast\nTheme=0\n";
+    QSettings written(dir.path() + "/Fruitwhirl/Fruitwhirl.ini", QSettings::IniFormat);
+    EXPECT_EQ(written.childGroups().size(), 12);
+    EXPECT_EQ(written.value("High-02/Score").toString(), "145");
+    EXPECT_EQ(written.value("High-10/Stat-11").toString(), "0");
+    written.setValue("GameCfg/Speed", "fast");  // edited by hand
+    written.sync();
     QtSettingsStore store;
     Rig rig({"Fruit.Thm"}, &store);
     rig.Start();
-    EXPECT_EQ(rig.m.ScoreTable[0].Name, "Ann,Bo");
+    EXPECT_EQ(rig.m.ScoreTable[0].Name, "Åsa, Ö=1");
+    EXPECT_EQ(rig.m.ScoreTable[2].Name, "Åsa, Ö=1");
     EXPECT_EQ(rig.m.Speed, 50);
-    EXPECT_EQ(rig.m.ThemeIndex, 1);
 }
 
-TEST_F(IniStore, ARegularFileInPlaceOfTheFolderFailsTheSaveButTheProgramEnds) {
+TEST(IniStore, AFileInPlaceOfTheFolderFailsTheSaveButTheProgramEnds) {
+    QTemporaryDir dir;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
     std::ofstream((dir.path() + "/Fruitwhirl").toStdString()) << "not a folder\n";
     QtSettingsStore store;
     Rig rig({"Fruit.Thm"}, &store);
     rig.Start();
     rig.Send(ev::MenuQuit{});
-    EXPECT_TRUE(rig.m.ended);
     EXPECT_EQ(rig.host.endStatus, 1);
     ASSERT_EQ(rig.host.errors.size(), 1u);
     EXPECT_NE(rig.host.errors[0].find("cannot be written"), std::string::npos);
@@ -122,33 +82,26 @@ TEST(StoreChild, QuitIntoReadOnlyFolder) {
     EXPECT_EQ(rig.m.ScoreTable[0].Name, "Kept");
     rig.m.ScoreTable[0].Score = 999;
     rig.Send(ev::MenuQuit{});
-    EXPECT_TRUE(rig.m.ended);
     EXPECT_EQ(rig.host.endStatus, 1);
 }
 
-TEST(StoreFailure, OldContentSurvivesAFolderThatCannotBeWritten) {
+TEST(IniStore, OldContentSurvivesAFolderThatCannotBeWritten) {
     QTemporaryDir root;
-    ASSERT_TRUE(root.isValid());
-    const QString folder = root.path() + "/Fruitwhirl";
-    const QString ini = folder + "/Fruitwhirl.ini";
+    const QString folder = root.path() + "/Fruitwhirl", ini = folder + "/Fruitwhirl.ini";
     QDir().mkpath(folder);
     const QString old = "[GameCfg]\nName=Kept\n\n[High-01]\nName=Old\nScore=5\n";
-    {
-        QFile file(ini);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(old.toUtf8());
-    }
-    QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                           QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup |
-                                           QFile::ExeGroup);
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther |
-                                      QFile::ReadGroup | QFile::ExeGroup);
-    QFile::setPermissions(ini, QFile::ReadOwner | QFile::ReadOther | QFile::ReadGroup);
-
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(old.toUtf8());
+    file.close();
+    const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const auto enterable = readable | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    QFile::setPermissions(root.path(), enterable | QFile::WriteOwner);
+    QFile::setPermissions(folder, enterable);
+    QFile::setPermissions(ini, readable);
     QString program = QCoreApplication::applicationFilePath();
     QStringList args{"--gtest_filter=StoreChild.QuitIntoReadOnlyFolder"};
-    if (::geteuid() == 0) {
-        // Root ignores folder permissions: drop to nobody for the child.
+    if (::geteuid() == 0) {  // root ignores folder permissions: the child runs as nobody
         if (QStandardPaths::findExecutable("setpriv").isEmpty()) GTEST_SKIP() << "setpriv is missing";
         args = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + args;
         program = "setpriv";
@@ -160,9 +113,7 @@ TEST(StoreFailure, OldContentSurvivesAFolderThatCannotBeWritten) {
     child.start(program, args);
     ASSERT_TRUE(child.waitForFinished(60000));
     const QString output = child.readAllStandardOutput() + child.readAllStandardError();
-    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
     EXPECT_TRUE(output.contains("[       OK ] StoreChild.QuitIntoReadOnlyFolder")) << output.toStdString();
-
     EXPECT_EQ(ReadAll(ini), old);
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"Fruitwhirl.ini"});
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
