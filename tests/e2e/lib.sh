@@ -108,3 +108,13 @@ shot() {
   import -window root "$WORK/$1"
   echo "$WORK/$1"
 }
+
+# Finds the machine on the screen showing exactly the reference screen and sets ORIGIN.
+find_machine() {  # shot-name reference-screen
+  ORIGIN=$(python3 "$E2E_DIR/screen.py" find "$(shot "$1")" "$2") || fail "$ORIGIN"
+}
+
+# The screen position of a machine place's middle (a name of the layout map).
+at() {
+  python3 "$E2E_DIR/screen.py" at "$ORIGIN" "$1"
+}

@@ -308,6 +308,11 @@ TEST(ReferenceScreens, RecordScreensAndTheirNames) {
     f.Do("rename in the configuration", ev::MenuConfig{}, {{"high-scores-renamed"}});
     f.Press("line 6", places::ListLineStrip(6), 1,
             {{"list-line-blinks", "Click", 1}, {"statistics-stored-row"}});
+    f.rig.host.configDialog = [](ConfigValues& v) {
+        v.name = "Kai";
+        return true;
+    };
+    f.Do("rename on a stored row's page", ev::MenuConfig{}, {{"statistics-stored-row-renamed"}});
     f.Press("the page", places::DisplayWindow, 1, {{"reels-again"}});
     f.Press("the reel window", places::DisplayWindow, 2, {{"statistics-run"}});
     f.rig.clock.Advance(std::chrono::milliseconds(3'725'000));
