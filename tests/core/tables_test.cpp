@@ -1,8 +1,9 @@
 // The built-in tables against a copy written from the machine's printed
 // tables, the shared read position, and the odds: exact fractions worked out
-// from the copy, against every outcome of the program and 200 000 games.
+// from the copy against every outcome of the program, and the bonus wheel.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <sstream>
@@ -18,21 +19,26 @@
 namespace fw::test {
 namespace {
 
+// The reel strips from position 0 to 19, left, middle and right reel, as printed.
+const int kPrintedStrips[3][20] = {{9, 3, 7, 3, 8, 5, 3, 2, 4, 7, 2, 7, 5, 9, 3, 7, 5, 2, 3, 6},
+                                   {10, 2, 7, 2, 0, 8, 7, 3, 4, 2, 9, 7, 0, 8, 3, 2, 8, 11, 8, 2},
+                                   {12, 8, 7, 5, 13, 7, 8, 0, 8, 4, 3, 13, 7, 3, 12, 13, 7, 0, 8, 3}};
 // The printed prize of each category (0 and 1 are the symbol-2 wins), and the
 // combinations of each, in the order the machine tries them.
 const int kPrize[12] = {2, 5, 10, 10, 15, 15, 25, 25, 50, 50, 75, 100};
-const char* const kCombos[12] = {"",
-                                 "",
-                                 "3-3-3 3-0-3 3-10-3 3-3-0 3-0-0 3-10-0",
-                                 "3-3-12 3-0-12 3-10-12 3-3-4 3-0-4 3-10-4",
-                                 "7-7-7 7-11-7",
-                                 "7-7-12 7-11-12 7-7-4 7-11-4",
-                                 "6-8-8 8-8-8",
-                                 "6-8-12 8-8-12 6-8-4 8-8-4",
-                                 "5-0-0 5-0-5",
-                                 "5-0-12 5-0-4",
-                                 "4-4-12 6-4-12 6-11-12 4-11-12 4-4-4 6-4-4 6-11-4 4-11-4",
-                                 "9-10-12 9-9-12"};
+// Category c's combinations are the c-th field of this text.
+constexpr std::string_view kCombos =
+    "||3-3-3 3-0-3 3-10-3 3-3-0 3-0-0 3-10-0|3-3-12 3-0-12 3-10-12 3-3-4 3-0-4 3-10-4|7-7-7 7-11-7|"
+    "7-7-12 7-11-12 7-7-4 7-11-4|6-8-8 8-8-8|6-8-12 8-8-12 6-8-4 8-8-4|5-0-0 5-0-5|5-0-12 5-0-4|"
+    "4-4-12 6-4-12 6-11-12 4-11-12 4-4-4 6-4-4 6-11-4 4-11-4|9-10-12 9-9-12";
+std::vector<std::string> Combos(int category) {
+    std::istringstream fields{std::string(kCombos)}, combos;
+    std::string field, combo;
+    for (int c = 0; c <= category; ++c) std::getline(fields, field, '|');
+    std::vector<std::string> all;
+    for (combos.str(field); combos >> combo;) all.push_back(combo);
+    return all;
+}
 const char* const kDefaultNames[10] = {"Ardo", "Belo", "Cira", "Dovo", "Elin",
                                        "Fazu", "Gemo", "Hali", "Iska", "Joru"};
 
@@ -41,11 +47,8 @@ const char* const kDefaultNames[10] = {"Ardo", "Belo", "Cira", "Dovo", "Elin",
 int CategoryOf(const std::string& line) {
     if (line.starts_with("2-2-")) return 1;
     if (line.starts_with("2-")) return 0;
-    for (int c = 2; c < 12; ++c) {
-        std::istringstream combos(kCombos[c]);
-        for (std::string combo; combos >> combo;)
-            if (combo == line) return c;
-    }
+    for (int c = 2; c < 12; ++c)
+        if (std::ranges::count(Combos(c), line)) return c;
     return -1;
 }
 
@@ -61,12 +64,11 @@ TEST(BuiltInTables, MatchThePrintedTables) {
     }
     std::size_t row = 0;
     for (int c = 2; c < 12; ++c) {
-        std::istringstream combos(kCombos[c]);
-        for (std::string combo; combos >> combo; ++row) {
+        for (const std::string& combo : Combos(c)) {
             ASSERT_LT(row, m.PayTable.size());
             EXPECT_EQ(m.PayTable[row].Combo, combo);
             EXPECT_EQ(m.PayTable[row].Payout, kPrize[c]) << combo;
-            EXPECT_EQ(m.PayTable[row].Cell, c) << combo;
+            EXPECT_EQ(m.PayTable[row++].Cell, c) << combo;
         }
     }
     EXPECT_EQ(row, m.PayTable.size());
@@ -134,58 +136,33 @@ TEST(Odds, EveryOutcomeOfTheProgramMatchesTheExactOdds) {
     EXPECT_EQ(program.coins, exact.coins);  // 10451 / 6859: about 1.52 coins a credit
 }
 
-TEST(Odds, TwoHundredThousandCascadeGamesMatchTheExactOdds) {
-    SeededRandom random(1234567);
-    Rig rig({"Fruit.Thm"}, nullptr, &random);
-    rig.Start();
-    Machine& m = rig.m;
-    const Odds exact = ExactOdds();
-    constexpr int kGames = 200'000;
-    std::map<int, int> seen;
-    double paid = 0;
-    for (int game = 0; game < kGames; ++game) {
-        m.ReelPos = StopPositions({0, 0, 0}, DrawStepCounts(m), m.Held);
-        const LineScore score = ScoreLine(m, RowText(m, 1));
-        ++seen[score.won ? score.category : -1];
-        paid += score.payout;
-    }
-    // Chi-square over the categories against the 0.1 % point for 12 degrees of freedom.
-    double chi = 0, meanSquare = 0;
-    for (const auto& [category, count] : exact.outcomes) {
-        const double expected = double(count) / 6859 * kGames;
-        chi += std::pow(seen[category] - expected, 2) / expected;
-        if (category >= 0) meanSquare += double(kPrize[category]) * kPrize[category] * count / 6859;
-    }
-    EXPECT_LT(chi, 32.9);
-    const double mean = double(exact.coins) / 6859;
-    EXPECT_NEAR(paid / kGames, mean, 4 * std::sqrt((meanSquare - mean * mean) / kGames));
-}
-
-TEST(Odds, TheBonusWheelIsIndependentOfTheReels) {
-    // Reseeded from the clock for the spin and again for the wheel a moment
-    // later: the wheel's number must not follow reel 0's step count.
+TEST(Odds, TheStepCountsAreEvenAndTheBonusWheelIsIndependentOfTheReels) {
+    std::map<int, int> steps;  // 1900 evenly spread numbers: a hundred for each step count 7..25
+    for (int i = 0; i < 1900; ++i) ++steps[StepCountFor((i + 0.5) / 1900)];
+    EXPECT_EQ(steps.size(), 19u);
+    EXPECT_TRUE(
+        std::ranges::all_of(steps, [](auto& s) { return s.first >= 7 && s.first <= 25 && s.second == 100; }));
+    // The program's own random numbers, reseeded from the clock for the spin and
+    // again for the wheel a moment later: the wheel must not follow reel 0's step count.
     RealRandom random;
     Rig rig({"Fruit.Thm"}, nullptr, &random);
     rig.Start();
-    Machine& m = rig.m;
-    constexpr int kGames = 20'000;
-    int table[19][4] = {}, rows[19] = {}, wheel[4] = {};
-    for (int game = 0; game < kGames; ++game) {
-        const int steps = DrawStepCounts(m)[0];
-        m.LastWin = 0;
-        SpinBonusWheel(m);
-        const int k = m.LastWin / 10 - 2;
-        ASSERT_TRUE(k >= 0 && k <= 3) << m.LastWin;
-        ++table[steps - 7][k], ++rows[steps - 7], ++wheel[k];
+    int wheel[19][4] = {}, rows[19] = {}, values[4] = {};
+    for (int spin = 0; spin < 20'000; ++spin) {
+        const int steps = DrawStepCounts(rig.m)[0] - 7;
+        rig.m.LastWin = 0;
+        SpinBonusWheel(rig.m);
+        const int k = rig.m.LastWin / 10 - 2;
+        ASSERT_TRUE(k >= 0 && k <= 3) << rig.m.LastWin;
+        ++wheel[steps][k], ++rows[steps], ++values[k];
     }
-    double chi = 0;
+    double chiWheel = 0;  // against the one-in-a-million point for 54 degrees of freedom
     for (int s = 0; s < 19; ++s)
-        for (int k = 0; k < 4; ++k) {
-            const double expected = double(rows[s]) * wheel[k] / kGames;
-            chi += std::pow(table[s][k] - expected, 2) / expected;
-        }
-    EXPECT_LT(chi, 119.0);  // the one-in-a-million point for 54 degrees of freedom
-    for (int k = 0; k < 4; ++k) EXPECT_NEAR(wheel[k], kGames / 4, kGames / 20) << k;
+        for (int k = 0; k < 4; ++k)
+            chiWheel += std::pow(wheel[s][k] - double(rows[s]) * values[k] / 20'000, 2) /
+                        (double(rows[s]) * values[k] / 20'000);
+    EXPECT_LT(chiWheel, 119.0);
+    for (int k = 0; k < 4; ++k) EXPECT_NEAR(values[k], 5000, 1000) << k;
 }
 
 }  // namespace

@@ -5,8 +5,9 @@ map (tests/assets/layout.json) and the reference screens (tests/screens/).
   screen.py find SHOT SCREEN          prints X,Y where the shot shows the reference
                                       screen SCREEN (e.g. startup) exactly
   screen.py at X,Y PLACE              prints the screen position of a place's middle
-  screen.py read SHOT X,Y PICTURES    prints the money counter, the lit credit lamps,
-                                      the pay line and what it pays
+  screen.py read SHOT X,Y PICTURES    prints the money counter and the lit credit lamps
+  screen.py paid BEFORE AFTER         whether a game that started with the purse BEFORE
+                                      can end with AFTER
   screen.py ini FILE [NAME]           the settings file holds every section and key
                                       (and NAME as the player's name)
 """
@@ -18,11 +19,8 @@ import sys
 
 TESTS = pathlib.Path(__file__).resolve().parent.parent
 MAP = json.loads((TESTS / "assets" / "layout.json").read_text())
-# The printed pay table: the coins of each category and its combinations.
-PAYS = [(10, "3-3-3 3-0-3 3-10-3 3-3-0 3-0-0 3-10-0 3-3-12 3-0-12 3-10-12 3-3-4 3-0-4 3-10-4"),
-        (15, "7-7-7 7-11-7 7-7-12 7-11-12 7-7-4 7-11-4"), (25, "6-8-8 8-8-8 6-8-12 8-8-12 6-8-4 8-8-4"),
-        (50, "5-0-0 5-0-5 5-0-12 5-0-4"), (75, "4-4-12 6-4-12 6-11-12 4-11-12 4-4-4 6-4-4 6-11-4 4-11-4"),
-        (100, "9-10-12 9-9-12")]
+# What a game can pay outside the Mania period: nothing, the symbol-2 wins and the printed prizes.
+PRIZES = {0, 2, 5, 10, 15, 25, 50, 75, 100}
 
 
 def cell(part, name):
@@ -61,24 +59,16 @@ def find(shot, screen):
 
 def read(shot, ox, oy, pictures):
     sprites = Picture(pictures / "sprites.png")
-    theme = Picture(pictures / "Gfx" / "Fruit.Thm")
 
-    def shows(place, picture, part, name):
+    def shows(place, name):
         x, y, _, _ = cell("machine_picture", place)
-        return shot.same(ox + x, oy + y, picture, cell(part, name))
+        return shot.same(ox + x, oy + y, sprites, cell("sprite_sheet", name))
 
-    counter = ""
-    for i in range(4):
-        found = [d for d in "0123456789-" if shows(f"money counter cell {i}", sprites, "sprite_sheet", f"digit {d}")]
-        counter += found[0] if found else "?"
-    lamps = sum(shows(f"credit lamp {n}", sprites, "sprite_sheet", "credit lamp lit") for n in range(10))
-    ids = [next((s for s in range(15) if shows(f"reel {r} row 1", theme, "theme_picture", f"symbol {s}")), -1)
-           for r in range(3)]
-    line = "-".join(map(str, ids))
-    pays = 5 if line.startswith("2-2-") else 2 if line.startswith("2-") else \
-        next((coins for coins, combos in PAYS if line in combos.split()), 0)
-    print(f"counter={counter} lamps={lamps} line={line} pays={pays}")
-    return 0 if -1 not in ids else 1
+    counter = "".join(next((d for d in "0123456789-" if shows(f"money counter cell {i}", f"digit {d}")), "?")
+                      for i in range(4))
+    lamps = sum(shows(f"credit lamp {n}", "credit lamp lit") for n in range(10))
+    print(f"counter={counter} lamps={lamps}")
+    return 0
 
 
 def check_ini(path, name=None):
@@ -110,6 +100,8 @@ def main(argv):
     if argv[1:2] == ["read"]:
         ox, oy = map(int, argv[3].split(","))
         return read(Picture(argv[2]), ox, oy, pathlib.Path(argv[4]))
+    if argv[1:2] == ["paid"]:
+        return 0 if int(argv[3]) - int(argv[2]) in PRIZES else 1
     if argv[1:2] == ["ini"]:
         return check_ini(argv[2], argv[3] if len(argv) > 3 else None)
     print(__doc__)

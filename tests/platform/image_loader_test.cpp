@@ -1,12 +1,11 @@
-// Reading pictures: theme files of any picture format, faults, and the
-// pictures built into the program.
+// Reading pictures: theme files of any picture format, and faults. (The
+// pictures built into the program show in the end-to-end test's reference screen.)
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "frontend/qt/embedded.h"
 #include "frontend/qt/qt_image_loader.h"
 
 namespace fw {
@@ -37,19 +36,6 @@ TEST(ImageLoader, ReadsAnyPictureFormatPixelForPixelAndSaysWhatIsWrong) {
     const LoadedImage missing = loader.Load(dir.filePath("gone.Thm").toStdString());
     EXPECT_FALSE(missing.surface);
     EXPECT_NE(missing.error.find("does not exist"), std::string::npos);
-}
-
-TEST(ImageLoader, TheProgramCarriesTheGeneratedPictures) {
-    for (const char* name : {"sprites", "machine"}) {
-        const auto bytes = Embedded(name);
-        ASSERT_FALSE(bytes.empty()) << name;
-        EXPECT_EQ(SurfaceFromBytes(bytes.data(), bytes.size()),
-                  SurfaceFromImage(QImage(QString(FW_PICTURES_DIR) + "/" + name + ".png")))
-            << name;
-    }
-    for (const char* icon : {"fruitwhirl-16", "fruitwhirl-256", "drag-coin", "drag-stack"})
-        EXPECT_FALSE(Embedded(icon).empty()) << icon;
-    EXPECT_TRUE(Embedded("nothing").empty());
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
-// The platform tests run without a display unless one is asked for, and never
-// touch the user's own settings.
+// The platform and dialog tests run without a display unless one is asked
+// for, and never touch the user's own settings.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <cstdlib>
 #include <string>
 
@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
     std::string config = "/tmp/fw-platform-config-XXXXXX";
     if (!mkdtemp(config.data())) return 1;
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     const int status = RUN_ALL_TESTS();
     std::system(("rm -rf '" + config + "'").c_str());

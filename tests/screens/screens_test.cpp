@@ -72,7 +72,6 @@ public:
             timeline_ << "  picture " << moment.name << "\n";
         }
     }
-    void Steps(std::vector<int> steps) { rig.ScriptSteps(std::move(steps)); }
     // Coins from the pile: the press, then the release at (x, y).
     void Coins(const std::string& caption, int button, float x, float y, std::vector<Moment> moments = {}) {
         Do(caption + " (pick up)", ev::Press{button, places::CoinPile.x + 10.0f, places::CoinPile.y + 10.0f});
@@ -103,49 +102,39 @@ private:
         }
     }
 
+    // Compares the screen with its reference; a mismatch keeps the actual and a difference picture.
     void Shot(const std::string& name) {
         const QImage actual = ToImage(m.hdcScreen);
-        const QString file = QString::fromStdString(name) + ".png";
-        if (Updating()) {
-            actual.save(kReferences + "/" + file);
-            return;
-        }
-        const QImage expected = QImage(kReferences + "/" + file).convertToFormat(QImage::Format_RGB32);
-        if (expected.size() != actual.size()) {
-            Keep(actual, file);
-            ADD_FAILURE() << "no reference screen " << name
-                          << " (run with FRUITWHIRL_UPDATE_SCREENS=1); actual in "
-                          << (kActual + "/" + file).toStdString();
-            return;
-        }
+        const QString file = QString::fromStdString(name);
+        if (Updating()) return void(actual.save(kReferences + "/" + file + ".png"));
+        const QImage expected =
+            QImage(kReferences + "/" + file + ".png").convertToFormat(QImage::Format_RGB32);
         QImage difference =
             actual.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
-        int differing = 0;
+        int differing = expected.size() == actual.size() ? 0 : -1;
         QRect box;
-        for (int y = 0; y < actual.height(); ++y) {
+        for (int y = 0; y < actual.height() && differing >= 0; ++y)
             for (int x = 0; x < actual.width(); ++x) {
-                if (actual.pixel(x, y) == expected.pixel(x, y)) {
-                    difference.setPixel(x, y, (difference.pixel(x, y) & 0xFFFEFEFE) >> 1 | 0xFF000000);
-                    continue;
-                }
-                ++differing;
-                box |= QRect(x, y, 1, 1);
-                difference.setPixel(x, y, 0xFFFF0000);
+                const bool same = actual.pixel(x, y) == expected.pixel(x, y);
+                difference.setPixel(
+                    x, y, same ? (difference.pixel(x, y) & 0xFFFEFEFE) >> 1 | 0xFF000000 : 0xFFFF0000);
+                differing += !same;
+                box |= same ? QRect() : QRect(x, y, 1, 1);
             }
-        }
         if (differing == 0) return;
-        Keep(actual, file);
-        Keep(difference, QString::fromStdString(name) + "-difference.png");
-        ADD_FAILURE() << "screen " << name << " differs from its reference in " << differing
-                      << " pixels within x " << box.left() << ".." << box.right() << ", y " << box.top()
-                      << ".." << box.bottom() << "; actual " << (kActual + "/" + file).toStdString()
-                      << ", difference "
-                      << (kActual + "/" + QString::fromStdString(name) + "-difference.png").toStdString();
-    }
-
-    static void Keep(const QImage& image, const QString& file) {
         QDir().mkpath(kActual);
-        image.save(kActual + "/" + file);
+        actual.save(kActual + "/" + file + ".png");
+        difference.save(kActual + "/" + file + "-difference.png");
+        const std::string where = differing < 0
+                                      ? "has no reference"
+                                      : "differs from its reference in " + std::to_string(differing) +
+                                            " pixels within x " + std::to_string(box.left()) + ".." +
+                                            std::to_string(box.right()) + ", y " + std::to_string(box.top()) +
+                                            ".." + std::to_string(box.bottom());
+        ADD_FAILURE() << "screen " << name << " " << where
+                      << " (FRUITWHIRL_UPDATE_SCREENS=1 rewrites it); actual "
+                      << (kActual + "/" + file).toStdString() << ".png, difference "
+                      << (kActual + "/" + file).toStdString() << "-difference.png";
     }
 
     // The waits of the input, equal ones counted together, with its sounds and pictures between them.
@@ -222,7 +211,7 @@ TEST(ReferenceScreens, StartUpCoinsAndAGameWithoutAWin) {
     f.Coins("a stack onto the slot", 2, kSlot.x + 15, kSlot.y + 13,
             {{"coin-spinning", "", 2}, {"credits-5"}});
     f.Coins("one coin dropped on the reels", 1, 150, 120, {{"coin-falling", "", 20}});
-    f.Steps({7, 7, 7});
+    f.rig.ScriptSteps({7, 7, 7});
     f.Press("lever", places::LeverKnob, 1,
             {{"lever-down", "Lever", 6},
              {"spin-cascade", "WheelRun", 15},
@@ -236,17 +225,17 @@ TEST(ReferenceScreens, HeldSpins) {
     f.Do("start-up", ev::Load{});
     f.Do("activate", ev::Activate{});
     f.Coins("a stack onto the slot", 2, kSlot.x + 15, kSlot.y + 13);
-    f.Steps({7, 7, 7});
+    f.rig.ScriptSteps({7, 7, 7});
     f.Press("lever", places::LeverKnob, 1);
     f.Press("hold reel 0", places::HoldButton(0), 1);
     f.Press("hold reel 2", places::HoldButton(2), 1, {{"holds-0-and-2"}});
-    f.Steps({11});
+    f.rig.ScriptSteps({11});
     f.Press("lever", places::LeverKnob, 1, {{"held-spin-reel-1", "WheelRun", 15}, {"held-spin-end"}});
     f.Press("hold refused", places::HoldButton(1), 1);
-    f.Steps({7, 7, 7});
+    f.rig.ScriptSteps({7, 7, 7});
     f.Press("lever", places::LeverKnob, 1);
     f.Press("hold reel 0", places::HoldButton(0), 1);
-    f.Steps({9, 14});
+    f.rig.ScriptSteps({9, 14});
     f.Press("lever", places::LeverKnob, 1,
             {{"held-spin-reels-1-and-2", "WheelRun", 15}, {"held-spin-reel-2-alone", "Klonk2", 15}});
 }
@@ -256,9 +245,9 @@ TEST(ReferenceScreens, HundredWinManiaAndTheBonusWheel) {
     f.Do("start-up", ev::Load{});
     f.Do("activate", ev::Activate{});
     f.Coins("a stack onto the slot", 2, kSlot.x + 15, kSlot.y + 13);
-    f.Steps({7, 7, 7});
+    f.rig.ScriptSteps({7, 7, 7});
     f.Press("lever", places::LeverKnob, 1);
-    f.Steps({13, 11, 11});  // 9-10-12
+    f.rig.ScriptSteps({13, 11, 11});  // 9-10-12
     f.Press("lever: a hundred", places::LeverKnob, 1,
             {{"win-siren", "Siren8", 3},
              {"win-banner", "WinLow", 2},
@@ -266,7 +255,7 @@ TEST(ReferenceScreens, HundredWinManiaAndTheBonusWheel) {
              {"win-payout-coin", "Pay", 5},
              {"win-100-mania-starts"}});
     f.Do("Mania tick 1", ev::Tick{TimerId::MultiCheck}, {{"mania-tick-1"}});
-    f.Steps({12, 7, 7});  // 9-2-4: a special symbol on reel 0
+    f.rig.ScriptSteps({12, 7, 7});  // 9-2-4: a special symbol on reel 0
     f.Press("lever: a special symbol", places::LeverKnob, 1,
             {{"wheel-turning", "Tick", 6}, {"wheel-stopped", "CircHigh", 1}, {"wheel-paid"}});
     for (int t = 2; t <= 13; ++t)
@@ -283,11 +272,11 @@ TEST(ReferenceScreens, PanelsAndQuit) {
     f.Press("the pile with an empty purse", places::CoinPile, 1, {{"out-of-coins"}});
     f.Press("continue", places::PanelContinueButton, 1, {{"continue-pressed", "Coin", 1}, {"continued"}});
     f.Coins("one coin onto the slot", 1, kSlot.x + 15, kSlot.y + 13);
-    DrawDigits(f.m, 975);  // 994 in the purse
-    f.Steps({8, 7, 7});    // 2-2-5 pays 5: the purse reaches 999
+    DrawDigits(f.m, 975);          // 994 in the purse
+    f.rig.ScriptSteps({8, 7, 7});  // 2-2-5 pays 5: the purse reaches 999
     f.Press("lever", places::LeverKnob, 1, {{"five-in-the-tray"}});
     f.Coins("one coin onto the slot", 1, kSlot.x + 15, kSlot.y + 13);
-    f.Steps({9, 7, 7});  // 2-8-4 pays 2: the purse reaches 1000
+    f.rig.ScriptSteps({9, 7, 7});  // 2-8-4 pays 2: the purse reaches 1000
     f.Press("lever", places::LeverKnob, 1, {{"offer"}});
     f.Press("continue", places::PanelContinueButton, 1);
     for (int i = 0; i < 1000; ++i) DrawDigits(f.m, kTakeOneCoin);

@@ -93,11 +93,13 @@ TEST_F(SdlSound, PlaysOnceRepeatsUntilStoppedAndMixesEverythingItIsGiven) {
     struct sigaction interrupt {};
     sigaction(SIGINT, nullptr, &interrupt);
     EXPECT_EQ(interrupt.sa_handler, SIG_DFL);  // Ctrl+C still ends the program
-    sound.Load(15, Tone("loop.wav", 300, 0.2, 6000));
-    sound.Load(10, Tone("filler.wav", 500, 2.0, 400));
-    sound.Load(19, Tone("old.wav", 1500, 0.3, 6000));
-    sound.Load(19, Tone("klonk.wav", 2000, 0.25, 6000));  // a reload replaces the sound
-    sound.Load(3, Tone("old3.wav", 1000, 0.3, 6000));
+    for (const auto& [slot, name, hz, seconds, level] :
+         {std::tuple{15, "loop", 300, 0.2, 6000},
+          {10, "filler", 500, 2.0, 400},
+          {19, "old", 1500, 0.3, 6000},
+          {19, "klonk", 2000, 0.25, 6000},
+          {3, "old3", 1000, 0.3, 6000}})  // a reload replaces the sound
+        sound.Load(slot, Tone(name, hz, seconds, level));
     sound.Load(3, (fs::temp_directory_path() / "fw-no-such.wav").string());  // a failed reload: silent
     sound.StartRepeating(15);
     sound.StartRepeating(15);  // does not stack
@@ -121,10 +123,10 @@ TEST_F(SdlSound, PlaysOnceRepeatsUntilStoppedAndMixesEverythingItIsGiven) {
     const auto loop = Heard(300, 6000), shot = Heard(2000, 6000);
     int together = 0, loopWindows = 0;
     for (std::size_t i = 0; i < loop.size(); ++i) {
-        if (i < shotAt / kWindow) EXPECT_FALSE(shot[i]) << "the one-shot sounded before it was played: " << i;
+        EXPECT_TRUE(i >= shotAt / kWindow || !shot[i]) << "the one-shot sounded before it was played: " << i;
         together += loop[i] && shot[i];
         loopWindows += loop[i];
-        if (i > stoppedAt / kWindow + 4) EXPECT_FALSE(loop[i]) << "the loop sounded after its stop: " << i;
+        EXPECT_TRUE(i <= stoppedAt / kWindow + 4 || !loop[i]) << "the loop sounded after its stop: " << i;
     }
     EXPECT_GE(together, 10);     // the 250 ms one-shot over the loop, though every channel was busy
     EXPECT_GE(loopWindows, 25);  // more than two passes of the 200 ms loop
@@ -134,25 +136,15 @@ TEST_F(SdlSound, PlaysOnceRepeatsUntilStoppedAndMixesEverythingItIsGiven) {
     }
 }
 
-TEST_F(SdlSound, WithoutADeviceEveryCallDoesNothingUntilOneTurnsUp) {
+TEST_F(SdlSound, WithoutADeviceEveryCallDoesNothing) {
     setenv("SDL_AUDIODRIVER", "alsa", 1);
     setenv("AUDIODEV", "fw_no_such_pcm", 1);
     SdlSoundControl sound;
     EXPECT_GT(sound.Initialise(), 0);
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
     sound.Load(0, Tone("a.wav", 450, 0.3, 6000));
-    sound.PlayOnce(0);
-    sound.StartRepeating(0);
-    sound.Stop(0);
-    sound.Release();
+    sound.PlayOnce(0), sound.StartRepeating(0), sound.Stop(0), sound.Release();
     unsetenv("AUDIODEV");
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    EXPECT_EQ(sound.Initialise(), 0);
-    sound.PlayOnce(0);  // the sounds went with the failed start
-    PlayFor(300);
-    sound.Release();
-    const auto heard = Heard(450, 6000);
-    EXPECT_EQ(std::count(heard.begin(), heard.end(), true), 0);
 }
 
 }  // namespace
