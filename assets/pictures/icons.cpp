@@ -1,5 +1,4 @@
-// The window icon (a pair of cherries on a gold-rimmed blue disc) and the two
-// drag icons of the coin pile: one coin, and a stack of coins.
+// The two drag icons of the coin pile: one coin, and a stack of coins.
 #include "pictures.h"
 
 #include "art.h"
@@ -46,50 +45,6 @@ void iconCoin(QPainter& p, QRectF r, bool marked) {
 }
 
 }  // namespace
-
-QImage makeWindowIcon(int size) {
-    return painted(size, 64.0, [](QPainter& p) {
-        // Disc.
-        QRadialGradient bg(QPointF(26, 22), 40);
-        bg.setColorAt(0.0, QColor(70, 96, 190));
-        bg.setColorAt(1.0, QColor(14, 20, 64));
-        p.setPen(QPen(QColor(238, 188, 42), 3.5));
-        p.setBrush(bg);
-        p.drawEllipse(QRectF(2.5, 2.5, 59, 59));
-        // Stems and leaf.
-        p.setPen(QPen(QColor(70, 110, 30), 3.2, Qt::SolidLine, Qt::RoundCap));
-        p.setBrush(Qt::NoBrush);
-        QPainterPath st;
-        st.moveTo(22, 40);
-        st.cubicTo(24, 28, 30, 18, 40, 13);
-        st.moveTo(44, 42);
-        st.cubicTo(43, 30, 42, 20, 40, 13);
-        p.drawPath(st);
-        QPainterPath leaf;
-        leaf.moveTo(40, 13);
-        leaf.cubicTo(45, 5, 52, 6, 56, 9);
-        leaf.cubicTo(52, 14, 46, 16, 40, 13);
-        QLinearGradient lg(QPointF(40, 8), QPointF(56, 14));
-        lg.setColorAt(0, QColor(150, 230, 100));
-        lg.setColorAt(1, QColor(40, 120, 30));
-        p.setPen(QPen(QColor(20, 60, 14), 1.2));
-        p.setBrush(lg);
-        p.drawPath(leaf);
-        // Cherries.
-        for (auto c : {QPointF(21, 44), QPointF(44, 46)}) {
-            QRadialGradient g(c - QPointF(4, 5), 15);
-            g.setColorAt(0.0, QColor(255, 200, 190));
-            g.setColorAt(0.25, QColor(236, 50, 52));
-            g.setColorAt(1.0, QColor(100, 8, 20));
-            p.setPen(QPen(QColor(60, 4, 10), 1.6));
-            p.setBrush(g);
-            p.drawEllipse(c, 11.5, 11.0);
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(255, 255, 255, 220));
-            p.drawEllipse(c - QPointF(4.5, 4.5), 2.4, 2.0);
-        }
-    });
-}
 
 QImage makeDragCoin() {
     return painted(32, 32.0, [](QPainter& p) { iconCoin(p, QRectF(2.5, 2.5, 27, 27), true); });

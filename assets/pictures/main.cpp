@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
         {"machine.png", [&] { return rgb(sm.machine); }},
         {"icons/drag-coin.png", [] { return pictures::makeDragCoin(); }},
         {"icons/drag-stack.png", [] { return pictures::makeDragStack(); }},
-        {"about/logo.png", [&] { return pictures::makeAboutLogo(fruit); }},
+        {"about/logo.png", [] { return pictures::makeAboutLogo(); }},
         {"about/email.png", [] { return pictures::makeAboutEmail(); }},
         {"about/homepage.png", [] { return pictures::makeAboutHomepage(); }},
     };

@@ -26,16 +26,18 @@ struct SheetAndMachine {
 };
 SheetAndMachine makeSheetAndMachine();
 
-// The window icon at each of its sizes, each drawn for its size.
-inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+// The window icon at each of its sizes, each drawn for its size: a little
+// fruit machine, the same design as the About window's logo.
+inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256, 512};
 QImage makeWindowIcon(int size);  // ARGB
 QImage makeDragCoin();            // 32 x 32 ARGB
 QImage makeDragStack();           // 32 x 32 ARGB
 
-// The About window's pictures, ARGB: the logo shows reels of the fruit theme.
+// The About window's pictures, ARGB: the logo is the window icon's design
+// fitted to its own size.
 inline constexpr int kAboutLogoSize = 96;
 inline constexpr int kAboutLinkSize = 32;
-QImage makeAboutLogo(const QImage& fruitTheme);
+QImage makeAboutLogo();
 QImage makeAboutEmail();
 QImage makeAboutHomepage();
 

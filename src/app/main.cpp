@@ -73,13 +73,16 @@ std::optional<int> ParseOptions(int argc, char** argv, Options& options) {
     return std::nullopt;
 }
 
-// The folder with Gfx/, Sfx/ and manual.txt: beside the program, else the
-// installed data folder.
+// The folder with Gfx/, Sfx/ and manual.txt: beside the program (the build
+// tree), else the data folder of an installed program relative to its own
+// folder (../share/fruitwhirl, so a package unpacked anywhere or a moved prefix
+// still runs), else the data folder configured at build time.
 std::string DataFolder() {
     const QString beside = QCoreApplication::applicationDirPath();
-    if (QFileInfo(beside + "/Gfx").isDir()) return QDir::toNativeSeparators(beside).toStdString();
-    const QString installed = QStringLiteral(FW_DATA_DIR);
-    if (QFileInfo(installed + "/Gfx").isDir()) return QDir::toNativeSeparators(installed).toStdString();
+    for (const QString& folder : {beside, QDir::cleanPath(beside + QStringLiteral("/" FW_DATA_DIR_RELATIVE)),
+                                  QStringLiteral(FW_DATA_DIR)}) {
+        if (QFileInfo(folder + "/Gfx").isDir()) return QDir::toNativeSeparators(folder).toStdString();
+    }
     return QDir::toNativeSeparators(beside).toStdString();
 }
 
@@ -112,6 +115,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName("Fruitwhirl");
     QApplication::setApplicationName("Fruitwhirl");
     QApplication::setApplicationVersion(FW_VERSION);
+    QApplication::setDesktopFileName(QStringLiteral(FW_APP_ID));
     QApplication::setWindowIcon(WindowIcon());
 
     fw::MainWindow window(options.scale > 0 ? options.scale : fw::DefaultScale());

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# cmake --install into a prefix that is then moved: the program, its data,
+# desktop entry, metadata, icons and manual page are in place and pass their
+# checks, and the installed program, far from the build tree, finds its data,
+# shows the machine with its reels and quits with status 0.
+#   install.sh BUILD_DIR PICTURES_DIR
+source "$(dirname "$0")/lib.sh"
+source "$E2E_DIR/installed.sh"
+BUILD=$1
+PICTURES=$2
+
+cmake --install "$BUILD" --prefix "$WORK/prefix" >/dev/null || fail "cmake --install"
+mv "$WORK/prefix" "$WORK/moved"
+PROGRAM="$WORK/moved/bin/fruitwhirl"
+[ -x "$PROGRAM" ] && [ ! -e "$WORK/moved/bin/Gfx" ] || fail "the program alone in bin/"
+check_installed "$WORK/moved/share" "$PROGRAM" "$BUILD" "$PICTURES"
+
+cd "$WORK"
+start_xvfb
+start_program "$PROGRAM"
+find_machine started.png startup  # exactly the reference screen of the start-up
+quit_from_menu "$WID"
+[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
+echo "PASS"

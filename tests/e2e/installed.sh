@@ -1,0 +1,39 @@
+# Checks shared by the install and package tests: what an installed Fruitwhirl
+# puts under share/, against the program itself and the build.
+
+# check_installed SHARE PROGRAM BUILD_DIR PICTURES_DIR
+check_installed() {
+  local share=$1 program=$2 build=$3 pictures=$4 desktop id size icon opt out
+  desktop=$(ls "$share"/applications/*.desktop) || fail "no desktop entry"
+  [ "$(echo "$desktop" | wc -l)" = 1 ] || fail "more than one desktop entry: $desktop"
+  id=$(basename "$desktop" .desktop)
+  out=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$out" ] || fail "desktop-file-validate: $out"
+  grep -qx "Exec=$(basename "$program")" "$desktop" || fail "the desktop entry does not start $program"
+  grep -qx "Icon=$id" "$desktop" || fail "the desktop entry's icon is not named $id"
+
+  local meta="$share/metainfo/$id.metainfo.xml"
+  out=$(appstreamcli validate --no-net "$meta" 2>&1) || fail "appstreamcli: $out"
+  grep -q "<id>$id</id>" "$meta" || fail "the metadata's id is not $id"
+  grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$meta" || fail "the metadata's launchable"
+  grep -q "<release version=\"$("$program" --version | cut -d' ' -f2)\"" "$meta" ||
+    fail "the metadata has no release of $("$program" --version)"
+
+  for size in 16 24 32 48 64 128 256 512; do
+    icon="$share/icons/hicolor/${size}x$size/apps/$id.png"
+    [ "$(identify -format '%m %wx%h' "$icon" 2>/dev/null)" = "PNG ${size}x$size" ] ||
+      fail "no $size px PNG icon at $icon"
+    cmp -s "$icon" "$pictures/icons/fruitwhirl-$size.png" || fail "the $size px icon is not the window icon"
+  done
+
+  local man="$share/man/man6/fruitwhirl.6.gz"
+  out=$(zcat "$man" | groff -man -ww -z 2>&1) && [ -z "$out" ] || fail "the manual page: $out"
+  out=$(zcat "$man" | groff -man -Tascii -P-cbou 2>/dev/null)
+  for opt in $("$program" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
+    grep -qF -- "$opt" <<<"$out" || fail "the manual page does not tell of $opt"
+  done
+
+  for data in Gfx Sfx manual.txt; do
+    diff -r "$build/bin/$data" "$share/fruitwhirl/$data" >/dev/null || fail "share/fruitwhirl/$data"
+  done
+  grep -q "Permission is hereby granted" "$share/doc/fruitwhirl/copyright" || fail "no licence"
+}
