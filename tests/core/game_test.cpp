@@ -11,7 +11,6 @@
 namespace fw::test {
 namespace {
 
-// How often a call was made.
 int Count(const RecordingSound& sound, const std::string& call) {
     return static_cast<int>(std::count(sound.calls.begin(), sound.calls.end(), call));
 }

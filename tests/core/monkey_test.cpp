@@ -7,16 +7,13 @@
 #include <set>
 
 #include "fakes.h"
-#include "machine/cells.h"
-#include "money/coins.h"
 #include "presentation/digits.h"
 #include "shell/dispatch.h"
 
 namespace fw::test {
 namespace {
 
-// Places worth pressing more often than chance would: the lever, the holds,
-// the display window, the panels' buttons and lines of the list.
+// Places worth pressing more often than chance would.
 const Cell kHotSpots[] = {places::LeverKnob,           places::HoldButton(0),    places::HoldButton(1),
                           places::HoldButton(2),       places::DisplayWindow,    places::PanelQuitButton,
                           places::PanelContinueButton, places::ListLineStrip(1), places::ListLineStrip(10)};

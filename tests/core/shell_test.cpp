@@ -5,8 +5,6 @@
 #include <fstream>
 
 #include "fakes.h"
-#include "machine/screen.h"
-#include "presentation/bitmap_text.h"
 #include "presentation/digits.h"
 
 namespace fw::test {

@@ -1,5 +1,4 @@
-# Shared by the end-to-end tests: a private X server, a private settings
-# folder, and a few checks.
+# Shared by the end-to-end tests: a private X server and settings folder, and a few checks.
 set -euo pipefail
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

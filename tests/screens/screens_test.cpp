@@ -1,9 +1,7 @@
-// Reference screens: plays the machine on the virtual clock with the real
-// pictures and compares the screen, at chosen moments, with the PNGs in
-// tests/screens/. Each scenario also keeps its timeline (tests/screens/*.txt):
-// every input, every wait of the clock, and the wait on which each sound starts.
-// FRUITWHIRL_UPDATE_SCREENS=1 rewrites the references; a mismatch writes the
-// actual picture and a difference picture into the build folder and names them.
+// Reference screens: the machine played on the virtual clock with the real pictures, its screen at
+// chosen moments against tests/screens/*.png and each scenario's timeline (every input, every wait,
+// the wait each sound starts on) against tests/screens/*.txt. FRUITWHIRL_UPDATE_SCREENS=1 rewrites
+// them; a mismatch keeps the actual and a difference picture in the build folder and names them.
 #include <gtest/gtest.h>
 
 #include <QDir>
