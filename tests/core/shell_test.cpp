@@ -71,6 +71,7 @@ TEST(Presses, InputDuringAnEffectWaitsAndRunsAfterItInOrder) {
 TEST(SoundBank, WithTheSoundOffOrNoDeviceNothingIsHeard) {
     Rig rig;
     rig.StartPlaying();
+    rig.Send(ev::Activate{});  // the bank is loaded once
     rig.m.SoundOn = 0;
     rig.PullLever();
     EXPECT_TRUE(rig.sound.calls.empty());
@@ -143,8 +144,6 @@ TEST(MoneyCounter, CountsOnTheDigitsItShows) {
     const auto waits = rig.clock.WaitsMs();
     EXPECT_EQ(std::vector<int>(waits.begin(), waits.begin() + 6), (std::vector<int>{50, 50, 50, 50, 45, 45}));
     EXPECT_EQ(std::count(waits.begin(), waits.end(), 5), 100 - 44);  // down to 5 ms from the 45th coin
-    DrawDigits(m, 0);
-    EXPECT_EQ(m.ScoreTable[0].Score, 120);
     m.ScoreTable[0].Score = 10'001;
     DrawDigits(m, kTakeOneCoin);
     EXPECT_EQ(CounterText(m.hdcScreen), "0000");  // the last four digits

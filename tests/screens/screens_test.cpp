@@ -277,7 +277,10 @@ TEST(ReferenceScreens, PanelsAndQuit) {
     f.rig.ScriptSteps({9, 7, 7});  // 2-8-4 pays 2: the purse reaches 1000
     f.Press("lever", places::LeverKnob, 1, {{"offer"}});
     f.Press("continue", places::PanelContinueButton, 1);
-    for (int i = 0; i < 1000; ++i) DrawDigits(f.m, kTakeOneCoin);
+    f.Coins("one coin onto the slot", 1, kSlot.x + 15, kSlot.y + 13);
+    f.rig.ScriptSteps({9, 7, 7});  // 2-7-13 pays 2 again: no second offer
+    f.Press("lever", places::LeverKnob, 1);
+    for (int i = 0; i < 1001; ++i) DrawDigits(f.m, kTakeOneCoin);
     f.Press("the pile with an empty purse", places::CoinPile, 1);
     f.Press("quit", places::PanelQuitButton, 1, {{"quit-pressed", "Door", 1}, {"quit-blank"}});
 }
@@ -289,7 +292,7 @@ TEST(ReferenceScreens, RecordScreensAndTheirNames) {
     DrawDigits(f.m, 100);  // 120 ties with line 4 and goes above it
     f.Press("the reel window", places::DisplayWindow, 1, {{"high-scores"}});
     f.rig.host.configDialog = [](ConfigValues& v) {
-        v.name = "Ölvira";
+        v.name = "Kåre Öst";
         return true;
     };
     f.Do("rename in the configuration", ev::MenuConfig{}, {{"high-scores-renamed"}});
