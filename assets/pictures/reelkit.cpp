@@ -290,6 +290,7 @@ const std::vector<PaletteEntry> kMiniPalette = {
     {'s', rgb(120, 130, 160)}, {'e', rgb(16, 110, 64)},   {'f', rgb(70, 210, 130)}, {'F', rgb(190, 255, 210)},
     {'h', rgb(246, 246, 250)}, {'i', rgb(150, 154, 168)}, {'l', rgb(70, 74, 88)},   {'m', rgb(200, 40, 130)},
     {'M', rgb(255, 130, 200)}, {'n', rgb(30, 50, 150)},   {'N', rgb(90, 140, 240)}, {'z', rgb(52, 60, 80)},
+    {'v', rgb(150, 84, 214)},  {'a', rgb(56, 104, 220)},
 };
 
 const Mini kMiniAny = {".........", ".........", ".........", "..sssss..",
@@ -297,12 +298,16 @@ const Mini kMiniAny = {".........", ".........", ".........", "..sssss..",
 const Mini kMiniHeart = {".RR.RR...", "RwRRRRr..", "RRRRRRr..", ".RRRRr...",
                          "..RRr....", "...r.....", "........."};
 
+// Each miniature is centred in its third of the cell; most are 9 wide, a word
+// like BAR may take the whole 11.
 void miniCell(QImage& img, int k, const Mini& a, const Mini& b, const Mini& c) {
-    const int ox = kPayCellW * k, oy = kSymbolH;
+    const int ox = kPayCellW * k, oy = kSymbolH, third = kPayCellW / 3;
     fill(img, QRect(ox, oy, kPayCellW, kPayCellH), colours::kPanel);
-    sprite(img, ox + 1, oy, a, kMiniPalette);
-    sprite(img, ox + 12, oy, b, kMiniPalette);
-    sprite(img, ox + 23, oy, c, kMiniPalette);
+    int x = ox;
+    for (const Mini* m : {&a, &b, &c}) {
+        sprite(img, x + (third - int((*m)[0].size())) / 2, oy, *m, kMiniPalette);
+        x += third;
+    }
 }
 
 void payBand(QImage& img, const Mini& a, const Mini& b, const Mini& c, const Mini& d, const Mini& e,

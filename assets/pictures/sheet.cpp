@@ -326,13 +326,15 @@ QImage roundButton(bool quit, bool pressed) {
             put(img, 9 + k + d, 8 - k + d, ink);
         }
     } else {
+        // A 7 x 7 arrow centred on the cap; pressed, its tip and shadow still
+        // stop a pixel short of the cap's rim.
         for (int row = -3; row <= 3; ++row) {
-            int len = 4 - std::abs(row);
-            hline(img, 7 + d, 7 + d + len * 2 - 1, 9 + row + d, inkShadow);
+            int len = 7 - 2 * std::abs(row);
+            hline(img, 6 + d, 6 + d + len - 1, 9 + row + d, inkShadow);
         }
         for (int row = -3; row <= 3; ++row) {
-            int len = 4 - std::abs(row);
-            hline(img, 6 + d, 6 + d + len * 2 - 1, 8 + row + d, ink);
+            int len = 7 - 2 * std::abs(row);
+            hline(img, 5 + d, 5 + d + len - 1, 8 + row + d, ink);
         }
     }
     return img;
@@ -487,10 +489,11 @@ QImage holdButton(int look /* 0 STOP, 1 GO lit, 2 GO dark */) {
         ink = rgb(240, 255, 230);
         inkShadow = rgb(10, 70, 20);
     } else {
-        r = {rgb(8, 12, 40),   rgb(22, 32, 84),  rgb(30, 44, 106),
-             rgb(38, 56, 124), rgb(48, 70, 146), rgb(64, 90, 170)};
-        ink = rgb(90, 110, 180);
-        inkShadow = rgb(12, 18, 56);
+        // Dark GO: the same button with its lamp off, a dim blue glass.
+        r = {rgb(6, 8, 20),   rgb(16, 22, 46), rgb(22, 30, 60),
+             rgb(28, 38, 72), rgb(36, 48, 86), rgb(46, 60, 102)};
+        ink = rgb(70, 86, 128);
+        inkShadow = rgb(8, 12, 30);
     }
     QPainterPath p;
     p.addRoundedRect(QRectF(0, 0, W, H), 3, 3);
@@ -511,10 +514,10 @@ QImage holdButton(int look /* 0 STOP, 1 GO lit, 2 GO dark */) {
 QImage creditStrip(bool lit) {
     QImage img = canvasFor(cells::CreditStripLit);
     const QRgb litRows[3] = {rgb(255, 236, 140), rgb(255, 176, 30), rgb(200, 110, 10)};
-    const QRgb darkRows[3] = {rgb(60, 76, 170), rgb(32, 44, 120), rgb(18, 26, 76)};
+    const QRgb darkRows[3] = {rgb(46, 56, 100), rgb(28, 34, 70), rgb(16, 20, 46)};  // unlit blue glass
     for (int y = 0; y < 3; ++y) hline(img, 0, img.width() - 1, y, lit ? litRows[y] : darkRows[y]);
-    put(img, 0, 1, lit ? rgb(220, 130, 20) : rgb(24, 32, 90));
-    put(img, img.width() - 1, 1, lit ? rgb(220, 130, 20) : rgb(24, 32, 90));
+    put(img, 0, 1, lit ? rgb(220, 130, 20) : rgb(20, 26, 56));
+    put(img, img.width() - 1, 1, lit ? rgb(220, 130, 20) : rgb(20, 26, 56));
     return img;
 }
 
@@ -745,15 +748,17 @@ QImage outOfCoinsPanel() {
     };
     pocket(44, true);
     pocket(93, false);
-    // A moth fluttering out of the right pocket and dust specks.
-    const std::vector<std::string_view> moth = {"b...b", "bb.bb", ".bwb.", "bb.bb", "b...b"};
-    sprite(img, 108, 38, moth, {{'b', rgb(170, 150, 120)}, {'w', rgb(60, 50, 40)}});
-    const std::vector<std::string_view> moth2 = {"b..b", ".bb.", "b..b"};
-    sprite(img, 117, 28, moth2, {{'b', rgb(150, 130, 100)}});
-    put(img, 103, 48, rgb(200, 190, 160));
-    put(img, 107, 52, rgb(200, 190, 160));
-    put(img, 30, 45, rgb(200, 190, 160));
-    put(img, 27, 50, rgb(200, 190, 160));
+    // Two moths fluttering out of the right pocket: pale wings spread round a
+    // dark body, big enough to read as moths at 1x.
+    const std::vector<PaletteEntry> mothColours = {{'o', rgb(60, 48, 36)},
+                                                   {'W', rgb(236, 226, 196)},
+                                                   {'w', rgb(196, 178, 136)},
+                                                   {'b', rgb(110, 86, 60)}};
+    const std::vector<std::string_view> moth = {"..o.....o..", "...o...o...", ".ooo.o.ooo.", "oWWwobowWWo",
+                                                "oWwwobowwWo", ".owwobowwo.", "..oo.o.oo.."};
+    sprite(img, 105, 31, moth, mothColours);
+    const std::vector<std::string_view> far = {".o...o.", "oWo.oWo", "oWwowWo", ".owowo.", "..o.o.."};
+    sprite(img, 120, 19, far, mothColours);
     panelDeck(img);
     return img;
 }
@@ -802,14 +807,16 @@ QImage offerPanel() {
         }
     }
     coinFace(img, 26.0, 61.0, 6.6, 6.6, true);
-    // The note: this is play money.
-    fill(img, QRect(99, 22, 33, 21), rgb(250, 244, 210));
-    frame(img, QRect(99, 22, 33, 21), rgb(120, 100, 60));
-    tinyCentered(img, 116, 24, U"JUST", rgb(150, 20, 20));
-    tinyCentered(img, 116, 30, U"FOR FUN", rgb(150, 20, 20));
-    tinyCentered(img, 116, 36, U"NOT REAL", rgb(40, 40, 60));
-    put(img, 131, 22, rgb(200, 190, 150));
-    tinyCentered(img, 116, 44, U"MONEY!", kYellow);
+    // The sign: this is play money. Four lines with two pixels clear on every side.
+    const QRect sign(95, 14, 37, 29);
+    fill(img, sign, rgb(250, 244, 210));
+    frame(img, sign, rgb(120, 100, 60));
+    put(img, sign.right(), sign.top(), rgb(200, 190, 150));
+    const int cx = sign.center().x();
+    tinyCentered(img, cx, sign.top() + 3, U"JUST", rgb(150, 20, 20));
+    tinyCentered(img, cx, sign.top() + 9, U"FOR FUN", rgb(150, 20, 20));
+    tinyCentered(img, cx, sign.top() + 15, U"NOT REAL", rgb(40, 40, 60));
+    tinyCentered(img, cx, sign.top() + 21, U"MONEY!", rgb(40, 40, 60));
     panelDeck(img);
     return img;
 }
@@ -837,22 +844,26 @@ QImage statisticsPanel() {
     hline(img, 3, 133, 11, rgb(8, 16, 50));
     for (int y = 4; y <= 10; ++y)
         hline(img, 3, 133, y, mix(rgb(40, 70, 170), rgb(16, 30, 90), (y - 4) / 6.0));
-    // Grid of prize cells with count cells.
-    for (int m = 0; m < 2; ++m)
-        for (int r = 0; r < 6; ++r) {
-            int x = 4 + 69 * m, y = 15 + 10 * r;
-            frame(img, QRect(x - 1, y - 1, 35, 9), kChrome[1]);
-            fill(img, QRect(x, y, 33, 7), colours::kPanel);
-            frame(img, QRect(x + 35, y - 1, m == 0 ? 31 : 27, 9), rgb(40, 40, 56));
-        }
+    // Grid of prize cells with count boxes. A count is written centred on its
+    // column; both columns' boxes are centred there, equally wide and clear of
+    // the panel's inner bevel.
+    const QRgb box = rgb(40, 40, 56);
+    const int ox = places::DisplayWindow.x, oy = places::DisplayWindow.y;
+    for (int k = 0; k < 12; ++k) {
+        const fw::Cell c = places::StatisticsPayCell(k);
+        const int x = c.x - ox, y = c.y - oy;
+        frame(img, QRect(x - 1, y - 1, c.w + 2, c.h + 2), kChrome[1]);
+        fill(img, QRect(x, y, c.w, c.h), colours::kPanel);
+        frame(img, QRect(places::StatisticsCountColumn(k) - ox - 12, y - 1, 24, 9), box);
+    }
     // Labels of the bottom fields.
     const QRgb label = rgb(120, 170, 255);
     tiny(img, 5, 77, U"TIME", label);
-    frame(img, QRect(75, 75, 58, 9), rgb(40, 40, 56));
+    frame(img, QRect(places::kPlayTimeX - ox - 1, places::kPlayTimeY - oy - 1, 58, 9), box);
     tiny(img, 5, 88, U"GAMES", label);
-    frame(img, QRect(36, 86, 38, 9), rgb(40, 40, 56));
+    frame(img, QRect(places::kPlayedColumn - ox - 19, places::kGamesY - oy - 1, 38, 9), box);
     tiny(img, 80, 88, U"WON", label);
-    frame(img, QRect(98, 86, 36, 9), rgb(40, 40, 56));
+    frame(img, QRect(places::kWonColumn - ox - 15, places::kGamesY - oy - 1, 30, 9), box);
     return img;
 }
 
@@ -880,17 +891,6 @@ void fontRows(QImage& sheet) {
 
 // ------------------------------------------------------------ the machine
 
-void cabinetTexture(QImage& img, const QRect& r, int salt) {
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x) {
-            double h = hash01(x / 2, y, salt);
-            if (h < 0.05)
-                put(img, x, y, darker(get(img, x, y), 0.08));
-            else if (h > 0.97)
-                put(img, x, y, lighter(get(img, x, y), 0.06));
-        }
-}
-
 void goldFrame(QImage& img, const QRect& r) {
     frame(img, r, kGold[1]);
     bevel(img, r.adjusted(-1, -1, 1, 1), kGold[4], kGold[0]);
@@ -905,6 +905,95 @@ void speakerGrille(QImage& img, const QRect& r) {
             put(img, x, y, rgb(6, 2, 4));
             put(img, x + 1, y, rgb(66, 20, 22));
         }
+}
+
+// The cabinet's name in its own bold letters, 8 pixels high with 3-pixel stems.
+const std::vector<std::string_view>& logoLetter(char32_t ch) {
+    static const std::vector<std::string_view> F = {"########", "########", "###.....", "######..",
+                                                    "######..", "###.....", "###.....", "###....."};
+    static const std::vector<std::string_view> R = {"########.", "#########", "###...###", "###...###",
+                                                    "########.", "#######..", "###..###.", "###...###"};
+    static const std::vector<std::string_view> U = {"###...###", "###...###", "###...###", "###...###",
+                                                    "###...###", "###...###", "#########", ".#######."};
+    static const std::vector<std::string_view> I = {"###", "###", "###", "###", "###", "###", "###", "###"};
+    static const std::vector<std::string_view> T = {"#########", "#########", "...###...", "...###...",
+                                                    "...###...", "...###...", "...###...", "...###..."};
+    static const std::vector<std::string_view> W = {"###.......###", "###.......###", "###..###..###",
+                                                    "###..###..###", "###.#####.###", "#############",
+                                                    "#####...#####", ".###.....###."};
+    static const std::vector<std::string_view> H = {"###...###", "###...###", "###...###", "#########",
+                                                    "#########", "###...###", "###...###", "###...###"};
+    static const std::vector<std::string_view> L = {"###.....", "###.....", "###.....", "###.....",
+                                                    "###.....", "###.....", "########", "########"};
+    switch (ch) {
+        case U'F':
+            return F;
+        case U'R':
+            return R;
+        case U'U':
+            return U;
+        case U'I':
+            return I;
+        case U'T':
+            return T;
+        case U'W':
+            return W;
+        case U'H':
+            return H;
+        default:
+            return L;
+    }
+}
+
+// "FRUIT" over "WHIRL", centred on column cx from row y: gold letters leaning
+// forward, lit from above (a bright top edge, a deep bottom edge), in a dark
+// outline with a drop shadow, and a glint on the first letter.
+void logo(QImage& img, int cx, int y) {
+    const int W = 64, H = 24;
+    Mask ink(W, H);
+    int row = 1;
+    for (std::u32string_view word : {std::u32string_view(U"FRUIT"), std::u32string_view(U"WHIRL")}) {
+        int width = -1;
+        for (char32_t ch : word) width += int(logoLetter(ch)[0].size()) + 2;
+        width -= 1;
+        int x = (W - width) / 2;
+        for (char32_t ch : word) {
+            const auto& g = logoLetter(ch);
+            for (int r = 0; r < 8; ++r)
+                for (int c = 0; c < int(g[size_t(r)].size()); ++c)
+                    if (g[size_t(r)][size_t(c)] == '#') ink.set(x + c + (7 - r) / 3, row + r, true);
+            x += int(g[0].size()) + 2;
+        }
+        row += 11;
+    }
+    auto near = [&](int x, int yy, bool diagonal) {
+        for (int j = -1; j <= 1; ++j)
+            for (int i = -1; i <= 1; ++i)
+                if ((diagonal || i == 0 || j == 0) && ink.at(x + i, yy + j)) return true;
+        return false;
+    };
+    const int ox = cx - W / 2, oy = y - 1;
+    for (int yy = 0; yy < H; ++yy)
+        for (int x = 0; x < W; ++x)
+            if (!ink.at(x, yy) && near(x - 1, yy - 1, true)) put(img, ox + x, oy + yy, rgb(24, 4, 6));
+    for (int yy = 0; yy < H; ++yy)
+        for (int x = 0; x < W; ++x)
+            if (!ink.at(x, yy) && near(x, yy, true)) put(img, ox + x, oy + yy, kCab[0]);
+    for (int yy = 0; yy < H; ++yy)
+        for (int x = 0; x < W; ++x) {
+            if (!ink.at(x, yy)) continue;
+            const int r = (yy - 1) % 11;  // the row within the letters
+            QRgb c = r == 0 ? kGold[5] : r < 4 ? kGold[4] : r < 6 ? kGold[3] : kGold[2];
+            if (r > 0 && !ink.at(x, yy - 1)) c = kGold[4];  // the tops of lower strokes catch the light
+            put(img, ox + x, oy + yy, c);
+        }
+    // A glint on the top of the F's stem.
+    int gx = 0;
+    while (!ink.at(gx, 1)) ++gx;
+    gx += ox + 1;
+    const int gy = oy + 1;
+    hline(img, gx - 1, gx + 1, gy, kWhite);
+    vline(img, gx, gy - 1, gy + 1, kWhite);
 }
 
 QImage machine(const QImage& sheet) {
@@ -935,7 +1024,6 @@ QImage machine(const QImage& sheet) {
             c = mix(c, kCab[1], std::max(0.0, (y - 200) / 60.0) * 0.5);
             put(img, x, y, c);
         }
-    cabinetTexture(img, body, 5);
     vline(img, body.left(), body.top(), body.bottom(), kCab[5]);
     vline(img, body.left() + 1, body.top(), body.bottom(), lighter(kCab[4], 0.1));
     // Right side in perspective.
@@ -1020,12 +1108,15 @@ QImage machine(const QImage& sheet) {
     // The coin slit to the right of the window.
     fill(img, QRect(247, 75, 2, 17), rgb(8, 8, 10));
     vline(img, 249, 75, 91, kChrome[5]);
-    tinyCentered(img, 237, 92, U"25¢", kChrome[0]);
-    // Insert coin label with an arrow up to the slot.
-    tinyShadow(img, 224, 104, U"INSERT", kGold[4], kCab[0]);
-    tinyShadow(img, 228, 110, U"COIN", kGold[4], kCab[0]);
-    for (int k = 0; k < 3; ++k) hline(img, 236 - k, 236 + k, 117 + k, kGold[3]);
-    vline(img, 236, 120, 126, kGold[3]);
+    // Under the slot: an arrow up to it, "INSERT COIN" and the coin's value in
+    // the silver of the coin, all on the lacquer clear of the slot's plate.
+    const std::vector<std::string_view> arrow = {"...#...", "..###..", ".#####.",
+                                                 "#######", "..###..", "..###.."};
+    sprite(img, 234, 100, arrow, {{'#', kCab[0]}});
+    sprite(img, 233, 99, arrow, {{'#', kGold[3]}});
+    tinyShadow(img, 224, 107, U"INSERT", kGold[4], kCab[0]);
+    tinyShadow(img, 228, 113, U"COIN", kGold[4], kCab[0]);
+    tinyShadow(img, 231, 120, U"25¢", kCoin[5], kCab[0]);
     // Money counter.
     QRect counter(222, 146, 29, 23);
     fill(img, counter, rgb(6, 6, 8));
@@ -1043,11 +1134,8 @@ QImage machine(const QImage& sheet) {
         pasteAt(cells::HoldGoDark, b);
         tinyCentered(img, b.x + b.w / 2, 174, U"HOLD", kGold[3]);
     }
-    // Logo on the left beside the deck.
-    stretchedText(img, 15, 174, U"FRUIT", kGold[0], 2, 1, 1);
-    stretchedText(img, 14, 173, U"FRUIT", kGold[4], 2, 1, 1);
-    stretchedText(img, 15, 184, U"WHIRL", kGold[0], 2, 1, 1);
-    stretchedText(img, 14, 183, U"WHIRL", kGold[4], 2, 1, 1);
+    // The name plate on the left beside the deck.
+    logo(img, 45, 173);
     // Cherry emblem on the right of the deck.
     ball(img, 234.0, 187.0, 4.0, 4.0, kKnob);
     ball(img, 242.0, 188.0, 4.0, 4.0, kKnob);

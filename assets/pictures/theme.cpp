@@ -344,18 +344,19 @@ const Mini kMiniLemon = {".........", "..yyyyy..", ".yYYyyyy.", "yYYyyyyyd",
                          ".yyyyyyd.", "..dyyyd..", "........."};
 const Mini kMiniOrange = {"....gG...", "..ooooo..", ".oOwoooo.", ".oOooooo.",
                           ".oooooor.", "..oooor..", "...rrr..."};
-const Mini kMiniPlum = {".....b...", "...ppbp..", "..pPwppp.", ".pPPpppp.",
-                        ".pppppqp.", "..pppqp..", "...qqq..."};
-const Mini kMiniGrapes = {"....bG...", ".PpPpPp..", "..PpPpP..", ".pPpPpq..",
-                          "..pPpq...", "...pq....", "........."};
+const Mini kMiniPlum = {".....b...", "...vvbv..", "..vPwvvv.", ".vPPvvvv.",
+                        ".vvvvvpv.", "..vvvpv..", "...ppp..."};
+const Mini kMiniGrapes = {"....bG...", ".PvPvPv..", "..PvPvP..", ".vPvPvp..",
+                          "..vPvp...", "...vp....", "........."};
 const Mini kMiniStar = {"....E....", "...DED...", "DDDDEDDDd", ".dDDDDDd.",
                         "..dDDDd..", ".dDd.dDd.", ".d.....d."};
 const Mini kMiniBell = {"....d....", "...DEd...", "..DEDDd..", "..DEDDd..",
                         ".DEDDDDd.", "ddddddddd", "....d...."};
 const Mini kMiniSeven = {"RRRRRRRR.", "rrrrrRRr.", "....RRr..", "...RRr...",
                          "...RRr...", "..RRr....", "..rrr...."};
-const Mini kMiniBar = {".........", "DDDDDDDDD", "DxEExEExD", "DxEExExxD",
-                       "DxxxxxxxD", "DDDDDDDDD", "........."};
+// The word itself in gold over the edge of its plate, as on the symbol.
+const Mini kMiniBar = {"...........", "EE..EEE.EE.", "E.E.E.E.E.E", "EE..EEE.EE.",
+                       "E.E.E.E.E.E", "EE..E.E.E.E", "ddddddddddd"};
 const Mini kMiniCrown = {"E...E...E", "D..DED..D", "DD.DDD.DD", "DEDDDDDDd",
                          "DEDRDRDDd", "ddddddddd", "........."};
 }  // namespace

@@ -351,12 +351,12 @@ void drawPendant(QImage& img, int ox) {
 
 const Mini kMiniEmerald = {".........", ".efffe...", "efFFffe..", "efFffee..",
                            "effffee..", ".eeeee...", "........."};
-const Mini kMiniSapphire = {"...nn....", "..nNNn...", ".nNCNNn..", ".nNNNNn..",
-                            ".nNNNnn..", "..nnnn...", "...nn...."};
+const Mini kMiniSapphire = {"...aa....", "..aNNa...", ".aNCNNa..", ".aNNNNa..",
+                            ".aNNNaa..", "..naan...", "...nn...."};
 const Mini kMiniCoin = {"..dddd...", ".dDEDDd..", "dDDdDDDd.", "DDdddDDd.",
                         "dDDdDDDd.", ".dDDDDd..", "..dddd..."};
-const Mini kMiniAmethyst = {"...p.....", "...Pp....", "..PPpp...", ".PPPppp..",
-                            ".Ppppqq..", "..pqqq...", "........."};
+const Mini kMiniAmethyst = {"...v.....", "...Pv....", "..PPvv...", ".PPPvvv..",
+                            ".Pvvvpp..", "..vppp...", "........."};
 const Mini kMiniStar = {"....h....", "...hCh...", "ihhhChhhi", ".iChhhCi.",
                         "..ihhhi..", ".ihi.ihi.", ".i.....i."};
 const Mini kMiniRing = {"...nNn...", "...DND...", "..D...D..", ".D.....D.",

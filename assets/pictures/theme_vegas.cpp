@@ -387,8 +387,9 @@ void drawBowTie(QImage& img, int ox) {
 
 const Mini kMiniDice = {".iiiiiii.", "ihhhhhxhi", "ihhhhhhhi", "ihhhxhhhi",
                         "ihhhhhhhi", "ihxhhhhhi", ".iiiiiii."};
-const Mini kMiniSpade = {"....i....", "...ixi...", "..ixzxi..", ".ixzxxxi.",
-                         ".ixxxxxi.", "..iixii..", "..ixxxi.."};
+// Polished metal, so that the spade shows on the dark glass.
+const Mini kMiniSpade = {"....h....", "...hhi...", "..hhiii..", ".hhiiiil.",
+                         ".hi.i.il.", "....i....", "...lil..."};
 const Mini kMiniNotes = {".........", "ggggggggg", "gGGGkGGGg", "gGGkGkGGg",
                          "gGGGkGGGg", "ggggggggg", "........."};
 const Mini kMiniChip = {"..nhnh...", ".hNNNNh..", "nNhhhNn..", "hNhDhNh..",

@@ -293,8 +293,9 @@ Signal Pick() {
 }
 
 // ---- 12, 13 Siren4 / Siren8: the siren lamp turns ------------------------------------------------------
-// The siren sweeps up and back down once per lamp turn, 8 x 49 ms, and lasts
-// exactly as long as the lamp: 4 or 8 turns.
+// The siren sweeps up and back down once per lamp turn, 8 x 49 ms, swelling
+// as it rises, and lasts exactly as long as the lamp: 4 or 8 turns. Its level
+// is set so that its loudest moments match those of the win jingles.
 Signal Siren(int turns) {
     const double dur = turns * kSirenTurn;
     Signal s(Samples(dur));
@@ -307,7 +308,7 @@ Signal Siren(int turns) {
         for (int k = 1; k <= 9; k += 2)
             v += std::sin(kTwoPi * phase * k) / (k * k * 0.6 + 0.4);  // soft square
         v += 0.25 * std::sin(kTwoPi * phase * 2);
-        s[n] = v * Gate(t, dur, 0.01, 0.04) * (0.85 + 0.15 * sweep);
+        s[n] = v * Gate(t, dur, 0.01, 0.04) * (0.6 + 0.4 * sweep);
         phase += f / kRate;
         phase -= std::floor(phase);
     }
@@ -317,7 +318,7 @@ Signal Siren(int turns) {
     for (std::size_t n = 0; n < s.size(); ++n) {
         const double t = TimeOf(n);
         const double sweep = 0.5 - 0.5 * std::cos(kTwoPi * t / kSirenTurn);
-        second[n] = std::sin(kTwoPi * phase) * Gate(t, dur, 0.01, 0.04);
+        second[n] = std::sin(kTwoPi * phase) * Gate(t, dur, 0.01, 0.04) * (0.6 + 0.4 * sweep);
         phase += 1.503 * 620.0 * std::pow(2.0, 1.1 * sweep) / kRate;
     }
     Mix(s, second, 0, 0.35);
@@ -492,7 +493,7 @@ const std::vector<SoundRecipe>& Bank() {
         {Sfx::Door, Kind::OneShot, -18, Door},         {Sfx::Lever, Kind::OneShot, -18, Lever},
         {Sfx::Mania, Kind::OneShot, -18, Mania},       {Sfx::NoMoney, Kind::OneShot, -18, NoMoney},
         {Sfx::Pay, Kind::OneShot, -18, Pay},           {Sfx::Pick, Kind::OneShot, -18, Pick},
-        {Sfx::Siren4, Kind::OneShot, -20, Siren4},     {Sfx::Siren8, Kind::OneShot, -20, Siren8},
+        {Sfx::Siren4, Kind::OneShot, -16.5, Siren4},   {Sfx::Siren8, Kind::OneShot, -16.5, Siren8},
         {Sfx::Tick, Kind::OneShot, -22, Tick},         {Sfx::WheelRun, Kind::Loop, -20, WhlRun},
         {Sfx::WinHigh, Kind::OneShot, -18, WinHigh},   {Sfx::WinLow, Kind::OneShot, -18, WinLow},
         {Sfx::Wrong, Kind::OneShot, -18, Wrong},       {Sfx::Klonk1, Kind::OneShot, -19, Klonk1},

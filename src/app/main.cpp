@@ -20,6 +20,7 @@
 #include "frontend/sdl/sdl_sound_control.h"
 #include "machine/machine.h"
 #include "shell/events.h"
+#include "shell/odds.h"
 #include "shell/trace.h"
 
 namespace {
@@ -30,6 +31,7 @@ constexpr const char* kUsage =
     "\n"
     "  --scale N    show the machine N times its size (a whole number, 1 or more);\n"
     "               by default the largest size that fits in half the screen's height\n"
+    "  --odds       print the exact odds and payouts in the long run and exit\n"
     "  --help       show this text and exit\n"
     "  --version    show the version and exit\n"
     "\n"
@@ -46,6 +48,10 @@ std::optional<int> ParseOptions(int argc, char** argv, Options& options) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg == "--odds") {
+            std::fputs(fw::LongRunOddsText().c_str(), stdout);
             return 0;
         }
         if (arg == "--version") {

@@ -79,12 +79,13 @@ struct MenuTheme {
 };
 struct MenuAbout {};
 struct MenuManual {};
+struct MenuOdds {};
 struct CloseWindow {};
 }  // namespace ev
 
 using MachineEvent =
     std::variant<ev::Load, ev::Activate, ev::Expose, ev::Press, ev::Release, ev::Tick, ev::MenuConfig,
-                 ev::MenuQuit, ev::MenuTheme, ev::MenuAbout, ev::MenuManual, ev::CloseWindow>;
+                 ev::MenuQuit, ev::MenuTheme, ev::MenuAbout, ev::MenuManual, ev::MenuOdds, ev::CloseWindow>;
 
 struct Machine : Module1 {
     Machine(Platform platform, Pictures pictures, std::string appFolder);
@@ -146,6 +147,9 @@ struct Machine : Module1 {
     bool ActivatedOnce = false;  // the first activation has run
     int DataCursor = 0;          // read position of the built-in tables
     int LineCursor = 0;          // read position of the pay-line tokens
+
+    // What the odds window's figures were worked out from.
+    std::vector<int> OddsShownFor;
 
     // The theme menu's check marks, items 1..10 (entry 0 unused).
     std::array<bool, 11> ThemeChecked{};

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/odds_report.h"
+
 namespace fw {
 
 enum class MenuId { Game, Theme, Help };
@@ -43,6 +45,11 @@ public:
     virtual void ShowAbout(const std::string& version) = 0;
     // The manual window, modeless: reads the file afresh at every call.
     virtual void ShowManual(const std::string& path) = 0;
+    // The odds window, modeless. open: shows it with these figures (or brings it
+    // forward); otherwise only the figures of an open window are replaced.
+    virtual void ShowOdds(const OddsReport& odds, bool open) = 0;
+    // The odds window is open.
+    virtual bool OddsShown() = 0;
     // Ends the program with the exit status once the current event returns.
     virtual void EndProgram(int status) = 0;
 };

@@ -60,7 +60,7 @@ void tmrMultiCheck_Timer(Machine& m) {
 void SpinBonusWheel(Machine& m) {
     // The wheel draws its own number, independent of the reels.
     m.random.Randomize();
-    const int k = static_cast<int>(m.random.Rnd() * 4);
+    const int k = WheelStopFor(m.random.Rnd());
     for (int lap = 1;; ++lap) {
         bool stop = false;
         for (int p = 0; p <= 3; ++p) {
@@ -84,7 +84,15 @@ void SpinBonusWheel(Machine& m) {
     }
     Pause(m, 400);
     DrawWheel(m, cells::BonusWheelMania);
-    m.LastWin = static_cast<Integer>(m.LastWin + (k + 2) * 10);
+    m.LastWin = static_cast<Integer>(m.LastWin + WheelCoins(k));
+}
+
+int WheelStopFor(double u) {
+    return static_cast<int>(u * 4);
+}
+
+Integer WheelCoins(int k) {
+    return static_cast<Integer>((k + 2) * 10);
 }
 
 }  // namespace fw

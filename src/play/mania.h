@@ -15,4 +15,9 @@ void tmrMultiCheck_Timer(Machine& m);
 // Circles the wheel's light and adds 20, 30, 40 or 50 coins to LastWin.
 void SpinBonusWheel(Machine& m);
 
+// Where the wheel's light stops, 0..3, for a uniform number u in [0, 1).
+int WheelStopFor(double u);
+// The coins the wheel adds when its light stops at position k: 20, 30, 40 or 50.
+Integer WheelCoins(int k);
+
 }  // namespace fw

@@ -5,6 +5,7 @@
 #include "records/screens.h"
 #include "shell/dispatch.h"
 #include "shell/menus.h"
+#include "shell/odds.h"
 #include "shell/quit.h"
 #include "shell/startup.h"
 
@@ -40,6 +41,7 @@ void RunPending(Machine& m) {
         m.pending.pop_front();
         m.clock.Sync();
         HandleEvent(m, event);
+        RefreshOdds(m);
         if (!m.ended) m.host.Present();
     }
     m.busy = false;
@@ -71,6 +73,9 @@ void HandleEvent(Machine& m, const MachineEvent& event) {
                    },
                    [&](const ev::MenuManual&) {
                        if (menuOn(MenuId::Help)) mnuManual_Click(m);
+                   },
+                   [&](const ev::MenuOdds&) {
+                       if (menuOn(MenuId::Help)) mnuOdds_Click(m);
                    },
                    [&](const ev::CloseWindow&) { Form_Unload(m); },
                },

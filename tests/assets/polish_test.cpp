@@ -1,55 +1,56 @@
-// Checks of the finish of the pictures: the window icon's sizes.
+// The finish of the pictures: the icon's sizes, the pay-table miniatures, the coin slot.
+#include "machine/cells.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QString>
 
-#include <set>
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
-namespace {
-
-QImage loadArgb(const QString& relative) {
-    return QImage(QStringLiteral(FW_PICTURES_DIR) + "/" + relative).convertToFormat(QImage::Format_ARGB32);
+static QImage Load(const QString& file) {
+    return QImage(FW_PICTURES_DIR "/" + file).convertToFormat(QImage::Format_ARGB32);
 }
 
-// The share of pixels, over those that either picture covers, where the two differ.
-double differingShare(const QImage& a, const QImage& b) {
-    int covered = 0, differ = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            if (qAlpha(p) == 0 && qAlpha(q) == 0) continue;
-            ++covered;
-            differ += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-                          std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q)) >
-                      48;
+TEST(WindowIcon, EverySizeIsThereAndNoneIsAnotherScaled) {
+    std::vector<QImage> drawn;
+    for (int size : {16, 24, 32, 48, 64, 128, 256, 512})
+        ASSERT_EQ(drawn.emplace_back(Load(QString("icons/fruitwhirl-%1.png").arg(size))).size(),
+                  QSize(size, size));
+    for (const QImage& a : drawn)  // scaled up or down with square pixels, no size matches another
+        for (const QImage& b : drawn) {
+            const QImage s = a.scaled(b.size());
+            int w = b.width(), differ = 0;
+            for (int i = 0; i < w * w; ++i) differ += s.pixel(i % w, i / w) != b.pixel(i % w, i / w);
+            EXPECT_TRUE(a.width() == w || differ > w * w / 16) << a.width() << " to " << w;
         }
-    return covered ? double(differ) / covered : 0.0;
 }
 
-TEST(WindowIcon, EverySizeIsCrispPixelArtDrawnForItsSize) {
-    std::vector<QImage> icons;
-    for (int size : {16, 24, 32, 48, 64, 128, 256, 512}) {
-        const QImage icon = loadArgb(QString("icons/fruitwhirl-%1.png").arg(size));
-        ASSERT_EQ(icon.size(), QSize(size, size)) << size;
-        // No smoothed edges: a pixel is clear or solid, or the one shade of the shadow.
-        std::set<int> alphas;
-        for (int y = 0; y < size; ++y)
-            for (int x = 0; x < size; ++x) alphas.insert(qAlpha(icon.pixel(x, y)));
-        EXPECT_LE(alphas.size(), 3u) << size;
-        EXPECT_TRUE(alphas.count(0) && alphas.count(255)) << size;
-        icons.push_back(icon);
+TEST(PayTable, EveryMiniatureStandsOutFromItsGlass) {  // its median pixel by 3 : 1, in every theme
+    auto L = [](int v) { return v <= 10 ? v / 3294.6 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };  // sRGB
+    auto lum = [&](QRgb c) { return .05 + .2126 * L(qRed(c)) + .7152 * L(qGreen(c)) + .0722 * L(qBlue(c)); };
+    for (const char* file : {"Gfx/Fruit.Thm", "Gfx/Jewels.Thm", "Gfx/Vegas.Thm"}) {
+        const QImage theme = Load(file);
+        for (int k = 0; k < 3 * fw::themecells::kPayCells; ++k) {  // three miniatures a cell, one a third
+            const fw::Cell c = fw::themecells::PayCell(k / 3);
+            const QRgb glass = theme.pixel(c.x, c.y);
+            std::vector<double> ratios;
+            for (int i = 0; i < c.w / 3 * c.h; ++i) {
+                const QRgb p = theme.pixel(c.x + k % 3 * c.w / 3 + i % (c.w / 3), c.y + i / (c.w / 3));
+                if (p != glass) ratios.push_back(std::max(lum(p), lum(glass)) / std::min(lum(p), lum(glass)));
+            }
+            std::sort(ratios.begin(), ratios.end());
+            EXPECT_GE(ratios.empty() ? 0 : ratios[ratios.size() / 2], 3.0) << file << " " << k;
+        }
     }
-    // None is another scaled up or down with square pixels.
-    for (size_t i = 0; i < icons.size(); ++i)
-        for (size_t j = i + 1; j < icons.size(); ++j) {
-            const int small = icons[i].width(), large = icons[j].width();
-            const QImage up = icons[i].scaled(large, large, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-            const QImage down = icons[j].scaled(small, small, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-            EXPECT_GT(differingShare(up, icons[j]), 0.15) << small << " blown up to " << large;
-            EXPECT_GT(differingShare(down, icons[i]), 0.15) << large << " shrunk to " << small;
-        }
 }
 
-}  // namespace
+// Below the coin window the slot's plate runs in one colour to its bevelled edge: no label on it.
+TEST(CoinSlot, NoLabelSitsOnThePlateUnderTheWindow) {
+    const QImage m = Load("machine.png");
+    const fw::Cell &w = fw::places::CoinWindow, &slot = fw::places::CoinSlot;
+    for (int y = w.bottom() + 2; y <= slot.bottom(); ++y)
+        for (int x = slot.x + 3; x <= slot.right() - 3; ++x)
+            EXPECT_EQ(m.pixel(x, y), m.pixel(slot.x + 3, y)) << x << ", " << y;
+}

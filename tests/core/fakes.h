@@ -167,6 +167,8 @@ public:
     }
     void ShowAbout(const std::string& version) override { calls.push_back("ShowAbout " + version); }
     void ShowManual(const std::string& path) override { calls.push_back("ShowManual " + path); }
+    void ShowOdds(const OddsReport& odds, bool open) override { oddsShown.push_back(odds), oddsOpen |= open; }
+    bool OddsShown() override { return oddsOpen; }
     void EndProgram(int status) override {
         endStatus = status;
         calls.push_back("EndProgram " + std::to_string(status));
@@ -187,6 +189,8 @@ public:
     Pointer pointer = Pointer::Default;
     DragIcon dragIcon = DragIcon::None;
     bool topmost = false;
+    std::vector<OddsReport> oddsShown;  // the figures of the odds window, every time
+    bool oddsOpen = false;
     int endStatus = -1;  // -1 while the program runs
 };
 

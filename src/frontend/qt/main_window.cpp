@@ -19,6 +19,7 @@
 
 #include "frontend/qt/dialogs/dialogs.h"
 #include "frontend/qt/embedded.h"
+#include "frontend/qt/odds_window.h"
 #include "machine/cells.h"
 #include "shell/events.h"
 #include "shell/trace.h"
@@ -121,6 +122,8 @@ void MainWindow::buildMenus() {
     connect(about, &QAction::triggered, this, [this] { post(ev::MenuAbout{}); });
     QAction* manual = mnuHelp_->addAction("&Manual For Fruitwhirl");
     connect(manual, &QAction::triggered, this, [this] { post(ev::MenuManual{}); });
+    QAction* odds = mnuHelp_->addAction("&Odds and Payouts");
+    connect(odds, &QAction::triggered, this, [this] { post(ev::MenuOdds{}); });
 }
 
 void MainWindow::attach(Machine* machine) {
@@ -207,6 +210,14 @@ void MainWindow::ShowAbout(const std::string& version) {
 
 void MainWindow::ShowManual(const std::string& path) {
     fw::ShowManual(this, screen_->scale(), QString::fromStdString(path));
+}
+
+void MainWindow::ShowOdds(const OddsReport& odds, bool open) {
+    ShowOddsWindow(this, screen_->scale(), odds, open);
+}
+
+bool MainWindow::OddsShown() {
+    return OddsWindowShown();
 }
 
 void MainWindow::EnableMenu(MenuId menu, bool enabled) {

@@ -66,6 +66,8 @@ public:
     bool RunConfigDialog(ConfigValues& values) override;
     void ShowAbout(const std::string& version) override;
     void ShowManual(const std::string& path) override;
+    void ShowOdds(const OddsReport& odds, bool open) override;
+    bool OddsShown() override;
     void EnableMenu(MenuId menu, bool enabled) override;
     void SetThemeItem(int index, const std::string& caption, bool visible, bool enabled) override;
     void CheckThemeItem(int index, bool checked) override;

@@ -1,0 +1,149 @@
+// The exact odds against a million games of the real spin, against figures worked out by hand.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+
+#include "fakes.h"
+#include "machine/cells.h"
+#include "play/evaluate.h"
+#include "play/mania.h"
+#include "play/odds.h"
+#include "play/reels.h"
+#include "play/spin.h"
+
+namespace fw::test {
+namespace {
+
+using Reels = std::array<Integer, 3>;
+
+// Plays a million games with the spin's own step counts and stops and
+// EvaluateWin's scoring (the bonus wheel drawn by its own rule), each from
+// `from` or, without it, from where the last stopped: every chance and the
+// mean payout lie within four standard errors of the exact figures.
+void ExpectAgree(Machine& m, const GameOdds& odds, std::optional<Reels> from, Reels held, const char* what) {
+    constexpr int n = 1'000'000;
+    std::array<double, kPrizes + 2> seen{};  // the prizes, no win, the bonus wheel
+    double coins = 0, squares = 0;
+    for (int i = 0; i < n; ++i) {
+        if (from) m.ReelPos = *from;
+        m.Held = held;
+        m.ReelPos = StopPositions(m.ReelPos, DrawStepCounts(m), m.Held);
+        const LineScore score = ScoreLine(m, RowText(m, 1));
+        const int paid = score.payout + (score.specialHit ? WheelCoins(WheelStopFor(m.random.Rnd())) : 0);
+        if (score.category >= 0) ++seen[score.category];
+        seen[kPrizes] += !score.won;
+        seen[kPrizes + 1] += score.specialHit;
+        coins += paid;
+        squares += double(paid) * paid;
+    }
+    std::vector<Rational> exact(odds.prize.begin(), odds.prize.end());
+    exact.insert(exact.end(), {odds.noWin, odds.wheel});
+    for (std::size_t k = 0; k < exact.size(); ++k) {
+        const double q = exact[k].value();
+        EXPECT_NEAR(seen[k] / n, q, 4 * std::sqrt(q * (1 - q) / n) + 1e-12) << what << ", result " << k;
+    }
+    const double mean = coins / n;
+    EXPECT_NEAR(mean, odds.payout.value(), 4 * std::sqrt((squares / n - mean * mean) / n)) << what;
+}
+
+class ExactOdds : public ::testing::Test {
+protected:
+    void SetUp() override { rig.Start(); }
+    SeededRandom random{20240611};
+    Rig rig{{"Fruit.Thm"}, nullptr, &random};
+    Machine& m = rig.m;
+};
+
+TEST_F(ExactOdds, TheExactFiguresAgreeWithAMillionGamesOfTheRealSpin) {
+    ExpectAgree(m, LongRunOdds(m, false), std::nullopt, {}, "long run");
+    for (const Reels from : {Reels{0, 0, 0}, Reels{9, 0, 13}, Reels{17, 5, 11}})
+        ExpectAgree(m, NextGameOdds(m, from, {}, false), from, {}, "from a place");
+    ExpectAgree(m, NextGameOdds(m, {9, 0, 13}, {0, 1, 0}, false), Reels{9, 0, 13}, {0, 1, 0}, "held");
+    m.ManiaActive = True;
+    ExpectAgree(m, LongRunOdds(m, true), std::nullopt, {}, "Mania period");
+    EXPECT_EQ(m.LineCursor, 0);
+}
+
+TEST_F(ExactOdds, FiguresWorkedOutByHand) {
+    // Long run: every position equally likely, the reels independent. Symbol 2
+    // stands 3 times on reel 0's 20 positions and 5 times on reel 1's.
+    const GameOdds run = LongRunOdds(m, false);
+    EXPECT_EQ(run.prize[0], MakeRational(3 * 15, 20 * 20));
+    EXPECT_EQ(run.prize[1], MakeRational(3 * 5, 20 * 20));
+    // 100 coins: 9 twice on reel 0; 10 once and 9 once on reel 1; 12 twice on reel 2.
+    EXPECT_EQ(run.prize[11], MakeRational(2 * 2 * 2, 8000));
+    EXPECT_EQ(StationaryWeights(m), std::vector<std::int64_t>(8000, 1));
+    // Mania: a special symbol (9, 10, 12) stands twice on each reel; the wheel spins
+    // unless none shows, (18/20)^3, or the 100-coin prize came (8 of those 2168).
+    const GameOdds mania = LongRunOdds(m, true);
+    EXPECT_EQ(mania.wheel, MakeRational(8000 - 5832 - 8, 8000));
+    EXPECT_EQ(mania.payout, run.payout + mania.wheel * MakeRational(35));
+    // From all reels at 0 reel 0 turns a + 1 (a = 7..25): its pay line shows
+    // positions 6..24, every one but 5, so 2 (at 7, 10, 17) with chance 3/19. Reel 1's
+    // pay line is at a + b: 19 places in a row, missing a + 6 (14, 17 or 4 for the
+    // three a), so it shows 2 (at 1, 3, 9, 15, 19) with chance 5/19.
+    const GameOdds next = NextGameOdds(m, {0, 0, 0}, {}, false);
+    EXPECT_EQ(next.prize[0], MakeRational(3 * 14, 19 * 19));
+    EXPECT_EQ(next.prize[1], MakeRational(3 * 5, 19 * 19));
+    // Reel 0 held at 9 shows 2; reel 1 from 0 shows 2 with chance 5/19 as above:
+    // 2 coins 14 times in 19, 5 coins 5 times in 19.
+    EXPECT_EQ(NextGameOdds(m, {9, 0, 13}, {1, 0, 0}, false).payout, MakeRational(2 * 14 + 5 * 5, 19));
+}
+
+TEST_F(ExactOdds, ThePayLineIsScoredAsTheGameScoresIt) {
+    for (const bool mania : {false, true}) {
+        m.ManiaActive = mania ? True : False;
+        for (int i = 0; i < 15 * 15 * 15; ++i) {
+            const Reels s{Integer(i / 225), Integer(i / 15 % 15), Integer(i % 15)};
+            const LinePay pay = PayForLine(m, s, mania);
+            const LineScore score =
+                ScoreLine(m, std::to_string(s[0]) + "-" + std::to_string(s[1]) + "-" + std::to_string(s[2]));
+            ASSERT_EQ(pay.category, score.category) << i;
+            ASSERT_EQ(pay.payout, score.payout) << i;
+            ASSERT_EQ(pay.wheel, score.specialHit) << i;
+        }
+    }
+}
+
+TEST(Fractions, StayInLowestTermsAndRefuseWhatDoesNotFit) {
+    EXPECT_EQ(MakeRational(6, -4) + MakeRational(1, 2), MakeRational(-1));
+    EXPECT_EQ(MakeRational(2, 3) * MakeRational(9, 4) / MakeRational(3, 2), MakeRational(1));
+    const Rational huge = MakeRational(INT64_MAX / 2 + 2);  // twice it passes the largest by 2
+    EXPECT_THROW(huge + huge, std::overflow_error);
+    EXPECT_THROW(huge * MakeRational(3), std::overflow_error);
+    EXPECT_THROW(MakeRational(1, 0), std::domain_error);
+}
+
+TEST(OddsMenu, OpensTheWindowWithTheFiguresAndFollowsTheGame) {
+    Rig rig;
+    rig.StartPlaying();
+    rig.InsertCoins(2);
+    rig.Send(ev::MenuOdds{});
+    const std::vector<OddsReport>& shown = rig.host.oddsShown;
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(shown[0].holds.empty());  // the first game offers no hold
+    rig.Send(ev::Tick{TimerId::ElapsedTime});
+    EXPECT_EQ(shown.size(), 1u);  // nothing has changed
+
+    // Pay line 2-8-13 wins 2 coins and locks reel 0: reels 1 and 2 may be held, alone or together.
+    rig.ScriptSteps({8, 8, 7});
+    rig.PullLever();
+    ASSERT_EQ(shown.size(), 2u);
+    std::vector<Reels> choices;
+    for (const HoldOdds& h : shown[1].holds) {
+        choices.push_back({h.held[0], h.held[1], h.held[2]});
+        EXPECT_EQ(h.payout, NextGameOdds(rig.m, rig.m.ReelPos, choices.back(), false).payout);
+        for (const HoldOdds& other : shown[1].holds) EXPECT_FALSE(h.best && h.payout < other.payout);
+    }
+    EXPECT_EQ(choices, (std::vector<Reels>{{0, 0, 0}, {0, 1, 0}, {0, 0, 1}, {0, 1, 1}}));
+    EXPECT_EQ(std::count_if(shown[1].holds.begin(), shown[1].holds.end(), [](auto& h) { return h.best; }), 1);
+    rig.Press(places::HoldButton(2).x + 5, places::HoldButton(2).y + 5);
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_TRUE(shown[2].holds[2].chosen);
+}
+
+}  // namespace
+}  // namespace fw::test
