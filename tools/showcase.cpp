@@ -32,41 +32,32 @@ public:
     Showcase(const QString& out, int scale, const std::string& appFolder)
         : out_(out),
           scale_(scale),
-          machine_(std::make_unique<Machine>(Platform{clock_, random_, sound_, store_, images_, host_},
-                                             Pictures{BuiltIn("sprites"), BuiltIn("machine")}, appFolder)),
-          m(*machine_) {}
+          rig_(Pictures{BuiltIn("sprites"), BuiltIn("machine")}, images_, appFolder),
+          m(rig_.m) {}
 
-    void Send(MachineEvent event) { Post(m, event); }
-    void Steps(std::vector<int> steps) {
-        random_.values.clear();
-        for (int s : steps) random_.values.push_back((s - 7 + 0.5) / 19.0);
-        random_.next = 0;
-    }
-    void Coins(int button) {
-        Send(ev::Press{button, 305, 183});
-        Send(ev::Release{236, 84, true});
-    }
-    void Lever() { Send(ev::Press{1, 270, 40}); }
+    void Send(MachineEvent event) { rig_.Send(event); }
+    void Steps(std::vector<int> steps) { rig_.ScriptSteps(std::move(steps)); }
+    void Coins(int button) { rig_.InsertCoins(button); }
+    void Lever() { rig_.PullLever(); }
 
     void Shot(const char* name) {
-        QImage image(320, 256, QImage::Format_RGB32);
-        for (int y = 0; y < 256; ++y)
-            for (int x = 0; x < 320; ++x) image.setPixel(x, y, 0xFF000000u | m.hdcScreen.pixel(x, y));
+        QImage image(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
+        for (int y = 0; y < kScreenHeight; ++y)
+            for (int x = 0; x < kScreenWidth; ++x)
+                image.setPixel(x, y, 0xFF000000u | m.hdcScreen.pixel(x, y));
         const QString path = out_ + "/" + name + ".png";
-        image.scaled(320 * scale_, 256 * scale_, Qt::IgnoreAspectRatio, Qt::FastTransformation).save(path);
+        image
+            .scaled(kScreenWidth * scale_, kScreenHeight * scale_, Qt::IgnoreAspectRatio,
+                    Qt::FastTransformation)
+            .save(path);
         std::printf("%s\n", path.toLocal8Bit().constData());
     }
 
 private:
     QString out_;
     int scale_;
-    VirtualClock clock_;
-    ScriptedRandom random_;
-    RecordingSound sound_;
-    MemoryStore store_;
     QtImageLoader images_;
-    RecordingHost host_;
-    std::unique_ptr<Machine> machine_;
+    Rig rig_;
 
 public:
     Machine& m;

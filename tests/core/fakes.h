@@ -1,6 +1,6 @@
 // Test doubles for the machine's platform: a virtual clock, scripted random
 // numbers, a recording sound control, an in-memory settings store and image
-// loader, and a recording host.
+// loader, a recording host, and a Rig that plays the machine with them.
 #pragma once
 
 #include <chrono>
@@ -12,10 +12,13 @@
 #include <optional>
 #include <ostream>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "machine/cells.h"
 #include "machine/machine.h"
+#include "machine/sounds.h"
 #include "platform/clock.h"
 #include "platform/host.h"
 #include "platform/image_loader.h"
@@ -25,10 +28,8 @@
 #include "shell/events.h"
 
 namespace fw {
-// Screen modes print as their numbers in test messages.
-inline std::ostream& operator<<(std::ostream& out, Screen s) {
-    return out << "Screen " << static_cast<int>(s);
-}
+std::ostream& operator<<(std::ostream& out, Screen s);
+std::ostream& operator<<(std::ostream& out, Sfx s);
 }  // namespace fw
 
 namespace fw::test {
@@ -42,14 +43,9 @@ public:
         waits.push_back(d);
         if (onWait) onWait();
     }
-    // Sets the tick count the clock starts from (for example just before the wrap).
     void StartAt(std::uint32_t ticks) { start_ = ticks; }
-    // Lets time pass while the machine is idle.
     void Advance(std::chrono::milliseconds d) { nanos_ += static_cast<std::uint64_t>(d.count()) * 1'000'000; }
-    std::uint64_t ElapsedNanos() const { return nanos_; }
-    // The waits in whole milliseconds, in order.
     std::vector<int> WaitsMs() const;
-    int TotalWaitMs() const;
 
     std::vector<std::chrono::nanoseconds> waits;
     std::function<void()> onWait;
@@ -62,7 +58,7 @@ private:
 // Hands out the scripted numbers in order, then repeats the last one.
 class ScriptedRandom : public Random {
 public:
-    double Rnd() override;
+    double Rnd() override { return values.at(std::min(next++, values.size() - 1)); }
     void Randomize() override { ++reseeds; }
     std::vector<double> values{0.0};
     std::size_t next = 0;
@@ -74,32 +70,35 @@ class SeededRandom : public Random {
 public:
     explicit SeededRandom(std::uint64_t seed) : engine(seed) {}
     double Rnd() override { return static_cast<double>(engine() >> 11) * 0x1.0p-53; }
-    void Randomize() override { ++reseeds; }
+    void Randomize() override {}
     std::mt19937_64 engine;
-    int reseeds = 0;
 };
 
-// Records every call as text, for example "Load 3 /app/Sfx/Click.wav".
+// Records every call as text ("Play Lever", "Repeat WheelRun", "Load 3 /app/Sfx/Click.wav"),
+// with the number of clock waits that had passed when it came: the frame it starts on.
 class RecordingSound : public SoundControl {
 public:
-    void SetWindow(std::uintptr_t) override { calls.push_back("SetWindow"); }
+    explicit RecordingSound(const VirtualClock& clock) : clock_(clock) {}
+    void SetWindow(std::uintptr_t) override { Record("SetWindow"); }
     std::int32_t Initialise() override {
-        calls.push_back("Initialise");
+        Record("Initialise");
         return initialiseResult;
     }
     void Load(std::int32_t slot, const std::string& path) override {
-        calls.push_back("Load " + std::to_string(slot) + " " + path);
+        Record("Load " + std::to_string(slot) + " " + path);
     }
-    void PlayOnce(std::int32_t slot) override { calls.push_back("Play " + std::to_string(slot)); }
-    void StartRepeating(std::int32_t slot) override { calls.push_back("Repeat " + std::to_string(slot)); }
-    void Stop(std::int32_t slot) override { calls.push_back("Stop " + std::to_string(slot)); }
-    void Release() override { calls.push_back("Release"); }
-
-    // The calls that start with prefix.
-    std::vector<std::string> CallsStartingWith(const std::string& prefix) const;
+    void PlayOnce(std::int32_t slot) override { Record("Play", slot); }
+    void StartRepeating(std::int32_t slot) override { Record("Repeat", slot); }
+    void Stop(std::int32_t slot) override { Record("Stop", slot); }
+    void Release() override { Record("Release"); }
 
     std::int32_t initialiseResult = 0;
     std::vector<std::string> calls;
+    std::vector<std::size_t> atWait;  // beside calls
+
+private:
+    void Record(const std::string& call, int slot = -1);
+    const VirtualClock& clock_;
 };
 
 // Values kept by "section/key"; the application name must be "Fruitwhirl".
@@ -108,26 +107,43 @@ class MemoryStore : public SettingsStore {
 public:
     std::vector<std::string> Open() override { return notices; }
     std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
-                           const std::string& fallback) override;
+                           const std::string& fallback) override {
+        if (app != "Fruitwhirl") throw std::logic_error("settings read under the name " + app);
+        return durable.contains(section + "/" + key) ? durable[section + "/" + key] : fallback;
+    }
     void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
-                     const std::string& value) override;
-    bool Flush(std::string& error) override;
+                     const std::string& value) override {
+        if (app != "Fruitwhirl") throw std::logic_error("settings written under the name " + app);
+        unsaved[section + "/" + key] = value;
+    }
+    bool Flush(std::string& error) override {
+        ++flushes;
+        for (const auto& [key, value] : failFlush ? decltype(unsaved){} : unsaved) durable[key] = value;
+        unsaved.clear();
+        if (failFlush) error = "the settings file cannot be written";
+        return !failFlush;
+    }
     std::optional<std::string> ReadRunRecord() override { return runRecord; }
-    bool WriteRunRecord(const std::string& text, std::string& error) override;
+    bool WriteRunRecord(const std::string& text, std::string&) override {
+        runRecords.push_back(text);
+        runRecord = text;
+        return true;
+    }
     void RemoveRunRecord() override { runRecord.reset(); }
-    std::string KeepRunRecordAside() override;
-
-    // Keys of one section.
-    std::vector<std::string> KeysOf(const std::string& section) const;
-    std::vector<std::string> Sections() const;
-    std::string Value(const std::string& section, const std::string& key) const;
+    std::string KeepRunRecordAside() override {
+        const std::string name = "Fruitwhirl-damaged-" + std::to_string(aside.size() + 1) + ".record";
+        aside[name] = runRecord.value_or("");
+        runRecord.reset();
+        return name;
+    }
+    std::string Value(const std::string& section, const std::string& key) const {
+        return durable.contains(section + "/" + key) ? durable.at(section + "/" + key) : "<missing>";
+    }
     void Set(const std::string& section, const std::string& key, const std::string& value) {
         durable[section + "/" + key] = value;
     }
-
     std::map<std::string, std::string> durable;  // what has been flushed (or preset)
     std::map<std::string, std::string> unsaved;  // written but not yet flushed
-    int writes = 0;
     int flushes = 0;
     bool failFlush = false;
 
@@ -140,7 +156,11 @@ public:
 // Pictures by path.
 class MemoryImages : public ImageLoader {
 public:
-    LoadedImage Load(const std::string& path) override;
+    LoadedImage Load(const std::string& path) override {
+        loads.push_back(path);
+        if (!files.contains(path)) return {std::nullopt, "the file is not a picture"};
+        return {files[path], {}};
+    }
     std::map<std::string, Surface> files;
     std::vector<std::string> loads;
 };
@@ -149,33 +169,42 @@ public:
 class RecordingHost : public Host {
 public:
     void ShowWindow() override { calls.push_back("ShowWindow"); }
-    void Present() override { ++presents; }
-    void SetPointer(Pointer pointer) override { this->pointer = pointer; }
+    void Present() override {}
+    void SetPointer(Pointer p) override { pointer = p; }
     void SetDragIcon(DragIcon icon) override { dragIcon = icon; }
     void EnableMenu(MenuId menu, bool enabled) override { menuEnabled[menu] = enabled; }
-    void SetThemeItem(int index, const std::string& caption, bool visible, bool enabled) override;
-    void CheckThemeItem(int index, bool checked) override;
-    void SetTopmost(bool topmost) override { this->topmost = topmost; }
+    void SetThemeItem(int index, const std::string& caption, bool visible, bool enabled) override {
+        themeItems[index] = {caption, visible, enabled, themeItems[index].checked};
+    }
+    void CheckThemeItem(int index, bool checked) override { themeItems[index].checked = checked; }
+    void SetTopmost(bool on) override { topmost = on; }
     void EnableTimer(TimerId timer, bool enabled) override { timerEnabled[timer] = enabled; }
-    void ShowError(const std::string& title, const std::string& text) override;
-    void ShowMessage(const std::string& title, const std::string& text) override;
-    bool RunConfigDialog(ConfigValues& values) override;
+    void ShowMessage(const std::string& title, const std::string& text) override {
+        messages.push_back(title + ": " + text);
+        calls.push_back("ShowMessage");
+    }
+    void ShowError(const std::string& title, const std::string& text) override {
+        errors.push_back(title + ": " + text);
+    }
+    bool RunConfigDialog(ConfigValues& values) override {
+        calls.push_back("RunConfigDialog");
+        return configDialog ? configDialog(values) : false;
+    }
     void ShowAbout(const std::string& version) override { calls.push_back("ShowAbout " + version); }
     void ShowManual(const std::string& path) override { calls.push_back("ShowManual " + path); }
     void ShowOdds(const OddsReport& odds, bool open) override { oddsShown.push_back(odds), oddsOpen |= open; }
     bool OddsShown() override { return oddsOpen; }
-    void EndProgram(int status) override;
+    void EndProgram(int status) override {
+        endStatus = status;
+        calls.push_back("EndProgram " + std::to_string(status));
+    }
 
     // What the player does in the configuration dialog: edits the values and
     // answers OK (true) or Cancel (false). Without it the dialog is cancelled.
     std::function<bool(ConfigValues&)> configDialog;
-    std::vector<ConfigValues> configShown;  // the values the dialog opened with
-
     struct ThemeItem {
         std::string caption;
-        bool visible = false;
-        bool enabled = false;
-        bool checked = false;
+        bool visible = false, enabled = false, checked = false;
     };
     std::map<int, ThemeItem> themeItems;
     std::vector<std::string> calls;
@@ -186,57 +215,63 @@ public:
     Pointer pointer = Pointer::Default;
     DragIcon dragIcon = DragIcon::None;
     bool topmost = false;
-    int presents = 0;
     std::vector<OddsReport> oddsShown;  // the figures of the odds window, every time
     bool oddsOpen = false;
     int endStatus = -1;  // -1 while the program runs
 };
 
-// Coordinate-coded pictures: every pixel tells where it came from, so a copy
-// can be checked exactly.
+// Coordinate-coded pictures: every pixel tells where it came from.
 std::uint32_t SpritePixel(int x, int y);
 std::uint32_t MachinePixel(int x, int y);
 std::uint32_t ThemePixel(int theme, int x, int y);
-Surface SpriteSheet();
-Surface MachinePicture();
-Surface ThemePicture(int theme, int width = 435, int height = 37);
+Surface ThemePicture(int theme, int width = themecells::kMinWidth, int height = themecells::kMinHeight);
 
-// A machine in a temporary application folder with theme files on disk
-// (their pictures come from MemoryImages) and the fakes above.
+inline float CentreX(const Cell& c) {
+    return c.x + c.w / 2;
+}
+inline float CentreY(const Cell& c) {
+    return c.y + c.h / 2;
+}
+
+// A machine in a temporary application folder with the fakes above.
 class Rig {
 public:
-    // themes: file names created in Gfx/; each gets a coordinate-coded picture
-    // numbered by its position in the list (1-based). A real settings store,
-    // random numbers or window may take the place of the fakes.
+    // Coded pictures; themes: files made in Gfx/, numbered 1.. in the list's order.
+    // A real settings store, random numbers or window may take the fakes' place.
     explicit Rig(std::vector<std::string> themes = {"Fruit.Thm"}, SettingsStore* realStore = nullptr,
                  Random* realRandom = nullptr, Host* realHost = nullptr);
+    // Real pictures: the sheet and machine given, themes from appFolder/Gfx through loader.
+    Rig(Pictures pictures, ImageLoader& loader, const std::string& appFolder);
     ~Rig();
 
-    // Runs the start-up to its end.
-    void Start();
+    void Start() { Send(ev::Load{}); }
     // Starts, opens the sound bank, and forgets the waits and sounds so far.
     void StartPlaying();
-    // Posts an event and runs it to completion.
-    void Send(MachineEvent event);
-    // A press (and release, where it matters) as the player makes it.
-    void Press(int x, int y, int button = 1) { Send(ev::Press{button, float(x), float(y)}); }
-    void PullLever() { Press(270, 40); }
+    void Send(MachineEvent event) { Post(m, event); }
+    void Press(float x, float y, int button = 1) { Send(ev::Press{button, x, y}); }
+    void PressOn(const Cell& c, int button = 1) { Press(CentreX(c), CentreY(c), button); }
+    void PullLever() { PressOn(places::LeverKnob); }
+    void PressHold(int reel) { PressOn(places::HoldButton(reel)); }
     // Drags from the pile with the button and lets go at (x, y).
-    void Drag(int button, int x, int y);
-    // Drags coins onto the slot: one with the left button, a stack with the right.
-    void InsertCoins(int button = 1) { Drag(button, 236, 84); }
+    void Drag(int button, float x, float y);
+    // One coin with the left button, a stack with the right, onto the slot.
+    void InsertCoins(int button = 1) { Drag(button, CentreX(places::CoinSlot), CentreY(places::CoinSlot)); }
     // The next spin's step counts (7..25) for the reels that are not held.
     void ScriptSteps(std::vector<int> steps);
-    // The numbers the sounds were played with, in order ("Play 18" -> 18).
-    std::vector<int> SoundsPlayed() const;
-    void ForgetSounds() { sound.calls.clear(); }
+    std::vector<Sfx> SoundsPlayed() const;
+    void Forget() {
+        sound.calls.clear();
+        sound.atWait.clear();
+        clock.waits.clear();
+    }
 
     std::string GfxFile(const std::string& name) const;
 
     std::filesystem::path folder;
+    bool ownsFolder = true;
     VirtualClock clock;
     ScriptedRandom random;
-    RecordingSound sound;
+    RecordingSound sound{clock};
     MemoryStore store;
     MemoryImages images;
     RecordingHost host;
@@ -244,18 +279,15 @@ public:
     Machine& m;
 };
 
-}  // namespace fw::test
-
-namespace fw::test {
-
-// True when the w x h rectangle at (x, y) of surface is the sprite-sheet cell at (sx, sy).
-bool ShowsSprite(const Surface& surface, int x, int y, int w, int h, int sx, int sy);
+// True when the place of surface shows the sprite-sheet cell (coded pictures).
+bool Shows(const Surface& surface, const Cell& place, const Cell& cell);
 // True when reel cell (reel, row) of surface shows symbol s of the numbered theme.
-bool ShowsSymbol(const Surface& surface, int reel, int row, int symbol, int theme);
-// True when pay-table cell k of surface shows cell k of the numbered theme.
-bool ShowsPayCell(const Surface& surface, int k, int theme);
-// The money counter as text, left to right: a digit, '-' for a blank cell (the
-// blank glyph or the cell as the machine picture paints it), '?' for anything else.
+bool ShowsSymbol(const Surface& surface, int reel, int row, int symbol, int theme = 1);
+// The money counter as text: a digit, '-' blank, '?' anything else.
 std::string CounterText(const Surface& surface);
+// The hold button's look: 'S' STOP, 'G' lit GO, 'D' dark GO, '?' other.
+char HoldLook(const Surface& surface, int reel);
+// How many credit lamps are lit.
+int LitCreditLamps(const Surface& surface);
 
 }  // namespace fw::test

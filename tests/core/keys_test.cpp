@@ -39,7 +39,7 @@ protected:
 
 TEST_F(Keys, EveryKeyIsThePressItStandsFor) {
     Step("the lever without a credit", KeyCommand::Go, 0, places::LeverKnob);
-    EXPECT_EQ(keys.SoundsPlayed(), std::vector<int>{18});
+    EXPECT_EQ(keys.SoundsPlayed(), std::vector<Sfx>{Sfx::Wrong});
     Step("a coin", KeyCommand::Coin, 0, [&] { mouse.InsertCoins(1); });
     Step("a stack", KeyCommand::Stack, 0, [&] { mouse.InsertCoins(2); });
     EXPECT_EQ(keys.m.Credits, 6);

@@ -12,7 +12,7 @@ namespace {
 
 bool PanelShows(const Machine& m, const Cell& panel) {
     const Cell& w = places::DisplayWindow;
-    return ShowsSprite(m.hdcScreen, w.x, w.y, w.w, w.h, panel.x, panel.y) && m.hdcScreen == m.hdcCompose;
+    return Shows(m.hdcScreen, w, panel) && m.hdcScreen == m.hdcCompose;
 }
 
 const int kGoX = places::PanelContinueButton.x + 5, kGoY = places::PanelContinueButton.y + 5;

@@ -1,5 +1,5 @@
-// Driving modal windows from a test: the test calls the blocking function, and the action runs on
-// the modal window from a timer once it is on the screen.
+// Driving modal windows from a test: the test calls the blocking function, and
+// the action runs on the modal window from a timer once it is on the screen.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,45 +14,35 @@
 
 namespace fw::test {
 
-// Runs `action` on the modal window as soon as it is on the screen and active, so that it takes the
-// keyboard focus. If the window is still open three seconds after the action (or none appears within
-// three seconds), the test fails and the window is closed, so that a failing test cannot hang.
+// Runs action on the modal window once it is shown and active. A window still
+// open three seconds later (or none within three seconds) fails the test and
+// is closed, so that a failing test cannot hang.
 inline void WhenModal(std::function<void(QWidget*)> action) {
     auto* poll = new QTimer;
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     QObject::connect(poll, &QTimer::timeout, [poll, clock, action] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible() && modal->isActiveWindow()) {
-            poll->stop();
+        if (modal && modal->isVisible() && !modal->isActiveWindow()) modal->activateWindow();
+        if ((modal && modal->isVisible() && modal->isActiveWindow()) || clock->elapsed() > 3000) {
             poll->deleteLater();
+            poll->stop();
+            if (!modal) return ADD_FAILURE() << "no modal window appeared";
             QPointer<QWidget> window = modal;
             action(modal);
             QTimer::singleShot(3000, [window] {
-                if (window && window->isVisible()) {
-                    ADD_FAILURE() << "the modal window " << window->objectName().toStdString()
-                                  << " was left open";
-                    window->close();
-                }
+                if (window && window->isVisible()) ADD_FAILURE() << "the modal window was left open";
+                if (window) window->close();
             });
-        } else if (modal && modal->isVisible() && clock->elapsed() > 500) {
-            modal->activateWindow();  // a display without a window manager activates nothing itself
-        }
-        if (poll->isActive() && clock->elapsed() > 3000) {
-            poll->stop();
-            poll->deleteLater();
-            ADD_FAILURE() << "no active modal window appeared";
-            if (modal) modal->close();
         }
     });
     poll->start(5);
 }
 
-// A visible main window stand-in at a known place on the screen.
+// A visible main window stand-in.
 inline std::unique_ptr<QWidget> MainWindowAt(int x, int y) {
     auto window = std::make_unique<QWidget>();
-    window->resize(320, 256);
-    window->move(x, y);
+    window->setGeometry(x, y, 320, 256);
     window->show();
     return window;
 }

@@ -48,23 +48,17 @@ xdotool type --delay 30 "$NAME"
 xdotool key Return
 gone Configuration || fail "the configuration dialog stayed open"
 
-# The manual, modeless: it opens with its text and closes with Quit.
-MANUAL=$(open_from_menu h m "Fruitwhirl Manual")
-sleep 0.3
-shot manual.png >/dev/null
-xdotool windowfocus --sync "$MANUAL"
-xdotool key alt+q
-gone "Fruitwhirl Manual" || fail "the manual stayed open"
-
-# The About window, modal: OK closes it.
-ABOUT=$(open_from_menu h a "About Fruitwhirl")
-sleep 0.3
-shot about.png >/dev/null
-xdotool windowfocus --sync "$ABOUT"
-xdotool key Return
-gone "About Fruitwhirl" || fail "the About window stayed open"
+# The manual (modeless, closed with Quit) and the About window (modal, closed with OK).
+for window in "m|Fruitwhirl Manual|alt+q" "a|About Fruitwhirl|Return"; do
+  IFS='|' read -r item name key <<<"$window"
+  id=$(open_from_menu h "$item" "$name")
+  sleep 0.3
+  xdotool windowfocus --sync "$id"
+  xdotool key "$key"
+  gone "$name" || fail "$name stayed open"
+done
 
 quit_from_menu "$WID"
 [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
-python3 "$E2E_DIR/screen.py" name "$XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.ini" "$NAME" || fail "the name was not stored"
+python3 "$E2E_DIR/screen.py" ini "$XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.ini" "$NAME" || fail "the name was not stored"
 echo "PASS"

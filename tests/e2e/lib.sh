@@ -1,5 +1,4 @@
-# Shared by the end-to-end tests: a private X server, a private settings
-# folder, and a few checks.
+# Shared by the end-to-end tests: a private X server and settings folder, and a few checks.
 set -euo pipefail
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -68,10 +67,7 @@ wait_window() {
 
 # Waits for the program to end and sets EXIT_STATUS.
 wait_exit() {
-  for _ in $(seq 200); do
-    kill -0 "$PROGRAM_PID" 2>/dev/null || break
-    sleep 0.1
-  done
+  for _ in $(seq 200); do kill -0 "$PROGRAM_PID" 2>/dev/null && sleep 0.1; done
   kill -0 "$PROGRAM_PID" 2>/dev/null && fail "the program did not end"
   EXIT_STATUS=0
   wait "$PROGRAM_PID" || EXIT_STATUS=$?
@@ -95,8 +91,7 @@ quit_from_menu() {  # window id
 }
 
 # Starts the program at scale 1, sets PROGRAM_PID and WID (its window), and
-# returns once the start-up (300 ms, the 400 ms wipe and the 830 ms count) has
-# surely ended.
+# returns once the start-up (about 1.5 s) has surely ended.
 start_program() {  # program
   "$1" --scale 1 &
   PROGRAM_PID=$!
@@ -104,7 +99,12 @@ start_program() {  # program
   sleep 3
 }
 
-shot() {
-  import -window root "$WORK/$1"
-  echo "$WORK/$1"
+shot() { import -window root "$WORK/$1" && echo "$WORK/$1"; }
+
+# Finds the machine on the screen showing exactly the reference screen and sets ORIGIN.
+find_machine() {  # shot-name reference-screen
+  ORIGIN=$(python3 "$E2E_DIR/screen.py" find "$(shot "$1")" "$2") || fail "$ORIGIN"
 }
+
+# The screen position of a machine place's middle (a name of the layout map).
+at() { python3 "$E2E_DIR/screen.py" at "$ORIGIN" "$1"; }

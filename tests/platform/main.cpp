@@ -1,5 +1,5 @@
-// The platform tests run without a display unless one is asked for, and never
-// touch the user's own settings.
+// The platform and dialog tests run without a display unless one is asked
+// for, and never touch the user's own settings.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -1,0 +1,226 @@
+// Playing the machine: start-up, coins and credits, the lever and the spin,
+// holds, what a game wins and shows, the Mania period, the bonus wheel and the
+// panels, as the player sees and hears them.
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+#include "play/evaluate.h"
+#include "play/mania.h"
+#include "presentation/digits.h"
+
+namespace fw::test {
+namespace {
+
+int Count(const RecordingSound& sound, const std::string& call) {
+    return static_cast<int>(std::count(sound.calls.begin(), sound.calls.end(), call));
+}
+
+class Game : public ::testing::Test {
+protected:
+    void SetUp() override {
+        rig.StartPlaying();
+        rig.InsertCoins(2);  // five credits, fifteen in the purse
+        rig.Forget();
+    }
+    std::string Holds() const {
+        return {HoldLook(m.hdcScreen, 0), HoldLook(m.hdcScreen, 1), HoldLook(m.hdcScreen, 2)};
+    }
+    void Score(const std::string& line) {
+        m.LineText[1] = line;
+        EvaluateWin(m);
+    }
+    Rig rig;
+    Machine& m = rig.m;
+};
+
+TEST(Coins, CoinsWakeTheMachineAndStacksMoveWhatThePurseHoldsUpToTenCredits) {
+    Rig rig;
+    rig.StartPlaying();
+    Machine& m = rig.m;
+    m.ScoreTable[0].Score = 4;
+    rig.InsertCoins();
+    EXPECT_TRUE(Shows(m.hdcScreen, places::CoinWindow, cells::CoinAtRest));
+    EXPECT_EQ(rig.SoundsPlayed(), (std::vector<Sfx>{Sfx::Pick, Sfx::Pay, Sfx::Activate}));
+    EXPECT_TRUE(Shows(m.hdcScreen, places::CreditStrip, cells::CreditStripLit));
+    for (int r = 0; r < 3; ++r) EXPECT_EQ(HoldLook(m.hdcScreen, r), '?') << "no hold before the first game";
+    rig.InsertCoins(2);  // three left in the purse: three move
+    EXPECT_EQ(m.Credits, 4);
+    EXPECT_EQ(CounterText(m.hdcScreen), "---0");
+    DrawDigits(m, 18);
+    for (int i = 0; i < 4; ++i) rig.InsertCoins();
+    rig.InsertCoins(2);  // two of five fit
+    EXPECT_EQ(m.ScoreTable[0].Score, 12);
+    EXPECT_EQ(CounterText(m.hdcScreen), "--12");
+    EXPECT_EQ(LitCreditLamps(m.hdcScreen), 10);
+    rig.Forget();
+    const Surface before = m.hdcScreen;
+    rig.InsertCoins();
+    EXPECT_EQ(rig.SoundsPlayed(), (std::vector<Sfx>{Sfx::Pick, Sfx::Wrong}));
+    EXPECT_TRUE(rig.clock.waits.empty());
+    EXPECT_EQ(m.hdcScreen, before);
+    EXPECT_EQ(m.hdcScreen, m.hdcCompose);
+}
+
+TEST(Coins, ADragEndsInOneDropOrNone) {
+    Rig rig;
+    rig.StartPlaying();
+    Machine& m = rig.m;
+    rig.PressOn(places::CoinPile, 2);
+    EXPECT_EQ(rig.host.dragIcon, DragIcon::FiveCoins);
+    rig.Send(ev::Release{CentreX(places::CoinSlot), CentreY(places::CoinSlot),
+                         false});  // the window lost the mouse
+    rig.Send(ev::Release{CentreX(places::CoinSlot), CentreY(places::CoinSlot), true});  // no pick-up: nothing
+    rig.PressOn(places::CoinPile);
+    EXPECT_EQ(rig.host.dragIcon, DragIcon::OneCoin);
+    rig.Send(ev::Release{-5, 100, true});  // outside the window
+    EXPECT_EQ(rig.host.dragIcon, DragIcon::None);
+    EXPECT_EQ(m.Credits, 0);
+    EXPECT_EQ(rig.SoundsPlayed(), (std::vector<Sfx>{Sfx::Pick, Sfx::Pick}));
+    // A drag released during a game drops once, after it.
+    rig.InsertCoins();
+    rig.ScriptSteps({7, 7, 7});
+    bool once = false;
+    rig.clock.onWait = [&] {
+        if (once) return;
+        once = true;
+        rig.PressOn(places::CoinPile);
+        rig.Send(ev::Release{CentreX(places::CoinSlot), CentreY(places::CoinSlot), true});
+        EXPECT_EQ(m.Credits, 1);
+    };
+    rig.PullLever();
+    EXPECT_EQ(m.Credits, 1);
+    EXPECT_EQ(m.ScoreTable[0].Score, 18);
+}
+
+TEST(Coins, AnEmptyPurseIsRefusedWhileCreditsRemainAndOpensThePanelWithout) {
+    Rig rig;
+    rig.StartPlaying();
+    rig.InsertCoins();
+    for (int i = 0; i < 19; ++i) DrawDigits(rig.m, kTakeOneCoin);
+    rig.Forget();
+    rig.PressOn(places::CoinPile);
+    EXPECT_EQ(rig.SoundsPlayed(), std::vector<Sfx>{Sfx::Wrong});
+    rig.ScriptSteps({7, 7, 7});
+    rig.PullLever();
+    rig.PressOn(places::CoinPile);
+    EXPECT_EQ(rig.m.ScreenMode, Screen::OutOfCoins);
+    EXPECT_TRUE(Shows(rig.m.hdcScreen, places::DisplayWindow, cells::OutOfCoinsPanel));
+    rig.Forget();
+    rig.PullLever();  // dead while the panel shows
+    rig.PressOn(places::CoinPile);
+    EXPECT_TRUE(rig.sound.calls.empty() && rig.clock.waits.empty());
+}
+
+TEST_F(Game, HoldsOpenAndCloseByTheRules) {
+    rig.ScriptSteps({7, 7, 7});  // 3-3-7: no holds, no win, holds on offer
+    rig.PullLever();
+    EXPECT_EQ(Holds(), "GGG");
+    rig.Forget();
+    rig.PressHold(0);
+    EXPECT_EQ(Holds(), "SGG");
+    rig.PressHold(1);
+    EXPECT_EQ(Holds(), "SSD");  // two held: the third closes
+    rig.PressHold(2);
+    rig.PressHold(0);  // released: the third opens again
+    EXPECT_EQ(Holds(), "GSG");
+    rig.PressHold(1);
+    EXPECT_EQ(Holds(), "GGG");
+    rig.PressOn(places::HoldButton(1), 2);  // the right button holds nothing
+    EXPECT_EQ(rig.random.reseeds, 1);       // the spin drew fresh numbers
+    EXPECT_EQ(rig.SoundsPlayed(),
+              (std::vector<Sfx>{Sfx::Click, Sfx::Click, Sfx::Wrong, Sfx::Click, Sfx::Click}));
+    EXPECT_EQ(m.HoldCount, 0);
+    EXPECT_EQ(m.hdcScreen, m.hdcCompose);
+    // A symbol-2 win locks its reel; the others can both be held.
+    rig.ScriptSteps({10, 7, 7});  // 2-8-4 from 8, 16, 4
+    rig.PullLever();
+    EXPECT_EQ(m.LastWin, 2);
+    EXPECT_EQ(Holds(), "DGG");
+    rig.PressHold(1);
+    rig.PressHold(2);
+    EXPECT_EQ(Holds(), "DSS");
+    rig.PressHold(1);
+    rig.PressHold(2);
+    EXPECT_EQ(Holds(), "DGG");
+    // The last credit closes the holds and darkens the strip; a coin opens them again.
+    m.Credits = 1;
+    rig.ScriptSteps({7, 7, 7});  // 5-2-3
+    rig.PullLever();
+    EXPECT_EQ(Holds(), "DDD");
+    EXPECT_TRUE(Shows(m.hdcScreen, places::CreditStrip, cells::CreditStripDark));
+    rig.InsertCoins();
+    EXPECT_EQ(Holds(), "GGG");
+}
+
+TEST_F(Game, TheSymbol2RuleAndThePayTable) {
+    m.HoldAllowed = True;
+    Score("2-2-2");
+    EXPECT_EQ(m.LastWin, 5);
+    EXPECT_EQ(m.WinLock, (std::array<Integer, 3>{1, 1, 0}));
+    EXPECT_EQ(Holds(), "DDG");
+    Score("3-2-2");
+    EXPECT_EQ(m.LastWin, 0);
+    EXPECT_EQ(Holds(), "GGG");
+    Score("3-10-12");
+    EXPECT_EQ(m.LastWin, 10);
+    EXPECT_EQ(Holds(), "DDD");  // a table win ends the holds
+    const ScoreRecord& run = m.ScoreTable[0];
+    EXPECT_EQ(run.Stat, (std::array<Integer, 12>{0, 1, 0, 1}));
+    EXPECT_TRUE(run.Wun == 2 && run.Score == 15 + 5 + 10 && m.Credits == 2 && m.ManiaActive == False);
+    EXPECT_EQ(CounterText(m.hdcScreen), "--30");
+    EXPECT_EQ(Count(rig.sound, "Play Pay"), 5 + 8);
+    EXPECT_EQ(Count(rig.sound, "Play WinLow"), 2);
+}
+
+TEST_F(Game, TheManiaPeriodRunsThirteenTicksAndAHundredStartsItAgain) {
+    Score("9-10-12");
+    EXPECT_EQ(rig.SoundsPlayed().back(), Sfx::Mania);
+    EXPECT_TRUE(rig.host.topmost);
+    rig.Send(ev::MenuConfig{});
+    rig.Send(ev::MenuAbout{});
+    EXPECT_EQ(rig.host.calls, std::vector<std::string>{"ShowWindow"});  // the menus are off
+    for (int t = 1; t <= 6; ++t) rig.Send(ev::Tick{TimerId::MultiCheck});
+    Score("9-9-12");
+    EXPECT_TRUE(Shows(m.hdcScreen, places::TimeBar, cells::TimeBarEmpty));
+    for (int t = 1; t <= 13; ++t) rig.Send(ev::Tick{TimerId::MultiCheck});
+    EXPECT_TRUE(Shows(m.hdcScreen, places::TimeBarSegment(12), cells::TimeSegmentRed));
+    EXPECT_EQ(m.ManiaActive, True);
+    rig.Send(ev::Tick{TimerId::MultiCheck});
+    EXPECT_EQ(m.ManiaActive, False);
+    EXPECT_TRUE(Shows(m.hdcScreen, places::BonusWheel, cells::BonusWheelNeutral));
+    EXPECT_FALSE(rig.host.topmost);
+    for (MenuId menu : {MenuId::Game, MenuId::Theme, MenuId::Help}) EXPECT_TRUE(rig.host.menuEnabled[menu]);
+    const Surface after = m.hdcScreen;
+    rig.Send(ev::Tick{TimerId::MultiCheck});  // a tick of the stopped timer is dropped
+    EXPECT_EQ(m.hdcScreen, after);
+}
+
+TEST_F(Game, SpecialSymbolsInTheManiaPeriodSpinTheBonusWheel) {
+    StartMania(m);
+    m.HoldAllowed = True;
+    for (int k = 0; k < 4; ++k) {
+        rig.Forget();
+        rig.random.values = {(k + 0.5) / 4};
+        const Integer purse = m.ScoreTable[0].Score;
+        Score("9-4-4");  // a special symbol on reel 0 alone
+        EXPECT_EQ(m.LastWin, (k + 2) * 10);
+        EXPECT_EQ(m.ScoreTable[0].Score, purse + (k + 2) * 10);
+        EXPECT_EQ(rig.sound.calls.front(), "Play Siren4");
+        EXPECT_EQ(Count(rig.sound, "Play Tick"), 17 + k);  // four laps and on to its number
+        EXPECT_EQ(Count(rig.sound, "Play CircHigh"), 8);
+        EXPECT_TRUE(Shows(m.hdcScreen, places::BonusWheel, cells::BonusWheelMania));
+        EXPECT_EQ(rig.random.reseeds, k + 1);  // the wheel draws its own number
+        EXPECT_TRUE(k != 0 || Holds() == "DGG");
+    }
+    EXPECT_EQ(m.ScoreTable[0].Wun, 0);  // a special hit alone is in no category
+    m.Credits = 3;
+    Score("3-10-12");  // the table pays 10 and reels 1 and 2 hit: more than 5 ends the holds
+    EXPECT_EQ(m.WinLock, (std::array<Integer, 3>{0, 1, 1}));
+    EXPECT_EQ(Holds(), "DDD");
+    rig.Forget();
+    Score("9-9-12");  // a hundred: no wheel
+    EXPECT_EQ(Count(rig.sound, "Play Tick"), 0);
+}
+
+}  // namespace
+}  // namespace fw::test

@@ -1,0 +1,214 @@
+// The player's records: what is read at start-up and written at quit, the run
+// entering the high-score list, spoilt stored values, the reset, the record
+// screens and what the configuration dialog changes on them.
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+#include "presentation/bitmap_text.h"
+#include "records/settings.h"
+
+namespace fw::test {
+namespace {
+
+// Starts, lets the run end with a purse and a play time, and quits.
+void PlayAndQuit(Rig& rig, Integer purse, int playMs = 0) {
+    rig.Start();
+    rig.m.ScoreTable[0].Score = purse;
+    rig.clock.Advance(std::chrono::milliseconds(playMs));
+    rig.Send(ev::MenuQuit{});
+}
+
+std::vector<std::string> ListNames(const MemoryStore& store) {
+    std::vector<std::string> names;
+    for (int n = 1; n <= 10; ++n) names.push_back(store.Value(HighSection(n), "Name"));
+    return names;
+}
+
+const std::vector<std::string> kDefaults{"Ardo", "Belo", "Cira", "Dovo", "Elin",
+                                         "Fazu", "Gemo", "Hali", "Iska", "Joru"};
+
+TEST(Store, AFirstRunWritesEveryKeyOnceAtQuit) {
+    Rig rig;
+    PlayAndQuit(rig, 59);  // one below the list
+    EXPECT_EQ(rig.store.flushes, 1);
+    EXPECT_EQ(rig.store.durable.size(), 2u + 5u + 10u * 17u);
+    EXPECT_EQ(rig.store.Value("PrgInfo", "Version"), kAppVersion);
+    EXPECT_EQ(rig.store.Value("PrgInfo", "Date"), "00-02-20");
+    for (const auto& [key, value] :
+         {std::pair{"Sound", "1"}, {"Theme", "1"}, {"ThmNr", "1"}, {"Name", "NoName"}, {"Speed", "50"}})
+        EXPECT_EQ(rig.store.Value("GameCfg", key), value) << key;
+    EXPECT_EQ(ListNames(rig.store), kDefaults);
+    EXPECT_TRUE(rig.store.Value("High-10", "Score") == "60" && rig.store.Value("High-10", "Stat-11") == "0");
+}
+
+TEST(Store, TheRunEntersAboveEqualScoresWithItsPlayTime) {
+    Rig rig;
+    rig.clock.StartAt(0xFFFFFFFFu - 2000);  // the tick count wraps during the run
+    rig.store.Set("GameCfg", "Name", "Tess");
+    rig.Start();
+    ScoreRecord& run = rig.m.ScoreTable[0];
+    run.Score = 130, run.Played = 42, run.Wun = 7, run.Stat[4] = 3;
+    rig.clock.Advance(std::chrono::milliseconds(61'000));
+    rig.Send(ev::MenuQuit{});
+    std::vector<std::string> expected = kDefaults;
+    expected.insert(expected.begin() + 2, "Tess");
+    expected.pop_back();
+    EXPECT_EQ(ListNames(rig.store), expected);
+    const std::map<std::string, std::string> row{
+        {"Score", "130"}, {"Played", "42"}, {"Wun", "7"}, {"Stat-04", "3"}, {"ETime", "61800"}};
+    for (const auto& [key, value] : row) EXPECT_EQ(rig.store.Value("High-03", key), value) << key;
+    EXPECT_EQ(rig.m.ScoreTable[0].ETime, 0);
+
+    Rig next;  // the next run reads what this one wrote
+    next.store.durable = rig.store.durable;
+    PlayAndQuit(next, 70);  // equal to row 10: enters there
+    EXPECT_EQ(next.m.ScoreTable[0].Name, "Tess");
+    EXPECT_EQ(next.store.Value("High-10", "Name"), "Tess");
+    EXPECT_EQ(next.store.Value("High-03", "ETime"), "61800");
+    EXPECT_EQ(next.store.Value("High-09", "Name"), "Hali");
+}
+
+TEST(Store, SpoiltValuesFallBackToTheirDefaults) {
+    Rig rig;
+    const std::map<std::string, std::string> spoilt{
+        {"GameCfg/Sound", "yes"},         {"GameCfg/Speed", "12abc"},
+        {"High-02/Score", "40000"},       {"High-02/Played", " 5"},
+        {"High-02/ETime", "99999999999"}, {"High-02/Stat-03", "3.5"},
+        {"High-05/Score", "-7"},          {"GameCfg/Name", "Bartholomew the Great"},
+        {"GameCfg/Theme", "0"},           {"High-03/Name", "ÅsaÖstergrenÄ"}};
+    for (const auto& [key, value] : spoilt) rig.store.durable[key] = value;
+    rig.Start();
+    const Machine& m = rig.m;
+    EXPECT_TRUE(m.SoundOn == 1 && m.Speed == 50 && m.ScoreTable[5].Score == 110);
+    const ScoreRecord& row = m.ScoreTable[2];
+    EXPECT_TRUE(row.Score == 140 && row.Played == 0 && row.ETime == 0 && row.Stat[3] == 0);
+    EXPECT_EQ(m.ScoreTable[0].Name, "Bartholome");
+    EXPECT_EQ(m.ScoreTable[3].Name, "ÅsaÖstergr");
+    EXPECT_EQ(m.ThemeIndex, 1);
+    for (const auto& [speed, kept] : {std::pair{"250", 100}, {"-4", 0}, {"37", 37}}) {
+        Rig other;
+        other.store.Set("GameCfg", "Speed", speed);
+        other.Start();
+        EXPECT_EQ(other.m.Speed, kept) << speed;
+    }
+}
+
+TEST(Store, TheThemeFallsBackToTheFirstWhenTheThemeFilesChanged) {
+    for (const auto& [stored, count, expected] : {std::tuple{"2", "3", 2}, {"2", "2", 1}, {"4", "3", 1}}) {
+        Rig rig({"A.Thm", "B.Thm", "C.Thm"});
+        rig.store.Set("GameCfg", "Theme", stored);
+        rig.store.Set("GameCfg", "ThmNr", count);
+        rig.Start();
+        EXPECT_EQ(rig.m.ThemeIndex, expected) << stored << " of " << count;
+        EXPECT_TRUE(rig.host.themeItems[expected].checked);
+        EXPECT_TRUE(ShowsSymbol(rig.m.hdcScreen, 0, 0, 6, expected));
+    }
+}
+
+TEST(Store, ClosingTheWindowSavesOnceAndAStoreThatCannotBeWrittenIsReported) {
+    Rig rig;
+    rig.store.failFlush = true;
+    rig.StartPlaying();
+    rig.Send(ev::CloseWindow{});
+    rig.Send(ev::MenuQuit{});  // nothing runs after the end
+    EXPECT_EQ(rig.store.flushes, 1);
+    EXPECT_EQ(rig.host.endStatus, 1);
+    ASSERT_EQ(rig.host.errors.size(), 1u);
+    EXPECT_NE(rig.host.errors[0].find("could not be saved"), std::string::npos);
+    EXPECT_NE(rig.host.errors[0].find("cannot be written"), std::string::npos);
+    EXPECT_EQ(rig.sound.calls, std::vector<std::string>{"Release"});
+}
+
+class RecordScreens : public ::testing::Test {
+protected:
+    void SetUp() override {
+        rig.StartPlaying();
+        m.ScoreTable[0].Score = 120;  // ties with line 4 and goes above it
+    }
+    void Configure(std::function<void(ConfigValues&)> change) {
+        rig.host.configDialog = [change](ConfigValues& v) {
+            change(v);
+            return true;
+        };
+        rig.Send(ev::MenuConfig{});
+    }
+    void PressLine(int line, int button = 1) { rig.PressOn(places::ListLineStrip(line), button); }
+    Rig rig;
+    Machine& m = rig.m;
+};
+
+TEST_F(RecordScreens, EachLineOfTheListOpensItsPageAndThePageLeadsBack) {
+    for (const auto& [line, page] : {std::pair{4, 0}, {5, 4}, {3, 3}, {10, 9}}) {
+        rig.PressOn(places::DisplayWindow);
+        EXPECT_EQ(m.HighScorePlace, 4);
+        PressLine(line);
+        EXPECT_EQ(m.StatPage, page) << "line " << line;
+        EXPECT_EQ(rig.host.timerEnabled[TimerId::ElapsedTime], page == 0);
+        EXPECT_FALSE(rig.host.menuEnabled[MenuId::Theme]);
+        rig.PressOn(places::DisplayWindow, 2);  // the right button does nothing here
+        rig.PressOn(places::DisplayWindow);
+        EXPECT_EQ(m.ScreenMode, Screen::Reels);
+        EXPECT_TRUE(rig.host.menuEnabled[MenuId::Theme] && !rig.host.timerEnabled[TimerId::ElapsedTime]);
+    }
+    m.ScoreTable[0].Score = 59;
+    rig.PressOn(places::DisplayWindow);
+    EXPECT_EQ(m.HighScorePlace, 11);
+    PressLine(7, 2);  // back to the reels
+    EXPECT_EQ(m.ScreenMode, Screen::Reels);
+}
+
+TEST_F(RecordScreens, ThePlayTimeClockTicksOnTheScreenOnly) {
+    rig.PressOn(places::DisplayWindow, 2);
+    const Surface opened = m.hdcCompose;
+    rig.clock.Advance(std::chrono::milliseconds(3'725'000));
+    rig.Send(ev::Tick{TimerId::ElapsedTime});
+    EXPECT_NE(m.hdcScreen, opened);
+    EXPECT_EQ(m.hdcCompose, opened);
+    rig.Send(ev::Expose{});
+    EXPECT_EQ(m.hdcScreen, opened);
+    EXPECT_EQ(FormatPlayTime(3'725'999), "01:02:05");
+    EXPECT_EQ(FormatPlayTime(25 * 3'600'000 + 59'000), "01:00:59");
+}
+
+TEST_F(RecordScreens, ANewNameChangesNeitherAStoredRowsPageNorAnythingWhenCancelled) {
+    rig.PressOn(places::DisplayWindow);
+    PressLine(5);
+    const Surface page = m.hdcScreen;
+    Configure([](ConfigValues& v) { v.name = "Cy"; });
+    EXPECT_EQ(m.hdcScreen, page);
+    rig.host.configDialog = [](ConfigValues& v) {
+        v.name = "Ed";
+        v.resetHighScores = true;
+        return false;
+    };
+    rig.Send(ev::MenuConfig{});
+    EXPECT_EQ(m.ScoreTable[0].Name, "Cy");
+    EXPECT_EQ(m.ResetHighScores, False);
+}
+
+TEST_F(RecordScreens, TheDialogShowsAndStoresTheMachinesValuesAndAResetRestoresTheList) {
+    m.ScoreTable[3] = {"Zed", 500, {}, 1000, 9, 1};
+    ConfigValues shown;
+    rig.host.configDialog = [&](ConfigValues& v) {
+        shown = v;
+        v.soundOn = 0, v.speed = 130, v.resetHighScores = true;
+        return true;
+    };
+    rig.PressOn(places::DisplayWindow);
+    rig.Send(ev::MenuConfig{});
+    EXPECT_TRUE(shown.name == "NoName" && shown.soundOn == 1 && shown.speed == 50 && shown.soundAvailable);
+    EXPECT_TRUE(m.SoundOn == 0 && m.Speed == 100);
+    EXPECT_TRUE(m.ScoreTable[3].Name == "Cira" && m.ScoreTable[3].Played == 0 &&
+                m.ScoreTable[0].Score == 120);
+    EXPECT_TRUE(m.ScreenMode == Screen::HighScores && m.HighScorePlace == 4);
+    rig.Forget();
+    rig.PressOn(places::DisplayWindow, 2);
+    EXPECT_TRUE(rig.sound.calls.empty());  // the sound is off
+    rig.Send(ev::MenuQuit{});
+    EXPECT_EQ(rig.store.Value("GameCfg", "Sound"), "0");
+    EXPECT_EQ(rig.store.Value("High-03", "Name"), "Cira");
+    EXPECT_EQ(rig.store.Value("High-04", "Name"), "NoName");
+}
+
+}  // namespace
+}  // namespace fw::test

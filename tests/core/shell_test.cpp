@@ -1,0 +1,161 @@
+// The machine around the game: presses and their order, the sound bank, the
+// reel themes and the money counter.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "fakes.h"
+#include "presentation/digits.h"
+
+namespace fw::test {
+namespace {
+
+TEST(Presses, ZonesEndWhereThePlayerExpects) {
+    Rig rig;
+    rig.StartPlaying();
+    Machine& m = rig.m;
+    rig.InsertCoins(2);
+    rig.ScriptSteps({7, 7, 7});
+    rig.PullLever();
+    // A hold's press zone reaches one pixel right of and below its button.
+    const Cell hold = places::HoldButton(0);
+    rig.Press(hold.right() + 2, hold.bottom() + 1);
+    rig.Press(hold.right() + 1, hold.bottom() + 2);
+    EXPECT_EQ(m.HoldCount, 0);
+    rig.Press(hold.right() + 1, hold.bottom() + 1);
+    EXPECT_EQ(m.HoldCount, 1);
+    rig.Forget();
+    // Outside every zone a press does nothing at all, not even a repaint.
+    m.hdcScreen.setPixel(0, 0, 0x123456);
+    rig.Press(places::LeverKnob.right() + 1, places::LeverKnob.y);
+    rig.Press(places::ReelWindowZone.right() + 1, places::ReelWindowZone.bottom());
+    EXPECT_EQ(m.hdcScreen.pixel(0, 0), 0x123456u);
+    EXPECT_TRUE(rig.sound.calls.empty());
+    // The right button on the lever or a hold repaints and starts nothing.
+    rig.PressOn(places::LeverKnob, 2);
+    rig.PressOn(places::HoldButton(1), 2);
+    EXPECT_NE(m.hdcScreen.pixel(0, 0), 0x123456u);
+    EXPECT_TRUE(rig.sound.calls.empty() && rig.clock.waits.empty());
+    // Neighbouring list lines share their boundary row, which belongs to the upper line.
+    rig.PressHold(0);
+    rig.PressOn(places::DisplayWindow);
+    rig.Press(CentreX(places::ListLineZone(0)), places::ListLineZone(1).y);
+    EXPECT_EQ(m.StatPage, 1);
+}
+
+TEST(Presses, InputDuringAnEffectWaitsAndRunsAfterItInOrder) {
+    Rig rig;
+    int during = 0;
+    rig.clock.onWait = [&] {
+        if (during++ == 2) {  // during the start-up wipe
+            rig.InsertCoins(2);
+            rig.PullLever();
+            rig.Send(ev::Tick{TimerId::MultiCheck});
+        }
+    };
+    rig.ScriptSteps({7, 7, 7});
+    rig.Start();
+    rig.clock.onWait = nullptr;
+    EXPECT_EQ(rig.m.ScoreTable[0].Played, 1);  // the coins came first, then the game
+    EXPECT_EQ(rig.m.Credits, 4);
+    // The lever pressed again during a game starts the next game after it.
+    rig.Forget();
+    rig.clock.onWait = [&] {
+        if (rig.clock.waits.size() == 5) rig.PullLever();
+    };
+    rig.PullLever();
+    EXPECT_EQ(rig.m.ScoreTable[0].Played, 3);
+    EXPECT_EQ(rig.host.pointer, Pointer::Default);
+}
+
+TEST(SoundBank, WithTheSoundOffOrNoDeviceNothingIsHeard) {
+    Rig rig;
+    rig.StartPlaying();
+    rig.Send(ev::Activate{});  // the bank is loaded once
+    rig.m.SoundOn = 0;
+    rig.PullLever();
+    EXPECT_TRUE(rig.sound.calls.empty());
+    Rig silent;  // no sound device: nothing is loaded, played or released
+    silent.sound.initialiseResult = 1;
+    silent.Start();
+    silent.Send(ev::Activate{});
+    silent.PullLever();
+    silent.Send(ev::MenuQuit{});
+    EXPECT_EQ(silent.sound.calls, (std::vector<std::string>{"SetWindow", "Initialise"}));
+}
+
+TEST(Themes, TheMenuListsTheThemesInNameOrderAndSwitchesThem) {
+    Rig rig({"Gems.Thm", "cards.thm", "Fruit.THM"});
+    std::ofstream(rig.folder / "Gfx" / "notes.txt") << "x";
+    std::filesystem::create_directory(rig.folder / "Gfx" / "Old.Thm");
+    rig.images.files[rig.GfxFile("A&B.Thm")] = ThemePicture(4);
+    std::ofstream(rig.folder / "Gfx" / "A&B.Thm") << "x";
+    rig.StartPlaying();
+    const char* captions[] = {"", "&A&&B", "&cards", "&Fruit", "&Gems"};
+    for (int i = 1; i <= 10; ++i) {
+        EXPECT_EQ(rig.host.themeItems[i].visible, i <= 4) << i;
+        EXPECT_TRUE(i > 4 || rig.host.themeItems[i].caption == captions[i]) << i;
+    }
+    EXPECT_TRUE(rig.host.themeItems[1].checked);
+    rig.Send(ev::MenuTheme{3});  // Fruit.THM, the third theme picture
+    EXPECT_EQ(rig.images.loads.back(), rig.GfxFile("Fruit.THM"));
+    EXPECT_TRUE(rig.host.themeItems[3].checked && !rig.host.themeItems[1].checked);
+    EXPECT_TRUE(ShowsSymbol(rig.m.hdcScreen, 1, 2, 11, 3));
+    const auto loads = rig.images.loads.size();
+    rig.Send(ev::MenuTheme{3});  // already checked: nothing at all
+    EXPECT_EQ(rig.images.loads.size(), loads);
+    rig.images.files.erase(rig.GfxFile("Gems.Thm"));  // spoilt since start-up
+    rig.Send(ev::MenuTheme{4});
+    EXPECT_EQ(rig.host.errors.size(), 1u);
+    EXPECT_TRUE(rig.host.themeItems[3].checked);
+    EXPECT_TRUE(ShowsSymbol(rig.m.hdcScreen, 1, 2, 11, 3));
+    rig.Send(ev::MenuQuit{});
+    EXPECT_EQ(rig.store.Value("GameCfg", "Theme"), "3");
+    EXPECT_EQ(rig.store.Value("GameCfg", "ThmNr"), "4");
+}
+
+TEST(Themes, AMachineWithoutAUsableThemeEndsWithAMessage) {
+    std::vector<std::string> eleven;
+    for (int i = 0; i < 11; ++i) eleven.push_back("T" + std::to_string(i) + ".Thm");
+    struct Case {
+        std::vector<std::string> themes;
+        std::string says;
+    };
+    for (const Case& c : {Case{{}, "holds no"}, Case{eleven, "Too Many"}, Case{{"Small.Thm"}, "too small"},
+                          Case{{"Bad.Thm"}, "cannot be loaded"}}) {
+        Rig rig(c.themes);
+        if (c.says == "too small") rig.images.files[rig.GfxFile("Small.Thm")] = ThemePicture(1, 434, 37);
+        if (c.says == "cannot be loaded") rig.images.files.clear();
+        rig.Start();
+        EXPECT_EQ(rig.host.endStatus, 1) << c.says;
+        ASSERT_EQ(rig.host.errors.size(), 1u);
+        EXPECT_NE(rig.host.errors[0].find(c.says), std::string::npos) << rig.host.errors[0];
+        EXPECT_EQ(std::count(rig.host.calls.begin(), rig.host.calls.end(), "ShowWindow"), 0);
+        EXPECT_TRUE(rig.store.durable.empty());
+    }
+}
+
+TEST(MoneyCounter, CountsOnTheDigitsItShows) {
+    Rig rig;
+    rig.StartPlaying();
+    Machine& m = rig.m;
+    DrawDigits(m, 100);  // 20 -> 120: the hundreds cell lights when the carry reaches it
+    EXPECT_EQ(CounterText(m.hdcScreen), "-120");
+    const auto waits = rig.clock.WaitsMs();
+    EXPECT_EQ(std::vector<int>(waits.begin(), waits.begin() + 6), (std::vector<int>{50, 50, 50, 50, 45, 45}));
+    EXPECT_EQ(std::count(waits.begin(), waits.end(), 5), 100 - 44);  // down to 5 ms from the 45th coin
+    m.ScoreTable[0].Score = 10'001;
+    DrawDigits(m, kTakeOneCoin);
+    EXPECT_EQ(CounterText(m.hdcScreen), "0000");  // the last four digits
+    DrawDigits(m, 12);
+    EXPECT_EQ(CounterText(m.hdcScreen), "0012");
+    EXPECT_EQ(m.ScoreTable[0].Score, 10'012);
+    m.ScoreTable[0].Score = 32'760;
+    DrawDigits(m, 100);
+    EXPECT_EQ(m.ScoreTable[0].Score, 32'767);  // stays instead of wrapping
+    DrawDigits(m, kTakeOneCoin);
+    EXPECT_EQ(CounterText(m.hdcScreen), "2766");
+}
+
+}  // namespace
+}  // namespace fw::test

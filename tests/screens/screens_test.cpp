@@ -1,0 +1,328 @@
+// Reference screens: the machine played on the virtual clock with the real pictures, its screen at
+// chosen moments against tests/screens/*.png and each scenario's timeline (every input, every wait,
+// the wait each sound starts on) against tests/screens/*.txt. FRUITWHIRL_UPDATE_SCREENS=1 rewrites
+// them; a mismatch keeps the actual and a difference picture in the build folder and names them.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "fakes.h"
+#include "frontend/qt/qt_image_loader.h"
+#include "presentation/digits.h"
+
+namespace fw::test {
+namespace {
+
+const QString kReferences = QStringLiteral(FW_SCREENS_DIR);
+const QString kActual = QStringLiteral(FW_SCREENS_OUT);
+const QString kPictures = QStringLiteral(FW_PICTURES_DIR);
+
+bool Updating() {
+    const char* v = std::getenv("FRUITWHIRL_UPDATE_SCREENS");
+    return v && std::string(v) == "1";
+}
+
+QImage ToImage(const Surface& s) {
+    QImage image(s.width(), s.height(), QImage::Format_RGB32);
+    for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x) image.setPixel(x, y, 0xFF000000u | s.pixel(x, y));
+    return image;
+}
+
+Surface Picture(const char* file) {
+    return SurfaceFromImage(QImage(kPictures + "/" + file));
+}
+
+// A moment of an input: the screen during the n-th wait after a sound starts
+// ("" for the input itself), or when the input has been handled (n < 0).
+struct Moment {
+    std::string name;
+    std::string after = "";
+    int waits = -1;
+};
+
+class Film {
+public:
+    explicit Film(std::string scenario)
+        : scenario_(std::move(scenario)),
+          rig(Pictures{Picture("sprites.png"), Picture("machine.png")}, loader_, kPictures.toStdString()),
+          m(rig.m) {
+        rig.clock.onWait = [this] { OnWait(); };
+    }
+    ~Film() { CompareText(scenario_ + ".txt", timeline_.str()); }
+
+    // Handles one input and takes the pictures of its moments.
+    void Do(const std::string& caption, MachineEvent event, std::vector<Moment> moments = {}) {
+        timeline_ << "> " << caption << "\n";
+        waitBase_ = rig.clock.waits.size();
+        soundBase_ = rig.sound.calls.size();
+        moments_ = std::move(moments);
+        shots_.clear();
+        rig.Send(event);
+        WriteEvent();
+        for (const Moment& moment : moments_) {
+            if (moment.waits >= 0) continue;
+            Shot(moment.name);
+            timeline_ << "  picture " << moment.name << "\n";
+        }
+    }
+    // Coins from the pile: the press, then the release at (x, y).
+    void Coins(const std::string& caption, int button, float x, float y, std::vector<Moment> moments = {}) {
+        Do(caption + " (pick up)", ev::Press{button, places::CoinPile.x + 10.0f, places::CoinPile.y + 10.0f});
+        Do(caption + " (let go)", ev::Release{x, y, true}, std::move(moments));
+    }
+    void Press(const std::string& caption, const Cell& c, int button, std::vector<Moment> moments = {}) {
+        Do(caption, ev::Press{button, c.x + c.w / 2.0f, c.y + c.h / 2.0f}, std::move(moments));
+    }
+
+private:
+    void OnWait() {
+        const std::size_t now = rig.clock.waits.size();
+        for (const Moment& moment : moments_) {
+            if (moment.waits < 0) continue;
+            std::size_t start = waitBase_;
+            bool started = moment.after.empty();
+            for (std::size_t i = soundBase_; !started && i < rig.sound.calls.size(); ++i) {
+                const std::string& call = rig.sound.calls[i];
+                if (call.size() > moment.after.size() && call.ends_with(" " + moment.after)) {
+                    started = true;
+                    start = rig.sound.atWait[i];
+                }
+            }
+            if (started && now - start == static_cast<std::size_t>(moment.waits)) {
+                shots_.push_back({now, moment.name});
+                Shot(moment.name);
+            }
+        }
+    }
+
+    // Compares the screen with its reference; a mismatch keeps the actual and a difference picture.
+    void Shot(const std::string& name) {
+        const QImage actual = ToImage(m.hdcScreen);
+        const QString file = QString::fromStdString(name);
+        if (Updating()) return void(actual.save(kReferences + "/" + file + ".png"));
+        const QImage expected =
+            QImage(kReferences + "/" + file + ".png").convertToFormat(QImage::Format_RGB32);
+        QImage difference =
+            actual.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+        int differing = expected.size() == actual.size() ? 0 : -1;
+        QRect box;
+        for (int y = 0; y < actual.height() && differing >= 0; ++y)
+            for (int x = 0; x < actual.width(); ++x) {
+                const bool same = actual.pixel(x, y) == expected.pixel(x, y);
+                difference.setPixel(
+                    x, y, same ? (difference.pixel(x, y) & 0xFFFEFEFE) >> 1 | 0xFF000000 : 0xFFFF0000);
+                differing += !same;
+                box |= same ? QRect() : QRect(x, y, 1, 1);
+            }
+        if (differing == 0) return;
+        QDir().mkpath(kActual);
+        actual.save(kActual + "/" + file + ".png");
+        difference.save(kActual + "/" + file + "-difference.png");
+        const std::string where = differing < 0
+                                      ? "has no reference"
+                                      : "differs from its reference in " + std::to_string(differing) +
+                                            " pixels within x " + std::to_string(box.left()) + ".." +
+                                            std::to_string(box.right()) + ", y " + std::to_string(box.top()) +
+                                            ".." + std::to_string(box.bottom());
+        ADD_FAILURE() << "screen " << name << " " << where
+                      << " (FRUITWHIRL_UPDATE_SCREENS=1 rewrites it); actual "
+                      << (kActual + "/" + file).toStdString() << ".png, difference "
+                      << (kActual + "/" + file).toStdString() << "-difference.png";
+    }
+
+    // The waits of the input, equal ones counted together, with its sounds and pictures between them.
+    void WriteEvent() {
+        const auto& waits = rig.clock.waits;
+        std::vector<std::pair<std::size_t, std::string>> marks = shots_;
+        for (auto& mark : marks) mark.second = "picture " + mark.second;
+        for (std::size_t i = soundBase_; i < rig.sound.calls.size(); ++i)
+            marks.push_back({rig.sound.atWait[i], "sound " + WithoutFolder(rig.sound.calls[i])});
+        std::stable_sort(marks.begin(), marks.end(), [](auto& a, auto& b) { return a.first < b.first; });
+        std::size_t next = 0;
+        for (std::size_t i = waitBase_; i <= waits.size(); ++i) {
+            for (; next < marks.size() && marks[next].first == i; ++next)
+                timeline_ << "  " << marks[next].second << "\n";
+            if (i == waits.size()) break;
+            std::size_t run = 1;
+            while (i + run < waits.size() && waits[i + run] == waits[i] &&
+                   (next >= marks.size() || marks[next].first > i + run))
+                ++run;
+            const auto ns = waits[i].count();
+            timeline_ << "  wait " << (ns % 1'000'000 == 0 ? ns / 1'000'000 : ns)
+                      << (ns % 1'000'000 == 0 ? " ms" : " ns") << (run > 1 ? " x" + std::to_string(run) : "")
+                      << "\n";
+            i += run - 1;
+        }
+    }
+
+    // The program's folder differs between builds: it shows as "<folder>".
+    std::string WithoutFolder(std::string text) const {
+        const std::string folder = kPictures.toStdString();
+        if (const auto at = text.find(folder); at != std::string::npos)
+            text.replace(at, folder.size(), "<folder>");
+        return text;
+    }
+
+    void CompareText(const std::string& file, const std::string& actual) {
+        const std::string reference = (kReferences + "/").toStdString() + file;
+        if (Updating()) {
+            std::ofstream(reference) << actual;
+            return;
+        }
+        std::stringstream expected;
+        expected << std::ifstream(reference).rdbuf();
+        if (expected.str() == actual) return;
+        QDir().mkpath(kActual);
+        const std::string kept = (kActual + "/").toStdString() + file;
+        std::ofstream(kept) << actual;
+        std::istringstream a(actual), e(expected.str());
+        std::string la, le;
+        int line = 1;
+        while (std::getline(a, la) && std::getline(e, le) && la == le) ++line;
+        ADD_FAILURE() << "the timeline " << file << " differs from its reference from line " << line
+                      << ": expected \"" << le << "\", got \"" << la << "\"; actual " << kept;
+    }
+
+    std::string scenario_;
+    QtImageLoader loader_;
+    std::ostringstream timeline_;
+    std::size_t waitBase_ = 0, soundBase_ = 0;
+    std::vector<Moment> moments_;
+    std::vector<std::pair<std::size_t, std::string>> shots_;
+
+public:
+    Rig rig;
+    Machine& m;
+};
+
+const Cell kSlot = places::CoinSlot;
+
+TEST(ReferenceScreens, StartUpCoinsAndAGameWithoutAWin) {
+    Film f("start-and-play");
+    f.Do("start-up", ev::Load{}, {{"startup-wipe", "", 4}, {"startup"}});
+    f.Do("activate", ev::Activate{});
+    f.Coins("a stack onto the slot", 2, kSlot.x + 15, kSlot.y + 13,
+            {{"coin-spinning", "", 2}, {"credits-5"}});
+    f.Coins("one coin dropped on the reels", 1, 150, 120, {{"coin-falling", "", 20}});
+    f.rig.ScriptSteps({7, 7, 7});
+    f.Press("lever", places::LeverKnob, 1,
+            {{"lever-down", "Lever", 6},
+             {"spin-cascade", "WheelRun", 15},
+             {"spin-reel-0-stopped", "Klonk1", 15},
+             {"no-win"}});
+    f.Do("expose", ev::Expose{});
+}
+
+TEST(ReferenceScreens, HeldSpins) {
+    Film f("held-spins");
+    f.Do("start-up", ev::Load{});
+    f.Do("activate", ev::Activate{});
+    f.Coins("a stack onto the slot", 2, kSlot.x + 15, kSlot.y + 13);
+    f.rig.ScriptSteps({7, 7, 7});
+    f.Press("lever", places::LeverKnob, 1);
+    f.Press("hold reel 0", places::HoldButton(0), 1);
+    f.Press("hold reel 2", places::HoldButton(2), 1, {{"holds-0-and-2"}});
+    f.rig.ScriptSteps({11});
+    f.Press("lever", places::LeverKnob, 1, {{"held-spin-reel-1", "WheelRun", 15}, {"held-spin-end"}});
+    f.Press("hold refused", places::HoldButton(1), 1);
+    f.rig.ScriptSteps({7, 7, 7});
+    f.Press("lever", places::LeverKnob, 1);
+    f.Press("hold reel 0", places::HoldButton(0), 1);
+    f.rig.ScriptSteps({9, 14});
+    f.Press("lever", places::LeverKnob, 1,
+            {{"held-spin-reels-1-and-2", "WheelRun", 15}, {"held-spin-reel-2-alone", "Klonk2", 15}});
+}
+
+TEST(ReferenceScreens, HundredWinManiaAndTheBonusWheel) {
+    Film f("win-mania-wheel");
+    f.Do("start-up", ev::Load{});
+    f.Do("activate", ev::Activate{});
+    f.Coins("a stack onto the slot", 2, kSlot.x + 15, kSlot.y + 13);
+    f.rig.ScriptSteps({7, 7, 7});
+    f.Press("lever", places::LeverKnob, 1);
+    f.rig.ScriptSteps({13, 11, 11});  // 9-10-12
+    f.Press("lever: a hundred", places::LeverKnob, 1,
+            {{"win-siren", "Siren8", 3},
+             {"win-banner", "WinLow", 2},
+             {"win-prize-lamp", "WinHigh", 1},
+             {"win-payout-coin", "Pay", 5},
+             {"win-100-mania-starts"}});
+    f.Do("Mania tick 1", ev::Tick{TimerId::MultiCheck}, {{"mania-tick-1"}});
+    f.rig.ScriptSteps({12, 7, 7});  // 9-2-4: a special symbol on reel 0
+    f.Press("lever: a special symbol", places::LeverKnob, 1,
+            {{"wheel-turning", "Tick", 6}, {"wheel-stopped", "CircHigh", 1}, {"wheel-paid"}});
+    for (int t = 2; t <= 13; ++t)
+        f.Do("Mania tick " + std::to_string(t), ev::Tick{TimerId::MultiCheck},
+             t == 13 ? std::vector<Moment>{{"mania-tick-13"}} : std::vector<Moment>{});
+    f.Do("Mania tick 14", ev::Tick{TimerId::MultiCheck}, {{"mania-ends"}});
+}
+
+TEST(ReferenceScreens, PanelsAndQuit) {
+    Film f("panels");
+    f.Do("start-up", ev::Load{});
+    f.Do("activate", ev::Activate{});
+    for (int i = 0; i < 20; ++i) DrawDigits(f.m, kTakeOneCoin);
+    f.Press("the pile with an empty purse", places::CoinPile, 1, {{"out-of-coins"}});
+    f.Press("continue", places::PanelContinueButton, 1, {{"continue-pressed", "Coin", 1}, {"continued"}});
+    f.Coins("one coin onto the slot", 1, kSlot.x + 15, kSlot.y + 13);
+    DrawDigits(f.m, 975);          // 994 in the purse
+    f.rig.ScriptSteps({8, 7, 7});  // 2-2-5 pays 5: the purse reaches 999
+    f.Press("lever", places::LeverKnob, 1, {{"five-in-the-tray"}});
+    f.Coins("one coin onto the slot", 1, kSlot.x + 15, kSlot.y + 13);
+    f.rig.ScriptSteps({9, 7, 7});  // 2-8-4 pays 2: the purse reaches 1000
+    f.Press("lever", places::LeverKnob, 1, {{"offer"}});
+    f.Press("continue", places::PanelContinueButton, 1);
+    f.Coins("one coin onto the slot", 1, kSlot.x + 15, kSlot.y + 13);
+    f.rig.ScriptSteps({9, 7, 7});  // 2-7-13 pays 2 again: no second offer
+    f.Press("lever", places::LeverKnob, 1);
+    for (int i = 0; i < 1001; ++i) DrawDigits(f.m, kTakeOneCoin);
+    f.Press("the pile with an empty purse", places::CoinPile, 1);
+    f.Press("quit", places::PanelQuitButton, 1, {{"quit-pressed", "Door", 1}, {"quit-blank"}});
+}
+
+TEST(ReferenceScreens, RecordScreensAndTheirNames) {
+    Film f("records");
+    f.Do("start-up", ev::Load{});
+    f.Do("activate", ev::Activate{});
+    DrawDigits(f.m, 100);  // 120 ties with line 4 and goes above it
+    f.Press("the reel window", places::DisplayWindow, 1, {{"high-scores"}});
+    f.rig.host.configDialog = [](ConfigValues& v) {
+        v.name = "Kåre Öst";
+        return true;
+    };
+    f.Do("rename in the configuration", ev::MenuConfig{}, {{"high-scores-renamed"}});
+    f.Press("line 6", places::ListLineStrip(6), 1,
+            {{"list-line-blinks", "Click", 1}, {"statistics-stored-row"}});
+    f.rig.host.configDialog = [](ConfigValues& v) {
+        v.name = "Kai";
+        return true;
+    };
+    f.Do("rename on a stored row's page", ev::MenuConfig{}, {{"statistics-stored-row-renamed"}});
+    f.Press("the page", places::DisplayWindow, 1, {{"reels-again"}});
+    f.Press("the reel window", places::DisplayWindow, 2, {{"statistics-run"}});
+    f.rig.clock.Advance(std::chrono::milliseconds(3'725'000));
+    f.Do("the play-time clock", ev::Tick{TimerId::ElapsedTime}, {{"statistics-clock"}});
+    f.rig.host.configDialog = [](ConfigValues& v) {
+        v.name = "Bo";
+        return true;
+    };
+    f.Do("rename in the configuration", ev::MenuConfig{}, {{"statistics-renamed"}});
+    f.Press("the page", places::DisplayWindow, 1);
+    f.Press("the reel window", places::DisplayWindow, 1);
+    f.rig.host.configDialog = [](ConfigValues& v) {
+        v.resetHighScores = true;
+        return true;
+    };
+    f.Do("reset the list", ev::MenuConfig{}, {{"high-scores-reset"}});
+    f.Press("back to the reels from a line", places::ListLineStrip(2), 2);
+    f.Do("theme 2", ev::MenuTheme{2}, {{"theme-2-wipe", "", 3}, {"theme-2"}});
+    f.Do("theme 3", ev::MenuTheme{3}, {{"theme-3"}});
+}
+
+}  // namespace
+}  // namespace fw::test
