@@ -75,13 +75,16 @@ TEST_F(Keys, AKeyDuringASpinWaitsItsTurnAndAKeyUnderAModalWindowOrDuringADragDoe
     Steps({7, 8, 9});
     bool once = false, again = false;  // one more lever press each, during the spin
     keys.clock.onWait = [&] { once = once || (Post(keys.m, ev::Key{KeyCommand::Go}), true); };
-    mouse.clock.onWait = [&] { again = again || (Post(mouse.m, ev::Press{1, 270, 40}), true); };
+    mouse.clock.onWait = [&] {
+        again = again ||
+                (Post(mouse.m, ev::Press{1, CentreX(places::LeverKnob), CentreY(places::LeverKnob)}), true);
+    };
     Step("a second game after the first", KeyCommand::Go, 0, places::LeverKnob);
     EXPECT_EQ(keys.m.ScoreTable[0].Played, 2);
 
     keys.host.configDialog = [&](ConfigValues&) { return Post(keys.m, ev::Key{KeyCommand::Go}), false; };
     keys.Send(ev::MenuConfig{});
-    keys.Send(ev::Press{1, 305, 183});  // coins in the hand
+    keys.PressOn(places::CoinPile);  // coins in the hand
     Key(KeyCommand::Coin);
     Key(KeyCommand::HighScores);
     EXPECT_EQ(keys.m.ScoreTable[0].Played, 2);

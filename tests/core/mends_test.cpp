@@ -21,9 +21,10 @@ TEST(Mends, AThemeQueuedDuringTheSpinThatRaisesTheOfferIsDroppedAndThePanelsKeep
     Rig rig({"Fruit.Thm", "Gems.Thm"});
     rig.StartPlaying();
     Machine& m = rig.m;
-    rig.Send(ev::Press{2, 305, 183});         // a stack from the pile...
-    rig.Press(150, 120);                      // ...while another button does nothing...
-    rig.Send(ev::Release{236, 84, true, 2});  // ...onto the slot
+    rig.PressOn(places::CoinPile, 2);    // a stack from the pile...
+    rig.PressOn(places::DisplayWindow);  // ...while another button does nothing...
+    const Cell& slot = places::CoinSlot;
+    rig.Send(ev::Release{CentreX(slot), CentreY(slot), true, 2});  // ...onto the slot
     m.ScoreTable[0].Score = 995;
     rig.ScriptSteps({8, 7, 7});  // "2-2-5" pays 5: the purse reaches 1000
     rig.clock.onWait = [&] { Post(m, ev::MenuTheme{2}); };

@@ -25,6 +25,7 @@ struct WindowRig {
         rig.Start();
     }
     QPoint At(int x, int y) const { return QPoint(x, y) * 2 + QPoint(1, 1); }  // machine pixel to widget
+    QPoint At(const Cell& c) const { return At(c.x + c.w / 2, c.y + c.h / 2); }
     MainWindow window{2};
     Rig rig{{"Fruit.Thm"}, nullptr, nullptr, &window};
     Machine& m = rig.m;
@@ -43,7 +44,8 @@ TEST(WindowMends, AThemeFileNamedInLatin1LoadsAndTheMenuShowsItsName) {
 
 TEST(WindowMends, ThePlayTimeRunsOnWhileTheConfigurationWindowIsOpen) {
     WindowRig w;
-    QTest::mouseClick(w.window.screen(), Qt::RightButton, {}, w.At(150, 120));  // this run's page
+    QTest::mouseClick(w.window.screen(), Qt::RightButton, {},
+                      w.At(places::DisplayWindow));  // this run's page
     QTimer::singleShot(0, [&] { w.rig.clock.Advance(std::chrono::seconds(5)); });
     bool ticked = false;
     QTimer::singleShot(1600, [&] {
@@ -69,12 +71,12 @@ TEST(WindowMends, ASecondButtonReachesTheMachineExceptDuringACoinDrag) {
     WindowRig w;
     QWidget* screen = w.window.screen();
     QTest::mousePress(screen, Qt::LeftButton, {}, w.At(5, 5));  // on the cabinet's frame
-    QTest::mouseClick(screen, Qt::RightButton, {}, w.At(150, 120));
+    QTest::mouseClick(screen, Qt::RightButton, {}, w.At(places::DisplayWindow));
     EXPECT_EQ(w.m.ScreenMode, Screen::Statistics);
     QTest::mouseRelease(screen, Qt::LeftButton, {}, w.At(5, 5));
-    QTest::mouseClick(screen, Qt::LeftButton, {}, w.At(150, 120));
+    QTest::mouseClick(screen, Qt::LeftButton, {}, w.At(places::DisplayWindow));
     QTest::mousePress(screen, Qt::LeftButton, {}, w.At(places::CoinPile.x + 9, places::CoinPile.y + 9));
-    QTest::mouseClick(screen, Qt::RightButton, {}, w.At(150, 120));
+    QTest::mouseClick(screen, Qt::RightButton, {}, w.At(places::DisplayWindow));
     EXPECT_EQ(w.m.ScreenMode, Screen::Reels);
     QTest::mouseRelease(screen, Qt::LeftButton, {}, w.At(places::CoinSlot.x + 9, places::CoinSlot.y + 9));
     EXPECT_EQ(w.m.Credits, 1);
