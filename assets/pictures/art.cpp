@@ -15,6 +15,14 @@ QRgb rgb(int r, int g, int b) {
 
 const Ramp kGold = {rgb(90, 56, 4),    rgb(148, 96, 8),    rgb(200, 140, 16),
                     rgb(238, 188, 42), rgb(255, 232, 120), rgb(255, 255, 230)};
+const Ramp kLacquer = {rgb(40, 6, 10),   rgb(78, 14, 18),  rgb(120, 26, 28),
+                       rgb(160, 38, 36), rgb(200, 56, 46), rgb(232, 92, 68)};
+const Ramp kChrome = {rgb(28, 30, 38),    rgb(58, 62, 74),    rgb(94, 100, 114),
+                      rgb(140, 148, 162), rgb(188, 196, 208), rgb(238, 242, 248)};
+const Ramp kCoin = {rgb(52, 56, 68),    rgb(96, 102, 118),  rgb(140, 146, 160),
+                    rgb(182, 188, 200), rgb(220, 224, 232), rgb(255, 255, 255)};
+const Ramp kKnob = {rgb(74, 8, 16),   rgb(122, 14, 30),  rgb(176, 24, 40),
+                    rgb(222, 44, 48), rgb(255, 110, 92), rgb(255, 228, 214)};
 
 QRgb mix(QRgb a, QRgb b, double t) {
     auto m = [t](int x, int y) { return int(std::lround(x + (y - x) * t)); };

@@ -24,6 +24,13 @@ using Ramp = std::vector<QRgb>;
 
 // The gold of the cabinet trim, the lamps and the reel symbols.
 extern const Ramp kGold;
+// The cabinet's red lacquer, the chrome of the slot, tray and lever, the
+// silver of the coins and the red of the lever's knob: the machine's picture
+// and its icons share them.
+extern const Ramp kLacquer;
+extern const Ramp kChrome;
+extern const Ramp kCoin;
+extern const Ramp kKnob;
 
 QRgb rgb(int r, int g, int b);
 QRgb mix(QRgb a, QRgb b, double t);

@@ -27,12 +27,6 @@ using namespace art;
 
 // ------------------------------------------------------------ palette
 
-const Ramp kLacquer = {rgb(40, 6, 10),   rgb(78, 14, 18),  rgb(120, 26, 28),
-                       rgb(160, 38, 36), rgb(200, 56, 46), rgb(232, 92, 68)};
-const Ramp kChromeR = {rgb(28, 30, 38),    rgb(58, 62, 74),    rgb(94, 100, 114),
-                       rgb(140, 148, 162), rgb(188, 196, 208), rgb(238, 242, 248)};
-const Ramp kKnobR = {rgb(74, 8, 16),   rgb(122, 14, 30),  rgb(176, 24, 40),
-                     rgb(222, 44, 48), rgb(255, 110, 92), rgb(255, 228, 214)};
 const Ramp kSevenR = {rgb(74, 8, 16),   rgb(150, 14, 30),  rgb(206, 30, 40),
                       rgb(236, 56, 52), rgb(255, 120, 96), rgb(255, 228, 214)};
 const Ramp kHoldR = {rgb(10, 20, 60),   rgb(30, 56, 150),   rgb(46, 84, 196),
@@ -41,8 +35,6 @@ const Ramp kLampOrange = {rgb(110, 30, 6),   rgb(200, 70, 20),   rgb(240, 104, 4
                           rgb(255, 140, 70), rgb(255, 196, 140), rgb(255, 250, 236)};
 const Ramp kLampYellow = {rgb(120, 80, 6),    rgb(220, 170, 30),  rgb(250, 214, 70),
                           rgb(255, 236, 140), rgb(255, 248, 200), rgb(255, 255, 255)};
-const Ramp kCoinR = {rgb(52, 56, 68),    rgb(96, 102, 118),  rgb(140, 146, 160),
-                     rgb(182, 188, 200), rgb(220, 224, 232), rgb(255, 255, 255)};
 const QRgb kGlassTop = rgb(44, 60, 136), kGlassBottom = rgb(14, 20, 56);
 const QRgb kWindowDark = rgb(16, 16, 22);
 const QRgb kStemGreen = rgb(70, 130, 34), kStemDark = rgb(24, 60, 14);
@@ -82,22 +74,22 @@ const std::vector<PaletteEntry> kPalette = {
     {'v', colours::kReelShade},
     {'u', rgb(176, 160, 128)},
     {'x', kWindowDark},
-    {'K', kKnobR[0]},
-    {'m', kKnobR[1]},
-    {'r', kKnobR[2]},
-    {'R', kKnobR[3]},
-    {'P', kKnobR[4]},
+    {'K', kKnob[0]},
+    {'m', kKnob[1]},
+    {'r', kKnob[2]},
+    {'R', kKnob[3]},
+    {'P', kKnob[4]},
     {'s', kStemGreen},
     {'l', kLeafGreen},
     {'j', kHoldR[1]},
     {'h', kHoldR[3]},
     {'H', kHoldR[4]},
-    {'c', kChromeR[0]},
-    {'F', kChromeR[1]},
-    {'f', kChromeR[2]},
-    {'C', kChromeR[3]},
-    {'e', kChromeR[4]},
-    {'E', kChromeR[5]},
+    {'c', kChrome[0]},
+    {'F', kChrome[1]},
+    {'f', kChrome[2]},
+    {'C', kChrome[3]},
+    {'e', kChrome[4]},
+    {'E', kChrome[5]},
     {'-', kShadow},
 };
 
@@ -247,7 +239,7 @@ void knob(QImage& img, double cx, double cy, double radius, const Ramp& r, int l
 // A chrome bar lit from the left: bright a third of the way in, dark at the right.
 QRgb chromeColumn(double t) {
     static const int steps[] = {3, 4, 5, 5, 4, 4, 3, 3, 2, 2, 1};
-    return kChromeR[size_t(steps[std::clamp(int(t * 11), 0, 10)])];
+    return kChrome[size_t(steps[std::clamp(int(t * 11), 0, 10)])];
 }
 
 // ------------------------------------------------------------ the layout
@@ -289,7 +281,7 @@ const Fit kFits[] = {
 // The lever stands behind the cabinet's right side: arm, foot and red knob.
 void lever(QImage& img, const Fit& f) {
     for (const QRect& r : {f.rod, f.base}) {
-        fill(img, r, kChromeR[0]);
+        fill(img, r, kChrome[0]);
         const QRect in = r.adjusted(f.detail, f.detail, -f.detail, -f.detail);
         for (int x = in.left(); x <= in.right(); ++x)
             vline(img, x, in.top(), in.bottom(),
@@ -297,8 +289,8 @@ void lever(QImage& img, const Fit& f) {
     }
     // The foot's slot where the arm goes in.
     const int slot = std::max(1, f.base.height() / 5);
-    fill(img, QRect(f.rod.left(), f.base.top() + f.detail, f.rod.width(), slot), kChromeR[0]);
-    knob(img, f.knobX, f.knobY, f.knobR, kKnobR, f.line);
+    fill(img, QRect(f.rod.left(), f.base.top() + f.detail, f.rod.width(), slot), kChrome[0]);
+    knob(img, f.knobX, f.knobY, f.knobR, kKnob, f.line);
 }
 
 // The cabinet: a dark outline, a gold band and the red lacquer, lit from the
@@ -414,8 +406,8 @@ void cherries(QImage& img, const Fit& f, const QRectF& s) {
     solid(img, Mask::fromPath(size, size, leafPath), {kStemDark, kStemGreen, kLeafGreen, kLeafGreen},
           f.detail, 2.0, false);
     const double rb = s.width() * 0.22;
-    knob(img, s.left() + s.width() * 0.28, s.top() + s.height() * 0.72, rb, kKnobR, f.detail);
-    knob(img, s.left() + s.width() * 0.72, s.top() + s.height() * 0.78, rb, kKnobR, f.detail);
+    knob(img, s.left() + s.width() * 0.28, s.top() + s.height() * 0.72, rb, kKnob, f.detail);
+    knob(img, s.left() + s.width() * 0.72, s.top() + s.height() * 0.78, rb, kKnob, f.detail);
 }
 
 void seven(QImage& img, const Fit& f, const QRectF& s) {
@@ -507,10 +499,10 @@ void holdButtons(QImage& img, const Fit& f) {
 // The payout tray with a few coins lying in it.
 void tray(QImage& img, const Fit& f) {
     const QRect& t = f.tray;
-    fill(img, t, kChromeR[0]);
+    fill(img, t, kChrome[0]);
     const QRect rim = t.adjusted(f.detail, f.detail, -f.detail, -f.detail);
     for (int y = rim.top(); y <= rim.bottom(); ++y)
-        hline(img, rim.left(), rim.right(), y, y - rim.top() < f.line ? kChromeR[5] : kChromeR[3]);
+        hline(img, rim.left(), rim.right(), y, y - rim.top() < f.line ? kChrome[5] : kChrome[3]);
     const int lip = std::max(1, f.line);
     const QRect hole = rim.adjusted(lip, lip * 2, -lip, -f.detail);
     for (int y = hole.top(); y <= hole.bottom(); ++y)
@@ -522,10 +514,10 @@ void tray(QImage& img, const Fit& f) {
         for (int i = 0; i < 3; ++i) {
             const double gap = (hole.width() - 3 * cw) / 4.0;
             const int x = hole.left() + int(std::lround(gap * (i + 1))) + cw * i, y = hole.bottom();
-            if (hole.height() >= 3) hline(img, x + 1, x + cw - 2, y - 2, kCoinR[0]);
-            hline(img, x, x + cw - 1, y - 1, kCoinR[0]);
-            hline(img, x + 1, x + cw - 2, y - 1, kCoinR[5]);
-            hline(img, x + 1, x + cw - 2, y, kCoinR[2]);
+            if (hole.height() >= 3) hline(img, x + 1, x + cw - 2, y - 2, kCoin[0]);
+            hline(img, x, x + cw - 1, y - 1, kCoin[0]);
+            hline(img, x + 1, x + cw - 2, y - 1, kCoin[5]);
+            hline(img, x + 1, x + cw - 2, y, kCoin[2]);
         }
         return;
     }
@@ -537,11 +529,11 @@ void tray(QImage& img, const Fit& f) {
     for (int i : {0, 2, 1}) {
         const double x = hole.left() + hole.width() * (0.27 + 0.23 * i), y = cy + (i == 1 ? ry * 0.4 : 0);
         const QRectF face(x - rx, y - ry, 2 * rx, 2 * ry);
-        ellipse(img, face.adjusted(-d, -d, d, d + edge), kCoinR[0]);
-        ellipse(img, face.adjusted(0, edge, 0, edge), kCoinR[2]);
-        ellipse(img, face, kCoinR[4]);
-        ellipse(img, face.adjusted(rx * 0.3, ry * 0.3, -rx * 0.3, -ry * 0.3), kCoinR[3]);
-        ellipse(img, face.adjusted(rx * 0.3, ry * 0.3, -rx * 0.3, -ry * 0.3 - d), kCoinR[4]);
+        ellipse(img, face.adjusted(-d, -d, d, d + edge), kCoin[0]);
+        ellipse(img, face.adjusted(0, edge, 0, edge), kCoin[2]);
+        ellipse(img, face, kCoin[4]);
+        ellipse(img, face.adjusted(rx * 0.3, ry * 0.3, -rx * 0.3, -ry * 0.3), kCoin[3]);
+        ellipse(img, face.adjusted(rx * 0.3, ry * 0.3, -rx * 0.3, -ry * 0.3 - d), kCoin[4]);
     }
 }
 

@@ -24,14 +24,6 @@ using namespace art;
 
 // ------------------------------------------------------------ palette
 
-const Ramp kCab = {rgb(40, 6, 10),   rgb(78, 14, 18),  rgb(120, 26, 28),
-                   rgb(160, 38, 36), rgb(200, 56, 46), rgb(232, 92, 68)};
-const Ramp kChrome = {rgb(28, 30, 38),    rgb(58, 62, 74),    rgb(94, 100, 114),
-                      rgb(140, 148, 162), rgb(188, 196, 208), rgb(238, 242, 248)};
-const Ramp kCoin = {rgb(52, 56, 68),    rgb(96, 102, 118),  rgb(140, 146, 160),
-                    rgb(182, 188, 200), rgb(220, 224, 232), rgb(255, 255, 255)};
-const Ramp kKnob = {rgb(74, 8, 16),   rgb(122, 14, 30),  rgb(176, 24, 40),
-                    rgb(222, 44, 48), rgb(255, 110, 92), rgb(255, 228, 214)};
 const Ramp kGreenBtn = {rgb(10, 50, 16),  rgb(24, 96, 32),    rgb(40, 150, 52),
                         rgb(76, 200, 80), rgb(150, 240, 140), rgb(230, 255, 225)};
 const Ramp kRedBtn = {rgb(70, 8, 12),   rgb(120, 16, 22),   rgb(176, 30, 34),
@@ -898,8 +890,8 @@ void goldFrame(QImage& img, const QRect& r) {
 
 void speakerGrille(QImage& img, const QRect& r) {
     fill(img, r, rgb(30, 8, 12));
-    bevel(img, r, kCab[0], kCab[4], true);
-    bevel(img, r, rgb(20, 4, 6), kCab[4], false);
+    bevel(img, r, kLacquer[0], kLacquer[4], true);
+    bevel(img, r, rgb(20, 4, 6), kLacquer[4], false);
     for (int y = r.top() + 3; y < r.bottom() - 1; y += 3)
         for (int x = r.left() + 3 + (y / 3) % 2; x < r.right() - 1; x += 3) {
             put(img, x, y, rgb(6, 2, 4));
@@ -978,7 +970,7 @@ void logo(QImage& img, int cx, int y) {
             if (!ink.at(x, yy) && near(x - 1, yy - 1, true)) put(img, ox + x, oy + yy, rgb(24, 4, 6));
     for (int yy = 0; yy < H; ++yy)
         for (int x = 0; x < W; ++x)
-            if (!ink.at(x, yy) && near(x, yy, true)) put(img, ox + x, oy + yy, kCab[0]);
+            if (!ink.at(x, yy) && near(x, yy, true)) put(img, ox + x, oy + yy, kLacquer[0]);
     for (int yy = 0; yy < H; ++yy)
         for (int x = 0; x < W; ++x) {
             if (!ink.at(x, yy)) continue;
@@ -1020,15 +1012,16 @@ QImage machine(const QImage& sheet) {
     for (int y = body.top(); y <= body.bottom(); ++y)
         for (int x = body.left(); x <= body.right(); ++x) {
             double t = double(x - body.left()) / body.width();
-            QRgb c = mix(kCab[4], kCab[2], t);
-            c = mix(c, kCab[1], std::max(0.0, (y - 200) / 60.0) * 0.5);
+            QRgb c = mix(kLacquer[4], kLacquer[2], t);
+            c = mix(c, kLacquer[1], std::max(0.0, (y - 200) / 60.0) * 0.5);
             put(img, x, y, c);
         }
-    vline(img, body.left(), body.top(), body.bottom(), kCab[5]);
-    vline(img, body.left() + 1, body.top(), body.bottom(), lighter(kCab[4], 0.1));
+    vline(img, body.left(), body.top(), body.bottom(), kLacquer[5]);
+    vline(img, body.left() + 1, body.top(), body.bottom(), lighter(kLacquer[4], 0.1));
     // Right side in perspective.
     for (int x = 258; x <= 261; ++x)
-        for (int y = 4 + (x - 258); y <= 250; ++y) put(img, x, y, mix(kCab[1], kCab[0], (x - 258) / 4.0));
+        for (int y = 4 + (x - 258); y <= 250; ++y)
+            put(img, x, y, mix(kLacquer[1], kLacquer[0], (x - 258) / 4.0));
     // Rounded top with gold crest.
     fill(img, QRect(6, 0, 252, 3), kGold[2]);
     hline(img, 6, 257, 0, kGold[4]);
@@ -1068,9 +1061,9 @@ QImage machine(const QImage& sheet) {
     pasteAt(cells::TimeBarEmpty, places::TimeBar);
 
     // Credit row: label, lamp channel and the strip.
-    tinyShadow(img, 125, 64, U"CREDITS", kGold[4], kCab[0]);
+    tinyShadow(img, 125, 64, U"CREDITS", kGold[4], kLacquer[0]);
     fill(img, QRect(158, 66, 95, 4), rgb(16, 6, 8));
-    hline(img, 158, 252, 65, kCab[0]);
+    hline(img, 158, 252, 65, kLacquer[0]);
     for (int n = 0; n < 10; ++n) pasteAt(cells::CreditLampDark, places::CreditLamp(n));
     pasteAt(cells::CreditStripDark, places::CreditStrip);
 
@@ -1082,7 +1075,7 @@ QImage machine(const QImage& sheet) {
     // Left column: the prize lamps on a dark plate with labels.
     const QRect lampPlate(12, 70, 71, 100);
     fill(img, lampPlate.adjusted(0, 0, -3, 0), rgb(40, 10, 14));
-    bevel(img, lampPlate.adjusted(0, 0, -3, 0), kCab[0], kCab[5], false);
+    bevel(img, lampPlate.adjusted(0, 0, -3, 0), kLacquer[0], kLacquer[5], false);
     const char32_t* words[3] = {U"BIG", U"SUPER", U"MANIA"};
     for (int n = 0; n < 3; ++n) {
         pasteAt(cells::PrizeLampDim(n), places::PrizeLamp(n));
@@ -1112,11 +1105,11 @@ QImage machine(const QImage& sheet) {
     // the silver of the coin, all on the lacquer clear of the slot's plate.
     const std::vector<std::string_view> arrow = {"...#...", "..###..", ".#####.",
                                                  "#######", "..###..", "..###.."};
-    sprite(img, 234, 100, arrow, {{'#', kCab[0]}});
+    sprite(img, 234, 100, arrow, {{'#', kLacquer[0]}});
     sprite(img, 233, 99, arrow, {{'#', kGold[3]}});
-    tinyShadow(img, 224, 107, U"INSERT", kGold[4], kCab[0]);
-    tinyShadow(img, 228, 113, U"COIN", kGold[4], kCab[0]);
-    tinyShadow(img, 231, 120, U"25¢", kCoin[5], kCab[0]);
+    tinyShadow(img, 224, 107, U"INSERT", kGold[4], kLacquer[0]);
+    tinyShadow(img, 228, 113, U"COIN", kGold[4], kLacquer[0]);
+    tinyShadow(img, 231, 120, U"25¢", kCoin[5], kLacquer[0]);
     // Money counter.
     QRect counter(222, 146, 29, 23);
     fill(img, counter, rgb(6, 6, 8));
@@ -1128,7 +1121,7 @@ QImage machine(const QImage& sheet) {
     // Control deck with the hold buttons.
     QRect deck(84, 171, 136, 25);
     fill(img, deck, kStrip);
-    bevel(img, deck, kCab[0], kCab[5], false);
+    bevel(img, deck, kLacquer[0], kLacquer[5], false);
     for (int r = 0; r < 3; ++r) {
         const fw::Cell b = places::HoldButton(r);
         pasteAt(cells::HoldGoDark, b);
