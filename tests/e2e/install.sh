@@ -15,10 +15,5 @@ PROGRAM="$WORK/moved/bin/fruitwhirl"
 [ -x "$PROGRAM" ] && [ ! -e "$WORK/moved/bin/Gfx" ] || fail "the program alone in bin/"
 check_installed "$WORK/moved/share" "$PROGRAM" "$BUILD" "$PICTURES"
 
-cd "$WORK"
-start_xvfb
-start_program "$PROGRAM"
-find_machine started.png startup  # exactly the reference screen of the start-up
-quit_from_menu "$WID"
-[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
+starts_and_quits "$PROGRAM"
 echo "PASS"

@@ -37,3 +37,14 @@ check_installed() {
   done
   grep -q "Permission is hereby granted" "$share/doc/fruitwhirl/copyright" || fail "no licence"
 }
+
+# The installed program, started in a private X server, shows exactly the
+# reference screen of the start-up and quits with status 0.
+starts_and_quits() {  # program
+  cd "$WORK"
+  start_xvfb
+  start_program "$1"
+  find_machine started.png startup
+  quit_from_menu "$WID"
+  [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
+}
