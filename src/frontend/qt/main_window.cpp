@@ -36,7 +36,7 @@ namespace {
 
 // How far the sub-millisecond animation frames may run ahead of the wall clock
 // before they sleep: a few frames share one sleep.
-constexpr std::chrono::milliseconds kFrameLead{4};
+constexpr std::chrono::milliseconds kFrameLead{8};
 // The display shows at most one frame in this time.
 constexpr std::chrono::milliseconds kRefresh{16};
 

@@ -82,7 +82,7 @@ ScreenWidget::ScreenWidget(int scale, QWidget* parent) : QWidget(parent), scale_
     layOut();
 }
 
-void ScreenWidget::setSurface(const Surface* surface) {
+void ScreenWidget::setSurface(Surface* surface) {
     surface_ = surface;
     shown_ = Surface();
     present(false);
@@ -128,11 +128,13 @@ void ScreenWidget::present(bool now) {
     if (devicePixelRatioF() != ratio_) return layOut();
     if (!surface_) return;
     std::array<std::uint64_t, kTilesDown> rows{};
+    const auto [first, end] = surface_->takeWrittenRows();
     if (shown_.empty()) {
         shown_ = Surface(kScreenWidth, kScreenHeight);
         rows.fill((std::uint64_t{1} << kTilesAcross) - 1);
     } else {
-        for (int ty = 0; ty < kTilesDown; ++ty) rows[ty] = ChangedTiles(*surface_, shown_, ty);
+        // Only the rows the machine wrote since the last frame can differ.
+        for (int ty = first / kTile; ty * kTile < end; ++ty) rows[ty] = ChangedTiles(*surface_, shown_, ty);
     }
     QRegion changed;
     for (const QRect& rect : ChangedRects(rows)) {

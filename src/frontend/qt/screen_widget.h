@@ -16,7 +16,7 @@ class ScreenWidget : public QWidget {
     Q_OBJECT
 public:
     ScreenWidget(int scale, QWidget* parent);
-    void setSurface(const Surface* surface);
+    void setSurface(Surface* surface);
     void setPoster(std::function<void(MachineEvent)> post) { post_ = std::move(post); }
 
     // The window's scale: logical pixels per machine pixel.
@@ -51,7 +51,7 @@ private:
     void layOut();
     void scaleIn(const QRect& rect);
 
-    const Surface* surface_ = nullptr;
+    Surface* surface_ = nullptr;
     std::function<void(MachineEvent)> post_;
     int scale_;
     bool fullScreen_ = false;
