@@ -45,6 +45,8 @@ struct Moment {
     int waits = -1;
 };
 
+const Cell kSlot = places::CoinSlot;
+
 class Film {
 public:
     explicit Film(std::string scenario)
@@ -77,6 +79,18 @@ public:
     }
     void Press(const std::string& caption, const Cell& c, int button, std::vector<Moment> moments = {}) {
         Do(caption, ev::Press{button, c.x + c.w / 2.0f, c.y + c.h / 2.0f}, std::move(moments));
+    }
+    // The machine started and shown.
+    void StartUp() {
+        Do("start-up", ev::Load{});
+        Do("activate", ev::Activate{});
+    }
+    // Started, a stack of coins in, and a first game without a win: holds allowed.
+    void StartAndPlayAGame() {
+        StartUp();
+        Coins("a stack onto the slot", 2, kSlot.x + 15, kSlot.y + 13);
+        rig.ScriptSteps({7, 7, 7});
+        Press("lever", places::LeverKnob, 1);
     }
 
 private:
@@ -200,8 +214,6 @@ public:
     Machine& m;
 };
 
-const Cell kSlot = places::CoinSlot;
-
 TEST(ReferenceScreens, StartUpCoinsAndAGameWithoutAWin) {
     Film f("start-and-play");
     f.Do("start-up", ev::Load{}, {{"startup-wipe", "", 4}, {"startup"}});
@@ -220,11 +232,7 @@ TEST(ReferenceScreens, StartUpCoinsAndAGameWithoutAWin) {
 
 TEST(ReferenceScreens, HeldSpins) {
     Film f("held-spins");
-    f.Do("start-up", ev::Load{});
-    f.Do("activate", ev::Activate{});
-    f.Coins("a stack onto the slot", 2, kSlot.x + 15, kSlot.y + 13);
-    f.rig.ScriptSteps({7, 7, 7});
-    f.Press("lever", places::LeverKnob, 1);
+    f.StartAndPlayAGame();
     f.Press("hold reel 0", places::HoldButton(0), 1);
     f.Press("hold reel 2", places::HoldButton(2), 1, {{"holds-0-and-2"}});
     f.rig.ScriptSteps({11});
@@ -240,11 +248,7 @@ TEST(ReferenceScreens, HeldSpins) {
 
 TEST(ReferenceScreens, HundredWinManiaAndTheBonusWheel) {
     Film f("win-mania-wheel");
-    f.Do("start-up", ev::Load{});
-    f.Do("activate", ev::Activate{});
-    f.Coins("a stack onto the slot", 2, kSlot.x + 15, kSlot.y + 13);
-    f.rig.ScriptSteps({7, 7, 7});
-    f.Press("lever", places::LeverKnob, 1);
+    f.StartAndPlayAGame();
     f.rig.ScriptSteps({13, 11, 11});  // 9-10-12
     f.Press("lever: a hundred", places::LeverKnob, 1,
             {{"win-siren", "Siren8", 3},
@@ -264,8 +268,7 @@ TEST(ReferenceScreens, HundredWinManiaAndTheBonusWheel) {
 
 TEST(ReferenceScreens, PanelsAndQuit) {
     Film f("panels");
-    f.Do("start-up", ev::Load{});
-    f.Do("activate", ev::Activate{});
+    f.StartUp();
     for (int i = 0; i < 20; ++i) DrawDigits(f.m, kTakeOneCoin);
     f.Press("the pile with an empty purse", places::CoinPile, 1, {{"out-of-coins"}});
     f.Press("continue", places::PanelContinueButton, 1, {{"continue-pressed", "Coin", 1}, {"continued"}});
@@ -287,8 +290,7 @@ TEST(ReferenceScreens, PanelsAndQuit) {
 
 TEST(ReferenceScreens, RecordScreensAndTheirNames) {
     Film f("records");
-    f.Do("start-up", ev::Load{});
-    f.Do("activate", ev::Activate{});
+    f.StartUp();
     DrawDigits(f.m, 100);  // 120 ties with line 4 and goes above it
     f.Press("the reel window", places::DisplayWindow, 1, {{"high-scores"}});
     f.rig.host.configDialog = [](ConfigValues& v) {
