@@ -14,7 +14,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
-#include <QStringDecoder>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -51,9 +50,8 @@ int StartScale(int scale) {
 // A text of the machine for the window: UTF-8, or Latin-1 when the bytes are
 // not UTF-8 (a file name from an older system).
 QString Shown(const std::string& text) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = utf8(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-    return utf8.hasError() ? QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())) : decoded;
+    const QByteArrayView bytes(text.data(), static_cast<qsizetype>(text.size()));
+    return IsUtf8(bytes) ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
 }
 
 }  // namespace

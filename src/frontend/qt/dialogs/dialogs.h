@@ -10,6 +10,7 @@
 //   frmManual:  txtManual (QPlainTextEdit), cmdQuit (QPushButton).
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <functional>
 
@@ -49,5 +50,9 @@ void SetUrlOpener(UrlOpener opener);
 void ShowManual(QWidget* parent, int scale, const QString& path);
 
 inline constexpr qint64 kManualLimit = 1024 * 1024;
+
+// True when the bytes are valid UTF-8. Texts that are not (a file name or a file from an older
+// system) are read as Latin-1, every byte one character.
+bool IsUtf8(QByteArrayView bytes);
 
 }  // namespace fw

@@ -38,11 +38,11 @@ QByteArray WithoutBrokenUtf8Tail(QByteArray bytes) {
     return bytes;
 }
 
-// UTF-8 when the bytes are valid UTF-8, otherwise Latin-1 (every byte is then one character).
+// UTF-8 when the bytes are valid UTF-8 (a character the cut broke at the end does not count),
+// otherwise Latin-1.
 QString DecodeManual(const QByteArray& bytes, bool cut) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8.decode(cut ? WithoutBrokenUtf8Tail(bytes) : bytes);
-    if (utf8.hasError()) text = QString::fromLatin1(bytes);
+    const QByteArray whole = cut ? WithoutBrokenUtf8Tail(bytes) : bytes;
+    QString text = IsUtf8(whole) ? QString::fromUtf8(whole) : QString::fromLatin1(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
@@ -132,6 +132,12 @@ QPointer<ManualWindow>& TheManualWindow() {
 }
 
 }  // namespace
+
+bool IsUtf8(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    [[maybe_unused]] const QString text = utf8.decode(bytes);
+    return !utf8.hasError();
+}
 
 void ShowManual(QWidget* parent, int scale, const QString& path) {
     QString problem;
