@@ -19,6 +19,10 @@ trap cleanup EXIT
 
 fail() {
   echo "FAIL: $*" >&2
+  if [ -n "${LOG:-}" ] && [ -s "$LOG" ]; then
+    echo "the program said:" >&2
+    grep -v '^trace' "$LOG" | tail -20 >&2 || true
+  fi
   exit 1
 }
 
@@ -90,13 +94,22 @@ quit_from_menu() {  # window id
   wait_exit
 }
 
-# Starts the program at scale 1, sets PROGRAM_PID and WID (its window), and
-# returns once the start-up (about 1.5 s) has surely ended.
+# Starts the program at scale 1, its trace and messages in $LOG, sets
+# PROGRAM_PID and WID (its window), and returns once the start-up (about
+# 1.5 s) has surely ended.
 start_program() {  # program
-  "$1" --scale 1 &
+  LOG=$WORK/program.log
+  FRUITWHIRL_TRACE=1 "$1" --scale 1 2>"$LOG" &
   PROGRAM_PID=$!
   WID=$(wait_window Fruitwhirl)
   sleep 3
+}
+
+# How often the program has passed a trace mark, and a wait for the count.
+marks() { grep -c "^trace $1 " "$LOG" || true; }
+wait_mark() {  # name [count]
+  for _ in $(seq 300); do [ "$(marks "$1")" -ge "${2:-1}" ] && return 0 || sleep 0.1; done
+  fail "no trace mark $1 in $LOG"
 }
 
 shot() { import -window root "$WORK/$1" && echo "$WORK/$1"; }

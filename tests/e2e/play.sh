@@ -43,14 +43,13 @@ value() { sed -n "s/.*\b$1=\([^ ]*\).*/\1/p" <<<"$2"; }
 drag 1
 state=$(read_state one-coin.png "$2")
 [ "$(value counter "$state")/$(value lamps "$state")" = "--14/6" ] || fail "one coin more: $state"
-before=$(import -window root png:- | md5sum)
-for _ in 1 2 3; do  # a busy X server may lose a click: press again until the lever moves
+for _ in 1 2 3; do  # a busy X server may lose a click: press again until the game starts
   xdotool mousemove --sync $(at "lever knob (click zone)") click 1
-  sleep 1
-  [ "$(import -window root png:- | md5sum)" != "$before" ] && break
+  for _ in $(seq 20); do [ "$(marks game-start)" -ge 1 ] && break 2; sleep 0.1; done
 done
+wait_mark game-end
 previous=
-for _ in $(seq 40); do  # the game is over when the screen stops changing
+for _ in $(seq 40); do  # and shown when the screen stops changing
   sleep 1
   current=$(import -window root png:- | md5sum)
   [ "$current" = "$previous" ] && break

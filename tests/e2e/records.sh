@@ -29,11 +29,6 @@ launch() {  # starts the program, its trace in $LOG
   PROGRAM_PID=$!
   WID=$(wait_window Fruitwhirl)
 }
-marks() { grep -c "^trace $1 " "$LOG" || true; }
-wait_mark() {  # name [count]
-  for _ in $(seq 300); do [ "$(marks "$1")" -ge "${2:-1}" ] && return 0 || sleep 0.1; done
-  fail "no trace mark $1 in $LOG"
-}
 # True when the start-up said something (dismissed here) before it ended.
 told() {
   local said=1
