@@ -17,10 +17,9 @@ public:
     // that cannot be written. Asked once, at start-up.
     virtual std::vector<std::string> Open() = 0;
     // The stored value, or fallback when the key is missing.
-    virtual std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
+    virtual std::string GetSetting(const std::string& section, const std::string& key,
                                    const std::string& fallback) = 0;
-    virtual void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
-                             const std::string& value) = 0;
+    virtual void SaveSetting(const std::string& section, const std::string& key, const std::string& value) = 0;
     // Makes the saved values durable. On failure the store keeps what it held
     // before, and error says why.
     virtual bool Flush(std::string& error) = 0;

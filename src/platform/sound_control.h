@@ -9,10 +9,9 @@ namespace fw {
 class SoundControl {
 public:
     virtual ~SoundControl() = default;
-    // Hands over the main window; a device that does not need it ignores it.
-    virtual void SetWindow(std::uintptr_t window) = 0;
-    // Opens the device. Greater than 0 means failure, 0 or less success.
-    virtual std::int32_t Initialise() = 0;
+    // Opens the device; false when there is none to play on (the game then
+    // plays silently).
+    virtual bool Initialise() = 0;
     // Reads a WAV file into a slot. A file that cannot be read leaves the slot silent.
     virtual void Load(std::int32_t slot, const std::string& path) = 0;
     // Starts the slot's sound and returns at once.

@@ -37,7 +37,7 @@ public:
     explicit Reader(Machine& m) : m_(m) {}
 
     std::string Text(const std::string& section, const std::string& key, const std::string& fallback) {
-        return m_.store.GetSetting(m_.AppName, section, key, fallback);
+        return m_.store.GetSetting(section, key, fallback);
     }
 
     // A stored number within [lo, hi]; the default when it is missing, not a
@@ -79,7 +79,7 @@ class Writer {
 public:
     explicit Writer(Machine& m) : m_(m) {}
     void Put(const std::string& section, const std::string& key, const std::string& value) {
-        m_.store.SaveSetting(m_.AppName, section, key, value);
+        m_.store.SaveSetting(section, key, value);
     }
     void Put(const std::string& section, const std::string& key, long long value) {
         Put(section, key, std::to_string(value));

@@ -35,8 +35,7 @@ struct QuietRandom : Random {
     void Randomize() override {}
 };
 struct QuietSound : SoundControl {
-    void SetWindow(std::uintptr_t) override {}
-    std::int32_t Initialise() override { return 0; }
+    bool Initialise() override { return true; }
     void Load(std::int32_t, const std::string&) override {}
     void PlayOnce(std::int32_t) override {}
     void StartRepeating(std::int32_t) override {}
@@ -44,12 +43,10 @@ struct QuietSound : SoundControl {
     void Release() override {}
 };
 struct QuietStore : SettingsStore {
-    std::string GetSetting(const std::string&, const std::string&, const std::string&,
-                           const std::string& fallback) override {
+    std::string GetSetting(const std::string&, const std::string&, const std::string& fallback) override {
         return fallback;
     }
-    void SaveSetting(const std::string&, const std::string&, const std::string&,
-                     const std::string&) override {}
+    void SaveSetting(const std::string&, const std::string&, const std::string&) override {}
     bool Flush(std::string&) override { return true; }
     std::vector<std::string> Open() override { return {}; }
     std::optional<std::string> ReadRunRecord() override { return std::nullopt; }

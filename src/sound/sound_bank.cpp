@@ -3,8 +3,7 @@
 namespace fw {
 
 void OpenSoundBank(Machine& m) {
-    m.sound.SetWindow(0);
-    m.SoundAvailable = m.sound.Initialise() > 0 ? False : True;
+    m.SoundAvailable = m.sound.Initialise() ? True : False;
     if (m.SoundAvailable != True) return;
     // Loaded even with sound switched off, so switching it on later works at once.
     for (int slot = 0; slot < kSoundCount; ++slot) {

@@ -79,10 +79,9 @@ public:
 class RecordingSound : public SoundControl {
 public:
     explicit RecordingSound(const VirtualClock& clock) : clock_(clock) {}
-    void SetWindow(std::uintptr_t) override { Record("SetWindow"); }
-    std::int32_t Initialise() override {
+    bool Initialise() override {
         Record("Initialise");
-        return initialiseResult;
+        return deviceOpens;
     }
     void Load(std::int32_t slot, const std::string& path) override {
         Record("Load " + std::to_string(slot) + " " + path);
@@ -92,7 +91,7 @@ public:
     void Stop(std::int32_t slot) override { Record("Stop", slot); }
     void Release() override { Record("Release"); }
 
-    std::int32_t initialiseResult = 0;
+    bool deviceOpens = true;
     std::vector<std::string> calls;
     std::vector<std::size_t> atWait;  // beside calls
 
@@ -101,19 +100,16 @@ private:
     const VirtualClock& clock_;
 };
 
-// Values kept by "section/key"; the application name must be "Fruitwhirl".
+// Values kept by "section/key".
 // The run record is a text that is there or not.
 class MemoryStore : public SettingsStore {
 public:
     std::vector<std::string> Open() override { return notices; }
-    std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
+    std::string GetSetting(const std::string& section, const std::string& key,
                            const std::string& fallback) override {
-        if (app != "Fruitwhirl") throw std::logic_error("settings read under the name " + app);
         return durable.contains(section + "/" + key) ? durable[section + "/" + key] : fallback;
     }
-    void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
-                     const std::string& value) override {
-        if (app != "Fruitwhirl") throw std::logic_error("settings written under the name " + app);
+    void SaveSetting(const std::string& section, const std::string& key, const std::string& value) override {
         unsaved[section + "/" + key] = value;
     }
     bool Flush(std::string& error) override {

@@ -124,8 +124,8 @@ void QtSettingsStore::OpenFile() {
     settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
 }
 
-std::string QtSettingsStore::GetSetting(const std::string&, const std::string& section,
-                                        const std::string& key, const std::string& fallback) {
+std::string QtSettingsStore::GetSetting(const std::string& section, const std::string& key,
+                                        const std::string& fallback) {
     Open();
     if (!settings_) return fallback;
     const QVariant value = settings_->value(KeyPath(section, key));
@@ -135,7 +135,7 @@ std::string QtSettingsStore::GetSetting(const std::string&, const std::string& s
     return value.toString().toStdString();
 }
 
-void QtSettingsStore::SaveSetting(const std::string&, const std::string& section, const std::string& key,
+void QtSettingsStore::SaveSetting(const std::string& section, const std::string& key,
                                   const std::string& value) {
     Open();
     if (!settings_) return;

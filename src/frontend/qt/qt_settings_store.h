@@ -22,10 +22,9 @@ public:
     ~QtSettingsStore() override;
 
     std::vector<std::string> Open() override;
-    std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
+    std::string GetSetting(const std::string& section, const std::string& key,
                            const std::string& fallback) override;
-    void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
-                     const std::string& value) override;
+    void SaveSetting(const std::string& section, const std::string& key, const std::string& value) override;
     bool Flush(std::string& error) override;
 
     std::optional<std::string> ReadRunRecord() override;

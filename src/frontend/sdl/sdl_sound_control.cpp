@@ -18,26 +18,22 @@ SdlSoundControl::~SdlSoundControl() {
     Close();
 }
 
-void SdlSoundControl::SetWindow(std::uintptr_t) {
-    // SDL plays without a window.
-}
-
-std::int32_t SdlSoundControl::Initialise() {
-    if (open_) return 0;
+bool SdlSoundControl::Initialise() {
+    if (open_) return true;
 
     // Without this hint SDL installs its own SIGINT and SIGTERM handlers, and the
     // program would no longer end on them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Fruitwhirl");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 1;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
 
     if (Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, kOutputChannels, kBufferFrames) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return 1;
+        return false;
     }
     Mix_AllocateChannels(kMixChannels);
     open_ = true;
-    return 0;
+    return true;
 }
 
 SdlSoundControl::Slot* SdlSoundControl::SlotFor(std::int32_t slot) {

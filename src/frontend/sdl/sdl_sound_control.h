@@ -34,9 +34,8 @@ public:
     SdlSoundControl(const SdlSoundControl&) = delete;
     SdlSoundControl& operator=(const SdlSoundControl&) = delete;
 
-    void SetWindow(std::uintptr_t window) override;
     // 0 when the device is open (also when it already was), 1 when there is none.
-    std::int32_t Initialise() override;
+    bool Initialise() override;
     // A file that is missing or cannot be decoded leaves the slot silent; a slot
     // loaded again gives up its old sound.
     void Load(std::int32_t slot, const std::string& path) override;
