@@ -19,7 +19,8 @@ public:
     // The stored value, or fallback when the key is missing.
     virtual std::string GetSetting(const std::string& section, const std::string& key,
                                    const std::string& fallback) = 0;
-    virtual void SaveSetting(const std::string& section, const std::string& key, const std::string& value) = 0;
+    virtual void SaveSetting(const std::string& section, const std::string& key,
+                             const std::string& value) = 0;
     // Makes the saved values durable. On failure the store keeps what it held
     // before, and error says why.
     virtual bool Flush(std::string& error) = 0;
