@@ -192,6 +192,9 @@ struct Machine : Module1 {
     // settings could not take yet.
     ScoreRecord KeptRun;
     bool RunRecordHeld = false;
+    // The kind of failure to save the player was last told of; empty while
+    // saving works, so that one kind is told once, not after every game.
+    std::string SaveFailureTold;
 
     // Event handling.
     std::deque<MachineEvent> pending;

@@ -40,6 +40,13 @@ public:
     virtual void ShowError(const std::string& title, const std::string& text) = 0;
     // A modal message box with the warning icon and one OK button.
     virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
+    // A modal message box with the warning icon and two buttons: true when the
+    // player presses yes, false for no or when the box is closed or cancelled.
+    virtual bool Ask(const std::string& title, const std::string& text, const std::string& /*yes*/,
+                     const std::string& no) {
+        ShowError(title, text + "\n\n" + no + ".");
+        return false;
+    }
     // The configuration dialog, modal. True on OK, with values updated; false
     // on Cancel or the close box, values untouched.
     virtual bool RunConfigDialog(ConfigValues& values) = 0;

@@ -82,15 +82,33 @@ std::optional<ScoreRecord> ParseRunRecord(const std::string& text) {
     return run;
 }
 
-void KeepRunRecord(Machine& m, bool force) {
+std::string SaveFailureText(const WriteFailure& failure) {
+    return "Fruitwhirl could not save your high scores: " + failure.reason +
+           ". Your previous records are unchanged. " + failure.remedy +
+           "; the game will try again after the next game and when you quit.\n\n(" + failure.detail + ")";
+}
+
+bool WriteRunRecordNow(Machine& m, WriteFailure& failure) {
     // The record holds an earlier run that the settings could not take: keep it.
-    if (m.RunRecordHeld) return;
-    if (!force && SameRun(m.ScoreTable[0], m.KeptRun)) return;
+    if (m.RunRecordHeld) return true;
     m.KeptRun = CurrentRun(m);
-    // A record that cannot be written is tried again at the run's next change;
-    // the quit still saves the run.
-    std::string error;
-    m.store.WriteRunRecord(RunRecordText(m.KeptRun), error);
+    return m.store.WriteRunRecord(RunRecordText(m.KeptRun), failure);
+}
+
+void KeepRunRecord(Machine& m) {
+    if (m.RunRecordHeld || SameRun(m.ScoreTable[0], m.KeptRun)) return;
+    WriteFailure failure;
+    if (WriteRunRecordNow(m, failure)) {
+        // Saving works again: a later failure is told afresh.
+        m.SaveFailureTold.clear();
+        return;
+    }
+    if (failure.reason == m.SaveFailureTold) return;
+    m.SaveFailureTold = failure.reason;
+    ModalWindow modal(m);
+    m.host.ShowMessage(m.AppName, SaveFailureText(failure));
+    // The time the message was read is not play time.
+    m.clock.Sync();
 }
 
 void RecoverLastRun(Machine& m, std::vector<std::string>& notes) {
@@ -125,12 +143,13 @@ void RecoverLastRun(Machine& m, std::vector<std::string>& notes) {
     const std::string what =
         "Your last run ended unexpectedly; " + ItsCoins(run->Score) +
         (enters ? " entered in the high-score list." : " too few for the high-score list.");
-    std::string error;
-    if (!WriteSettings(m, error)) {
+    WriteFailure failure;
+    if (!WriteSettings(m, failure)) {
         // Keep the record until the settings hold it: a quit that saves stores it.
         m.RunRecordHeld = true;
-        notes.push_back(
-            what + " The settings could not be saved, so its record was kept for the next start. " + error);
+        notes.push_back(what +
+                        " The settings could not be saved, so its record was kept for the next start. " +
+                        failure.detail);
         return;
     }
     m.store.RemoveRunRecord();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "machine/machine.h"
+#include "platform/settings_store.h"
 
 namespace fw {
 
@@ -17,9 +18,17 @@ namespace fw {
 std::string RunRecordText(const ScoreRecord& run);
 std::optional<ScoreRecord> ParseRunRecord(const std::string& text);
 
-// Writes the run record when the run has changed since it was last written;
-// force writes it anyway, with the play time of this moment.
-void KeepRunRecord(Machine& m, bool force = false);
+// During play, after a game or an event that changed the run: writes the run
+// record when the run has changed since it was last tried. A record that cannot
+// be written is tried again at the next change, and the player is told once per
+// kind of failure.
+void KeepRunRecord(Machine& m);
+// Writes the run record now, with the play time of this moment, and tells no
+// one; false, with why, when it could not be written.
+bool WriteRunRecordNow(Machine& m, WriteFailure& failure);
+// The player's words for a save that failed: what failed, that the old
+// records are unchanged, and what to do.
+std::string SaveFailureText(const WriteFailure& failure);
 // At start-up, once the settings are loaded: a record left behind means the
 // last run ended without a quit. Its run enters the list as the quit would have
 // entered it, the settings are stored, the record goes; notes gets what the

@@ -147,7 +147,7 @@ void LoadSettings(Machine& m) {
     m.host.CheckThemeItem(m.ThemeIndex, true);
 }
 
-bool WriteSettings(Machine& m, std::string& error) {
+bool WriteSettings(Machine& m, WriteFailure& failure) {
     Writer write(m);
     write.Put("PrgInfo", "Version", m.AppVersion);
     write.Put("PrgInfo", "Date", m.AppDate);
@@ -166,12 +166,12 @@ bool WriteSettings(Machine& m, std::string& error) {
         write.Put(section, "Wun", row.Wun);
         for (int k = 0; k < 12; ++k) write.Put(section, StatKey(k), row.Stat[k]);
     }
-    return m.store.Flush(error);
+    return m.store.Flush(failure);
 }
 
-bool SaveSettings(Machine& m, std::string& error) {
+bool SaveSettings(Machine& m, WriteFailure& failure) {
     if (m.ScoreTable[0].Score >= m.ScoreTable[10].Score) EnterHighScore(m);
-    return WriteSettings(m, error);
+    return WriteSettings(m, failure);
 }
 
 ScoreRecord CurrentRun(Machine& m) {

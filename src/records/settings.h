@@ -6,6 +6,7 @@
 #include <string>
 
 #include "machine/machine.h"
+#include "platform/settings_store.h"
 
 namespace fw {
 
@@ -13,9 +14,9 @@ namespace fw {
 void LoadSettings(Machine& m);
 // Writes them once at quit, entering the finished run into the list first.
 // Returns false, with the reason, when the store could not be written.
-bool SaveSettings(Machine& m, std::string& error);
+bool SaveSettings(Machine& m, WriteFailure& failure);
 // Writes the preferences and the ten rows as they are, and makes them durable.
-bool WriteSettings(Machine& m, std::string& error);
+bool WriteSettings(Machine& m, WriteFailure& failure);
 // Puts the current run into the high-score list at its place.
 void EnterHighScore(Machine& m);
 // The current run as a quit at this moment enters it: row 0 with the play time so far.

@@ -47,10 +47,10 @@ struct QuietStore : SettingsStore {
         return fallback;
     }
     void SaveSetting(const std::string&, const std::string&, const std::string&) override {}
-    bool Flush(std::string&) override { return true; }
+    bool Flush(WriteFailure&) override { return true; }
     std::vector<std::string> Open() override { return {}; }
     std::optional<std::string> ReadRunRecord() override { return std::nullopt; }
-    bool WriteRunRecord(const std::string&, std::string&) override { return true; }
+    bool WriteRunRecord(const std::string&, WriteFailure&) override { return true; }
     void RemoveRunRecord() override {}
     std::string KeepRunRecordAside() override { return {}; }
 };

@@ -20,18 +20,31 @@ void mnuQuit_Click(Machine& m) {
     Pause(m, 300);
     // The run as this quit enters it stays in the run record until the settings
     // hold it: a quit cut short is recovered at the next start, and only once.
-    KeepRunRecord(m, true);
-    std::string error;
-    const bool saved = SaveSettings(m, error);
+    // A record that cannot be written leaves the one of the last game.
+    WriteFailure failure;
+    WriteRunRecordNow(m, failure);
+    bool saved = SaveSettings(m, failure);
+    while (!saved && !failure.remedy.empty()) {
+        ModalWindow modal(m);
+        const bool again = m.host.Ask(
+            m.AppName,
+            "Fruitwhirl could not save your high scores: " + failure.reason +
+                ". Your previous records are unchanged. " + failure.remedy +
+                " and try again, or quit without saving: the next start then enters your run as far as "
+                "its record was kept.\n\n(" +
+                failure.detail + ")",
+            "Try Again", "Quit Without Saving");
+        if (!again) break;
+        // The run entered the list at the first try: only the writing is tried again.
+        saved = WriteSettings(m, failure);
+    }
     if (saved) ForgetRunRecord(m);
     if (m.SoundAvailable == True) ReleaseSound(m);
-    if (!saved) {
-        // The records could not be written: say so rather than lose them silently.
-        m.host.ShowError(m.AppName, "Your settings and high scores could not be saved.\n\n" + error);
-        EndProgram(m, 1);
-        return;
+    if (!saved && failure.remedy.empty()) {
+        // Nothing the player can do now: say so rather than lose them silently.
+        m.host.ShowError(m.AppName, "Your settings and high scores could not be saved.\n\n" + failure.detail);
     }
-    EndProgram(m, 0);
+    EndProgram(m, saved ? 0 : 1);
 }
 
 void Form_Unload(Machine& m) {
@@ -39,7 +52,8 @@ void Form_Unload(Machine& m) {
 }
 
 void CommitData(Machine& m) {
-    if (!m.busy && !m.ended) KeepRunRecord(m, true);
+    WriteFailure failure;
+    if (!m.busy && !m.ended) WriteRunRecordNow(m, failure);
 }
 
 }  // namespace fw

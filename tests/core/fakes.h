@@ -112,15 +112,20 @@ public:
     void SaveSetting(const std::string& section, const std::string& key, const std::string& value) override {
         unsaved[section + "/" + key] = value;
     }
-    bool Flush(std::string& error) override {
+    bool Flush(WriteFailure& failure) override {
         ++flushes;
         for (const auto& [key, value] : failFlush ? decltype(unsaved){} : unsaved) durable[key] = value;
-        unsaved.clear();
-        if (failFlush) error = "the settings file cannot be written";
+        if (!failFlush) unsaved.clear();
+        if (failFlush)
+            failure = {"the disk is full", "Free some space", "the settings file cannot be written"};
         return !failFlush;
     }
     std::optional<std::string> ReadRunRecord() override { return runRecord; }
-    bool WriteRunRecord(const std::string& text, std::string&) override {
+    bool WriteRunRecord(const std::string& text, WriteFailure& failure) override {
+        if (failRecord) {
+            failure = {"the disk is full", "Free some space", "the run record cannot be written"};
+            return false;
+        }
         runRecords.push_back(text);
         runRecord = text;
         return true;
@@ -142,6 +147,7 @@ public:
     std::map<std::string, std::string> unsaved;  // written but not yet flushed
     int flushes = 0;
     bool failFlush = false;
+    bool failRecord = false;  // the run record cannot be written
 
     std::vector<std::string> notices;          // what Open reports
     std::optional<std::string> runRecord;      // the run record, when there is one
@@ -182,6 +188,11 @@ public:
     void ShowError(const std::string& title, const std::string& text) override {
         errors.push_back(title + ": " + text);
     }
+    bool Ask(const std::string& title, const std::string& text, const std::string& yes,
+             const std::string& no) override {
+        asked.push_back(title + ": " + text + " [" + yes + "/" + no + "]");
+        return answer ? answer() : false;
+    }
     bool RunConfigDialog(ConfigValues& values) override {
         calls.push_back("RunConfigDialog");
         return configDialog ? configDialog(values) : false;
@@ -205,6 +216,8 @@ public:
     std::map<int, ThemeItem> themeItems;
     std::vector<std::string> calls;
     std::vector<std::string> errors;    // title + ": " + text
+    std::vector<std::string> asked;     // title + ": " + text + " [yes/no]"
+    std::function<bool()> answer;       // the player's answer to Ask: yes (true); none says no
     std::vector<std::string> messages;  // title + ": " + text
     std::map<MenuId, bool> menuEnabled;
     std::map<TimerId, bool> timerEnabled;

@@ -113,9 +113,9 @@ TEST(Store, ClosingTheWindowSavesOnceAndAStoreThatCannotBeWrittenIsReported) {
     rig.Send(ev::MenuQuit{});  // nothing runs after the end
     EXPECT_EQ(rig.store.flushes, 1);
     EXPECT_EQ(rig.host.endStatus, 1);
-    ASSERT_EQ(rig.host.errors.size(), 1u);
-    EXPECT_NE(rig.host.errors[0].find("could not be saved"), std::string::npos);
-    EXPECT_NE(rig.host.errors[0].find("cannot be written"), std::string::npos);
+    ASSERT_EQ(rig.host.asked.size(), 1u);
+    EXPECT_NE(rig.host.asked[0].find("could not save your high scores"), std::string::npos);
+    EXPECT_NE(rig.host.asked[0].find("cannot be written"), std::string::npos);
     EXPECT_EQ(rig.sound.calls, std::vector<std::string>{"Release"});
 }
 

@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -327,6 +328,18 @@ void MainWindow::ShowError(const std::string& title, const std::string& text) {
 void MainWindow::ShowMessage(const std::string& title, const std::string& text) {
     QMessageBox::warning(isVisible() ? this : nullptr, QString::fromStdString(title),
                          QString::fromStdString(text));
+}
+
+bool MainWindow::Ask(const std::string& title, const std::string& text, const std::string& yes,
+                     const std::string& no) {
+    QMessageBox box(QMessageBox::Warning, Shown(title), Shown(text), QMessageBox::NoButton,
+                    isVisible() ? this : nullptr);
+    QPushButton* again = box.addButton(Shown(yes), QMessageBox::AcceptRole);
+    // Closing or cancelling the box answers no.
+    box.setEscapeButton(box.addButton(Shown(no), QMessageBox::RejectRole));
+    box.setDefaultButton(again);
+    box.exec();
+    return box.clickedButton() == again;
 }
 
 void MainWindow::EndProgram(int status) {

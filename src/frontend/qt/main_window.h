@@ -55,6 +55,8 @@ public:
     void EnableTimer(TimerId timer, bool enabled) override;
     void ShowError(const std::string& title, const std::string& text) override;
     void ShowMessage(const std::string& title, const std::string& text) override;
+    bool Ask(const std::string& title, const std::string& text, const std::string& yes,
+             const std::string& no) override;
     void EndProgram(int status) override;
 
 protected:

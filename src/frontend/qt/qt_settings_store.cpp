@@ -3,10 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryFile>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 
@@ -21,10 +23,6 @@ namespace {
 constexpr qint64 kLargestSettingsFile = 1 << 20;
 constexpr qint64 kLargestRunRecord = 1 << 16;
 
-QString KeyPath(const std::string& section, const std::string& key) {
-    return QString::fromStdString(section) + '/' + QString::fromStdString(key);
-}
-
 QString Quoted(const QString& path) {
     return "\"" + QDir::toNativeSeparators(path) + "\"";
 }
@@ -36,9 +34,10 @@ QString DefaultSettingsFile() {
            "/Fruitwhirl/Fruitwhirl.ini";
 }
 
-QtSettingsStore::QtSettingsStore(QString fileName)
+QtSettingsStore::QtSettingsStore(QString fileName, FileCalls calls)
     : file_(std::move(fileName)),
       folder_(QFileInfo(file_).absolutePath()),
+      calls_(std::move(calls)),
       started_(QDateTime::currentDateTime()) {}
 
 QtSettingsStore::~QtSettingsStore() = default;
@@ -53,11 +52,22 @@ std::vector<std::string> QtSettingsStore::Open() {
 
 void QtSettingsStore::GiveUp(const QString& why) {
     unusable_ = why;
+    usable_ = false;
     notices_.push_back(
         (why + " It is left as it is, and your records will not be kept this run.").toStdString());
 }
 
 void QtSettingsStore::OpenFile() {
+    if (!CheckFolder()) return;
+    RemoveLeftovers(folder_, "Fruitwhirl.ini", started_);
+    RemoveLeftovers(folder_, "Fruitwhirl.recovery", started_);
+    if (!CheckFile() || !MendDamaged()) return;
+    ProbeWritable();
+    ReadValues();
+    usable_ = true;
+}
+
+bool QtSettingsStore::CheckFolder() {
     std::error_code ec;
     const bool isFolder = std::filesystem::is_directory(folder_.toStdString(), ec);
     if (!isFolder && std::filesystem::exists(folder_.toStdString(), ec)) {
@@ -67,52 +77,54 @@ void QtSettingsStore::OpenFile() {
     } else if (!QDir().mkpath(folder_)) {
         unusable_ = "The settings folder " + Quoted(folder_) + " cannot be made.";
     }
-    if (!unusable_.isEmpty()) {
-        notices_.push_back((unusable_ + " Your records will not be kept this run.").toStdString());
-        return;
-    }
-    RemoveLeftovers(folder_, "Fruitwhirl.ini", started_);
-    RemoveLeftovers(folder_, "Fruitwhirl.recovery", started_);
+    if (unusable_.isEmpty()) return true;
+    notices_.push_back((unusable_ + " Your records will not be kept this run.").toStdString());
+    return false;
+}
 
+bool QtSettingsStore::CheckFile() {
     // Only an ordinary file is read or replaced: reading a FIFO would wait
     // for ever, and replacing a device would put a file in its place.
     const QString kind = NotAFile(file_);
-    if (!kind.isEmpty())
-        return GiveUp("Your settings file " + Quoted(file_) + " is " + kind + ", not a file.");
-    if (QFileInfo::exists(file_)) {
-        QFile file(file_);
-        if (!file.open(QIODevice::ReadOnly)) {
-            return GiveUp("Your settings file " + Quoted(file_) + " cannot be read (" + file.errorString() +
-                          ").");
-        }
-        const CleanText clean = CleanSettingsText(file.read(kLargestSettingsFile));
-        const QString problem =
-            file.size() > kLargestSettingsFile ? "it is larger than 1 MiB" : clean.problem;
-        file.close();
-        if (!problem.isEmpty()) {
-            // Keep the file as it was before anything is written over it.
-            const QString aside = AsideName(folder_, ".ini");
-            QFile copy(file_);
-            const QString damaged =
-                "Your settings file " + Quoted(file_) + " could not be read cleanly: " + problem;
-            if (!copy.copy(aside)) {
-                return GiveUp(damaged + ". No copy of it could be kept (" + copy.errorString() + ").");
-            }
-            QSaveFile cleaned(file_);
-            if (cleaned.open(QIODevice::WriteOnly)) {
-                cleaned.write(clean.text);
-                cleaned.commit();
-            }
-            notices_.push_back((damaged + ". A copy of it as it was is kept as " + Quoted(aside) +
-                                "; the game goes on with what could be read.")
-                                   .toStdString());
-        }
+    if (!kind.isEmpty()) {
+        GiveUp("Your settings file " + Quoted(file_) + " is " + kind + ", not a file.");
+        return false;
     }
+    return true;
+}
 
-    // Records that cannot be written are better known now than after a run.
-    const QString target = QFileInfo(file_).canonicalFilePath();
-    QTemporaryFile probe(QFileInfo(target.isEmpty() ? file_ : target).absolutePath() +
-                         "/Fruitwhirl.ini.XXXXXX");
+bool QtSettingsStore::MendDamaged() {
+    if (!QFileInfo::exists(file_)) return true;
+    QFile file(file_);
+    if (!file.open(QIODevice::ReadOnly)) {
+        GiveUp("Your settings file " + Quoted(file_) + " cannot be read (" + file.errorString() + ").");
+        return false;
+    }
+    const CleanText clean = CleanSettingsText(file.read(kLargestSettingsFile));
+    const QString problem = file.size() > kLargestSettingsFile ? "it is larger than 1 MiB" : clean.problem;
+    file.close();
+    if (problem.isEmpty()) return true;
+
+    // Keep the file as it was before anything is written over it.
+    const QString aside = AsideName(folder_, ".ini");
+    const QString damaged = "Your settings file " + Quoted(file_) + " could not be read cleanly: " + problem;
+    FileError error;
+    if (!CopyToNewFile(file_, aside, calls_, error)) {
+        GiveUp(damaged + ". No copy of it could be kept (" + error.what + ").");
+        return false;
+    }
+    const QString kept = ". A copy of it as it was is kept as " + Quoted(aside);
+    if (!ReplaceFile(Target(), clean.text, calls_, error)) {
+        GiveUp(damaged + kept + ", but the file could not be replaced by what could be read (" + error.what +
+               ").");
+        return false;
+    }
+    notices_.push_back((damaged + kept + "; the game goes on with what could be read.").toStdString());
+    return true;
+}
+
+void QtSettingsStore::ProbeWritable() {
+    QTemporaryFile probe(QFileInfo(Target()).absolutePath() + "/Fruitwhirl.ini.XXXXXX");
     const QString unless = ": your records will not be kept this run, unless that changes before you quit.";
     if (!probe.open()) {
         notices_.push_back(("The settings folder " + Quoted(folder_) + " cannot be written (" +
@@ -121,51 +133,150 @@ void QtSettingsStore::OpenFile() {
     } else if (QFileInfo::exists(file_) && !QFileInfo(file_).isWritable()) {
         notices_.push_back(("Your settings file " + Quoted(file_) + " is read-only" + unless).toStdString());
     }
-    settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
+}
+
+void QtSettingsStore::ReadValues() {
+    const QSettings settings(file_, QSettings::IniFormat);
+    for (const QString& path : settings.allKeys()) {
+        const QVariant value = settings.value(path);
+        const qsizetype slash = path.indexOf('/');
+        const QString section = slash < 0 ? QString("General") : path.left(slash);
+        // A hand-edited value with an unquoted comma reads back as a list.
+        values_[section][path.mid(slash + 1)] =
+            value.typeId() == QMetaType::QStringList ? value.toStringList().join(',') : value.toString();
+    }
+}
+
+QString QtSettingsStore::Target() const {
+    const QFileInfo info(file_);
+    const QString target = info.isSymLink() ? info.canonicalFilePath() : QString();
+    return target.isEmpty() ? file_ : target;
+}
+
+namespace {
+
+// A section or key as the INI file spells it: letters, digits and "-_." as
+// they are, anything else as %XX or %UXXXX; a key's "/" is written "\".
+QByteArray IniKey(const QString& key) {
+    QByteArray out;
+    for (const QChar c : key) {
+        const char16_t u = c.unicode();
+        if ((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || u == '-' ||
+            u == '_' || u == '.') {
+            out += char(u);
+        } else if (u == '/') {
+            out += '\\';
+        } else if (u < 256) {
+            out += '%' + QByteArray::number(u, 16).toUpper().rightJustified(2, '0');
+        } else {
+            out += "%U" + QByteArray::number(u, 16).toUpper().rightJustified(4, '0');
+        }
+    }
+    return out;
+}
+
+// A value as the INI file spells it: plain when it is plain, else in
+// quotation marks with backslash escapes, in UTF-8.
+QByteArray IniValue(const QString& value) {
+    static const QRegularExpression plain("^[A-Za-z0-9_.:+-]([A-Za-z0-9 _.:+-]*[A-Za-z0-9_.:+-])?$");
+    if (value.isEmpty() || plain.match(value).hasMatch()) return value.toUtf8();
+    QByteArray out = "\"";
+    if (value.startsWith('@')) out += '@';  // a leading @ marks a typed value
+    for (const char c : value.toUtf8()) {
+        if (c == '\\' || c == '"') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if ((c >= 0 && c < 0x20) || c == 0x7f) {
+            out += "\\x" + QByteArray::number(int(c), 16).rightJustified(4, '0');
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
+
+// The system's words for why a write failed, as a player understands them.
+WriteFailure Failure(const FileError& error) {
+    WriteFailure failure;
+    failure.detail = QDir::toNativeSeparators(error.what).toStdString();
+    switch (error.code) {
+        case ENOSPC:
+            failure.reason = "the disk is full";
+            failure.remedy = "Free some space";
+            break;
+        case EDQUOT:
+            failure.reason = "your disk quota is used up";
+            failure.remedy = "Free some space";
+            break;
+        case EROFS:
+            failure.reason = "the disk is read-only";
+            failure.remedy = "Make the disk writable";
+            break;
+        case EACCES:
+        case EPERM:
+            failure.reason = "the settings file or its folder may not be written";
+            failure.remedy = "Make them writable";
+            break;
+        case kNotAFile:
+            failure.reason = "the file to be written is not an ordinary file";
+            failure.remedy = "Move what is there out of the way";
+            break;
+        default:
+            failure.reason = "the disk reported an error";
+            failure.remedy = "Check the disk";
+            break;
+    }
+    return failure;
+}
+
+}  // namespace
+
+QByteArray QtSettingsStore::IniText() const {
+    QByteArray text;
+    for (const auto& [section, keys] : values_) {
+        if (!text.isEmpty()) text += '\n';
+        text += '[' + IniKey(section) + "]\n";
+        for (const auto& [key, value] : keys) text += IniKey(key) + '=' + IniValue(value) + '\n';
+    }
+    return text;
 }
 
 std::string QtSettingsStore::GetSetting(const std::string& section, const std::string& key,
                                         const std::string& fallback) {
     Open();
-    if (!settings_) return fallback;
-    const QVariant value = settings_->value(KeyPath(section, key));
-    if (!value.isValid()) return fallback;
-    // A hand-edited value with an unquoted comma reads back as a list.
-    if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(',').toStdString();
-    return value.toString().toStdString();
+    const auto keys = values_.find(QString::fromStdString(section));
+    if (keys == values_.end()) return fallback;
+    const auto value = keys->second.find(QString::fromStdString(key));
+    return value == keys->second.end() ? fallback : value->second.toStdString();
 }
 
 void QtSettingsStore::SaveSetting(const std::string& section, const std::string& key,
                                   const std::string& value) {
     Open();
-    if (!settings_) return;
-    settings_->setValue(KeyPath(section, key), QString::fromStdString(value));
-    unsaved_[KeyPath(section, key)] = QString::fromStdString(value);
+    if (!usable_) return;
+    values_[QString::fromStdString(section)][QString::fromStdString(key)] = QString::fromStdString(value);
 }
 
-bool QtSettingsStore::Flush(std::string& error) {
+bool QtSettingsStore::Flush(WriteFailure& failure) {
     Open();
-    if (!settings_) {
-        error = (unusable_ + " Nothing was written.").toStdString();
+    if (!usable_) {
+        failure = {"the settings file cannot be used this run", "",
+                   (unusable_ + " Nothing was written.").toStdString()};
         return false;
     }
-    // The file is replaced in one step (a temporary file renamed over it), so a
-    // failed write leaves the old content as it was.
-    settings_->sync();
-    bool saved = settings_->status() == QSettings::NoError;
-    if (!saved && settings_->status() == QSettings::FormatError) {
-        // QSettings keeps the first error it met, one from reading the file too:
-        // the save failed only if the file does not hold what was written.
-        const QSettings written(file_, QSettings::IniFormat);
-        saved = true;
-        for (const auto& [key, value] : unsaved_) saved = saved && written.value(key).toString() == value;
-    }
-    if (!saved) {
-        error = "The file " + Quoted(file_).toStdString() + " cannot be written.";
-        return false;
-    }
-    unsaved_.clear();
-    return true;
+    // Each flush is a fresh attempt: the text replaces the file only when it
+    // was written whole, and it is read back.
+    FileError error;
+    if (ReplaceFile(Target(), IniText(), calls_, error)) return true;
+    failure = Failure(error);
+    std::fprintf(stderr, "fruitwhirl: the settings cannot be saved: %s\n", failure.detail.c_str());
+    return false;
 }
 
 std::optional<std::string> QtSettingsStore::ReadRunRecord() {
@@ -178,26 +289,28 @@ std::optional<std::string> QtSettingsStore::ReadRunRecord() {
     return file.readAll().toStdString();
 }
 
-bool QtSettingsStore::WriteRunRecord(const std::string& text, std::string& error) {
+bool QtSettingsStore::WriteRunRecord(const std::string& text, WriteFailure& failure) {
     TraceMark("record-write");
     const QString path = runRecordFileName();
-    QSaveFile file(path);
+    FileError error;
+    // Never through a link, never over something that is not a file.
     bool written = false;
     if (QFileInfo(path).isSymLink() || !NotAFile(path).isEmpty()) {
-        error = "it is not an ordinary file";
-    } else if (!file.open(QIODevice::WriteOnly) ||
-               file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit()) {
-        error = file.errorString().toStdString();
+        error = {kNotAFile, path + ": not an ordinary file"};
     } else {
-        written = true;
+        written = ReplaceFile(path, QByteArray::fromStdString(text), calls_, error);
     }
     TraceMark("record-written");
-    if (!written && !recordFailed_) {
-        recordFailed_ = true;
-        std::fprintf(stderr, "fruitwhirl: the run record %s cannot be written: %s\n",
-                     Quoted(path).toLocal8Bit().constData(), error.c_str());
+    if (written) {
+        recordFailed_ = false;
+        return true;
     }
-    return written;
+    failure = Failure(error);
+    if (!recordFailed_) {
+        recordFailed_ = true;
+        std::fprintf(stderr, "fruitwhirl: the run record cannot be written: %s\n", failure.detail.c_str());
+    }
+    return false;
 }
 
 void QtSettingsStore::RemoveRunRecord() {

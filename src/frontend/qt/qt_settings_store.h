@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 
+#include "frontend/qt/settings_files.h"
 #include "platform/settings_store.h"
 
 namespace fw {
@@ -18,17 +19,18 @@ QString DefaultSettingsFile();
 
 class QtSettingsStore : public SettingsStore {
 public:
-    explicit QtSettingsStore(QString fileName = DefaultSettingsFile());
+    // Files are written through calls: the system's, or a test's that fail.
+    explicit QtSettingsStore(QString fileName = DefaultSettingsFile(), FileCalls calls = {});
     ~QtSettingsStore() override;
 
     std::vector<std::string> Open() override;
     std::string GetSetting(const std::string& section, const std::string& key,
                            const std::string& fallback) override;
     void SaveSetting(const std::string& section, const std::string& key, const std::string& value) override;
-    bool Flush(std::string& error) override;
+    bool Flush(WriteFailure& failure) override;
 
     std::optional<std::string> ReadRunRecord() override;
-    bool WriteRunRecord(const std::string& text, std::string& error) override;
+    bool WriteRunRecord(const std::string& text, WriteFailure& failure) override;
     void RemoveRunRecord() override;
     std::string KeepRunRecordAside() override;
 
@@ -37,18 +39,34 @@ public:
 
 private:
     void OpenFile();
+    // The settings folder is a folder, made when it is missing.
+    bool CheckFolder();
+    // The settings file is an ordinary file, or not there yet.
+    bool CheckFile();
+    // A file that cannot be read cleanly is kept aside as it was and replaced
+    // by what could be read; false when the game cannot go on with it.
+    bool MendDamaged();
+    // Records that cannot be written are better known now than after a run.
+    void ProbeWritable();
+    // Reads every stored value into values_.
+    void ReadValues();
     // The settings file cannot be used this run: why, and what the player is told.
     void GiveUp(const QString& why);
+    // The file the settings are written to: the file a link leads to.
+    QString Target() const;
+    // The values as the text of an INI file.
+    QByteArray IniText() const;
 
     QString file_;
     QString folder_;
+    FileCalls calls_;
     QDateTime started_;  // temporary files older than this are leftovers
     bool opened_ = false;
     std::vector<std::string> notices_;
-    std::unique_ptr<QSettings> settings_;  // none when the file cannot be used
-    QString unusable_;                     // why the file cannot be used, when it cannot
-    std::map<QString, QString> unsaved_;   // values written since the last flush
-    bool recordFailed_ = false;            // a run record could not be written: said once
+    bool usable_ = false;                                   // the file can be read and replaced
+    QString unusable_;                                      // why it cannot, when it cannot
+    std::map<QString, std::map<QString, QString>> values_;  // section, key, value
+    bool recordFailed_ = false;  // a run record could not be written: said once on stderr
 };
 
 }  // namespace fw

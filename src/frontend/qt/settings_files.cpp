@@ -1,9 +1,17 @@
 #include "frontend/qt/settings_files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QList>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 namespace fw {
@@ -113,6 +121,154 @@ void RemoveLeftovers(const QString& folder, const QString& name, const QDateTime
         if (entry.isSymLink() || !entry.isFile() || !leftover.match(entry.fileName()).hasMatch()) continue;
         if (entry.lastModified() < since) QFile::remove(entry.filePath());
     }
+}
+
+}  // namespace fw
+
+namespace fw {
+
+FileCalls::FileCalls()
+    : write([](int fd, const void* data, size_t size) { return ::write(fd, data, size); }),
+      sync([](int fd) { return ::fdatasync(fd); }),
+      rename([](const char* from, const char* to) { return ::rename(from, to); }) {}
+
+namespace {
+
+bool Failed(FileError& error, int code, const QByteArray& path) {
+    error.code = code;
+    const QString words = code == kNotAFile ? QString("not an ordinary file") : QString(std::strerror(code));
+    error.what = QFile::decodeName(path) + ": " + words;
+    return false;
+}
+
+// Writes all of data; a write that takes fewer bytes is followed by one for
+// the rest, and one that takes none is a failure (a full disk when the system
+// gives no reason).
+bool WriteAll(int fd, const char* data, qint64 size, const FileCalls& calls, int& code) {
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n = calls.write(fd, data + done, static_cast<size_t>(size - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            code = n < 0 ? errno : ENOSPC;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+// The whole of an ordinary file, or false.
+bool ReadBack(const QByteArray& path, QByteArray& bytes) {
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    bytes.clear();
+    char block[1 << 16];
+    ssize_t n = 0;
+    while ((n = ::read(fd, block, sizeof block)) > 0 || (n < 0 && errno == EINTR)) {
+        if (n > 0) bytes.append(block, n);
+    }
+    ::close(fd);
+    return n == 0;
+}
+
+// Syncs, then closes, fd: both must work.
+bool SyncAndClose(int& fd, const FileCalls& calls, int& code) {
+    const bool synced = calls.sync(fd) == 0;
+    if (!synced) code = errno;
+    const bool closed = ::close(fd) == 0;
+    if (synced && !closed) code = errno;
+    fd = -1;
+    return synced && closed;
+}
+
+}  // namespace
+
+bool ReplaceFile(const QString& path, const QByteArray& text, const FileCalls& calls, FileError& error) {
+    const QByteArray target = QFile::encodeName(path);
+    struct stat old = {};
+    const bool exists = ::stat(target.constData(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode)) return Failed(error, kNotAFile, target);
+    if (exists && ::access(target.constData(), W_OK) != 0) return Failed(error, errno, target);
+
+    QByteArray temp = target + ".XXXXXX";
+    int fd = ::mkstemp(temp.data());
+    if (fd < 0) return Failed(error, errno, target);
+    int code = 0;
+    auto abandon = [&](int why) {
+        if (fd >= 0) ::close(fd);
+        ::unlink(temp.constData());
+        return Failed(error, why, target);
+    };
+    mode_t mode = old.st_mode & 07777;
+    if (!exists) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    if (::fchmod(fd, mode) != 0) return abandon(errno);
+    if (!WriteAll(fd, text.constData(), text.size(), calls, code)) return abandon(code);
+    if (!SyncAndClose(fd, calls, code)) return abandon(code);
+    if (calls.rename(temp.constData(), target.constData()) != 0) return abandon(errno);
+
+    // The new name must outlast a power cut too.
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        const bool synced = calls.sync(dir) == 0 || errno == EINVAL;
+        code = errno;
+        ::close(dir);
+        if (!synced) return Failed(error, code, target);
+    }
+    QByteArray written;
+    if (!ReadBack(target, written) || written != text) return Failed(error, EIO, target);
+    return true;
+}
+
+bool CopyToNewFile(const QString& from, const QString& to, const FileCalls& calls, FileError& error) {
+    const QByteArray source = QFile::encodeName(from), copy = QFile::encodeName(to);
+    const int in = ::open(source.constData(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) return Failed(error, errno, source);
+    struct stat old = {};
+    if (::fstat(in, &old) != 0 || !S_ISREG(old.st_mode)) {
+        ::close(in);
+        return Failed(error, kNotAFile, source);
+    }
+    int out =
+        ::open(copy.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, old.st_mode & 0666);
+    if (out < 0) {
+        const int code = errno;
+        ::close(in);
+        return Failed(error, code, copy);
+    }
+    int code = 0;
+    bool copied = true;
+    char block[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(in, block, sizeof block);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) code = errno, copied = false;
+        if (n <= 0) break;
+        if (!WriteAll(out, block, n, calls, code)) {
+            copied = false;
+            break;
+        }
+    }
+    ::close(in);
+    if (copied) {
+        copied = SyncAndClose(out, calls, code);
+    } else {
+        ::close(out);
+    }
+    QByteArray original, kept;
+    if (copied && !(ReadBack(source, original) && ReadBack(copy, kept) && original == kept)) {
+        copied = false, code = EIO;
+    }
+    if (!copied) {
+        ::unlink(copy.constData());
+        return Failed(error, code, copy);
+    }
+    return true;
 }
 
 }  // namespace fw

@@ -3,9 +3,11 @@
 // aside, and the temporary files an interrupted write leaves behind.
 #pragma once
 
+#include <sys/types.h>
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <functional>
 
 namespace fw {
 
@@ -29,5 +31,34 @@ QString AsideName(const QString& folder, const QString& extension);
 // Removes the temporary files that writes of name interrupted between writing
 // and renaming left in folder (name.XXXXXX), when older than since.
 void RemoveLeftovers(const QString& folder, const QString& name, const QDateTime& since);
+
+// The system calls the files beside the settings are written through; a test
+// puts failing ones in their place.
+struct FileCalls {
+    std::function<ssize_t(int fd, const void* data, size_t size)> write;
+    std::function<int(int fd)> sync;
+    std::function<int(const char* from, const char* to)> rename;
+    FileCalls();
+};
+
+// Why a write failed: the system's error number (kNotAFile when the target is
+// no ordinary file) and the file with the system's words ("/a/b.ini: No space
+// left on device").
+struct FileError {
+    int code = 0;
+    QString what;
+};
+inline constexpr int kNotAFile = -1;
+
+// Replaces the ordinary file at path (or makes it) by one holding exactly
+// text: a temporary file beside it, every byte written, synced and closed,
+// renamed over it, and read back. On a failure before the rename the old file
+// stays byte for byte and the temporary file goes. A file that this user may
+// not write is not replaced.
+bool ReplaceFile(const QString& path, const QByteArray& text, const FileCalls& calls, FileError& error);
+// Copies the file from into a new file to, never over anything already there
+// and never through a link; the copy is synced and read back, and goes again
+// when it is not whole.
+bool CopyToNewFile(const QString& from, const QString& to, const FileCalls& calls, FileError& error);
 
 }  // namespace fw
