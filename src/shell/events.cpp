@@ -94,7 +94,7 @@ void HandleEvent(Machine& m, const MachineEvent& event) {
                        if (menuOn(MenuId::Game)) mnuQuit_Click(m);
                    },
                    [&](const ev::MenuTheme& e) {
-                       if (menuOn(MenuId::Theme)) MnuWheelTheme_Click(m, e.index);
+                       if (menuOn(MenuId::Theme)) mnuWheelTheme_Click(m, e.index);
                    },
                    [&](const ev::MenuAbout&) {
                        if (menuOn(MenuId::Help)) mnuAbout_Click(m);

@@ -52,7 +52,7 @@ void OnKey(Machine& m, KeyCommand command, int number) {
             if (mode == Screen::Reels && number >= 1 && number <= 3) {
                 PressAt(m, places::HoldButton(number - 1), kLeft);
             }
-            if (mode == Screen::HighScores && number >= 1 && number <= 10) {
+            if (mode == Screen::HighScores && number >= 1 && number <= kListLines) {
                 PressAt(m, places::ListLineZone(number - 1), kLeft);
             }
             break;
