@@ -24,6 +24,28 @@ void PressAt(Machine& m, const Cell& place, int button) {
 
 }  // namespace
 
+const char* KeyMark(KeyCommand command) {
+    switch (command) {
+        case KeyCommand::Coin:
+            return "key-coin";
+        case KeyCommand::Stack:
+            return "key-stack";
+        case KeyCommand::Go:
+            return "key-go";
+        case KeyCommand::Number:
+            return "key-number";
+        case KeyCommand::HighScores:
+            return "key-highscores";
+        case KeyCommand::Statistics:
+            return "key-statistics";
+        case KeyCommand::Back:
+            return "key-back";
+        case KeyCommand::Quit:
+            return "key-quit";
+    }
+    return "key";
+}
+
 void OnKey(Machine& m, KeyCommand command, int number) {
     // While the hand holds coins picked up with the mouse, other presses do nothing.
     if (m.DragActive) return;
