@@ -9,6 +9,7 @@
 #include <QImage>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "fakes.h"
@@ -68,12 +69,21 @@ public:
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: showcase OUTDIR [SCALE]\n");
+    const char* const usage =
+        "usage: showcase OUTDIR [SCALE]\n"
+        "Plays the machine on a virtual clock and saves every screen into OUTDIR at SCALE (3).\n";
+    const bool help = argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0);
+    if (help) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
+    // An option is no folder name: a mistyped one must not become a folder.
+    const int scale = argc > 2 ? std::atoi(argv[2]) : 3;
+    if (argc < 2 || argc > 3 || argv[1][0] == '-' || scale < 1) {
+        std::fputs(usage, stderr);
         return 2;
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
-    const int scale = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
     QDir().mkpath(out);
     const std::string appFolder = QCoreApplication::applicationDirPath().toStdString();
 

@@ -28,6 +28,17 @@ struct PayRow {
     Integer Cell = 0;  // prize category 0..11
 };
 
+// The built-in tables the machine plays by: where the symbols stand on a
+// theme picture, the reel coordinates, the strips, the pay table and the
+// Mania period's special symbols. A value: it loads without a platform.
+struct MachineTables {
+    std::array<Integer, 15> SymbolX{};
+    std::array<std::string, 3> SpecialSymbols;
+    std::array<PayRow, 38> PayTable;
+    std::array<std::array<Integer, 2>, 3> WheelCord{};           // (reel, k)
+    std::array<std::array<Integer, 3>, kReelPositions> Strip{};  // (position, reel)
+};
+
 // What the display window shows, and so how presses are dispatched.
 enum class Screen : Integer {
     Reels = 0,       // normal play
@@ -107,7 +118,7 @@ using MachineEvent = std::variant<ev::Load, ev::Activate, ev::Expose, ev::Press,
                                   ev::MenuConfig, ev::MenuQuit, ev::MenuTheme, ev::MenuAbout, ev::MenuManual,
                                   ev::MenuOdds, ev::CloseWindow, ev::Key>;
 
-struct Machine : Module1 {
+struct Machine : Module1, MachineTables {
     Machine(Platform platform, Pictures pictures, std::string appFolder);
     Machine(const Machine&) = delete;
     Machine& operator=(const Machine&) = delete;
@@ -136,6 +147,7 @@ struct Machine : Module1 {
     Long StartTicks = 0;
     std::string GfxPath;
     Integer HoldCount = 0;
+    // The current run's line on the high-score list as shown, kNotListed when below it.
     Integer HighScorePlace = 0;
     Boolean ManiaActive = False;
     Integer ManiaTicks = 0;
@@ -152,23 +164,17 @@ struct Machine : Module1 {
     std::array<Integer, 4> MoneyDigits{};  // 0 = units
     std::array<Integer, 3> HoldLamp{};
     std::array<Integer, 3> Held{};
-    std::array<Integer, 15> SymbolX{};
-    std::array<std::string, 3> SpecialSymbols;
-    std::array<PayRow, 38> PayTable;
     // Theme names, 1..ThemeCount (entry 0 unused).
     std::vector<std::string> ThemeFiles;
     // The file each theme was found as: its folder and its name, extension as written, 1..ThemeCount.
     std::vector<std::string> ThemePaths;
-    std::array<std::array<Integer, 2>, 3> WheelCord{};  // (reel, k)
     std::array<std::string, 3> LineText;
     std::array<Integer, 3> WinLock{};
-    std::array<std::array<Integer, 3>, 20> Strip{};  // (position, reel)
     std::array<Integer, 3> ReelPos{};
 
     // Values kept by procedures between calls.
     bool ActivatedOnce = false;  // the first activation has run
     int DataCursor = 0;          // read position of the built-in tables
-    int LineCursor = 0;          // read position of the pay-line tokens
 
     // What the odds window's figures were worked out from.
     std::vector<int> OddsShownFor;

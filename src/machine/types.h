@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -15,6 +16,17 @@ using Boolean = std::int16_t;  // True is -1, False is 0
 inline constexpr Boolean True = -1;
 inline constexpr Boolean False = 0;
 inline constexpr Integer kIntegerMax = 32767;
+
+// Names are kept to this many characters (the list's name column, the configuration's field).
+inline constexpr std::size_t kNameLength = 10;
+// The high-score list's lines, 1..10 (row 0 of the score table is the current run).
+inline constexpr int kListLines = 10;
+// The place of a run that would not enter the list.
+inline constexpr Integer kNotListed = kListLines + 1;
+// The credit lamps: the machine holds at most this many credits.
+inline constexpr int kMaxCredits = 10;
+// The positions of a reel strip; a reel turns round after this many.
+inline constexpr int kReelPositions = 20;
 
 // Adds to a counter that stays at 32767 instead of wrapping.
 inline Integer AddCapped(Integer value, int amount) {
@@ -43,7 +55,7 @@ struct Module1 {
     std::string AppVersion;
     std::string AppName;
     // Row 0 is the current run, rows 1..10 the high-score list.
-    std::array<ScoreRecord, 11> ScoreTable{};
+    std::array<ScoreRecord, kListLines + 1> ScoreTable{};
 };
 
 }  // namespace fw

@@ -28,7 +28,7 @@ void imgMoneyPile_MouseDown(Machine& m, int button) {
 
 void imgMoneySlot_DragDrop(Machine& m) {
     m.host.SetPointer(Pointer::Default);
-    if (m.Credits > 9) {
+    if (m.Credits >= kMaxCredits) {
         PlaySfx(m, Sfx::Wrong, SfxMode::Once);
         return;
     }
@@ -60,7 +60,7 @@ void imgMoneySlot_DragDrop(Machine& m) {
         }
     } else {
         for (int i = 0; i < 5; ++i) {
-            if (m.ScoreTable[0].Score > 0 && m.Credits < 10) {
+            if (m.ScoreTable[0].Score > 0 && m.Credits < kMaxCredits) {
                 DrawDigits(m, kTakeOneCoin);
                 AdjustCredits(m, True);
             }
@@ -99,7 +99,7 @@ void Form_DragDrop(Machine& m, float x, float y) {
 
 void AdjustCredits(Machine& m, Boolean add) {
     if (add == True) {
-        if (m.Credits >= 10) return;
+        if (m.Credits >= kMaxCredits) return;
         BitBlt(m.hdcScreen, places::CreditLamp(m.Credits), m.hdcSprites, cells::CreditLampLit);
         ++m.Credits;
     } else {

@@ -3,6 +3,7 @@
 #include "machine/screen.h"
 #include "money/coins.h"
 #include "play/mania.h"
+#include "play/pay_line.h"
 #include "presentation/bitmap_text.h"
 #include "presentation/digits.h"
 #include "presentation/lamps.h"
@@ -45,22 +46,6 @@ int PayoutDrops(int amount) {
     return 0;
 }
 
-std::string NextLineToken(Machine& m, const std::string& text) {
-    const int length = static_cast<int>(text.size());
-    if (m.LineCursor > length) m.LineCursor = 0;
-    std::string result;
-    bool haveCurrent = false;
-    char current = '\0';
-    do {
-        ++m.LineCursor;
-        if (haveCurrent) result += current;
-        haveCurrent = m.LineCursor <= length;
-        if (haveCurrent) current = text[m.LineCursor - 1];
-    } while (haveCurrent && current != '-');
-    if (m.LineCursor == length + 1) m.LineCursor = 0;
-    return result;
-}
-
 void SoundSiren(Machine& m, int count) {
     PlaySfx(m, count == 8 ? Sfx::Siren8 : Sfx::Siren4, SfxMode::Once);
     for (int turn = 0; turn < count; ++turn) {
@@ -89,58 +74,33 @@ void ShowPayout(Machine& m, Integer amount) {
     DrawBitmapText(m, x, places::kPayoutTextY, text, FontColour::Yellow, m.hdcScreen, true);
 }
 
-LineScore ScoreLine(Machine& m, const std::string& line) {
+LineScore ScoreLine(const Machine& m, const std::string& line) {
     LineScore score;
-    // Symbol 2 on reel 0 pays 2, on reels 0 and 1 pays 5, whatever else shows.
-    if (line.compare(0, 3, "2-2") == 0) {
-        score = {true, 1, 5, true, {1, 1, 0}};
-    } else if (!line.empty() && line[0] == '2') {
-        score = {true, 0, 2, true, {1, 0, 0}};
-    } else {
-        for (const PayRow& row : m.PayTable) {
-            if (row.Combo != line) continue;
-            score.won = true;
-            score.category = row.Cell;
-            score.payout = row.Payout;
-            if (row.Payout == 50) score.prizeLamp = 0;
-            if (row.Payout == 75) score.prizeLamp = 1;
-            if (row.Payout == 100) {
-                score.prizeLamp = 2;
-                score.sirenCount = 8;
-            }
-            score.prizeFlash = row.Payout == 50 || row.Payout == 75 || row.Payout == 100;
-            break;
-        }
+    static_cast<LinePay&>(score) = PayForLine(m, line, m.ManiaActive == True);
+    // The 50, 75 and 100-coin prizes flash their lamps; the 100 sounds the long
+    // siren, a special symbol the short one.
+    for (int lamp = 0; lamp < 3; ++lamp) {
+        if (score.payout != kPrizeLampCoins[lamp]) continue;
+        score.prizeLamp = lamp;
+        score.prizeFlash = true;
     }
-
-    // During the Mania period every special symbol on the pay line counts,
-    // except on top of a 100-coin win.
-    if (m.ManiaActive == True && score.prizeLamp != 2) {
-        for (int i = 0; i < 3; ++i) {
-            const std::string token = NextLineToken(m, line);
-            for (const std::string& special : m.SpecialSymbols) {
-                if (token != special) continue;
-                score.won = true;
-                score.specialHit = true;
-                score.sirenCount = 4;
-                score.winLock[i] = 1;
-                score.winFlag = true;
-            }
-        }
-    }
+    if (score.payout == kTopPrize)
+        score.sirenCount = 8;
+    else if (score.wheel)
+        score.sirenCount = 4;
     return score;
 }
 
 void EvaluateWin(Machine& m) {
     const LineScore score = ScoreLine(m, m.LineText[1]);
     m.WinLock = score.winLock;
-    m.WinFlag = score.winFlag ? True : False;
+    m.WinFlag = score.locks() ? True : False;
     m.LastWin = score.payout;
     if (score.category >= 0) CountWin(m, score.category);
 
     if (score.sirenCount > 0) SoundSiren(m, score.sirenCount);
 
-    if (score.won) {
+    if (score.won()) {
         // Holds stay on offer only after a win that locked reels and paid 5 or less.
         if (m.WinFlag == False || m.LastWin > 5) m.HoldAllowed = False;
         PlaySfx(m, Sfx::WinLow, SfxMode::Once);
@@ -153,7 +113,7 @@ void EvaluateWin(Machine& m) {
         Pause(m, 150);
     }
 
-    if (score.specialHit) SpinBonusWheel(m);
+    if (score.wheel) SpinBonusWheel(m);
 
     if (m.LastWin > 0) {
         ShowPayout(m, m.LastWin);
@@ -163,7 +123,7 @@ void EvaluateWin(Machine& m) {
 
     if (score.prizeFlash && score.prizeLamp == 2) StartMania(m);
 
-    if (score.won) Pause(m, 150);
+    if (score.won()) Pause(m, 150);
 
     AdjustCredits(m, False);
     if (m.Credits == 0) BitBlt(m.hdcScreen, places::CreditStrip, m.hdcSprites, cells::CreditStripDark);

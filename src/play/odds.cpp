@@ -15,7 +15,7 @@ namespace fw {
 
 namespace {
 
-constexpr int kPositions = 20;
+constexpr int kPositions = kReelPositions;
 constexpr int kStates = kPositions * kPositions * kPositions;
 constexpr int kSymbolIds = 15;
 using Positions = std::array<Integer, 3>;
@@ -109,7 +109,7 @@ struct Tally {
 
 class OddsEngine {
 public:
-    explicit OddsEngine(const Machine& m)
+    explicit OddsEngine(const MachineTables& m)
         : m_(m), steps_(EvenLawOf(StepCountFor)), pays_(2 * kSymbolIds * kSymbolIds * kSymbolIds) {
         const EvenLaw stops = EvenLawOf(WheelStopFor);
         Rational sum;
@@ -188,12 +188,12 @@ private:
         Positions symbols{};
         for (int r = 0; r < 3; ++r) symbols[r] = m_.Strip[(p[r] + kPositions - 2) % kPositions][r];
         for (const Integer s : symbols) {
-            if (s < 0 || s >= kSymbolIds) return PayForLine(m_, symbols, mania);
+            if (s < 0 || s >= kSymbolIds) return PayForLine(m_, LineText(symbols), mania);
         }
         const std::size_t key =
             ((mania * kSymbolIds + symbols[0]) * kSymbolIds + symbols[1]) * kSymbolIds + symbols[2];
         std::optional<LinePay>& pay = pays_[key];
-        if (!pay) pay = PayForLine(m_, symbols, mania);
+        if (!pay) pay = PayForLine(m_, LineText(symbols), mania);
         return *pay;
     }
 
@@ -216,7 +216,7 @@ private:
         return odds;
     }
 
-    const Machine& m_;
+    const MachineTables& m_;
     EvenLaw steps_;
     Rational wheelMean_;
     std::vector<std::optional<LinePay>> pays_;
@@ -260,47 +260,17 @@ bool operator<(const Rational& a, const Rational& b) {
     return static_cast<__int128>(a.num) * b.den < static_cast<__int128>(b.num) * a.den;
 }
 
-LinePay PayForLine(const Machine& m, const std::array<Integer, 3>& symbols, bool mania) {
-    const std::string line =
-        std::to_string(symbols[0]) + "-" + std::to_string(symbols[1]) + "-" + std::to_string(symbols[2]);
-    LinePay pay;
-    bool topPrize = false;
-    // Symbol 2 on the left reel pays 2, on the two left reels 5, whatever else shows.
-    if (line.compare(0, 3, "2-2") == 0) {
-        pay = {1, 5};
-    } else if (line[0] == '2') {
-        pay = {0, 2};
-    } else {
-        for (const PayRow& row : m.PayTable) {
-            if (row.Combo != line) continue;
-            pay = {row.Cell, row.Payout};
-            topPrize = row.Payout == 100;
-            break;
-        }
-    }
-    // In the Mania period any special symbol on the line spins the bonus wheel,
-    // except on top of a 100-coin prize.
-    if (mania && !topPrize) {
-        for (const Integer s : symbols) {
-            for (const std::string& special : m.SpecialSymbols) {
-                if (std::to_string(s) == special) pay.wheel = true;
-            }
-        }
-    }
-    return pay;
-}
-
-GameOdds NextGameOdds(const Machine& m, const std::array<Integer, 3>& from,
+GameOdds NextGameOdds(const MachineTables& tables, const std::array<Integer, 3>& from,
                       const std::array<Integer, 3>& held, bool mania) {
-    return OddsEngine(m).NextGame(from, held, mania);
+    return OddsEngine(tables).NextGame(from, held, mania);
 }
 
-GameOdds LongRunOdds(const Machine& m, bool mania) {
-    return OddsEngine(m).LongRun(mania);
+GameOdds LongRunOdds(const MachineTables& tables, bool mania) {
+    return OddsEngine(tables).LongRun(mania);
 }
 
-std::vector<std::int64_t> StationaryWeights(const Machine& m) {
-    return OddsEngine(m).Stationary();
+std::vector<std::int64_t> StationaryWeights(const MachineTables& tables) {
+    return OddsEngine(tables).Stationary();
 }
 
 std::vector<std::array<Integer, 3>> HoldChoices(const Machine& m) {
@@ -319,8 +289,9 @@ std::vector<std::array<Integer, 3>> HoldChoices(const Machine& m) {
     return choices;
 }
 
-OddsReport WorkOutOdds(const Machine& m) {
-    OddsEngine engine(m);
+namespace {
+
+OddsReport TableFigures(const MachineTables& m, OddsEngine& engine) {
     OddsReport report;
     for (const PayRow& row : m.PayTable) {
         if (row.Cell < 0 || row.Cell >= kPrizes) continue;
@@ -329,21 +300,12 @@ OddsReport WorkOutOdds(const Machine& m) {
         lines += (lines.empty() ? "" : " ") + row.Combo;
     }
     // The symbol-2 rule's two prizes are not in the table.
-    for (const auto& [symbols, lines] : {std::pair{std::array<Integer, 3>{2, 0, 0}, "2-*-*"},
-                                         std::pair{std::array<Integer, 3>{2, 2, 0}, "2-2-*"}}) {
-        const LinePay pay = PayForLine(m, symbols, false);
+    for (const auto& [line, lines] : {std::pair{"2-0-0", "2-*-*"}, std::pair{"2-2-0", "2-2-*"}}) {
+        const LinePay pay = PayForLine(m, line, false);
         if (pay.category < 0 || pay.category >= kPrizes) continue;
         report.coins[pay.category] = pay.payout;
         report.lines[pay.category] = lines;
     }
-    if (m.hdcTheme.width() >= themecells::kMinWidth && m.hdcTheme.height() >= themecells::kMinHeight) {
-        for (int k = 0; k < kPrizes; ++k) {
-            const Cell cell = themecells::PayCell(k);
-            report.pictures[k] = Surface(cell.w, cell.h);
-            BitBlt(report.pictures[k], 0, 0, cell.w, cell.h, m.hdcTheme, cell.x, cell.y);
-        }
-    }
-
     report.longRun = engine.LongRun(false);
     report.longRunMania = engine.LongRun(true);
     // From one visit of a set of positions to the next the chain takes, on
@@ -354,6 +316,26 @@ OddsReport WorkOutOdds(const Machine& m) {
     }
     const Rational topChance = report.longRun.prize[top];
     report.gamesBetweenTop = topChance.num == 0 ? Rational{} : MakeRational(1) / topChance;
+    return report;
+}
+
+}  // namespace
+
+OddsReport TableOdds(const MachineTables& tables) {
+    OddsEngine engine(tables);
+    return TableFigures(tables, engine);
+}
+
+OddsReport WorkOutOdds(const Machine& m) {
+    OddsEngine engine(m);
+    OddsReport report = TableFigures(m, engine);
+    if (m.hdcTheme.width() >= themecells::kMinWidth && m.hdcTheme.height() >= themecells::kMinHeight) {
+        for (int k = 0; k < kPrizes; ++k) {
+            const Cell cell = themecells::PayCell(k);
+            report.pictures[k] = Surface(cell.w, cell.h);
+            BitBlt(report.pictures[k], 0, 0, cell.w, cell.h, m.hdcTheme, cell.x, cell.y);
+        }
+    }
 
     report.mania = m.ManiaActive == True;
     report.nextGame = engine.NextGame(m.ReelPos, {0, 0, 0}, report.mania);

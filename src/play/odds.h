@@ -10,6 +10,7 @@
 
 #include "machine/machine.h"
 #include "platform/odds_report.h"
+#include "play/pay_line.h"
 
 namespace fw {
 
@@ -23,32 +24,27 @@ Rational operator*(const Rational& a, const Rational& b);
 Rational operator/(const Rational& a, const Rational& b);
 bool operator<(const Rational& a, const Rational& b);
 
-// What a pay line of three symbols wins, scored as EvaluateWin scores it but
-// without moving the pay line's read position.
-struct LinePay {
-    int category = -1;   // the prize category counted, -1 for none
-    Integer payout = 0;  // coins, before any bonus-wheel coins
-    bool wheel = false;  // a special symbol in the Mania period: the bonus wheel spins
-};
-LinePay PayForLine(const Machine& m, const std::array<Integer, 3>& symbols, bool mania);
-
 // The next game from reel positions `from`, with the reels of `held` held
 // (a held spin when any is), in the Mania period or outside it.
-GameOdds NextGameOdds(const Machine& m, const std::array<Integer, 3>& from,
+GameOdds NextGameOdds(const MachineTables& tables, const std::array<Integer, 3>& from,
                       const std::array<Integer, 3>& held, bool mania);
 
 // One game in the long run of a player who never holds: the reel positions
 // follow their stationary law.
-GameOdds LongRunOdds(const Machine& m, bool mania);
+GameOdds LongRunOdds(const MachineTables& tables, bool mania);
 
 // The stationary law of the reel positions when nobody holds: the weight of
 // positions (p0, p1, p2) at index 400 p0 + 20 p1 + p2, out of the sum of all.
-std::vector<std::int64_t> StationaryWeights(const Machine& m);
+std::vector<std::int64_t> StationaryWeights(const MachineTables& tables);
 
 // The hold choices the next game allows, the first holding none; empty when
 // it allows no hold.
 std::vector<std::array<Integer, 3>> HoldChoices(const Machine& m);
 
+// The figures that depend on the tables alone: the prizes, their pay lines,
+// the long run in and outside the Mania period, and the games between two
+// top prizes.
+OddsReport TableOdds(const MachineTables& tables);
 // Every figure at once, from where the machine stands now.
 OddsReport WorkOutOdds(const Machine& m);
 

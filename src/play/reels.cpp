@@ -7,7 +7,7 @@ namespace fw {
 Integer VisibleSymbol(const Machine& m, int reel, int row) {
     // The window shows positions ReelPos - 1, - 2 and - 3 from top to bottom;
     // the strip runs downwards through it.
-    const int p = ((m.ReelPos[reel] - row - 1) % 20 + 20) % 20;
+    const int p = ((m.ReelPos[reel] - row - 1) % kReelPositions + kReelPositions) % kReelPositions;
     return m.Strip[p][reel];
 }
 

@@ -40,7 +40,8 @@ void TurnGroup(Machine& m, int first, int steps) {
             for (int k = first; k < 3; ++k) DrawEnteringRow(m, k, f);
             FrameDelay(m, DelayCount(m, first));
         }
-        for (int k = first; k < 3; ++k) m.ReelPos[k] = static_cast<Integer>((m.ReelPos[k] + 1) % 20);
+        for (int k = first; k < 3; ++k)
+            m.ReelPos[k] = static_cast<Integer>((m.ReelPos[k] + 1) % kReelPositions);
     }
 }
 
@@ -57,7 +58,7 @@ void TurnFree(Machine& m, int steps, int standing) {
             FrameDelay(m, DelayCount(m, standing));
         }
         for (int k = 0; k < 3; ++k) {
-            if (m.Held[k] == 0) m.ReelPos[k] = static_cast<Integer>((m.ReelPos[k] + 1) % 20);
+            if (m.Held[k] == 0) m.ReelPos[k] = static_cast<Integer>((m.ReelPos[k] + 1) % kReelPositions);
         }
     }
 }
@@ -84,7 +85,7 @@ std::array<Integer, 3> StopPositions(const std::array<Integer, 3>& from, const s
     for (int k = 0; k < 3; ++k) {
         if (held[k] != 0) continue;
         turned += stepCount[k] + 1;
-        to[k] = static_cast<Integer>((from[k] + turned) % 20);
+        to[k] = static_cast<Integer>((from[k] + turned) % kReelPositions);
     }
     return to;
 }

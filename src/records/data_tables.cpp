@@ -49,40 +49,60 @@ std::string_view DataTable(std::string_view tableName) {
 }
 
 DataItem ReadDataItem(Machine& m, std::string_view tableName) {
+    return ReadDataItem(m.DataCursor, tableName);
+}
+
+DataItem ReadDataItem(int& cursor, std::string_view tableName) {
     const std::string_view text = DataTable(tableName);
     assert(!text.empty() && "no such built-in table");
     if (text.empty()) return {};
     // A cursor left past the end of a shorter table by a partial read of a
     // longer one would never meet a comma: start that table from its beginning.
-    if (m.DataCursor >= static_cast<int>(text.size())) m.DataCursor = 0;
+    if (cursor >= static_cast<int>(text.size())) cursor = 0;
 
     DataItem item;
     char current = '\0';
     do {
-        ++m.DataCursor;
+        ++cursor;
         if (current != '\0') item.text += current;
-        current = text[m.DataCursor - 1];
+        current = text[cursor - 1];
     } while (current != ',');
     item.number = NumericReading(item.text);
-    if (m.DataCursor == static_cast<int>(text.size())) m.DataCursor = 0;
+    if (cursor == static_cast<int>(text.size())) cursor = 0;
     return item;
 }
 
-void LoadMachineConfig(Machine& m) {
+namespace {
+
+MachineTables ReadMachineTables(int& cursor) {
+    MachineTables t;
     for (int s = 0; s < themecells::kSymbols; ++s)
-        m.SymbolX[s] = static_cast<Integer>(themecells::Symbol(s).x);
+        t.SymbolX[s] = static_cast<Integer>(themecells::Symbol(s).x);
     for (int k = 0; k < 2; ++k) {
-        for (int r = 0; r < 3; ++r) m.WheelCord[r][k] = ReadDataItem(m, "WheelCordinates").integer();
+        for (int r = 0; r < 3; ++r) t.WheelCord[r][k] = ReadDataItem(cursor, "WheelCordinates").integer();
     }
     for (int r = 0; r < 3; ++r) {
-        for (int p = 0; p < 20; ++p) m.Strip[p][r] = ReadDataItem(m, "WheelObjects").integer();
+        for (int p = 0; p < kReelPositions; ++p)
+            t.Strip[p][r] = ReadDataItem(cursor, "WheelObjects").integer();
     }
-    for (PayRow& row : m.PayTable) {
-        row.Combo = ReadDataItem(m, "ObjectData").text;
-        row.Payout = ReadDataItem(m, "ObjectData").integer();
-        row.Cell = ReadDataItem(m, "ObjectData").integer();
+    for (PayRow& row : t.PayTable) {
+        row.Combo = ReadDataItem(cursor, "ObjectData").text;
+        row.Payout = ReadDataItem(cursor, "ObjectData").integer();
+        row.Cell = ReadDataItem(cursor, "ObjectData").integer();
     }
-    m.SpecialSymbols = {"9", "10", "12"};
+    t.SpecialSymbols = {"9", "10", "12"};
+    return t;
+}
+
+}  // namespace
+
+MachineTables BuiltInTables() {
+    int cursor = 0;
+    return ReadMachineTables(cursor);
+}
+
+void LoadMachineConfig(Machine& m) {
+    static_cast<MachineTables&>(m) = ReadMachineTables(m.DataCursor);
 }
 
 }  // namespace fw

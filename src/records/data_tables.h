@@ -21,9 +21,13 @@ std::string_view DataTable(std::string_view tableName);
 // The next item of the named table. The read position is shared by all tables:
 // it only returns to the start after the last item of whichever table is read.
 DataItem ReadDataItem(Machine& m, std::string_view tableName);
+// The same from a read position of one's own.
+DataItem ReadDataItem(int& cursor, std::string_view tableName);
 
-// Fills the symbol places, reel coordinates, strips, pay table and special
-// symbols from the built-in tables.
+// The symbol places, reel coordinates, strips, pay table and special symbols
+// of the built-in tables, read from the start: a value that needs no machine.
+MachineTables BuiltInTables();
+// Fills the machine's tables from the built-in ones, from its read position.
 void LoadMachineConfig(Machine& m);
 
 }  // namespace fw

@@ -128,7 +128,7 @@ void RecoverLastRun(Machine& m, std::vector<std::string>& notes) {
         }
         return;
     }
-    for (int n = 1; n <= 10; ++n) {
+    for (int n = 1; n <= kListLines; ++n) {
         // The quit that wrote this record saved the settings but ended before it
         // could remove the record: the run is in the list already.
         if (SameRow(m.ScoreTable[n], *run)) {

@@ -30,22 +30,22 @@ FontColour CountColour(long value) {
 }  // namespace
 
 void ShowHighScores(Machine& m) {
-    std::array<PreviewEntry, 11> list;
-    for (int i = 1; i <= 10; ++i) list[i] = {m.ScoreTable[i].Name, m.ScoreTable[i].Score};
+    std::array<PreviewEntry, kListLines + 1> list;
+    for (int i = 1; i <= kListLines; ++i) list[i] = {m.ScoreTable[i].Name, m.ScoreTable[i].Score};
 
     const ScoreRecord& run = m.ScoreTable[0];
-    if (run.Score < list[10].score) {
-        m.HighScorePlace = 11;
+    if (run.Score < list[kListLines].score) {
+        m.HighScorePlace = kNotListed;
     } else {
         int place = 1;
         while (list[place].score > run.Score) ++place;
-        for (int i = 10; i > place; --i) list[i] = list[i - 1];
+        for (int i = kListLines; i > place; --i) list[i] = list[i - 1];
         list[place] = {run.Name, run.Score};
         m.HighScorePlace = static_cast<Integer>(place);
     }
 
     BitBlt(m.hdcCompose, places::DisplayWindow, m.hdcSprites, cells::HighScorePanel);
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= kListLines; ++i) {
         const int y = places::ListLineY(i);
         const FontColour colour = i == m.HighScorePlace ? FontColour::Yellow : FontColour::White;
         DrawCentred(m, std::to_string(i), places::kListNumberColumn, y, colour);

@@ -126,7 +126,7 @@ void LoadSettings(Machine& m) {
     // Larger is slower; the setting runs from 0 to 100.
     m.Speed = std::clamp<Long>(read.Int32("GameCfg", "Speed", 50), 0, 100);
 
-    for (int n = 1; n <= 10; ++n) {
+    for (int n = 1; n <= kListLines; ++n) {
         // The default pair is read for every row, so the table is read through
         // and the shared read position ends where it started.
         const DefaultRow fallback = NextDefaultRow(m);
@@ -156,7 +156,7 @@ bool WriteSettings(Machine& m, WriteFailure& failure) {
     write.Put("GameCfg", "ThmNr", m.ThemeCount);
     write.Put("GameCfg", "Name", m.ScoreTable[0].Name);
     write.Put("GameCfg", "Speed", m.Speed);
-    for (int n = 1; n <= 10; ++n) {
+    for (int n = 1; n <= kListLines; ++n) {
         const std::string section = HighSection(n);
         const ScoreRecord& row = m.ScoreTable[n];
         write.Put(section, "Name", row.Name);
@@ -170,7 +170,7 @@ bool WriteSettings(Machine& m, WriteFailure& failure) {
 }
 
 bool SaveSettings(Machine& m, WriteFailure& failure) {
-    if (m.ScoreTable[0].Score >= m.ScoreTable[10].Score) EnterHighScore(m);
+    if (m.ScoreTable[0].Score >= m.ScoreTable[kListLines].Score) EnterHighScore(m);
     return WriteSettings(m, failure);
 }
 
@@ -188,16 +188,16 @@ void EnterHighScore(Machine& m) {
 void EnterRun(Machine& m, const ScoreRecord& run) {
     auto& table = m.ScoreTable;
     int place = 1;
-    while (place <= 10 && table[place].Score > run.Score) ++place;
-    if (place > 10) return;
+    while (place <= kListLines && table[place].Score > run.Score) ++place;
+    if (place > kListLines) return;
 
-    // Move the rows below the place down by one; the old row 10 is lost.
-    for (int n = 10; n > place; --n) table[n] = table[n - 1];
+    // Move the rows below the place down by one; the old last row is lost.
+    for (int n = kListLines; n > place; --n) table[n] = table[n - 1];
     table[place] = run;
 }
 
 void ResetHighScoreList(Machine& m) {
-    for (int n = 1; n <= 10; ++n) {
+    for (int n = 1; n <= kListLines; ++n) {
         const DefaultRow fallback = NextDefaultRow(m);
         m.ScoreTable[n] = ScoreRecord{};
         m.ScoreTable[n].Name = fallback.name;

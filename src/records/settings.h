@@ -32,8 +32,6 @@ std::string HighSection(int n);
 // The key of statistic k (0..11): "Stat-00" .. "Stat-11".
 std::string StatKey(int k);
 
-// Names are kept to this many characters.
-inline constexpr std::size_t kNameLength = 10;
 // A plain decimal integer: an optional minus sign and at least one digit,
 // nothing else. Anything else is not a stored number.
 std::optional<long long> ParseDecimal(const std::string& text);

@@ -51,7 +51,7 @@ Hit HitTest(const Machine& m, float x, float y) {
             return {};
         case Screen::HighScores:
             // Neighbouring lines share their boundary row, which belongs to the upper line.
-            for (int i = 0; i < 10; ++i) {
+            for (int i = 0; i < kListLines; ++i) {
                 if (places::ListLineZone(i).contains(x, y)) return {Zone::ListLine, i + 1};
             }
             return {};

@@ -10,6 +10,7 @@
 #include "shell/odds.h"
 #include "shell/quit.h"
 #include "shell/startup.h"
+#include "shell/trace.h"
 
 namespace fw {
 
@@ -94,7 +95,7 @@ void HandleEvent(Machine& m, const MachineEvent& event) {
                        if (menuOn(MenuId::Game)) mnuQuit_Click(m);
                    },
                    [&](const ev::MenuTheme& e) {
-                       if (menuOn(MenuId::Theme)) MnuWheelTheme_Click(m, e.index);
+                       if (menuOn(MenuId::Theme)) mnuWheelTheme_Click(m, e.index);
                    },
                    [&](const ev::MenuAbout&) {
                        if (menuOn(MenuId::Help)) mnuAbout_Click(m);
@@ -106,7 +107,10 @@ void HandleEvent(Machine& m, const MachineEvent& event) {
                        if (menuOn(MenuId::Help)) mnuOdds_Click(m);
                    },
                    [&](const ev::CloseWindow&) { Form_Unload(m); },
-                   [&](const ev::Key& e) { OnKey(m, e.command, e.number); },
+                   [&](const ev::Key& e) {
+                       OnKey(m, e.command, e.number);
+                       TraceMark(KeyMark(e.command), static_cast<std::uint32_t>(e.number));
+                   },
                },
                event);
 }

@@ -24,6 +24,28 @@ void PressAt(Machine& m, const Cell& place, int button) {
 
 }  // namespace
 
+const char* KeyMark(KeyCommand command) {
+    switch (command) {
+        case KeyCommand::Coin:
+            return "key-coin";
+        case KeyCommand::Stack:
+            return "key-stack";
+        case KeyCommand::Go:
+            return "key-go";
+        case KeyCommand::Number:
+            return "key-number";
+        case KeyCommand::HighScores:
+            return "key-highscores";
+        case KeyCommand::Statistics:
+            return "key-statistics";
+        case KeyCommand::Back:
+            return "key-back";
+        case KeyCommand::Quit:
+            return "key-quit";
+    }
+    return "key";
+}
+
 void OnKey(Machine& m, KeyCommand command, int number) {
     // While the hand holds coins picked up with the mouse, other presses do nothing.
     if (m.DragActive) return;
@@ -52,7 +74,7 @@ void OnKey(Machine& m, KeyCommand command, int number) {
             if (mode == Screen::Reels && number >= 1 && number <= 3) {
                 PressAt(m, places::HoldButton(number - 1), kLeft);
             }
-            if (mode == Screen::HighScores && number >= 1 && number <= 10) {
+            if (mode == Screen::HighScores && number >= 1 && number <= kListLines) {
                 PressAt(m, places::ListLineZone(number - 1), kLeft);
             }
             break;

@@ -9,5 +9,7 @@ namespace fw {
 // Handles a key as the press (or, for coins, the drag) it stands for; a key
 // that stands for nothing in the current screen mode does nothing at all.
 void OnKey(Machine& m, KeyCommand command, int number);
+// The trace mark of a key that has been handled: "key-coin", "key-number" ...
+const char* KeyMark(KeyCommand command);
 
 }  // namespace fw

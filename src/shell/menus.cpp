@@ -32,9 +32,10 @@ void mnuConfig_Click(Machine& m) {
     }
 
     const std::string& name = m.ScoreTable[0].Name;
-    if (name != before && m.ScreenMode == Screen::HighScores && m.HighScorePlace < 11) {
+    if (name != before && m.ScreenMode == Screen::HighScores && m.HighScorePlace != kNotListed) {
         // The current run's line of the list shows the new name; spaces cover a longer old one.
-        const std::string padded = name + std::string(std::max(0, 10 - TextLength(name)), ' ');
+        const std::string padded =
+            name + std::string(std::max(0, static_cast<int>(kNameLength) - TextLength(name)), ' ');
         DrawBitmapText(m, places::kListNameX, places::ListLineY(m.HighScorePlace), padded, FontColour::Yellow,
                        m.hdcScreen, false);
         SaveScreen(m);
@@ -61,7 +62,7 @@ void mnuManual_Click(Machine& m) {
     m.host.ShowManual(m.AppFolder + sep + "manual.txt");
 }
 
-void MnuWheelTheme_Click(Machine& m, int index) {
+void mnuWheelTheme_Click(Machine& m, int index) {
     if (index < 1 || index > m.ThemeCount) return;
     if (m.ThemeChecked[index]) return;  // already in use: no reload, no redraw
 

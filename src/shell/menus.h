@@ -9,6 +9,6 @@ void mnuConfig_Click(Machine& m);
 void mnuAbout_Click(Machine& m);
 void mnuManual_Click(Machine& m);
 // A theme menu item (1..10) was chosen.
-void MnuWheelTheme_Click(Machine& m, int index);
+void mnuWheelTheme_Click(Machine& m, int index);
 
 }  // namespace fw

@@ -25,58 +25,6 @@ std::string Printed(const char* format, auto... values) {
     return text;
 }
 
-// A machine that only holds the built-in tables: its platform does nothing.
-struct QuietClock : Clock {
-    std::uint32_t Ticks() override { return 0; }
-    void Wait(std::chrono::nanoseconds) override {}
-};
-struct QuietRandom : Random {
-    double Rnd() override { return 0.0; }
-    void Randomize() override {}
-};
-struct QuietSound : SoundControl {
-    bool Initialise() override { return true; }
-    void Load(std::int32_t, const std::string&) override {}
-    void PlayOnce(std::int32_t) override {}
-    void StartRepeating(std::int32_t) override {}
-    void Stop(std::int32_t) override {}
-    void Release() override {}
-};
-struct QuietStore : SettingsStore {
-    std::string GetSetting(const std::string&, const std::string&, const std::string& fallback) override {
-        return fallback;
-    }
-    void SaveSetting(const std::string&, const std::string&, const std::string&) override {}
-    bool Flush(WriteFailure&) override { return true; }
-    std::vector<std::string> Open() override { return {}; }
-    std::optional<std::string> ReadRunRecord() override { return std::nullopt; }
-    bool WriteRunRecord(const std::string&, WriteFailure&) override { return true; }
-    void RemoveRunRecord() override {}
-    std::string KeepRunRecordAside() override { return {}; }
-};
-struct QuietImages : ImageLoader {
-    LoadedImage Load(const std::string&) override { return {}; }
-};
-struct QuietHost : Host {
-    void ShowWindow() override {}
-    void Present() override {}
-    void SetPointer(Pointer) override {}
-    void SetDragIcon(DragIcon) override {}
-    void EnableMenu(MenuId, bool) override {}
-    void SetThemeItem(int, const std::string&, bool, bool) override {}
-    void CheckThemeItem(int, bool) override {}
-    void SetTopmost(bool) override {}
-    void EnableTimer(TimerId, bool) override {}
-    void ShowError(const std::string&, const std::string&) override {}
-    void ShowMessage(const std::string&, const std::string&) override {}
-    bool RunConfigDialog(ConfigValues&) override { return false; }
-    void ShowAbout(const std::string&) override {}
-    void ShowManual(const std::string&) override {}
-    void ShowOdds(const OddsReport&, bool) override {}
-    bool OddsShown() override { return false; }
-    void EndProgram(int) override {}
-};
-
 }  // namespace
 
 void mnuOdds_Click(Machine& m) {
@@ -121,15 +69,7 @@ std::string FractionText(const Rational& r) {
 }
 
 std::string LongRunOddsText() {
-    QuietClock clock;
-    QuietRandom random;
-    QuietSound sound;
-    QuietStore store;
-    QuietImages images;
-    QuietHost host;
-    Machine m(Platform{clock, random, sound, store, images, host}, Pictures{}, "");
-    LoadMachineConfig(m);
-    const OddsReport odds = WorkOutOdds(m);
+    const OddsReport odds = TableOdds(BuiltInTables());
 
     std::string text = Printed("Fruitwhirl %s: odds and payouts in the long run\n", kAppVersion);
     text += "Never holding, outside the Mania period. The chances are exact.\n\n";

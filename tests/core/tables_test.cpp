@@ -128,7 +128,7 @@ TEST(Odds, EveryOutcomeOfTheProgramMatchesTheExactOdds) {
             for (int c = 7; c <= 25; ++c) {
                 m.ReelPos = StopPositions({0, 0, 0}, {a, b, c}, {0, 0, 0});
                 const LineScore score = ScoreLine(m, RowText(m, 1));
-                ++program.outcomes[score.won ? score.category : -1];
+                ++program.outcomes[score.won() ? score.category : -1];
                 program.coins += score.payout;
             }
     const Odds exact = ExactOdds();

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# The real program played from the keyboard alone: a coin (C), the lever (Space), the
-# result read off the screen; then Ctrl++ doubles the window.
+# The real program played from the keyboard alone, every step waiting for the
+# program's own trace marks: a coin (C) reaches the credits, the lever (Space)
+# plays a game that takes the credit and pays a prize; each menu opens from
+# the keyboard (Alt+G, Alt+T, Alt+V, Alt+H) and closes with Escape, and then
+# every key of the machine still reaches it; Ctrl++ doubles the window.
 #   keyboard.sh PROGRAM PICTURES_DIR
 source "$(dirname "$0")/lib.sh"
 PROGRAM=$1
@@ -9,40 +12,87 @@ PICTURES=$2
 start_xvfb
 start_program "$PROGRAM"
 find_machine started.png startup
-read_state() { python3 "$E2E_DIR/screen.py" read "$(shot "$1")" "$ORIGIN" "$PICTURES"; }
 value() { sed -n "s/.*\b$1=\([^ ]*\).*/\1/p" <<<"$2"; }
+# The screen read until it shows what is expected (the last frame is shown a
+# moment after the mark), with a deadline; prints the last reading.
+read_until() {  # expected "counter/lamps"
+  local state
+  for _ in $(seq 20); do
+    state=$(python3 "$E2E_DIR/screen.py" read "$(shot now.png)" "$ORIGIN" "$PICTURES")
+    [ "$(value counter "$state")/$(value lamps "$state")" = "$1" ] && break
+    sleep 0.1
+  done
+  echo "$state"
+}
+# Presses a key and waits for the machine's mark of it; a key that a busy X
+# server lost (no mark within the deadline) is pressed once more.
+press() {  # xdotool key name, mark
+  local before
+  before=$(marks "$2")
+  for _ in 1 2; do
+    xdotool windowfocus --sync "$WID" 2>/dev/null || true
+    xdotool key --window "$WID" "$1"
+    for _ in $(seq 50); do [ "$(marks "$2")" -gt "$before" ] && return 0; sleep 0.1; done
+  done
+  fail "the key $1 did not reach the machine (no trace mark $2)"
+}
 
-# Without a window manager a key may go astray: focus and press again until the coin lands.
-for _ in 1 2 3; do
-  xdotool windowfocus --sync "$WID"
-  xdotool key c
-  sleep 1.5
-  state=$(read_state coin.png)
-  [ "$(value counter "$state")" = "--20" ] || break
-done
-[ "$(value counter "$state")" = "--19" ] && [ "$(value lamps "$state")" = 1 ] || fail "a coin: $state"
+press c key-coin
+state=$(read_until "--19/1")
+[ "$(value counter "$state")/$(value lamps "$state")" = "--19/1" ] || fail "a coin: $state"
 
-before=$(md5sum <"$(shot before.png)")
-for _ in 1 2 3; do  # a busy X server may lose a key: press again until the lever moves
-  xdotool windowfocus --sync "$WID"
-  xdotool key space
-  sleep 1
-  [ "$(md5sum <"$(shot pulled.png)")" != "$before" ] && break
+press space key-go
+wait_mark game-start
+wait_mark game-end
+state=$(read_until "$(value counter "$state")/0")
+for _ in $(seq 20); do  # the payout is counted up after the game's end mark
+  state=$(python3 "$E2E_DIR/screen.py" read "$(shot game.png)" "$ORIGIN" "$PICTURES")
+  python3 "$E2E_DIR/screen.py" paid 19 "$(value counter "$state" | tr -d -)" >/dev/null && break
+  sleep 0.1
 done
-previous=
-for _ in $(seq 40); do  # the game is over when the screen stops changing
-  sleep 1
-  current=$(md5sum <"$(shot now.png)")
-  [ "$current" = "$previous" ] && break
-  previous=$current
-done
-state=$(read_state game.png)
 [ "$(value lamps "$state")" = 0 ] || fail "the game takes the credit: $state"
 python3 "$E2E_DIR/screen.py" paid 19 "$(value counter "$state" | tr -d -)" || fail "no prize pays that: $state"
 
+# Each menu opens from the keyboard (a popup window of the program appears)
+# and closes with Escape.
+windows() { xdotool search --onlyvisible --pid "$PROGRAM_PID" 2>/dev/null | wc -l; }
+shown=$(windows)
+for menu in alt+g alt+t alt+v alt+h; do
+  xdotool windowfocus --sync "$WID" 2>/dev/null || true
+  xdotool key --window "$WID" "$menu"
+  for _ in $(seq 50); do [ "$(windows)" -gt "$shown" ] && break; sleep 0.1; done
+  [ "$(windows)" -gt "$shown" ] || fail "$menu opened no menu"
+  xdotool key Escape
+  for _ in $(seq 50); do [ "$(windows)" -le "$shown" ] && break; sleep 0.1; done
+  [ "$(windows)" -le "$shown" ] || fail "Escape did not close the menu of $menu"
+done
+
+# Every key of the machine reaches it after the menus.
+press c key-coin
+press shift+c key-stack
+for digit in 1 2 3 4 5 6 7 8 9 0; do
+  press "$digit" key-number
+  number=$(grep '^trace key-number ' "$LOG" | tail -1 | awk '{print $5}')
+  [ "$number" = "$([ "$digit" = 0 ] && echo 10 || echo "$digit")" ] || fail "the key $digit stood for $number"
+done
+press h key-highscores
+press 0 key-number
+press BackSpace key-back
+press s key-statistics
+press Escape key-back
+press q key-quit
+games=$(marks game-end)
+press Return key-go
+wait_mark game-end $((games + 1))
+press KP_Enter key-go
+wait_mark game-end $((games + 2))
+
 xdotool windowfocus --sync "$WID"
 xdotool key ctrl+plus
-sleep 0.5
+for _ in $(seq 50); do
+  [ "$(xwininfo -id "$WID" | sed -n 's/ *Width: //p')" = 640 ] && break
+  sleep 0.1
+done
 [ "$(xwininfo -id "$WID" | sed -n 's/ *Width: //p')" = 640 ] || fail "Ctrl++ did not zoom in"
 quit_from_menu "$WID"
 [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"

@@ -18,13 +18,13 @@
 
 #include "frontend/qt/dialogs/dialogs.h"
 #include "frontend/qt/dialogs/placement.h"
+#include "machine/types.h"
 
 namespace fw {
 namespace {
 
 // 600 and 1200 twips below and right of the main window's corner, at 15 twips a pixel.
 constexpr QPoint kConfigOffset(40, 80);
-constexpr int kNameLength = 10;
 
 // One caption with "Slow" at its left end and "Fast" at its right end, as wide as the slider under it.
 // The text keeps the whole caption (the two words 44 spaces apart) for screen readers.
@@ -135,10 +135,10 @@ ConfigDialog::ConfigDialog(QWidget* parent, const ConfigValues& values)
     lblName->setObjectName(QStringLiteral("lblName"));
     txtYourName_ = new NameEdit(static_cast<int>(name.length()), namePage);
     txtYourName_->setObjectName(QStringLiteral("txtYourName"));
-    txtYourName_->setMaxLength(kNameLength);
+    txtYourName_->setMaxLength(static_cast<int>(kNameLength));
     txtYourName_->setText(name);
     txtYourName_->setMinimumWidth(txtYourName_->fontMetrics().horizontalAdvance(QLatin1Char('W')) *
-                                  (kNameLength + 2));
+                                  (static_cast<int>(kNameLength) + 2));
     lblName->setBuddy(txtYourName_);
     auto* nameLayout = new QVBoxLayout(namePage);
     nameLayout->addStretch(1);

@@ -17,7 +17,7 @@ bool PanelShows(const Machine& m, const Cell& panel) {
 
 const int kGoX = places::PanelContinueButton.x + 5, kGoY = places::PanelContinueButton.y + 5;
 
-TEST(Mends, AThemeQueuedDuringTheSpinThatRaisesTheOfferIsDroppedAndThePanelsKeepTheirButtons) {
+TEST(QueueAndLimits, AThemeQueuedDuringTheSpinThatRaisesTheOfferIsDroppedAndThePanelsKeepTheirButtons) {
     Rig rig({"Fruit.Thm", "Gems.Thm"});
     rig.StartPlaying();
     Machine& m = rig.m;
@@ -45,7 +45,7 @@ TEST(Mends, AThemeQueuedDuringTheSpinThatRaisesTheOfferIsDroppedAndThePanelsKeep
     EXPECT_EQ(m.ThemeIndex, 2);
 }
 
-TEST(Mends, AtThePurseLimitTheCounterShowsThePurseAndManiaEndingUnderThePanelLeavesTheThemesAlone) {
+TEST(QueueAndLimits, AtThePurseLimitTheCounterShowsThePurseAndManiaEndingUnderThePanelLeavesTheThemesAlone) {
     Rig rig;
     rig.StartPlaying();
     Machine& m = rig.m;
@@ -63,7 +63,7 @@ TEST(Mends, AtThePurseLimitTheCounterShowsThePurseAndManiaEndingUnderThePanelLea
     EXPECT_TRUE(rig.host.menuEnabled[MenuId::Theme]);
 }
 
-TEST(Mends, NegativeStoredCountsAndTimesFallBackToTheirDefaults) {
+TEST(QueueAndLimits, NegativeStoredCountsAndTimesFallBackToTheirDefaults) {
     Rig rig, plain;
     for (const char* key : {"Score", "Stat-00", "Stat-11", "Played", "Wun", "ETime"})
         rig.store.Set("High-02", key, "-7");
@@ -74,7 +74,7 @@ TEST(Mends, NegativeStoredCountsAndTimesFallBackToTheirDefaults) {
     EXPECT_EQ(row.Stat[0] + row.Stat[11] + row.Played + row.Wun + row.ETime, 0);
 }
 
-TEST(Mends, AFloodDuringAGameRunsEachWaitingCommandOnceAndEveryPress) {
+TEST(QueueAndLimits, AFloodDuringAGameRunsEachWaitingCommandOnceAndEveryPress) {
     Rig rig;
     rig.StartPlaying();
     Machine& m = rig.m;

@@ -31,7 +31,7 @@ struct WindowRig {
     Machine& m = rig.m;
 };
 
-TEST(WindowMends, AThemeFileNamedInLatin1LoadsAndTheMenuShowsItsName) {
+TEST(RealWindow, AThemeFileNamedInLatin1LoadsAndTheMenuShowsItsName) {
     QTemporaryDir dir;
     const std::string path = dir.path().toStdString() + "/\xC4pple.Thm";
     std::filesystem::copy_file(std::filesystem::path(FW_PROGRAM).parent_path() / "Gfx/Fruit.Thm", path);
@@ -42,7 +42,7 @@ TEST(WindowMends, AThemeFileNamedInLatin1LoadsAndTheMenuShowsItsName) {
     EXPECT_EQ(window.menuBar()->actions().at(1)->menu()->actions().at(0)->text(), "&\u00C4pple");
 }
 
-TEST(WindowMends, ThePlayTimeRunsOnWhileTheConfigurationWindowIsOpen) {
+TEST(RealWindow, ThePlayTimeRunsOnWhileTheConfigurationWindowIsOpen) {
     WindowRig w;
     QTest::mouseClick(w.window.screen(), Qt::RightButton, {},
                       w.At(places::DisplayWindow));  // this run's page
@@ -57,7 +57,7 @@ TEST(WindowMends, ThePlayTimeRunsOnWhileTheConfigurationWindowIsOpen) {
     EXPECT_TRUE(ticked);
 }
 
-TEST(WindowMends, UncoveringTheWindowRepaintsItFromTheCompositionSurface) {
+TEST(RealWindow, UncoveringTheWindowRepaintsItFromTheCompositionSurface) {
     WindowRig w;
     w.m.hdcScreen.fill(0x123456);  // something drawn on the screen alone
     w.window.hide();
@@ -67,7 +67,7 @@ TEST(WindowMends, UncoveringTheWindowRepaintsItFromTheCompositionSurface) {
     EXPECT_EQ(w.m.hdcScreen, w.m.hdcCompose);
 }
 
-TEST(WindowMends, ASecondButtonReachesTheMachineExceptDuringACoinDrag) {
+TEST(RealWindow, ASecondButtonReachesTheMachineExceptDuringACoinDrag) {
     WindowRig w;
     QWidget* screen = w.window.screen();
     QTest::mousePress(screen, Qt::LeftButton, {}, w.At(5, 5));  // on the cabinet's frame
