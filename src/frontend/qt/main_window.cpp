@@ -108,6 +108,13 @@ void MainWindow::buildMenus() {
     connect(manual, &QAction::triggered, this, [this] { post(ev::MenuManual{}); });
     QAction* odds = mnuHelp_->addAction("&Odds and Payouts");
     connect(odds, &QAction::triggered, this, [this] { post(ev::MenuOdds{}); });
+
+    menuBar()->installEventFilter(this);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        // Once the menu has gone and no other opened in its place.
+        connect(menu, &QMenu::aboutToHide, this,
+                [this] { QTimer::singleShot(0, this, [this] { giveKeysBack(); }); });
+    }
 }
 
 void MainWindow::buildViewMenu() {
@@ -170,18 +177,26 @@ void MainWindow::rememberView() const {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (!machineKey(event)) QMainWindow::keyPressEvent(event);
+}
+
+bool MainWindow::machineKey(QKeyEvent* event) {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (event->key() == Qt::Key_Escape && plain && screen_->fullScreen()) {
         setFullScreen(false);
-        return;
+        return true;
     }
     const std::optional<ev::Key> key = MachineKey(event->key(), event->modifiers());
-    if (!key) {
-        QMainWindow::keyPressEvent(event);
-        return;
-    }
+    if (!key) return false;
     // A key held down stands for one press; no key reaches the machine under a modal window.
     if (!event->isAutoRepeat() && !QApplication::activeModalWidget()) post(*key);
+    return true;
+}
+
+void MainWindow::giveKeysBack() {
+    // A menu closed with Escape (or Alt let go alone) leaves the menu bar holding the keyboard, taking
+    // plain letters as its own; with no menu open the keyboard belongs to the machine again.
+    if (!QApplication::activePopupWidget() && menuBar()->hasFocus()) screen_->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::attach(Machine* machine) {
@@ -347,6 +362,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == menuBar() && event->type() == QEvent::KeyPress && !QApplication::activePopupWidget()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (MachineKey(key->key(), key->modifiers())) {
+            giveKeysBack();
+            machineKey(key);
+            return true;
+        }
+    }
     if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
         post(ev::Expose{});
     }

@@ -68,6 +68,9 @@ private:
     void buildMenus();
     void buildViewMenu();
     void post(MachineEvent event);
+    // A key of the machine (or Escape leaving full screen) is handled: true.
+    bool machineKey(QKeyEvent* event);
+    void giveKeysBack();
     void rememberView() const;
 
     Machine* machine_ = nullptr;
