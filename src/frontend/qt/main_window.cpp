@@ -1,6 +1,7 @@
 #include "frontend/qt/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
@@ -85,14 +86,18 @@ void MainWindow::buildMenus() {
     connect(quit, &QAction::triggered, this, [this] { post(ev::MenuQuit{}); });
 
     mnuTheme_ = menuBar()->addMenu("&Theme");
+    // A choice of one, shown with radio marks; the marks stay where the machine puts them.
+    auto* themes = new QActionGroup(this);
+    themes->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (int i = 1; i <= 10; ++i) {
         QAction* item = mnuTheme_->addAction(QString("&Theme%1").arg(i));
         item->setCheckable(true);
+        themes->addAction(item);
         item->setVisible(i == 1);
         item->setEnabled(i == 1);
-        connect(item, &QAction::triggered, this, [this, i, item] {
-            // The machine decides where the check mark goes.
-            item->setChecked(!item->isChecked());
+        connect(item, &QAction::triggered, this, [this, i] {
+            // The machine decides where the mark goes: the group's own move is undone.
+            for (int j = 1; j <= 10; ++j) mnuWheelTheme_[j]->setChecked(themeChecked_[j]);
             post(ev::MenuTheme{i});
         });
         mnuWheelTheme_[i] = item;
@@ -318,6 +323,7 @@ void MainWindow::SetThemeItem(int index, const std::string& caption, bool visibl
 }
 
 void MainWindow::CheckThemeItem(int index, bool checked) {
+    themeChecked_.at(index) = checked;
     mnuWheelTheme_.at(index)->setChecked(checked);
 }
 

@@ -84,6 +84,7 @@ private:
     QAction* fullScreen_ = nullptr;
     bool startFullScreen_ = false;
     std::array<QAction*, 11> mnuWheelTheme_{};  // items 1..10
+    std::array<bool, 11> themeChecked_{};       // where the machine put the marks
     QTimer* tmrElapsedTime_;
     QTimer* tmrMultiCheck_;
     std::chrono::steady_clock::time_point lastPresent_{};

@@ -51,6 +51,18 @@ public:
     }
 };
 
+// The width at which no header and no cell of a table is cut.
+int NeededWidth(QTableWidget* table) {
+    QHeaderView* header = table->horizontalHeader();
+    header->setStretchLastSection(false);
+    table->resizeColumnsToContents();
+    int width = 2 * table->frameWidth();
+    for (int column = 0; column < table->columnCount(); ++column)
+        width += std::max(header->sectionSizeHint(column), table->columnWidth(column));
+    header->setStretchLastSection(true);
+    return width;
+}
+
 class OddsWindow : public QDialog {
 public:
     OddsWindow(QWidget* parent, int scale);
@@ -105,8 +117,9 @@ OddsWindow::OddsWindow(QWidget* parent, int scale)
         table->verticalHeader()->setDefaultSectionSize(
             std::max(table->fontMetrics().height(), table->iconSize().height()) + 8);
         table->setWordWrap(false);
-        table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-        table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+        // Every column as wide as its header and its cells; the last one takes what is left.
+        table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        table->horizontalHeader()->setStretchLastSection(true);
         table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
@@ -219,7 +232,8 @@ void OddsWindow::setOdds(const OddsReport& odds) {
     }
     tblHolds_->setFixedHeight(tblHolds_->horizontalHeader()->height() +
                               tblHolds_->verticalHeader()->length() + 2 * tblHolds_->frameWidth());
-    tblPrizes_->setMinimumWidth(tblPrizes_->iconSize().width() * 4 + 120);
+    tblPrizes_->setMinimumWidth(std::max(tblPrizes_->iconSize().width() * 4 + 120, NeededWidth(tblPrizes_)));
+    tblHolds_->setMinimumWidth(NeededWidth(tblHolds_));
 }
 
 QPointer<OddsWindow>& TheOddsWindow() {

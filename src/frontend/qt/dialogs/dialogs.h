@@ -7,7 +7,7 @@
 //               page 3; cmdButton0 "&Ok" and cmdButton1 "&Cancel" (QPushButton).
 //   frmAbout:   lblTitle, lblText, imgLogo, imgMail, imgWeb (QLabel), Line1, Line2 (QFrame),
 //               cmdOk (QPushButton).
-//   frmManual:  txtManual (QPlainTextEdit), cmdQuit (QPushButton).
+//   frmManual:  txtManual (QPlainTextEdit), cmdQuit (QPushButton, "&Close").
 #pragma once
 
 #include <QByteArrayView>

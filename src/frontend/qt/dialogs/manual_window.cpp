@@ -104,7 +104,8 @@ ManualWindow::ManualWindow(QWidget* parent)
     txtManual_->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtManual_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
-    auto* cmdQuit = new QPushButton(QStringLiteral("&Quit"), this);
+    // "Close", as in the odds window: "Quit" would read as quitting the game.
+    auto* cmdQuit = new QPushButton(QStringLiteral("&Close"), this);
     cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
     cmdQuit->setDefault(true);
     connect(cmdQuit, &QPushButton::clicked, this, &QDialog::close);
