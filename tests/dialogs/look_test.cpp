@@ -4,17 +4,18 @@
 
 #include <QActionGroup>
 #include <QDialog>
+#include <QFile>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "fakes.h"
 #include "frontend/qt/dialogs/dialogs.h"
+#include "frontend/qt/dialogs/placement.h"
 #include "frontend/qt/main_window.h"
 #include "frontend/qt/odds_window.h"
 #include "modal.h"
@@ -43,6 +44,31 @@ TEST(Look, EveryHeaderOfTheOddsTablesIsReadableWhole) {
         }
     }
     window->close();
+}
+
+// Where a window of 200 x 300 opens beside the machine on a screen of 1280 x 1024.
+struct Beside {
+    const char* name;
+    QRect machine;
+    QPoint expected;
+};
+const Beside kBeside[] = {
+    {"RightOfTheWindow", {100, 50, 640, 532}, {746, 50}},
+    {"LeftWhenTheRightIsFull", {600, 50, 640, 532}, {394, 50}},
+    {"OnTheRightBarInFullScreen", {320, 0, 640, 512}, {966, 0}},
+    {"AtTheEdgeWhenNeitherFits", {60, 0, 1160, 928}, {1080, 0}},
+    {"RaisedToStayOnTheScreen", {100, 900, 640, 532}, {746, 724}},
+};
+
+TEST(Look, TheWindowsBesideTheMachineLeaveItInView) {
+    for (const Beside& row : kBeside) {
+        const QPoint at = BesidePosition(row.machine, QRect(0, 0, 1280, 1024), QSize(200, 300));
+        EXPECT_EQ(at, row.expected) << row.name;
+        const QRect window(at, QSize(200, 300));
+        if (row.machine.width() < 1000) {
+            EXPECT_FALSE(window.intersects(row.machine)) << row.name;
+        }
+    }
 }
 
 TEST(Look, TheManualIsClosedWithClose) {

@@ -21,8 +21,6 @@
 namespace fw {
 namespace {
 
-// Beside the machine: right of its 320-pixel picture.
-constexpr QPoint kOddsOffset(326, 0);
 constexpr int kBarRole = Qt::UserRole;  // the chance a cell's bar shows, 0..1
 
 QString Text(const std::string& text) {
@@ -253,7 +251,11 @@ void ShowOddsWindow(QWidget* parent, int scale, const OddsReport& odds, bool ope
     if (window && window->parentWidget() != owner) delete window;
     if (!window) window = new OddsWindow(owner, scale);
     window->setOdds(odds);
-    if (!window->isVisible()) window->move(DialogPosition(owner, scale, kOddsOffset));
+    if (!window->isVisible()) {
+        // Beside the machine, so that the reels and the lever stay in view.
+        window->adjustSize();
+        window->move(BesidePosition(owner, window->frameGeometry().size()));
+    }
     window->show();
     window->raise();
     window->activateWindow();
