@@ -11,6 +11,16 @@ namespace {
 
 // ---- Shared voices ------------------------------------------------------------------------
 
+// The sounds heard at every coin keep their sparkle below the hiss range: two low-pass stages.
+Signal Darker(Signal s, double hz) {
+    for (int stage = 0; stage < 2; ++stage) {
+        Biquad lp;
+        lp.LowPass(hz, 0.707);
+        for (double& v : s) v = lp.Process(v);
+    }
+    return s;
+}
+
 // A coin struck: thin-disc modes, bright and inharmonic, with a tick of noise.
 Signal CoinHit(double f0, double tau, Rng& rng, double dur = 0.45) {
     Signal s = Modal(dur,
@@ -52,23 +62,22 @@ Signal Klonk(double body, double knock, double snap, std::uint64_t seed) {
 }
 
 // ---- 0 Activate: the machine switches on ---------------------------------------------------
+// Heard at the first coin of every credit run, so it is short: a quick whoop and a three-note chime.
 Signal Activate() {
-    // A power-up whoop: a buzzy tone rising through an opening filter ...
-    const double whoop = 0.42;
+    const double whoop = 0.2;
     Signal s = Additive(
-        whoop, [](double t) { return 70.0 * std::pow(4.0, t / 0.42); },
-        {{1, 1.0}, {2, 0.5}, {3, 0.33}, {4, 0.25}, {5, 0.2}, {6, 0.16}, {7, 0.14}, {8, 0.12}},
-        [](double t) { return Gate(t, 0.42, 0.05, 0.12) * (0.4 + 0.6 * t / 0.42); });
+        whoop, [](double t) { return 110.0 * std::pow(3.0, t / 0.2); },
+        {{1, 1.0}, {2, 0.5}, {3, 0.33}, {4, 0.25}, {5, 0.2}, {6, 0.16}},
+        [](double t) { return Gate(t, 0.2, 0.03, 0.07) * (0.4 + 0.6 * t / 0.2); });
     Biquad lp;
     for (std::size_t n = 0; n < s.size(); ++n) {
-        lp.LowPass(300 + 2800 * TimeOf(n) / whoop, 1.4);
+        lp.LowPass(300 + 2200 * TimeOf(n) / whoop, 1.2);
         s[n] = lp.Process(s[n]);
     }
-    Scale(s, 0.7);
-    // ... then the "ready" chime: a rising major arpeggio.
-    const double notes[] = {Hz(79), Hz(84), Hz(88), Hz(91)};  // G5 C6 E6 G6
-    for (int i = 0; i < 4; ++i) Mix(s, Chime(notes[i], 0.7, i == 3 ? 0.32 : 0.14), 0.30 + 0.07 * i, 0.55);
-    return Room(s, 0.8, 0.4, 0.25, 0.15);
+    Scale(s, 0.6);
+    const double notes[] = {Hz(79), Hz(84), Hz(88)};  // G5 C6 E6
+    for (int i = 0; i < 3; ++i) Mix(s, Chime(notes[i], 0.28, i == 2 ? 0.12 : 0.07), 0.12 + 0.04 * i, 0.55);
+    return Room(s, 0.6, 0.5, 0.2, 0.06);
 }
 
 // ---- 1, 2 CircHigh / CircLow: the bonus wheel's two chimes ------------------------------------
@@ -270,7 +279,7 @@ Signal Pay() {
     Signal s = CoinHit(3300, 0.09, rng, 0.3);
     Mix(s, CoinHit(2650, 0.12, rng, 0.3), 0.045, 0.7);    // onto the coins below
     Mix(s, CoinHit(2680, 0.05, rng, 0.15), 0.085, 0.25);  // a small rebound
-    return Room(s, 0.5, 0.5, 0.15, 0.05);
+    return Room(Darker(s, 4500), 0.5, 0.5, 0.15, 0.05);
 }
 
 // ---- 11 Pick: a handful of coins lifted from the pile ----------------------------------------------
@@ -289,7 +298,7 @@ Signal Pick() {
     for (std::size_t n = 0; n < scrape.size(); ++n)
         scrape[n] = bp.Process(rng.Bipolar()) * Gate(TimeOf(n), 0.22, 0.03, 0.12);
     Mix(s, scrape, 0.0, 0.25);
-    return Room(s, 0.5, 0.5, 0.15, 0.05);
+    return Room(Darker(s, 4000), 0.5, 0.5, 0.15, 0.05);
 }
 
 // ---- 12, 13 Siren4 / Siren8: the siren lamp turns ------------------------------------------------------
@@ -486,18 +495,20 @@ Signal Klonk3() {
 
 const std::vector<SoundRecipe>& Bank() {
     using fw::Sfx;
+    // Importance decides loudness: the top prize and the Mania period loudest, then the other wins
+    // and the siren, the panels, and quietest what is heard at every coin and every spin.
     static const std::vector<SoundRecipe> bank = {
-        {Sfx::Activate, Kind::OneShot, -18, Activate}, {Sfx::CircHigh, Kind::OneShot, -19, CircHigh},
-        {Sfx::CircLow, Kind::OneShot, -19, CircLow},   {Sfx::Click, Kind::OneShot, -22, Click},
-        {Sfx::Coin, Kind::OneShot, -18, Coin},         {Sfx::Congrats, Kind::OneShot, -18, Congrats},
-        {Sfx::Door, Kind::OneShot, -18, Door},         {Sfx::Lever, Kind::OneShot, -18, Lever},
-        {Sfx::Mania, Kind::OneShot, -18, Mania},       {Sfx::NoMoney, Kind::OneShot, -18, NoMoney},
-        {Sfx::Pay, Kind::OneShot, -18, Pay},           {Sfx::Pick, Kind::OneShot, -18, Pick},
-        {Sfx::Siren4, Kind::OneShot, -16.5, Siren4},   {Sfx::Siren8, Kind::OneShot, -16.5, Siren8},
-        {Sfx::Tick, Kind::OneShot, -22, Tick},         {Sfx::WheelRun, Kind::Loop, -20, WhlRun},
-        {Sfx::WinHigh, Kind::OneShot, -18, WinHigh},   {Sfx::WinLow, Kind::OneShot, -18, WinLow},
-        {Sfx::Wrong, Kind::OneShot, -18, Wrong},       {Sfx::Klonk1, Kind::OneShot, -19, Klonk1},
-        {Sfx::Klonk2, Kind::OneShot, -19, Klonk2},     {Sfx::Klonk3, Kind::OneShot, -19, Klonk3},
+        {Sfx::Activate, Kind::OneShot, -25, Activate}, {Sfx::CircHigh, Kind::OneShot, -19, CircHigh},
+        {Sfx::CircLow, Kind::OneShot, -19, CircLow},   {Sfx::Click, Kind::OneShot, -24, Click},
+        {Sfx::Coin, Kind::OneShot, -24, Coin},         {Sfx::Congrats, Kind::OneShot, -15, Congrats},
+        {Sfx::Door, Kind::OneShot, -20, Door},         {Sfx::Lever, Kind::OneShot, -22, Lever},
+        {Sfx::Mania, Kind::OneShot, -14, Mania},       {Sfx::NoMoney, Kind::OneShot, -20, NoMoney},
+        {Sfx::Pay, Kind::OneShot, -27, Pay},           {Sfx::Pick, Kind::OneShot, -25, Pick},
+        {Sfx::Siren4, Kind::OneShot, -17, Siren4},     {Sfx::Siren8, Kind::OneShot, -17, Siren8},
+        {Sfx::Tick, Kind::OneShot, -24, Tick},         {Sfx::WheelRun, Kind::Loop, -25, WhlRun},
+        {Sfx::WinHigh, Kind::OneShot, -14, WinHigh},   {Sfx::WinLow, Kind::OneShot, -17, WinLow},
+        {Sfx::Wrong, Kind::OneShot, -20, Wrong},       {Sfx::Klonk1, Kind::OneShot, -23, Klonk1},
+        {Sfx::Klonk2, Kind::OneShot, -23, Klonk2},     {Sfx::Klonk3, Kind::OneShot, -23, Klonk3},
     };
     return bank;
 }

@@ -1,6 +1,7 @@
 #include "frontend/qt/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
@@ -86,14 +87,18 @@ void MainWindow::buildMenus() {
     connect(quit, &QAction::triggered, this, [this] { post(ev::MenuQuit{}); });
 
     mnuTheme_ = menuBar()->addMenu("&Theme");
+    // A choice of one, shown with radio marks; the marks stay where the machine puts them.
+    auto* themes = new QActionGroup(this);
+    themes->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (int i = 1; i <= 10; ++i) {
         QAction* item = mnuTheme_->addAction(QString("&Theme%1").arg(i));
         item->setCheckable(true);
+        themes->addAction(item);
         item->setVisible(i == 1);
         item->setEnabled(i == 1);
-        connect(item, &QAction::triggered, this, [this, i, item] {
-            // The machine decides where the check mark goes.
-            item->setChecked(!item->isChecked());
+        connect(item, &QAction::triggered, this, [this, i] {
+            // The machine decides where the mark goes: the group's own move is undone.
+            for (int j = 1; j <= 10; ++j) mnuWheelTheme_[j]->setChecked(themeChecked_[j]);
             post(ev::MenuTheme{i});
         });
         mnuWheelTheme_[i] = item;
@@ -109,6 +114,13 @@ void MainWindow::buildMenus() {
     connect(manual, &QAction::triggered, this, [this] { post(ev::MenuManual{}); });
     QAction* odds = mnuHelp_->addAction("&Odds and Payouts");
     connect(odds, &QAction::triggered, this, [this] { post(ev::MenuOdds{}); });
+
+    menuBar()->installEventFilter(this);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        // Once the menu has gone and no other opened in its place.
+        connect(menu, &QMenu::aboutToHide, this,
+                [this] { QTimer::singleShot(0, this, [this] { giveKeysBack(); }); });
+    }
 }
 
 void MainWindow::buildViewMenu() {
@@ -171,18 +183,26 @@ void MainWindow::rememberView() const {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (!machineKey(event)) QMainWindow::keyPressEvent(event);
+}
+
+bool MainWindow::machineKey(QKeyEvent* event) {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (event->key() == Qt::Key_Escape && plain && screen_->fullScreen()) {
         setFullScreen(false);
-        return;
+        return true;
     }
     const std::optional<ev::Key> key = MachineKey(event->key(), event->modifiers());
-    if (!key) {
-        QMainWindow::keyPressEvent(event);
-        return;
-    }
+    if (!key) return false;
     // A key held down stands for one press; no key reaches the machine under a modal window.
     if (!event->isAutoRepeat() && !QApplication::activeModalWidget()) post(*key);
+    return true;
+}
+
+void MainWindow::giveKeysBack() {
+    // A menu closed with Escape (or Alt let go alone) leaves the menu bar holding the keyboard, taking
+    // plain letters as its own; with no menu open the keyboard belongs to the machine again.
+    if (!QApplication::activePopupWidget() && menuBar()->hasFocus()) screen_->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::attach(Machine* machine) {
@@ -304,6 +324,7 @@ void MainWindow::SetThemeItem(int index, const std::string& caption, bool visibl
 }
 
 void MainWindow::CheckThemeItem(int index, bool checked) {
+    themeChecked_.at(index) = checked;
     mnuWheelTheme_.at(index)->setChecked(checked);
 }
 
@@ -360,6 +381,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == menuBar() && event->type() == QEvent::KeyPress && !QApplication::activePopupWidget()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (MachineKey(key->key(), key->modifiers())) {
+            giveKeysBack();
+            machineKey(key);
+            return true;
+        }
+    }
     if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
         post(ev::Expose{});
     }

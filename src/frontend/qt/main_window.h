@@ -70,6 +70,9 @@ private:
     void buildMenus();
     void buildViewMenu();
     void post(MachineEvent event);
+    // A key of the machine (or Escape leaving full screen) is handled: true.
+    bool machineKey(QKeyEvent* event);
+    void giveKeysBack();
     void rememberView() const;
 
     Machine* machine_ = nullptr;
@@ -83,6 +86,7 @@ private:
     QAction* fullScreen_ = nullptr;
     bool startFullScreen_ = false;
     std::array<QAction*, 11> mnuWheelTheme_{};  // items 1..10
+    std::array<bool, 11> themeChecked_{};       // where the machine put the marks
     QTimer* tmrElapsedTime_;
     QTimer* tmrMultiCheck_;
     std::chrono::steady_clock::time_point lastPresent_{};

@@ -21,8 +21,6 @@
 namespace fw {
 namespace {
 
-// Beside the machine: right of its 320-pixel picture.
-constexpr QPoint kOddsOffset(326, 0);
 constexpr int kBarRole = Qt::UserRole;  // the chance a cell's bar shows, 0..1
 
 QString Text(const std::string& text) {
@@ -50,6 +48,18 @@ public:
         QStyledItemDelegate::paint(painter, option, index);
     }
 };
+
+// The width at which no header and no cell of a table is cut.
+int NeededWidth(QTableWidget* table) {
+    QHeaderView* header = table->horizontalHeader();
+    header->setStretchLastSection(false);
+    table->resizeColumnsToContents();
+    int width = 2 * table->frameWidth();
+    for (int column = 0; column < table->columnCount(); ++column)
+        width += std::max(header->sectionSizeHint(column), table->columnWidth(column));
+    header->setStretchLastSection(true);
+    return width;
+}
 
 class OddsWindow : public QDialog {
 public:
@@ -105,8 +115,9 @@ OddsWindow::OddsWindow(QWidget* parent, int scale)
         table->verticalHeader()->setDefaultSectionSize(
             std::max(table->fontMetrics().height(), table->iconSize().height()) + 8);
         table->setWordWrap(false);
-        table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-        table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+        // Every column as wide as its header and its cells; the last one takes what is left.
+        table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        table->horizontalHeader()->setStretchLastSection(true);
         table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
@@ -219,7 +230,8 @@ void OddsWindow::setOdds(const OddsReport& odds) {
     }
     tblHolds_->setFixedHeight(tblHolds_->horizontalHeader()->height() +
                               tblHolds_->verticalHeader()->length() + 2 * tblHolds_->frameWidth());
-    tblPrizes_->setMinimumWidth(tblPrizes_->iconSize().width() * 4 + 120);
+    tblPrizes_->setMinimumWidth(std::max(tblPrizes_->iconSize().width() * 4 + 120, NeededWidth(tblPrizes_)));
+    tblHolds_->setMinimumWidth(NeededWidth(tblHolds_));
 }
 
 QPointer<OddsWindow>& TheOddsWindow() {
@@ -239,7 +251,11 @@ void ShowOddsWindow(QWidget* parent, int scale, const OddsReport& odds, bool ope
     if (window && window->parentWidget() != owner) delete window;
     if (!window) window = new OddsWindow(owner, scale);
     window->setOdds(odds);
-    if (!window->isVisible()) window->move(DialogPosition(owner, scale, kOddsOffset));
+    if (!window->isVisible()) {
+        // Beside the machine, so that the reels and the lever stay in view.
+        window->adjustSize();
+        window->move(BesidePosition(owner, window->frameGeometry().size()));
+    }
     window->show();
     window->raise();
     window->activateWindow();

@@ -15,8 +15,8 @@ class QWidget;
 namespace fw {
 
 // One modeless window for the run, reused. open: shows these figures and the
-// window, placed beside the machine (the parent window's top-left + (326, 0)
-// pixels times scale) when it is not on the screen, and brings it forward. Otherwise only the
+// window, placed beside the machine (right of it where the screen has room, else
+// left of it) when it is not on the screen, and brings it forward. Otherwise only the
 // figures of an open window are replaced; a closed one stays closed.
 void ShowOddsWindow(QWidget* parent, int scale, const OddsReport& odds, bool open);
 

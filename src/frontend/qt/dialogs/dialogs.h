@@ -7,7 +7,7 @@
 //               page 3; cmdButton0 "&Ok" and cmdButton1 "&Cancel" (QPushButton).
 //   frmAbout:   lblTitle, lblText, imgLogo, imgMail, imgWeb (QLabel), Line1, Line2 (QFrame),
 //               cmdOk (QPushButton).
-//   frmManual:  txtManual (QPlainTextEdit), cmdQuit (QPushButton).
+//   frmManual:  txtManual (QPlainTextEdit), cmdQuit (QPushButton, "&Close").
 #pragma once
 
 #include <QByteArrayView>
@@ -44,9 +44,9 @@ using UrlOpener = std::function<void(const QUrl&)>;
 void SetUrlOpener(UrlOpener opener);
 
 // frmManual, modeless: one window for the run, reused. Every call reads the file afresh and replaces
-// the text; a window that is not on the screen is placed at the parent window's top-left + (87, 87)
-// pixels times scale. A missing or unreadable file gives a message box naming it, and no window.
-// Only the first MiB of a larger file is shown; text that is not valid UTF-8 is read as Latin-1.
+// the text; a window that is not on the screen is placed beside the machine (BesidePosition). A missing or
+// unreadable file gives a message box naming it, and no window. Only the first MiB of a larger file is shown;
+// text that is not valid UTF-8 is read as Latin-1.
 void ShowManual(QWidget* parent, int scale, const QString& path);
 
 inline constexpr qint64 kManualLimit = 1024 * 1024;

@@ -20,9 +20,6 @@
 namespace fw {
 namespace {
 
-// 1300 twips below and right of the main window's corner, at 15 twips a pixel.
-constexpr QPoint kManualOffset(87, 87);
-
 // Drops a UTF-8 sequence that the cut at the size limit left incomplete at the end of the bytes.
 QByteArray WithoutBrokenUtf8Tail(QByteArray bytes) {
     qsizetype lead = bytes.size() - 1;
@@ -104,7 +101,8 @@ ManualWindow::ManualWindow(QWidget* parent)
     txtManual_->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtManual_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
-    auto* cmdQuit = new QPushButton(QStringLiteral("&Quit"), this);
+    // "Close", as in the odds window: "Quit" would read as quitting the game.
+    auto* cmdQuit = new QPushButton(QStringLiteral("&Close"), this);
     cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
     cmdQuit->setDefault(true);
     connect(cmdQuit, &QPushButton::clicked, this, &QDialog::close);
@@ -139,7 +137,7 @@ bool IsUtf8(QByteArrayView bytes) {
     return !utf8.hasError();
 }
 
-void ShowManual(QWidget* parent, int scale, const QString& path) {
+void ShowManual(QWidget* parent, int /*scale*/, const QString& path) {
     QString problem;
     const std::optional<QString> text = ReadManual(path, problem);
     if (!text) {
@@ -154,7 +152,8 @@ void ShowManual(QWidget* parent, int scale, const QString& path) {
     if (!window) window = new ManualWindow(owner);
     window->setManualText(*text);
     // Like a window opened afresh: placed when it is not on the screen, left where it is otherwise.
-    if (!window->isVisible()) window->move(DialogPosition(owner, scale, kManualOffset));
+    // Beside the machine, so that the reels and the lever stay in view.
+    if (!window->isVisible()) window->move(BesidePosition(owner, window->frameGeometry().size()));
     window->show();
     window->raise();
     window->activateWindow();

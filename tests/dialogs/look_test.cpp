@@ -1,0 +1,113 @@
+// What the player reads in the windows beside the machine, offscreen: the odds
+// tables' headers whole, the manual closed with "Close", the themes a choice of one.
+#include <gtest/gtest.h>
+
+#include <QActionGroup>
+#include <QDialog>
+#include <QFile>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "fakes.h"
+#include "frontend/qt/dialogs/dialogs.h"
+#include "frontend/qt/dialogs/placement.h"
+#include "frontend/qt/main_window.h"
+#include "frontend/qt/odds_window.h"
+#include "modal.h"
+#include "play/odds.h"
+#include "shell/odds.h"
+
+namespace fw::test {
+namespace {
+
+TEST(Look, EveryHeaderOfTheOddsTablesIsReadableWhole) {
+    Rig rig;
+    rig.Start();
+    rig.m.ReelPos = {9, 0, 13};
+    rig.m.HoldAllowed = True;
+    auto parent = MainWindowAt(100, 50);
+    ShowOddsWindow(parent.get(), 1, WorkOutOdds(rig.m), true);
+    auto* window = parent->findChild<QDialog*>("frmOdds");
+    ASSERT_TRUE(window && QTest::qWaitForWindowExposed(window));
+    for (const char* name : {"tblPrizes", "tblHolds"}) {
+        auto* table = window->findChild<QTableWidget*>(name);
+        const QFontMetrics metrics(table->horizontalHeader()->font());
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QString header = table->horizontalHeaderItem(column)->text();
+            EXPECT_GE(table->columnWidth(column), metrics.horizontalAdvance(header) + 8)
+                << name << " " << header.toStdString();
+        }
+    }
+    window->close();
+}
+
+// Where a window of 200 x 300 opens beside the machine on a screen of 1280 x 1024.
+struct Beside {
+    const char* name;
+    QRect machine;
+    QPoint expected;
+};
+const Beside kBeside[] = {
+    {"RightOfTheWindow", {100, 50, 640, 532}, {746, 50}},
+    {"LeftWhenTheRightIsFull", {600, 50, 640, 532}, {394, 50}},
+    {"OnTheRightBarInFullScreen", {320, 0, 640, 512}, {966, 0}},
+    {"AtTheEdgeWhenNeitherFits", {60, 0, 1160, 928}, {1080, 0}},
+    {"RaisedToStayOnTheScreen", {100, 900, 640, 532}, {746, 724}},
+};
+
+TEST(Look, TheWindowsBesideTheMachineLeaveItInView) {
+    for (const Beside& row : kBeside) {
+        const QPoint at = BesidePosition(row.machine, QRect(0, 0, 1280, 1024), QSize(200, 300));
+        EXPECT_EQ(at, row.expected) << row.name;
+        const QRect window(at, QSize(200, 300));
+        if (row.machine.width() < 1000) {
+            EXPECT_FALSE(window.intersects(row.machine)) << row.name;
+        }
+    }
+}
+
+TEST(Look, TheManualIsClosedWithClose) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("manual.txt");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("How to play.\n") > 0);
+    file.close();
+    auto parent = MainWindowAt(0, 0);
+    ShowManual(parent.get(), 1, path);
+    auto* window = parent->findChild<QDialog*>("frmManual");
+    ASSERT_TRUE(window);
+    const QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
+    ASSERT_EQ(buttons.size(), 1);
+    EXPECT_EQ(buttons.front()->text(), "&Close");
+    window->close();
+}
+
+TEST(Look, TheThemesAreAChoiceOfOneWhoseMarkTheMachinePlaces) {
+    MainWindow window(1);
+    window.SetThemeItem(1, "&Fruit", true, true);
+    window.SetThemeItem(2, "&Jewels", true, true);
+    window.CheckThemeItem(1, true);
+    QMenu* themes = window.menuBar()->actions().at(1)->menu();
+    QAction* fruit = themes->actions().at(0);
+    QAction* jewels = themes->actions().at(1);
+    ASSERT_TRUE(fruit->actionGroup() && fruit->actionGroup()->isExclusive());  // radio marks
+    EXPECT_EQ(jewels->actionGroup(), fruit->actionGroup());
+    // A choice the machine has not made (no machine here) moves no mark.
+    jewels->trigger();
+    EXPECT_TRUE(fruit->isChecked());
+    EXPECT_FALSE(jewels->isChecked());
+    fruit->trigger();
+    EXPECT_TRUE(fruit->isChecked());
+    window.CheckThemeItem(1, false);
+    window.CheckThemeItem(2, true);
+    EXPECT_FALSE(fruit->isChecked());
+    EXPECT_TRUE(jewels->isChecked());
+}
+
+}  // namespace
+}  // namespace fw::test
