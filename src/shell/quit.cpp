@@ -42,4 +42,11 @@ void CommitData(Machine& m) {
     if (!m.busy && !m.ended) KeepRunRecord(m, true);
 }
 
+void KeepRecords(Machine& m) {
+    if (m.busy || m.ended) return;
+    KeepRunRecord(m, true);
+    std::string error;
+    WriteSettings(m, error);
+}
+
 }  // namespace fw
