@@ -1,7 +1,9 @@
 #include "records/data_tables.h"
 
 #include <cassert>
-#include <charconv>
+#include <locale>
+#include <sstream>
+#include <string>
 
 #include "machine/cells.h"
 
@@ -29,13 +31,39 @@ constexpr std::string_view kObjectData =
 constexpr std::string_view kHighScoreData =
     "Ardo,150,Belo,140,Cira,130,Dovo,120,Elin,110,Fazu,100,Gemo,90,Hali,80,Iska,70,Joru,60,";
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 // The leading number of a text, 0 when it does not start with one.
 double NumericReading(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
+    // The number in the form a decimal reading takes: an optional minus, digits
+    // with at most one point, and an exponent only when digits follow it.
+    const std::size_t start = i;
+    if (i < text.size() && text[i] == '-') ++i;
+    std::size_t digits = 0;
+    while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+    }
+    if (digits == 0) return 0.0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        if (j < text.size() && IsDigit(text[j])) {
+            while (j < text.size() && IsDigit(text[j])) ++j;
+            i = j;
+        }
+    }
+    // Read in the classic locale, whatever locale the program runs in.
+    std::istringstream in(std::string(text.substr(start, i - start)));
+    in.imbue(std::locale::classic());
     double value = 0.0;
-    const auto result = std::from_chars(text.data() + i, text.data() + text.size(), value);
-    return result.ec == std::errc() ? value : 0.0;
+    in >> value;
+    return in.fail() ? 0.0 : value;
 }
 
 }  // namespace

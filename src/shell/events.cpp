@@ -20,6 +20,8 @@ template <class... F>
 struct Overloaded : F... {
     using F::operator()...;
 };
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
 
 // Events that say the same as one already waiting add nothing: a timer tick,
 // a repaint, a menu command. Presses, releases and the rest all count.

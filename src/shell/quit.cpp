@@ -56,4 +56,11 @@ void CommitData(Machine& m) {
     if (!m.busy && !m.ended) WriteRunRecordNow(m, failure);
 }
 
+void KeepRecords(Machine& m) {
+    if (m.busy || m.ended) return;
+    KeepRunRecord(m, true);
+    std::string error;
+    WriteSettings(m, error);
+}
+
 }  // namespace fw

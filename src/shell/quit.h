@@ -15,5 +15,10 @@ void Form_Unload(Machine& m);
 // The desktop session asks for the data to be kept: the run record holds the
 // run as a quit would enter it (a game under way writes it when it ends).
 void CommitData(Machine& m);
+// The program is left without a quit it can run (a browser tab hidden or
+// closed): between events the run record holds the run and the store the
+// preferences and the ten rows as they are, so the next start enters the run
+// exactly once and keeps the settings.
+void KeepRecords(Machine& m);
 
 }  // namespace fw

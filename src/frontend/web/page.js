@@ -1,0 +1,314 @@
+// The page around the machine: the start card, the canvas at a whole-number
+// scale, pointer, touch and keys, the menus and dialogs, Web Audio, and the
+// browser's storage. The game itself (fruitwhirl.js, .wasm) calls in here.
+'use strict';
+const $ = (s) => document.querySelector(s);
+const params = new URLSearchParams(location.search);
+const canvas = $('#screen');
+const context = canvas.getContext('2d');
+const frame = context.createImageData(320, 256);
+
+const Fruitwhirl = {
+  trace: [],        // the game's trace marks, with ?trace
+  soundLog: [],     // every sound started or stopped: [file, 'once' | 'loop' | 'stop']
+  lastError: '',
+  running: false,
+  audioContext: null,
+  sounds: [], names: [], loops: [],
+  timers: [null, null],
+
+  present(heap, pixels, first, end) {
+    // The machine's 0x00RRGGBB pixels are stored B, G, R, 0.
+    const out = frame.data;
+    for (let i = first * 320 * 4, o = i, n = end * 320 * 4; i < n; i += 4) {
+      out[i] = heap[pixels + i + 2];
+      out[i + 1] = heap[pixels + i + 1];
+      out[i + 2] = heap[pixels + i];
+      out[i + 3] = 255;
+    }
+    context.putImageData(frame, 0, 0, 0, first, 320, end - first);
+    if (!this.firstFrame) this.firstFrame = performance.now();
+  },
+  showWindow() {
+    $('#card').hidden = true;
+    canvas.hidden = false;
+    $('#menus').hidden = false;
+    fit();
+  },
+  setPointer(busy, drag) {
+    canvas.style.cursor = busy ? 'wait' : drag === 1 ? 'url(icons/drag-coin.png) 16 16, grab'
+      : drag === 2 ? 'url(icons/drag-stack.png) 16 16, grab' : 'default';
+  },
+  enableMenu(menu, on) { document.querySelector(`.menu[data-menu="${menu}"]`).classList.toggle('disabled', !on); },
+  setThemeItem(i, caption, visible, on) {
+    const item = themeItems[i];
+    item.textContent = caption;
+    item.hidden = !visible;
+    item.disabled = !on;
+  },
+  checkThemeItem(i, on) { themeItems[i].classList.toggle('checked', !!on); },
+  enableTimer(timer, on) {
+    clearInterval(this.timers[timer]);
+    this.timers[timer] = on ? setInterval(() => Module._fw_tick(timer), timer === 0 ? 1000 : 10000) : null;
+  },
+  endProgram(status) {
+    canvas.hidden = true;
+    $('#menus').hidden = true;
+    const ended = $('#ended');
+    ended.textContent = 'Fruitwhirl has ended. Reload the page to play again.';
+    ended.hidden = false;
+    this.ended = status;
+  },
+  modal(dialog) {
+    closeMenus();
+    return new Promise((resolve) => {
+      dialog.addEventListener('close', () => resolve(dialog.returnValue), { once: true });
+      dialog.returnValue = '';
+      dialog.showModal();
+    });
+  },
+  async message(error, title, text) {
+    const d = $('#message');
+    d.querySelector('h2').textContent = (error ? '\u26d4 ' : '\u26a0 ') + title;
+    d.querySelector('p').innerText = text;
+    await this.modal(d);
+  },
+  async about(version) {
+    const d = $('#about');
+    d.querySelector('p').textContent = 'Fruitwhirl ' + version + ': a three-reel fruit machine.';
+    await this.modal(d);
+  },
+  async config(name, soundOn, speed, soundAvailable) {
+    const f = $('#config form').elements;
+    f.name.value = name;
+    f.sound.checked = soundAvailable && soundOn === 1;
+    f.sound.disabled = !soundAvailable;
+    f.speed.value = 100 - speed;
+    f.reset.checked = false;
+    if (await this.modal($('#config')) !== 'ok') return null;
+    return { name: f.name.value, soundOn: f.sound.checked ? 1 : 0, speed: 100 - Number(f.speed.value),
+             reset: f.reset.checked ? 1 : 0 };
+  },
+  async showManual() {
+    const d = $('#manual');
+    d.querySelector('pre').textContent = await (await fetch('manual.txt')).text();
+    if (!d.open) d.show();
+  },
+  showOdds(text, open) {
+    const d = $('#odds');
+    const table = d.querySelector('table');
+    table.replaceChildren();
+    for (const line of text.trim().split('\n')) {
+      const row = table.insertRow();
+      for (const cell of line.split('\t')) row.insertCell().textContent = cell;
+    }
+    if (open && !d.open) d.show();
+  },
+  oddsShown() { return $('#odds').open; },
+
+  audioOpen() { return !!this.audioContext; },
+  async audioLoad(slot, path) {
+    this.names[slot] = path.slice(path.lastIndexOf('/') + 1);
+    try {
+      const bytes = FS.readFile(path);
+      this.sounds[slot] = await this.audioContext.decodeAudioData(bytes.buffer.slice(0));
+    } catch (e) { this.sounds[slot] = null; }  // a sound that cannot be read stays silent
+  },
+  audio(slot, what) {
+    if (what === 3) {
+      for (const s of this.loops) if (s) s.stop();
+      this.loops = [];
+      return;
+    }
+    this.soundLog.push([this.names[slot], ['once', 'loop', 'stop'][what]]);
+    if (what === 2) {
+      if (this.loops[slot]) this.loops[slot].stop();
+      this.loops[slot] = null;
+      return;
+    }
+    if (what === 1 && this.loops[slot]) return;
+    if (!this.sounds[slot]) return;
+    const source = this.audioContext.createBufferSource();
+    source.buffer = this.sounds[slot];
+    source.loop = what === 1;  // a buffer loops without a seam
+    source.connect(this.audioContext.destination);
+    source.start();
+    if (what === 1) this.loops[slot] = source;
+  },
+
+  async decode(path) {
+    let bytes;
+    try { bytes = FS.readFile(path); } catch (e) { this.lastError = 'the file does not exist.'; return 0; }
+    let picture;
+    try {
+      picture = await createImageBitmap(new Blob([bytes]), { premultiplyAlpha: 'none', colorSpaceConversion: 'none' });
+    } catch (e) { this.lastError = 'Unsupported image format.'; return 0; }
+    const c = new OffscreenCanvas(picture.width, picture.height).getContext('2d');
+    c.drawImage(picture, 0, 0);
+    const rgba = c.getImageData(0, 0, picture.width, picture.height).data;
+    const block = Module._malloc(8 + rgba.length);
+    HEAP32[block >> 2] = picture.width;
+    HEAP32[(block >> 2) + 1] = picture.height;
+    HEAPU8.set(rgba, block + 8);
+    return block;
+  },
+
+  storageProblem() {
+    try {
+      localStorage.setItem('Fruitwhirl.probe', '1');
+      localStorage.removeItem('Fruitwhirl.probe');
+      return '';
+    } catch (e) { return e.message || String(e); }
+  },
+  storageGet(key) { try { return localStorage.getItem(key); } catch (e) { return null; } },
+  storageSet(key, text) {
+    try {
+      if (text === null) localStorage.removeItem(key); else localStorage.setItem(key, text);
+      return '';
+    } catch (e) {
+      return e.name === 'QuotaExceededError' ? "the browser's storage is full" : (e.message || String(e));
+    }
+  },
+  asideKey(ext) {
+    const d = new Date(), two = (n) => String(n).padStart(2, '0');
+    const stem = `Fruitwhirl-damaged-${d.getFullYear()}-${two(d.getMonth() + 1)}-${two(d.getDate())}-` +
+                 `${two(d.getHours())}${two(d.getMinutes())}${two(d.getSeconds())}`;
+    for (let n = 1; ; ++n) {
+      const key = stem + (n === 1 ? '' : '-' + n) + ext;
+      if (localStorage.getItem(key) === null) return key;
+    }
+  },
+};
+window.Fruitwhirl = Fruitwhirl;
+
+// ---- The canvas: the largest whole-number scale that fits, in device pixels ----
+function fit() {
+  const ratio = window.devicePixelRatio || 1;
+  const stage = $('#stage');
+  const k = Math.max(1, Math.floor(Math.min(stage.clientWidth * ratio / 320, stage.clientHeight * ratio / 256)));
+  canvas.style.width = (320 * k / ratio) + 'px';
+  canvas.style.height = (256 * k / ratio) + 'px';
+}
+window.addEventListener('resize', fit);
+
+// ---- Pointer and touch: presses in machine pixels ----
+function machinePoint(e) {
+  const r = canvas.getBoundingClientRect();
+  return [(e.clientX - r.left) * 320 / r.width, (e.clientY - r.top) * 256 / r.height,
+          e.clientX >= r.left && e.clientX < r.right && e.clientY >= r.top && e.clientY < r.bottom];
+}
+const buttonNumber = (b) => (b === 0 ? 1 : b === 2 ? 2 : b === 1 ? 4 : 8 << (b - 3));
+const held = new Set();
+canvas.addEventListener('pointerdown', (e) => {
+  e.preventDefault();
+  closeMenus();
+  canvas.setPointerCapture(e.pointerId);
+  held.add(e.button);
+  const [x, y] = machinePoint(e);
+  Module._fw_press(buttonNumber(e.button), x, y);
+});
+function release(e, inside) {
+  if (!held.delete(e.button)) return;
+  const [x, y, within] = machinePoint(e);
+  Module._fw_release(x, y, inside && within ? 1 : 0, buttonNumber(e.button));
+}
+canvas.addEventListener('pointerup', (e) => release(e, true));
+canvas.addEventListener('pointercancel', (e) => release(e, false));
+canvas.addEventListener('contextmenu', (e) => e.preventDefault());
+window.addEventListener('blur', () => {
+  if (held.size) { held.clear(); Module._fw_release(-1, -1, 0, 0); }
+});
+
+// ---- Keys: the desktop's ----
+const keyCommands = { c: 0, ' ': 2, Enter: 2, h: 4, s: 5, Backspace: 6, Escape: 6, q: 7 };
+document.addEventListener('keydown', (e) => {
+  if (!Fruitwhirl.running || document.querySelector('dialog[open]:modal')) return;
+  if (e.ctrlKey && e.key.toLowerCase() === 'q') { e.preventDefault(); Module._fw_menu(1, 0); return; }
+  if (e.key === 'F1') { e.preventDefault(); Module._fw_menu(4, 0); return; }
+  if (e.key === 'F11') { e.preventDefault(); toggleFullScreen(); return; }
+  if (e.ctrlKey || e.altKey || e.metaKey || e.repeat) return;
+  const key = e.key.length === 1 ? e.key.toLowerCase() : e.key;
+  if (e.shiftKey && key !== 'c') return;
+  e.preventDefault();
+  if (key === 'c') Module._fw_key(e.shiftKey ? 1 : 0, 0);
+  else if (key in keyCommands) Module._fw_key(keyCommands[key], 0);
+  else if (key >= '1' && key <= '9') Module._fw_key(3, Number(key));
+  else if (key === '0') Module._fw_key(3, 10);
+});
+
+// ---- Menus ----
+const themeItems = [null];
+for (let i = 1; i <= 10; ++i) {
+  const item = document.createElement('button');
+  item.textContent = 'Theme' + i;
+  item.hidden = i !== 1;
+  item.addEventListener('click', () => { closeMenus(); Module._fw_menu(2, i); });
+  $('#themes').append(item);
+  themeItems.push(item);
+}
+function closeMenus() { for (const m of document.querySelectorAll('.menu.open')) m.classList.remove('open'); }
+for (const menu of document.querySelectorAll('.menu')) {
+  menu.firstElementChild.addEventListener('click', () => {
+    const open = menu.classList.contains('open');
+    closeMenus();
+    if (!open && !menu.classList.contains('disabled')) menu.classList.add('open');
+  });
+}
+for (const item of document.querySelectorAll('[data-item]')) {
+  item.addEventListener('click', () => { closeMenus(); Module._fw_menu(Number(item.dataset.item), 0); });
+}
+function toggleFullScreen() {
+  if (document.fullscreenElement) document.exitFullscreen(); else document.documentElement.requestFullscreen();
+}
+$('[data-view="full"]').addEventListener('click', () => { closeMenus(); toggleFullScreen(); });
+
+// ---- Records kept when the tab is hidden or closed ----
+const keep = () => { if (Fruitwhirl.running) Module._fw_keep(); };
+document.addEventListener('visibilitychange', () => { if (document.visibilityState === 'hidden') keep(); });
+window.addEventListener('pagehide', keep);
+
+// ---- The game: loaded at once, started by the press of the card ----
+var Module = {
+  noInitialRun: true,
+  preRun: [() => { if (params.has('trace')) Module.ENV.FRUITWHIRL_TRACE = '1'; }],
+  printErr: (line) => { Fruitwhirl.trace.push(line); console.log(line); },
+  onRuntimeInitialized: () => { Fruitwhirl.loaded = true; },
+};
+window.Module = Module;
+function start() {
+  if (!Fruitwhirl.loaded || Fruitwhirl.running) return;
+  const Audio = window.AudioContext || window.webkitAudioContext;
+  if (Audio) Fruitwhirl.audioContext = new Audio();
+  Fruitwhirl.running = true;
+  Fruitwhirl.started = performance.now();
+  Module.callMain([]);
+}
+// One game per browser: a second tab says so and offers the first.
+const channel = 'BroadcastChannel' in window ? new BroadcastChannel('Fruitwhirl') : null;
+if (channel) channel.onmessage = (e) => { if (e.data === 'focus') window.focus(); };
+function refuse() {
+  const card = $('#card');
+  card.querySelector('span').textContent = 'Fruitwhirl is already running in another tab of this browser.';
+  card.disabled = true;
+  const button = document.createElement('button');
+  button.id = 'switch';
+  button.textContent = 'Switch to it';
+  button.addEventListener('click', () => channel && channel.postMessage('focus'));
+  card.after(button);
+  Fruitwhirl.refused = true;
+}
+function load() {
+  $('#card').addEventListener('click', start);
+  const script = document.createElement('script');
+  script.src = 'fruitwhirl.js';
+  document.body.append(script);
+}
+if (navigator.locks) {
+  navigator.locks.request('Fruitwhirl', { ifAvailable: true }, (lock) => {
+    if (!lock) { refuse(); return undefined; }
+    load();
+    return new Promise(() => {});  // held for the life of the page
+  });
+} else {
+  load();
+}

@@ -1,0 +1,468 @@
+// Fruitwhirl in the browser: the machine on a canvas, its sound through Web
+// Audio, its records in the browser's storage. The page (fruitwhirl.js) draws,
+// plays, stores and shows the dialogs; this file implements the platform
+// interfaces on top of it. Every wait of the machine returns to the browser
+// (Asyncify), so the core keeps its straight-line code and its one timeline.
+#include <emscripten.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "frontend/real_random.h"
+#include "machine/machine.h"
+#include "shell/events.h"
+#include "shell/quit.h"
+#include "shell/trace.h"
+
+// ---- The page's side, in fruitwhirl.js --------------------------------------------------
+// clang-format off
+EM_JS(void, fw_js_present, (const std::uint32_t* pixels, int first, int end), {
+    Fruitwhirl.present(HEAPU8, pixels, first, end);
+});
+EM_JS(void, fw_js_show_window, (), { Fruitwhirl.showWindow(); });
+EM_JS(void, fw_js_pointer, (int busy, int drag), { Fruitwhirl.setPointer(busy, drag); });
+EM_JS(void, fw_js_enable_menu, (int menu, int on), { Fruitwhirl.enableMenu(menu, on); });
+EM_JS(void, fw_js_theme_item, (int i, const char* caption, int visible, int on), {
+    Fruitwhirl.setThemeItem(i, UTF8ToString(caption), visible, on);
+});
+EM_JS(void, fw_js_check_theme, (int i, int on), { Fruitwhirl.checkThemeItem(i, on); });
+EM_JS(void, fw_js_timer, (int timer, int on), { Fruitwhirl.enableTimer(timer, on); });
+EM_JS(void, fw_js_end, (int status), { Fruitwhirl.endProgram(status); });
+EM_JS(void, fw_js_manual, (const char* path), { Fruitwhirl.showManual(UTF8ToString(path)); });
+EM_JS(void, fw_js_odds, (const char* text, int open), { Fruitwhirl.showOdds(UTF8ToString(text), open); });
+EM_JS(int, fw_js_odds_shown, (), { return Fruitwhirl.oddsShown() ? 1 : 0; });
+EM_ASYNC_JS(void, fw_js_message, (int error, const char* title, const char* text), {
+    await Fruitwhirl.message(error, UTF8ToString(title), UTF8ToString(text));
+});
+EM_ASYNC_JS(void, fw_js_about, (const char* version), { await Fruitwhirl.about(UTF8ToString(version)); });
+// The configuration dialog: values in and, on OK, out through the same fields.
+EM_ASYNC_JS(int, fw_js_config, (char* name, int* soundOn, int* speed, int soundAvailable, int* reset), {
+    const r = await Fruitwhirl.config(UTF8ToString(name), HEAP32[soundOn >> 2], HEAP32[speed >> 2],
+                                      soundAvailable);
+    if (!r) return 0;
+    stringToUTF8(r.name, name, 64);
+    HEAP32[soundOn >> 2] = r.soundOn;
+    HEAP32[speed >> 2] = r.speed;
+    HEAP32[reset >> 2] = r.reset;
+    return 1;
+});
+EM_JS(int, fw_js_audio_open, (), { return Fruitwhirl.audioOpen() ? 1 : 0; });
+EM_ASYNC_JS(void, fw_js_audio_load, (int slot, const char* path), {
+    await Fruitwhirl.audioLoad(slot, UTF8ToString(path));
+});
+EM_JS(void, fw_js_audio, (int slot, int what), { Fruitwhirl.audio(slot, what); });
+// A picture decoded by the browser: width, height and RGBA bytes in one block
+// the caller frees, or 0 with the reason in the page's last error.
+EM_ASYNC_JS(std::uint8_t*, fw_js_decode, (const char* path), {
+    return await Fruitwhirl.decode(UTF8ToString(path));
+});
+EM_JS(char*, fw_js_error, (), { return allocateUTF8(Fruitwhirl.lastError); });
+// The browser's storage: a text, or 0 when the key holds none; writes say why
+// they failed ("" when they did not).
+EM_JS(char*, fw_js_get, (const char* key), {
+    const v = Fruitwhirl.storageGet(UTF8ToString(key));
+    return v === null ? 0 : allocateUTF8(v);
+});
+EM_JS(char*, fw_js_set, (const char* key, const char* text), {
+    return allocateUTF8(Fruitwhirl.storageSet(UTF8ToString(key), text ? UTF8ToString(text) : null));
+});
+EM_JS(char*, fw_js_storage_problem, (), { return allocateUTF8(Fruitwhirl.storageProblem()); });
+EM_JS(char*, fw_js_aside_key, (const char* ext), { return allocateUTF8(Fruitwhirl.asideKey(UTF8ToString(ext))); });
+// clang-format on
+
+namespace fw {
+namespace {
+
+std::string Taken(char* text) {
+    if (!text) return {};
+    std::string s(text);
+    std::free(text);
+    return s;
+}
+
+// ---- Clock: one logical timeline, slept towards with the browser running -------------------
+class WebClock : public Clock {
+public:
+    explicit WebClock(Surface*& screen) : screen_(screen), logical_(emscripten_get_now()) {}
+    std::uint32_t Ticks() override {
+        return static_cast<std::uint32_t>(static_cast<std::uint64_t>(logical_));
+    }
+    void Wait(std::chrono::nanoseconds d) override {
+        const double length = static_cast<double>(d.count()) / 1e6;
+        logical_ += length;
+        const double now = emscripten_get_now();
+        if (length >= 2 && logical_ - now >= 2) {
+            // A pause: show the frame, and let the page live until the deadline.
+            Present(now);
+            emscripten_sleep(static_cast<unsigned>(logical_ - now));
+            return;
+        }
+        // Animation frames come faster than the display: one a refresh, and the
+        // browser paints it before the machine goes on.
+        if (now - lastPresent_ >= kRefresh) {
+            Present(now);
+            emscripten_sleep(0);
+        } else if (logical_ - now >= kLead) {
+            emscripten_sleep(static_cast<unsigned>(logical_ - now));
+        }
+    }
+    void Sync() override {
+        const double now = emscripten_get_now();
+        if (now > logical_) logical_ = now;
+    }
+    void Present(double now) {
+        lastPresent_ = now;
+        if (!screen_) return;
+        const auto [first, end] = screen_->takeWrittenRows();
+        if (first < end) fw_js_present(screen_->pixels().data(), first, end);
+    }
+
+private:
+    static constexpr double kRefresh = 16;
+    static constexpr double kLead = 8;
+    Surface*& screen_;
+    double logical_;
+    double lastPresent_ = 0;
+};
+
+// ---- Sound through Web Audio ---------------------------------------------------------------
+class WebSound : public SoundControl {
+public:
+    bool Initialise() override { return fw_js_audio_open() != 0; }
+    void Load(std::int32_t slot, const std::string& path) override { fw_js_audio_load(slot, path.c_str()); }
+    void PlayOnce(std::int32_t slot) override { fw_js_audio(slot, 0); }
+    void StartRepeating(std::int32_t slot) override { fw_js_audio(slot, 1); }
+    void Stop(std::int32_t slot) override { fw_js_audio(slot, 2); }
+    void Release() override { fw_js_audio(-1, 3); }
+};
+
+// ---- Pictures decoded by the browser ----------------------------------------------------------
+class WebImages : public ImageLoader {
+public:
+    LoadedImage Load(const std::string& path) override {
+        std::uint8_t* block = fw_js_decode(path.c_str());
+        if (!block) return {std::nullopt, Taken(fw_js_error())};
+        const auto* size = reinterpret_cast<const std::int32_t*>(block);
+        Surface surface(size[0], size[1]);
+        const std::uint8_t* rgba = block + 8;
+        for (int y = 0; y < size[1]; ++y) {
+            std::uint32_t* row = surface.row(y);
+            for (int x = 0; x < size[0]; ++x, rgba += 4) row[x] = rgba[0] << 16 | rgba[1] << 8 | rgba[2];
+        }
+        std::free(block);
+        return {std::move(surface), {}};
+    }
+};
+
+// ---- Records in the browser's storage, in the settings file's INI text ----------------------------
+constexpr const char* kSettingsKey = "Fruitwhirl.ini";
+constexpr const char* kRunRecordKey = "Fruitwhirl.recovery";
+
+// Why a line of the settings text cannot be read cleanly, or "" when it can.
+std::string LineProblem(const std::string& line) {
+    std::size_t b = line.find_first_not_of(" \t");
+    if (b == std::string::npos) return {};
+    for (unsigned char c : line) {
+        if ((c < 0x20 && c != '\t') || c == 0x7f) return "holds bytes that are not text";
+    }
+    if (line[b] == '#' || line[b] == ';') return "is a comment";
+    const std::size_t e = line.find_last_not_of(" \t");
+    if (line[b] == '[') return line[e] == ']' ? "" : "is a section name without its closing ']'";
+    const std::size_t equals = line.find('=');
+    if (equals == std::string::npos || line.find_first_not_of(" \t") >= equals) return "is not a setting";
+    return {};
+}
+
+class WebStore : public SettingsStore {
+public:
+    std::vector<std::string> Open() override {
+        if (opened_) return notices_;
+        opened_ = true;
+        const std::string refused = Taken(fw_js_storage_problem());
+        if (!refused.empty()) {
+            unusable_ = "The browser's storage cannot be used (" + refused + ").";
+            notices_.push_back(unusable_ + " Your records will not be kept this run.");
+            return notices_;
+        }
+        char* stored = fw_js_get(kSettingsKey);
+        if (!stored) return notices_;
+        const std::string text = Taken(stored);
+        std::string problem, clean, section;
+        std::size_t start = 0;
+        for (int number = 1; start <= text.size(); ++number) {
+            std::size_t end = text.find('\n', start);
+            if (end == std::string::npos) end = text.size();
+            std::string line = text.substr(start, end - start);
+            start = end + 1;
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            const std::string why = LineProblem(line);
+            if (!why.empty()) {
+                if (problem.empty()) problem = "line " + std::to_string(number) + " " + why;
+                continue;
+            }
+            clean += line + '\n';
+            const std::size_t b = line.find_first_not_of(" \t");
+            if (b == std::string::npos) continue;
+            if (line[b] == '[') {
+                section = line.substr(b + 1, line.find_last_of(']') - b - 1);
+            } else {
+                const std::size_t equals = line.find('=');
+                values_[section][Trim(line.substr(0, equals))] = Unquoted(Trim(line.substr(equals + 1)));
+            }
+        }
+        if (!problem.empty()) {
+            // The text as it was is kept before anything is written over it.
+            const std::string aside = Taken(fw_js_aside_key(".ini"));
+            const std::string damaged =
+                "Your settings in the browser's storage could not be read cleanly: " + problem;
+            if (!Taken(fw_js_set(aside.c_str(), text.c_str())).empty()) {
+                unusable_ = damaged + ". No copy of them could be kept.";
+                notices_.push_back(unusable_ +
+                                   " They are left as they are, and your records will not be kept this run.");
+                return notices_;
+            }
+            Taken(fw_js_set(kSettingsKey, clean.c_str()));
+            notices_.push_back(damaged + ". A copy of them as they were is kept as \"" + aside +
+                               "\"; the game goes on with what could be read.");
+        }
+        return notices_;
+    }
+    std::string GetSetting(const std::string& section, const std::string& key,
+                           const std::string& fallback) override {
+        Open();
+        const auto s = values_.find(section);
+        if (s == values_.end()) return fallback;
+        const auto k = s->second.find(key);
+        return k == s->second.end() ? fallback : k->second;
+    }
+    void SaveSetting(const std::string& section, const std::string& key, const std::string& value) override {
+        Open();
+        if (unusable_.empty()) values_[section][key] = value;
+    }
+    bool Flush(std::string& error) override {
+        Open();
+        if (!unusable_.empty()) {
+            error = unusable_ + " Nothing was written.";
+            return false;
+        }
+        std::string text;
+        for (const auto& [section, keys] : values_) {
+            text += (text.empty() ? "[" : "\n[") + section + "]\n";
+            for (const auto& [key, value] : keys) text += key + "=" + Quoted(value) + "\n";
+        }
+        const std::string why = Taken(fw_js_set(kSettingsKey, text.c_str()));
+        // Trust no write: what is stored must read back as written.
+        if (!why.empty() || Taken(fw_js_get(kSettingsKey)) != text) {
+            error = "The browser's storage cannot hold them (" +
+                    (why.empty() ? "it read back otherwise" : why) + ").";
+            return false;
+        }
+        return true;
+    }
+    std::optional<std::string> ReadRunRecord() override {
+        if (!unusable_.empty()) return std::nullopt;
+        char* text = fw_js_get(kRunRecordKey);
+        if (!text) return std::nullopt;
+        return Taken(text);
+    }
+    bool WriteRunRecord(const std::string& text, std::string& error) override {
+        TraceMark("record-write");
+        error = Taken(fw_js_set(kRunRecordKey, text.c_str()));
+        if (error.empty() && Taken(fw_js_get(kRunRecordKey)) != text) error = "it read back otherwise";
+        TraceMark("record-written");
+        return error.empty();
+    }
+    void RemoveRunRecord() override { Taken(fw_js_set(kRunRecordKey, nullptr)); }
+    std::string KeepRunRecordAside() override {
+        const std::string aside = Taken(fw_js_aside_key(".recovery"));
+        char* text = fw_js_get(kRunRecordKey);
+        if (!text || !Taken(fw_js_set(aside.c_str(), Taken(text).c_str())).empty()) return {};
+        RemoveRunRecord();
+        return aside;
+    }
+
+private:
+    static std::string Trim(const std::string& s) {
+        const std::size_t b = s.find_first_not_of(" \t");
+        if (b == std::string::npos) return {};
+        return s.substr(b, s.find_last_not_of(" \t") - b + 1);
+    }
+    // Values as the desktop's INI files write them: quoted when they hold a
+    // character that means something there.
+    static std::string Quoted(const std::string& v) {
+        if (v.find_first_of(",;=\"\\") == std::string::npos && Trim(v) == v) return v;
+        std::string q = "\"";
+        for (char c : v) {
+            if (c == '"' || c == '\\') q += '\\';
+            q += c;
+        }
+        return q + "\"";
+    }
+    static std::string Unquoted(const std::string& v) {
+        if (v.size() < 2 || v.front() != '"' || v.back() != '"') return v;
+        std::string u;
+        for (std::size_t i = 1; i + 1 < v.size(); ++i) {
+            if (v[i] == '\\' && i + 2 < v.size()) ++i;
+            u += v[i];
+        }
+        return u;
+    }
+
+    bool opened_ = false;
+    std::vector<std::string> notices_;
+    std::string unusable_;
+    std::map<std::string, std::map<std::string, std::string>> values_;
+};
+
+// ---- The window services -------------------------------------------------------------------------
+std::string PercentText(const Rational& r) {
+    char out[32];
+    std::snprintf(out, sizeof out, "%.2f %%", r.value() * 100);
+    return out;
+}
+
+class WebHost : public Host {
+public:
+    explicit WebHost(WebClock& clock) : clock_(clock) {}
+    void ShowWindow() override {
+        fw_js_show_window();
+        TraceMark("shown");
+    }
+    void Present() override { clock_.Present(emscripten_get_now()); }
+    void SetPointer(Pointer pointer) override {
+        busy_ = pointer == Pointer::Hourglass;
+        fw_js_pointer(busy_, drag_);
+    }
+    void SetDragIcon(DragIcon icon) override {
+        drag_ = static_cast<int>(icon);
+        fw_js_pointer(busy_, drag_);
+    }
+    void EnableMenu(MenuId menu, bool enabled) override {
+        fw_js_enable_menu(static_cast<int>(menu), enabled);
+    }
+    void SetThemeItem(int index, const std::string& caption, bool visible, bool enabled) override {
+        fw_js_theme_item(index, caption.c_str(), visible, enabled);
+    }
+    void CheckThemeItem(int index, bool checked) override { fw_js_check_theme(index, checked); }
+    void SetTopmost(bool) override {}
+    void EnableTimer(TimerId timer, bool enabled) override { fw_js_timer(static_cast<int>(timer), enabled); }
+    void ShowError(const std::string& title, const std::string& text) override {
+        Present();
+        fw_js_message(1, title.c_str(), text.c_str());
+    }
+    void ShowMessage(const std::string& title, const std::string& text) override {
+        Present();
+        fw_js_message(0, title.c_str(), text.c_str());
+    }
+    bool RunConfigDialog(ConfigValues& values) override {
+        char name[64] = {};
+        values.name.copy(name, sizeof name - 1);
+        int soundOn = values.soundOn, speed = values.speed, reset = 0;
+        if (!fw_js_config(name, &soundOn, &speed, values.soundAvailable, &reset)) return false;
+        values.name = name;
+        values.soundOn = soundOn;
+        values.speed = speed;
+        values.resetHighScores = reset != 0;
+        return true;
+    }
+    void ShowAbout(const std::string& version) override { fw_js_about(version.c_str()); }
+    void ShowManual(const std::string& path) override { fw_js_manual(path.c_str()); }
+    void ShowOdds(const OddsReport& odds, bool open) override {
+        // One line a prize: its coins, its pay lines, its chance in the long run and in the next game.
+        std::string text = "Prize\tPay lines\tLong run\tNext game\n";
+        for (int p = 0; p < kPrizes; ++p) {
+            text += std::to_string(odds.coins[p]) + " coins\t" + odds.lines[p] + "\t" +
+                    PercentText(odds.longRun.prize[p]) + "\t" + PercentText(odds.nextGame.prize[p]) + "\n";
+        }
+        text += "Return per credit\t\t" + PercentText(odds.longRun.payout) + "\t" +
+                PercentText(odds.nextGame.payout) + "\n";
+        fw_js_odds(text.c_str(), open);
+    }
+    bool OddsShown() override { return fw_js_odds_shown() != 0; }
+    void EndProgram(int status) override {
+        TraceMark("end");
+        fw_js_end(status);
+    }
+
+private:
+    WebClock& clock_;
+    int busy_ = 0;
+    int drag_ = 0;
+};
+
+// The whole game, made once and kept for the life of the page.
+struct Game {
+    Surface* screen = nullptr;
+    WebClock clock{screen};
+    RealRandom random;
+    WebSound sound;
+    WebStore store;
+    WebImages images;
+    WebHost host{clock};
+    std::unique_ptr<Machine> machine;
+};
+Game* game = nullptr;
+
+Surface Picture(ImageLoader& images, const char* path) {
+    LoadedImage loaded = images.Load(path);
+    return loaded.surface ? std::move(*loaded.surface) : Surface();
+}
+
+void Send(MachineEvent event) {
+    if (game && game->machine && !game->machine->ended) Post(*game->machine, event);
+}
+
+}  // namespace
+}  // namespace fw
+
+// ---- What the page sends: input as machine events ---------------------------------------------------
+extern "C" {
+EMSCRIPTEN_KEEPALIVE void fw_press(int button, float x, float y) {
+    fw::Send(fw::ev::Press{button, x, y});
+}
+EMSCRIPTEN_KEEPALIVE void fw_release(float x, float y, int inside, int button) {
+    fw::Send(fw::ev::Release{x, y, inside != 0, button});
+}
+EMSCRIPTEN_KEEPALIVE void fw_key(int command, int number) {
+    fw::Send(fw::ev::Key{static_cast<fw::KeyCommand>(command), number});
+}
+// 0 configuration, 1 quit, 2 theme (index), 3 About, 4 manual, 5 odds
+EMSCRIPTEN_KEEPALIVE void fw_menu(int item, int index) {
+    using namespace fw::ev;
+    static const fw::MachineEvent items[] = {MenuConfig{}, MenuQuit{},   MenuTheme{0},
+                                             MenuAbout{},  MenuManual{}, MenuOdds{}};
+    if (item < 0 || item > 5) return;
+    fw::Send(item == 2 ? fw::MachineEvent{MenuTheme{index}} : items[item]);
+}
+EMSCRIPTEN_KEEPALIVE void fw_tick(int timer) {
+    fw::Send(fw::ev::Tick{static_cast<fw::TimerId>(timer)});
+}
+EMSCRIPTEN_KEEPALIVE void fw_activate() {
+    fw::Send(fw::ev::Activate{});
+}
+// The tab is hidden or goes away: nothing of the run may be lost.
+EMSCRIPTEN_KEEPALIVE void fw_keep() {
+    if (fw::game && fw::game->machine) fw::KeepRecords(*fw::game->machine);
+}
+}
+
+int main() {
+    fw::TraceMark("launch");
+    fw::game = new fw::Game;
+    fw::Game& g = *fw::game;
+    fw::Pictures pictures{fw::Picture(g.images, "/sprites.png"), fw::Picture(g.images, "/machine.png")};
+    g.machine = std::make_unique<fw::Machine>(
+        fw::Platform{g.clock, g.random, g.sound, g.store, g.images, g.host}, std::move(pictures), "");
+    g.screen = &g.machine->hdcScreen;
+    fw::Post(*g.machine, fw::ev::Load{});
+    if (!g.machine->ended) {
+        fw::Post(*g.machine, fw::ev::Activate{});
+        fw::TraceMark("ready");
+    }
+    return 0;
+}

@@ -1,0 +1,179 @@
+#!/usr/bin/env python3
+"""The browser edition in headless Chromium, served on 127.0.0.1: the start-up
+screen equals the desktop's reference, coins dragged by mouse and by touch,
+the lever and a prize the pay table explains, the sounds in order; a second
+tab is refused; a reload recovers the run and keeps the records; a damaged
+stored record is kept aside with the message.
+
+  browser_test.py SITE_DIR PICTURES_DIR
+"""
+import base64
+import functools
+import http.server
+import pathlib
+import sys
+import tempfile
+import threading
+import time
+
+from selenium import webdriver
+from selenium.webdriver.common.actions import interaction
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "e2e"))
+import screen  # noqa: E402  the layout map and the reference screens
+
+SITE, PICTURES = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
+WORK = pathlib.Path(tempfile.mkdtemp(prefix="fruitwhirl-web-"))
+FLAGS = ("--headless=new --no-sandbox --disable-gpu --disable-background-networking "
+         "--disable-component-update --disable-sync --no-first-run --window-size=1000,800")
+
+
+def fail(why):
+    print("FAIL:", why)
+    sys.exit(1)
+
+
+def serve():
+    class Quiet(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, *args):
+            pass
+    handler = functools.partial(Quiet, directory=str(SITE))
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return f"http://127.0.0.1:{server.server_address[1]}/?trace"
+
+
+def wait(what, check, seconds=30):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        value = check()
+        if value:
+            return value
+        time.sleep(0.05)
+    fail(f"waited {seconds} s for {what}")
+
+
+def marks(d, name):
+    return sum(1 for line in d.execute_script("return Fruitwhirl.trace") if line.split()[1:2] == [name])
+
+
+def start(d, url):
+    d.get(url)
+    wait("the game to load", lambda: d.execute_script("return !!Fruitwhirl.loaded"))
+    d.find_element("id", "card").click()
+    wait("the start-up", lambda: marks(d, "ready") or d.execute_script("return $('#message').open"))
+
+
+def shot(d, name):
+    url = d.execute_script("return document.getElementById('screen').toDataURL('image/png')")
+    path = WORK / name
+    path.write_bytes(base64.b64decode(url.split(",", 1)[1]))
+    return screen.Picture(path)
+
+
+def state(d, name):
+    """The money counter and the lit credit lamps, read off the canvas."""
+    picture, sprites = shot(d, name), screen.Picture(PICTURES / "sprites.png")
+
+    def shows(place, cell):
+        x, y, _, _ = screen.cell("machine_picture", place)
+        return picture.same(x, y, sprites, screen.cell("sprite_sheet", cell))
+    counter = "".join(next((c for c in "0123456789-" if shows(f"money counter cell {i}", f"digit {c}")), "?")
+                      for i in range(4))
+    return counter, sum(shows(f"credit lamp {n}", "credit lamp lit") for n in range(10))
+
+
+def on_canvas(d, place):
+    """The viewport position of a place's middle on the canvas, at its scale."""
+    x, y, w, h = screen.cell("machine_picture", place)
+    r = d.execute_script("const r = document.getElementById('screen').getBoundingClientRect();"
+                         "return [r.left, r.top, r.width / 320];")
+    return int(r[0] + (x + w / 2) * r[2]), int(r[1] + (y + h / 2) * r[2])
+
+
+def drag_coin(d, kind):
+    pointer = PointerInput(kind, kind)
+    actions = ActionBuilder(d, mouse=pointer)
+    for i, place in enumerate(["coin pile (press zone)", "coin window", "coin slot (drop zone)"]):
+        actions.pointer_action.move_to_location(*on_canvas(d, place))
+        if i == 0:
+            actions.pointer_action.pointer_down()
+        actions.pointer_action.pause(0.2)
+    actions.pointer_action.pointer_up()
+    actions.perform()
+
+
+def stored(d, key):
+    return d.execute_script("return localStorage.getItem(arguments[0])", key)
+
+
+def main():
+    url = serve()
+    options = webdriver.ChromeOptions()
+    for flag in FLAGS.split():
+        options.add_argument(flag)
+    d = webdriver.Chrome(options=options)
+    try:
+        start(d, url)
+        reference = screen.Picture(screen.TESTS / "screens" / "startup.png")
+        if screen.find(shot(d, "startup.png"), reference) != (0, 0):
+            fail("the start-up screen differs from tests/screens/startup.png")
+
+        drag_coin(d, interaction.POINTER_MOUSE)
+        wait("a credit for the coin dragged by the mouse", lambda: state(d, "one.png")[1] == 1)
+        drag_coin(d, interaction.POINTER_TOUCH)
+        wait("a credit for the coin dragged by a finger", lambda: state(d, "two.png")[1] == 2)
+        before = state(d, "before.png")[0]
+        x, y = on_canvas(d, "lever knob (click zone)")
+        tap = ActionBuilder(d, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
+        tap.pointer_action.move_to_location(x, y).pointer_down().pointer_up()
+        tap.perform()
+        wait("the game's end", lambda: marks(d, "game-end") == 1)
+        counter, lamps = state(d, "game.png")
+        print("after the game:", counter, lamps)
+        if lamps != 1 or int(counter.strip("-")) - int(before.strip("-")) not in screen.PRIZES:
+            fail(f"the game from {before} ended at {counter}, {lamps} lamps: no prize pays that")
+        sounds = d.execute_script("return Fruitwhirl.soundLog")
+        print("sounds:", sounds)
+        # The coins are heard before the lever; then the reels run, stop one by one, and fall silent.
+        lever = sounds.index(["Lever.wav", "once"]) if ["Lever.wav", "once"] in sounds else 0
+        spin = [s for s in sounds[lever:] if s[0] in ("Lever.wav", "WhlRun.wav") or s[0].startswith("klonk")]
+        if not lever or spin != [["Lever.wav", "once"], ["WhlRun.wav", "loop"], ["klonk1.wav", "once"],
+                                 ["klonk2.wav", "once"], ["klonk3.wav", "once"], ["WhlRun.wav", "stop"]]:
+            fail("the sounds of the coins and the spin, in order")
+
+        d.switch_to.new_window("tab")
+        d.get(url)
+        wait("the second tab's refusal", lambda: d.execute_script("return !!Fruitwhirl.refused"))
+        d.close()
+        d.switch_to.window(d.window_handles[0])
+
+        d.refresh()  # the page goes away mid-run, without a quit
+        start(d, url)
+        text = wait("the recovery's message", lambda: d.execute_script(
+            "return $('#message').open && $('#message p').innerText"))
+        if "ended unexpectedly" not in text or counter.strip("-") not in text:
+            fail(f"the message does not tell the recovered run: {text}")
+        (WORK / "Fruitwhirl.ini").write_text(stored(d, "Fruitwhirl.ini"))
+        if screen.check_ini(WORK / "Fruitwhirl.ini"):
+            fail("the stored records are not the desktop's settings file")
+        damaged = "# written by hand\n" + stored(d, "Fruitwhirl.ini")
+        d.execute_script("localStorage.setItem('Fruitwhirl.ini', arguments[0])", damaged)
+        d.refresh()
+        start(d, url)
+        text = wait("the damage's message", lambda: d.execute_script(
+            "return $('#message').open && $('#message p').innerText"))
+        aside = d.execute_script("return Object.keys(localStorage).filter(k => k.startsWith('Fruitwhirl-damaged-'))")
+        if "line 1 is a comment" not in text or len(aside) != 1 or stored(d, aside[0]) != damaged:
+            fail(f"the damaged record is not kept aside as it was: {text} {aside}")
+        if "#" in stored(d, "Fruitwhirl.ini"):
+            fail("the damaged record was not replaced by what could be read")
+    finally:
+        d.quit()
+    print("PASS")
+
+
+if __name__ == "__main__":
+    main()
