@@ -30,14 +30,14 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: fruitwhirl [--scale N]\n"
+    "Usage: fruitwhirl [--scale N] [--odds] [--help] [--version]\n"
     "A three-reel fruit machine.\n"
     "\n"
-    "  --scale N    show the machine N times its size (a whole number, 1 or more);\n"
+    "  --scale N    show the machine N times its size, a whole number from 1 to 16;\n"
     "               by default the size chosen last, at first the largest that fits\n"
     "               in half the screen's height\n"
     "  --odds       print the exact odds and payouts in the long run and exit\n"
-    "  --help       show this text and exit\n"
+    "  -h, --help   show this text and exit\n"
     "  --version    show the version and exit\n"
     "\n"
     "Settings and high scores are kept in $XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.ini\n"

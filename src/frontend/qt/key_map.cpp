@@ -9,12 +9,16 @@ const char* const kKeysHelp =
     "  1, 2, 3      hold or release reel 1, 2, 3\n"
     "  H            the high-score list         S        this run's statistics\n"
     "  1 .. 9, 0    on the high-score list: the statistics of line 1 .. 10\n"
-    "  Backspace    back from the high-score list or a statistics page (Escape too,\n"
-    "               outside full screen)\n"
+    "  Backspace, Escape   back from the high-score list or a statistics page\n"
+    "               (Escape first leaves full screen)\n"
     "  Q            on a panel: its quit button\n"
     "  Ctrl++, Ctrl+-, Ctrl+0   zoom in, zoom out, actual size\n"
     "  F11          full screen on and off (Escape leaves it)\n"
-    "  F1           the manual                  Ctrl+Q   quit\n";
+    "  F1           the manual                  Ctrl+Q   quit\n"
+    "  Alt+G        the Game menu: the configuration, and quitting the game\n"
+    "  Alt+T        the Theme menu: the reel themes\n"
+    "  Alt+V        the View menu: zoom and full screen\n"
+    "  Alt+H        the Help menu: About, the manual, the odds and payouts\n";
 
 std::optional<ev::Key> MachineKey(int key, Qt::KeyboardModifiers modifiers) {
     // The keypad's keys count as the others; Control, Alt and Meta belong to the window.

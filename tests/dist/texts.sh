@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The texts written twice agree: debian/changelog is the one NEWS.md makes
+# (scripts/news writes it), the installed metadata's releases are NEWS.md's
+# versions and notes, and debian/copyright holds the licence of LICENSE word
+# for word.
+#   texts.sh SOURCE_DIR BUILD_DIR METAINFO
+set -euo pipefail
+SOURCE=$1
+BUILD=$2
+META=$3
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+diff -u "$SOURCE/debian/changelog" "$BUILD/dist/changelog.Debian" >&2 ||
+  fail "debian/changelog is not what NEWS.md says: run scripts/news"
+
+# Each version of NEWS.md, with its date, is a release of the metadata, in the same order.
+news=$(sed -n 's/^## \([0-9.]*\), \([0-9-]*\)$/\1 \2/p' "$SOURCE/NEWS.md")
+meta=$(sed -n 's/.*<release version="\([^"]*\)" date="\([^"]*\)".*/\1 \2/p' "$META")
+[ -n "$news" ] && [ "$news" = "$meta" ] || fail "the releases: NEWS.md has [$news], the metadata [$meta]"
+changes=$(sed -n 's/^fruitwhirl (\([0-9.]*\)-[0-9]*) .*/\1/p' "$SOURCE/debian/changelog")
+[ "$changes" = "$(cut -d' ' -f1 <<<"$news")" ] || fail "the changelog's versions [$changes], NEWS.md's [$news]"
+# Every note of NEWS.md is in the metadata (the words, whatever the line breaks).
+words() { tr -s ' \n' '  ' | sed 's/`//g; s/&/\&amp;/g; s/</\&lt;/g; s/>/\&gt;/g'; }
+metaText=$(words <"$META" | sed 's/> */>/g; s/ *</</g')
+while IFS= read -r note; do
+  [[ "$metaText" == *">$note<"* ]] || fail "the metadata lacks the note: $note"
+done < <(awk '/^## /{on=1; next} on && /^$/{if (t != "") print t; t=""; next}
+              on && /^- /{if (t != "") print t; t=substr($0, 3); next}
+              on {sub(/^ +/, ""); t = (t == "" ? $0 : t " " $0)} END {if (t != "") print t}' "$SOURCE/NEWS.md" | words)
+
+# The licence: LICENSE from its permission text on, as debian/copyright writes it.
+licence=$(sed -n '/^Permission/,$p' "$SOURCE/LICENSE" | sed 's/^$/./; s/^/ /')
+copyright=$(sed -n '/^License: /{n; :a; /^ /{p; n; ba}}' "$SOURCE/debian/copyright" | tail -n "$(wc -l <<<"$licence")")
+[ "$licence" = "$copyright" ] || fail "debian/copyright's licence is not LICENSE's: $(diff <(echo "$licence") <(echo "$copyright"))"
+grep -q "^Copyright: $(sed -n 's/^Copyright (c) //p' "$SOURCE/LICENSE")$" "$SOURCE/debian/copyright" ||
+  fail "debian/copyright's holder and year are not LICENSE's"
+echo "PASS"
