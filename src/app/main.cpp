@@ -139,9 +139,22 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral(FW_APP_ID));
     QApplication::setWindowIcon(WindowIcon());
 
+    // The signals end every window from here on, the lock's messages too.
+    fw::ReadSignalPipe();
+
     const QString settingsFile = fw::DefaultSettingsFile();
     fw::SingleInstance instance(settingsFile);
-    if (!instance.Acquire()) return instance.TellAlreadyRunning();
+    switch (instance.Acquire()) {
+        case fw::SingleInstance::Lock::Held:
+            break;
+        case fw::SingleInstance::Lock::GameRuns:
+            return instance.TellAlreadyRunning();
+        case fw::SingleInstance::Lock::Uncertain:
+            if (!instance.OfferTakeOver()) return 0;
+            break;
+    }
+    // Asked to quit before any game began: there is nothing to keep.
+    if (fw::QuitAsked()) return 0;
 
     fw::MainWindow window(options.scale);
     fw::RealClock clock;

@@ -204,8 +204,9 @@ struct Machine : Module1, MachineTables {
 
     // Event handling.
     std::deque<MachineEvent> pending;
-    bool busy = false;   // an event is being handled
-    bool ended = false;  // the program has ended; no further event runs
+    unsigned RefusedButtons = 0;  // buttons whose press was refused: their release goes too
+    bool busy = false;            // an event is being handled
+    bool ended = false;           // the program has ended; no further event runs
     int exitStatus = 0;
 };
 

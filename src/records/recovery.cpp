@@ -72,7 +72,7 @@ std::optional<ScoreRecord> ParseRunRecord(const std::string& text) {
     ScoreRecord run;
     const auto name = values.find("Name");
     if (name == values.end()) return std::nullopt;
-    run.Name = CutCharacters(name->second, kNameLength);
+    run.Name = CleanName(name->second);
     run.Score = static_cast<Integer>(number("Score", -32768, 32767));
     run.ETime = static_cast<Long>(number("ETime", 0, std::numeric_limits<Long>::max()));
     run.Played = static_cast<Integer>(number("Played", 0, 32767));

@@ -30,6 +30,21 @@ std::string CutCharacters(const std::string& text, std::size_t count) {
     return text.substr(0, bytes);
 }
 
+std::string CleanName(const std::string& text) {
+    std::string clean;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7F) continue;
+        // U+0080..U+009F in UTF-8: C2 80 .. C2 9F.
+        if (c == 0xC2 && i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xE0) == 0x80) {
+            ++i;
+            continue;
+        }
+        clean += text[i];
+    }
+    return CutCharacters(clean, kNameLength);
+}
+
 namespace {
 
 class Reader {
@@ -68,7 +83,7 @@ public:
     }
 
     std::string Name(const std::string& section, const std::string& fallback) {
-        return CutCharacters(Text(section, "Name", fallback), kNameLength);
+        return CleanName(Text(section, "Name", fallback));
     }
 
 private:

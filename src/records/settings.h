@@ -37,5 +37,9 @@ std::string StatKey(int k);
 std::optional<long long> ParseDecimal(const std::string& text);
 // The first count characters of a UTF-8 text.
 std::string CutCharacters(const std::string& text, std::size_t count);
+// A name as the machine keeps it, wherever it comes from (typed, pasted, the
+// settings file, the run record): without control characters (a line break
+// pasted with it, a tab, DEL, the C1 controls), then cut to kNameLength.
+std::string CleanName(const std::string& text);
 
 }  // namespace fw

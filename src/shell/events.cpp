@@ -1,5 +1,7 @@
 #include "shell/events.h"
 
+#include <algorithm>
+
 #include "machine/screen.h"
 #include "play/mania.h"
 #include "records/recovery.h"
@@ -38,6 +40,20 @@ bool SameAsWaiting(const MachineEvent& waiting, const MachineEvent& event) {
            std::holds_alternative<ev::MenuManual>(event) || std::holds_alternative<ev::MenuOdds>(event);
 }
 
+// Quit, closing the window, the logout and the signals: they go ahead of
+// everything that waits and run as soon as the event in hand has ended; the
+// end of the program drops what still waits.
+bool Quits(const MachineEvent& event) {
+    return std::holds_alternative<ev::MenuQuit>(event) || std::holds_alternative<ev::CloseWindow>(event);
+}
+
+bool IsPress(const MachineEvent& event) {
+    return std::holds_alternative<ev::Press>(event) || std::holds_alternative<ev::Key>(event);
+}
+
+// A busy machine lets a few presses wait their turn and refuses the rest.
+constexpr std::size_t kWaitingPresses = 4;
+
 }  // namespace
 
 void Post(Machine& m, MachineEvent event) {
@@ -54,8 +70,31 @@ void Post(Machine& m, MachineEvent event) {
     }
     // Keys are the main window's: they do nothing while a modal window is open.
     if (m.ModalOpen && std::holds_alternative<ev::Key>(event)) return;
+    if (Quits(event)) {
+        for (const MachineEvent& waiting : m.pending) {
+            if (Quits(waiting)) return;
+        }
+        m.pending.push_front(event);
+        RunPending(m);
+        return;
+    }
+    if (const auto* release = std::get_if<ev::Release>(&event)) {
+        // The release of a refused press goes with it; losing the mouse releases every button.
+        const unsigned button = static_cast<unsigned>(release->button);
+        if (button != 0 && (m.RefusedButtons & button) != 0) {
+            m.RefusedButtons &= ~button;
+            return;
+        }
+        if (button == 0) m.RefusedButtons = 0;
+    }
     for (const MachineEvent& waiting : m.pending) {
         if (SameAsWaiting(waiting, event)) return;
+    }
+    if (IsPress(event) && static_cast<std::size_t>(std::count_if(m.pending.begin(), m.pending.end(),
+                                                                 IsPress)) >= kWaitingPresses) {
+        if (const auto* press = std::get_if<ev::Press>(&event))
+            m.RefusedButtons |= static_cast<unsigned>(press->button);
+        return;
     }
     m.pending.push_back(event);
     RunPending(m);

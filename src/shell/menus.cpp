@@ -25,7 +25,7 @@ void mnuConfig_Click(Machine& m) {
         ok = m.host.RunConfigDialog(values);
     }
     if (ok) {
-        m.ScoreTable[0].Name = values.name;
+        m.ScoreTable[0].Name = CleanName(values.name);
         m.SoundOn = static_cast<Integer>(values.soundOn);
         m.Speed = std::clamp<Long>(values.speed, 0, 100);
         if (values.resetHighScores) m.ResetHighScores = True;

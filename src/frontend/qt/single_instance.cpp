@@ -1,18 +1,32 @@
 #include "frontend/qt/single_instance.h"
 
-#include "frontend/qt/settings_files.h"
-
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSysInfo>
 #include <csignal>
 #include <cstdio>
 
+#include "frontend/qt/settings_files.h"
+
 namespace fw {
 
+namespace {
+
+// The file name of a process's program; empty when it cannot be seen.
+QString ProgramName(qint64 pid) {
+    QString target = QFile::symLinkTarget("/proc/" + QString::number(pid) + "/exe");
+    if (target.endsWith(" (deleted)")) target.chop(10);  // the program was rebuilt while it ran
+    return QFileInfo(target).fileName();
+}
+
+}  // namespace
+
 SingleInstance::SingleInstance(const QString& settingsFile)
-    : folder_(QFileInfo(settingsFile).absolutePath()), lock_(folder_ + "/Fruitwhirl.lock") {
+    : folder_(QFileInfo(settingsFile).absolutePath()), path_(folder_ + "/Fruitwhirl.lock"), lock_(path_) {
     // Only a lock whose game has gone is stale, however old it is.
     lock_.setStaleLockTime(0);
 }
@@ -22,15 +36,42 @@ SingleInstance::~SingleInstance() {
     if (madeFolder_) QDir().rmdir(folder_);  // only when nothing else was put there
 }
 
-bool SingleInstance::Acquire() {
+SingleInstance::Lock SingleInstance::Acquire() {
     if (!QFileInfo(folder_).isDir()) {
-        if (!QDir().mkpath(folder_)) return true;
+        if (!QDir().mkpath(folder_)) return Lock::Held;
         madeFolder_ = true;
     }
     // Something that is not a file in the lock's place would make the lock wait
     // for ever: go on without it.
-    if (!NotAFile(folder_ + "/Fruitwhirl.lock").isEmpty()) return true;
-    return lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError;
+    if (!NotAFile(path_).isEmpty()) return Lock::Held;
+    // A lock of this computer whose process has gone, or is not the game, is
+    // stale: the lock takes it over.
+    if (lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError) return Lock::Held;
+    qint64 pid = 0;
+    QString host, application;
+    const QString file = "The lock file \"" + QDir::toNativeSeparators(path_) + "\"";
+    if (!lock_.getLockInfo(&pid, &host, &application) || pid <= 0) {
+        QFile lockFile(path_);
+        const bool empty = lockFile.open(QIODevice::ReadOnly) && lockFile.size() == 0;
+        found_ = file + (empty ? " is empty." : " does not say which game holds it.");
+        return Lock::Uncertain;
+    }
+    if (!host.isEmpty() && host != QSysInfo::machineHostName()) {
+        found_ = file + " was made by a game on the computer \"" + host + "\" (process " +
+                 QString::number(pid) + ").";
+        return Lock::Uncertain;
+    }
+    // The lock holds its process's name as the lock saw it; a process number
+    // used again since by another program can bear that name too: only a
+    // process of this game's own program counts.
+    const QString program = ProgramName(pid);
+    if (program.isEmpty() || program != ProgramName(QCoreApplication::applicationPid())) {
+        found_ = file + " names process " + QString::number(pid) +
+                 (program.isEmpty() ? QString() : " (" + program + ")") +
+                 " of this computer, which is not a Fruitwhirl game.";
+        return Lock::Uncertain;
+    }
+    return Lock::GameRuns;
 }
 
 int SingleInstance::TellAlreadyRunning() {
@@ -46,6 +87,26 @@ int SingleInstance::TellAlreadyRunning() {
     std::fprintf(stderr, "fruitwhirl: %s\n", text.toLocal8Bit().constData());
     QMessageBox::information(nullptr, "Fruitwhirl", text);
     return 0;
+}
+
+bool SingleInstance::OfferTakeOver() {
+    const QString text =
+        found_ +
+        "\n\nIt may have been left by a game that ended without a quit, or have come with the "
+        "settings from another computer. If no other Fruitwhirl game uses the settings in \"" +
+        QDir::toNativeSeparators(folder_) + "\", take the lock over and play.";
+    std::fprintf(stderr, "fruitwhirl: %s\n", found_.toLocal8Bit().constData());
+    QMessageBox box(QMessageBox::Warning, "Fruitwhirl", text);
+    QPushButton* take = box.addButton("&Take Over", QMessageBox::AcceptRole);
+    QPushButton* quit = box.addButton("&Quit", QMessageBox::RejectRole);
+    box.setDefaultButton(quit);
+    box.setEscapeButton(quit);
+    box.exec();
+    if (box.clickedButton() != take) return false;
+    lock_.removeStaleLockFile();
+    if (lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError) return true;
+    // Another game took it meanwhile.
+    return false;
 }
 
 }  // namespace fw

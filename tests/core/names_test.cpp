@@ -1,0 +1,90 @@
+// A name holds no control characters, whichever way it comes in: typed or
+// pasted into the configuration dialog, read from the settings file, or read
+// back from the run record; a run cut short between the settings' save and
+// the record's removal is then entered once.
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+#include "records/recovery.h"
+#include "records/settings.h"
+
+namespace fw::test {
+namespace {
+
+struct NameRow {
+    const char* what;
+    std::string given;
+    std::string kept;
+};
+
+const NameRow kNames[] = {
+    {"ALineBreakPastedWithIt", "Tess\n", "Tess"},
+    {"ACarriageReturnAndLineFeed", "Tess\r\n", "Tess"},
+    {"ATabInside", "Ann\tLee", "AnnLee"},
+    {"AStrayEscapeAndDelete", "\x1bJo\x7f", "Jo"},
+    {"AC1ControlInUtf8", "Max\xc2\x85", "Max"},
+    {"ElevenLettersAfterALineBreakCutToTen", "\nAbcdefghijk", "Abcdefghij"},
+    {"SpacesAndAccentsStay", " J\xc3\xa9r\xc3\xb4me \xc2\xa0", " J\xc3\xa9r\xc3\xb4me \xc2\xa0"},
+    {"AUnitSeparatorJustBelowTheSpace", "Q\x1f", "Q"},
+};
+
+class Names : public ::testing::TestWithParam<NameRow> {};
+
+TEST_P(Names, AreKeptWithoutControlCharactersTypedReadFromTheFileOrFromTheRunRecord) {
+    const NameRow& row = GetParam();
+    {
+        Rig typed;
+        typed.host.configDialog = [&](ConfigValues& values) { return values.name = row.given, true; };
+        typed.StartPlaying();
+        typed.Send(ev::MenuConfig{});
+        typed.Send(ev::MenuQuit{});
+        EXPECT_EQ(typed.store.Value("GameCfg", "Name"), row.kept) << "typed";
+    }
+    {
+        Rig stored;
+        stored.store.Set("GameCfg", "Name", row.given);
+        stored.store.Set(HighSection(4), "Name", row.given);
+        stored.Start();
+        EXPECT_EQ(stored.m.ScoreTable[0].Name, row.kept) << "the player's name in the file";
+        EXPECT_EQ(stored.m.ScoreTable[4].Name, row.kept) << "a row's name in the file";
+    }
+    // A line of the run record cannot hold a line break; the rest it can.
+    if (row.given.find_first_of("\r\n") == std::string::npos) {
+        Rig recovered;
+        ScoreRecord run;
+        run.Name = row.given;
+        run.Score = 5000;
+        recovered.store.runRecord = RunRecordText(run);
+        recovered.Start();
+        EXPECT_EQ(recovered.m.ScoreTable[1].Name, row.kept) << "the run record";
+        EXPECT_EQ(recovered.store.Value(HighSection(1), "Name"), row.kept) << "the run record";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, Names, ::testing::ValuesIn(kNames),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+TEST(NamesAndTheRunRecord, APastedNameWithItsLineBreakIsEnteredOnceAfterAQuitCutShortAfterItsSave) {
+    Rig run;
+    run.host.configDialog = [](ConfigValues& values) { return values.name = "Tess\r\n", true; };
+    run.StartPlaying();
+    run.InsertCoins(2);
+    run.Send(ev::MenuConfig{});
+    run.PullLever();
+    run.m.ScoreTable[0].Score = 5000;  // enough for the top of the list
+    run.PullLever();
+    run.Send(ev::MenuQuit{});
+    // Killed between the save and the removal of the record:
+    run.store.runRecord = run.store.runRecords.back();
+    Rig next;
+    next.store.durable = run.store.durable;
+    next.store.runRecord = run.store.runRecord;
+    next.Start();
+    EXPECT_EQ(next.store.Value(HighSection(1), "Name"), "Tess");
+    EXPECT_NE(next.store.Value(HighSection(2), "Name"), "Tess");
+    EXPECT_TRUE(next.host.messages.empty());
+    EXPECT_FALSE(next.store.runRecord);
+}
+
+}  // namespace
+}  // namespace fw::test

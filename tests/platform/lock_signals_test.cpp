@@ -1,0 +1,190 @@
+// The lock of the settings folder, and the signals that end every window of
+// the program: a lock no live game holds never locks the player out; the
+// "already running" message, the lock's offer and the start-up message all end
+// on SIGTERM, and a second signal ends the program at once.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <QAbstractButton>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSysInfo>
+#include <QTemporaryDir>
+
+#include "../dialogs/modal.h"
+#include "frontend/qt/single_instance.h"
+
+namespace fw::test {
+namespace {
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray Host() {
+    return QSysInfo::machineHostName().toUtf8();
+}
+
+struct LockRow {
+    const char* what;
+    std::function<QByteArray()> content;  // the lock file's bytes
+    SingleInstance::Lock expected;
+    const char* found;  // what the player is told, after the lock file's name
+};
+
+TEST(Lock, EachKindOfLockFileIsTakenShownOrObeyed) {
+    QProcess other;  // a live process of another program
+    other.start("sleep", {"30"});
+    ASSERT_TRUE(other.waitForStarted());
+    const qint64 dead = [] {
+        QProcess gone;
+        gone.start("true");
+        gone.waitForStarted();
+        const qint64 pid = gone.processId();
+        gone.waitForFinished();
+        return pid;
+    }();
+    const LockRow rows[] = {
+        {"empty", [] { return QByteArray(); }, SingleInstance::Lock::Uncertain, "\" is empty."},
+        {"junk", [] { return QByteArray("\x01\x02 not a lock\n"); }, SingleInstance::Lock::Uncertain,
+         "\" does not say which game holds it."},
+        {"another computer", [] { return QByteArray("4242\nfruitwhirl\nfar-away-box\n"); },
+         SingleInstance::Lock::Uncertain,
+         "\" was made by a game on the computer \"far-away-box\" (process 4242)."},
+        {"a process that has gone",
+         [&] { return QByteArray::number(dead) + "\nfruitwhirl\n" + Host() + "\n"; },
+         SingleInstance::Lock::Held, ""},
+        {"a live process of another program",
+         [&] { return QByteArray::number(other.processId()) + "\nsleep\n" + Host() + "\n"; },
+         SingleInstance::Lock::Uncertain, "(sleep) of this computer, which is not a Fruitwhirl game."},
+    };
+    for (const LockRow& row : rows) {
+        QTemporaryDir folder;
+        const QString lock = folder.path() + "/Fruitwhirl.lock";
+        Write(lock, row.content());
+        SingleInstance instance(folder.path() + "/Fruitwhirl.ini");
+        EXPECT_EQ(instance.Acquire(), row.expected) << row.what;
+        if (row.expected == SingleInstance::Lock::Uncertain) {
+            EXPECT_TRUE(instance.Found().startsWith("The lock file \"" + lock)) << row.what;
+            EXPECT_TRUE(instance.Found().endsWith(row.found))
+                << row.what << ": " << instance.Found().toStdString();
+        }
+    }
+    // A live game of this program holds it: this test's own process, through a second lock.
+    QTemporaryDir folder;
+    SingleInstance running(folder.path() + "/Fruitwhirl.ini"), second(folder.path() + "/Fruitwhirl.ini");
+    ASSERT_EQ(running.Acquire(), SingleInstance::Lock::Held);
+    EXPECT_EQ(second.Acquire(), SingleInstance::Lock::GameRuns);
+    other.kill();
+    other.waitForFinished();
+}
+
+TEST(Lock, TakingAnUncertainLockOverHoldsItAndQuitLeavesItAlone) {
+    for (const bool take : {true, false}) {
+        QTemporaryDir folder;
+        const QString lock = folder.path() + "/Fruitwhirl.lock";
+        Write(lock, "");
+        SingleInstance instance(folder.path() + "/Fruitwhirl.ini");
+        ASSERT_EQ(instance.Acquire(), SingleInstance::Lock::Uncertain);
+        WhenModal([take](QWidget* window) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            ASSERT_TRUE(box);
+            EXPECT_TRUE(box->text().contains("Fruitwhirl.lock\" is empty."));
+            for (QAbstractButton* button : box->buttons()) {
+                if (button->text() == (take ? "&Take Over" : "&Quit")) button->click();
+            }
+        });
+        EXPECT_EQ(instance.OfferTakeOver(), take);
+        QFile file(lock);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray content = file.readAll();
+        EXPECT_EQ(content.startsWith(QByteArray::number(QCoreApplication::applicationPid()) + "\n"), take);
+    }
+}
+
+// The real program, offscreen, on a settings folder of its own.
+class Program {
+public:
+    explicit Program(const QString& config) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", config);
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("FRUITWHIRL_TRACE", "1");
+        env.insert("SDL_AUDIODRIVER", "dummy");
+        process.setProcessEnvironment(env);
+        process.start(FW_PROGRAM, {"--scale", "1"});
+    }
+    ~Program() {
+        if (process.state() != QProcess::NotRunning) process.kill();
+        process.waitForFinished();
+    }
+    // Waits (at most 20 s) for the trace mark.
+    bool WaitFor(const QByteArray& mark) {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 20000) {
+            err += process.readAllStandardError();
+            if (err.contains("trace " + mark + " ")) return true;
+            if (process.state() == QProcess::NotRunning) return false;
+            process.waitForReadyRead(100);
+        }
+        return false;
+    }
+    void Signal(int number) { ::kill(static_cast<pid_t>(process.processId()), number); }
+    // Waits (at most 20 s) for the end; true when it ended.
+    bool Ended() { return process.waitForFinished(20000); }
+    QProcess process;
+    QByteArray err;
+};
+
+TEST(Signals, EndTheLockOfferTheAlreadyRunningMessageAndTheStartUpMessage) {
+    QTemporaryDir config;
+    const QString folder = config.path() + "/Fruitwhirl";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    Write(folder + "/Fruitwhirl.lock", "junk");
+    {
+        Program offer(config.path());
+        ASSERT_TRUE(offer.WaitFor("dialog")) << offer.err.toStdString();
+        offer.Signal(SIGTERM);
+        ASSERT_TRUE(offer.Ended());
+        EXPECT_EQ(offer.process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(offer.process.exitCode(), 0);
+        QFile lock(folder + "/Fruitwhirl.lock");
+        ASSERT_TRUE(lock.open(QIODevice::ReadOnly));
+        EXPECT_EQ(lock.readAll(), "junk");
+    }
+    QFile::remove(folder + "/Fruitwhirl.lock");
+    {
+        Program first(config.path());
+        ASSERT_TRUE(first.WaitFor("ready")) << first.err.toStdString();
+        Program second(config.path());
+        ASSERT_TRUE(second.WaitFor("dialog")) << second.err.toStdString();
+        EXPECT_TRUE(second.err.contains("is already running")) << second.err.toStdString();
+        second.Signal(SIGHUP);
+        ASSERT_TRUE(second.Ended());
+        EXPECT_EQ(second.process.exitCode(), 0);
+        // The first game quits on Ctrl+C as on Quit.
+        first.Signal(SIGINT);
+        ASSERT_TRUE(first.Ended());
+        EXPECT_EQ(first.process.exitCode(), 0);
+    }
+    // A settings file that cannot be read cleanly: the start-up says so in a message.
+    Write(folder + "/Fruitwhirl.ini", "[GameCfg\nName=Ann\n");
+    {
+        Program startup(config.path());
+        ASSERT_TRUE(startup.WaitFor("dialog")) << startup.err.toStdString();
+        startup.Signal(SIGTERM);
+        ASSERT_TRUE(startup.Ended());
+        EXPECT_EQ(startup.process.exitCode(), 0);
+        startup.err += startup.process.readAllStandardError();
+        EXPECT_TRUE(startup.err.contains("trace end ")) << "the quit sequence ran";
+    }
+}
+
+}  // namespace
+}  // namespace fw::test
