@@ -88,10 +88,12 @@ CleanText CleanSettingsText(QByteArray bytes) {
         bytes = QString(utf16(bytes.mid(2))).toUtf8();
         clean.problem = "it is written in UTF-16";
     }
+    // Lines end as any editor ends them: "\n", "\r\n", or "\r" alone (older Mac editors).
+    bytes.replace("\r\n", "\n");
+    bytes.replace('\r', '\n');
     int number = 0;
-    for (QByteArray line : bytes.split('\n')) {
+    for (const QByteArray& line : bytes.split('\n')) {
         ++number;
-        if (line.endsWith('\r')) line.chop(1);
         QByteArray repaired;
         const QString problem = LineProblem(line, repaired);
         if (problem.isEmpty()) {
