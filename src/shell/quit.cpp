@@ -58,9 +58,8 @@ void CommitData(Machine& m) {
 
 void KeepRecords(Machine& m) {
     if (m.busy || m.ended) return;
-    KeepRunRecord(m, true);
-    std::string error;
-    WriteSettings(m, error);
+    WriteFailure failure;
+    if (WriteRunRecordNow(m, failure)) WriteSettings(m, failure);
 }
 
 }  // namespace fw

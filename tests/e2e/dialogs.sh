@@ -48,8 +48,8 @@ xdotool type --delay 30 "$NAME"
 xdotool key Return
 gone Configuration || fail "the configuration dialog stayed open"
 
-# The manual (modeless, closed with Quit) and the About window (modal, closed with OK).
-for window in "m|Fruitwhirl Manual|alt+q" "a|About Fruitwhirl|Return"; do
+# The manual (modeless, closed with Close) and the About window (modal, closed with OK).
+for window in "m|Fruitwhirl Manual|alt+c" "a|About Fruitwhirl|Return"; do
   IFS='|' read -r item name key <<<"$window"
   id=$(open_from_menu h "$item" "$name")
   sleep 0.3

@@ -244,10 +244,11 @@ public:
         Open();
         if (unusable_.empty()) values_[section][key] = value;
     }
-    bool Flush(std::string& error) override {
+    bool Flush(WriteFailure& failure) override {
         Open();
         if (!unusable_.empty()) {
-            error = unusable_ + " Nothing was written.";
+            failure = {"the browser does not let the game keep them", "",
+                       unusable_ + " Nothing was written."};
             return false;
         }
         std::string text;
@@ -258,10 +259,10 @@ public:
         const std::string why = Taken(fw_js_set(kSettingsKey, text.c_str()));
         // Trust no write: what is stored must read back as written.
         if (!why.empty() || Taken(fw_js_get(kSettingsKey)) != text) {
-            error = "The browser's storage cannot hold them (" +
-                    (why.empty() ? "it read back otherwise" : why) + ").";
+            failure = StorageFailure(why);
             return false;
         }
+        failure = {};
         return true;
     }
     std::optional<std::string> ReadRunRecord() override {
@@ -270,12 +271,13 @@ public:
         if (!text) return std::nullopt;
         return Taken(text);
     }
-    bool WriteRunRecord(const std::string& text, std::string& error) override {
+    bool WriteRunRecord(const std::string& text, WriteFailure& failure) override {
         TraceMark("record-write");
-        error = Taken(fw_js_set(kRunRecordKey, text.c_str()));
-        if (error.empty() && Taken(fw_js_get(kRunRecordKey)) != text) error = "it read back otherwise";
+        const std::string why = Taken(fw_js_set(kRunRecordKey, text.c_str()));
+        const bool kept = why.empty() && Taken(fw_js_get(kRunRecordKey)) == text;
+        failure = kept ? WriteFailure{} : StorageFailure(why);
         TraceMark("record-written");
-        return error.empty();
+        return kept;
     }
     void RemoveRunRecord() override { Taken(fw_js_set(kRunRecordKey, nullptr)); }
     std::string KeepRunRecordAside() override {
@@ -287,6 +289,13 @@ public:
     }
 
 private:
+    // The browser's storage refused a text, or kept another one.
+    static WriteFailure StorageFailure(const std::string& why) {
+        return {"the browser's storage for this site is full or refused them",
+                "Free some of the browser's storage",
+                "The browser's storage cannot hold them (" + (why.empty() ? "it read back otherwise" : why) +
+                    ")."};
+    }
     static std::string Trim(const std::string& s) {
         const std::size_t b = s.find_first_not_of(" \t");
         if (b == std::string::npos) return {};
