@@ -203,36 +203,23 @@ QByteArray IniValue(const QString& value) {
 
 // The system's words for why a write failed, as a player understands them.
 WriteFailure Failure(const FileError& error) {
-    WriteFailure failure;
-    failure.detail = QDir::toNativeSeparators(error.what).toStdString();
-    switch (error.code) {
-        case ENOSPC:
-            failure.reason = "the disk is full";
-            failure.remedy = "Free some space";
-            break;
-        case EDQUOT:
-            failure.reason = "your disk quota is used up";
-            failure.remedy = "Free some space";
-            break;
-        case EROFS:
-            failure.reason = "the disk is read-only";
-            failure.remedy = "Make the disk writable";
-            break;
-        case EACCES:
-        case EPERM:
-            failure.reason = "the settings file or its folder may not be written";
-            failure.remedy = "Make them writable";
-            break;
-        case kNotAFile:
-            failure.reason = "the file to be written is not an ordinary file";
-            failure.remedy = "Move what is there out of the way";
-            break;
-        default:
-            failure.reason = "the disk reported an error";
-            failure.remedy = "Check the disk";
-            break;
-    }
-    return failure;
+    struct Words {
+        int code;
+        const char* reason;
+        const char* remedy;
+    };
+    static constexpr Words kWords[] = {
+        {ENOSPC, "the disk is full", "Free some space"},
+        {EDQUOT, "your disk quota is used up", "Free some space"},
+        {EROFS, "the disk is read-only", "Make the disk writable"},
+        {EACCES, "the settings file or its folder may not be written", "Make them writable"},
+        {EPERM, "the settings file or its folder may not be written", "Make them writable"},
+        {kNotAFile, "the file to be written is not an ordinary file", "Move what is there out of the way"},
+    };
+    Words words{0, "the disk reported an error", "Check the disk"};
+    for (const Words& w : kWords)
+        if (w.code == error.code) words = w;
+    return {words.reason, words.remedy, QDir::toNativeSeparators(error.what).toStdString()};
 }
 
 }  // namespace
