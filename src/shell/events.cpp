@@ -123,8 +123,15 @@ void HandleEvent(Machine& m, const MachineEvent& event) {
                    [&](const ev::Load&) { Form_Load(m); },
                    [&](const ev::Activate&) { Form_Activate(m); },
                    [&](const ev::Expose&) { Form_Paint(m); },
-                   [&](const ev::Press& e) { OnPress(m, e.button, e.x, e.y); },
-                   [&](const ev::Release& e) { OnRelease(m, e.button, e.x, e.y, e.inside); },
+                   // A press's mark follows all it set off (a whole game, a coin's fall).
+                   [&](const ev::Press& e) {
+                       OnPress(m, e.button, e.x, e.y);
+                       TraceMark("press");
+                   },
+                   [&](const ev::Release& e) {
+                       OnRelease(m, e.button, e.x, e.y, e.inside);
+                       TraceMark("release");
+                   },
                    [&](const ev::Tick& e) {
                        if (e.timer == TimerId::ElapsedTime && m.ElapsedTimerOn) tmrElapsedTime_Timer(m);
                        if (e.timer == TimerId::MultiCheck && m.MultiCheckTimerOn) tmrMultiCheck_Timer(m);

@@ -14,10 +14,7 @@ start_program "$PROGRAM"
 open_from_menu() {  # menu-key item-key window-name
   local id
   for _ in 1 2 3 4 5; do
-    xdotool windowfocus --sync "$WID" 2>/dev/null || true
-    xdotool key --window "$WID" "alt+$1" 2>/dev/null || true
-    sleep 0.4
-    xdotool key "$2" 2>/dev/null || true
+    open_menu "$WID" "alt+$1" && xdotool key "$2" 2>/dev/null || true
     for _ in $(seq 20); do
       id=$(xdotool search --onlyvisible --name "^$3\$" 2>/dev/null | head -1) || true
       [ -n "$id" ] && { echo "$id"; return 0; }
@@ -38,12 +35,7 @@ gone() {  # window-name
 # Configuration: the Name tab, a new name, OK.
 CONFIG=$(open_from_menu g c Configuration)
 xdotool windowfocus --sync "$CONFIG"
-sleep 0.3
-xdotool key ctrl+Tab
-sleep 0.2
-xdotool key Tab
-sleep 0.2
-xdotool key ctrl+a
+xdotool key ctrl+Tab Tab ctrl+a
 xdotool type --delay 30 "$NAME"
 xdotool key Return
 gone Configuration || fail "the configuration dialog stayed open"
@@ -52,7 +44,6 @@ gone Configuration || fail "the configuration dialog stayed open"
 for window in "m|Fruitwhirl Manual|alt+c" "a|About Fruitwhirl|Return"; do
   IFS='|' read -r item name key <<<"$window"
   id=$(open_from_menu h "$item" "$name")
-  sleep 0.3
   xdotool windowfocus --sync "$id"
   xdotool key "$key"
   gone "$name" || fail "$name stayed open"

@@ -3,7 +3,8 @@
 # program's own trace marks: a coin (C) reaches the credits, the lever (Space)
 # plays a game that takes the credit and pays a prize; each menu opens from
 # the keyboard (Alt+G, Alt+T, Alt+V, Alt+H) and closes with Escape, and then
-# every key of the machine still reaches it; Ctrl++ doubles the window.
+# every key of the machine still reaches it; Ctrl++ doubles the window; after a
+# flood of keys, Ctrl+Q quits at once, without playing the keys still waiting.
 #   keyboard.sh PROGRAM PICTURES_DIR
 source "$(dirname "$0")/lib.sh"
 PROGRAM=$1
@@ -55,13 +56,9 @@ python3 "$E2E_DIR/screen.py" paid 19 "$(value counter "$state" | tr -d -)" || fa
 
 # Each menu opens from the keyboard (a popup window of the program appears)
 # and closes with Escape.
-windows() { xdotool search --onlyvisible --pid "$PROGRAM_PID" 2>/dev/null | wc -l; }
 shown=$(windows)
 for menu in alt+g alt+t alt+v alt+h; do
-  xdotool windowfocus --sync "$WID" 2>/dev/null || true
-  xdotool key --window "$WID" "$menu"
-  for _ in $(seq 50); do [ "$(windows)" -gt "$shown" ] && break; sleep 0.1; done
-  [ "$(windows)" -gt "$shown" ] || fail "$menu opened no menu"
+  open_menu "$WID" "$menu" || fail "$menu opened no menu"
   xdotool key Escape
   for _ in $(seq 50); do [ "$(windows)" -le "$shown" ] && break; sleep 0.1; done
   [ "$(windows)" -le "$shown" ] || fail "Escape did not close the menu of $menu"
@@ -94,6 +91,20 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 [ "$(xwininfo -id "$WID" | sed -n 's/ *Width: //p')" = 640 ] || fail "Ctrl++ did not zoom in"
-quit_from_menu "$WID"
-[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
+# A flood of keys while a game runs, then Ctrl+Q: the quit goes ahead of the
+# keys still waiting and ends the program once the game in hand has ended.
+press shift+c key-stack
+started=$(marks game-start)
+flood=$(for _ in $(seq 20); do printf 'space Return 1 2 3 c '; done)
+xdotool windowfocus --sync "$WID"
+xdotool key --window "$WID" --delay 5 $flood ctrl+q
+sent=$(date +%s)
+wait_exit
+[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS after the flood"
+[ $(($(date +%s) - sent)) -le 15 ] || fail "the quit waited $(($(date +%s) - sent)) s behind the flood"
+[ $(($(marks game-start) - started)) = 1 ] || fail "the flood played $(($(marks game-start) - started)) games"
+# After the game in hand (its own key's mark follows its end) no waiting key ran.
+after=$(awk '/^trace game-end /{n = 0} /^trace key-/{n++} END{print n}' "$LOG")
+[ "$after" = 1 ] || fail "$after keys ran after the game in hand: $(grep '^trace key-' "$LOG" | tail -5)"
+python3 "$E2E_DIR/screen.py" ini "$XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.ini" || fail "the settings file after the flood"
 echo "PASS"

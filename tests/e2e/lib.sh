@@ -78,14 +78,27 @@ wait_exit() {
   PROGRAM_PID=
 }
 
+# The program's visible windows, its menus' popups included.
+windows() { xdotool search --onlyvisible --pid "$PROGRAM_PID" 2>/dev/null | wc -l; }
+
+# Opens a menu of the window with its Alt key and waits until its popup shows;
+# a key a busy X server lost is pressed again. False when none showed.
+open_menu() {  # window-id alt+letter
+  local shown
+  shown=$(windows)
+  for _ in 1 2 3; do
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    xdotool key --window "$1" "$2" 2>/dev/null || true
+    for _ in $(seq 30); do [ "$(windows)" -gt "$shown" ] && return 0; sleep 0.1; done
+  done
+  return 1
+}
+
 # Quits through the Game menu with the keyboard, again if the keys went astray,
 # and sets EXIT_STATUS.
 quit_from_menu() {  # window id
   for _ in 1 2 3 4 5; do
-    xdotool windowfocus --sync "$1" 2>/dev/null || true
-    xdotool key --window "$1" alt+g 2>/dev/null || true
-    sleep 0.5
-    xdotool key q 2>/dev/null || true
+    open_menu "$1" alt+g && xdotool key q 2>/dev/null || true
     for _ in $(seq 30); do
       kill -0 "$PROGRAM_PID" 2>/dev/null || break 2
       sleep 0.1
@@ -95,28 +108,71 @@ quit_from_menu() {  # window id
 }
 
 # Starts the program at scale 1, its trace and messages in $LOG, sets
-# PROGRAM_PID and WID (its window), and returns once the start-up (about
-# 1.5 s) has surely ended.
+# PROGRAM_PID and WID (its window), and returns once the start-up has ended.
 start_program() {  # program
   LOG=$WORK/program.log
   FRUITWHIRL_TRACE=1 "$1" --scale 1 2>"$LOG" &
   PROGRAM_PID=$!
   WID=$(wait_window Fruitwhirl)
-  sleep 3
+  wait_mark ready
 }
 
 # How often the program has passed a trace mark, and a wait for the count.
 marks() { grep -c "^trace $1 " "$LOG" || true; }
+reached() {  # name count seconds: true once the program has passed the mark count times
+  local _
+  for _ in $(seq $(($3 * 10))); do [ "$(marks "$1")" -ge "$2" ] && return 0 || sleep 0.1; done
+  return 1
+}
 wait_mark() {  # name [count]
-  for _ in $(seq 300); do [ "$(marks "$1")" -ge "${2:-1}" ] && return 0 || sleep 0.1; done
-  fail "no trace mark $1 in $LOG"
+  reached "$1" "${2:-1}" 30 || fail "no trace mark $1 in $LOG"
+}
+
+# Drags with a mouse button from one screen point to another (through a third,
+# if given), waiting for the machine's marks of the press and of the release
+# with all it set off (a coin's fall, the credit); a button a busy X server lost
+# is pressed or let go again.
+drag() {  # button "x y" (from) "x y" (to) ["x y" (through)]
+  local pressed released
+  pressed=$(marks press) released=$(marks release)
+  for _ in 1 2 3; do
+    xdotool mousemove $2 mousedown "$1"
+    reached press $((pressed + 1)) 5 && break
+    xdotool mouseup "$1"
+    pressed=$(marks press) released=$(marks release)
+  done
+  reached press $((pressed + 1)) 1 || fail "the press at $2 did not reach the machine"
+  [ -n "${4:-}" ] && xdotool mousemove $4
+  for _ in 1 2; do
+    xdotool mousemove $3 mouseup "$1"
+    reached release $((released + 1)) 10 && return 0
+  done
+  fail "the release at $3 did not reach the machine"
+}
+
+# Clicks at a screen point until the machine has handled the press, with all
+# it set off (a whole game); a click a busy X server lost is sent again.
+click_at() {  # "x y"
+  local pressed
+  pressed=$(marks press)
+  for _ in 1 2; do
+    xdotool mousemove $1 click 1
+    reached press $((pressed + 1)) 40 && return 0
+  done
+  fail "the click at $1 did not reach the machine"
 }
 
 shot() { import -window root "$WORK/$1" && echo "$WORK/$1"; }
 
 # Finds the machine on the screen showing exactly the reference screen and sets ORIGIN.
+# The last frame is shown a moment after the machine's mark: it reads the
+# screen again until the deadline.
 find_machine() {  # shot-name reference-screen
-  ORIGIN=$(python3 "$E2E_DIR/screen.py" find "$(shot "$1")" "$2") || fail "$ORIGIN"
+  for _ in $(seq 30); do
+    ORIGIN=$(python3 "$E2E_DIR/screen.py" find "$(shot "$1")" "$2") && return 0
+    sleep 0.1
+  done
+  fail "$ORIGIN"
 }
 
 # The screen position of a machine place's middle (a name of the layout map).

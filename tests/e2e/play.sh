@@ -18,17 +18,22 @@ idle=$(stat -c %s "$WORK/out.raw")
 INI="$XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.ini"
 [ -e "$INI" ] && fail "settings written before the quit"
 
-drag() {  # button
-  xdotool mousemove --sync $(at "coin pile (press zone)") mousedown "$1"
-  sleep 0.2
-  xdotool mousemove --sync $(at "coin window")
-  sleep 0.2
-  xdotool mousemove --sync $(at "coin slot (drop zone)")
-  sleep 0.2
-  xdotool mouseup "$1"
-  sleep 2
+coins() {  # button: from the pile through the coin window to the slot
+  drag "$1" "$(at "coin pile (press zone)")" "$(at "coin slot (drop zone)")" "$(at "coin window")"
 }
-drag 3
+# The screen read until it shows the named state (the last frame is shown a
+# moment after the machine's mark), with a deadline; prints the last reading.
+read_until() {  # shot-name pictures-dir check-command...
+  local state
+  for _ in $(seq 30); do
+    state=$(python3 "$E2E_DIR/screen.py" read "$(shot "$1")" "$ORIGIN" "$2")
+    "${@:3}" "$state" && break
+    sleep 0.1
+  done
+  echo "$state"
+}
+value() { sed -n "s/.*\b$1=\([^ ]*\).*/\1/p" <<<"$2"; }
+coins 3
 find_machine stack.png credits-5
 python3 - "$WORK/out.raw" "$idle" <<'PY' || fail "silent while idle, heard after the coins"
 import struct, sys
@@ -38,24 +43,14 @@ quiet, loud = (max(map(abs, part), default=0) for part in (samples[:int(sys.argv
 print(f"idle peak {quiet}, after the coins {loud}")
 sys.exit(0 if quiet == 0 and loud > 3000 else 1)
 PY
-read_state() { python3 "$E2E_DIR/screen.py" read "$(shot "$1")" "$ORIGIN" "$2"; }
-value() { sed -n "s/.*\b$1=\([^ ]*\).*/\1/p" <<<"$2"; }
-drag 1
-state=$(read_state one-coin.png "$2")
-[ "$(value counter "$state")/$(value lamps "$state")" = "--14/6" ] || fail "one coin more: $state"
-for _ in 1 2 3; do  # a busy X server may lose a click: press again until the game starts
-  xdotool mousemove --sync $(at "lever knob (click zone)") click 1
-  for _ in $(seq 20); do [ "$(marks game-start)" -ge 1 ] && break 2; sleep 0.1; done
-done
-wait_mark game-end
-previous=
-for _ in $(seq 40); do  # and shown when the screen stops changing
-  sleep 1
-  current=$(import -window root png:- | md5sum)
-  [ "$current" = "$previous" ] && break
-  previous=$current
-done
-state=$(read_state game.png "$2")
+one_more() { [ "$(value counter "$1")/$(value lamps "$1")" = "--14/6" ]; }
+coins 1
+state=$(read_until one-coin.png "$2" one_more)
+one_more "$state" || fail "one coin more: $state"
+click_at "$(at "lever knob (click zone)")"
+[ "$(marks game-start)/$(marks game-end)" = 1/1 ] || fail "the lever played $(marks game-end) games"
+paid() { [ "$(value lamps "$1")" = 5 ] && python3 "$E2E_DIR/screen.py" paid 14 "$(value counter "$1" | tr -d -)" >/dev/null; }
+state=$(read_until game.png "$2" paid)
 echo "after the game: $state"
 [ "$(value lamps "$state")" = 5 ] || fail "the game takes one credit: $state"
 python3 "$E2E_DIR/screen.py" paid 14 "$(value counter "$state" | tr -d -)" || fail "no prize pays that: $state"

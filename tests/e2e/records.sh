@@ -41,10 +41,9 @@ told() {
   fail "the start-up did not end"
 }
 at() { read -r _ X Y S < <(grep ^trace-geometry "$LOG") && echo $((X + $1 * S)) $((Y + $2 * S)); }
-# (--sync waits for ever when the pointer is there already.)
-insert_stack() { xdotool mousemove $(at 305 183) sleep 0.2 mousedown 3 mousemove $(at 236 84) sleep 0.2 mouseup 3; }
-lever() { xdotool mousemove $(at 272 42) sleep 0.1 click 1; }
-two_games() { wait_mark ready && insert_stack && sleep 1.5 && lever && wait_mark game-end && lever && wait_mark game-end 2; }
+insert_stack() { drag 3 "$(at 305 183)" "$(at 236 84)"; }
+lever() { xdotool mousemove $(at 272 42) click 1; }
+two_games() { wait_mark ready && insert_stack && click_at "$(at 272 42)" && click_at "$(at 272 42)" && wait_mark game-end 2; }
 
 if [ "${3:-}" != kills-only ]; then
   seed Seed 0 0 0 0 0 0 0 0 0 0  # every run enters at the top

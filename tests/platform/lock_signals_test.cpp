@@ -173,6 +173,18 @@ TEST(Signals, EndTheLockOfferTheAlreadyRunningMessageAndTheStartUpMessage) {
         ASSERT_TRUE(first.Ended());
         EXPECT_EQ(first.process.exitCode(), 0);
     }
+    {
+        // The second signal does not wait for the quit the first one asked for.
+        Program impatient(config.path());
+        ASSERT_TRUE(impatient.WaitFor("ready")) << impatient.err.toStdString();
+        impatient.Signal(SIGTERM);
+        ASSERT_TRUE(impatient.WaitFor("signal")) << impatient.err.toStdString();
+        impatient.Signal(SIGTERM);
+        ASSERT_TRUE(impatient.Ended());
+        EXPECT_EQ(impatient.process.exitStatus(), QProcess::CrashExit);
+        impatient.err += impatient.process.readAllStandardError();
+        EXPECT_FALSE(impatient.err.contains("trace end ")) << "the quit sequence ran to its end";
+    }
     // A settings file that cannot be read cleanly: the start-up says so in a message.
     Write(folder + "/Fruitwhirl.ini", "[GameCfg\nName=Ann\n");
     {

@@ -1,6 +1,7 @@
 #include "frontend/qt/signals.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <unistd.h>
 #include <QApplication>
 #include <QDialog>
@@ -34,7 +35,12 @@ extern "C" void OnSignal(int number) {
     if (number != SIGUSR1) quittingSignals = quittingSignals + 1;
     if (number != SIGUSR1 && quittingSignals >= 2) {
         // The second: end at once, as the signal itself would have.
+        // (The handler runs with its signal blocked: unblocked, it ends the program here.)
         ::signal(number, SIG_DFL);
+        sigset_t own;
+        sigemptyset(&own);
+        sigaddset(&own, number);
+        pthread_sigmask(SIG_UNBLOCK, &own, nullptr);
         ::raise(number);
         ::_exit(128 + number);
     }
@@ -76,6 +82,7 @@ public:
 void OnQuitSignal() {
     if (quitAsked) return;
     quitAsked = true;
+    TraceMark("signal");
     for (int i = 0; i < 8 && QApplication::activeModalWidget(); ++i)
         EndModal(QApplication::activeModalWidget());
     if (onQuit) onQuit();
