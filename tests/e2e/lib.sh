@@ -53,6 +53,8 @@ start_xvfb() {
   done
   [ -n "$XVFB_PID" ] || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
   export XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime"
+  INI=$XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.ini
+  RECORD=$XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.recovery
   mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
   chmod 700 "$XDG_RUNTIME_DIR"
   unset QT_QPA_PLATFORM
@@ -107,14 +109,63 @@ quit_from_menu() {  # window id
   wait_exit
 }
 
-# Starts the program at scale 1, its trace and messages in $LOG, sets
-# PROGRAM_PID and WID (its window), and returns once the start-up has ended.
-start_program() {  # program
-  LOG=$WORK/program.log
-  FRUITWHIRL_TRACE=1 "$1" --scale 1 2>"$LOG" &
+# Starts $PROGRAM at scale 1, its trace and messages in $WORK/NAME.log ($LOG),
+# and sets PROGRAM_PID and WID (its window).
+launch() {  # name
+  LOG=$WORK/$1.log
+  FRUITWHIRL_TRACE=1 "$PROGRAM" --scale 1 2>"$LOG" &
   PROGRAM_PID=$!
   WID=$(wait_window Fruitwhirl)
+}
+
+# The same, returning once the start-up has ended.
+start_program() {  # program
+  PROGRAM=$1
+  launch program
   wait_mark ready
+}
+
+# True when the start-up said something (dismissed here) before it ended.
+told() {
+  local said=1 box
+  for _ in $(seq 300); do
+    [ "$(marks ready)" -ge 1 ] && return $said
+    box=$(xdotool search --onlyvisible --pid "$PROGRAM_PID" 2>/dev/null | grep -vx "$WID" | head -1) || true
+    [ -n "$box" ] && said=0 && { xdotool windowfocus --sync "$box" key Return 2>/dev/null || true; }
+    sleep 0.2
+  done
+  fail "the start-up did not end"
+}
+
+# Answers the message box the program shows with a key, and waits until it has gone.
+answer() {  # key
+  local box
+  for _ in $(seq 100); do
+    box=$(xdotool search --onlyvisible --pid "$PROGRAM_PID" 2>/dev/null | grep -vx "$WID" | head -1) || true
+    [ -n "$box" ] && break
+    sleep 0.1
+  done
+  [ -n "$box" ] || fail "no message box to answer"
+  for _ in 1 2 3; do
+    xdotool windowfocus --sync "$box" key "$1" 2>/dev/null || true
+    for _ in $(seq 30); do
+      xdotool search --onlyvisible --pid "$PROGRAM_PID" 2>/dev/null | grep -qx "$box" || return 0
+      sleep 0.1
+    done
+  done
+  fail "the message box stayed after $1"
+}
+
+# A fresh settings folder whose file holds only the high-score list, and a row of it.
+seed() {  # name scores...
+  mkdir -p "$(dirname "$INI")" && find "$(dirname "$INI")" -mindepth 1 -delete
+  local n=0 s
+  for s in "${@:2}"; do printf '[High-%02d]\nName=%s\nScore=%s\n' $((n += 1)) "$1" "$s"; done >"$INI"
+}
+row() {  # row key
+  python3 -c 'import configparser, sys
+c = configparser.ConfigParser(interpolation=None); c.optionxform = str; c.read(sys.argv[1])
+print(c.get("High-%02d" % int(sys.argv[2]), sys.argv[3], fallback=""))' "$INI" "$@"
 }
 
 # How often the program has passed a trace mark, and a wait for the count.

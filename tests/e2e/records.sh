@@ -10,36 +10,8 @@
 source "$(dirname "$0")/lib.sh"
 PROGRAM=$1
 start_xvfb
-INI=$XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.ini
-RECORD=$XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.recovery
 
-seed() {  # name scores: a fresh folder with the list
-  rm -rf "$(dirname "$INI")" && mkdir -p "$(dirname "$INI")"
-  local n=0
-  for s in "${@:2}"; do printf '[High-%02d]\nName=%s\nScore=%s\n' $((n += 1)) "$1" "$s"; done >"$INI"
-}
-row() {  # row key
-  python3 -c 'import configparser, sys
-c = configparser.ConfigParser(interpolation=None); c.optionxform = str; c.read(sys.argv[1])
-print(c.get("High-%02d" % int(sys.argv[2]), sys.argv[3], fallback=""))' "$INI" "$@"
-}
-launch() {  # starts the program, its trace in $LOG
-  LOG=$WORK/$1.log
-  FRUITWHIRL_TRACE=1 "$PROGRAM" --scale 1 2>"$LOG" &
-  PROGRAM_PID=$!
-  WID=$(wait_window Fruitwhirl)
-}
-# True when the start-up said something (dismissed here) before it ended.
-told() {
-  local said=1
-  for _ in $(seq 300); do
-    [ "$(marks ready)" -ge 1 ] && return $said
-    box=$(xdotool search --onlyvisible --pid "$PROGRAM_PID" 2>/dev/null | grep -vx "$WID" | head -1) || true
-    [ -n "$box" ] && said=0 && { xdotool windowfocus --sync "$box" key Return 2>/dev/null || true; }
-    sleep 0.2
-  done
-  fail "the start-up did not end"
-}
+# A place of the machine (its pixel coordinates) on the screen.
 at() { read -r _ X Y S < <(grep ^trace-geometry "$LOG") && echo $((X + $1 * S)) $((Y + $2 * S)); }
 insert_stack() { drag 3 "$(at 305 183)" "$(at 236 84)"; }
 lever() { xdotool mousemove $(at 272 42) click 1; }
