@@ -22,7 +22,7 @@ const NameRow kNames[] = {
     {"ACarriageReturnAndLineFeed", "Tess\r\n", "Tess"},
     {"ATabInside", "Ann\tLee", "AnnLee"},
     {"AStrayEscapeAndDelete", "\x1bJo\x7f", "Jo"},
-    {"AC1ControlInUtf8", "Max\xc2\x85", "Max"},
+    {"TheFirstAndLastC1ControlsInUtf8", "M\xc2\x80" "ax\xc2\x9f", "Max"},
     {"ElevenLettersAfterALineBreakCutToTen", "\nAbcdefghijk", "Abcdefghij"},
     {"SpacesAndAccentsStay", " J\xc3\xa9r\xc3\xb4me \xc2\xa0", " J\xc3\xa9r\xc3\xb4me \xc2\xa0"},
     {"AUnitSeparatorJustBelowTheSpace", "Q\x1f", "Q"},

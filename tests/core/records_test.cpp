@@ -105,13 +105,26 @@ TEST(Store, TheThemeFallsBackToTheFirstWhenTheThemeFilesChanged) {
     }
 }
 
-TEST(Store, ClosingTheWindowSavesOnceAndAStoreThatCannotBeWrittenIsReported) {
+TEST(Store, AFailingDiskIsToldOncePerSpellAndClosingTheWindowOffersToTryAgain) {
     Rig rig;
-    rig.store.failFlush = true;
     rig.StartPlaying();
+    rig.InsertCoins(3);
+    const auto gamesWithRecordFailing = [&](bool failing, int games) {
+        rig.store.failRecord = failing;
+        for (int i = 0; i < games; ++i) rig.PullLever();
+    };
+    gamesWithRecordFailing(true, 2);
+    EXPECT_EQ(rig.host.messages.size(), 1u) << "once, not after every game";
+    gamesWithRecordFailing(false, 1);
+    gamesWithRecordFailing(true, 1);
+    ASSERT_EQ(rig.host.messages.size(), 2u) << "a failure after a save that worked is told afresh";
+    EXPECT_NE(rig.host.messages[1].find("the disk is full"), std::string::npos) << rig.host.messages[1];
+    rig.store.failFlush = true;
+    const int flushes = rig.store.flushes;
+    rig.sound.calls.clear();
     rig.Send(ev::CloseWindow{});
     rig.Send(ev::MenuQuit{});  // nothing runs after the end
-    EXPECT_EQ(rig.store.flushes, 1);
+    EXPECT_EQ(rig.store.flushes, flushes + 1);
     EXPECT_EQ(rig.host.endStatus, 1);
     ASSERT_EQ(rig.host.asked.size(), 1u);
     EXPECT_NE(rig.host.asked[0].find("could not save your high scores"), std::string::npos);

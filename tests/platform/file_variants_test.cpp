@@ -61,7 +61,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Variant{"NoNewlineAtTheEnd", kFile.chopped(1), ""},
                       Variant{"BlankLinesWithSpaces", Replaced(kFile, "\n\n", "\n   \n\n"), ""},
                       Variant{"HashComment", "# mine\n" + kFile, "line 1 is a comment"},
-                      Variant{"SemicolonComment", kFile + "; mine\n", "line 8 is a comment"},
+                      // Lines are counted as the editor shows them.
+                      Variant{"SemicolonCommentWindowsLineEnds", Replaced(kFile + "; mine\n", "\n", "\r\n"),
+                              "line 8 is a comment"},
                       Variant{"OldMacLineEnds", Replaced(kFile, "\n", "\r"), ""},
                       Variant{"NulBytes", kFile + QByteArray("x=\0\n", 4), "bytes that are not text"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cerrno>
+#include <string>
 
 #include "fakes.h"
 #include "frontend/qt/qt_settings_store.h"
@@ -24,7 +25,7 @@ QByteArray Bytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : "<missing>";
 }
 
-enum class Point { Write, Sync, Rename };
+enum class Point { Write, Garbled, Sync, Rename };
 
 struct Disk {
     bool failing = false;
@@ -36,6 +37,12 @@ struct Disk {
 FileCalls FailingCalls(Disk& disk) {
     FileCalls calls;
     calls.write = [&disk](int fd, const void* data, size_t size) -> ssize_t {
+        if (disk.failing && disk.point == Point::Garbled && size > 0) {
+            // Says it wrote it all, but one bit of the first byte is wrong.
+            std::string bytes(static_cast<const char*>(data), size);
+            bytes[0] = static_cast<char>(bytes[0] ^ 1);
+            return ::write(fd, bytes.data(), size);
+        }
         if (!disk.failing || disk.point != Point::Write) return ::write(fd, data, size);
         const off_t at = ::lseek(fd, 0, SEEK_CUR);
         if (at >= disk.byte) {
@@ -75,6 +82,7 @@ TEST(FullDisk, TheOldFilesStayThePlayerIsToldOnceAndALaterSaveStoresTheRun) {
         {"the first byte, disk full", Point::Write, 0, ENOSPC, full, "No space left on device"},
         {"byte 40, disk full", Point::Write, 40, ENOSPC, full, "No space left on device"},
         {"byte 40, an I/O error", Point::Write, 40, EIO, broken, "Input/output error"},
+        {"a write that says it worked but did not", Point::Garbled, 0, EIO, broken, "Input/output error"},
         {"the sync", Point::Sync, 0, EIO, broken, "Input/output error"},
         {"the rename", Point::Rename, 0, ENOSPC, full, "No space left on device"},
     };

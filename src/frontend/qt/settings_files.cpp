@@ -211,6 +211,9 @@ bool ReplaceFile(const QString& path, const QByteArray& text, const FileCalls& c
     if (::fchmod(fd, mode) != 0) return abandon(errno);
     if (!WriteAll(fd, text.constData(), text.size(), calls, code)) return abandon(code);
     if (!SyncAndClose(fd, calls, code)) return abandon(code);
+    // What the disk holds is read back before it takes the old file's place.
+    QByteArray written;
+    if (!ReadBack(temp, written) || written != text) return abandon(EIO);
     if (calls.rename(temp.constData(), target.constData()) != 0) return abandon(errno);
 
     // The new name must outlast a power cut too.
@@ -222,7 +225,6 @@ bool ReplaceFile(const QString& path, const QByteArray& text, const FileCalls& c
         ::close(dir);
         if (!synced) return Failed(error, code, target);
     }
-    QByteArray written;
     if (!ReadBack(target, written) || written != text) return Failed(error, EIO, target);
     return true;
 }
