@@ -147,6 +147,10 @@ TEST_F(Game, HoldsOpenAndCloseByTheRules) {
     rig.ScriptSteps({7, 7, 7});  // 5-2-3
     rig.PullLever();
     EXPECT_EQ(Holds(), "DDD");
+    rig.Forget();
+    rig.PressHold(0);
+    EXPECT_EQ(Holds(), "DDD");
+    EXPECT_EQ(rig.SoundsPlayed(), std::vector<Sfx>{Sfx::Wrong}) << "a hold without a credit";
     EXPECT_TRUE(Shows(m.hdcScreen, places::CreditStrip, cells::CreditStripDark));
     rig.InsertCoins();
     EXPECT_EQ(Holds(), "GGG");
@@ -172,6 +176,15 @@ TEST_F(Game, TheSymbol2RuleAndThePayTable) {
     EXPECT_EQ(Count(rig.sound, "Play WinLow"), 2);
 }
 
+TEST_F(Game, ThePayoutDropsMoreCoinsFromEachPrizeSizeOn) {
+    // Each size's first amount, and the last amount of the size below it.
+    for (const auto& [amount, drops] : {std::pair{9, 0}, {10, 8}, {49, 8}, {50, 11}, {99, 11}, {100, 15}}) {
+        rig.Forget();
+        ShowPayout(m, amount);
+        EXPECT_EQ(Count(rig.sound, "Play Pay"), drops) << amount << " coins";
+    }
+}
+
 TEST_F(Game, TheManiaPeriodRunsThirteenTicksAndAHundredStartsItAgain) {
     Score("9-10-12");
     EXPECT_EQ(rig.SoundsPlayed().back(), Sfx::Mania);
@@ -180,6 +193,18 @@ TEST_F(Game, TheManiaPeriodRunsThirteenTicksAndAHundredStartsItAgain) {
     rig.Send(ev::MenuAbout{});
     EXPECT_EQ(rig.host.calls, std::vector<std::string>{"ShowWindow"});  // the menus are off
     for (int t = 1; t <= 6; ++t) rig.Send(ev::Tick{TimerId::MultiCheck});
+    // The record screens and the out-of-coins panel come and go; the themes stay off.
+    rig.PressOn(places::DisplayWindow);
+    rig.PressOn(places::ListLineZone(4), 2);
+    EXPECT_EQ(m.ScreenMode, Screen::Reels);
+    EXPECT_FALSE(rig.host.menuEnabled[MenuId::Theme]) << "back from the list";
+    const Integer purse = m.ScoreTable[0].Score, credits = m.Credits;
+    m.ScoreTable[0].Score = 0, m.Credits = 0;
+    rig.PressOn(places::CoinPile);
+    rig.PressOn(places::PanelContinueButton);
+    EXPECT_EQ(m.ScreenMode, Screen::Reels);
+    EXPECT_FALSE(rig.host.menuEnabled[MenuId::Theme]) << "continued from the panel";
+    m.ScoreTable[0].Score = purse, m.Credits = credits;
     Score("9-9-12");
     EXPECT_TRUE(Shows(m.hdcScreen, places::TimeBar, cells::TimeBarEmpty));
     for (int t = 1; t <= 13; ++t) rig.Send(ev::Tick{TimerId::MultiCheck});

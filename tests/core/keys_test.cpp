@@ -34,6 +34,14 @@ protected:
         keys.ScriptSteps(steps);
         mouse.ScriptSteps(steps);
     }
+    // The game that takes the purse to 1000 coins raises the offer panel.
+    void RaiseTheOffer() {
+        Step("a stack", KeyCommand::Stack, 0, [&] { mouse.InsertCoins(2); });
+        for (Rig* rig : {&keys, &mouse}) rig->m.ScoreTable[0].Score = 995;
+        Steps({8, 7, 7});  // "2-2-5" pays 5
+        Step("the offer panel", KeyCommand::Go, 0, places::LeverKnob);
+        ASSERT_EQ(keys.m.ScreenMode, Screen::Offer);
+    }
     Rig keys, mouse;
 };
 
@@ -45,8 +53,12 @@ TEST_F(Keys, EveryKeyIsThePressItStandsFor) {
     EXPECT_EQ(keys.m.Credits, 6);
     Steps({7, 7, 7});  // "3-3-7": no win, so the holds are on offer
     Step("a game", KeyCommand::Go, 0, places::LeverKnob);
-    Step("a hold", KeyCommand::Number, 2, places::HoldButton(1));
-    EXPECT_EQ(keys.m.Held[1], 1);
+    Step("the left hold", KeyCommand::Number, 1, places::HoldButton(0));
+    Step("the right hold", KeyCommand::Number, 3, places::HoldButton(2));
+    Step("no fourth reel", KeyCommand::Number, 4, [] {});
+    Step("the left let go", KeyCommand::Number, 1, places::HoldButton(0));
+    Step("the middle hold", KeyCommand::Number, 2, places::HoldButton(1));
+    EXPECT_EQ(keys.m.Held, (std::array<Integer, 3>{0, 1, 1}));
     Step("the high-score list", KeyCommand::HighScores, 0, places::ReelWindowZone);
     Step("line 10's statistics", KeyCommand::Number, 10, places::ListLineZone(9));
     Step("nothing on a page", KeyCommand::HighScores, 0, [] {});
@@ -58,7 +70,7 @@ TEST_F(Keys, EveryKeyIsThePressItStandsFor) {
     EXPECT_EQ(keys.m.ScreenMode, Screen::Reels);
 }
 
-TEST_F(Keys, OnAPanelTheKeysPressItsButtons) {
+TEST_F(Keys, OnTheOutOfCoinsPanelTheKeysPressItsButtons) {
     for (Rig* rig : {&keys, &mouse}) rig->m.ScoreTable[0].Score = 0;
     Step("the out-of-coins panel", KeyCommand::Coin, 0, places::CoinPile);
     Step("continue", KeyCommand::Go, 0, places::PanelContinueButton);
@@ -66,6 +78,18 @@ TEST_F(Keys, OnAPanelTheKeysPressItsButtons) {
     Key(KeyCommand::Quit);  // no panel: nothing
     for (Rig* rig : {&keys, &mouse}) rig->m.ScoreTable[0].Score = 0;
     Step("the panel again", KeyCommand::Coin, 0, places::CoinPile);
+    Step("quit", KeyCommand::Quit, 0, places::PanelQuitButton);
+    EXPECT_TRUE(keys.m.ended);
+}
+
+TEST_F(Keys, OnTheOfferPanelGoPlaysOn) {
+    RaiseTheOffer();
+    Step("play on", KeyCommand::Go, 0, places::PanelContinueButton);
+    EXPECT_EQ(keys.m.ScreenMode, Screen::Reels);
+}
+
+TEST_F(Keys, OnTheOfferPanelQQuits) {
+    RaiseTheOffer();
     Step("quit", KeyCommand::Quit, 0, places::PanelQuitButton);
     EXPECT_TRUE(keys.m.ended);
 }

@@ -22,7 +22,10 @@ const NameRow kNames[] = {
     {"ACarriageReturnAndLineFeed", "Tess\r\n", "Tess"},
     {"ATabInside", "Ann\tLee", "AnnLee"},
     {"AStrayEscapeAndDelete", "\x1bJo\x7f", "Jo"},
-    {"TheFirstAndLastC1ControlsInUtf8", "M\xc2\x80" "ax\xc2\x9f", "Max"},
+    {"TheFirstAndLastC1ControlsInUtf8",
+     "M\xc2\x80"
+     "ax\xc2\x9f",
+     "Max"},
     {"ElevenLettersAfterALineBreakCutToTen", "\nAbcdefghijk", "Abcdefghij"},
     {"SpacesAndAccentsStay", " J\xc3\xa9r\xc3\xb4me \xc2\xa0", " J\xc3\xa9r\xc3\xb4me \xc2\xa0"},
     {"AUnitSeparatorJustBelowTheSpace", "Q\x1f", "Q"},

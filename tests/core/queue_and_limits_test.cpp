@@ -63,15 +63,22 @@ TEST(QueueAndLimits, AtThePurseLimitTheCounterShowsThePurseAndManiaEndingUnderTh
     EXPECT_TRUE(rig.host.menuEnabled[MenuId::Theme]);
 }
 
-TEST(QueueAndLimits, NegativeStoredCountsAndTimesFallBackToTheirDefaults) {
-    Rig rig, plain;
-    for (const char* key : {"Score", "Stat-00", "Stat-11", "Played", "Wun", "ETime"})
-        rig.store.Set("High-02", key, "-7");
-    rig.Start();
-    plain.Start();
-    const ScoreRecord& row = rig.m.ScoreTable[2];
-    EXPECT_EQ(row.Score, plain.m.ScoreTable[2].Score);
-    EXPECT_EQ(row.Stat[0] + row.Stat[11] + row.Played + row.Wun + row.ETime, 0);
+TEST(QueueAndLimits, StoredCountsAreTakenUpToTheLargestAndFallBackBeyondEitherEnd) {
+    for (const auto& [stored, taken] :
+         {std::pair{"-1", false}, {"0", true}, {"32767", true}, {"32768", false}}) {
+        Rig rig, plain;
+        for (const char* key : {"Score", "Stat-00", "Stat-11", "Played", "Wun"})
+            rig.store.Set("High-02", key, stored);
+        rig.store.Set("High-03", "ETime", stored);
+        rig.Start();
+        plain.Start();
+        const ScoreRecord& row = rig.m.ScoreTable[2];
+        const Integer count = taken ? static_cast<Integer>(std::stoi(stored)) : 0;
+        EXPECT_EQ(row.Score, taken ? count : plain.m.ScoreTable[2].Score) << stored;
+        for (const Integer value : {row.Stat[0], row.Stat[11], row.Played, row.Wun})
+            EXPECT_EQ(value, count) << stored;
+        EXPECT_EQ(rig.m.ScoreTable[3].ETime, std::string(stored) == "-1" ? 0 : std::stol(stored)) << stored;
+    }
 }
 
 TEST(QueueAndLimits, AFloodDuringAGameRunsEachWaitingCommandOnceAndEveryPress) {

@@ -11,11 +11,14 @@
 namespace fw::test {
 namespace {
 
-// On a list of 90, 80, ..., 0 coins: a stack of coins, a game, the player
-// renames herself Tess, two more games. The run ends where the caller says.
+// On a list of 90, 80, ..., 0 coins (or of 1000 coins but the tenth line's
+// 0): a stack of coins, a game, the player renames herself Tess, two more
+// games. The run ends where the caller says.
 struct PlayedRun {
-    PlayedRun() : random(20240607), rig({"Fruit.Thm"}, nullptr, &random) {
-        for (int n = 1; n <= 10; ++n) rig.store.Set(HighSection(n), "Score", std::to_string(100 - 10 * n));
+    explicit PlayedRun(bool tenth = false) : random(20240607), rig({"Fruit.Thm"}, nullptr, &random) {
+        for (int n = 1; n <= 10; ++n)
+            rig.store.Set(HighSection(n), "Score",
+                          std::to_string(tenth ? (n < 10 ? 1000 : 0) : 100 - 10 * n));
         rig.host.configDialog = [](ConfigValues& values) { return values.name = "Tess", true; };
         rig.StartPlaying();
         rig.InsertCoins(3);
@@ -73,15 +76,20 @@ TEST(RunRecord, FollowsTheGamesAndTheNameAndAQuitCutShortAfterItsSaveEntersTheRu
     }
     // The coins, each game and the new name; the clock's ticks change nothing.
     EXPECT_EQ(kept, (std::vector<std::string>{"NoName 0", "NoName 1", "Tess 1", "Tess 2", "Tess 3"}));
-    run.rig.Send(ev::MenuQuit{});
-    EXPECT_FALSE(run.rig.store.runRecord);
-    // Killed between the save and the removal of the record:
-    run.rig.store.runRecord = run.rig.store.runRecords.back();
-    Rig next;
-    StartAfter(next, run.rig.store);
-    EXPECT_EQ(next.store.durable, run.rig.store.durable);
-    EXPECT_TRUE(next.host.messages.empty());
-    EXPECT_FALSE(next.store.runRecord);
+    // Killed between the save and the removal of the record, with the run in
+    // the middle of the list or at its tenth line:
+    for (const bool tenth : {false, true}) {
+        PlayedRun cut(tenth);
+        cut.rig.Send(ev::MenuQuit{});
+        EXPECT_FALSE(cut.rig.store.runRecord);
+        EXPECT_EQ(RowNamed(cut.rig.store.durable, "Tess") == 10, tenth);
+        cut.rig.store.runRecord = cut.rig.store.runRecords.back();
+        Rig next;
+        StartAfter(next, cut.rig.store);
+        EXPECT_EQ(next.store.durable, cut.rig.store.durable) << "tenth line: " << tenth;
+        EXPECT_TRUE(next.host.messages.empty());
+        EXPECT_FALSE(next.store.runRecord);
+    }
 }
 
 TEST(RunRecord, TheGameThatReaches1000IsKeptBeforeItsOfferPanelWipesIn) {

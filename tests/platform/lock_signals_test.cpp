@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <string.h>
 #include <QAbstractButton>
 #include <QDir>
 #include <QElapsedTimer>
@@ -168,10 +169,21 @@ TEST(Signals, EndTheLockOfferTheAlreadyRunningMessageAndTheStartUpMessage) {
         second.Signal(SIGHUP);
         ASSERT_TRUE(second.Ended());
         EXPECT_EQ(second.process.exitCode(), 0);
-        // The first game quits on Ctrl+C as on Quit.
         first.Signal(SIGINT);
         ASSERT_TRUE(first.Ended());
-        EXPECT_EQ(first.process.exitCode(), 0);
+    }
+    // A game quits on each of them as on Quit: the quit sequence runs and saves.
+    for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
+        Program game(config.path());
+        ASSERT_TRUE(game.WaitFor("ready")) << game.err.toStdString();
+        game.Signal(number);
+        ASSERT_TRUE(game.Ended());
+        EXPECT_EQ(game.process.exitStatus(), QProcess::NormalExit) << strsignal(number);
+        EXPECT_EQ(game.process.exitCode(), 0) << strsignal(number);
+        game.err += game.process.readAllStandardError();
+        EXPECT_TRUE(game.err.contains("trace end ")) << strsignal(number);
+        EXPECT_TRUE(QFile::exists(folder + "/Fruitwhirl.ini")) << strsignal(number);
+        QFile::remove(folder + "/Fruitwhirl.ini");
     }
     {
         // The second signal does not wait for the quit the first one asked for.
