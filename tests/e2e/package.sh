@@ -6,7 +6,8 @@
 # the rest under /usr/share, depends on the package of every library the
 # program links and of Qt's X11 plug-in, lintian --pedantic finds nothing in
 # it, and unpacked into a folder with dpkg-deb the game starts there and quits
-# with status 0.
+# with status 0; installed with apt into a clean Debian root, it plays there
+# and is purged without a trace (tests/e2e/clean_root.sh).
 #   package.sh SOURCE_DIR BUILD_DIR PICTURES_DIR
 source "$(dirname "$0")/lib.sh"
 source "$E2E_DIR/installed.sh"
@@ -47,5 +48,8 @@ lintian --pedantic -I --fail-on error,warning,info,pedantic "$WORK"/src/fruitwhi
 LINT=$!
 
 starts_and_quits "$PROGRAM"
+source "$E2E_DIR/clean_root.sh"
+in_clean_root "$DEB"
+[ -z "$CLEAN_ROOT_SKIPPED" ] || echo "not tried in a clean root: $CLEAN_ROOT_SKIPPED"
 wait "$LINT" && [ ! -s "$WORK/lintian.txt" ] || fail "lintian: $(cat "$WORK/lintian.txt")"
 echo "PASS"
