@@ -15,6 +15,7 @@
 
 #include "frontend/real_random.h"
 #include "machine/machine.h"
+#include "platform/ini_text.h"
 #include "shell/events.h"
 #include "shell/quit.h"
 #include "shell/trace.h"
@@ -163,21 +164,6 @@ public:
 constexpr const char* kSettingsKey = "Fruitwhirl.ini";
 constexpr const char* kRunRecordKey = "Fruitwhirl.recovery";
 
-// Why a line of the settings text cannot be read cleanly, or "" when it can.
-std::string LineProblem(const std::string& line) {
-    std::size_t b = line.find_first_not_of(" \t");
-    if (b == std::string::npos) return {};
-    for (unsigned char c : line) {
-        if ((c < 0x20 && c != '\t') || c == 0x7f) return "holds bytes that are not text";
-    }
-    if (line[b] == '#' || line[b] == ';') return "is a comment";
-    const std::size_t e = line.find_last_not_of(" \t");
-    if (line[b] == '[') return line[e] == ']' ? "" : "is a section name without its closing ']'";
-    const std::size_t equals = line.find('=');
-    if (equals == std::string::npos || line.find_first_not_of(" \t") >= equals) return "is not a setting";
-    return {};
-}
-
 class WebStore : public SettingsStore {
 public:
     std::vector<std::string> Open() override {
@@ -192,41 +178,20 @@ public:
         char* stored = fw_js_get(kSettingsKey);
         if (!stored) return notices_;
         const std::string text = Taken(stored);
-        std::string problem, clean, section;
-        std::size_t start = 0;
-        for (int number = 1; start <= text.size(); ++number) {
-            std::size_t end = text.find('\n', start);
-            if (end == std::string::npos) end = text.size();
-            std::string line = text.substr(start, end - start);
-            start = end + 1;
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            const std::string why = LineProblem(line);
-            if (!why.empty()) {
-                if (problem.empty()) problem = "line " + std::to_string(number) + " " + why;
-                continue;
-            }
-            clean += line + '\n';
-            const std::size_t b = line.find_first_not_of(" \t");
-            if (b == std::string::npos) continue;
-            if (line[b] == '[') {
-                section = line.substr(b + 1, line.find_last_of(']') - b - 1);
-            } else {
-                const std::size_t equals = line.find('=');
-                values_[section][Trim(line.substr(0, equals))] = Unquoted(Trim(line.substr(equals + 1)));
-            }
-        }
-        if (!problem.empty()) {
+        const CheckedSettings checked = CheckSettingsText(text);
+        values_ = ReadIniText(checked.text);
+        if (!checked.problem.empty()) {
             // The text as it was is kept before anything is written over it.
             const std::string aside = Taken(fw_js_aside_key(".ini"));
             const std::string damaged =
-                "Your settings in the browser's storage could not be read cleanly: " + problem;
+                "Your settings in the browser's storage could not be read cleanly: " + checked.problem;
             if (!Taken(fw_js_set(aside.c_str(), text.c_str())).empty()) {
                 unusable_ = damaged + ". No copy of them could be kept.";
                 notices_.push_back(unusable_ +
                                    " They are left as they are, and your records will not be kept this run.");
                 return notices_;
             }
-            Taken(fw_js_set(kSettingsKey, clean.c_str()));
+            Taken(fw_js_set(kSettingsKey, checked.text.c_str()));
             notices_.push_back(damaged + ". A copy of them as they were is kept as \"" + aside +
                                "\"; the game goes on with what could be read.");
         }
@@ -251,11 +216,7 @@ public:
                        unusable_ + " Nothing was written."};
             return false;
         }
-        std::string text;
-        for (const auto& [section, keys] : values_) {
-            text += (text.empty() ? "[" : "\n[") + section + "]\n";
-            for (const auto& [key, value] : keys) text += key + "=" + Quoted(value) + "\n";
-        }
+        const std::string text = IniText(values_);
         const std::string why = Taken(fw_js_set(kSettingsKey, text.c_str()));
         // Trust no write: what is stored must read back as written.
         if (!why.empty() || Taken(fw_js_get(kSettingsKey)) != text) {
@@ -296,36 +257,11 @@ private:
                 "The browser's storage cannot hold them (" + (why.empty() ? "it read back otherwise" : why) +
                     ")."};
     }
-    static std::string Trim(const std::string& s) {
-        const std::size_t b = s.find_first_not_of(" \t");
-        if (b == std::string::npos) return {};
-        return s.substr(b, s.find_last_not_of(" \t") - b + 1);
-    }
-    // Values as the desktop's INI files write them: quoted when they hold a
-    // character that means something there.
-    static std::string Quoted(const std::string& v) {
-        if (v.find_first_of(",;=\"\\") == std::string::npos && Trim(v) == v) return v;
-        std::string q = "\"";
-        for (char c : v) {
-            if (c == '"' || c == '\\') q += '\\';
-            q += c;
-        }
-        return q + "\"";
-    }
-    static std::string Unquoted(const std::string& v) {
-        if (v.size() < 2 || v.front() != '"' || v.back() != '"') return v;
-        std::string u;
-        for (std::size_t i = 1; i + 1 < v.size(); ++i) {
-            if (v[i] == '\\' && i + 2 < v.size()) ++i;
-            u += v[i];
-        }
-        return u;
-    }
 
     bool opened_ = false;
     std::vector<std::string> notices_;
     std::string unusable_;
-    std::map<std::string, std::map<std::string, std::string>> values_;
+    IniValues values_;
 };
 
 // ---- The window services -------------------------------------------------------------------------
