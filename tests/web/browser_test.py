@@ -2,8 +2,9 @@
 """The browser edition in headless Chromium, served on 127.0.0.1: the start-up
 screen equals the desktop's reference, coins dragged by mouse and by touch,
 the lever and a prize the pay table explains, the sounds in order; a second
-tab is refused; a reload recovers the run and keeps the records; a damaged
-stored record is kept aside with the message.
+tab is refused; a reload recovers the run and keeps the records; the records
+downloaded are the desktop's settings file, a damaged file is not loaded; a
+damaged stored record is kept aside with the message and offered for download.
 
   browser_test.py SITE_DIR PICTURES_DIR
 """
@@ -105,6 +106,11 @@ def drag_coin(d, kind):
     actions.perform()
 
 
+def menu(d, item):
+    d.find_element("css selector", '.menu[data-menu="0"] > button').click()
+    d.find_element("css selector", f'[data-records="{item}"]').click()
+
+
 def stored(d, key):
     return d.execute_script("return localStorage.getItem(arguments[0])", key)
 
@@ -156,18 +162,30 @@ def main():
             "return $('#message').open && $('#message p').innerText"))
         if "ended unexpectedly" not in text or counter.strip("-") not in text:
             fail(f"the message does not tell the recovered run: {text}")
-        (WORK / "Fruitwhirl.ini").write_text(stored(d, "Fruitwhirl.ini"))
-        if screen.check_ini(WORK / "Fruitwhirl.ini"):
-            fail("the stored records are not the desktop's settings file")
-        damaged = "# written by hand\n" + stored(d, "Fruitwhirl.ini")
+        d.find_element("css selector", "#message button").click()
+        menu(d, "download")
+        download = d.execute_script("return Fruitwhirl.lastDownload")
+        (WORK / download["name"]).write_text(download["text"])
+        if screen.check_ini(WORK / "Fruitwhirl.ini") or download["text"] != stored(d, "Fruitwhirl.ini"):
+            fail("the downloaded records are not the stored ones as the desktop's settings file")
+        damaged = "# written by hand\n" + download["text"]
+        (WORK / "mine.ini").write_text(damaged)
+        d.find_element("id", "load").send_keys(str(WORK / "mine.ini"))
+        text = wait("the loaded file's message", lambda: d.execute_script(
+            "return $('#message').open && $('#message p').innerText"))
+        kept = stored(d, "Fruitwhirl.ini") == download["text"]
+        if "mine.ini" not in text or "line 1 is a comment" not in text or not kept:
+            fail(f"a damaged file was loaded: {text}")
+        d.get(url)  # edited while no game runs, so that none saves over it
         d.execute_script("localStorage.setItem('Fruitwhirl.ini', arguments[0])", damaged)
-        d.refresh()
         start(d, url)
         text = wait("the damage's message", lambda: d.execute_script(
             "return $('#message').open && $('#message p').innerText"))
         aside = d.execute_script("return Object.keys(localStorage).filter(k => k.startsWith('Fruitwhirl-damaged-'))")
-        if "line 1 is a comment" not in text or len(aside) != 1 or stored(d, aside[0]) != damaged:
-            fail(f"the damaged record is not kept aside as it was: {text} {aside}")
+        d.find_element("css selector", "#message .offers button").click()
+        if ("line 1 is a comment" not in text or len(aside) != 1 or stored(d, aside[0]) != damaged
+                or d.execute_script("return Fruitwhirl.lastDownload") != {"name": aside[0], "text": damaged}):
+            fail(f"the damaged record is not kept aside as it was and offered: {text} {aside}")
         if "#" in stored(d, "Fruitwhirl.ini"):
             fail("the damaged record was not replaced by what could be read")
     finally:

@@ -12,6 +12,7 @@ const Fruitwhirl = {
   trace: [],        // the game's trace marks, with ?trace
   soundLog: [],     // every sound started or stopped: [file, 'once' | 'loop' | 'stop']
   lastError: '',
+  asides: [],       // the keys of copies kept aside this visit
   running: false,
   audioContext: null,
   sounds: [], names: [], loops: [],
@@ -71,7 +72,43 @@ const Fruitwhirl = {
     const d = $('#message');
     d.querySelector('h2').textContent = (error ? '\u26d4 ' : '\u26a0 ') + title;
     d.querySelector('p').innerText = text;
+    // A copy kept aside is offered for download beside the message that names it.
+    const offers = d.querySelector('.offers');
+    offers.replaceChildren();
+    for (const key of this.asides.filter((k) => text.includes(k))) {
+      const b = document.createElement('button');
+      b.type = 'button';
+      b.textContent = 'Download ' + key;
+      b.addEventListener('click', () => this.download(key, this.storageGet(key) || ''));
+      offers.append(b);
+    }
     await this.modal(d);
+  },
+  async ask(title, text, yes, no) {
+    const d = $('#ask');
+    d.querySelector('h2').textContent = '\u26a0 ' + title;
+    d.querySelector('p').innerText = text;
+    d.querySelector('[value=yes]').textContent = yes;
+    d.querySelector('[value=no]').textContent = no;
+    return await this.modal(d) === 'yes';
+  },
+  unsaved(text) {
+    const p = $('#unsaved');
+    p.textContent = text;
+    p.hidden = !text;
+  },
+  download(name, text) {
+    this.lastDownload = { name, text };
+    const a = document.createElement('a');
+    a.href = URL.createObjectURL(new Blob([text], { type: 'text/plain' }));
+    a.download = name;
+    a.click();
+    setTimeout(() => URL.revokeObjectURL(a.href), 1000);
+  },
+  taken(pointer) {
+    const text = UTF8ToString(pointer);
+    Module._free(pointer);
+    return text;
   },
   async about(version) {
     const d = $('#about');
@@ -175,7 +212,7 @@ const Fruitwhirl = {
                  `${two(d.getHours())}${two(d.getMinutes())}${two(d.getSeconds())}`;
     for (let n = 1; ; ++n) {
       const key = stem + (n === 1 ? '' : '-' + n) + ext;
-      if (localStorage.getItem(key) === null) return key;
+      if (localStorage.getItem(key) === null) { this.asides.push(key); return key; }
     }
   },
 };
@@ -262,8 +299,37 @@ function toggleFullScreen() {
 }
 $('[data-view="full"]').addEventListener('click', () => { closeMenus(); toggleFullScreen(); });
 
+// ---- Records as a file: the desktop's Fruitwhirl.ini, down and up ----
+$('[data-records="download"]').addEventListener('click', () => {
+  closeMenus();
+  Fruitwhirl.download('Fruitwhirl.ini', Fruitwhirl.taken(Module._fw_records_text()));
+});
+$('[data-records="load"]').addEventListener('click', () => { closeMenus(); $('#load').click(); });
+$('#load').addEventListener('change', async (e) => {
+  const file = e.target.files[0];
+  e.target.value = '';
+  if (!file) return;
+  // Larger files are refused by the checks after their first MiB and a byte.
+  const bytes = new Uint8Array(await file.slice(0, (1 << 20) + 1).arrayBuffer());
+  const block = Module._malloc(bytes.length + 1);
+  HEAPU8.set(bytes, block);
+  const nameSize = lengthBytesUTF8(file.name) + 1, name = Module._malloc(nameSize);
+  stringToUTF8(file.name, name, nameSize);
+  const problem = Fruitwhirl.taken(Module._fw_check_records(name, block, bytes.length));
+  Module._free(block);
+  Module._free(name);
+  if (problem) { await Fruitwhirl.message(0, 'Fruitwhirl', problem); return; }
+  if (!await Fruitwhirl.ask('Fruitwhirl', `Load the records of "${file.name}"? They take the place of the ` +
+      'high scores, statistics and settings kept in this browser, and the game starts again with them; ' +
+      'the run under way is not entered.', 'Load', 'Cancel')) return;
+  const why = Fruitwhirl.taken(Module._fw_replace_records());
+  if (why) { await Fruitwhirl.message(1, 'Fruitwhirl', why); return; }
+  Fruitwhirl.replaced = true;
+  location.reload();
+});
+
 // ---- Records kept when the tab is hidden or closed ----
-const keep = () => { if (Fruitwhirl.running) Module._fw_keep(); };
+const keep = () => { if (Fruitwhirl.running && !Fruitwhirl.replaced) Module._fw_keep(); };
 document.addEventListener('visibilitychange', () => { if (document.visibilityState === 'hidden') keep(); });
 window.addEventListener('pagehide', keep);
 

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
@@ -39,6 +40,10 @@ EM_JS(void, fw_js_odds, (const char* text, int open), { Fruitwhirl.showOdds(UTF8
 EM_JS(int, fw_js_odds_shown, (), { return Fruitwhirl.oddsShown() ? 1 : 0; });
 EM_ASYNC_JS(void, fw_js_message, (int error, const char* title, const char* text), {
     await Fruitwhirl.message(error, UTF8ToString(title), UTF8ToString(text));
+});
+EM_ASYNC_JS(int, fw_js_ask, (const char* title, const char* text, const char* yes, const char* no), {
+    return await Fruitwhirl.ask(UTF8ToString(title), UTF8ToString(text), UTF8ToString(yes), UTF8ToString(no))
+        ? 1 : 0;
 });
 EM_ASYNC_JS(void, fw_js_about, (const char* version), { await Fruitwhirl.about(UTF8ToString(version)); });
 // The configuration dialog: values in and, on OK, out through the same fields.
@@ -72,6 +77,8 @@ EM_JS(char*, fw_js_get, (const char* key), {
 EM_JS(char*, fw_js_set, (const char* key, const char* text), {
     return allocateUTF8(Fruitwhirl.storageSet(UTF8ToString(key), text ? UTF8ToString(text) : null));
 });
+// A save that failed, said in the page until one works ("" then).
+EM_JS(void, fw_js_unsaved, (const char* text), { Fruitwhirl.unsaved(UTF8ToString(text)); });
 EM_JS(char*, fw_js_storage_problem, (), { return allocateUTF8(Fruitwhirl.storageProblem()); });
 EM_JS(char*, fw_js_aside_key, (const char* ext), { return allocateUTF8(Fruitwhirl.asideKey(UTF8ToString(ext))); });
 // clang-format on
@@ -216,15 +223,14 @@ public:
                        unusable_ + " Nothing was written."};
             return false;
         }
+        if (replaced_) return true;
         const std::string text = IniText(values_);
         const std::string why = Taken(fw_js_set(kSettingsKey, text.c_str()));
         // Trust no write: what is stored must read back as written.
-        if (!why.empty() || Taken(fw_js_get(kSettingsKey)) != text) {
-            failure = StorageFailure(why);
-            return false;
-        }
-        failure = {};
-        return true;
+        const bool kept = why.empty() && Taken(fw_js_get(kSettingsKey)) == text;
+        failure = kept ? WriteFailure{} : StorageFailure(why);
+        Said(failure);
+        return kept;
     }
     std::optional<std::string> ReadRunRecord() override {
         if (!unusable_.empty()) return std::nullopt;
@@ -233,10 +239,12 @@ public:
         return Taken(text);
     }
     bool WriteRunRecord(const std::string& text, WriteFailure& failure) override {
+        if (replaced_) return true;
         TraceMark("record-write");
         const std::string why = Taken(fw_js_set(kRunRecordKey, text.c_str()));
         const bool kept = why.empty() && Taken(fw_js_get(kRunRecordKey)) == text;
         failure = kept ? WriteFailure{} : StorageFailure(why);
+        Said(failure);
         TraceMark("record-written");
         return kept;
     }
@@ -249,7 +257,42 @@ public:
         return aside;
     }
 
+    // The records as the settings file's text, as they are now.
+    std::string Text() {
+        Open();
+        return IniText(values_);
+    }
+    // A settings file the player loads: the message when it cannot be read
+    // cleanly (nothing changes then), else "" with its text kept for Replace.
+    std::string Check(const std::string& name, const std::string& bytes) {
+        const CheckedSettings checked = CheckSettingsText(bytes);
+        loaded_ = checked.problem.empty() ? checked.text : std::string();
+        if (checked.problem.empty()) return {};
+        return "The file \"" + name + "\" could not be read cleanly: " + checked.problem +
+               ". Nothing of it was loaded; your records are as they were.";
+    }
+    // The loaded text takes the records' place, and the run under way is
+    // left: nothing of this page writes over them before it starts again.
+    std::string Replace() {
+        if (!unusable_.empty()) return unusable_;
+        const std::string why = Taken(fw_js_set(kSettingsKey, loaded_.c_str()));
+        if (!why.empty() || Taken(fw_js_get(kSettingsKey)) != loaded_) {
+            Taken(fw_js_set(kSettingsKey, IniText(values_).c_str()));
+            return "The records could not be loaded: " + StorageFailure(why).detail;
+        }
+        RemoveRunRecord();
+        replaced_ = true;
+        return {};
+    }
+
 private:
+    // A failed save stays said in the page until a save works.
+    static void Said(const WriteFailure& failure) {
+        fw_js_unsaved(failure.reason.empty() ? ""
+                                             : ("Your records are not saved: " + failure.reason + ". " +
+                                                failure.remedy + ". (" + failure.detail + ")")
+                                                   .c_str());
+    }
     // The browser's storage refused a text, or kept another one.
     static WriteFailure StorageFailure(const std::string& why) {
         return {"the browser's storage for this site is full or refused them",
@@ -259,6 +302,8 @@ private:
     }
 
     bool opened_ = false;
+    bool replaced_ = false;  // loaded records took the place of these
+    std::string loaded_;     // the checked text of a file the player loads
     std::vector<std::string> notices_;
     std::string unusable_;
     IniValues values_;
@@ -303,6 +348,11 @@ public:
     void ShowMessage(const std::string& title, const std::string& text) override {
         Present();
         fw_js_message(0, title.c_str(), text.c_str());
+    }
+    bool Ask(const std::string& title, const std::string& text, const std::string& yes,
+             const std::string& no) override {
+        Present();
+        return fw_js_ask(title.c_str(), text.c_str(), yes.c_str(), no.c_str()) != 0;
     }
     bool RunConfigDialog(ConfigValues& values) override {
         char name[64] = {};
@@ -389,6 +439,22 @@ EMSCRIPTEN_KEEPALIVE void fw_tick(int timer) {
 }
 EMSCRIPTEN_KEEPALIVE void fw_activate() {
     fw::Send(fw::ev::Activate{});
+}
+// The records as a settings file for the player to download (the page frees
+// the text): the run kept first, as when the tab is hidden.
+EMSCRIPTEN_KEEPALIVE char* fw_records_text() {
+    if (!fw::game) return nullptr;
+    if (fw::game->machine) fw::KeepRecords(*fw::game->machine);
+    return strdup(fw::game->store.Text().c_str());
+}
+// A settings file the player chose to load: what is wrong with it, or "".
+EMSCRIPTEN_KEEPALIVE char* fw_check_records(const char* name, const char* bytes, int size) {
+    if (!fw::game) return nullptr;
+    return strdup(fw::game->store.Check(name, std::string(bytes, static_cast<std::size_t>(size))).c_str());
+}
+// The checked file takes the records' place: why it could not, or "".
+EMSCRIPTEN_KEEPALIVE char* fw_replace_records() {
+    return strdup(fw::game ? fw::game->store.Replace().c_str() : "");
 }
 // The tab is hidden or goes away: nothing of the run may be lost.
 EMSCRIPTEN_KEEPALIVE void fw_keep() {
