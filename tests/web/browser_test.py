@@ -4,7 +4,8 @@ screen equals the desktop's reference, coins dragged by mouse and by touch,
 the lever and a prize the pay table explains, the sounds in order; a second
 tab is refused; a reload recovers the run and keeps the records; the records
 downloaded are the desktop's settings file, a damaged file is not loaded; a
-damaged stored record is kept aside with the message and offered for download.
+damaged stored record is kept aside with the message and offered for download;
+the site plays offline from its service worker.
 
   browser_test.py SITE_DIR PICTURES_DIR
 """
@@ -43,7 +44,7 @@ def serve():
     handler = functools.partial(Quiet, directory=str(SITE))
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
-    return f"http://127.0.0.1:{server.server_address[1]}/?trace"
+    return server, f"http://127.0.0.1:{server.server_address[1]}/?trace"
 
 
 def wait(what, check, seconds=30):
@@ -116,7 +117,7 @@ def stored(d, key):
 
 
 def main():
-    url = serve()
+    server, url = serve()
     options = webdriver.ChromeOptions()
     for flag in FLAGS.split():
         options.add_argument(flag)
@@ -188,6 +189,14 @@ def main():
             fail(f"the damaged record is not kept aside as it was and offered: {text} {aside}")
         if "#" in stored(d, "Fruitwhirl.ini"):
             fail("the damaged record was not replaced by what could be read")
+
+        wait("the site in the service worker's cache", lambda: d.execute_script(
+            "return !!navigator.serviceWorker.controller"))
+        server.shutdown()
+        server.server_close()
+        start(d, url)  # offline now
+        if not marks(d, "ready"):
+            fail("the game does not start offline")
     finally:
         d.quit()
     print("PASS")

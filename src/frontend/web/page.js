@@ -333,6 +333,9 @@ const keep = () => { if (Fruitwhirl.running && !Fruitwhirl.replaced) Module._fw_
 document.addEventListener('visibilitychange', () => { if (document.visibilityState === 'hidden') keep(); });
 window.addEventListener('pagehide', keep);
 
+// ---- Offline after the first visit: the site in the service worker's cache ----
+if ('serviceWorker' in navigator) navigator.serviceWorker.register('service-worker.js');
+
 // ---- The game: loaded at once, started by the press of the card ----
 var Module = {
   noInitialRun: true,
