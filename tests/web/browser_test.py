@@ -150,6 +150,8 @@ def main():
         if not lever or spin != [["Lever.wav", "once"], ["WhlRun.wav", "loop"], ["klonk1.wav", "once"],
                                  ["klonk2.wav", "once"], ["klonk3.wav", "once"], ["WhlRun.wav", "stop"]]:
             fail("the sounds of the coins and the spin, in order")
+        if d.execute_script("return Fruitwhirl.sounds.filter(Boolean).length") != 22:
+            fail("not every one of the 22 sounds was decoded by the browser")
 
         d.switch_to.new_window("tab")
         d.get(url)

@@ -147,7 +147,8 @@ const Fruitwhirl = {
   async audioLoad(slot, path) {
     this.names[slot] = path.slice(path.lastIndexOf('/') + 1);
     try {
-      const bytes = FS.readFile(path);
+      // The site carries each WAV as FLAC: the same samples in fewer bytes.
+      const bytes = FS.readFile(path.replace(/\.wav$/, '.flac'));
       this.sounds[slot] = await this.audioContext.decodeAudioData(bytes.buffer.slice(0));
     } catch (e) { this.sounds[slot] = null; }  // a sound that cannot be read stays silent
   },
