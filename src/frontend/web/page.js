@@ -5,8 +5,10 @@
 const $ = (s) => document.querySelector(s);
 const params = new URLSearchParams(location.search);
 const canvas = $('#screen');
-const context = canvas.getContext('2d');
+// Opaque: the browser need not blend the machine with the page behind it.
+const context = canvas.getContext('2d', { alpha: false });
 const frame = context.createImageData(320, 256);
+const frameWords = new Uint32Array(frame.data.buffer);
 
 const Fruitwhirl = {
   trace: [],        // the game's trace marks, with ?trace
@@ -19,13 +21,12 @@ const Fruitwhirl = {
   timers: [null, null],
 
   present(heap, pixels, first, end) {
-    // The machine's 0x00RRGGBB pixels are stored B, G, R, 0.
-    const out = frame.data;
-    for (let i = first * 320 * 4, o = i, n = end * 320 * 4; i < n; i += 4) {
-      out[i] = heap[pixels + i + 2];
-      out[i + 1] = heap[pixels + i + 1];
-      out[i + 2] = heap[pixels + i];
-      out[i + 3] = 255;
+    // The machine's 0x00RRGGBB words become the canvas's R, G, B, A bytes
+    // (0xAABBGGRR words on this little-endian heap), a word at a time.
+    const words = new Uint32Array(heap.buffer, pixels + first * 320 * 4, (end - first) * 320);
+    for (let i = 0, o = first * 320; i < words.length; ++i, ++o) {
+      const p = words[i];
+      frameWords[o] = 0xff000000 | (p & 0xff) << 16 | (p & 0xff00) | (p >>> 16 & 0xff);
     }
     context.putImageData(frame, 0, 0, 0, first, 320, end - first);
     if (!this.firstFrame) this.firstFrame = performance.now();
@@ -170,8 +171,22 @@ const Fruitwhirl = {
     source.buffer = this.sounds[slot];
     source.loop = what === 1;  // a buffer loops without a seam
     source.connect(this.audioContext.destination);
+    this.wake();
+    ++this.playing;
+    source.onended = () => { if (--this.playing === 0) this.rest(); };
     source.start();
     if (what === 1) this.loops[slot] = source;
+  },
+  // A silent machine costs nothing: the audio output is suspended a second
+  // after the last sound ends, and resumed by the next one.
+  playing: 0,
+  wake() {
+    clearTimeout(this.resting);
+    if (this.audioContext.state === 'suspended') this.audioContext.resume();
+  },
+  rest() {
+    clearTimeout(this.resting);
+    this.resting = setTimeout(() => { if (this.playing === 0) this.audioContext.suspend(); }, 1000);
   },
 
   async decode(path) {
@@ -334,15 +349,17 @@ const keep = () => { if (Fruitwhirl.running && !Fruitwhirl.replaced) Module._fw_
 document.addEventListener('visibilitychange', () => { if (document.visibilityState === 'hidden') keep(); });
 window.addEventListener('pagehide', keep);
 
-// ---- Offline after the first visit: the site in the service worker's cache ----
-if ('serviceWorker' in navigator) navigator.serviceWorker.register('service-worker.js');
-
 // ---- The game: loaded at once, started by the press of the card ----
 var Module = {
   noInitialRun: true,
   preRun: [() => { if (params.has('trace')) Module.ENV.FRUITWHIRL_TRACE = '1'; }],
   printErr: (line) => { Fruitwhirl.trace.push(line); console.log(line); },
-  onRuntimeInitialized: () => { Fruitwhirl.loaded = true; },
+  onRuntimeInitialized: () => {
+    Fruitwhirl.loaded = true;
+    // Offline after the first visit: the service worker keeps the site, taking
+    // the files just loaded from the browser's cache rather than again.
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('service-worker.js');
+  },
 };
 window.Module = Module;
 function start() {

@@ -320,6 +320,9 @@ class WebHost : public Host {
 public:
     explicit WebHost(WebClock& clock) : clock_(clock) {}
     void ShowWindow() override {
+        // The start-up's pauses run from the moment the machine is seen, not
+        // from before the pictures were decoded.
+        clock_.Sync();
         fw_js_show_window();
         TraceMark("shown");
     }
@@ -470,10 +473,10 @@ int main() {
     g.machine = std::make_unique<fw::Machine>(
         fw::Platform{g.clock, g.random, g.sound, g.store, g.images, g.host}, std::move(pictures), "");
     g.screen = &g.machine->hdcScreen;
-    fw::Post(*g.machine, fw::ev::Load{});
+    fw::Post(*g.machine, fw::ev::Load{});  // returns when the start-up has run to its end
     if (!g.machine->ended) {
-        fw::Post(*g.machine, fw::ev::Activate{});
         fw::TraceMark("ready");
+        fw::Post(*g.machine, fw::ev::Activate{});
     }
     return 0;
 }
