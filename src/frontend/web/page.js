@@ -234,13 +234,27 @@ const Fruitwhirl = {
 };
 window.Fruitwhirl = Fruitwhirl;
 
-// ---- The canvas: the largest whole-number scale that fits, in device pixels ----
-function fit() {
+// ---- The canvas: a whole-number scale in device pixels, the largest that fits
+// unless the player zoomed (kept for the next visit); full screen takes the largest ----
+let chosenScale = Number(Fruitwhirl.storageGet('Fruitwhirl.scale')) || 0;
+function largestScale() {
   const ratio = window.devicePixelRatio || 1;
   const stage = $('#stage');
-  const k = Math.max(1, Math.floor(Math.min(stage.clientWidth * ratio / 320, stage.clientHeight * ratio / 256)));
+  return Math.max(1, Math.floor(Math.min(stage.clientWidth * ratio / 320, stage.clientHeight * ratio / 256)));
+}
+function fit() {
+  const ratio = window.devicePixelRatio || 1;
+  const most = largestScale();
+  const k = document.fullscreenElement || !chosenScale ? most : Math.min(chosenScale, most);
   canvas.style.width = (320 * k / ratio) + 'px';
   canvas.style.height = (256 * k / ratio) + 'px';
+  Fruitwhirl.scale = k;
+}
+function zoom(k) {
+  if (document.fullscreenElement) return;
+  chosenScale = Math.max(1, Math.min(k, largestScale()));
+  Fruitwhirl.storageSet('Fruitwhirl.scale', String(chosenScale));
+  fit();
 }
 window.addEventListener('resize', fit);
 
@@ -279,6 +293,9 @@ document.addEventListener('keydown', (e) => {
   if (e.ctrlKey && e.key.toLowerCase() === 'q') { e.preventDefault(); Module._fw_menu(1, 0); return; }
   if (e.key === 'F1') { e.preventDefault(); Module._fw_menu(4, 0); return; }
   if (e.key === 'F11') { e.preventDefault(); toggleFullScreen(); return; }
+  if (e.ctrlKey && (e.key === '+' || e.key === '=')) { e.preventDefault(); zoom(Fruitwhirl.scale + 1); return; }
+  if (e.ctrlKey && e.key === '-') { e.preventDefault(); zoom(Fruitwhirl.scale - 1); return; }
+  if (e.ctrlKey && e.key === '0') { e.preventDefault(); zoom(1); return; }
   if (e.ctrlKey || e.altKey || e.metaKey || e.repeat) return;
   const key = e.key.length === 1 ? e.key.toLowerCase() : e.key;
   if (e.shiftKey && key !== 'c') return;
@@ -313,7 +330,18 @@ for (const item of document.querySelectorAll('[data-item]')) {
 function toggleFullScreen() {
   if (document.fullscreenElement) document.exitFullscreen(); else document.documentElement.requestFullscreen();
 }
+for (const [item, scale] of [['in', () => Fruitwhirl.scale + 1], ['out', () => Fruitwhirl.scale - 1],
+                             ['actual', () => 1]]) {
+  $(`[data-view="${item}"]`).addEventListener('click', () => { closeMenus(); zoom(scale()); });
+}
 $('[data-view="full"]').addEventListener('click', () => { closeMenus(); toggleFullScreen(); });
+// Full screen is checked, and the zooms are disabled while it lasts, as on the desktop.
+document.addEventListener('fullscreenchange', () => {
+  const full = !!document.fullscreenElement;
+  $('[data-view="full"]').classList.toggle('checked', full);
+  for (const item of ['in', 'out', 'actual']) $(`[data-view="${item}"]`).disabled = full;
+  fit();
+});
 
 // ---- Records as a file: the desktop's Fruitwhirl.ini, down and up ----
 $('[data-records="download"]').addEventListener('click', () => {
