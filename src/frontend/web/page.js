@@ -44,7 +44,7 @@ const Fruitwhirl = {
   enableMenu(menu, on) { document.querySelector(`.menu[data-menu="${menu}"]`).classList.toggle('disabled', !on); },
   setThemeItem(i, caption, visible, on) {
     const item = themeItems[i];
-    item.textContent = caption;
+    item.textContent = caption.replace(/&(&?)/g, '$1');  // the desktop's "&" marks the access key
     item.hidden = !visible;
     item.disabled = !on;
   },
@@ -372,6 +372,48 @@ $('#load').addEventListener('change', async (e) => {
   location.reload();
 });
 
+// ---- The player's own themes: pictures kept in IndexedDB, given to the game as
+// /Themes/NAME.Thm at each start, where the theme scan finds them ----
+function themeStore(mode) {
+  return new Promise((resolve, reject) => {
+    const open = indexedDB.open('Fruitwhirl', 1);
+    open.onupgradeneeded = () => open.result.createObjectStore('themes');
+    open.onsuccess = () => resolve(open.result.transaction('themes', mode).objectStore('themes'));
+    open.onerror = () => reject(open.error);
+  });
+}
+const done = (request) => new Promise((resolve, reject) => {
+  request.onsuccess = () => resolve(request.result);
+  request.onerror = () => reject(request.error);
+});
+async function ownThemes() {
+  const store = await themeStore('readonly');
+  const [names, pictures] = await Promise.all([done(store.getAllKeys()), done(store.getAll())]);
+  return names.map((name, i) => [name, pictures[i]]);
+}
+$('#add-theme').addEventListener('click', () => { closeMenus(); $('#theme-file').click(); });
+$('#theme-file').addEventListener('change', async (e) => {
+  const picture = e.target.files[0];
+  e.target.value = '';
+  if (!picture) return;
+  const file = picture.name.replace(/\.[^.]*$/, '') + '.Thm';
+  const bytes = new Uint8Array(await picture.arrayBuffer());
+  while (!Module._fw_idle()) await new Promise((r) => setTimeout(r, 100));
+  FS.writeFile(file, bytes);  // beside the game, as the player named it
+  const checked = Module.ccall('fw_add_theme', 'number', ['string', 'string'], [file, file], { async: true });
+  const problem = Fruitwhirl.taken(await checked);
+  FS.unlink(file);
+  if (problem) { await Fruitwhirl.message(1, 'Fruitwhirl', problem); return; }
+  try {
+    await done((await themeStore('readwrite')).put(bytes, file));
+  } catch (error) {
+    await Fruitwhirl.message(1, 'Fruitwhirl', `The theme "${file}" could not be kept: ${error.message || error}.`);
+    return;
+  }
+  if (await Fruitwhirl.ask('Fruitwhirl', `The theme "${file}" is kept in this browser; the Theme menu lists ` +
+      'it when the game starts again. Start again now?', 'Start Again', 'Later')) location.reload();
+});
+
 // ---- Records kept when the tab is hidden or closed ----
 const keep = () => { if (Fruitwhirl.running && !Fruitwhirl.replaced) Module._fw_keep(); };
 document.addEventListener('visibilitychange', () => { if (document.visibilityState === 'hidden') keep(); });
@@ -380,7 +422,15 @@ window.addEventListener('pagehide', keep);
 // ---- The game: loaded at once, started by the press of the card ----
 var Module = {
   noInitialRun: true,
-  preRun: [() => { if (params.has('trace')) Module.ENV.FRUITWHIRL_TRACE = '1'; }],
+  preRun: [() => {
+    if (params.has('trace')) Module.ENV.FRUITWHIRL_TRACE = '1';
+    FS.mkdir('/Themes');
+    if (!window.indexedDB) return;
+    Module.addRunDependency('themes');
+    ownThemes().then((themes) => {
+      for (const [name, bytes] of themes) FS.writeFile('/Themes/' + name, bytes);
+    }).catch(() => {}).finally(() => Module.removeRunDependency('themes'));
+  }],
   printErr: (line) => { Fruitwhirl.trace.push(line); console.log(line); },
   onRuntimeInitialized: () => {
     Fruitwhirl.loaded = true;

@@ -18,6 +18,7 @@
 #include "machine/machine.h"
 #include "platform/ini_text.h"
 #include "shell/events.h"
+#include "shell/menus.h"
 #include "shell/quit.h"
 #include "shell/trace.h"
 
@@ -459,6 +460,23 @@ EMSCRIPTEN_KEEPALIVE char* fw_check_records(const char* name, const char* bytes,
 EMSCRIPTEN_KEEPALIVE char* fw_replace_records() {
     return strdup(fw::game ? fw::game->store.Replace().c_str() : "");
 }
+// Whether the machine is between events, so that a check of the page's may run.
+EMSCRIPTEN_KEEPALIVE int fw_idle() {
+    return fw::game && fw::game->machine && !fw::game->machine->busy && !fw::game->machine->ended;
+}
+// A picture the player adds to the own themes, at path in the game's files,
+// to be kept as file: what stops it, in the words of the theme scan, or "".
+// It decodes the picture (an asynchronous call of the page's), as an event
+// of the machine's does: input meanwhile waits in the queue.
+EMSCRIPTEN_KEEPALIVE char* fw_add_theme(const char* path, const char* file) {
+    if (!fw_idle()) return strdup("Fruitwhirl is busy; try again when the machine is at rest.");
+    fw::Machine& m = *fw::game->machine;
+    m.busy = true;
+    const std::string problem = fw::AddThemeCheck(m, path, file);
+    m.busy = false;
+    fw::RunPending(m);
+    return strdup(problem.c_str());
+}
 // The tab is hidden or goes away: nothing of the run may be lost.
 EMSCRIPTEN_KEEPALIVE void fw_keep() {
     if (fw::game && fw::game->machine) fw::KeepRecords(*fw::game->machine);
@@ -472,6 +490,7 @@ int main() {
     fw::Pictures pictures{fw::Picture(g.images, "/sprites.png"), fw::Picture(g.images, "/machine.png")};
     g.machine = std::make_unique<fw::Machine>(
         fw::Platform{g.clock, g.random, g.sound, g.store, g.images, g.host}, std::move(pictures), "");
+    g.machine->UserGfxPath = "/Themes/";  // the player's own, kept by the page
     g.screen = &g.machine->hdcScreen;
     fw::Post(*g.machine, fw::ev::Load{});  // returns when the start-up has run to its end
     if (!g.machine->ended) {
