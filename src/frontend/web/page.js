@@ -144,7 +144,10 @@ const Fruitwhirl = {
   },
   oddsShown() { return $('#odds').open; },
 
-  audioOpen() { return !!this.audioContext; },
+  audioOpen() {
+    if (this.audioContext) this.rest();  // silent until the first sound
+    return !!this.audioContext;
+  },
   async audioLoad(slot, path) {
     this.names[slot] = path.slice(path.lastIndexOf('/') + 1);
     try {
