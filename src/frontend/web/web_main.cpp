@@ -229,7 +229,7 @@ public:
         const std::string why = Taken(fw_js_set(kSettingsKey, text.c_str()));
         // Trust no write: what is stored must read back as written.
         const bool kept = why.empty() && Taken(fw_js_get(kSettingsKey)) == text;
-        failure = kept ? WriteFailure{} : StorageFailure(why);
+        failure = kept ? WriteFailure{} : StorageFailure(kSettingsKey, why);
         Said(failure);
         return kept;
     }
@@ -244,7 +244,7 @@ public:
         TraceMark("record-write");
         const std::string why = Taken(fw_js_set(kRunRecordKey, text.c_str()));
         const bool kept = why.empty() && Taken(fw_js_get(kRunRecordKey)) == text;
-        failure = kept ? WriteFailure{} : StorageFailure(why);
+        failure = kept ? WriteFailure{} : StorageFailure(kRunRecordKey, why);
         Said(failure);
         TraceMark("record-written");
         return kept;
@@ -279,7 +279,7 @@ public:
         const std::string why = Taken(fw_js_set(kSettingsKey, loaded_.c_str()));
         if (!why.empty() || Taken(fw_js_get(kSettingsKey)) != loaded_) {
             Taken(fw_js_set(kSettingsKey, IniText(values_).c_str()));
-            return "The records could not be loaded: " + StorageFailure(why).detail;
+            return "The records could not be loaded (" + StorageFailure(kSettingsKey, why).detail + ").";
         }
         RemoveRunRecord();
         replaced_ = true;
@@ -294,12 +294,13 @@ private:
                                                 failure.remedy + ". (" + failure.detail + ")")
                                                    .c_str());
     }
-    // The browser's storage refused a text, or kept another one.
-    static WriteFailure StorageFailure(const std::string& why) {
+    // The browser's storage refused the text of key, or kept another one; the
+    // detail names the key as the desktop's names the file.
+    static WriteFailure StorageFailure(const char* key, const std::string& why) {
         return {"the browser's storage for this site is full or refused them",
                 "Free some of the browser's storage",
-                "The browser's storage cannot hold them (" + (why.empty() ? "it read back otherwise" : why) +
-                    ")."};
+                std::string(key) +
+                    " in the browser's storage: " + (why.empty() ? "it read back otherwise" : why)};
     }
 
     bool opened_ = false;
