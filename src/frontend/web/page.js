@@ -130,7 +130,7 @@ const Fruitwhirl = {
   async showManual() {
     const d = $('#manual');
     d.querySelector('pre').textContent = await (await fetch('manual.txt')).text();
-    if (!d.open) d.show();
+    if (!d.open) { d.show(); beside(d); }
   },
   showOdds(text, open) {
     const d = $('#odds');
@@ -140,7 +140,7 @@ const Fruitwhirl = {
       const row = table.insertRow();
       for (const cell of line.split('\t')) row.insertCell().textContent = cell;
     }
-    if (open && !d.open) d.show();
+    if (open && !d.open) { d.show(); beside(d); }
   },
   oddsShown() { return $('#odds').open; },
 
@@ -260,6 +260,17 @@ function zoom(k) {
   fit();
 }
 window.addEventListener('resize', fit);
+
+// A window beside the machine opens right of it where the page has room, else
+// left of it, so the reels and the lever stay in view (as on the desktop).
+function beside(dialog) {
+  const machine = canvas.getBoundingClientRect(), width = dialog.offsetWidth;
+  dialog.style.margin = '0';
+  dialog.style.top = Math.max(0, machine.top) + 'px';
+  if (window.innerWidth - machine.right >= width + 8) dialog.style.left = (machine.right + 8) + 'px';
+  else if (machine.left >= width + 8) dialog.style.left = (machine.left - width - 8) + 'px';
+  else dialog.style.margin = dialog.style.top = dialog.style.left = '';
+}
 
 // ---- Pointer and touch: presses in machine pixels ----
 function machinePoint(e) {
