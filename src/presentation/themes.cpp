@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "machine/cells.h"
@@ -108,22 +109,36 @@ bool ScanThemes(Machine& m) {
     return true;
 }
 
-bool LoadTheme(Machine& m, int index, std::string& error) {
-    const std::string& path = m.ThemePaths.at(index);
-    LoadedImage image = m.images.Load(path);
+std::optional<Surface> ReadThemePicture(ImageLoader& images, const std::string& path, std::string& error) {
+    LoadedImage image = images.Load(path);
     if (!image.surface) {
         error = "The reel theme \"" + path + "\" cannot be loaded: " + image.error;
-        return false;
+        return std::nullopt;
     }
     if (image.surface->width() < themecells::kMinWidth || image.surface->height() < themecells::kMinHeight) {
         error = "The reel theme \"" + path + "\" is too small: it is " +
                 std::to_string(image.surface->width()) + " x " + std::to_string(image.surface->height()) +
                 " pixels, and a theme needs at least " + std::to_string(themecells::kMinWidth) + " x " +
                 std::to_string(themecells::kMinHeight) + ".";
-        return false;
+        return std::nullopt;
     }
-    m.hdcTheme = std::move(*image.surface);
+    return std::move(image.surface);
+}
+
+bool LoadTheme(Machine& m, int index, std::string& error) {
+    std::optional<Surface> picture = ReadThemePicture(m.images, m.ThemePaths.at(index), error);
+    if (!picture) return false;
+    m.hdcTheme = std::move(*picture);
     return true;
+}
+
+std::string ThemeToAdd(Machine& m, const std::string& path, const std::string& file) {
+    std::string error;
+    if (!ReadThemePicture(m.images, path, error)) return error;
+    const bool known = std::any_of(m.ThemeFiles.begin() + 1, m.ThemeFiles.end(),
+                                   [&](const std::string& t) { return SameName(t + ".Thm", file); });
+    if (!known && m.ThemeCount >= kMaxThemes) return "You Have Too Many 'Thm' Files. (Max=10)";
+    return {};
 }
 
 void CheckTheme(Machine& m, int index) {

@@ -1,6 +1,7 @@
 // Reel themes: picture files "*.Thm" in the Gfx folder.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "machine/machine.h"
@@ -15,6 +16,13 @@ bool ScanThemes(Machine& m);
 // Loads theme number index (1..ThemeCount) into the theme picture. Returns
 // false, with the reason in error, when the picture cannot be used.
 bool LoadTheme(Machine& m, int index, std::string& error);
+// A theme picture as the machine can use it, or nothing with the reason in
+// error (no picture, or smaller than a theme's cells).
+std::optional<Surface> ReadThemePicture(ImageLoader& images, const std::string& path, std::string& error);
+// A picture the player adds to the own themes as file ("Mine.Thm"): what
+// stops it (the reasons of ReadThemePicture, or one theme too many; a theme
+// named like one there takes its place), or "" when the scan will take it.
+std::string ThemeToAdd(Machine& m, const std::string& path, const std::string& file);
 // Puts the theme menu's check mark on item index alone.
 void CheckTheme(Machine& m, int index);
 

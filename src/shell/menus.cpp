@@ -62,6 +62,10 @@ void mnuManual_Click(Machine& m) {
     m.host.ShowManual(m.AppFolder + sep + "manual.txt");
 }
 
+std::string AddThemeCheck(Machine& m, const std::string& path, const std::string& file) {
+    return ThemeToAdd(m, path, file);
+}
+
 void mnuWheelTheme_Click(Machine& m, int index) {
     if (index < 1 || index > m.ThemeCount) return;
     if (m.ThemeChecked[index]) return;  // already in use: no reload, no redraw

@@ -8,6 +8,7 @@
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <functional>

@@ -2,8 +2,10 @@
 """The browser edition in headless Chromium, served on 127.0.0.1: the start-up
 screen equals the desktop's reference, coins dragged by mouse and by touch,
 the lever and a prize the pay table explains, the sounds in order; a second
-tab is refused; a reload recovers the run and keeps the records; a damaged
-stored record is kept aside with the message.
+tab is refused; a reload recovers the run and keeps the records; the records
+downloaded are the desktop's settings file, a damaged file is not loaded; a
+damaged stored record is kept aside with the message and offered for download;
+the site plays offline from its service worker.
 
   browser_test.py SITE_DIR PICTURES_DIR
 """
@@ -42,7 +44,7 @@ def serve():
     handler = functools.partial(Quiet, directory=str(SITE))
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
-    return f"http://127.0.0.1:{server.server_address[1]}/?trace"
+    return server, f"http://127.0.0.1:{server.server_address[1]}/?trace"
 
 
 def wait(what, check, seconds=30):
@@ -105,12 +107,17 @@ def drag_coin(d, kind):
     actions.perform()
 
 
+def menu(d, item):
+    d.find_element("css selector", '.menu[data-menu="0"] > button').click()
+    d.find_element("css selector", f'[data-records="{item}"]').click()
+
+
 def stored(d, key):
     return d.execute_script("return localStorage.getItem(arguments[0])", key)
 
 
 def main():
-    url = serve()
+    server, url = serve()
     options = webdriver.ChromeOptions()
     for flag in FLAGS.split():
         options.add_argument(flag)
@@ -143,6 +150,8 @@ def main():
         if not lever or spin != [["Lever.wav", "once"], ["WhlRun.wav", "loop"], ["klonk1.wav", "once"],
                                  ["klonk2.wav", "once"], ["klonk3.wav", "once"], ["WhlRun.wav", "stop"]]:
             fail("the sounds of the coins and the spin, in order")
+        if d.execute_script("return Fruitwhirl.sounds.filter(Boolean).length") != 22:
+            fail("not every one of the 22 sounds was decoded by the browser")
 
         d.switch_to.new_window("tab")
         d.get(url)
@@ -156,20 +165,40 @@ def main():
             "return $('#message').open && $('#message p').innerText"))
         if "ended unexpectedly" not in text or counter.strip("-") not in text:
             fail(f"the message does not tell the recovered run: {text}")
-        (WORK / "Fruitwhirl.ini").write_text(stored(d, "Fruitwhirl.ini"))
-        if screen.check_ini(WORK / "Fruitwhirl.ini"):
-            fail("the stored records are not the desktop's settings file")
-        damaged = "# written by hand\n" + stored(d, "Fruitwhirl.ini")
+        d.find_element("css selector", "#message button").click()
+        menu(d, "download")
+        download = d.execute_script("return Fruitwhirl.lastDownload")
+        (WORK / download["name"]).write_text(download["text"])
+        if screen.check_ini(WORK / "Fruitwhirl.ini") or download["text"] != stored(d, "Fruitwhirl.ini"):
+            fail("the downloaded records are not the stored ones as the desktop's settings file")
+        damaged = "# written by hand\n" + download["text"]
+        (WORK / "mine.ini").write_text(damaged)
+        d.find_element("id", "load").send_keys(str(WORK / "mine.ini"))
+        text = wait("the loaded file's message", lambda: d.execute_script(
+            "return $('#message').open && $('#message p').innerText"))
+        kept = stored(d, "Fruitwhirl.ini") == download["text"]
+        if "mine.ini" not in text or "line 1 is a comment" not in text or not kept:
+            fail(f"a damaged file was loaded: {text}")
+        d.get(url)  # edited while no game runs, so that none saves over it
         d.execute_script("localStorage.setItem('Fruitwhirl.ini', arguments[0])", damaged)
-        d.refresh()
         start(d, url)
         text = wait("the damage's message", lambda: d.execute_script(
             "return $('#message').open && $('#message p').innerText"))
         aside = d.execute_script("return Object.keys(localStorage).filter(k => k.startsWith('Fruitwhirl-damaged-'))")
-        if "line 1 is a comment" not in text or len(aside) != 1 or stored(d, aside[0]) != damaged:
-            fail(f"the damaged record is not kept aside as it was: {text} {aside}")
+        d.find_element("css selector", "#message .offers button").click()
+        if ("line 1 is a comment" not in text or len(aside) != 1 or stored(d, aside[0]) != damaged
+                or d.execute_script("return Fruitwhirl.lastDownload") != {"name": aside[0], "text": damaged}):
+            fail(f"the damaged record is not kept aside as it was and offered: {text} {aside}")
         if "#" in stored(d, "Fruitwhirl.ini"):
             fail("the damaged record was not replaced by what could be read")
+
+        wait("the site in the service worker's cache", lambda: d.execute_script(
+            "return !!navigator.serviceWorker.controller"))
+        server.shutdown()
+        server.server_close()
+        start(d, url)  # offline now
+        if not marks(d, "ready"):
+            fail("the game does not start offline")
     finally:
         d.quit()
     print("PASS")

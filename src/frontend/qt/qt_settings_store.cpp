@@ -3,8 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryFile>
@@ -13,14 +11,14 @@
 #include <filesystem>
 
 #include "frontend/qt/settings_files.h"
+#include "platform/ini_text.h"
 #include "shell/trace.h"
 
 namespace fw {
 
 namespace {
 
-// Our own file is a few kilobytes: a larger one is not read beyond this.
-constexpr qint64 kLargestSettingsFile = 1 << 20;
+// A run record is a few hundred bytes: a larger one is not read.
 constexpr qint64 kLargestRunRecord = 1 << 16;
 
 QString Quoted(const QString& path) {
@@ -100,8 +98,8 @@ bool QtSettingsStore::MendDamaged() {
         GiveUp("Your settings file " + Quoted(file_) + " cannot be read (" + file.errorString() + ").");
         return false;
     }
-    const CleanText clean = CleanSettingsText(file.read(kLargestSettingsFile));
-    const QString problem = file.size() > kLargestSettingsFile ? "it is larger than 1 MiB" : clean.problem;
+    const CleanText clean = CleanSettingsText(file.read(kLargestSettingsText + 1));
+    const QString& problem = clean.problem;
     file.close();
     if (problem.isEmpty()) return true;
 
@@ -136,14 +134,15 @@ void QtSettingsStore::ProbeWritable() {
 }
 
 void QtSettingsStore::ReadValues() {
-    const QSettings settings(file_, QSettings::IniFormat);
-    for (const QString& path : settings.allKeys()) {
-        const QVariant value = settings.value(path);
-        const qsizetype slash = path.indexOf('/');
-        const QString section = slash < 0 ? QString("General") : path.left(slash);
-        // A hand-edited value with an unquoted comma reads back as a list.
-        values_[section][path.mid(slash + 1)] =
-            value.typeId() == QMetaType::QStringList ? value.toStringList().join(',') : value.toString();
+    // The file is clean by now: read as every edition's store reads its text.
+    QFile file(file_);
+    if (!file.open(QIODevice::ReadOnly)) return;
+    const CheckedSettings checked = CheckSettingsText(file.read(kLargestSettingsText + 1).toStdString());
+    for (const auto& [section, keys] : ReadIniText(checked.text)) {
+        for (const auto& [key, value] : keys) {
+            values_[QString::fromStdString(section)][QString::fromStdString(key)] =
+                QString::fromStdString(value);
+        }
     }
 }
 
@@ -154,52 +153,6 @@ QString QtSettingsStore::Target() const {
 }
 
 namespace {
-
-// A section or key as the INI file spells it: letters, digits and "-_." as
-// they are, anything else as %XX or %UXXXX; a key's "/" is written "\".
-QByteArray IniKey(const QString& key) {
-    QByteArray out;
-    for (const QChar c : key) {
-        const char16_t u = c.unicode();
-        if ((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || u == '-' ||
-            u == '_' || u == '.') {
-            out += char(u);
-        } else if (u == '/') {
-            out += '\\';
-        } else if (u < 256) {
-            out += '%' + QByteArray::number(u, 16).toUpper().rightJustified(2, '0');
-        } else {
-            out += "%U" + QByteArray::number(u, 16).toUpper().rightJustified(4, '0');
-        }
-    }
-    return out;
-}
-
-// A value as the INI file spells it: plain when it is plain, else in
-// quotation marks with backslash escapes, in UTF-8.
-QByteArray IniValue(const QString& value) {
-    static const QRegularExpression plain("^[A-Za-z0-9_.:+-]([A-Za-z0-9 _.:+-]*[A-Za-z0-9_.:+-])?$");
-    if (value.isEmpty() || plain.match(value).hasMatch()) return value.toUtf8();
-    QByteArray out = "\"";
-    if (value.startsWith('@')) out += '@';  // a leading @ marks a typed value
-    for (const char c : value.toUtf8()) {
-        if (c == '\\' || c == '"') {
-            out += '\\';
-            out += c;
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if ((c >= 0 && c < 0x20) || c == 0x7f) {
-            out += "\\x" + QByteArray::number(int(c), 16).rightJustified(4, '0');
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
-}
 
 // The system's words for why a write failed, as a player understands them.
 WriteFailure Failure(const FileError& error) {
@@ -225,13 +178,12 @@ WriteFailure Failure(const FileError& error) {
 }  // namespace
 
 QByteArray QtSettingsStore::IniText() const {
-    QByteArray text;
+    IniValues values;
     for (const auto& [section, keys] : values_) {
-        if (!text.isEmpty()) text += '\n';
-        text += '[' + IniKey(section) + "]\n";
-        for (const auto& [key, value] : keys) text += IniKey(key) + '=' + IniValue(value) + '\n';
+        for (const auto& [key, value] : keys)
+            values[section.toStdString()][key.toStdString()] = value.toStdString();
     }
-    return text;
+    return QByteArray::fromStdString(fw::IniText(values));
 }
 
 std::string QtSettingsStore::GetSetting(const std::string& section, const std::string& key,

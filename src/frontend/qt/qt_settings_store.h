@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QDateTime>
-#include <QSettings>
 #include <QString>
 #include <map>
 #include <memory>

@@ -1,5 +1,7 @@
 #include "frontend/qt/settings_files.h"
 
+#include "platform/ini_text.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,7 +11,6 @@
 #include <QFileInfo>
 #include <QList>
 #include <QRegularExpression>
-#include <QStringDecoder>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -42,68 +43,9 @@ QString NotAFile(const QString& path) {
     }
 }
 
-namespace {
-
-// Why a line of a settings file cannot be read cleanly, or "" when it can.
-// repaired gets the line as it can be read after all, when it can.
-QString LineProblem(const QByteArray& line, QByteArray& repaired) {
-    const QByteArray trimmed = line.trimmed();
-    if (trimmed.isEmpty()) return {};
-    for (const char c : line) {
-        if ((c >= 0 && c < 0x20 && c != '\t') || c == 0x7f) return "holds bytes that are not text";
-    }
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString decoded = utf8(line);
-    if (utf8.hasError()) return "holds bytes that are not text";
-    if (trimmed.startsWith('#') || trimmed.startsWith(';')) return "is a comment";
-    if (trimmed.startsWith('[')) {
-        if (trimmed.endsWith(']')) return {};
-        if (!trimmed.contains(']') && !trimmed.contains('=')) repaired = trimmed + ']';
-        return "is a section name without its closing ']'";
-    }
-    const qsizetype equals = line.indexOf('=');
-    if (equals <= 0 || line.left(equals).trimmed().isEmpty()) return "is not a setting";
-    // A value runs on into the next line after an open quotation mark or a
-    // backslash at its end.
-    bool quoted = false;
-    for (qsizetype i = equals + 1; i < line.size(); ++i) {
-        if (line[i] == '\\') {
-            if (++i == line.size()) return "runs on into the next line";
-        } else if (line[i] == '"') {
-            quoted = !quoted;
-        }
-    }
-    if (quoted) return "has a quotation mark that is not closed";
-    return {};
-}
-
-}  // namespace
-
 CleanText CleanSettingsText(QByteArray bytes) {
-    CleanText clean;
-    if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        QStringDecoder utf16(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
-                                                          : QStringDecoder::Utf16BE);
-        bytes = QString(utf16(bytes.mid(2))).toUtf8();
-        clean.problem = "it is written in UTF-16";
-    }
-    // Lines end as any editor ends them: "\n", "\r\n", or "\r" alone (older Mac editors).
-    bytes.replace("\r\n", "\n");
-    bytes.replace('\r', '\n');
-    int number = 0;
-    for (const QByteArray& line : bytes.split('\n')) {
-        ++number;
-        QByteArray repaired;
-        const QString problem = LineProblem(line, repaired);
-        if (problem.isEmpty()) {
-            clean.text += line + '\n';
-            continue;
-        }
-        if (clean.problem.isEmpty()) clean.problem = QString("line %1 %2").arg(number).arg(problem);
-        if (!repaired.isEmpty()) clean.text += repaired + '\n';
-    }
-    return clean;
+    const CheckedSettings checked = CheckSettingsText(bytes.toStdString());
+    return {QByteArray::fromStdString(checked.text), QString::fromStdString(checked.problem)};
 }
 
 QString AsideName(const QString& folder, const QString& extension) {

@@ -16,8 +16,8 @@ namespace fw {
 QString NotAFile(const QString& path);
 
 // A settings file's text with what cannot be read cleanly left out, and the
-// first such thing ("line 3 is a comment"); problem is empty for a clean file.
-// A UTF-8 byte-order mark starts an ordinary file; UTF-16 is turned into UTF-8.
+// first such thing ("line 3 is a comment"); problem is empty for a clean file
+// (CheckSettingsText, the checks every edition's store makes).
 struct CleanText {
     QByteArray text;
     QString problem;

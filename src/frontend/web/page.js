@@ -5,26 +5,28 @@
 const $ = (s) => document.querySelector(s);
 const params = new URLSearchParams(location.search);
 const canvas = $('#screen');
-const context = canvas.getContext('2d');
+// Opaque: the browser need not blend the machine with the page behind it.
+const context = canvas.getContext('2d', { alpha: false });
 const frame = context.createImageData(320, 256);
+const frameWords = new Uint32Array(frame.data.buffer);
 
 const Fruitwhirl = {
   trace: [],        // the game's trace marks, with ?trace
   soundLog: [],     // every sound started or stopped: [file, 'once' | 'loop' | 'stop']
   lastError: '',
+  asides: [],       // the keys of copies kept aside this visit
   running: false,
   audioContext: null,
   sounds: [], names: [], loops: [],
   timers: [null, null],
 
   present(heap, pixels, first, end) {
-    // The machine's 0x00RRGGBB pixels are stored B, G, R, 0.
-    const out = frame.data;
-    for (let i = first * 320 * 4, o = i, n = end * 320 * 4; i < n; i += 4) {
-      out[i] = heap[pixels + i + 2];
-      out[i + 1] = heap[pixels + i + 1];
-      out[i + 2] = heap[pixels + i];
-      out[i + 3] = 255;
+    // The machine's 0x00RRGGBB words become the canvas's R, G, B, A bytes
+    // (0xAABBGGRR words on this little-endian heap), a word at a time.
+    const words = new Uint32Array(heap.buffer, pixels + first * 320 * 4, (end - first) * 320);
+    for (let i = 0, o = first * 320; i < words.length; ++i, ++o) {
+      const p = words[i];
+      frameWords[o] = 0xff000000 | (p & 0xff) << 16 | (p & 0xff00) | (p >>> 16 & 0xff);
     }
     context.putImageData(frame, 0, 0, 0, first, 320, end - first);
     if (!this.firstFrame) this.firstFrame = performance.now();
@@ -42,7 +44,7 @@ const Fruitwhirl = {
   enableMenu(menu, on) { document.querySelector(`.menu[data-menu="${menu}"]`).classList.toggle('disabled', !on); },
   setThemeItem(i, caption, visible, on) {
     const item = themeItems[i];
-    item.textContent = caption;
+    item.textContent = caption.replace(/&(&?)/g, '$1');  // the desktop's "&" marks the access key
     item.hidden = !visible;
     item.disabled = !on;
   },
@@ -71,7 +73,43 @@ const Fruitwhirl = {
     const d = $('#message');
     d.querySelector('h2').textContent = (error ? '\u26d4 ' : '\u26a0 ') + title;
     d.querySelector('p').innerText = text;
+    // A copy kept aside is offered for download beside the message that names it.
+    const offers = d.querySelector('.offers');
+    offers.replaceChildren();
+    for (const key of this.asides.filter((k) => text.includes(k))) {
+      const b = document.createElement('button');
+      b.type = 'button';
+      b.textContent = 'Download ' + key;
+      b.addEventListener('click', () => this.download(key, this.storageGet(key) || ''));
+      offers.append(b);
+    }
     await this.modal(d);
+  },
+  async ask(title, text, yes, no) {
+    const d = $('#ask');
+    d.querySelector('h2').textContent = '\u26a0 ' + title;
+    d.querySelector('p').innerText = text;
+    d.querySelector('[value=yes]').textContent = yes;
+    d.querySelector('[value=no]').textContent = no;
+    return await this.modal(d) === 'yes';
+  },
+  unsaved(text) {
+    const p = $('#unsaved');
+    p.textContent = text;
+    p.hidden = !text;
+  },
+  download(name, text) {
+    this.lastDownload = { name, text };
+    const a = document.createElement('a');
+    a.href = URL.createObjectURL(new Blob([text], { type: 'text/plain' }));
+    a.download = name;
+    a.click();
+    setTimeout(() => URL.revokeObjectURL(a.href), 1000);
+  },
+  taken(pointer) {
+    const text = UTF8ToString(pointer);
+    Module._free(pointer);
+    return text;
   },
   async about(version) {
     const d = $('#about');
@@ -92,7 +130,7 @@ const Fruitwhirl = {
   async showManual() {
     const d = $('#manual');
     d.querySelector('pre').textContent = await (await fetch('manual.txt')).text();
-    if (!d.open) d.show();
+    if (!d.open) { d.show(); beside(d); }
   },
   showOdds(text, open) {
     const d = $('#odds');
@@ -102,15 +140,19 @@ const Fruitwhirl = {
       const row = table.insertRow();
       for (const cell of line.split('\t')) row.insertCell().textContent = cell;
     }
-    if (open && !d.open) d.show();
+    if (open && !d.open) { d.show(); beside(d); }
   },
   oddsShown() { return $('#odds').open; },
 
-  audioOpen() { return !!this.audioContext; },
+  audioOpen() {
+    if (this.audioContext) this.rest();  // silent until the first sound
+    return !!this.audioContext;
+  },
   async audioLoad(slot, path) {
     this.names[slot] = path.slice(path.lastIndexOf('/') + 1);
     try {
-      const bytes = FS.readFile(path);
+      // The site carries each WAV as FLAC: the same samples in fewer bytes.
+      const bytes = FS.readFile(path.replace(/\.wav$/, '.flac'));
       this.sounds[slot] = await this.audioContext.decodeAudioData(bytes.buffer.slice(0));
     } catch (e) { this.sounds[slot] = null; }  // a sound that cannot be read stays silent
   },
@@ -132,8 +174,22 @@ const Fruitwhirl = {
     source.buffer = this.sounds[slot];
     source.loop = what === 1;  // a buffer loops without a seam
     source.connect(this.audioContext.destination);
+    this.wake();
+    ++this.playing;
+    source.onended = () => { if (--this.playing === 0) this.rest(); };
     source.start();
     if (what === 1) this.loops[slot] = source;
+  },
+  // A silent machine costs nothing: the audio output is suspended a second
+  // after the last sound ends, and resumed by the next one.
+  playing: 0,
+  wake() {
+    clearTimeout(this.resting);
+    if (this.audioContext.state === 'suspended') this.audioContext.resume();
+  },
+  rest() {
+    clearTimeout(this.resting);
+    this.resting = setTimeout(() => { if (this.playing === 0) this.audioContext.suspend(); }, 1000);
   },
 
   async decode(path) {
@@ -175,21 +231,46 @@ const Fruitwhirl = {
                  `${two(d.getHours())}${two(d.getMinutes())}${two(d.getSeconds())}`;
     for (let n = 1; ; ++n) {
       const key = stem + (n === 1 ? '' : '-' + n) + ext;
-      if (localStorage.getItem(key) === null) return key;
+      if (localStorage.getItem(key) === null) { this.asides.push(key); return key; }
     }
   },
 };
 window.Fruitwhirl = Fruitwhirl;
 
-// ---- The canvas: the largest whole-number scale that fits, in device pixels ----
-function fit() {
+// ---- The canvas: a whole-number scale in device pixels, the largest that fits
+// unless the player zoomed (kept for the next visit); full screen takes the largest ----
+let chosenScale = Number(Fruitwhirl.storageGet('Fruitwhirl.scale')) || 0;
+function largestScale() {
   const ratio = window.devicePixelRatio || 1;
   const stage = $('#stage');
-  const k = Math.max(1, Math.floor(Math.min(stage.clientWidth * ratio / 320, stage.clientHeight * ratio / 256)));
+  return Math.max(1, Math.floor(Math.min(stage.clientWidth * ratio / 320, stage.clientHeight * ratio / 256)));
+}
+function fit() {
+  const ratio = window.devicePixelRatio || 1;
+  const most = largestScale();
+  const k = document.fullscreenElement || !chosenScale ? most : Math.min(chosenScale, most);
   canvas.style.width = (320 * k / ratio) + 'px';
   canvas.style.height = (256 * k / ratio) + 'px';
+  Fruitwhirl.scale = k;
+}
+function zoom(k) {
+  if (document.fullscreenElement) return;
+  chosenScale = Math.max(1, Math.min(k, largestScale()));
+  Fruitwhirl.storageSet('Fruitwhirl.scale', String(chosenScale));
+  fit();
 }
 window.addEventListener('resize', fit);
+
+// A window beside the machine opens right of it where the page has room, else
+// left of it, so the reels and the lever stay in view (as on the desktop).
+function beside(dialog) {
+  const machine = canvas.getBoundingClientRect(), width = dialog.offsetWidth;
+  dialog.style.margin = '0';
+  dialog.style.top = Math.max(0, machine.top) + 'px';
+  if (window.innerWidth - machine.right >= width + 8) dialog.style.left = (machine.right + 8) + 'px';
+  else if (machine.left >= width + 8) dialog.style.left = (machine.left - width - 8) + 'px';
+  else dialog.style.margin = dialog.style.top = dialog.style.left = '';
+}
 
 // ---- Pointer and touch: presses in machine pixels ----
 function machinePoint(e) {
@@ -226,6 +307,9 @@ document.addEventListener('keydown', (e) => {
   if (e.ctrlKey && e.key.toLowerCase() === 'q') { e.preventDefault(); Module._fw_menu(1, 0); return; }
   if (e.key === 'F1') { e.preventDefault(); Module._fw_menu(4, 0); return; }
   if (e.key === 'F11') { e.preventDefault(); toggleFullScreen(); return; }
+  if (e.ctrlKey && (e.key === '+' || e.key === '=')) { e.preventDefault(); zoom(Fruitwhirl.scale + 1); return; }
+  if (e.ctrlKey && e.key === '-') { e.preventDefault(); zoom(Fruitwhirl.scale - 1); return; }
+  if (e.ctrlKey && e.key === '0') { e.preventDefault(); zoom(1); return; }
   if (e.ctrlKey || e.altKey || e.metaKey || e.repeat) return;
   const key = e.key.length === 1 ? e.key.toLowerCase() : e.key;
   if (e.shiftKey && key !== 'c') return;
@@ -260,19 +344,114 @@ for (const item of document.querySelectorAll('[data-item]')) {
 function toggleFullScreen() {
   if (document.fullscreenElement) document.exitFullscreen(); else document.documentElement.requestFullscreen();
 }
+for (const [item, scale] of [['in', () => Fruitwhirl.scale + 1], ['out', () => Fruitwhirl.scale - 1],
+                             ['actual', () => 1]]) {
+  $(`[data-view="${item}"]`).addEventListener('click', () => { closeMenus(); zoom(scale()); });
+}
 $('[data-view="full"]').addEventListener('click', () => { closeMenus(); toggleFullScreen(); });
+// Full screen is checked, and the zooms are disabled while it lasts, as on the desktop.
+document.addEventListener('fullscreenchange', () => {
+  const full = !!document.fullscreenElement;
+  $('[data-view="full"]').classList.toggle('checked', full);
+  for (const item of ['in', 'out', 'actual']) $(`[data-view="${item}"]`).disabled = full;
+  fit();
+});
+
+// ---- Records as a file: the desktop's Fruitwhirl.ini, down and up ----
+$('[data-records="download"]').addEventListener('click', () => {
+  closeMenus();
+  Fruitwhirl.download('Fruitwhirl.ini', Fruitwhirl.taken(Module._fw_records_text()));
+});
+$('[data-records="load"]').addEventListener('click', () => { closeMenus(); $('#load').click(); });
+$('#load').addEventListener('change', async (e) => {
+  const file = e.target.files[0];
+  e.target.value = '';
+  if (!file) return;
+  // Larger files are refused by the checks after their first MiB and a byte.
+  const bytes = new Uint8Array(await file.slice(0, (1 << 20) + 1).arrayBuffer());
+  const block = Module._malloc(bytes.length + 1);
+  HEAPU8.set(bytes, block);
+  const nameSize = lengthBytesUTF8(file.name) + 1, name = Module._malloc(nameSize);
+  stringToUTF8(file.name, name, nameSize);
+  const problem = Fruitwhirl.taken(Module._fw_check_records(name, block, bytes.length));
+  Module._free(block);
+  Module._free(name);
+  if (problem) { await Fruitwhirl.message(0, 'Fruitwhirl', problem); return; }
+  if (!await Fruitwhirl.ask('Fruitwhirl', `Load the records of "${file.name}"? They take the place of the ` +
+      'high scores, statistics and settings kept in this browser, and the game starts again with them; ' +
+      'the run under way is not entered.', 'Load', 'Cancel')) return;
+  const why = Fruitwhirl.taken(Module._fw_replace_records());
+  if (why) { await Fruitwhirl.message(1, 'Fruitwhirl', why); return; }
+  Fruitwhirl.replaced = true;
+  location.reload();
+});
+
+// ---- The player's own themes: pictures kept in IndexedDB, given to the game as
+// /Themes/NAME.Thm at each start, where the theme scan finds them ----
+function themeStore(mode) {
+  return new Promise((resolve, reject) => {
+    const open = indexedDB.open('Fruitwhirl', 1);
+    open.onupgradeneeded = () => open.result.createObjectStore('themes');
+    open.onsuccess = () => resolve(open.result.transaction('themes', mode).objectStore('themes'));
+    open.onerror = () => reject(open.error);
+  });
+}
+const done = (request) => new Promise((resolve, reject) => {
+  request.onsuccess = () => resolve(request.result);
+  request.onerror = () => reject(request.error);
+});
+async function ownThemes() {
+  const store = await themeStore('readonly');
+  const [names, pictures] = await Promise.all([done(store.getAllKeys()), done(store.getAll())]);
+  return names.map((name, i) => [name, pictures[i]]);
+}
+$('#add-theme').addEventListener('click', () => { closeMenus(); $('#theme-file').click(); });
+$('#theme-file').addEventListener('change', async (e) => {
+  const picture = e.target.files[0];
+  e.target.value = '';
+  if (!picture) return;
+  const file = picture.name.replace(/\.[^.]*$/, '') + '.Thm';
+  const bytes = new Uint8Array(await picture.arrayBuffer());
+  while (!Module._fw_idle()) await new Promise((r) => setTimeout(r, 100));
+  FS.writeFile(file, bytes);  // beside the game, as the player named it
+  const checked = Module.ccall('fw_add_theme', 'number', ['string', 'string'], [file, file], { async: true });
+  const problem = Fruitwhirl.taken(await checked);
+  FS.unlink(file);
+  if (problem) { await Fruitwhirl.message(1, 'Fruitwhirl', problem); return; }
+  try {
+    await done((await themeStore('readwrite')).put(bytes, file));
+  } catch (error) {
+    await Fruitwhirl.message(1, 'Fruitwhirl', `The theme "${file}" could not be kept: ${error.message || error}.`);
+    return;
+  }
+  if (await Fruitwhirl.ask('Fruitwhirl', `The theme "${file}" is kept in this browser; the Theme menu lists ` +
+      'it when the game starts again. Start again now?', 'Start Again', 'Later')) location.reload();
+});
 
 // ---- Records kept when the tab is hidden or closed ----
-const keep = () => { if (Fruitwhirl.running) Module._fw_keep(); };
+const keep = () => { if (Fruitwhirl.running && !Fruitwhirl.replaced) Module._fw_keep(); };
 document.addEventListener('visibilitychange', () => { if (document.visibilityState === 'hidden') keep(); });
 window.addEventListener('pagehide', keep);
 
 // ---- The game: loaded at once, started by the press of the card ----
 var Module = {
   noInitialRun: true,
-  preRun: [() => { if (params.has('trace')) Module.ENV.FRUITWHIRL_TRACE = '1'; }],
+  preRun: [() => {
+    if (params.has('trace')) Module.ENV.FRUITWHIRL_TRACE = '1';
+    FS.mkdir('/Themes');
+    if (!window.indexedDB) return;
+    Module.addRunDependency('themes');
+    ownThemes().then((themes) => {
+      for (const [name, bytes] of themes) FS.writeFile('/Themes/' + name, bytes);
+    }).catch(() => {}).finally(() => Module.removeRunDependency('themes'));
+  }],
   printErr: (line) => { Fruitwhirl.trace.push(line); console.log(line); },
-  onRuntimeInitialized: () => { Fruitwhirl.loaded = true; },
+  onRuntimeInitialized: () => {
+    Fruitwhirl.loaded = true;
+    // Offline after the first visit: the service worker keeps the site, taking
+    // the files just loaded from the browser's cache rather than again.
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('service-worker.js');
+  },
 };
 window.Module = Module;
 function start() {

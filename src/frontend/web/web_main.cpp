@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
@@ -15,7 +16,9 @@
 
 #include "frontend/real_random.h"
 #include "machine/machine.h"
+#include "platform/ini_text.h"
 #include "shell/events.h"
+#include "shell/menus.h"
 #include "shell/quit.h"
 #include "shell/trace.h"
 
@@ -38,6 +41,10 @@ EM_JS(void, fw_js_odds, (const char* text, int open), { Fruitwhirl.showOdds(UTF8
 EM_JS(int, fw_js_odds_shown, (), { return Fruitwhirl.oddsShown() ? 1 : 0; });
 EM_ASYNC_JS(void, fw_js_message, (int error, const char* title, const char* text), {
     await Fruitwhirl.message(error, UTF8ToString(title), UTF8ToString(text));
+});
+EM_ASYNC_JS(int, fw_js_ask, (const char* title, const char* text, const char* yes, const char* no), {
+    return await Fruitwhirl.ask(UTF8ToString(title), UTF8ToString(text), UTF8ToString(yes), UTF8ToString(no))
+        ? 1 : 0;
 });
 EM_ASYNC_JS(void, fw_js_about, (const char* version), { await Fruitwhirl.about(UTF8ToString(version)); });
 // The configuration dialog: values in and, on OK, out through the same fields.
@@ -71,6 +78,8 @@ EM_JS(char*, fw_js_get, (const char* key), {
 EM_JS(char*, fw_js_set, (const char* key, const char* text), {
     return allocateUTF8(Fruitwhirl.storageSet(UTF8ToString(key), text ? UTF8ToString(text) : null));
 });
+// A save that failed, said in the page until one works ("" then).
+EM_JS(void, fw_js_unsaved, (const char* text), { Fruitwhirl.unsaved(UTF8ToString(text)); });
 EM_JS(char*, fw_js_storage_problem, (), { return allocateUTF8(Fruitwhirl.storageProblem()); });
 EM_JS(char*, fw_js_aside_key, (const char* ext), { return allocateUTF8(Fruitwhirl.asideKey(UTF8ToString(ext))); });
 // clang-format on
@@ -163,21 +172,6 @@ public:
 constexpr const char* kSettingsKey = "Fruitwhirl.ini";
 constexpr const char* kRunRecordKey = "Fruitwhirl.recovery";
 
-// Why a line of the settings text cannot be read cleanly, or "" when it can.
-std::string LineProblem(const std::string& line) {
-    std::size_t b = line.find_first_not_of(" \t");
-    if (b == std::string::npos) return {};
-    for (unsigned char c : line) {
-        if ((c < 0x20 && c != '\t') || c == 0x7f) return "holds bytes that are not text";
-    }
-    if (line[b] == '#' || line[b] == ';') return "is a comment";
-    const std::size_t e = line.find_last_not_of(" \t");
-    if (line[b] == '[') return line[e] == ']' ? "" : "is a section name without its closing ']'";
-    const std::size_t equals = line.find('=');
-    if (equals == std::string::npos || line.find_first_not_of(" \t") >= equals) return "is not a setting";
-    return {};
-}
-
 class WebStore : public SettingsStore {
 public:
     std::vector<std::string> Open() override {
@@ -192,41 +186,20 @@ public:
         char* stored = fw_js_get(kSettingsKey);
         if (!stored) return notices_;
         const std::string text = Taken(stored);
-        std::string problem, clean, section;
-        std::size_t start = 0;
-        for (int number = 1; start <= text.size(); ++number) {
-            std::size_t end = text.find('\n', start);
-            if (end == std::string::npos) end = text.size();
-            std::string line = text.substr(start, end - start);
-            start = end + 1;
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            const std::string why = LineProblem(line);
-            if (!why.empty()) {
-                if (problem.empty()) problem = "line " + std::to_string(number) + " " + why;
-                continue;
-            }
-            clean += line + '\n';
-            const std::size_t b = line.find_first_not_of(" \t");
-            if (b == std::string::npos) continue;
-            if (line[b] == '[') {
-                section = line.substr(b + 1, line.find_last_of(']') - b - 1);
-            } else {
-                const std::size_t equals = line.find('=');
-                values_[section][Trim(line.substr(0, equals))] = Unquoted(Trim(line.substr(equals + 1)));
-            }
-        }
-        if (!problem.empty()) {
+        const CheckedSettings checked = CheckSettingsText(text);
+        values_ = ReadIniText(checked.text);
+        if (!checked.problem.empty()) {
             // The text as it was is kept before anything is written over it.
             const std::string aside = Taken(fw_js_aside_key(".ini"));
             const std::string damaged =
-                "Your settings in the browser's storage could not be read cleanly: " + problem;
+                "Your settings in the browser's storage could not be read cleanly: " + checked.problem;
             if (!Taken(fw_js_set(aside.c_str(), text.c_str())).empty()) {
                 unusable_ = damaged + ". No copy of them could be kept.";
                 notices_.push_back(unusable_ +
                                    " They are left as they are, and your records will not be kept this run.");
                 return notices_;
             }
-            Taken(fw_js_set(kSettingsKey, clean.c_str()));
+            Taken(fw_js_set(kSettingsKey, checked.text.c_str()));
             notices_.push_back(damaged + ". A copy of them as they were is kept as \"" + aside +
                                "\"; the game goes on with what could be read.");
         }
@@ -251,19 +224,14 @@ public:
                        unusable_ + " Nothing was written."};
             return false;
         }
-        std::string text;
-        for (const auto& [section, keys] : values_) {
-            text += (text.empty() ? "[" : "\n[") + section + "]\n";
-            for (const auto& [key, value] : keys) text += key + "=" + Quoted(value) + "\n";
-        }
+        if (replaced_) return true;
+        const std::string text = IniText(values_);
         const std::string why = Taken(fw_js_set(kSettingsKey, text.c_str()));
         // Trust no write: what is stored must read back as written.
-        if (!why.empty() || Taken(fw_js_get(kSettingsKey)) != text) {
-            failure = StorageFailure(why);
-            return false;
-        }
-        failure = {};
-        return true;
+        const bool kept = why.empty() && Taken(fw_js_get(kSettingsKey)) == text;
+        failure = kept ? WriteFailure{} : StorageFailure(kSettingsKey, why);
+        Said(failure);
+        return kept;
     }
     std::optional<std::string> ReadRunRecord() override {
         if (!unusable_.empty()) return std::nullopt;
@@ -272,10 +240,12 @@ public:
         return Taken(text);
     }
     bool WriteRunRecord(const std::string& text, WriteFailure& failure) override {
+        if (replaced_) return true;
         TraceMark("record-write");
         const std::string why = Taken(fw_js_set(kRunRecordKey, text.c_str()));
         const bool kept = why.empty() && Taken(fw_js_get(kRunRecordKey)) == text;
-        failure = kept ? WriteFailure{} : StorageFailure(why);
+        failure = kept ? WriteFailure{} : StorageFailure(kRunRecordKey, why);
+        Said(failure);
         TraceMark("record-written");
         return kept;
     }
@@ -288,44 +258,57 @@ public:
         return aside;
     }
 
+    // The records as the settings file's text, as they are now.
+    std::string Text() {
+        Open();
+        return IniText(values_);
+    }
+    // A settings file the player loads: the message when it cannot be read
+    // cleanly (nothing changes then), else "" with its text kept for Replace.
+    std::string Check(const std::string& name, const std::string& bytes) {
+        const CheckedSettings checked = CheckSettingsText(bytes);
+        loaded_ = checked.problem.empty() ? checked.text : std::string();
+        if (checked.problem.empty()) return {};
+        return "The file \"" + name + "\" could not be read cleanly: " + checked.problem +
+               ". Nothing of it was loaded; your records are as they were.";
+    }
+    // The loaded text takes the records' place, and the run under way is
+    // left: nothing of this page writes over them before it starts again.
+    std::string Replace() {
+        if (!unusable_.empty()) return unusable_;
+        const std::string why = Taken(fw_js_set(kSettingsKey, loaded_.c_str()));
+        if (!why.empty() || Taken(fw_js_get(kSettingsKey)) != loaded_) {
+            Taken(fw_js_set(kSettingsKey, IniText(values_).c_str()));
+            return "The records could not be loaded (" + StorageFailure(kSettingsKey, why).detail + ").";
+        }
+        RemoveRunRecord();
+        replaced_ = true;
+        return {};
+    }
+
 private:
-    // The browser's storage refused a text, or kept another one.
-    static WriteFailure StorageFailure(const std::string& why) {
+    // A failed save stays said in the page until a save works.
+    static void Said(const WriteFailure& failure) {
+        fw_js_unsaved(failure.reason.empty() ? ""
+                                             : ("Your records are not saved: " + failure.reason + ". " +
+                                                failure.remedy + ". (" + failure.detail + ")")
+                                                   .c_str());
+    }
+    // The browser's storage refused the text of key, or kept another one; the
+    // detail names the key as the desktop's names the file.
+    static WriteFailure StorageFailure(const char* key, const std::string& why) {
         return {"the browser's storage for this site is full or refused them",
                 "Free some of the browser's storage",
-                "The browser's storage cannot hold them (" + (why.empty() ? "it read back otherwise" : why) +
-                    ")."};
-    }
-    static std::string Trim(const std::string& s) {
-        const std::size_t b = s.find_first_not_of(" \t");
-        if (b == std::string::npos) return {};
-        return s.substr(b, s.find_last_not_of(" \t") - b + 1);
-    }
-    // Values as the desktop's INI files write them: quoted when they hold a
-    // character that means something there.
-    static std::string Quoted(const std::string& v) {
-        if (v.find_first_of(",;=\"\\") == std::string::npos && Trim(v) == v) return v;
-        std::string q = "\"";
-        for (char c : v) {
-            if (c == '"' || c == '\\') q += '\\';
-            q += c;
-        }
-        return q + "\"";
-    }
-    static std::string Unquoted(const std::string& v) {
-        if (v.size() < 2 || v.front() != '"' || v.back() != '"') return v;
-        std::string u;
-        for (std::size_t i = 1; i + 1 < v.size(); ++i) {
-            if (v[i] == '\\' && i + 2 < v.size()) ++i;
-            u += v[i];
-        }
-        return u;
+                std::string(key) +
+                    " in the browser's storage: " + (why.empty() ? "it read back otherwise" : why)};
     }
 
     bool opened_ = false;
+    bool replaced_ = false;  // loaded records took the place of these
+    std::string loaded_;     // the checked text of a file the player loads
     std::vector<std::string> notices_;
     std::string unusable_;
-    std::map<std::string, std::map<std::string, std::string>> values_;
+    IniValues values_;
 };
 
 // ---- The window services -------------------------------------------------------------------------
@@ -339,6 +322,9 @@ class WebHost : public Host {
 public:
     explicit WebHost(WebClock& clock) : clock_(clock) {}
     void ShowWindow() override {
+        // The start-up's pauses run from the moment the machine is seen, not
+        // from before the pictures were decoded.
+        clock_.Sync();
         fw_js_show_window();
         TraceMark("shown");
     }
@@ -367,6 +353,11 @@ public:
     void ShowMessage(const std::string& title, const std::string& text) override {
         Present();
         fw_js_message(0, title.c_str(), text.c_str());
+    }
+    bool Ask(const std::string& title, const std::string& text, const std::string& yes,
+             const std::string& no) override {
+        Present();
+        return fw_js_ask(title.c_str(), text.c_str(), yes.c_str(), no.c_str()) != 0;
     }
     bool RunConfigDialog(ConfigValues& values) override {
         char name[64] = {};
@@ -454,6 +445,39 @@ EMSCRIPTEN_KEEPALIVE void fw_tick(int timer) {
 EMSCRIPTEN_KEEPALIVE void fw_activate() {
     fw::Send(fw::ev::Activate{});
 }
+// The records as a settings file for the player to download (the page frees
+// the text): the run kept first, as when the tab is hidden.
+EMSCRIPTEN_KEEPALIVE char* fw_records_text() {
+    if (!fw::game) return nullptr;
+    if (fw::game->machine) fw::KeepRecords(*fw::game->machine);
+    return strdup(fw::game->store.Text().c_str());
+}
+// A settings file the player chose to load: what is wrong with it, or "".
+EMSCRIPTEN_KEEPALIVE char* fw_check_records(const char* name, const char* bytes, int size) {
+    if (!fw::game) return nullptr;
+    return strdup(fw::game->store.Check(name, std::string(bytes, static_cast<std::size_t>(size))).c_str());
+}
+// The checked file takes the records' place: why it could not, or "".
+EMSCRIPTEN_KEEPALIVE char* fw_replace_records() {
+    return strdup(fw::game ? fw::game->store.Replace().c_str() : "");
+}
+// Whether the machine is between events, so that a check of the page's may run.
+EMSCRIPTEN_KEEPALIVE int fw_idle() {
+    return fw::game && fw::game->machine && !fw::game->machine->busy && !fw::game->machine->ended;
+}
+// A picture the player adds to the own themes, at path in the game's files,
+// to be kept as file: what stops it, in the words of the theme scan, or "".
+// It decodes the picture (an asynchronous call of the page's), as an event
+// of the machine's does: input meanwhile waits in the queue.
+EMSCRIPTEN_KEEPALIVE char* fw_add_theme(const char* path, const char* file) {
+    if (!fw_idle()) return strdup("Fruitwhirl is busy; try again when the machine is at rest.");
+    fw::Machine& m = *fw::game->machine;
+    m.busy = true;
+    const std::string problem = fw::AddThemeCheck(m, path, file);
+    m.busy = false;
+    fw::RunPending(m);
+    return strdup(problem.c_str());
+}
 // The tab is hidden or goes away: nothing of the run may be lost.
 EMSCRIPTEN_KEEPALIVE void fw_keep() {
     if (fw::game && fw::game->machine) fw::KeepRecords(*fw::game->machine);
@@ -467,11 +491,12 @@ int main() {
     fw::Pictures pictures{fw::Picture(g.images, "/sprites.png"), fw::Picture(g.images, "/machine.png")};
     g.machine = std::make_unique<fw::Machine>(
         fw::Platform{g.clock, g.random, g.sound, g.store, g.images, g.host}, std::move(pictures), "");
+    g.machine->UserGfxPath = "/Themes/";  // the player's own, kept by the page
     g.screen = &g.machine->hdcScreen;
-    fw::Post(*g.machine, fw::ev::Load{});
+    fw::Post(*g.machine, fw::ev::Load{});  // returns when the start-up has run to its end
     if (!g.machine->ended) {
-        fw::Post(*g.machine, fw::ev::Activate{});
         fw::TraceMark("ready");
+        fw::Post(*g.machine, fw::ev::Activate{});
     }
     return 0;
 }
