@@ -21,8 +21,10 @@ const Ramp kOrange = {rgb(106, 40, 4),   rgb(168, 76, 8),    rgb(222, 116, 16),
                       rgb(255, 152, 40), rgb(255, 196, 112), rgb(255, 240, 210)};
 const Ramp kPlum = {rgb(40, 10, 58),   rgb(72, 24, 106),   rgb(108, 40, 150),
                     rgb(146, 70, 192), rgb(190, 128, 232), rgb(240, 216, 255)};
-const Ramp kGrape = {rgb(26, 14, 62),   rgb(52, 30, 112),   rgb(82, 50, 160),
-                     rgb(118, 80, 206), rgb(168, 140, 240), rgb(236, 228, 255)};
+// Green grapes, yellower than the leaves: nothing else of the pay table is green,
+// so the bunch never reads as the violet plum beside it.
+const Ramp kGrape = {rgb(40, 62, 10),   rgb(88, 120, 20),   rgb(138, 170, 38),
+                     rgb(184, 210, 66), rgb(222, 238, 128), rgb(250, 255, 220)};
 const Ramp kSilver = {rgb(40, 44, 56),    rgb(96, 102, 120),  rgb(146, 152, 170),
                       rgb(192, 198, 212), rgb(228, 232, 242), rgb(255, 255, 255)};
 const Ramp kGem = {rgb(10, 54, 92),    rgb(24, 100, 156),  rgb(54, 156, 214),
@@ -290,7 +292,8 @@ const std::vector<PaletteEntry> kMiniPalette = {
     {'s', rgb(120, 130, 160)}, {'e', rgb(16, 110, 64)},   {'f', rgb(70, 210, 130)}, {'F', rgb(190, 255, 210)},
     {'h', rgb(246, 246, 250)}, {'i', rgb(150, 154, 168)}, {'l', rgb(70, 74, 88)},   {'m', rgb(200, 40, 130)},
     {'M', rgb(255, 130, 200)}, {'n', rgb(30, 50, 150)},   {'N', rgb(90, 140, 240)}, {'z', rgb(52, 60, 80)},
-    {'v', rgb(150, 84, 214)},  {'a', rgb(56, 104, 220)},
+    {'v', rgb(150, 84, 214)},  {'a', rgb(56, 104, 220)},  {'u', rgb(88, 120, 20)},  {'j', rgb(150, 184, 40)},
+    {'J', rgb(222, 238, 128)},
 };
 
 const Mini kMiniAny = {".........", ".........", ".........", "..sssss..",

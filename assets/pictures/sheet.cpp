@@ -466,6 +466,44 @@ QImage siren(int frame /* 0..7, or -1 for off */) {
 
 // ------------------------------------------------------------ hold buttons
 
+// The buttons' own bold 4 x 5 letters, rounded where the tiny caption font is
+// square, so that G and O differ at a glance; every state of the button uses them.
+const std::vector<std::string_view>& buttonLetter(char32_t ch) {
+    static const std::vector<std::string_view> G = {".###", "#...", "#.##", "#..#", ".###"};
+    static const std::vector<std::string_view> O = {".##.", "#..#", "#..#", "#..#", ".##."};
+    static const std::vector<std::string_view> S = {".###", "#...", ".##.", "...#", "###."};
+    static const std::vector<std::string_view> T = {"###", ".#.", ".#.", ".#.", ".#."};
+    static const std::vector<std::string_view> P = {"###.", "#..#", "###.", "#...", "#..."};
+    switch (ch) {
+        case U'G':
+            return G;
+        case U'O':
+            return O;
+        case U'S':
+            return S;
+        case U'T':
+            return T;
+        default:
+            return P;
+    }
+}
+
+int buttonWordWidth(std::u32string_view word) {
+    int w = -1;
+    for (char32_t ch : word) w += int(buttonLetter(ch)[0].size()) + 1;
+    return w;
+}
+
+void buttonWord(QImage& img, int x, int y, std::u32string_view word, QRgb c) {
+    for (char32_t ch : word) {
+        const auto& g = buttonLetter(ch);
+        for (int r = 0; r < int(g.size()); ++r)
+            for (int i = 0; i < int(g[size_t(r)].size()); ++i)
+                if (g[size_t(r)][size_t(i)] == '#') put(img, x + i, y + r, c);
+        x += int(g[0].size()) + 1;
+    }
+}
+
 QImage holdButton(int look /* 0 STOP, 1 GO lit, 2 GO dark */) {
     QImage img = canvasFor(cells::HoldStop, kStrip);
     const int W = img.width(), H = img.height();
@@ -475,17 +513,19 @@ QImage holdButton(int look /* 0 STOP, 1 GO lit, 2 GO dark */) {
     if (look == 0) {
         r = kRedBtn;
         ink = kWhite;
-        inkShadow = rgb(100, 10, 10);
+        inkShadow = rgb(90, 6, 10);
     } else if (look == 1) {
+        // Lit GO: a dark legend printed on the bright lamp, as a lamp's glass is.
         r = kGreenBtn;
-        ink = rgb(240, 255, 230);
-        inkShadow = rgb(10, 70, 20);
+        ink = rgb(6, 44, 12);
+        inkShadow = rgb(150, 236, 140);
     } else {
-        // Dark GO: the same button with its lamp off, a dim blue glass.
+        // Dark GO: the same button with its lamp off, a dim blue glass whose
+        // letters stay as legible as the lit ones, only paler.
         r = {rgb(6, 8, 20),   rgb(16, 22, 46), rgb(22, 30, 60),
              rgb(28, 38, 72), rgb(36, 48, 86), rgb(46, 60, 102)};
-        ink = rgb(70, 86, 128);
-        inkShadow = rgb(8, 12, 30);
+        ink = rgb(150, 170, 220);
+        inkShadow = rgb(4, 6, 16);
     }
     QPainterPath p;
     p.addRoundedRect(QRectF(0, 0, W, H), 3, 3);
@@ -494,22 +534,24 @@ QImage holdButton(int look /* 0 STOP, 1 GO lit, 2 GO dark */) {
     o.radius = 3.0;
     o.specular = look != 2;
     shade(img, 0, 0, m, r, o);
-    int tw = tinyWidth(word);
-    int tx = (W - tw) / 2, ty = 3;
-    tiny(img, tx + 1, ty + 1, word, inkShadow);
-    tiny(img, tx, ty, word, ink);
+    const int tx = (W - buttonWordWidth(word)) / 2, ty = 3;
+    buttonWord(img, tx + 1, ty + 1, word, inkShadow);
+    buttonWord(img, tx, ty, word, ink);
     return img;
 }
 
 // ------------------------------------------------------------ credit lamps
 
+// After the ten lamps, a row of arrows pointing at the lever: lit while the
+// machine holds credits, that is while a pull of the lever plays.
 QImage creditStrip(bool lit) {
-    QImage img = canvasFor(cells::CreditStripLit);
+    QImage img = canvasFor(cells::CreditStripLit, rgb(16, 6, 8));
     const QRgb litRows[3] = {rgb(255, 236, 140), rgb(255, 176, 30), rgb(200, 110, 10)};
-    const QRgb darkRows[3] = {rgb(46, 56, 100), rgb(28, 34, 70), rgb(16, 20, 46)};  // unlit blue glass
-    for (int y = 0; y < 3; ++y) hline(img, 0, img.width() - 1, y, lit ? litRows[y] : darkRows[y]);
-    put(img, 0, 1, lit ? rgb(220, 130, 20) : rgb(20, 26, 56));
-    put(img, img.width() - 1, 1, lit ? rgb(220, 130, 20) : rgb(20, 26, 56));
+    const QRgb darkRows[3] = {rgb(110, 30, 24), rgb(80, 16, 14), rgb(54, 8, 8)};  // as the dark lamps
+    const std::string_view arrow[3] = {"##...", ".##..", "##..."};
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (arrow[y][size_t((x + 4) % 5)] == '#') put(img, x, y, lit ? litRows[y] : darkRows[y]);
     return img;
 }
 
@@ -988,14 +1030,12 @@ void logo(QImage& img, int cx, int y) {
     vline(img, gx, gy - 1, gy + 1, kWhite);
 }
 
-QImage machine(const QImage& sheet) {
-    QImage img = canvas(fw::kScreenWidth, fw::kScreenHeight);
-    auto cellImage = [&](const fw::Cell& c) { return sheet.copy(c.x, c.y, c.w, c.h); };
-    // The idle cells go on last, over all decoration, so that they are exact.
-    std::vector<std::pair<fw::Cell, fw::Cell>> idle;
-    auto pasteAt = [&](const fw::Cell& cell, const fw::Cell& place) { idle.emplace_back(cell, place); };
+// The cells the game copies over the machine, each with its idle look and its
+// place: they go on last, over all decoration, so that they are exact.
+using IdleCells = std::vector<std::pair<fw::Cell, fw::Cell>>;
 
-    // The room: a dim wall with soft vertical panelling, a dark floor.
+// The room: a dim wall with soft vertical panelling, a dark floor.
+void room(QImage& img) {
     for (int y = 0; y < 256; ++y)
         for (int x = 0; x < 320; ++x) {
             QRgb c = mix(rgb(34, 24, 46), rgb(14, 10, 20), y / 255.0);
@@ -1006,8 +1046,11 @@ QImage machine(const QImage& sheet) {
             put(img, x, y, c);
         }
     vgradient(img, QRect(0, 236, 320, 20), rgb(30, 20, 22), rgb(12, 8, 10));
+}
 
-    // Cabinet body: lit from the upper left, with a visible right side.
+// The cabinet body, lit from the upper left, with its right side in
+// perspective, the gold crest on top and the plinth.
+void cabinetBody(QImage& img) {
     const QRect body(6, 2, 252, 248);
     for (int y = body.top(); y <= body.bottom(); ++y)
         for (int x = body.left(); x <= body.right(); ++x) {
@@ -1018,31 +1061,28 @@ QImage machine(const QImage& sheet) {
         }
     vline(img, body.left(), body.top(), body.bottom(), kLacquer[5]);
     vline(img, body.left() + 1, body.top(), body.bottom(), lighter(kLacquer[4], 0.1));
-    // Right side in perspective.
     for (int x = 258; x <= 261; ++x)
         for (int y = 4 + (x - 258); y <= 250; ++y)
             put(img, x, y, mix(kLacquer[1], kLacquer[0], (x - 258) / 4.0));
-    // Rounded top with gold crest.
     fill(img, QRect(6, 0, 252, 3), kGold[2]);
     hline(img, 6, 257, 0, kGold[4]);
     hline(img, 6, 257, 2, kGold[0]);
-    // Plinth.
     fill(img, QRect(4, 248, 258, 8), rgb(30, 10, 12));
     hline(img, 4, 261, 248, kGold[2]);
     hline(img, 4, 261, 249, kGold[0]);
+}
 
-    // Header glass with the pay table, siren, time bar and bonus wheel.
+// The header glass: the siren's name plate and price, the pay table's amounts
+// beside its twelve cells (the cells are left plain), the siren, the time bar
+// and the bonus wheel.
+void headerGlass(QImage& img, IdleCells& idle) {
     const QRect header(11, 5, 245, 57);
     fill(img, header, kPanel);
     goldFrame(img, header.adjusted(-1, -1, 1, 1));
-    // Name plate above the siren.
-    {
-        const int w = tinyWidth(U"MANIA");
-        tinyShadow(img, 29 - w / 2, 12, U"MANIA", rgb(200, 130, 255), rgb(40, 0, 70));
-    }
+    const int w = tinyWidth(U"MANIA");
+    tinyShadow(img, 29 - w / 2, 12, U"MANIA", rgb(200, 130, 255), rgb(40, 0, 70));
     tinyCentered(img, 29, 47, U"25¢", kGold[3]);
     tinyCentered(img, 29, 53, U"PLAY", kGold[2]);
-    // Pay-table amounts beside the twelve cells (the cells are left plain).
     const char32_t* amounts[12] = {U"2",  U"5",  U"10", U"10", U"15", U"15",
                                    U"25", U"25", U"50", U"50", U"75", U"100"};
     for (int k = 0; k < 12; ++k) {
@@ -1056,40 +1096,48 @@ QImage machine(const QImage& sheet) {
     // A thin rule around each column of prize pictures.
     frame(img, QRect(54, 9, 35, 49), rgb(44, 56, 110));
     frame(img, QRect(109, 9, 35, 49), rgb(44, 56, 110));
-    pasteAt(cells::SirenOff, places::SirenLamp);
-    pasteAt(cells::BonusWheelNeutral, places::BonusWheel);
-    pasteAt(cells::TimeBarEmpty, places::TimeBar);
+    idle.emplace_back(cells::SirenOff, places::SirenLamp);
+    idle.emplace_back(cells::BonusWheelNeutral, places::BonusWheel);
+    idle.emplace_back(cells::TimeBarEmpty, places::TimeBar);
+}
 
-    // Credit row: label, lamp channel and the strip.
+// The credit row: its label, the lamp channel, the ten lamps and the arrows to the lever.
+void creditRow(QImage& img, IdleCells& idle) {
     tinyShadow(img, 125, 64, U"CREDITS", kGold[4], kLacquer[0]);
     fill(img, QRect(158, 66, 95, 4), rgb(16, 6, 8));
     hline(img, 158, 252, 65, kLacquer[0]);
-    for (int n = 0; n < 10; ++n) pasteAt(cells::CreditLampDark, places::CreditLamp(n));
-    pasteAt(cells::CreditStripDark, places::CreditStrip);
+    for (int n = 0; n < 10; ++n) idle.emplace_back(cells::CreditLampDark, places::CreditLamp(n));
+    idle.emplace_back(cells::CreditStripDark, places::CreditStrip);
+}
 
-    // The display window with a gold surround.
-    frame(img, QRect(82, 70, 139, 100), kGold[2]);
-    hline(img, 82, 220, 70, kGold[4]);
-    pasteAt(cells::EmptyReelWindow, places::DisplayWindow);
-
-    // Left column: the prize lamps on a dark plate with labels.
+// The prize lamps on a dark plate left of the reels, each with its label and an arrow.
+void prizeLampColumn(QImage& img, IdleCells& idle) {
     const QRect lampPlate(12, 70, 71, 100);
     fill(img, lampPlate.adjusted(0, 0, -3, 0), rgb(40, 10, 14));
     bevel(img, lampPlate.adjusted(0, 0, -3, 0), kLacquer[0], kLacquer[5], false);
     const char32_t* words[3] = {U"BIG", U"SUPER", U"MANIA"};
     for (int n = 0; n < 3; ++n) {
-        pasteAt(cells::PrizeLampDim(n), places::PrizeLamp(n));
+        idle.emplace_back(cells::PrizeLampDim(n), places::PrizeLamp(n));
         const fw::Cell p = places::PrizeLamp(n);
         tinyShadow(img, 16, p.y + 4, words[n], n == 2 ? rgb(200, 130, 255) : kGold[4], kBlack);
         tinyShadow(img, 16, p.y + 11, U"WIN", kGold[3], kBlack);
-        // Arrow pointing at the lamp.
         for (int k = 0; k < 3; ++k) vline(img, 45 + k, p.y + 10 - (2 - k), p.y + 10 + (2 - k), kGold[3]);
     }
+}
 
-    // Right column: the coin slot, a label and the money counter.
+// The display window with its gold surround.
+void displayWindow(QImage& img, IdleCells& idle) {
+    frame(img, QRect(82, 70, 139, 100), kGold[2]);
+    hline(img, 82, 220, 70, kGold[4]);
+    idle.emplace_back(cells::EmptyReelWindow, places::DisplayWindow);
+}
+
+// Right of the reels: the chrome coin slot with its window and slit, then
+// under it an arrow up to it, "INSERT COIN" and the coin's value in the
+// silver of the coin, all on the lacquer clear of the slot's plate.
+void coinSlot(QImage& img, IdleCells& idle) {
     const fw::Cell& slot = places::CoinSlot;
     QRect sr(slot.x, slot.y, slot.w, slot.h);
-    fill(img, sr, kChrome[3]);
     for (int y = sr.top(); y <= sr.bottom(); ++y)
         for (int x = sr.left(); x <= sr.right(); ++x)
             put(img, x, y, mix(kChrome[4], kChrome[2], double(y - sr.top()) / sr.height()));
@@ -1097,12 +1145,9 @@ QImage machine(const QImage& sheet) {
     bevel(img, sr.adjusted(1, 1, -1, -1), kChrome[4], kChrome[1]);
     const fw::Cell& win = places::CoinWindow;
     frame(img, QRect(win.x - 1, win.y - 1, win.w + 2, win.h + 2), kChrome[0]);
-    pasteAt(cells::CoinAtRest, places::CoinWindow);
-    // The coin slit to the right of the window.
+    idle.emplace_back(cells::CoinAtRest, places::CoinWindow);
     fill(img, QRect(247, 75, 2, 17), rgb(8, 8, 10));
     vline(img, 249, 75, 91, kChrome[5]);
-    // Under the slot: an arrow up to it, "INSERT COIN" and the coin's value in
-    // the silver of the coin, all on the lacquer clear of the slot's plate.
     const std::vector<std::string_view> arrow = {"...#...", "..###..", ".#####.",
                                                  "#######", "..###..", "..###.."};
     sprite(img, 234, 100, arrow, {{'#', kLacquer[0]}});
@@ -1110,36 +1155,42 @@ QImage machine(const QImage& sheet) {
     tinyShadow(img, 224, 107, U"INSERT", kGold[4], kLacquer[0]);
     tinyShadow(img, 228, 113, U"COIN", kGold[4], kLacquer[0]);
     tinyShadow(img, 231, 120, U"25¢", kCoin[5], kLacquer[0]);
-    // Money counter.
+}
+
+// The money counter, "TOTAL" over four blank digits in a chrome and gold bezel.
+void moneyCounter(QImage& img, IdleCells& idle) {
     QRect counter(222, 146, 29, 23);
     fill(img, counter, rgb(6, 6, 8));
     bevel(img, counter, kChrome[0], kChrome[4], true);
     bevel(img, counter.adjusted(-1, -1, 1, 1), kGold[4], kGold[0]);
     tinyCentered(img, 237, 149, U"TOTAL", kGold[4]);
-    for (int i = 0; i < 4; ++i) pasteAt(cells::Digit(cells::kBlankDigit), places::MoneyCounterCell(i));
+    for (int i = 0; i < 4; ++i)
+        idle.emplace_back(cells::Digit(cells::kBlankDigit), places::MoneyCounterCell(i));
+}
 
-    // Control deck with the hold buttons.
+// The control deck under the reels with the three hold buttons, the name
+// plate left of it and a cherry emblem right of it.
+void controlDeck(QImage& img, IdleCells& idle) {
     QRect deck(84, 171, 136, 25);
     fill(img, deck, kStrip);
     bevel(img, deck, kLacquer[0], kLacquer[5], false);
     for (int r = 0; r < 3; ++r) {
         const fw::Cell b = places::HoldButton(r);
-        pasteAt(cells::HoldGoDark, b);
+        idle.emplace_back(cells::HoldGoDark, b);
         tinyCentered(img, b.x + b.w / 2, 174, U"HOLD", kGold[3]);
     }
-    // The name plate on the left beside the deck.
     logo(img, 45, 173);
-    // Cherry emblem on the right of the deck.
     ball(img, 234.0, 187.0, 4.0, 4.0, kKnob);
     ball(img, 242.0, 188.0, 4.0, 4.0, kKnob);
     hline(img, 236, 240, 176, rgb(60, 120, 30));
     vline(img, 235, 177, 183, rgb(60, 120, 30));
     vline(img, 241, 177, 184, rgb(60, 120, 30));
+    idle.emplace_back(cells::WinnerBanner(0), places::WinnerBanner);
+}
 
-    // Winner banner, dark.
-    pasteAt(cells::WinnerBanner(0), places::WinnerBanner);
-
-    // Lower cabinet: speakers and the payout tray.
+// The lower cabinet: two speakers and the chrome payout tray between them,
+// lined with the empty tray's cell wherever a coin may drop.
+void lowerCabinet(QImage& img, const QImage& emptyTray) {
     speakerGrille(img, QRect(14, 217, 112, 28));
     speakerGrille(img, QRect(179, 217, 74, 28));
     const fw::Cell& tray = places::PayoutTray;
@@ -1147,37 +1198,36 @@ QImage machine(const QImage& sheet) {
     fill(img, th, kChrome[2]);
     bevel(img, th, kChrome[5], kChrome[0]);
     bevel(img, th.adjusted(1, 1, -1, -1), kChrome[4], kChrome[1]);
-    // Inner side walls of the tray.
     for (int y = tray.y; y < tray.y + tray.h; ++y) {
         hline(img, tray.x - 2, tray.x - 1, y, mix(kChrome[1], kChrome[0], 0.5));
         hline(img, tray.x + tray.w, tray.x + tray.w + 1, y, kChrome[3]);
     }
-    const QImage empty = cellImage(cells::PayoutTrayEmpty);
-    for (int x = tray.x; x + 16 <= tray.x + tray.w; x += 4) paste(img, empty, x, tray.y);
-    paste(img, empty, tray.x + tray.w - 16, tray.y);
+    for (int x = tray.x; x + 16 <= tray.x + tray.w; x += 4) paste(img, emptyTray, x, tray.y);
+    paste(img, emptyTray, tray.x + tray.w - 16, tray.y);
+}
 
-    // Lever housing on the right side of the cabinet.
+// The lever's chrome housing and mounting bracket on the cabinet's right side.
+void leverHousing(QImage& img, IdleCells& idle) {
     const fw::Cell& lever = places::Lever;
     QRect lh(lever.x - 4, lever.y - 6, lever.w + 8, lever.h + 12);
-    fill(img, QRect(256, 100, 6, 28), kChrome[1]);  // mounting bracket
+    fill(img, QRect(256, 100, 6, 28), kChrome[1]);
     hline(img, 256, 261, 100, kChrome[4]);
-    fill(img, lh, kChrome[2]);
     for (int x = lh.left(); x <= lh.right(); ++x) {
         double t = std::abs(x - lh.center().x()) / (lh.width() / 2.0);
         vline(img, x, lh.top(), lh.bottom(), mix(kChrome[4], kChrome[1], t));
     }
     bevel(img, lh, kChrome[5], kChrome[0]);
     frame(img, QRect(lever.x - 1, lever.y - 1, lever.w + 2, lever.h + 2), kChrome[0]);
-    pasteAt(cells::LeverFrame(0), places::Lever);
+    idle.emplace_back(cells::LeverFrame(0), places::Lever);
+}
 
-    // A shelf at the right edge with a pile of coins; its top coin is the one
-    // the player picks up.
+// A shelf at the right edge with a pile of coins lying back to front; its top
+// coin, the one the player picks up, stands upright on the pile.
+void coinShelf(QImage& img) {
     fill(img, QRect(262, 212, 58, 5), rgb(110, 66, 30));
     hline(img, 262, 319, 212, rgb(170, 110, 56));
     hline(img, 262, 319, 216, rgb(50, 28, 12));
     fill(img, QRect(264, 217, 56, 3), rgb(20, 12, 10));
-    const fw::Cell& pile = places::CoinPile;
-    // Coins lying in the pile, back to front.
     const double heap[][2] = {{292, 208}, {304, 209}, {315, 208}, {298, 205}, {310, 205}, {288, 209},
                               {303, 201}, {294, 200}, {313, 201}, {306, 197}, {299, 196}};
     for (const auto& h : heap) {
@@ -1187,9 +1237,26 @@ QImage machine(const QImage& sheet) {
         ellipse(img, QRectF(cx - 6, cy - 3.5, 12, 5), kCoin[3]);
         hline(img, int(cx - 3), int(cx + 2), int(cy - 2), kCoin[4]);
     }
-    // The top coin stands upright on the pile.
+    const fw::Cell& pile = places::CoinPile;
     coinFace(img, pile.x + pile.w / 2.0, pile.y + pile.h / 2.0, pile.w / 2.0, pile.h / 2.0, true);
+}
 
+QImage machine(const QImage& sheet) {
+    QImage img = canvas(fw::kScreenWidth, fw::kScreenHeight);
+    auto cellImage = [&](const fw::Cell& c) { return sheet.copy(c.x, c.y, c.w, c.h); };
+    IdleCells idle;
+    room(img);
+    cabinetBody(img);
+    headerGlass(img, idle);
+    creditRow(img, idle);
+    displayWindow(img, idle);
+    prizeLampColumn(img, idle);
+    coinSlot(img, idle);
+    moneyCounter(img, idle);
+    controlDeck(img, idle);
+    lowerCabinet(img, cellImage(cells::PayoutTrayEmpty));
+    leverHousing(img, idle);
+    coinShelf(img);
     for (const auto& [cell, place] : idle) paste(img, cellImage(cell), place.x, place.y);
     return img;
 }

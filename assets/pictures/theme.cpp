@@ -346,8 +346,10 @@ const Mini kMiniOrange = {"....gG...", "..ooooo..", ".oOwoooo.", ".oOooooo.",
                           ".oooooor.", "..oooor..", "...rrr..."};
 const Mini kMiniPlum = {".....b...", "...vvbv..", "..vPwvvv.", ".vPPvvvv.",
                         ".vvvvvpv.", "..vvvpv..", "...ppp..."};
-const Mini kMiniGrapes = {"....bG...", ".PvPvPv..", "..PvPvP..", ".vPvPvp..",
-                          "..vPvp...", "...vp....", "........."};
+// A pointed bunch of separate green berries under a leaf, against the plum's one
+// smooth violet oval.
+const Mini kMiniGrapes = {"....bGg..", ".JjJjJjJ.", ".jJjJjJu.", "..JjJjJ..",
+                          "..jJjJu..", "...JjJ...", "....u...."};
 const Mini kMiniStar = {"....E....", "...DED...", "DDDDEDDDd", ".dDDDDDd.",
                         "..dDDDd..", ".dDd.dDd.", ".d.....d."};
 const Mini kMiniBell = {"....d....", "...DEd...", "..DEDDd..", "..DEDDd..",

@@ -157,7 +157,7 @@ void drawHorseshoe(QImage& img, int ox) {
     arc.cubicTo(2.0, 16.0, 4.0, 4.0, 14.5, 4.0);
     arc.cubicTo(25.0, 4.0, 27.0, 16.0, 22.0, 26.0);
     QPainterPathStroker st;
-    st.setWidth(5.5);
+    st.setWidth(7.5);
     st.setCapStyle(Qt::FlatCap);
     Mask m = pathMask(st.createStroke(arc));
     shaded(img, ox, m, kGold, 2.5, Back::Joker);
@@ -167,8 +167,8 @@ void drawHorseshoe(QImage& img, int ox) {
         put(img, ox + int(std::floor(q.x())), int(std::floor(q.y())), kGold[0]);
     }
     // Heels.
-    fill(img, QRect(ox + 4, 25, 5, 2), kGold[1]);
-    fill(img, QRect(ox + 20, 25, 5, 2), kGold[1]);
+    fill(img, QRect(ox + 3, 25, 8, 2), kGold[1]);
+    fill(img, QRect(ox + 18, 25, 8, 2), kGold[1]);
 }
 
 void drawChip(QImage& img, int ox) {
@@ -396,8 +396,9 @@ const Mini kMiniChip = {"..nhnh...", ".hNNNNh..", "nNhhhNn..", "hNhDhNh..",
                         "nNhhhNn..", ".hNNNNh..", "..hnhn..."};
 const Mini kMiniJester = {"D...D...D", "R..gGg..R", "RR.gGg.RR", ".RRgggRR.",
                           "..RRgRR..", ".PPPPPPP.", "........."};
-const Mini kMiniShoe = {"..dDDDd..", ".D.....D.", "D.......D", "D.......D",
-                        "D.......D", "dD.....Dd", "dd.....dd"};
+// A solid gold shoe, two pixels thick all round, with broad heels.
+const Mini kMiniShoe = {"..DDDDD..", ".DEEDDDd.", "DED...DDd", "DE.....Dd",
+                        "DE.....Dd", "DD.....Dd", "ddd...ddd"};
 const Mini kMiniSeven = {"MMMMMMMM.", "mmmmmMMm.", "....MMm..", "...MMm...",
                          "...MMm...", "..MMm....", "..mmm...."};
 const Mini kMiniBars = {"rrrrrrrrr", "rhhhhhhhr", "DDDDDDDDD", "DhhhhhhhD",

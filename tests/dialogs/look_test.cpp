@@ -1,14 +1,17 @@
 // What the player reads in the windows beside the machine, offscreen: the odds
-// tables' headers whole, the manual closed with "Close", the themes a choice of one.
+// tables' headers whole, the manual closed with "Close", the themes a choice of one;
+// full screen all the machine's, the menu bar shown when asked, the odds a panel there.
 #include <gtest/gtest.h>
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -107,6 +110,51 @@ TEST(Look, TheThemesAreAChoiceOfOneWhoseMarkTheMachinePlaces) {
     window.CheckThemeItem(2, true);
     EXPECT_FALSE(fruit->isChecked());
     EXPECT_TRUE(jewels->isChecked());
+}
+
+TEST(Look, FullScreenIsAllTheMachinesTheMenuBarComesWhenAskedAndEscapeClosesTheOddsPanel) {
+    MainWindow window(1);
+    Rig rig({"Fruit.Thm"}, nullptr, nullptr, &window);
+    window.attach(&rig.m);
+    rig.Start();
+    window.setFullScreen(true);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // The largest whole scale at which the picture fits the whole screen, centred on it.
+    const QSize area = window.QWidget::screen()->geometry().size();
+    const int pixel = std::min(area.width() / 320, area.height() / 256);
+    const QPoint centred((area.width() - 320 * pixel) / 2, (area.height() - 256 * pixel) / 2);
+    ScreenWidget* machine = window.screen();
+    const auto showsTheMachineOnTheWholeScreen = [&](bool bar) {
+        QCoreApplication::processEvents();
+        return window.menuBar()->isVisible() == bar && machine->pictureOrigin() == centred &&
+               machine->pictureScale() == pixel;
+    };
+    EXPECT_TRUE(showsTheMachineOnTheWholeScreen(false));
+    QTest::mouseMove(machine, machine->mapFrom(&window, QPoint(200, 0)));  // the top edge
+    EXPECT_TRUE(showsTheMachineOnTheWholeScreen(true)) << "the bar over the picture, which stays";
+    QTest::mouseMove(machine, machine->mapFrom(&window, QPoint(200, 300)));
+    EXPECT_TRUE(showsTheMachineOnTheWholeScreen(false));
+    QTest::keyPress(machine, Qt::Key_Alt, Qt::AltModifier);
+    EXPECT_TRUE(showsTheMachineOnTheWholeScreen(true)) << "while Alt is held";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
+    ASSERT_TRUE(QApplication::activePopupWidget()) << "the Game menu";
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTest::keyRelease(machine, Qt::Key_Alt);
+    QTest::qWait(1);
+    EXPECT_TRUE(showsTheMachineOnTheWholeScreen(false)) << "the menu closed";
+
+    // No black bar beside the picture holds the odds: a panel over the screen, which Escape closes.
+    ShowOddsWindow(&window, 1, WorkOutOdds(rig.m), true);
+    auto* odds = window.findChild<QDialog*>("frmOdds");
+    ASSERT_TRUE(odds && odds->isVisible());
+    EXPECT_FALSE(odds->isWindow());
+    EXPECT_TRUE(window.rect().contains(odds->geometry()));
+    QTest::keyClick(machine, Qt::Key_Escape);
+    EXPECT_FALSE(odds->isVisible());
+    EXPECT_TRUE(window.isFullScreen());
+    QTest::keyClick(machine, Qt::Key_Escape);
+    EXPECT_FALSE(window.isFullScreen());
+    EXPECT_TRUE(window.menuBar()->isVisible());
 }
 
 }  // namespace

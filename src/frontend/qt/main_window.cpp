@@ -23,6 +23,7 @@
 #include <thread>
 
 #include "frontend/qt/dialogs/dialogs.h"
+#include "frontend/qt/dialogs/placement.h"
 #include "frontend/qt/embedded.h"
 #include "frontend/qt/key_map.h"
 #include "frontend/qt/odds_window.h"
@@ -116,8 +117,13 @@ void MainWindow::buildMenus() {
     connect(odds, &QAction::triggered, this, [this] { post(ev::MenuOdds{}); });
 
     menuBar()->installEventFilter(this);
+    screen_->installEventFilter(this);
     for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        // The window holds the items too, so that their keys work while full screen hides the bar.
+        addActions(menu->actions());
         // Once the menu has gone and no other opened in its place.
+        // The menu takes the keyboard: the release of the Alt that opened it goes to the menu.
+        connect(menu, &QMenu::aboutToShow, this, [this] { altHeld_ = false; });
         connect(menu, &QMenu::aboutToHide, this,
                 [this] { QTimer::singleShot(0, this, [this] { giveKeysBack(); }); });
     }
@@ -166,6 +172,11 @@ void MainWindow::setFullScreen(bool fullScreen) {
     if (fullScreen == screen_->fullScreen()) return;
     layout()->setSizeConstraint(fullScreen ? QLayout::SetDefaultConstraint : QLayout::SetFixedSize);
     screen_->setFullScreen(fullScreen);
+    setProperty(kFullScreenProperty, fullScreen);
+    // The pointer at the top edge brings the menu bar.
+    screen_->setMouseTracking(fullScreen);
+    altHeld_ = pointerAtTop_ = false;
+    showMenuBarWhenAsked();
     if (fullScreen) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -175,7 +186,15 @@ void MainWindow::setFullScreen(bool fullScreen) {
     } else {
         showNormal();
     }
+    // The manual and the odds beside the machine, or over it as panels, as the new view has room.
+    QTimer::singleShot(0, this, [this] { PlaceBesideMachineAgain(this); });
     rememberView();
+}
+
+void MainWindow::showMenuBarWhenAsked() {
+    const bool asked = !screen_->fullScreen() || altHeld_ || pointerAtTop_ ||
+                       QApplication::activePopupWidget() || menuBar()->hasFocus();
+    if (menuBar()->isVisible() != asked) menuBar()->setVisible(asked);
 }
 
 void MainWindow::rememberView() const {
@@ -186,10 +205,25 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (!machineKey(event)) QMainWindow::keyPressEvent(event);
 }
 
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Alt) {
+        altHeld_ = false;
+        // Alt let go alone may have given the bar the keyboard: it stays while it holds it.
+        QTimer::singleShot(0, this, [this] { showMenuBarWhenAsked(); });
+    }
+    QMainWindow::keyReleaseEvent(event);
+}
+
 bool MainWindow::machineKey(QKeyEvent* event) {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (event->key() == Qt::Key_Alt && screen_->fullScreen()) {
+        altHeld_ = true;
+        showMenuBarWhenAsked();
+        return false;
+    }
     if (event->key() == Qt::Key_Escape && plain && screen_->fullScreen()) {
-        setFullScreen(false);
+        // The first Escape closes a panel over the machine, the next one leaves full screen.
+        if (!CloseMachinePanel(this)) setFullScreen(false);
         return true;
     }
     const std::optional<ev::Key> key = MachineKey(event->key(), event->modifiers());
@@ -203,6 +237,7 @@ void MainWindow::giveKeysBack() {
     // A menu closed with Escape (or Alt let go alone) leaves the menu bar holding the keyboard, taking
     // plain letters as its own; with no menu open the keyboard belongs to the machine again.
     if (!QApplication::activePopupWidget() && menuBar()->hasFocus()) screen_->setFocus(Qt::OtherFocusReason);
+    showMenuBarWhenAsked();
 }
 
 void MainWindow::attach(Machine* machine) {
@@ -389,6 +424,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    if (watched == menuBar() && event->type() == QEvent::FocusOut) {
+        QTimer::singleShot(0, this, [this] { showMenuBarWhenAsked(); });
+    }
+    if (watched == screen_ && event->type() == QEvent::MouseMove && screen_->fullScreen()) {
+        const int y = screen_->mapTo(this, static_cast<QMouseEvent*>(event)->position().toPoint()).y();
+        const bool atTop = y <= 0;
+        if (atTop != pointerAtTop_) {
+            pointerAtTop_ = atTop;
+            showMenuBarWhenAsked();
+        }
+    }
     if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
         post(ev::Expose{});
     }
@@ -397,7 +443,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) post(ev::Activate{});
-    if (event->type() == QEvent::WindowDeactivate) screen_->cancelPress();
+    if (event->type() == QEvent::WindowDeactivate) {
+        screen_->cancelPress();
+        altHeld_ = pointerAtTop_ = false;
+        showMenuBarWhenAsked();
+    }
     return QMainWindow::event(event);
 }
 

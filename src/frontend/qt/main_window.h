@@ -64,6 +64,7 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -73,6 +74,9 @@ private:
     // A key of the machine (or Escape leaving full screen) is handled: true.
     bool machineKey(QKeyEvent* event);
     void giveKeysBack();
+    // In full screen the menu bar shows only while the player asks for it: the pointer at the
+    // screen's top edge, Alt held, a menu open or the bar holding the keyboard.
+    void showMenuBarWhenAsked();
     void rememberView() const;
 
     Machine* machine_ = nullptr;
@@ -85,6 +89,8 @@ private:
     QAction* actualSize_ = nullptr;
     QAction* fullScreen_ = nullptr;
     bool startFullScreen_ = false;
+    bool altHeld_ = false;
+    bool pointerAtTop_ = false;
     std::array<QAction*, 11> mnuWheelTheme_{};  // items 1..10
     std::array<bool, 11> themeChecked_{};       // where the machine put the marks
     QTimer* tmrElapsedTime_;

@@ -251,14 +251,9 @@ void ShowOddsWindow(QWidget* parent, int scale, const OddsReport& odds, bool ope
     if (window && window->parentWidget() != owner) delete window;
     if (!window) window = new OddsWindow(owner, scale);
     window->setOdds(odds);
-    if (!window->isVisible()) {
-        // Beside the machine, so that the reels and the lever stay in view.
-        window->adjustSize();
-        window->move(BesidePosition(owner, window->frameGeometry().size()));
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    if (!window->isVisible()) window->adjustSize();
+    // Beside the machine, so that the reels and the lever stay in view.
+    ShowBesideMachine(window, owner);
 }
 
 bool OddsWindowShown() {

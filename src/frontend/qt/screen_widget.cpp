@@ -109,7 +109,11 @@ QPoint ScreenWidget::pictureOrigin() const {
 void ScreenWidget::layOut() {
     ratio_ = devicePixelRatioF();
     if (fullScreen_) {
-        picture_ = CentredGeometry(size(), ratio_);
+        // Centred on the whole window: the menu bar shown over the full screen covers the top of the
+        // picture for a moment rather than moving it or making it smaller.
+        const QPoint offset = mapTo(window(), QPoint(0, 0));
+        picture_ = CentredGeometry(window()->size(), ratio_);
+        picture_.origin -= offset * ratio_;
     } else {
         picture_ = WindowGeometry(scale_, ratio_);
         setFixedSize(WindowSize(scale_, ratio_));

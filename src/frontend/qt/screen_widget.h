@@ -23,7 +23,8 @@ public:
     int scale() const { return scale_; }
     void setScale(int scale);
     // In full screen the widget fills its window, the picture centred on black
-    // at the largest whole number of device pixels per machine pixel.
+    // at the largest whole number of device pixels per machine pixel; centred on
+    // the whole window also while the menu bar covers the widget's top.
     void setFullScreen(bool fullScreen);
     bool fullScreen() const { return fullScreen_; }
     const PictureGeometry& picture() const { return picture_; }

@@ -153,10 +153,7 @@ void ShowManual(QWidget* parent, int /*scale*/, const QString& path) {
     window->setManualText(*text);
     // Like a window opened afresh: placed when it is not on the screen, left where it is otherwise.
     // Beside the machine, so that the reels and the lever stay in view.
-    if (!window->isVisible()) window->move(BesidePosition(owner, window->frameGeometry().size()));
-    window->show();
-    window->raise();
-    window->activateWindow();
+    ShowBesideMachine(window, owner);
 }
 
 }  // namespace fw
