@@ -7,6 +7,7 @@
 #include "fakes.h"
 #include "records/recovery.h"
 #include "records/settings.h"
+#include "shell/quit.h"
 
 namespace fw::test {
 namespace {
@@ -90,6 +91,28 @@ TEST(RunRecord, FollowsTheGamesAndTheNameAndAQuitCutShortAfterItsSaveEntersTheRu
         EXPECT_TRUE(next.host.messages.empty());
         EXPECT_FALSE(next.store.runRecord);
     }
+}
+
+// A page that goes away without a quit (a browser tab hidden, then closed) keeps the
+// preferences and the list as they are and the run in its record; the next start enters it once.
+TEST(RunRecord, APageLeftWithoutAQuitKeepsThePreferencesAndTheNextStartEntersTheRunOnce) {
+    PlayedRun left;
+    left.rig.host.configDialog = [](ConfigValues& values) { return values.speed = 30, true; };
+    left.rig.Send(ev::MenuConfig{});
+    KeepRecords(left.rig.m);
+    KeepRecords(left.rig.m);
+    const auto tessRows = [](const MemoryStore& store) {
+        int rows = 0;
+        for (int n = 1; n <= 10; ++n) rows += store.Value(HighSection(n), "Name") == "Tess";
+        return rows;
+    };
+    EXPECT_EQ(left.rig.store.Value("GameCfg", "Speed") + left.rig.store.Value("GameCfg", "Name"), "30Tess");
+    EXPECT_EQ(tessRows(left.rig.store), 0);
+    Rig next;
+    StartAfter(next, left.rig.store);
+    EXPECT_EQ(next.m.Speed, 30);
+    EXPECT_EQ(tessRows(next.store), 1);
+    EXPECT_EQ(next.host.messages.size(), 1u);
 }
 
 TEST(RunRecord, TheGameThatReaches1000IsKeptBeforeItsOfferPanelWipesIn) {
