@@ -324,6 +324,9 @@ TEST(ReferenceScreens, RecordScreensAndTheirNames) {
     f.Press("back to the reels from a line", places::ListLineStrip(2), 2);
     f.Do("theme 2", ev::MenuTheme{2}, {{"theme-2-wipe", "", 3}, {"theme-2"}});
     f.Do("theme 3", ev::MenuTheme{3}, {{"theme-3"}});
+    f.Coins("one coin onto the slot", 1, kSlot.x + 15, kSlot.y + 13);
+    f.rig.ScriptSteps({9, 7, 7});  // the horseshoe on the pay line
+    f.Press("lever", places::LeverKnob, 1, {{"theme-3-game"}});
 }
 
 }  // namespace
