@@ -1,19 +1,56 @@
-// The game's keys after the menus were used from the keyboard, offscreen: once
-// a menu has been opened and closed (Alt and its letter, then Escape, or Alt
-// alone), the next key is the machine's again, whatever the menu bar's letters.
+// The game's keys: every key of the key map, and after the menus were used
+// from the keyboard, offscreen: once a menu has been opened and closed (Alt and
+// its letter, then Escape, or Alt alone), the next key is the machine's again.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTest>
 
 #include "fakes.h"
+#include "frontend/qt/key_map.h"
 #include "frontend/qt/main_window.h"
 #include "machine/cells.h"
 
 namespace fw::test {
 namespace {
+
+TEST(KeyMap, EveryKeyStandsForItsPressAndKeysWithControlAltOrShiftBelongToTheWindow) {
+    const auto none = Qt::NoModifier, pad = Qt::KeypadModifier;
+    struct Row {
+        const char* name;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        KeyCommand command;
+        int number;
+    };
+    std::vector<Row> rows = {
+        {"C", Qt::Key_C, none, KeyCommand::Coin, 0},
+        {"Shift+C", Qt::Key_C, Qt::ShiftModifier, KeyCommand::Stack, 0},
+        {"Space", Qt::Key_Space, none, KeyCommand::Go, 0},
+        {"Return", Qt::Key_Return, none, KeyCommand::Go, 0},
+        {"keypad Enter", Qt::Key_Enter, pad, KeyCommand::Go, 0},
+        {"H", Qt::Key_H, none, KeyCommand::HighScores, 0},
+        {"S", Qt::Key_S, none, KeyCommand::Statistics, 0},
+        {"Backspace", Qt::Key_Backspace, none, KeyCommand::Back, 0},
+        {"Escape", Qt::Key_Escape, none, KeyCommand::Back, 0},
+        {"Q", Qt::Key_Q, none, KeyCommand::Quit, 0},
+        {"keypad 3", Qt::Key_3, pad, KeyCommand::Number, 3},
+        {"keypad 0", Qt::Key_0, pad, KeyCommand::Number, 10},
+    };
+    for (int digit = 0; digit <= 9; ++digit)
+        rows.push_back({"a digit", Qt::Key_0 + digit, none, KeyCommand::Number, digit == 0 ? 10 : digit});
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.name) + " " + std::to_string(row.number));
+        const std::optional<ev::Key> key = MachineKey(row.key, row.modifiers);
+        ASSERT_TRUE(key.has_value());
+        EXPECT_EQ(key->command, row.command);
+        EXPECT_EQ(key->number, row.number);
+    }
+    for (const auto modifiers : {Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier, Qt::ShiftModifier})
+        EXPECT_FALSE(MachineKey(Qt::Key_1, modifiers).has_value()) << modifiers;
+    EXPECT_FALSE(MachineKey(Qt::Key_C, Qt::ControlModifier).has_value());
+    EXPECT_FALSE(MachineKey(Qt::Key_A, Qt::NoModifier).has_value());
+}
 
 struct KeysRig {
     KeysRig() {
