@@ -1,6 +1,7 @@
 // The generated pictures against the layout map (layout.json beside this file):
 // sizes, every cell where the map puts it, masks that fit their pictures, the
-// idle cells the machine picture shares with the sheet, and the themes.
+// idle cells the machine picture shares with the sheet, and the themes; the
+// finish: the icon's sizes, the pay-table miniatures, the coin slot.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -10,15 +11,19 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRect>
+#include <algorithm>
+#include <cmath>
 #include <set>
+
+#include "machine/cells.h"
 
 namespace {
 
 const QString kDir = QStringLiteral(FW_PICTURES_DIR);
 constexpr QRgb kBlack = 0x000000, kWhite = 0xFFFFFF;
 
-QImage Load(const QString& file) {
-    return QImage(kDir + "/" + file).convertToFormat(QImage::Format_RGB32);
+QImage Load(const QString& file, QImage::Format format = QImage::Format_RGB32) {
+    return QImage(kDir + "/" + file).convertToFormat(format);
 }
 const QImage& Sheet() {
     static const QImage image = Load("sprites.png");
@@ -81,7 +86,7 @@ TEST(Pictures, HaveTheirSizesAndSeeThroughWhereTheyMust) {
     for (const char* file :
          {"icons/fruitwhirl-16.png", "icons/fruitwhirl-256.png", "icons/drag-coin.png",
           "icons/drag-stack.png", "about/logo.png", "about/email.png", "about/homepage.png"}) {
-        const QImage icon = QImage(kDir + "/" + file).convertToFormat(QImage::Format_ARGB32);
+        const QImage icon = Load(file, QImage::Format_ARGB32);
         const int size = icon.width();
         EXPECT_EQ(icon.height(), size) << file;
         EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << file;
@@ -212,6 +217,50 @@ TEST(Themes, EachHasFifteenSymbolsTwelvePayPicturesAndTheMarksOfItsSymbols) {
         }
         previous.insert(previous.end(), symbols.begin(), symbols.end());
     }
+}
+
+TEST(WindowIcon, EverySizeIsThereAndNoneIsAnotherScaled) {
+    std::vector<QImage> drawn;
+    for (int size : {16, 24, 32, 48, 64, 128, 256, 512})
+        ASSERT_EQ(
+            drawn.emplace_back(Load(QString("icons/fruitwhirl-%1.png").arg(size), QImage::Format_ARGB32))
+                .size(),
+            QSize(size, size));
+    for (const QImage& a : drawn)  // scaled up or down with square pixels, no size matches another
+        for (const QImage& b : drawn) {
+            const QImage s = a.scaled(b.size());
+            int w = b.width(), differ = 0;
+            for (int i = 0; i < w * w; ++i) differ += s.pixel(i % w, i / w) != b.pixel(i % w, i / w);
+            EXPECT_TRUE(a.width() == w || differ > w * w / 16) << a.width() << " to " << w;
+        }
+}
+
+TEST(PayTable, EveryMiniatureStandsOutFromItsGlass) {  // its median pixel by 3 : 1, in every theme
+    auto L = [](int v) { return v <= 10 ? v / 3294.6 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };  // sRGB
+    auto lum = [&](QRgb c) { return .05 + .2126 * L(qRed(c)) + .7152 * L(qGreen(c)) + .0722 * L(qBlue(c)); };
+    for (const char* file : {"Gfx/Fruit.Thm", "Gfx/Jewels.Thm", "Gfx/Vegas.Thm"}) {
+        const QImage theme = Load(file);
+        for (int k = 0; k < 3 * fw::themecells::kPayCells; ++k) {  // three miniatures a cell, one a third
+            const fw::Cell c = fw::themecells::PayCell(k / 3);
+            const QRgb glass = theme.pixel(c.x, c.y);
+            std::vector<double> ratios;
+            for (int i = 0; i < c.w / 3 * c.h; ++i) {
+                const QRgb p = theme.pixel(c.x + k % 3 * c.w / 3 + i % (c.w / 3), c.y + i / (c.w / 3));
+                if (p != glass) ratios.push_back(std::max(lum(p), lum(glass)) / std::min(lum(p), lum(glass)));
+            }
+            std::sort(ratios.begin(), ratios.end());
+            EXPECT_GE(ratios.empty() ? 0 : ratios[ratios.size() / 2], 3.0) << file << " " << k;
+        }
+    }
+}
+
+// Below the coin window the slot's plate runs in one colour to its bevelled edge: no label on it.
+TEST(CoinSlot, NoLabelSitsOnThePlateUnderTheWindow) {
+    const QImage& m = Machine();
+    const fw::Cell &w = fw::places::CoinWindow, &slot = fw::places::CoinSlot;
+    for (int y = w.bottom() + 2; y <= slot.bottom(); ++y)
+        for (int x = slot.x + 3; x <= slot.right() - 3; ++x)
+            EXPECT_EQ(m.pixel(x, y), m.pixel(slot.x + 3, y)) << x << ", " << y;
 }
 
 }  // namespace

@@ -137,8 +137,13 @@ public:
         return false;
     }
     void Signal(int number) { ::kill(static_cast<pid_t>(process.processId()), number); }
-    // Waits (at most 20 s) for the end; true when it ended.
-    bool Ended() { return process.waitForFinished(20000); }
+    // Sends the signal and waits (at most 20 s) for the end; true when it ended with code 0.
+    bool EndsOn(int number) {
+        Signal(number);
+        const bool ended = process.waitForFinished(20000);
+        err += process.readAllStandardError();
+        return ended && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    }
     QProcess process;
     QByteArray err;
 };
@@ -151,10 +156,7 @@ TEST(Signals, EndTheLockOfferTheAlreadyRunningMessageAndTheStartUpMessage) {
     {
         Program offer(config.path());
         ASSERT_TRUE(offer.WaitFor("dialog")) << offer.err.toStdString();
-        offer.Signal(SIGTERM);
-        ASSERT_TRUE(offer.Ended());
-        EXPECT_EQ(offer.process.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(offer.process.exitCode(), 0);
+        EXPECT_TRUE(offer.EndsOn(SIGTERM));
         QFile lock(folder + "/Fruitwhirl.lock");
         ASSERT_TRUE(lock.open(QIODevice::ReadOnly));
         EXPECT_EQ(lock.readAll(), "junk");
@@ -166,24 +168,16 @@ TEST(Signals, EndTheLockOfferTheAlreadyRunningMessageAndTheStartUpMessage) {
         Program second(config.path());
         ASSERT_TRUE(second.WaitFor("dialog")) << second.err.toStdString();
         EXPECT_TRUE(second.err.contains("is already running")) << second.err.toStdString();
-        second.Signal(SIGHUP);
-        ASSERT_TRUE(second.Ended());
-        EXPECT_EQ(second.process.exitCode(), 0);
-        first.Signal(SIGINT);
-        ASSERT_TRUE(first.Ended());
+        EXPECT_TRUE(second.EndsOn(SIGHUP));
+        EXPECT_TRUE(first.EndsOn(SIGINT));
     }
     // A game quits on each of them as on Quit: the quit sequence runs and saves.
     for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
         Program game(config.path());
         ASSERT_TRUE(game.WaitFor("ready")) << game.err.toStdString();
-        game.Signal(number);
-        ASSERT_TRUE(game.Ended());
-        EXPECT_EQ(game.process.exitStatus(), QProcess::NormalExit) << strsignal(number);
-        EXPECT_EQ(game.process.exitCode(), 0) << strsignal(number);
-        game.err += game.process.readAllStandardError();
+        EXPECT_TRUE(game.EndsOn(number)) << strsignal(number);
         EXPECT_TRUE(game.err.contains("trace end ")) << strsignal(number);
-        EXPECT_TRUE(QFile::exists(folder + "/Fruitwhirl.ini")) << strsignal(number);
-        QFile::remove(folder + "/Fruitwhirl.ini");
+        EXPECT_TRUE(QFile::remove(folder + "/Fruitwhirl.ini")) << strsignal(number);
     }
     {
         // The second signal does not wait for the quit the first one asked for.
@@ -191,10 +185,8 @@ TEST(Signals, EndTheLockOfferTheAlreadyRunningMessageAndTheStartUpMessage) {
         ASSERT_TRUE(impatient.WaitFor("ready")) << impatient.err.toStdString();
         impatient.Signal(SIGTERM);
         ASSERT_TRUE(impatient.WaitFor("signal")) << impatient.err.toStdString();
-        impatient.Signal(SIGTERM);
-        ASSERT_TRUE(impatient.Ended());
+        EXPECT_FALSE(impatient.EndsOn(SIGTERM));
         EXPECT_EQ(impatient.process.exitStatus(), QProcess::CrashExit);
-        impatient.err += impatient.process.readAllStandardError();
         EXPECT_FALSE(impatient.err.contains("trace end ")) << "the quit sequence ran to its end";
     }
     // A settings file that cannot be read cleanly: the start-up says so in a message.
@@ -202,10 +194,7 @@ TEST(Signals, EndTheLockOfferTheAlreadyRunningMessageAndTheStartUpMessage) {
     {
         Program startup(config.path());
         ASSERT_TRUE(startup.WaitFor("dialog")) << startup.err.toStdString();
-        startup.Signal(SIGTERM);
-        ASSERT_TRUE(startup.Ended());
-        EXPECT_EQ(startup.process.exitCode(), 0);
-        startup.err += startup.process.readAllStandardError();
+        EXPECT_TRUE(startup.EndsOn(SIGTERM));
         EXPECT_TRUE(startup.err.contains("trace end ")) << "the quit sequence ran";
     }
 }

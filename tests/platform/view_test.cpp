@@ -11,6 +11,7 @@
 
 #include "fakes.h"
 #include "frontend/qt/main_window.h"
+#include "frontend/qt/view_scale.h"
 #include "frontend/qt/view_settings.h"
 
 namespace fw::test {
@@ -86,6 +87,19 @@ TEST(Scale, TheWidgetShowsWholeSquaresAndMapsPressesAtTwoScalesAndInFullScreen) 
         EXPECT_EQ(pressed,
                   (std::vector<QPoint>{{0, 1}, {0, 1}, {319, 255}, {319, 255}, {137, 81}, {137, 81}}));
     }
+}
+
+TEST(View, BothEndsOfTheScaleAndFullScreenAreKeptAndOneBeyondIsNot) {
+    for (const int scale : {1, 2, kMaxScale}) {
+        for (const bool fullScreen : {false, true}) {
+            SaveViewSettings({scale, fullScreen});
+            const ViewSettings view = LoadViewSettings();
+            EXPECT_EQ(view.scale, scale);
+            EXPECT_EQ(view.fullScreen, fullScreen) << scale;
+        }
+    }
+    SaveViewSettings({kMaxScale + 1, false});
+    EXPECT_EQ(LoadViewSettings().scale, 0);
 }
 
 TEST(View, TheScaleAndFullScreenAreRememberedInASectionOfTheirOwnAndTheCommandLineWins) {

@@ -1,0 +1,423 @@
+// The settings store on real files: as editors save them (read cleanly) and
+// as they must not (read as far as they can be, the file copied aside, the
+// player told once), at the size limit; things that are no file, a folder that
+// cannot be written, a disk that fails while the game runs; the run record
+// beside the settings. Nothing hangs and no record is lost.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <functional>
+#include <random>
+#include <string>
+
+#include "fakes.h"
+#include "frontend/qt/qt_settings_store.h"
+#include "frontend/qt/settings_files.h"
+#include "records/recovery.h"
+
+namespace fw::test {
+namespace {
+
+// Writes a file; false when it cannot be made.
+bool Write(const QString& path, const QByteArray& bytes,
+           const QDateTime& time = QDateTime::currentDateTime()) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+           file.setFileTime(time, QFile::FileModificationTime);
+}
+
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>";
+}
+
+// A settings folder of its own, made or left to the store to make.
+struct Folder {
+    explicit Folder(bool make = true) {
+        if (make) QDir().mkpath(path);
+    }
+    QStringList Files() const { return QDir(path).entryList(QDir::Files | QDir::Hidden); }
+    QTemporaryDir root;
+    const QString path = root.path() + "/Fruitwhirl", ini = path + "/Fruitwhirl.ini",
+                  record = path + "/Fruitwhirl.recovery";
+};
+
+const QByteArray kGood = "[GameCfg]\nName=Ann\n\n[High-01]\nName=Zed\nScore=500\n";
+const QByteArray kFile = "[GameCfg]\nName=Ann\nSpeed=40\n\n[High-01]\nName=Zed\nScore=500\n";
+
+struct Variant {
+    const char* name;
+    QByteArray bytes;
+    const char* problem;  // "" for a file read cleanly
+};
+
+class SettingsVariants : public ::testing::TestWithParam<Variant> {};
+
+TEST_P(SettingsVariants, AreReadCleanlyOrCopiedAside) {
+    const Variant& v = GetParam();
+    const CleanText clean = CleanSettingsText(v.bytes);
+    EXPECT_TRUE(clean.problem.contains(v.problem)) << clean.problem.toStdString();
+    EXPECT_EQ(clean.problem.isEmpty(), std::string(v.problem).empty()) << clean.problem.toStdString();
+    // What is kept reads back with the same values.
+    Folder folder;
+    ASSERT_TRUE(Write(folder.ini, v.bytes));
+    QtSettingsStore store(folder.ini);
+    const std::vector<std::string> told = store.Open();
+    EXPECT_EQ(told.empty(), std::string(v.problem).empty()) << (told.empty() ? "" : told[0]);
+    EXPECT_EQ(store.GetSetting("GameCfg", "Speed", "?"), "40");
+    EXPECT_EQ(store.GetSetting("High-01", "Score", "?"), "500");
+}
+
+QByteArray Replaced(QByteArray bytes, const char* from, const char* to) {
+    return bytes.replace(from, to);
+}
+QByteArray Padded(qsizetype size) {  // kFile and a value that make size bytes
+    const QByteArray start = kFile + "Pad=";
+    return start + QByteArray(size - start.size() - 1, 'x') + "\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Editors, SettingsVariants,
+    ::testing::Values(Variant{"AsWritten", kFile, ""},
+                      Variant{"WindowsLineEnds", Replaced(kFile, "\n", "\r\n"), ""},
+                      Variant{"ByteOrderMark", "\xEF\xBB\xBF" + kFile, ""},
+                      Variant{"BomAndWindowsLineEnds", "\xEF\xBB\xBF" + Replaced(kFile, "\n", "\r\n"), ""},
+                      Variant{"TrailingSpaces", Replaced(kFile, "\n", "  \n"), ""},
+                      Variant{"TabsAfterSections", Replaced(kFile, "]\n", "]\t \n"), ""},
+                      Variant{"IndentedWithTabs", Replaced(kFile, "Speed", "\tSpeed"), ""},
+                      Variant{"SpacesAroundEquals", Replaced(kFile, "Speed=", "Speed = "), ""},
+                      Variant{"NoNewlineAtTheEnd", kFile.chopped(1), ""},
+                      Variant{"BlankLinesWithSpaces", Replaced(kFile, "\n\n", "\n   \n\n"), ""},
+                      Variant{"HashComment", "# mine\n" + kFile, "line 1 is a comment"},
+                      // Lines are counted as the editor shows them.
+                      Variant{"SemicolonCommentWindowsLineEnds", Replaced(kFile + "; mine\n", "\n", "\r\n"),
+                              "line 8 is a comment"},
+                      Variant{"OldMacLineEnds", Replaced(kFile, "\n", "\r"), ""},
+                      Variant{"NulBytes", kFile + QByteArray("x=\0\n", 4), "bytes that are not text"},
+                      Variant{"OneMebibyte", Padded(1 << 20), ""},
+                      Variant{"OneByteMore", Padded((1 << 20) + 1), "it is larger than 1 MiB"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// What kind of thing is at path: the link itself and what it leads to.
+std::pair<mode_t, mode_t> TypeOf(const QString& path) {
+    struct stat link = {}, target = {};
+    const QByteArray name = path.toLocal8Bit();
+    return {::lstat(name, &link) == 0 ? link.st_mode & S_IFMT : 0,
+            ::stat(name, &target) == 0 ? target.st_mode & S_IFMT : 0};
+}
+
+TEST(DamagedSettings, ReadAsFarAsTheyCanBeToldOnceNothingHangsNothingIsLost) {
+    QByteArray junk(512, 0);
+    std::mt19937 random(512);
+    for (char& c : junk) c = static_cast<char>(random());
+    using Make = std::function<bool(const QString& ini, const QString& folder)>;
+    auto file = [](QByteArray bytes) -> Make {
+        return [=](const QString& ini, const QString&) { return Write(ini, bytes); };
+    };
+    const struct {
+        Make make;         // false: cannot be made here
+        const char* told;  // part of what the player is told at start-up; "" for nothing
+        bool kept;         // the game reads the good content and saves at quit
+    } cases[] = {
+        {file("\xEF\xBB\xBF" + kGood), "", true},
+        {file("# my scores\n" + kGood), "line 1 is a comment", true},
+        {file("[High-03\nName=Q\n" + kGood), "line 1 is a section name without", true},
+        {file("\xFF\xFE" + QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(QString(kGood)))), "in UTF-16",
+         true},
+        {file(junk + "\n" + kGood), "could not be read cleanly", true},
+        {file(kGood + QByteArray(50 << 20, 'x')), "it is larger than 1 MiB", true},
+        {file(kGood + QByteArray("Wun=1\0"
+                                 "2\n",
+                                 8)),
+         "line 7 holds bytes that are not text", true},
+        {[](const QString& ini, const QString&) { return QDir().mkpath(ini); }, "is a folder, not a file",
+         false},
+        {[](const QString&, const QString& folder) { return QDir().rmdir(folder) && Write(folder, "mine"); },
+         "is a file, not a folder", false},
+        {[](const QString& ini, const QString&) { return ::mkfifo(ini.toLocal8Bit(), 0600) == 0; },
+         "is a FIFO", false},
+        {[](const QString& ini, const QString& folder) {
+             return ::mknod((folder + "/../null").toLocal8Bit(), S_IFCHR | 0666, makedev(1, 3)) == 0 &&
+                    QFile::link(folder + "/../null", ini);
+         },
+         "is a device, not a file", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.told);
+        const Folder f;
+        const QString &folder = f.path, &ini = f.ini;
+        if (!c.make(ini, folder)) {
+            std::printf("skipped: cannot make the file that \"%s\"\n", c.told);  // a device needs root
+            continue;
+        }
+        const auto types = std::pair(TypeOf(folder), TypeOf(ini));
+        const QByteArray original = types.second.first == S_IFREG ? Bytes(ini) : QByteArray();
+
+        ::alarm(60);  // a start-up that waits for ever ends the test here
+        QtSettingsStore store(ini);
+        Rig rig({"Fruit.Thm"}, &store);
+        rig.Start();
+        EXPECT_EQ(rig.m.ScoreTable[0].Name == "Ann" && rig.m.ScoreTable[1].Score == 500, c.kept);
+        rig.Send(ev::MenuQuit{});
+        ::alarm(0);
+
+        EXPECT_EQ(rig.host.endStatus, c.kept ? 0 : 1);
+        ASSERT_EQ(rig.host.messages.size(), *c.told ? 1u : 0u);
+        const std::string told = rig.host.messages.empty() ? "" : rig.host.messages[0];
+        EXPECT_NE(told.find(c.told), std::string::npos) << told;
+        const QStringList aside = QDir(folder).entryList({"Fruitwhirl-damaged-*.ini"}, QDir::Files);
+        ASSERT_EQ(aside.size(), c.kept && *c.told ? 1 : 0);
+        if (!aside.isEmpty()) {
+            // The file as it was is kept aside, and the player is told where.
+            EXPECT_NE(told.find(aside[0].toStdString()), std::string::npos);
+            EXPECT_TRUE(Bytes(folder + "/" + aside[0]) == original);
+            EXPECT_EQ(QSettings(ini, QSettings::IniFormat).value("High-01/Score").toString(), "500");
+        }
+        // Nothing was replaced by a thing of another kind, a device by a file least of all.
+        EXPECT_EQ(std::pair(TypeOf(folder), TypeOf(ini)), types);
+    }
+}
+
+TEST(RunRecordOnDisk, FollowsTheRunIsGoneAfterTheQuitAndLeftoversOfKilledWritesGo) {
+    const Folder f;
+    const QString& folder = f.path;
+    const QDateTime past(QDate(2020, 1, 1), {});
+    ASSERT_TRUE(Write(folder + "/Fruitwhirl.ini.Ab12Cd", "left by a killed write", past));
+    ASSERT_TRUE(Write(folder + "/Fruitwhirl.recovery.Zy98Xw", "left by a killed write", past));
+    ASSERT_EQ(::mkfifo(f.record.toLocal8Bit(), 0600), 0);
+    QtSettingsStore store(f.ini);
+    ASSERT_TRUE(
+        Write(folder + "/Fruitwhirl.ini.Qr34St", "under way", QDateTime::currentDateTime().addSecs(60)));
+
+    ::alarm(60);
+    Rig rig({"Fruit.Thm"}, &store);
+    rig.Start();
+    ::alarm(0);
+    const QStringList aside = QDir(folder).entryList({"Fruitwhirl-damaged-*.recovery"}, QDir::System);
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_EQ(TypeOf(folder + "/" + aside[0]).first, S_IFIFO);
+    EXPECT_NE(rig.host.messages.at(0).find(aside[0].toStdString() + "\"."), std::string::npos);
+
+    rig.InsertCoins(3);
+    EXPECT_EQ(ParseRunRecord(Bytes(f.record).toStdString())->Score, 15);
+    rig.Send(ev::MenuQuit{});
+    EXPECT_EQ(f.Files(), (QStringList{"Fruitwhirl.ini", "Fruitwhirl.ini.Qr34St"}));
+}
+
+TEST(IniStore, AFileInPlaceOfTheFolderFailsTheSaveButTheProgramEnds) {
+    const Folder f(false);
+    ASSERT_TRUE(Write(f.path, "not a folder\n"));
+    QtSettingsStore store(f.ini);
+    Rig rig({"Fruit.Thm"}, &store);
+    rig.Start();
+    rig.Send(ev::MenuQuit{});
+    EXPECT_EQ(rig.host.endStatus, 1);
+    ASSERT_EQ(rig.host.errors.size(), 1u);
+    EXPECT_NE(rig.host.errors[0].find("is a file, not a folder. Nothing was written."), std::string::npos);
+    EXPECT_EQ(Bytes(f.path), "not a folder\n");
+}
+
+// Runs in a child process as an unprivileged user (root writes anywhere): a
+// run quits into a read-only settings folder.
+TEST(StoreChild, QuitIntoReadOnlyFolder) {
+    const char* folder = std::getenv("FW_STORE_CHILD_DIR");
+    if (!folder) GTEST_SKIP() << "runs only as the child of OldContentSurvivesAFolderThatCannotBeWritten";
+    QtSettingsStore store(QString::fromLocal8Bit(folder) + "/Fruitwhirl/Fruitwhirl.ini");
+    Rig rig({"Fruit.Thm"}, &store);
+    rig.Start();
+    // Said at start-up, before a run is played for nothing.
+    EXPECT_NE(rig.host.messages.at(0).find("cannot be written"), std::string::npos);
+    EXPECT_EQ(rig.m.ScoreTable[0].Name, "Kept");
+    rig.m.ScoreTable[0].Score = 999;
+    rig.Send(ev::MenuQuit{});
+    EXPECT_EQ(rig.host.endStatus, 1);
+}
+
+TEST(IniStore, OldContentSurvivesAFolderThatCannotBeWritten) {
+    const Folder f;
+    const QString &root = f.root.path(), &folder = f.path, &ini = f.ini;
+    const QByteArray old = "[GameCfg]\nName=Kept\n\n[High-01]\nName=Old\nScore=5\n";
+    ASSERT_TRUE(Write(ini, old));
+    const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const auto enterable = readable | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    QFile::setPermissions(root, enterable | QFile::WriteOwner);
+    QFile::setPermissions(folder, enterable);
+    QFile::setPermissions(ini, readable);
+    QString program = QCoreApplication::applicationFilePath();
+    QStringList args{"--gtest_filter=StoreChild.QuitIntoReadOnlyFolder"};
+    if (::geteuid() == 0) {  // root ignores folder permissions: the child runs as nobody
+        if (QStandardPaths::findExecutable("setpriv").isEmpty()) GTEST_SKIP() << "setpriv is missing";
+        args = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + args;
+        program = "setpriv";
+    }
+    QProcess child;
+    qputenv("FW_STORE_CHILD_DIR", root.toLocal8Bit());
+    child.start(program, args);
+    ASSERT_TRUE(child.waitForFinished(60000));
+    qunsetenv("FW_STORE_CHILD_DIR");
+    const QString output = child.readAllStandardOutput() + child.readAllStandardError();
+    EXPECT_TRUE(output.contains("[       OK ] StoreChild.QuitIntoReadOnlyFolder")) << output.toStdString();
+    EXPECT_EQ(Bytes(ini), old);
+    EXPECT_EQ(f.Files(), QStringList{"Fruitwhirl.ini"});
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+enum class Point { Write, Garbled, Sync, Rename };
+
+struct Disk {
+    bool failing = false;
+    Point point = Point::Write;
+    off_t byte = 0;  // a write stops here
+    int code = ENOSPC;
+};
+
+FileCalls FailingCalls(Disk& disk) {
+    FileCalls calls;
+    calls.write = [&disk](int fd, const void* data, size_t size) -> ssize_t {
+        if (disk.failing && disk.point == Point::Garbled && size > 0) {
+            // Says it wrote it all, but one bit of the first byte is wrong.
+            std::string bytes(static_cast<const char*>(data), size);
+            bytes[0] = static_cast<char>(bytes[0] ^ 1);
+            return ::write(fd, bytes.data(), size);
+        }
+        if (!disk.failing || disk.point != Point::Write) return ::write(fd, data, size);
+        const off_t at = ::lseek(fd, 0, SEEK_CUR);
+        if (at >= disk.byte) {
+            errno = disk.code;
+            return -1;
+        }
+        return ::write(fd, data, std::min<size_t>(size, static_cast<size_t>(disk.byte - at)));
+    };
+    calls.sync = [&disk](int fd) {
+        if (!disk.failing || disk.point != Point::Sync) return ::fdatasync(fd);
+        errno = disk.code;
+        return -1;
+    };
+    calls.rename = [&disk](const char* from, const char* to) {
+        if (!disk.failing || disk.point != Point::Rename) return ::rename(from, to);
+        errno = disk.code;
+        return -1;
+    };
+    return calls;
+}
+
+TEST(FullDisk, TheOldFilesStayThePlayerIsToldOnceAndALaterSaveStoresTheRun) {
+    const QString full =
+        "Fruitwhirl could not save your high scores: the disk is full. Your previous records are unchanged. "
+        "Free some space; the game will try again after the next game and when you quit.";
+    const QString broken =
+        "Fruitwhirl could not save your high scores: the disk reported an error. Your previous records are "
+        "unchanged. Check the disk; the game will try again after the next game and when you quit.";
+    const struct {
+        const char* name;
+        Point point;
+        off_t byte;
+        int code;
+        QString told;
+        const char* system;  // the system's words, in the message too
+    } cases[] = {
+        {"the first byte, disk full", Point::Write, 0, ENOSPC, full, "No space left on device"},
+        {"byte 40, disk full", Point::Write, 40, ENOSPC, full, "No space left on device"},
+        {"byte 40, an I/O error", Point::Write, 40, EIO, broken, "Input/output error"},
+        {"a write that says it worked but did not", Point::Garbled, 0, EIO, broken, "Input/output error"},
+        {"the sync", Point::Sync, 0, EIO, broken, "Input/output error"},
+        {"the rename", Point::Rename, 0, ENOSPC, full, "No space left on device"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Folder f;
+        const QString &ini = f.ini, &record = f.record;
+        QByteArray scores = "[GameCfg]\nName=Ann\n";  // every run enters the list at the top
+        for (int n = 1; n <= 10; ++n)
+            scores += QString("[High-%1]\nName=Zed\nScore=0\n").arg(n, 2, 10, QChar('0')).toUtf8();
+        ASSERT_TRUE(Write(ini, scores));
+        Disk disk;
+        QtSettingsStore store(ini, FailingCalls(disk));
+        Rig rig({"Fruit.Thm"}, &store);
+        rig.Start();
+        rig.InsertCoins(3);
+        rig.PullLever();
+        const QByteArray oldIni = Bytes(ini), oldRecord = Bytes(record);
+        ASSERT_NE(oldRecord.indexOf("Played=1\n"), -1);
+
+        disk = {true, c.point, c.byte, c.code};
+        rig.PullLever();
+        rig.PullLever();
+        ASSERT_EQ(rig.host.messages.size(), 1u) << "once, not after every game";
+        EXPECT_NE(rig.host.messages[0].find(c.told.toStdString()), std::string::npos) << rig.host.messages[0];
+        EXPECT_NE(rig.host.messages[0].find(c.system), std::string::npos) << rig.host.messages[0];
+
+        // At the quit: the player frees space and tries again.
+        bool unchanged = false;
+        rig.host.answer = [&] {
+            unchanged = Bytes(ini) == oldIni && Bytes(record) == oldRecord && f.Files().size() == 2;
+            disk.failing = false;
+            return true;
+        };
+        rig.Send(ev::MenuQuit{});
+        EXPECT_TRUE(unchanged) << "the old files changed, or a temporary file stayed";
+        ASSERT_EQ(rig.host.asked.size(), 1u);
+        EXPECT_NE(rig.host.asked[0].find("[Try Again/Quit Without Saving]"), std::string::npos);
+        EXPECT_EQ(rig.host.messages.size(), 1u);
+        EXPECT_EQ(rig.host.endStatus, 0);
+        const QSettings saved(ini, QSettings::IniFormat);
+        EXPECT_EQ(saved.value("High-01/Name").toString(), "Ann");
+        EXPECT_EQ(saved.value("High-01/Played").toString(), "3");
+        EXPECT_EQ(saved.value("High-02/Name").toString(), "Zed");
+        EXPECT_EQ(f.Files(), QStringList{"Fruitwhirl.ini"});
+    }
+}
+
+TEST(FullDisk, AQuitWithoutSavingKeepsTheRunRecordAndEndsWithStatus1) {
+    const Folder f(false);
+    Disk disk;
+    QtSettingsStore store(f.ini, FailingCalls(disk));
+    Rig rig({"Fruit.Thm"}, &store);
+    rig.Start();
+    rig.InsertCoins(3);
+    rig.PullLever();
+    disk = {true, Point::Write, 10, ENOSPC};
+    rig.Send(ev::MenuQuit{});
+    EXPECT_EQ(rig.host.asked.size(), 1u);
+    EXPECT_EQ(rig.host.endStatus, 1);
+    EXPECT_FALSE(QFile::exists(f.ini));
+    EXPECT_NE(Bytes(f.record).indexOf("Played=1\n"), -1);
+    EXPECT_EQ(f.Files().size(), 1);
+}
+
+TEST(FullDisk, NamesWithTheCharactersOfTheFileFormatComeBackAsTheyWere) {
+    const Folder f(false);
+    const QString& ini = f.ini;
+    for (const std::string name : {"a;b,c=d", "\"q\" \\x", " @lead", "Zoë 名前"}) {
+        SCOPED_TRACE(name);
+        {
+            QtSettingsStore store(ini);
+            Rig rig({"Fruit.Thm"}, &store);
+            rig.Start();
+            rig.m.ScoreTable[0].Name = name;
+            rig.Send(ev::MenuQuit{});
+            EXPECT_EQ(rig.host.endStatus, 0);
+        }
+        QtSettingsStore store(ini);
+        Rig rig({"Fruit.Thm"}, &store);
+        rig.Start();
+        EXPECT_TRUE(rig.host.messages.empty()) << rig.host.messages[0];
+        EXPECT_EQ(rig.m.ScoreTable[0].Name, name);
+    }
+}
+
+}  // namespace
+}  // namespace fw::test

@@ -1,0 +1,212 @@
+// The machine in its real window, offscreen: theme pictures of any format and
+// named in Latin-1, the play-time clock under a modal window, uncovering the
+// window, a second button; every key of the key map, and the game's keys after
+// the menus were used from the keyboard (Alt and a letter, then Escape, or Alt
+// alone): the next key is the machine's again, whatever the menu bar's letters.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+#include "fakes.h"
+#include "frontend/qt/key_map.h"
+#include "frontend/qt/main_window.h"
+#include "frontend/qt/qt_image_loader.h"
+#include "machine/cells.h"
+
+namespace fw::test {
+namespace {
+
+TEST(ImageLoader, ReadsAnyPictureFormatPixelForPixelAndSaysWhatIsWrong) {
+    QTemporaryDir dir;
+    QtImageLoader loader;
+    QImage image(435, 37, QImage::Format_ARGB32);
+    for (int y = 0; y < 37; ++y)
+        for (int x = 0; x < 435; ++x)
+            image.setPixel(x, y, qRgba(x * 3 % 256, y * 5 % 256, (x ^ y) % 256, x % 2 * 255));
+    for (const char* format : {"PNG", "BMP"}) {
+        const QString path = dir.filePath(QString("Fruit-%1.Thm").arg(format));
+        ASSERT_TRUE(image.save(path, format));
+        const LoadedImage loaded = loader.Load(path.toStdString());
+        ASSERT_TRUE(loaded.surface) << loaded.error;
+        ASSERT_EQ(loaded.surface->width(), 435);
+        for (int y = 0; y < 37; ++y)
+            for (int x = 0; x < 435; x += 7)
+                ASSERT_EQ(loaded.surface->pixel(x, y) & 0xFFFFFFu, image.pixel(x, y) & 0xFFFFFFu) << format;
+    }
+    QFile notes(dir.filePath("notes.Thm"));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("these are no pixels\n");
+    notes.close();
+    EXPECT_FALSE(loader.Load(notes.fileName().toStdString()).surface);
+    const LoadedImage missing = loader.Load(dir.filePath("gone.Thm").toStdString());
+    EXPECT_FALSE(missing.surface);
+    EXPECT_NE(missing.error.find("does not exist"), std::string::npos);
+}
+
+// A started machine in a window at scale 2; active: with the keyboard.
+struct WindowRig {
+    explicit WindowRig(bool active = false) {
+        window.attach(&rig.m);
+        rig.Start();
+        if (!active) return;
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    QPoint At(int x, int y) const { return QPoint(x, y) * 2 + QPoint(1, 1); }  // machine pixel to widget
+    QPoint At(const Cell& c) const { return At(c.x + c.w / 2, c.y + c.h / 2); }
+    // The key as the player types it: to whatever has the keyboard.
+    void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QWidget* target = QApplication::activePopupWidget();
+        if (!target) target = QApplication::focusWidget();
+        if (!target) target = &window;
+        QTest::keyClick(target, key, modifiers);
+    }
+    MainWindow window{2};
+    Rig rig{{"Fruit.Thm"}, nullptr, nullptr, &window};
+    Machine& m = rig.m;
+};
+
+TEST(RealWindow, AThemeFileNamedInLatin1LoadsAndTheMenuShowsItsName) {
+    QTemporaryDir dir;
+    const std::string path = dir.path().toStdString() + "/\xC4pple.Thm";
+    std::filesystem::copy_file(std::filesystem::path(FW_PROGRAM).parent_path() / "Gfx/Fruit.Thm", path);
+    EXPECT_TRUE(QtImageLoader().Load(path).surface);
+    std::filesystem::remove(path);
+    MainWindow window(1);
+    window.SetThemeItem(1, "&\xC4pple", true, true);
+    EXPECT_EQ(window.menuBar()->actions().at(1)->menu()->actions().at(0)->text(), "&\u00C4pple");
+}
+
+TEST(RealWindow, ThePlayTimeRunsOnWhileTheConfigurationWindowIsOpen) {
+    WindowRig w;
+    QTest::mouseClick(w.window.screen(), Qt::RightButton, {},
+                      w.At(places::DisplayWindow));  // this run's page
+    QTimer::singleShot(0, [&] { w.rig.clock.Advance(std::chrono::seconds(5)); });
+    bool ticked = false;
+    QTimer::singleShot(1600, [&] {
+        ticked = !w.m.hdcScreen.sameRect(places::kPlayTimeX, places::kPlayTimeY, 56, 7, w.m.hdcCompose,
+                                         places::kPlayTimeX, places::kPlayTimeY);
+        QApplication::activeModalWidget()->close();
+    });
+    Post(w.m, ev::MenuConfig{});
+    EXPECT_TRUE(ticked);
+}
+
+TEST(RealWindow, UncoveringTheWindowRepaintsItFromTheCompositionSurface) {
+    WindowRig w;
+    w.m.hdcScreen.fill(0x123456);  // something drawn on the screen alone
+    w.window.hide();
+    w.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
+    QTest::qWait(20);
+    EXPECT_EQ(w.m.hdcScreen, w.m.hdcCompose);
+}
+
+TEST(RealWindow, ASecondButtonReachesTheMachineExceptDuringACoinDrag) {
+    WindowRig w;
+    QWidget* screen = w.window.screen();
+    QTest::mousePress(screen, Qt::LeftButton, {}, w.At(5, 5));  // on the cabinet's frame
+    QTest::mouseClick(screen, Qt::RightButton, {}, w.At(places::DisplayWindow));
+    EXPECT_EQ(w.m.ScreenMode, Screen::Statistics);
+    QTest::mouseRelease(screen, Qt::LeftButton, {}, w.At(5, 5));
+    QTest::mouseClick(screen, Qt::LeftButton, {}, w.At(places::DisplayWindow));
+    QTest::mousePress(screen, Qt::LeftButton, {}, w.At(places::CoinPile.x + 9, places::CoinPile.y + 9));
+    QTest::mouseClick(screen, Qt::RightButton, {}, w.At(places::DisplayWindow));
+    EXPECT_EQ(w.m.ScreenMode, Screen::Reels);
+    QTest::mouseRelease(screen, Qt::LeftButton, {}, w.At(places::CoinSlot.x + 9, places::CoinSlot.y + 9));
+    EXPECT_EQ(w.m.Credits, 1);
+}
+
+TEST(KeyMap, EveryKeyStandsForItsPressAndKeysWithControlAltOrShiftBelongToTheWindow) {
+    const auto none = Qt::NoModifier, pad = Qt::KeypadModifier;
+    struct Row {
+        const char* name;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        KeyCommand command;
+        int number;
+    };
+    std::vector<Row> rows = {
+        {"C", Qt::Key_C, none, KeyCommand::Coin, 0},
+        {"Shift+C", Qt::Key_C, Qt::ShiftModifier, KeyCommand::Stack, 0},
+        {"Space", Qt::Key_Space, none, KeyCommand::Go, 0},
+        {"Return", Qt::Key_Return, none, KeyCommand::Go, 0},
+        {"keypad Enter", Qt::Key_Enter, pad, KeyCommand::Go, 0},
+        {"H", Qt::Key_H, none, KeyCommand::HighScores, 0},
+        {"S", Qt::Key_S, none, KeyCommand::Statistics, 0},
+        {"Backspace", Qt::Key_Backspace, none, KeyCommand::Back, 0},
+        {"Escape", Qt::Key_Escape, none, KeyCommand::Back, 0},
+        {"Q", Qt::Key_Q, none, KeyCommand::Quit, 0},
+        {"keypad 3", Qt::Key_3, pad, KeyCommand::Number, 3},
+        {"keypad 0", Qt::Key_0, pad, KeyCommand::Number, 10},
+    };
+    for (int digit = 0; digit <= 9; ++digit)
+        rows.push_back({"a digit", Qt::Key_0 + digit, none, KeyCommand::Number, digit == 0 ? 10 : digit});
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.name) + " " + std::to_string(row.number));
+        const std::optional<ev::Key> key = MachineKey(row.key, row.modifiers);
+        ASSERT_TRUE(key.has_value());
+        EXPECT_EQ(key->command, row.command);
+        EXPECT_EQ(key->number, row.number);
+    }
+    for (const auto modifiers : {Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier, Qt::ShiftModifier})
+        EXPECT_FALSE(MachineKey(Qt::Key_1, modifiers).has_value()) << modifiers;
+    EXPECT_FALSE(MachineKey(Qt::Key_C, Qt::ControlModifier).has_value());
+    EXPECT_FALSE(MachineKey(Qt::Key_A, Qt::NoModifier).has_value());
+}
+
+// How each menu is opened from the keyboard and left again.
+struct MenuWay {
+    const char* name;
+    Qt::Key letter;  // with Alt; Qt::Key_unknown for Alt pressed and let go alone
+    int escapes;     // Escape presses that close it
+};
+
+const MenuWay kWays[] = {
+    {"Game", Qt::Key_G, 1}, {"Theme", Qt::Key_T, 1},     {"View", Qt::Key_V, 1},
+    {"Help", Qt::Key_H, 1}, {"GameTwice", Qt::Key_G, 2}, {"AltAlone", Qt::Key_unknown, 0},
+};
+
+class MenuKeys : public ::testing::TestWithParam<MenuWay> {};
+
+TEST_P(MenuKeys, AfterTheMenuTheGameKeysReachTheMachine) {
+    const MenuWay way = GetParam();
+    WindowRig w(true);
+    if (way.letter == Qt::Key_unknown) {
+        QTest::keyClick(&w.window, Qt::Key_Alt, Qt::AltModifier);
+    } else {
+        w.Type(way.letter, Qt::AltModifier);
+        ASSERT_TRUE(QApplication::activePopupWidget()) << "the menu opened";
+        for (int i = 0; i < way.escapes; ++i) w.Type(Qt::Key_Escape);
+        EXPECT_FALSE(QApplication::activePopupWidget());
+    }
+    // H shows the high-score list, S this run's page, Backspace the reels again, C a coin.
+    w.Type(Qt::Key_H);
+    EXPECT_FALSE(QApplication::activePopupWidget()) << "H opened a menu";
+    EXPECT_EQ(w.m.ScreenMode, Screen::HighScores);
+    w.Type(Qt::Key_Backspace);
+    w.Type(Qt::Key_S);
+    EXPECT_EQ(w.m.ScreenMode, Screen::Statistics);
+    w.Type(Qt::Key_Backspace);
+    EXPECT_EQ(w.m.ScreenMode, Screen::Reels);
+    w.Type(Qt::Key_G);
+    w.Type(Qt::Key_T);
+    w.Type(Qt::Key_V);
+    EXPECT_FALSE(QApplication::activePopupWidget()) << "a letter opened a menu";
+    w.Type(Qt::Key_C);
+    EXPECT_EQ(w.m.Credits, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryMenu, MenuKeys, ::testing::ValuesIn(kWays),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace fw::test
