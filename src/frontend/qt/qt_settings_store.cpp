@@ -98,8 +98,8 @@ bool QtSettingsStore::MendDamaged() {
         GiveUp("Your settings file " + Quoted(file_) + " cannot be read (" + file.errorString() + ").");
         return false;
     }
-    const CleanText clean = CleanSettingsText(file.read(kLargestSettingsText + 1));
-    const QString& problem = clean.problem;
+    const CheckedSettings clean = CheckSettingsText(file.read(kLargestSettingsText + 1).toStdString());
+    const QString problem = QString::fromStdString(clean.problem);
     file.close();
     if (problem.isEmpty()) return true;
 
@@ -112,7 +112,7 @@ bool QtSettingsStore::MendDamaged() {
         return false;
     }
     const QString kept = ". A copy of it as it was is kept as " + Quoted(aside);
-    if (!ReplaceFile(Target(), clean.text, calls_, error)) {
+    if (!ReplaceFile(Target(), QByteArray::fromStdString(clean.text), calls_, error)) {
         GiveUp(damaged + kept + ", but the file could not be replaced by what could be read (" + error.what +
                ").");
         return false;

@@ -1,7 +1,5 @@
 #include "frontend/qt/settings_files.h"
 
-#include "platform/ini_text.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,11 +39,6 @@ QString NotAFile(const QString& path) {
         default:
             return "something that cannot be read";
     }
-}
-
-CleanText CleanSettingsText(QByteArray bytes) {
-    const CheckedSettings checked = CheckSettingsText(bytes.toStdString());
-    return {QByteArray::fromStdString(checked.text), QString::fromStdString(checked.problem)};
 }
 
 QString AsideName(const QString& folder, const QString& extension) {

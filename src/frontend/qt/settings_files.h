@@ -15,15 +15,6 @@ namespace fw {
 // what is there instead: "a folder", "a FIFO (a named pipe)", "a device", ...
 QString NotAFile(const QString& path);
 
-// A settings file's text with what cannot be read cleanly left out, and the
-// first such thing ("line 3 is a comment"); problem is empty for a clean file
-// (CheckSettingsText, the checks every edition's store makes).
-struct CleanText {
-    QByteArray text;
-    QString problem;
-};
-CleanText CleanSettingsText(QByteArray bytes);
-
 // A free name in folder for a copy kept aside: "Fruitwhirl-damaged-2024-06-07-183005.ini",
 // then "...-183005-2.ini" and so on; never the name of something already there.
 QString AsideName(const QString& folder, const QString& extension);
