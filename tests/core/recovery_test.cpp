@@ -179,7 +179,8 @@ TEST(RunRecord, ARunTheSettingsCannotTakeAtStartUpWaitsInItsRecordAndIsToldOnceW
     EXPECT_EQ(next.host.calls[1], "ShowMessage");  // with the machine in view
     next.InsertCoins(3);
     next.PullLever();
-    KeepRecords(next.m);  // the page hidden, the settings still refused
+    // The page hidden while the settings still refuse.
+    KeepRecords(next.m);
     EXPECT_EQ(next.store.runRecord, RunRecordText(earlier));  // this run does not write over it
     next.store.failFlush = false;
     next.Send(ev::MenuQuit{});
