@@ -5,6 +5,7 @@ the lever and a prize the pay table explains, the sounds in order; a second
 tab is refused; a reload recovers the run and keeps the records; the records
 downloaded are the desktop's settings file, a damaged file is not loaded; a
 damaged stored record is kept aside with the message and offered for download;
+a picture added as a theme is listed after a start and goes when removed;
 the site plays offline from its service worker.
 
   browser_test.py SITE_DIR PICTURES_DIR
@@ -112,6 +113,28 @@ def menu(d, item):
     d.find_element("css selector", f'[data-records="{item}"]').click()
 
 
+def themes(d):
+    return d.execute_script("return [...document.querySelectorAll('#themes button')]"
+                            ".filter(b => !b.hidden).map(b => b.textContent)")
+
+
+def restart(d, url, said):
+    """Answers "Start Again" to the question that says said, and starts the reloaded page past its recovery."""
+    text = wait("the question", lambda: d.execute_script("return $('#ask').open && $('#ask p').innerText"))
+    if said not in text:
+        fail(f"the question does not say '{said}': {text}")
+    d.find_element("css selector", "#ask [value=yes]").click()
+    start_past_recovery(d, url)
+
+
+def start_past_recovery(d, url):
+    """Starts the page, past the message of a recovered run, up to the machine at rest."""
+    start(d, url)
+    if d.execute_script("return $('#message').open"):
+        d.find_element("css selector", "#message button").click()
+    wait("the start-up after the message", lambda: marks(d, "ready"))
+
+
 def stored(d, key):
     return d.execute_script("return localStorage.getItem(arguments[0])", key)
 
@@ -192,13 +215,26 @@ def main():
         if "#" in stored(d, "Fruitwhirl.ini"):
             fail("the damaged record was not replaced by what could be read")
 
+        # A picture of the player's own is kept as a theme, listed from the next start on, and removed again.
+        d.find_element("css selector", "#message [value=ok]").click()
+        (WORK / "Garden.png").write_bytes((PICTURES / "Gfx" / "Jewels.Thm").read_bytes())
+        d.find_element("id", "theme-file").send_keys(str(WORK / "Garden.png"))
+        restart(d, url, "is kept in this browser")
+        if "Garden" not in themes(d):
+            fail(f"the added theme is not in the Theme menu: {themes(d)}")
+        d.find_element("css selector", '.menu[data-menu="1"] > button').click()
+        d.find_element("id", "remove-theme").click()
+        wait("the theme to remove", lambda: d.execute_script("return $('#remove').open && $('#remove select').value"))
+        d.find_element("css selector", "#remove [value=remove]").click()
+        restart(d, url, "is removed from this browser")
+        if "Garden" in themes(d) or d.find_element("id", "remove-theme").is_enabled():
+            fail(f"the removed theme is still offered: {themes(d)}")
+
         wait("the site in the service worker's cache", lambda: d.execute_script(
             "return !!navigator.serviceWorker.controller"))
         server.shutdown()
         server.server_close()
-        start(d, url)  # offline now
-        if not marks(d, "ready"):
-            fail("the game does not start offline")
+        start_past_recovery(d, url)  # offline now
     finally:
         d.quit()
     print("PASS")

@@ -424,8 +424,34 @@ $('#theme-file').addEventListener('change', async (e) => {
     await Fruitwhirl.message(1, 'Fruitwhirl', `The theme "${file}" could not be kept: ${error.message || error}.`);
     return;
   }
+  ownThemeNames();
   if (await Fruitwhirl.ask('Fruitwhirl', `The theme "${file}" is kept in this browser; the Theme menu lists ` +
       'it when the game starts again. Start again now?', 'Start Again', 'Later')) location.reload();
+});
+// An own theme removed from IndexedDB leaves the Theme menu at the next start,
+// as a picture taken out of the themes folder leaves the desktop's.
+async function ownThemeNames() {
+  let names = [];
+  try { names = (await ownThemes()).map(([name]) => name); } catch (e) { /* no IndexedDB: none kept */ }
+  $('#remove-theme').disabled = names.length === 0;
+  return names;
+}
+$('#remove-theme').addEventListener('click', async () => {
+  closeMenus();
+  const d = $('#remove');
+  const select = d.querySelector('select');
+  select.replaceChildren(...(await ownThemeNames()).map((name) => new Option(name.replace(/\.Thm$/, ''), name)));
+  if (!select.options.length || await Fruitwhirl.modal(d) !== 'remove') return;
+  const file = select.value;
+  try {
+    await done((await themeStore('readwrite')).delete(file));
+  } catch (error) {
+    await Fruitwhirl.message(1, 'Fruitwhirl', `The theme "${file}" could not be removed: ${error.message || error}.`);
+    return;
+  }
+  ownThemeNames();
+  if (await Fruitwhirl.ask('Fruitwhirl', `The theme "${file}" is removed from this browser; the Theme menu ` +
+      'drops it when the game starts again. Start again now?', 'Start Again', 'Later')) location.reload();
 });
 
 // ---- Records kept when the tab is hidden or closed ----
@@ -443,6 +469,7 @@ var Module = {
     Module.addRunDependency('themes');
     ownThemes().then((themes) => {
       for (const [name, bytes] of themes) FS.writeFile('/Themes/' + name, bytes);
+      $('#remove-theme').disabled = themes.length === 0;
     }).catch(() => {}).finally(() => Module.removeRunDependency('themes'));
   }],
   printErr: (line) => { Fruitwhirl.trace.push(line); console.log(line); },
