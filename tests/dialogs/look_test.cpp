@@ -1,6 +1,7 @@
-// What the player reads in the windows beside the machine, offscreen: the odds
-// tables' headers whole, the manual closed with "Close", the themes a choice of one;
-// full screen all the machine's, the menu bar shown when asked, the odds a panel there.
+// What the player reads in the windows beside the machine, offscreen: every window in
+// the cabinet's colours with its pixel pictures sharp, the odds tables' headers whole,
+// the manual closed with "Close", the themes a choice of one; full screen all the
+// machine's, the menu bar shown when asked, the odds a panel there.
 #include <gtest/gtest.h>
 
 #include <QActionGroup>
@@ -8,10 +9,13 @@
 #include <QDialog>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,6 +51,78 @@ TEST(Look, EveryHeaderOfTheOddsTablesIsReadableWhole) {
         }
     }
     window->close();
+}
+
+// The picture shown is the generated file's, each of its pixels a whole square.
+void ShowsGenerated(const QPixmap& shown, const char* file) {
+    const QImage picture = QImage(FW_PICTURES_DIR "/" + QString(file)).convertToFormat(QImage::Format_ARGB32);
+    const QImage image = shown.toImage().convertToFormat(QImage::Format_ARGB32);
+    const int times = image.width() / std::max(1, picture.width());
+    ASSERT_TRUE(times >= 1 && image.size() == picture.size() * times) << file;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ASSERT_EQ(image.pixel(x, y), picture.pixel(x / times, y / times))
+                << file << " at " << x << "," << y;
+}
+
+TEST(Look, EveryWindowOfTheGameIsInTheCabinetsColoursWithItsPixelPictures) {
+    MainWindow window(1);
+    window.show();
+    Rig rig;
+    rig.Start();
+    QTemporaryDir dir;
+    QFile manual(dir.filePath("manual.txt"));
+    ASSERT_TRUE(manual.open(QIODevice::WriteOnly) && manual.write("How to play.\n") > 0);
+    manual.close();
+    ConfigValues values{"Kim", 1, 30, false, false};  // no sound device: the sound box disabled
+    const QRgb cream = qRgb(0xF0, 0xE0, 0xA0), brown = qRgb(0x80, 0x68, 0x50), gold = qRgb(0xFF, 0xD0, 0x60);
+    struct {
+        const char* name;
+        std::function<void()> open;
+        bool modal;
+        const char* part;  // where the ink shows: the window when null
+        QRgb ink;
+        const char* picture;  // the generated picture shown, if any
+    } const rows[] = {
+        {"About", [&] { window.ShowAbout("5.1"); }, true, "lblText", cream, "about/logo.png"},
+        {"ConfigurationWithoutSound", [&] { window.RunConfigDialog(values); }, true, "chkSound", brown,
+         nullptr},
+        {"Manual", [&] { window.ShowManual(manual.fileName().toStdString()); }, false, nullptr, cream,
+         nullptr},
+        {"OddsHeaders", [&] { window.ShowOdds(WorkOutOdds(rig.m), true); }, false, "tblPrizes", gold,
+         nullptr},
+        {"Error", [&] { window.ShowError("Fruitwhirl", "No theme."); }, true, nullptr, cream,
+         "icons/box-error.png"},
+        {"Warning", [&] { window.ShowMessage("Fruitwhirl", "Not saved."); }, true, nullptr, cream,
+         "icons/box-warning.png"},
+    };
+    for (const auto& row : rows) {
+        const auto look = [&row](QWidget* shown) {
+            QWidget* part = row.part ? shown->findChild<QWidget*>(row.part) : shown;
+            if (auto* pages = shown->findChild<QTabWidget*>()) pages->setCurrentWidget(part->parentWidget());
+            EXPECT_EQ(shown->grab().toImage().pixel(2, 2), qRgb(0x28, 0x18, 0x28))
+                << row.name << ": the ground";
+            const QImage shot = part->grab().toImage();
+            bool inked = false;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x) inked = inked || shot.pixel(x, y) == row.ink;
+            EXPECT_TRUE(inked) << row.name << ": the text's colour";
+            for (const QLabel* label : shown->findChildren<QLabel*>())  // no serif title
+                EXPECT_EQ(label->font().family(), shown->font().family()) << row.name;
+            if (auto* box = qobject_cast<QMessageBox*>(shown); row.picture)
+                ShowsGenerated(box ? box->iconPixmap() : shown->findChild<QLabel*>("imgLogo")->pixmap(),
+                               row.picture);
+            shown->close();
+        };
+        if (row.modal) WhenModal(look);
+        row.open();
+        if (row.modal) continue;
+        const QList<QDialog*> windows = window.findChildren<QDialog*>();
+        const auto shown =
+            std::find_if(windows.begin(), windows.end(), [](QDialog* d) { return d->isVisible(); });
+        ASSERT_NE(shown, windows.end()) << row.name;
+        look(*shown);
+    }
 }
 
 // Where a window of 200 x 300 opens beside the machine on a screen of 1280 x 1024.

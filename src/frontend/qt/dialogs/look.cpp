@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPalette>
 #include <QPixmap>
+#include <QSlider>
 #include <QStyle>
 #include <QWidget>
 #include <algorithm>
@@ -20,7 +21,7 @@ const QColor kGold(0xC0, 0x90, 0x40);
 const QColor kHeading(0xFF, 0xD0, 0x60);
 const QColor kButton(0x40, 0x28, 0x38);
 const QColor kDisabled(0x80, 0x68, 0x50);
-// Below the text of boxes and tables a shade darker than the ground, so that a box stands out.
+// The shadows, a shade darker than the ground.
 const QColor kField(0x1C, 0x10, 0x1C);
 
 QPalette CabinetPalette() {
@@ -30,7 +31,7 @@ QPalette CabinetPalette() {
         const QColor text = disabled ? kDisabled : kText;
         palette.setColor(group, QPalette::Window, kGround);
         palette.setColor(group, QPalette::WindowText, text);
-        palette.setColor(group, QPalette::Base, disabled ? kGround : kField);
+        palette.setColor(group, QPalette::Base, disabled ? kGround : kButton);
         palette.setColor(group, QPalette::AlternateBase, kButton);
         palette.setColor(group, QPalette::Text, text);
         palette.setColor(group, QPalette::PlaceholderText, kDisabled);
@@ -101,6 +102,11 @@ void ApplyCabinetLook(QWidget* window) {
     const QPalette palette = CabinetPalette();
     window->setPalette(palette);
     for (QWidget* part : window->findChildren<QWidget*>()) part->setPalette(palette);
+    // The style draws a slider's ticks and groove a shade below its window colour: brown, so
+    // that they show on the plum.
+    QPalette slider = palette;
+    slider.setColor(QPalette::Window, kDisabled);
+    for (QSlider* part : window->findChildren<QSlider*>()) part->setPalette(slider);
     auto* box = qobject_cast<QMessageBox*>(window);
     if (!box) return;
     const QImage picture = MessagePicture(box->icon());
