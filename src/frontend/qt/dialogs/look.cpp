@@ -1,5 +1,7 @@
 #include "frontend/qt/dialogs/look.h"
 
+#include <QAbstractButton>
+#include <QIcon>
 #include <QImage>
 #include <QPalette>
 #include <QPixmap>
@@ -56,6 +58,7 @@ QPalette CabinetPalette() {
 // What a palette cannot say: the gold frames, the buttons and the headings.
 QString CabinetSheet() {
     return QStringLiteral(
+               "QDialog { border: 2px solid %3; }"
                "QPushButton { background: %1; color: %2; border: 1px solid %3; padding: 3px 12px;"
                " min-width: 4em; }"
                "QPushButton:default, QPushButton:focus { border-color: %4; }"
@@ -109,6 +112,8 @@ void ApplyCabinetLook(QWidget* window) {
     for (QSlider* part : window->findChildren<QSlider*>()) part->setPalette(slider);
     auto* box = qobject_cast<QMessageBox*>(window);
     if (!box) return;
+    // Words only on the buttons, as in the cabinet's other windows: no style icon on "OK".
+    for (QAbstractButton* button : box->buttons()) button->setIcon(QIcon());
     const QImage picture = MessagePicture(box->icon());
     if (picture.isNull()) return;
     // As large as the style's icons, to the nearest whole number of the picture's pixels.
