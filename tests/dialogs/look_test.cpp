@@ -80,6 +80,8 @@ TEST(Look, EveryWindowOfTheGameIsInTheCabinetsColoursWithItsPixelPictures) {
         {"Odds", [&] { window.ShowOdds(WorkOutOdds(rig.m), true); }, false, "tblPrizes", "&Close", gold},
         {"Error", [&] { window.ShowError("", "!"); }, true, nullptr, "OK", cream, "icons/box-error.png"},
         {"Warn", [&] { window.ShowMessage("", "!"); }, true, nullptr, "OK", cream, "icons/box-warning.png"},
+        {"Ask", [&] { window.Ask("", "?", "Again", "Quit"); }, true, nullptr, "Again|Quit", cream,
+         "icons/box-warning.png"},
     };
     for (const auto& row : rows) {
         const auto look = [&row](QWidget* shown) {
