@@ -23,7 +23,7 @@ const QColor kGold(0xC0, 0x90, 0x40);
 const QColor kHeading(0xFF, 0xD0, 0x60);
 const QColor kButton(0x40, 0x28, 0x38);
 const QColor kDisabled(0x80, 0x68, 0x50);
-// The shadows, a shade darker than the ground.
+// A shade darker than the ground: the name box and the shadows.
 const QColor kField(0x1C, 0x10, 0x1C);
 
 QPalette CabinetPalette() {
