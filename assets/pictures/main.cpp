@@ -1,8 +1,8 @@
 // make_pictures <outdir> <file>...: draws the named built-in pictures of
 // Fruitwhirl and writes them into <outdir>: sprites.png, machine.png, the reel
-// themes Gfx/*.Thm, the icons and the About window's pictures. The build
-// names the files it wants from its one list; every file this program can
-// draw must be asked for, and nothing else.
+// themes Gfx/*.Thm, the icons, the About window's and the message boxes'
+// pictures. The build names the files it wants from its one list; every file
+// this program can draw must be asked for, and nothing else.
 // The output depends on nothing but this program: no input files, no
 // randomness, no system fonts.
 #include "pictures.h"
@@ -57,6 +57,9 @@ int main(int argc, char** argv) {
         {"about/logo.png", [] { return pictures::makeAboutLogo(); }},
         {"about/email.png", [] { return pictures::makeAboutEmail(); }},
         {"about/homepage.png", [] { return pictures::makeAboutHomepage(); }},
+        {"icons/box-warning.png", [] { return pictures::makeWarningIcon(); }},
+        {"icons/box-error.png", [] { return pictures::makeErrorIcon(); }},
+        {"icons/box-information.png", [] { return pictures::makeInformationIcon(); }},
     };
     for (int size : pictures::kIconSizes) {
         makers[QString("icons/fruitwhirl-%1.png").arg(size)] = [size] {

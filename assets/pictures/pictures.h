@@ -1,5 +1,5 @@
 // The picture generator's parts: the reel themes, the sprite sheet with the
-// machine picture, the icons and the About window's pictures.
+// machine picture, the icons, the About window's and the message boxes' pictures.
 #pragma once
 
 #include <QImage>
@@ -40,6 +40,13 @@ inline constexpr int kAboutLinkSize = 32;
 QImage makeAboutLogo();
 QImage makeAboutEmail();
 QImage makeAboutHomepage();
+
+// The message boxes' pictures, ARGB, kMessageIconSize square: a warning, an
+// error, and information (also a question's).
+inline constexpr int kMessageIconSize = 16;
+QImage makeWarningIcon();
+QImage makeErrorIcon();
+QImage makeInformationIcon();
 
 // Colours shared by several pictures so that cells sit seamlessly in the machine.
 namespace colours {

@@ -1,20 +1,26 @@
-// What the player reads in the windows beside the machine, offscreen: the odds
-// tables' headers whole, the manual closed with "Close", the themes a choice of one;
-// full screen all the machine's, the menu bar shown when asked, the odds a panel there.
+// What the player reads in the windows beside the machine, offscreen: every window in
+// the cabinet's colours with its pixel pictures sharp, the odds tables' headers whole,
+// the manual closed with "Close", the themes a choice of one; full screen all the
+// machine's, the menu bar shown when asked, the odds a panel there.
 #include <gtest/gtest.h>
 
 #include <QActionGroup>
 #include <QApplication>
 #include <QDialog>
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <span>
 
 #include "fakes.h"
 #include "frontend/qt/dialogs/dialogs.h"
@@ -49,6 +55,64 @@ TEST(Look, EveryHeaderOfTheOddsTablesIsReadableWhole) {
     window->close();
 }
 
+// Each window of the game as the player sees it: the cabinet's plum ground, the ink of its text
+// (or of a part of it): cream, brown where disabled, gold in headings; no serif title; its words on
+// its buttons; its generated picture sharp, each pixel a whole square.
+TEST(Look, EveryWindowOfTheGameIsInTheCabinetsColoursWithItsPixelPictures) {
+    MainWindow window(1);
+    window.show();
+    Rig rig;
+    rig.Start();
+    ConfigValues values{"Kim", 1, 30, false, false};  // no sound device: the sound box disabled, brown
+    const QRgb cream = qRgb(0xF0, 0xE0, 0xA0), brown = qRgb(0x80, 0x68, 0x50), gold = qRgb(0xFF, 0xD0, 0x60);
+    const std::string manual = QFileInfo(FW_PROGRAM).dir().filePath("manual.txt").toStdString();
+    struct {
+        const char* name;
+        std::function<void()> open;
+        bool modal;
+        const char *part, *buttons;  // part: where the ink shows (the window when null)
+        QRgb ink;
+        const char* picture = nullptr;
+    } const rows[] = {
+        {"About", [&] { window.ShowAbout("5.1"); }, true, "lblText", "&Ok", cream, "about/logo.png"},
+        {"Config", [&] { window.RunConfigDialog(values); }, true, "chkSound", "&Ok|&Cancel", brown},
+        {"Manual", [&] { window.ShowManual(manual); }, false, "txtManual", "&Close", cream},
+        {"Odds", [&] { window.ShowOdds(WorkOutOdds(rig.m), true); }, false, "tblPrizes", "&Close", gold},
+        {"Error", [&] { window.ShowError("", "!"); }, true, nullptr, "OK", cream, "icons/box-error.png"},
+        {"Warn", [&] { window.ShowMessage("", "!"); }, true, nullptr, "OK", cream, "icons/box-warning.png"},
+        {"Ask", [&] { window.Ask("", "?", "Again", "Quit"); }, true, nullptr, "Again|Quit", cream,
+         "icons/box-warning.png"},
+    };
+    for (const auto& row : rows) {
+        const auto look = [&row](QWidget* shown) {
+            QWidget* part = row.part ? shown->findChild<QWidget*>(row.part) : shown;
+            if (auto* pages = shown->findChild<QTabWidget*>()) pages->setCurrentWidget(part->parentWidget());
+            EXPECT_EQ(shown->grab().toImage().pixel(2, 2), qRgb(0x28, 0x18, 0x28)) << row.name;
+            const QImage shot = part->grab().toImage();
+            const std::span pixels(reinterpret_cast<const QRgb*>(shot.constBits()), shot.sizeInBytes() / 4);
+            EXPECT_TRUE(std::ranges::count(pixels, row.ink) > 0) << row.name << ": the text's colour";
+            for (const QLabel* label : shown->findChildren<QLabel*>())
+                EXPECT_EQ(label->font().family(), shown->font().family()) << row.name;
+            QStringList words;
+            for (const QPushButton* button : shown->findChildren<QPushButton*>()) words << button->text();
+            EXPECT_EQ(words.join('|').toStdString(), row.buttons) << row.name;
+            shown->close();
+            if (!row.picture) return;
+            auto* box = qobject_cast<QMessageBox*>(shown);
+            const QPixmap seen = box ? box->iconPixmap() : shown->findChild<QLabel*>("imgLogo")->pixmap();
+            const auto premultiplied = QImage::Format_ARGB32_Premultiplied;
+            const QImage picture =
+                QImage(FW_PICTURES_DIR "/" + QString(row.picture)).convertToFormat(premultiplied);
+            const QImage image = seen.toImage().convertToFormat(premultiplied);
+            const int times = image.width() / std::max(1, picture.width());
+            EXPECT_TRUE(times >= 1 && image == picture.scaled(picture.size() * times)) << row.name;
+        };
+        if (row.modal) WhenModal(look);
+        row.open();
+        if (!row.modal) look(window.findChild<QWidget*>(row.part)->window());
+    }
+}
+
 // Where a window of 200 x 300 opens beside the machine on a screen of 1280 x 1024.
 struct Beside {
     const char* name;
@@ -72,22 +136,6 @@ TEST(Look, TheWindowsBesideTheMachineLeaveItInView) {
             EXPECT_FALSE(window.intersects(row.machine)) << row.name;
         }
     }
-}
-
-TEST(Look, TheManualIsClosedWithClose) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("manual.txt");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("How to play.\n") > 0);
-    file.close();
-    auto parent = MainWindowAt(0, 0);
-    ShowManual(parent.get(), 1, path);
-    auto* window = parent->findChild<QDialog*>("frmManual");
-    ASSERT_TRUE(window);
-    const QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
-    ASSERT_EQ(buttons.size(), 1);
-    EXPECT_EQ(buttons.front()->text(), "&Close");
-    window->close();
 }
 
 TEST(Look, TheThemesAreAChoiceOfOneWhoseMarkTheMachinePlaces) {

@@ -23,6 +23,7 @@
 #include <thread>
 
 #include "frontend/qt/dialogs/dialogs.h"
+#include "frontend/qt/dialogs/look.h"
 #include "frontend/qt/dialogs/placement.h"
 #include "frontend/qt/embedded.h"
 #include "frontend/qt/key_map.h"
@@ -378,12 +379,12 @@ void MainWindow::EnableTimer(TimerId timer, bool enabled) {
 }
 
 void MainWindow::ShowError(const std::string& title, const std::string& text) {
-    QMessageBox::critical(isVisible() ? this : nullptr, Shown(title), Shown(text));
+    ShowCabinetMessage(isVisible() ? this : nullptr, QMessageBox::Critical, Shown(title), Shown(text));
 }
 
 void MainWindow::ShowMessage(const std::string& title, const std::string& text) {
-    QMessageBox::warning(isVisible() ? this : nullptr, QString::fromStdString(title),
-                         QString::fromStdString(text));
+    ShowCabinetMessage(isVisible() ? this : nullptr, QMessageBox::Warning, QString::fromStdString(title),
+                       QString::fromStdString(text));
 }
 
 bool MainWindow::Ask(const std::string& title, const std::string& text, const std::string& yes,
@@ -394,6 +395,7 @@ bool MainWindow::Ask(const std::string& title, const std::string& text, const st
     // Closing or cancelling the box answers no.
     box.setEscapeButton(box.addButton(Shown(no), QMessageBox::RejectRole));
     box.setDefaultButton(again);
+    ApplyCabinetLook(&box);
     box.exec();
     return box.clickedButton() == again;
 }

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -14,7 +15,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <string>
+#include <vector>
 
+#include "frontend/qt/dialogs/look.h"
 #include "frontend/qt/dialogs/placement.h"
 #include "shell/odds.h"
 
@@ -22,6 +26,8 @@ namespace fw {
 namespace {
 
 constexpr int kBarRole = Qt::UserRole;  // the chance a cell's bar shows, 0..1
+// A dark gold, under which the cabinet's cream figures stay readable.
+const QColor kBarColour(0x6A, 0x4C, 0x20);
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -43,7 +49,7 @@ public:
         if (chance.isValid()) {
             QRectF bar = QRectF(option.rect).adjusted(1, 3, -1, -3);
             bar.setWidth(std::max(1.0, bar.width() * chance.toDouble()));
-            painter->fillRect(bar, QColor(0xF2, 0xC1, 0x4E));
+            painter->fillRect(bar, kBarColour);
         }
         QStyledItemDelegate::paint(painter, option, index);
     }
@@ -61,13 +67,69 @@ int NeededWidth(QTableWidget* table) {
     return width;
 }
 
+// The choice of a hold as the table names it: "Hold left and right reels (held now)  ★ best".
+std::string HoldName(const HoldOdds& hold) {
+    static const char* const kReels[3] = {"left", "middle", "right"};
+    std::string name;
+    for (int r = 0; r < 3; ++r) {
+        if (!hold.held[r]) continue;
+        name += name.empty() ? "" : " and ";
+        name += kReels[r];
+    }
+    if (name.empty()) {
+        name = "No hold";
+    } else {
+        name = "Hold " + name + (name.find(" and ") == std::string::npos ? " reel" : " reels");
+        if (hold.chosen) name += " (held now)";
+    }
+    if (hold.best) name += "  \u2605 best";
+    return name;
+}
+
+// A pay-table picture of the theme, each of its pixels `scale` pixels square.
+QIcon PrizeIcon(const Surface& cell, int scale) {
+    QImage image(cell.width(), cell.height(), QImage::Format_RGB32);
+    for (int y = 0; y < cell.height(); ++y) {
+        for (int x = 0; x < cell.width(); ++x) image.setPixel(x, y, 0xFF000000u | cell.pixel(x, y));
+    }
+    return QPixmap::fromImage(image.scaled(image.size() * scale));
+}
+
+// A table that shows all its rows, read only, without a selection or scroll bars.
+void ShowWhole(QTableWidget* table) {
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setFocusPolicy(Qt::NoFocus);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(
+        std::max(table->fontMetrics().height(), table->iconSize().height()) + 8);
+    table->setWordWrap(false);
+    // Every column as wide as its header and its cells; the last one takes what is left.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+// A table as high as its header and rows.
+void FitHeight(QTableWidget* table) {
+    table->setFixedHeight(table->horizontalHeader()->height() + table->verticalHeader()->length() +
+                          2 * table->frameWidth());
+}
+
 class OddsWindow : public QDialog {
 public:
     OddsWindow(QWidget* parent, int scale);
     void setOdds(const OddsReport& odds);
 
 private:
+    QGroupBox* nextGameBox();
+    QHBoxLayout* buttons();
+    void setPrizes(const OddsReport& odds);
     void setChance(int row, int column, const Rational& chance);
+    void setTexts(const OddsReport& odds);
+    void setHolds(const std::vector<HoldOdds>& holds);
 
     int pictureScale_;
     QTableWidget* tblPrizes_;
@@ -89,11 +151,23 @@ OddsWindow::OddsWindow(QWidget* parent, int scale)
     tblPrizes_->setHorizontalHeaderLabels({"Prize", "Coins", "Long run", "Next game"});
     tblPrizes_->setItemDelegate(new BarDelegate(tblPrizes_));
     tblPrizes_->setIconSize(QSize(33, 7) * pictureScale_);
+    ShowWhole(tblPrizes_);
 
     lblLongRun_ = new QLabel(this);
     lblLongRun_->setObjectName(QStringLiteral("lblLongRun"));
     lblLongRun_->setWordWrap(true);
 
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tblPrizes_);
+    layout->addWidget(lblLongRun_);
+    layout->addWidget(nextGameBox());
+    layout->addLayout(buttons());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ApplyCabinetLook(this);
+}
+
+// The next game's return and the table of its hold choices.
+QGroupBox* OddsWindow::nextGameBox() {
     auto* grpNextGame = new QGroupBox(QStringLiteral("Next game"), this);
     grpNextGame->setObjectName(QStringLiteral("grpNextGame"));
     lblNextGame_ = new QLabel(grpNextGame);
@@ -102,26 +176,14 @@ OddsWindow::OddsWindow(QWidget* parent, int scale)
     tblHolds_ = new QTableWidget(0, 3, grpNextGame);
     tblHolds_->setObjectName(QStringLiteral("tblHolds"));
     tblHolds_->setHorizontalHeaderLabels({"Hold", "Coins on average", "Chance of a win"});
+    ShowWhole(tblHolds_);
     auto* next = new QVBoxLayout(grpNextGame);
     next->addWidget(lblNextGame_);
     next->addWidget(tblHolds_);
+    return grpNextGame;
+}
 
-    for (QTableWidget* table : {tblPrizes_, tblHolds_}) {
-        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        table->setSelectionMode(QAbstractItemView::NoSelection);
-        table->setFocusPolicy(Qt::NoFocus);
-        table->verticalHeader()->hide();
-        table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        table->verticalHeader()->setDefaultSectionSize(
-            std::max(table->fontMetrics().height(), table->iconSize().height()) + 8);
-        table->setWordWrap(false);
-        // Every column as wide as its header and its cells; the last one takes what is left.
-        table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        table->horizontalHeader()->setStretchLastSection(true);
-        table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    }
-
+QHBoxLayout* OddsWindow::buttons() {
     auto* cmdClose = new QPushButton(QStringLiteral("&Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);
@@ -129,13 +191,7 @@ OddsWindow::OddsWindow(QWidget* parent, int scale)
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tblPrizes_);
-    layout->addWidget(lblLongRun_);
-    layout->addWidget(grpNextGame);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    return buttons;
 }
 
 void OddsWindow::setChance(int row, int column, const Rational& chance) {
@@ -146,7 +202,15 @@ void OddsWindow::setChance(int row, int column, const Rational& chance) {
 }
 
 void OddsWindow::setOdds(const OddsReport& odds) {
-    // The twelve prizes, the bonus wheel while the Mania period runs, and no win.
+    setPrizes(odds);
+    setTexts(odds);
+    setHolds(odds.holds);
+    tblPrizes_->setMinimumWidth(std::max(tblPrizes_->iconSize().width() * 4 + 120, NeededWidth(tblPrizes_)));
+    tblHolds_->setMinimumWidth(NeededWidth(tblHolds_));
+}
+
+// The twelve prizes, the bonus wheel while the Mania period runs, and no win.
+void OddsWindow::setPrizes(const OddsReport& odds) {
     const int wheelRow = odds.mania ? kPrizes : -1;
     const int noWinRow = kPrizes + (odds.mania ? 1 : 0);
     tblPrizes_->setRowCount(noWinRow + 1);
@@ -156,11 +220,7 @@ void OddsWindow::setOdds(const OddsReport& odds) {
         if (cell.empty()) {
             prize->setText(QStringLiteral("Prize %1").arg(k + 1));
         } else {
-            QImage image(cell.width(), cell.height(), QImage::Format_RGB32);
-            for (int y = 0; y < cell.height(); ++y) {
-                for (int x = 0; x < cell.width(); ++x) image.setPixel(x, y, 0xFF000000u | cell.pixel(x, y));
-            }
-            prize->setIcon(QPixmap::fromImage(image.scaled(image.size() * pictureScale_)));
+            prize->setIcon(PrizeIcon(cell, pictureScale_));
         }
         prize->setToolTip(Text(odds.lines[k]));
         tblPrizes_->setItem(k, 0, prize);
@@ -180,9 +240,11 @@ void OddsWindow::setOdds(const OddsReport& odds) {
     setChance(noWinRow, 3, odds.nextGame.noWin);
     if (wheelRow >= 0)
         tblPrizes_->item(wheelRow, 2)->setToolTip(Exactly(odds.longRunMania.wheel) + " in the Mania period");
-    tblPrizes_->setFixedHeight(tblPrizes_->horizontalHeader()->height() +
-                               tblPrizes_->verticalHeader()->length() + 2 * tblPrizes_->frameWidth());
+    FitHeight(tblPrizes_);
+}
 
+// The return in the long run, and the next game's.
+void OddsWindow::setTexts(const OddsReport& odds) {
     lblLongRun_->setText(
         Text("In the long run, never holding and outside the Mania period, a credit returns " +
              FractionText(odds.longRun.payout) + " coins (" + Percent(odds.longRun.payout) +
@@ -197,27 +259,16 @@ void OddsWindow::setOdds(const OddsReport& odds) {
     next += odds.mania ? ", with the special symbols and the bonus wheel of the Mania period." : ".";
     if (odds.holds.empty()) next += " It offers no hold.";
     lblNextGame_->setText(Text(next));
+}
 
-    tblHolds_->setVisible(!odds.holds.empty());
-    tblHolds_->setRowCount(static_cast<int>(odds.holds.size()));
-    static const char* const kReels[3] = {"left", "middle", "right"};
+// The hold choices, the best in bold.
+void OddsWindow::setHolds(const std::vector<HoldOdds>& holds) {
+    tblHolds_->setVisible(!holds.empty());
+    tblHolds_->setRowCount(static_cast<int>(holds.size()));
     for (int row = 0; row < tblHolds_->rowCount(); ++row) {
-        const HoldOdds& hold = odds.holds[static_cast<std::size_t>(row)];
-        std::string name;
-        for (int r = 0; r < 3; ++r) {
-            if (!hold.held[r]) continue;
-            name += name.empty() ? "" : " and ";
-            name += kReels[r];
-        }
-        if (name.empty()) {
-            name = "No hold";
-        } else {
-            name = "Hold " + name + (name.find(" and ") == std::string::npos ? " reel" : " reels");
-            if (hold.chosen) name += " (held now)";
-        }
-        if (hold.best) name += "  \u2605 best";
+        const HoldOdds& hold = holds[static_cast<std::size_t>(row)];
         const QString coins = QString::number(hold.payout.value(), 'f', 3);
-        const QStringList cells{Text(name), coins, Text(Percent(hold.win))};
+        const QStringList cells{Text(HoldName(hold)), coins, Text(Percent(hold.win))};
         for (int column = 0; column < 3; ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             QFont font = item->font();
@@ -228,10 +279,7 @@ void OddsWindow::setOdds(const OddsReport& odds) {
         tblHolds_->item(row, 1)->setToolTip(Text(FractionText(hold.payout) + " coins"));
         tblHolds_->item(row, 2)->setToolTip(Text(FractionText(hold.win)));
     }
-    tblHolds_->setFixedHeight(tblHolds_->horizontalHeader()->height() +
-                              tblHolds_->verticalHeader()->length() + 2 * tblHolds_->frameWidth());
-    tblPrizes_->setMinimumWidth(std::max(tblPrizes_->iconSize().width() * 4 + 120, NeededWidth(tblPrizes_)));
-    tblHolds_->setMinimumWidth(NeededWidth(tblHolds_));
+    FitHeight(tblHolds_);
 }
 
 QPointer<OddsWindow>& TheOddsWindow() {

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdio>
 
+#include "frontend/qt/dialogs/look.h"
 #include "frontend/qt/settings_files.h"
 
 namespace fw {
@@ -85,7 +86,7 @@ int SingleInstance::TellAlreadyRunning() {
         (raised ? "; its window has been brought to the front." : ": switch to its window.") +
         "\n\nOnly one game at a time can keep these records.";
     std::fprintf(stderr, "fruitwhirl: %s\n", text.toLocal8Bit().constData());
-    QMessageBox::information(nullptr, "Fruitwhirl", text);
+    ShowCabinetMessage(nullptr, QMessageBox::Information, "Fruitwhirl", text);
     return 0;
 }
 
@@ -101,6 +102,7 @@ bool SingleInstance::OfferTakeOver() {
     QPushButton* quit = box.addButton("&Quit", QMessageBox::RejectRole);
     box.setDefaultButton(quit);
     box.setEscapeButton(quit);
+    ApplyCabinetLook(&box);
     box.exec();
     if (box.clickedButton() != take) return false;
     lock_.removeStaleLockFile();

@@ -1,4 +1,4 @@
-// frmAbout: the title, the version, the notice, and two pictures that open the project's e-mail
+// frmAbout: the logo, the version, the notice, and two pictures that open the project's e-mail
 // address and homepage.
 #include <QDesktopServices>
 #include <QDialog>
@@ -12,9 +12,11 @@
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "frontend/qt/dialogs/dialogs.h"
+#include "frontend/qt/dialogs/look.h"
 #include "frontend/qt/dialogs/placement.h"
 
 namespace fw {
@@ -50,9 +52,7 @@ public:
             QFont underlined = font();
             underlined.setUnderline(true);
             setFont(underlined);
-            QPalette linkLook = palette();
-            linkLook.setColor(QPalette::WindowText, linkLook.color(QPalette::Link));
-            setPalette(linkLook);
+            setForegroundRole(QPalette::Link);
         } else {
             setPixmap(picture);
         }
@@ -87,41 +87,38 @@ QFrame* Line(const char* name, QWidget* parent) {
 
 class AboutDialog : public QDialog {
 public:
-    AboutDialog(QWidget* parent, const QString& version, const QPixmap& logo, const QPixmap& mail,
+    AboutDialog(QWidget* parent, int scale, const QString& version, const QPixmap& logo, const QPixmap& mail,
                 const QPixmap& web);
 };
 
-AboutDialog::AboutDialog(QWidget* parent, const QString& version, const QPixmap& logo, const QPixmap& mail,
-                         const QPixmap& web)
+AboutDialog::AboutDialog(QWidget* parent, int scale, const QString& version, const QPixmap& logo,
+                         const QPixmap& mail, const QPixmap& web)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Fruitwhirl"));
 
+    // The logo is the window's title: pixel art at a whole scale, larger beside a larger machine.
     auto* imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(logo);
+    imgLogo->setAccessibleName(QStringLiteral("Fruitwhirl"));
+    if (logo.isNull()) {
+        imgLogo->setText(QStringLiteral("Fruitwhirl"));
+        QFont title = imgLogo->font();
+        title.setPointSize(title.pointSize() * 2);
+        title.setBold(true);
+        imgLogo->setFont(title);
+        imgLogo->setForegroundRole(QPalette::BrightText);
+    } else {
+        imgLogo->setPixmap(WholeScaled(logo.toImage(), std::clamp(scale - 1, 1, 2), devicePixelRatioF()));
+    }
     imgLogo->setAlignment(Qt::AlignCenter);
-    imgLogo->setVisible(!logo.isNull());
-
-    auto* lblTitle = new QLabel(QStringLiteral("Fruitwhirl"), this);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    QFont serif(QStringLiteral("Times New Roman"));
-    serif.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                       QStringLiteral("Nimbus Roman"), QStringLiteral("Tinos"),
-                       QStringLiteral("DejaVu Serif"), QStringLiteral("FreeSerif")});
-    serif.setStyleHint(QFont::Serif);
-    serif.setPointSize(26);
-    serif.setBold(true);
-    serif.setItalic(true);
-    lblTitle->setFont(serif);
 
     auto* lblText = new QLabel(
         QStringLiteral("Version ") + version + QLatin1Char('\n') + QString::fromUtf8(kNotice), this);
     lblText->setObjectName(QStringLiteral("lblText"));
 
     auto* heading = new QVBoxLayout;
-    heading->addWidget(lblTitle);
     heading->addWidget(lblText);
     heading->addStretch(1);
     auto* top = new QHBoxLayout;
@@ -159,6 +156,7 @@ AboutDialog::AboutDialog(QWidget* parent, const QString& version, const QPixmap&
     layout->addWidget(Line("Line2", this));
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    ApplyCabinetLook(this);
 }
 
 }  // namespace
@@ -169,7 +167,7 @@ void SetUrlOpener(UrlOpener opener) {
 
 void RunAboutDialog(QWidget* parent, int scale, const QString& version, const QPixmap& logo,
                     const QPixmap& mail, const QPixmap& web) {
-    QPointer<AboutDialog> dialog = new AboutDialog(parent, version, logo, mail, web);
+    QPointer<AboutDialog> dialog = new AboutDialog(parent, scale, version, logo, mail, web);
     dialog->move(DialogPosition(parent, scale, kAboutOffset));
     dialog->exec();
     delete dialog;  // null when the main window went away meanwhile

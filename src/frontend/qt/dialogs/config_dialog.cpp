@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "frontend/qt/dialogs/dialogs.h"
+#include "frontend/qt/dialogs/look.h"
 #include "frontend/qt/dialogs/placement.h"
 #include "machine/types.h"
 
@@ -92,6 +93,11 @@ public:
 
 private:
     QWidget* page(const char* name);
+    QWidget* speedPage(int speed);
+    QWidget* namePage(const QString& name);
+    QWidget* soundPage(const ConfigValues& values);
+    QWidget* resetPage();
+    QHBoxLayout* buttons();
 
     QTabWidget* tabConfig_;
     QSlider* scrSpeed_;
@@ -105,12 +111,29 @@ ConfigDialog::ConfigDialog(QWidget* parent, const ConfigValues& values)
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmConfig"));
     setWindowTitle(QStringLiteral("Configuration"));
-    const QString name = QString::fromStdString(values.name);
 
     tabConfig_ = new QTabWidget(this);
     tabConfig_->setObjectName(QStringLiteral("tabConfig"));
+    tabConfig_->addTab(speedPage(values.speed), QStringLiteral("Speed"));
+    tabConfig_->setTabToolTip(0, QStringLiteral("Change Wheel Speed"));
+    tabConfig_->addTab(namePage(QString::fromStdString(values.name)), QStringLiteral("Name"));
+    tabConfig_->setTabToolTip(1, QStringLiteral("Insert Your Name"));
+    tabConfig_->addTab(soundPage(values), QStringLiteral("Sound Fx"));
+    tabConfig_->setTabToolTip(2, QStringLiteral("Sound fx On/Off"));
+    tabConfig_->addTab(resetPage(), QStringLiteral("Highscore"));
+    tabConfig_->setTabToolTip(3, QStringLiteral("Reset Highscore"));
+    tabConfig_->setCurrentIndex(0);
+    tabConfig_->setUsesScrollButtons(false);  // all four tabs in view
 
-    // Page 1: the speed. The slider shows 100 - Speed, so that right is fast.
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabConfig_);
+    layout->addLayout(buttons());
+    layout->setSizeConstraint(QLayout::SetFixedSize);  // a fixed dialog border
+    ApplyCabinetLook(this);
+}
+
+// Page 1: the speed. The slider shows 100 - Speed, so that right is fast.
+QWidget* ConfigDialog::speedPage(int speed) {
     QWidget* speedPage = page("TabContainer0");
     auto* lblSpeed = new SpeedLabel(speedPage);
     lblSpeed->setObjectName(QStringLiteral("lblSpeed"));
@@ -121,15 +144,18 @@ ConfigDialog::ConfigDialog(QWidget* parent, const ConfigValues& values)
     scrSpeed_->setPageStep(10);
     scrSpeed_->setTickPosition(QSlider::TicksBelow);
     scrSpeed_->setTickInterval(10);
-    scrSpeed_->setValue(100 - std::clamp(values.speed, 0, 100));
+    scrSpeed_->setValue(100 - std::clamp(speed, 0, 100));
     lblSpeed->setBuddy(scrSpeed_);
     auto* speedLayout = new QVBoxLayout(speedPage);
     speedLayout->addStretch(1);
     speedLayout->addWidget(lblSpeed);
     speedLayout->addWidget(scrSpeed_);
     speedLayout->addStretch(1);
+    return speedPage;
+}
 
-    // Page 2: the player's name.
+// Page 2: the player's name.
+QWidget* ConfigDialog::namePage(const QString& name) {
     QWidget* namePage = page("TabContainer1");
     auto* lblName = new QLabel(QStringLiteral("Enter Your Name Here:"), namePage);
     lblName->setObjectName(QStringLiteral("lblName"));
@@ -145,8 +171,11 @@ ConfigDialog::ConfigDialog(QWidget* parent, const ConfigValues& values)
     nameLayout->addWidget(lblName);
     nameLayout->addWidget(txtYourName_);
     nameLayout->addStretch(1);
+    return namePage;
+}
 
-    // Page 3: sound effects. Without a sound device the box stays unticked and cannot be changed.
+// Page 3: sound effects. Without a sound device the box stays unticked and cannot be changed.
+QWidget* ConfigDialog::soundPage(const ConfigValues& values) {
     QWidget* soundPage = page("TabContainer2");
     chkSound_ = new QCheckBox(QStringLiteral("Sound Effects On/Off"), soundPage);
     chkSound_->setObjectName(QStringLiteral("chkSound"));
@@ -159,8 +188,11 @@ ConfigDialog::ConfigDialog(QWidget* parent, const ConfigValues& values)
     soundLayout->addStretch(1);
     soundLayout->addWidget(chkSound_);
     soundLayout->addStretch(1);
+    return soundPage;
+}
 
-    // Page 4: the reset of the high-score list, unticked at every opening.
+// Page 4: the reset of the high-score list, unticked at every opening.
+QWidget* ConfigDialog::resetPage() {
     QWidget* resetPage = page("TabContainer3");
     chkResetHigh_ = new QCheckBox(QStringLiteral("Reset The Highscore List"), resetPage);
     chkResetHigh_->setObjectName(QStringLiteral("chkResetHigh"));
@@ -168,19 +200,11 @@ ConfigDialog::ConfigDialog(QWidget* parent, const ConfigValues& values)
     resetLayout->addStretch(1);
     resetLayout->addWidget(chkResetHigh_);
     resetLayout->addStretch(1);
+    return resetPage;
+}
 
-    tabConfig_->addTab(speedPage, QStringLiteral("Speed"));
-    tabConfig_->setTabToolTip(0, QStringLiteral("Change Wheel Speed"));
-    tabConfig_->addTab(namePage, QStringLiteral("Name"));
-    tabConfig_->setTabToolTip(1, QStringLiteral("Insert Your Name"));
-    tabConfig_->addTab(soundPage, QStringLiteral("Sound Fx"));
-    tabConfig_->setTabToolTip(2, QStringLiteral("Sound fx On/Off"));
-    tabConfig_->addTab(resetPage, QStringLiteral("Highscore"));
-    tabConfig_->setTabToolTip(3, QStringLiteral("Reset Highscore"));
-    tabConfig_->setCurrentIndex(0);
-    tabConfig_->setUsesScrollButtons(false);  // all four tabs in view
-
-    // The buttons: "&Ok" (index 0, pressed by Enter) and "&Cancel" (index 1, also Escape).
+// The buttons: "&Ok" (index 0, pressed by Enter) and "&Cancel" (index 1, also Escape).
+QHBoxLayout* ConfigDialog::buttons() {
     auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
     ok->setObjectName(QStringLiteral("cmdButton0"));
     ok->setDefault(true);
@@ -192,11 +216,7 @@ ConfigDialog::ConfigDialog(QWidget* parent, const ConfigValues& values)
     buttons->addStretch(1);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabConfig_);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);  // a fixed dialog border
+    return buttons;
 }
 
 QWidget* ConfigDialog::page(const char* name) {

@@ -1,12 +1,12 @@
-// The game's three dialog windows: frmConfig, frmAbout and frmManual.
+// The game's three dialog windows, in the cabinet's look (look.h): frmConfig, frmAbout and frmManual.
 //
 // Object names, for tests and style sheets:
 //   frmConfig:  tabConfig (QTabWidget) with the pages TabContainer0..TabContainer3;
 //               lblSpeed (QLabel), scrSpeed (QSlider) on page 0; lblName (QLabel), txtYourName
 //               (QLineEdit) on page 1; chkSound (QCheckBox) on page 2; chkResetHigh (QCheckBox) on
 //               page 3; cmdButton0 "&Ok" and cmdButton1 "&Cancel" (QPushButton).
-//   frmAbout:   lblTitle, lblText, imgLogo, imgMail, imgWeb (QLabel), Line1, Line2 (QFrame),
-//               cmdOk (QPushButton).
+//   frmAbout:   imgLogo (QLabel, the logo as the title, accessible name "Fruitwhirl"), lblText,
+//               imgMail, imgWeb (QLabel), Line1, Line2 (QFrame), cmdOk (QPushButton).
 //   frmManual:  txtManual (QPlainTextEdit), cmdQuit (QPushButton, "&Close").
 #pragma once
 
@@ -29,8 +29,9 @@ namespace fw {
 // close box, with values untouched.
 bool RunConfigDialog(QWidget* parent, int scale, ConfigValues& values);
 
-// frmAbout, modal, at the parent window's top-left + (40, 87) pixels times scale. A null picture is
-// replaced by a text of the same use.
+// frmAbout, modal, at the parent window's top-left + (40, 87) pixels times scale. The logo is shown
+// at a whole scale, twice its size from a machine scale of 3. A null picture is replaced by a text of
+// the same use.
 void RunAboutDialog(QWidget* parent, int scale, const QString& version, const QPixmap& logo,
                     const QPixmap& mail, const QPixmap& web);
 

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -15,6 +14,7 @@
 #include <optional>
 
 #include "frontend/qt/dialogs/dialogs.h"
+#include "frontend/qt/dialogs/look.h"
 #include "frontend/qt/dialogs/placement.h"
 
 namespace fw {
@@ -122,6 +122,7 @@ ManualWindow::ManualWindow(QWidget* parent)
         size = size.boundedTo(screen->availableSize() * 9 / 10);
     }
     resize(size);
+    ApplyCabinetLook(this);
 }
 
 QPointer<ManualWindow>& TheManualWindow() {
@@ -141,9 +142,9 @@ void ShowManual(QWidget* parent, int /*scale*/, const QString& path) {
     QString problem;
     const std::optional<QString> text = ReadManual(path, problem);
     if (!text) {
-        QMessageBox::warning(parent, QStringLiteral("Fruitwhirl Manual"),
-                             QStringLiteral("The manual cannot be shown: \"%1\" cannot be read.\n%2")
-                                 .arg(QDir::toNativeSeparators(path), problem));
+        ShowCabinetMessage(parent, QMessageBox::Warning, QStringLiteral("Fruitwhirl Manual"),
+                           QStringLiteral("The manual cannot be shown: \"%1\" cannot be read.\n%2")
+                               .arg(QDir::toNativeSeparators(path), problem));
         return;
     }
     QPointer<ManualWindow>& window = TheManualWindow();
