@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
         {"icons/drag-coin.png", [] { return pictures::makeDragCoin(); }},
         {"icons/drag-stack.png", [] { return pictures::makeDragStack(); }},
         {"about/logo.png", [] { return pictures::makeAboutLogo(); }},
+        {"about/title.png", [] { return pictures::makeWordmark(); }},
         {"about/email.png", [] { return pictures::makeAboutEmail(); }},
         {"about/homepage.png", [] { return pictures::makeAboutHomepage(); }},
         {"icons/box-warning.png", [] { return pictures::makeWarningIcon(); }},

@@ -38,6 +38,10 @@ QImage makeDragStack();           // 32 x 32 ARGB
 inline constexpr int kAboutLogoSize = 96;
 inline constexpr int kAboutLinkSize = 32;
 QImage makeAboutLogo();
+// The About window's title: the cabinet's "FRUIT" over "WHIRL" lettering, on
+// a clear ground.
+inline constexpr int kWordmarkWidth = 66, kWordmarkHeight = 27;
+QImage makeWordmark();
 QImage makeAboutEmail();
 QImage makeAboutHomepage();
 

@@ -1263,6 +1263,13 @@ QImage machine(const QImage& sheet) {
 
 }  // namespace
 
+QImage makeWordmark() {
+    QImage img(kWordmarkWidth, kWordmarkHeight, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    logo(img, kWordmarkWidth / 2, 2);
+    return img;
+}
+
 SheetAndMachine makeSheetAndMachine() {
     QImage sheet(fw::kSheetWidth, fw::kSheetHeight, QImage::Format_RGB32);
     sheet.fill(qRgb(0, 0, 0));

@@ -74,7 +74,7 @@ TEST(Look, EveryWindowOfTheGameIsInTheCabinetsColoursWithItsPixelPictures) {
         QRgb ink;
         const char* picture = nullptr;
     } const rows[] = {
-        {"About", [&] { window.ShowAbout("5.1"); }, true, "lblText", "&Ok", cream, "about/logo.png"},
+        {"About", [&] { window.ShowAbout("5.1"); }, true, "lblText", "&Ok", cream, "about/title.png"},
         {"Config", [&] { window.RunConfigDialog(values); }, true, "chkSound", "&Ok|&Cancel", brown},
         {"Manual", [&] { window.ShowManual(manual); }, false, "txtManual", "&Close", cream},
         {"Odds", [&] { window.ShowOdds(WorkOutOdds(rig.m), true); }, false, "tblPrizes", "&Close", gold},
@@ -99,7 +99,7 @@ TEST(Look, EveryWindowOfTheGameIsInTheCabinetsColoursWithItsPixelPictures) {
             shown->close();
             if (!row.picture) return;
             auto* box = qobject_cast<QMessageBox*>(shown);
-            const QPixmap seen = box ? box->iconPixmap() : shown->findChild<QLabel*>("imgLogo")->pixmap();
+            const QPixmap seen = box ? box->iconPixmap() : shown->findChild<QLabel*>("imgTitle")->pixmap();
             const auto premultiplied = QImage::Format_ARGB32_Premultiplied;
             const QImage picture =
                 QImage(FW_PICTURES_DIR "/" + QString(row.picture)).convertToFormat(premultiplied);

@@ -331,8 +331,8 @@ void MainWindow::ShowAbout(const std::string& version) {
         if (!bytes.empty()) pixmap.loadFromData(bytes.data(), static_cast<uint>(bytes.size()));
         return pixmap;
     };
-    RunAboutDialog(this, screen_->scale(), QString::fromStdString(version), picture("logo"), picture("email"),
-                   picture("homepage"));
+    RunAboutDialog(this, screen_->scale(), QString::fromStdString(version), picture("logo"), picture("title"),
+                   picture("email"), picture("homepage"));
 }
 
 void MainWindow::ShowManual(const std::string& path) {

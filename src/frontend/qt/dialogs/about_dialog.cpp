@@ -87,38 +87,45 @@ QFrame* Line(const char* name, QWidget* parent) {
 
 class AboutDialog : public QDialog {
 public:
-    AboutDialog(QWidget* parent, int scale, const QString& version, const QPixmap& logo, const QPixmap& mail,
-                const QPixmap& web);
+    AboutDialog(QWidget* parent, int scale, const QString& version, const QPixmap& logo, const QPixmap& title,
+                const QPixmap& mail, const QPixmap& web);
 };
 
 AboutDialog::AboutDialog(QWidget* parent, int scale, const QString& version, const QPixmap& logo,
-                         const QPixmap& mail, const QPixmap& web)
+                         const QPixmap& title, const QPixmap& mail, const QPixmap& web)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Fruitwhirl"));
 
-    // The logo is the window's title: pixel art at a whole scale, larger beside a larger machine.
+    // The title is the cabinet's own lettering, the logo beside it the window icon's design: pixel
+    // art at a whole scale, larger beside a larger machine.
+    const int times = std::clamp(scale - 1, 1, 2);
     auto* imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setAccessibleName(QStringLiteral("Fruitwhirl"));
-    if (logo.isNull()) {
-        imgLogo->setText(QStringLiteral("Fruitwhirl"));
-        QFont title = imgLogo->font();
-        title.setPointSize(title.pointSize() * 2);
-        title.setBold(true);
-        imgLogo->setFont(title);
-        imgLogo->setForegroundRole(QPalette::BrightText);
+    imgLogo->setAccessibleName(QStringLiteral("Fruitwhirl logo"));
+    imgLogo->setPixmap(WholeScaled(logo.toImage(), times, devicePixelRatioF()));
+    imgLogo->setVisible(!logo.isNull());
+    auto* imgTitle = new QLabel(this);
+    imgTitle->setObjectName(QStringLiteral("imgTitle"));
+    imgTitle->setAccessibleName(QStringLiteral("Fruitwhirl"));
+    if (title.isNull()) {
+        imgTitle->setText(QStringLiteral("Fruitwhirl"));
+        QFont big = imgTitle->font();
+        big.setPointSize(big.pointSize() * 2);
+        big.setBold(true);
+        imgTitle->setFont(big);
+        imgTitle->setForegroundRole(QPalette::BrightText);
     } else {
-        imgLogo->setPixmap(WholeScaled(logo.toImage(), std::clamp(scale - 1, 1, 2), devicePixelRatioF()));
+        imgTitle->setPixmap(WholeScaled(title.toImage(), times + 1, devicePixelRatioF()));
     }
-    imgLogo->setAlignment(Qt::AlignCenter);
 
     auto* lblText = new QLabel(
         QStringLiteral("Version ") + version + QLatin1Char('\n') + QString::fromUtf8(kNotice), this);
     lblText->setObjectName(QStringLiteral("lblText"));
 
     auto* heading = new QVBoxLayout;
+    heading->addWidget(imgTitle, 0, Qt::AlignLeft);
     heading->addWidget(lblText);
     heading->addStretch(1);
     auto* top = new QHBoxLayout;
@@ -166,8 +173,8 @@ void SetUrlOpener(UrlOpener opener) {
 }
 
 void RunAboutDialog(QWidget* parent, int scale, const QString& version, const QPixmap& logo,
-                    const QPixmap& mail, const QPixmap& web) {
-    QPointer<AboutDialog> dialog = new AboutDialog(parent, scale, version, logo, mail, web);
+                    const QPixmap& title, const QPixmap& mail, const QPixmap& web) {
+    QPointer<AboutDialog> dialog = new AboutDialog(parent, scale, version, logo, title, mail, web);
     dialog->move(DialogPosition(parent, scale, kAboutOffset));
     dialog->exec();
     delete dialog;  // null when the main window went away meanwhile

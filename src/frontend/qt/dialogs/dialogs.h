@@ -5,8 +5,9 @@
 //               lblSpeed (QLabel), scrSpeed (QSlider) on page 0; lblName (QLabel), txtYourName
 //               (QLineEdit) on page 1; chkSound (QCheckBox) on page 2; chkResetHigh (QCheckBox) on
 //               page 3; cmdButton0 "&Ok" and cmdButton1 "&Cancel" (QPushButton).
-//   frmAbout:   imgLogo (QLabel, the logo as the title, accessible name "Fruitwhirl"), lblText,
-//               imgMail, imgWeb (QLabel), Line1, Line2 (QFrame), cmdOk (QPushButton).
+//   frmAbout:   imgLogo (QLabel, the logo), imgTitle (QLabel, the lettering as the title, accessible
+//               name "Fruitwhirl"), lblText, imgMail, imgWeb (QLabel), Line1, Line2 (QFrame), cmdOk
+//               (QPushButton).
 //   frmManual:  txtManual (QPlainTextEdit), cmdQuit (QPushButton, "&Close").
 #pragma once
 
@@ -30,10 +31,10 @@ namespace fw {
 bool RunConfigDialog(QWidget* parent, int scale, ConfigValues& values);
 
 // frmAbout, modal, at the parent window's top-left + (40, 87) pixels times scale. The logo is shown
-// at a whole scale, twice its size from a machine scale of 3. A null picture is replaced by a text of
-// the same use.
+// at a whole scale, twice its size from a machine scale of 3, and the title one size larger. A null
+// logo is left out; a null title or link picture is replaced by a text of the same use.
 void RunAboutDialog(QWidget* parent, int scale, const QString& version, const QPixmap& logo,
-                    const QPixmap& mail, const QPixmap& web);
+                    const QPixmap& title, const QPixmap& mail, const QPixmap& web);
 
 // The addresses behind the About window's two pictures.
 inline constexpr const char* kMailAddress = "mailto:hello@fruitwhirl.example";
