@@ -92,6 +92,12 @@ public:
         rig.ScriptSteps({7, 7, 7});
         Press("lever", places::LeverKnob, 1);
     }
+    // The configuration dialog answered with OK after change.
+    void Configure(const std::string& caption, std::function<void(ConfigValues&)> change,
+                   std::vector<Moment> moments) {
+        rig.host.configDialog = [change](ConfigValues& v) { return change(v), true; };
+        Do(caption, ev::MenuConfig{}, std::move(moments));
+    }
 
 private:
     void OnWait() {
@@ -293,34 +299,21 @@ TEST(ReferenceScreens, RecordScreensAndTheirNames) {
     f.StartUp();
     DrawDigits(f.m, 100);  // 120 ties with line 4 and goes above it
     f.Press("the reel window", places::DisplayWindow, 1, {{"high-scores"}});
-    f.rig.host.configDialog = [](ConfigValues& v) {
-        v.name = "Kåre Öst";
-        return true;
-    };
-    f.Do("rename in the configuration", ev::MenuConfig{}, {{"high-scores-renamed"}});
+    f.Configure("rename in the configuration", [](ConfigValues& v) { v.name = "Kåre Öst"; },
+                {{"high-scores-renamed"}});
     f.Press("line 6", places::ListLineStrip(6), 1,
             {{"list-line-blinks", "Click", 1}, {"statistics-stored-row"}});
-    f.rig.host.configDialog = [](ConfigValues& v) {
-        v.name = "Kai";
-        return true;
-    };
-    f.Do("rename on a stored row's page", ev::MenuConfig{}, {{"statistics-stored-row-renamed"}});
+    f.Configure("rename on a stored row's page", [](ConfigValues& v) { v.name = "Kai"; },
+                {{"statistics-stored-row-renamed"}});
     f.Press("the page", places::DisplayWindow, 1, {{"reels-again"}});
     f.Press("the reel window", places::DisplayWindow, 2, {{"statistics-run"}});
     f.rig.clock.Advance(std::chrono::milliseconds(3'725'000));
     f.Do("the play-time clock", ev::Tick{TimerId::ElapsedTime}, {{"statistics-clock"}});
-    f.rig.host.configDialog = [](ConfigValues& v) {
-        v.name = "Bo";
-        return true;
-    };
-    f.Do("rename in the configuration", ev::MenuConfig{}, {{"statistics-renamed"}});
+    f.Configure("rename in the configuration", [](ConfigValues& v) { v.name = "Bo"; },
+                {{"statistics-renamed"}});
     f.Press("the page", places::DisplayWindow, 1);
     f.Press("the reel window", places::DisplayWindow, 1);
-    f.rig.host.configDialog = [](ConfigValues& v) {
-        v.resetHighScores = true;
-        return true;
-    };
-    f.Do("reset the list", ev::MenuConfig{}, {{"high-scores-reset"}});
+    f.Configure("reset the list", [](ConfigValues& v) { v.resetHighScores = true; }, {{"high-scores-reset"}});
     f.Press("back to the reels from a line", places::ListLineStrip(2), 2);
     f.Do("theme 2", ev::MenuTheme{2}, {{"theme-2-wipe", "", 3}, {"theme-2"}});
     f.Do("theme 3", ev::MenuTheme{3}, {{"theme-3"}});
