@@ -13,18 +13,12 @@ PICTURES=$2
 start_xvfb
 start_program "$PROGRAM"
 find_machine started.png startup
-# Presses a key and waits for the machine's mark of it; a key that a busy X
-# server lost (no mark within the deadline) is pressed once more.
-press() {  # xdotool key name, mark
-  local before mark=$2
-  before=$(marks "$2")
-  for _ in 1 2; do
-    xdotool windowfocus --sync "$WID" 2>/dev/null || true
-    xdotool key --window "$WID" "$1"
-    within 50 '[ "$(marks "$mark")" -gt "$before" ]' && return 0
-  done
-  fail "the key $1 did not reach the machine (no trace mark $2)"
+# Presses a key and waits for the machine's mark of it.
+type_key() {
+  xdotool windowfocus --sync "$WID" 2>/dev/null || true
+  xdotool key --window "$WID" "$1"
 }
+press() { sent "$2" 5 type_key "$1" || fail "the key $1 did not reach the machine (no trace mark $2)"; }  # key mark
 
 press c key-coin
 read_until 'shows --19/1' "a coin"

@@ -171,6 +171,17 @@ reached() {  # name count seconds: true once the program has passed the mark cou
 wait_mark() {  # name [count]
   reached "$1" "${2:-1}" 30 || fail "no trace mark $1 in $LOG"
 }
+# Runs an input command, once more when the machine has not passed the mark
+# again within the seconds (a busy X server loses input); false if it never did.
+sent() {  # mark seconds command...
+  local before
+  before=$(marks "$1")
+  for _ in 1 2; do
+    "${@:3}"
+    reached "$1" $((before + 1)) "$2" && return 0
+  done
+  return 1
+}
 
 # Drags with a mouse button from one screen point to another (through a third,
 # if given), waiting for the machine's marks of the press and of the release
@@ -197,13 +208,7 @@ drag() {  # button "x y" (from) "x y" (to) ["x y" (through)]
 # Clicks at a screen point until the machine has handled the press, with all
 # it set off (a whole game); a click a busy X server lost is sent again.
 click_at() {  # "x y"
-  local pressed
-  pressed=$(marks press)
-  for _ in 1 2; do
-    xdotool mousemove $1 click 1
-    reached press $((pressed + 1)) 40 && return 0
-  done
-  fail "the click at $1 did not reach the machine"
+  sent press 40 xdotool mousemove $1 click 1 || fail "the click at $1 did not reach the machine"
 }
 
 shot() { import -window root "$WORK/$1" && echo "$WORK/$1"; }

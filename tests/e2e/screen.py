@@ -57,7 +57,8 @@ def find(shot, screen):
     return None
 
 
-def read(shot, ox, oy, pictures):
+def state(shot, ox, oy, pictures):
+    """The money counter and the number of lit credit lamps of the machine at ox, oy."""
     sprites = Picture(pictures / "sprites.png")
 
     def shows(place, name):
@@ -66,9 +67,7 @@ def read(shot, ox, oy, pictures):
 
     counter = "".join(next((d for d in "0123456789-" if shows(f"money counter cell {i}", f"digit {d}")), "?")
                       for i in range(4))
-    lamps = sum(shows(f"credit lamp {n}", "credit lamp lit") for n in range(10))
-    print(f"counter={counter} lamps={lamps}")
-    return 0
+    return counter, sum(shows(f"credit lamp {n}", "credit lamp lit") for n in range(10))
 
 
 def check_ini(path, name=None):
@@ -99,7 +98,8 @@ def main(argv):
         return 0
     if argv[1:2] == ["read"]:
         ox, oy = map(int, argv[3].split(","))
-        return read(Picture(argv[2]), ox, oy, pathlib.Path(argv[4]))
+        print("counter=%s lamps=%d" % state(Picture(argv[2]), ox, oy, pathlib.Path(argv[4])))
+        return 0
     if argv[1:2] == ["paid"]:
         return 0 if int(argv[3]) - int(argv[2]) in PRIZES else 1
     if argv[1:2] == ["ini"]:

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <fstream>
 
 #include "fakes.h"
 #include "frontend/qt/key_map.h"
@@ -41,11 +41,9 @@ TEST(ImageLoader, ReadsAnyPictureFormatPixelForPixelAndSaysWhatIsWrong) {
             for (int x = 0; x < 435; x += 7)
                 ASSERT_EQ(loaded.surface->pixel(x, y) & 0xFFFFFFu, image.pixel(x, y) & 0xFFFFFFu) << format;
     }
-    QFile notes(dir.filePath("notes.Thm"));
-    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
-    notes.write("these are no pixels\n");
-    notes.close();
-    EXPECT_FALSE(loader.Load(notes.fileName().toStdString()).surface);
+    const std::string notes = dir.filePath("notes.Thm").toStdString();
+    std::ofstream(notes) << "these are no pixels\n";
+    EXPECT_FALSE(loader.Load(notes).surface);
     const LoadedImage missing = loader.Load(dir.filePath("gone.Thm").toStdString());
     EXPECT_FALSE(missing.surface);
     EXPECT_NE(missing.error.find("does not exist"), std::string::npos);

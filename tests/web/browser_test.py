@@ -77,14 +77,7 @@ def shot(d, name):
 
 def state(d, name):
     """The money counter and the lit credit lamps, read off the canvas."""
-    picture, sprites = shot(d, name), screen.Picture(PICTURES / "sprites.png")
-
-    def shows(place, cell):
-        x, y, _, _ = screen.cell("machine_picture", place)
-        return picture.same(x, y, sprites, screen.cell("sprite_sheet", cell))
-    counter = "".join(next((c for c in "0123456789-" if shows(f"money counter cell {i}", f"digit {c}")), "?")
-                      for i in range(4))
-    return counter, sum(shows(f"credit lamp {n}", "credit lamp lit") for n in range(10))
+    return screen.state(shot(d, name), 0, 0, PICTURES)
 
 
 def on_canvas(d, place):
