@@ -14,6 +14,7 @@ map (tests/assets/layout.json) and the reference screens (tests/screens/).
 import configparser
 import json
 import pathlib
+import re
 import subprocess
 import sys
 
@@ -31,12 +32,9 @@ def cell(part, name):
 
 class Picture:
     def __init__(self, path):
-        data = subprocess.run(["convert", str(path), "-depth", "8", "rgb:-"], check=True,
-                              capture_output=True).stdout
-        size = subprocess.run(["identify", "-format", "%w %h", str(path)], check=True,
-                              capture_output=True, text=True).stdout.split()
-        self.width, self.height = int(size[0]), int(size[1])
-        self.pixels = data
+        data = subprocess.run(["convert", str(path), "-depth", "8", "ppm:-"], check=True, capture_output=True).stdout
+        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", data)
+        self.width, self.height, self.pixels = int(header[1]), int(header[2]), data[header.end():]
 
     def row(self, x, y, w):
         a = 3 * (y * self.width + x)
