@@ -284,6 +284,8 @@ struct Disk {
 
 FileCalls FailingCalls(Disk& disk) {
     FileCalls calls;
+    // True, with the disk's error, when the disk fails at that point.
+    auto fails = [&disk](Point point) { return disk.failing && disk.point == point && (errno = disk.code); };
     calls.write = [&disk](int fd, const void* data, size_t size) -> ssize_t {
         if (disk.failing && disk.point == Point::Garbled && size > 0) {
             // Says it wrote it all, but one bit of the first byte is wrong.
@@ -299,15 +301,9 @@ FileCalls FailingCalls(Disk& disk) {
         }
         return ::write(fd, data, std::min<size_t>(size, static_cast<size_t>(disk.byte - at)));
     };
-    calls.sync = [&disk](int fd) {
-        if (!disk.failing || disk.point != Point::Sync) return ::fdatasync(fd);
-        errno = disk.code;
-        return -1;
-    };
-    calls.rename = [&disk](const char* from, const char* to) {
-        if (!disk.failing || disk.point != Point::Rename) return ::rename(from, to);
-        errno = disk.code;
-        return -1;
+    calls.sync = [=](int fd) { return fails(Point::Sync) ? -1 : ::fdatasync(fd); };
+    calls.rename = [=](const char* from, const char* to) {
+        return fails(Point::Rename) ? -1 : ::rename(from, to);
     };
     return calls;
 }
