@@ -24,7 +24,7 @@
 namespace fw::test {
 namespace {
 
-TEST(ImageLoader, ReadsAnyPictureFormatPixelForPixelAndSaysWhatIsWrong) {
+TEST(ImageLoader, ReadsAnyPictureFormatPixelForPixelAndAFileNamedInLatin1AndSaysWhatIsWrong) {
     QTemporaryDir dir;
     QtImageLoader loader;
     QImage image(435, 37, QImage::Format_ARGB32);
@@ -47,6 +47,13 @@ TEST(ImageLoader, ReadsAnyPictureFormatPixelForPixelAndSaysWhatIsWrong) {
     const LoadedImage missing = loader.Load(dir.filePath("gone.Thm").toStdString());
     EXPECT_FALSE(missing.surface);
     EXPECT_NE(missing.error.find("does not exist"), std::string::npos);
+    // A theme file named in Latin-1 loads, and the menu shows its name.
+    const std::string latin1 = dir.path().toStdString() + "/\xC4pple.Thm";
+    std::filesystem::copy_file(std::filesystem::path(FW_PROGRAM).parent_path() / "Gfx/Fruit.Thm", latin1);
+    EXPECT_TRUE(loader.Load(latin1).surface);
+    MainWindow window(1);
+    window.SetThemeItem(1, "&\xC4pple", true, true);
+    EXPECT_EQ(window.menuBar()->actions().at(1)->menu()->actions().at(0)->text(), "&\u00C4pple");
 }
 
 // A started machine in a window at scale 2; active: with the keyboard.
@@ -71,17 +78,6 @@ struct WindowRig {
     Rig rig{{"Fruit.Thm"}, nullptr, nullptr, &window};
     Machine& m = rig.m;
 };
-
-TEST(RealWindow, AThemeFileNamedInLatin1LoadsAndTheMenuShowsItsName) {
-    QTemporaryDir dir;
-    const std::string path = dir.path().toStdString() + "/\xC4pple.Thm";
-    std::filesystem::copy_file(std::filesystem::path(FW_PROGRAM).parent_path() / "Gfx/Fruit.Thm", path);
-    EXPECT_TRUE(QtImageLoader().Load(path).surface);
-    std::filesystem::remove(path);
-    MainWindow window(1);
-    window.SetThemeItem(1, "&\xC4pple", true, true);
-    EXPECT_EQ(window.menuBar()->actions().at(1)->menu()->actions().at(0)->text(), "&\u00C4pple");
-}
 
 TEST(RealWindow, ThePlayTimeRunsOnWhileTheConfigurationWindowIsOpen) {
     WindowRig w;
