@@ -25,14 +25,7 @@ constexpr QRgb kBlack = 0x000000, kWhite = 0xFFFFFF;
 QImage Load(const QString& file, QImage::Format format = QImage::Format_RGB32) {
     return QImage(kDir + "/" + file).convertToFormat(format);
 }
-const QImage& Sheet() {
-    static const QImage image = Load("sprites.png");
-    return image;
-}
-const QImage& Machine() {
-    static const QImage image = Load("machine.png");
-    return image;
-}
+const QImage kSheet = Load("sprites.png"), kMachine = Load("machine.png");
 
 QJsonObject Map(const char* part) {
     QFile file(QStringLiteral(FW_LAYOUT_MAP));
@@ -62,7 +55,7 @@ QRect Cell(const char* part, const std::string& name) {
     return QRect(0, 0, 1, 1);
 }
 QImage Sprite(const std::string& name) {
-    return Sheet().copy(Cell("sprite_sheet", name));
+    return kSheet.copy(Cell("sprite_sheet", name));
 }
 int Colours(const QImage& image) {
     std::set<QRgb> colours;
@@ -79,7 +72,7 @@ std::vector<std::string> Kind(const char* part, const std::string& prefix) {
 }
 
 TEST(Pictures, HaveTheirSizesAndSeeThroughWhereTheyMust) {
-    EXPECT_TRUE(Sheet().size() == Size("sprite_sheet") && Machine().size() == Size("machine_picture"));
+    EXPECT_TRUE(kSheet.size() == Size("sprite_sheet") && kMachine.size() == Size("machine_picture"));
     for (const char* file :
          {"sprites.png", "machine.png", "Gfx/Fruit.Thm", "Gfx/Jewels.Thm", "Gfx/Vegas.Thm"})
         EXPECT_FALSE(QImage(kDir + "/" + file).hasAlphaChannel()) << file;
@@ -102,12 +95,12 @@ TEST(SpriteSheet, EveryCellIsDrawnWhereTheMapSaysAndNothingElse) {
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x) covered[y * w + x] = true;
         // Scratch cells are drawn at run time; the space glyph is black by design.
-        EXPECT_TRUE(name.starts_with("scratch") || name.ends_with("' '") || Colours(Sheet().copy(r)) > 1)
+        EXPECT_TRUE(name.starts_with("scratch") || name.ends_with("' '") || Colours(kSheet.copy(r)) > 1)
             << name;
     }
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            ASSERT_TRUE(covered[y * w + x] || (Sheet().pixel(x, y) & kWhite) == kBlack) << x << "," << y;
+            ASSERT_TRUE(covered[y * w + x] || (kSheet.pixel(x, y) & kWhite) == kBlack) << x << "," << y;
     for (const char* kind : {"lever frame", "bonus wheel", "winner banner", "prize lamp", "siren",
                              "payout coin", "spinning coin", "hold", "credit strip", "credit lamp",
                              "time bar segment", "digit", "font white", "panel"}) {
@@ -167,29 +160,30 @@ TEST(MachinePicture, ShowsTheIdleLookOfEveryChangingPlace) {
         {"credit strip dark", "credit strip"},
         {"coin at rest in slot", "coin window"}};
     auto expect = [](const std::string& sprite, const std::string& place) {
-        EXPECT_EQ(Machine().copy(Cell("machine_picture", place)), Sprite(sprite))
-            << sprite << " at " << place;
+        EXPECT_EQ(kMachine.copy(Cell("machine_picture", place)), Sprite(sprite)) << sprite << " at " << place;
     };
     for (const auto& [sprite, place] : idle) expect(sprite, place);
     for (const std::string& place : Kind("machine_picture", "hold button")) expect("hold GO dark", place);
     for (const std::string& place : Kind("machine_picture", "credit lamp")) expect("credit lamp dark", place);
     for (const std::string& place : Kind("machine_picture", "money counter cell")) expect("digit -", place);
     for (const std::string& place : Kind("machine_picture", "pay-table cell"))
-        EXPECT_EQ(Colours(Machine().copy(Cell("machine_picture", place))), 1) << place;
+        EXPECT_EQ(Colours(kMachine.copy(Cell("machine_picture", place))), 1) << place;
     // A coin may drop anywhere in the tray, and the empty tray cell covers it anywhere.
     const QRect tray = Cell("machine_picture", "payout tray (coin drops x 135..155)");
     const QImage empty = Sprite("payout coin frame 12 (empty tray)");
     for (int x = tray.left(); x + empty.width() <= tray.right() + 1; ++x)
-        EXPECT_EQ(Machine().copy(x, tray.top(), empty.width(), empty.height()), empty) << "x " << x;
+        EXPECT_EQ(kMachine.copy(x, tray.top(), empty.width(), empty.height()), empty) << "x " << x;
     const QRect pile = Cell("machine_picture", "coin pile (press zone)");
-    EXPECT_GT(qGray(Machine().pixel(pile.center())), 150);  // a silver coin under the press zone
+    EXPECT_GT(qGray(kMachine.pixel(pile.center())), 150);  // a silver coin under the press zone
 }
 
-TEST(Themes, EachHasFifteenSymbolsTwelvePayPicturesAndTheMarksOfItsSymbols) {
+TEST(Themes, EachHasFifteenSymbolsTwelvePayPicturesThatStandOutAndTheMarksOfItsSymbols) {
+    auto L = [](int v) { return v <= 10 ? v / 3294.6 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };  // sRGB
+    auto lum = [&](QRgb c) { return .05 + .2126 * L(qRed(c)) + .7152 * L(qGreen(c)) + .0722 * L(qBlue(c)); };
     const QStringList files = QDir(kDir + "/Gfx").entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     EXPECT_EQ(files, (QStringList{"Fruit.Thm", "Jewels.Thm", "Vegas.Thm"}));
     const QRect firstCell = Cell("machine_picture", "pay-table cell 0");
-    const QRgb glass = Machine().pixel(firstCell.left() + 5, firstCell.bottom() + 1);
+    const QRgb glass = kMachine.pixel(firstCell.left() + 5, firstCell.bottom() + 1);
     std::vector<QImage> previous;
     for (const QString& file : files) {
         const QImage theme = Load("Gfx/" + file);
@@ -214,6 +208,19 @@ TEST(Themes, EachHasFifteenSymbolsTwelvePayPicturesAndTheMarksOfItsSymbols) {
             for (int y = 0; y < pays[k].height(); ++y)  // the edges are the panel's glass
                 EXPECT_TRUE(pays[k].pixel(0, y) == glass && pays[k].pixel(pays[k].width() - 1, y) == glass)
                     << k;
+            // Its three miniatures, one a third, stand out from the glass: their median pixel by 3 : 1.
+            const int w = pays[k].width() / 3;
+            for (int third = 0; third < 3; ++third) {
+                std::vector<double> ratios;
+                for (int i = 0; i < w * pays[k].height(); ++i) {
+                    const QRgb p = pays[k].pixel(third * w + i % w, i / w);
+                    if (p != glass)
+                        ratios.push_back(std::max(lum(p), lum(glass)) / std::min(lum(p), lum(glass)));
+                }
+                std::sort(ratios.begin(), ratios.end());
+                EXPECT_GE(ratios.empty() ? 0 : ratios[ratios.size() / 2], 3.0)
+                    << file.toStdString() << " " << k;
+            }
         }
         previous.insert(previous.end(), symbols.begin(), symbols.end());
     }
@@ -235,28 +242,9 @@ TEST(WindowIcon, EverySizeIsThereAndNoneIsAnotherScaled) {
         }
 }
 
-TEST(PayTable, EveryMiniatureStandsOutFromItsGlass) {  // its median pixel by 3 : 1, in every theme
-    auto L = [](int v) { return v <= 10 ? v / 3294.6 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };  // sRGB
-    auto lum = [&](QRgb c) { return .05 + .2126 * L(qRed(c)) + .7152 * L(qGreen(c)) + .0722 * L(qBlue(c)); };
-    for (const char* file : {"Gfx/Fruit.Thm", "Gfx/Jewels.Thm", "Gfx/Vegas.Thm"}) {
-        const QImage theme = Load(file);
-        for (int k = 0; k < 3 * fw::themecells::kPayCells; ++k) {  // three miniatures a cell, one a third
-            const fw::Cell c = fw::themecells::PayCell(k / 3);
-            const QRgb glass = theme.pixel(c.x, c.y);
-            std::vector<double> ratios;
-            for (int i = 0; i < c.w / 3 * c.h; ++i) {
-                const QRgb p = theme.pixel(c.x + k % 3 * c.w / 3 + i % (c.w / 3), c.y + i / (c.w / 3));
-                if (p != glass) ratios.push_back(std::max(lum(p), lum(glass)) / std::min(lum(p), lum(glass)));
-            }
-            std::sort(ratios.begin(), ratios.end());
-            EXPECT_GE(ratios.empty() ? 0 : ratios[ratios.size() / 2], 3.0) << file << " " << k;
-        }
-    }
-}
-
 // Below the coin window the slot's plate runs in one colour to its bevelled edge: no label on it.
 TEST(CoinSlot, NoLabelSitsOnThePlateUnderTheWindow) {
-    const QImage& m = Machine();
+    const QImage& m = kMachine;
     const fw::Cell &w = fw::places::CoinWindow, &slot = fw::places::CoinSlot;
     for (int y = w.bottom() + 2; y <= slot.bottom(); ++y)
         for (int x = slot.x + 3; x <= slot.right() - 3; ++x)

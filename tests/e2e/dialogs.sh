@@ -12,24 +12,12 @@ start_program "$PROGRAM"
 
 # Opens a menu item with the keyboard until the window named $3 shows.
 open_from_menu() {  # menu-key item-key window-name
-  local id
+  local id name=$3
   for _ in 1 2 3 4 5; do
     open_menu "$WID" "alt+$1" && xdotool key "$2" 2>/dev/null || true
-    for _ in $(seq 20); do
-      id=$(xdotool search --onlyvisible --name "^$3\$" 2>/dev/null | head -1) || true
-      [ -n "$id" ] && { echo "$id"; return 0; }
-      sleep 0.1
-    done
+    within 20 'id=$(named "$name")' && { echo "$id"; return 0; }
   done
   fail "the menu did not open $3"
-}
-
-gone() {  # window-name
-  for _ in $(seq 30); do
-    [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ] && return 0
-    sleep 0.1
-  done
-  return 1
 }
 
 # Configuration: the Name tab, a new name, OK.
@@ -51,5 +39,5 @@ done
 
 quit_from_menu "$WID"
 [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
-python3 "$E2E_DIR/screen.py" ini "$XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.ini" "$NAME" || fail "the name was not stored"
+python3 "$E2E_DIR/screen.py" ini "$INI" "$NAME" || fail "the name was not stored"
 echo "PASS"

@@ -29,8 +29,7 @@ cp "$INI" "$WORK/old.ini"
 launch full
 told && fail "a start-up message for a good settings file"
 find_machine started.png startup
-lever() { click_at "$(at "lever knob (click zone)")"; }
-drag 3 "$(at "coin pile (press zone)")" "$(at "coin slot (drop zone)")"
+coins 3
 lever
 
 fill

@@ -13,46 +13,21 @@ PICTURES=$2
 start_xvfb
 start_program "$PROGRAM"
 find_machine started.png startup
-value() { sed -n "s/.*\b$1=\([^ ]*\).*/\1/p" <<<"$2"; }
-# The screen read until it shows what is expected (the last frame is shown a
-# moment after the mark), with a deadline; prints the last reading.
-read_until() {  # expected "counter/lamps"
-  local state
-  for _ in $(seq 20); do
-    state=$(python3 "$E2E_DIR/screen.py" read "$(shot now.png)" "$ORIGIN" "$PICTURES")
-    [ "$(value counter "$state")/$(value lamps "$state")" = "$1" ] && break
-    sleep 0.1
-  done
-  echo "$state"
+# Presses a key and waits for the machine's mark of it.
+type_key() {
+  xdotool windowfocus --sync "$WID" 2>/dev/null || true
+  xdotool key --window "$WID" "$1"
 }
-# Presses a key and waits for the machine's mark of it; a key that a busy X
-# server lost (no mark within the deadline) is pressed once more.
-press() {  # xdotool key name, mark
-  local before
-  before=$(marks "$2")
-  for _ in 1 2; do
-    xdotool windowfocus --sync "$WID" 2>/dev/null || true
-    xdotool key --window "$WID" "$1"
-    for _ in $(seq 50); do [ "$(marks "$2")" -gt "$before" ] && return 0; sleep 0.1; done
-  done
-  fail "the key $1 did not reach the machine (no trace mark $2)"
-}
+press() { sent "$2" 5 type_key "$1" || fail "the key $1 did not reach the machine (no trace mark $2)"; }  # key mark
 
 press c key-coin
-state=$(read_until "--19/1")
-[ "$(value counter "$state")/$(value lamps "$state")" = "--19/1" ] || fail "a coin: $state"
+read_until 'shows --19/1' "a coin"
 
 press space key-go
 wait_mark game-start
 wait_mark game-end
-state=$(read_until "$(value counter "$state")/0")
-for _ in $(seq 20); do  # the payout is counted up after the game's end mark
-  state=$(python3 "$E2E_DIR/screen.py" read "$(shot game.png)" "$ORIGIN" "$PICTURES")
-  python3 "$E2E_DIR/screen.py" paid 19 "$(value counter "$state" | tr -d -)" >/dev/null && break
-  sleep 0.1
-done
-[ "$(value lamps "$state")" = 0 ] || fail "the game takes the credit: $state"
-python3 "$E2E_DIR/screen.py" paid 19 "$(value counter "$state" | tr -d -)" || fail "no prize pays that: $state"
+# The payout is counted up after the game's end mark.
+read_until '[ "$(value lamps)" = 0 ] && paid_from 19' "the game takes the credit and a prize pays the rest"
 
 # Each menu opens from the keyboard (a popup window of the program appears)
 # and closes with Escape.
@@ -60,8 +35,7 @@ shown=$(windows)
 for menu in alt+g alt+t alt+v alt+h; do
   open_menu "$WID" "$menu" || fail "$menu opened no menu"
   xdotool key Escape
-  for _ in $(seq 50); do [ "$(windows)" -le "$shown" ] && break; sleep 0.1; done
-  [ "$(windows)" -le "$shown" ] || fail "Escape did not close the menu of $menu"
+  within 50 '[ "$(windows)" -le "$shown" ]' || fail "Escape did not close the menu of $menu"
 done
 
 # Every key of the machine reaches it after the menus.
@@ -86,11 +60,7 @@ wait_mark game-end $((games + 2))
 
 xdotool windowfocus --sync "$WID"
 xdotool key ctrl+plus
-for _ in $(seq 50); do
-  [ "$(xwininfo -id "$WID" | sed -n 's/ *Width: //p')" = 640 ] && break
-  sleep 0.1
-done
-[ "$(xwininfo -id "$WID" | sed -n 's/ *Width: //p')" = 640 ] || fail "Ctrl++ did not zoom in"
+within 50 '[ "$(xwininfo -id "$WID" | sed -n "s/ *Width: //p")" = 640 ]' || fail "Ctrl++ did not zoom in"
 # A flood of keys while a game runs, then Ctrl+Q: the quit goes ahead of the
 # keys still waiting and ends the program once the game in hand has ended.
 press shift+c key-stack
@@ -106,5 +76,5 @@ wait_exit
 # After the game in hand (its own key's mark follows its end) no waiting key ran.
 after=$(awk '/^trace game-end /{n = 0} /^trace key-/{n++} END{print n}' "$LOG")
 [ "$after" = 1 ] || fail "$after keys ran after the game in hand: $(grep '^trace key-' "$LOG" | tail -5)"
-python3 "$E2E_DIR/screen.py" ini "$XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.ini" || fail "the settings file after the flood"
+python3 "$E2E_DIR/screen.py" ini "$INI" || fail "the settings file after the flood"
 echo "PASS"

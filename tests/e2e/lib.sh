@@ -17,6 +17,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Tries a shell condition every tenth of a second, at most TRIES times; false when it never held.
+within() {  # tries condition
+  local _
+  for _ in $(seq "$1"); do eval "$2" && return 0; sleep 0.1; done
+  return 1
+}
+
 fail() {
   echo "FAIL: $*" >&2
   if [ -n "${LOG:-}" ] && [ -s "$LOG" ]; then
@@ -28,24 +35,16 @@ fail() {
 
 # Starts Xvfb on a free display and exports DISPLAY. Xvfb picks the display
 # itself; if it loses a race for one with another server, start it again.
+xvfb_up() { [ -s "$WORK/display" ] && DISPLAY=":$(head -1 "$WORK/display")" xdpyinfo >/dev/null 2>&1; }
 start_xvfb() {
-  local out="$WORK/display" attempt
+  local attempt
   for attempt in 1 2 3 4 5; do
-    rm -f "$out"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$out" 2>"$WORK/xvfb.log" &
+    rm -f "$WORK/display"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
     XVFB_PID=$!
-    for _ in $(seq 100); do
-      [ -s "$out" ] && break
-      kill -0 "$XVFB_PID" 2>/dev/null || break
-      sleep 0.05
-    done
-    if [ -s "$out" ]; then
-      export DISPLAY=":$(head -1 "$out")"
-      for _ in $(seq 100); do
-        xdpyinfo >/dev/null 2>&1 && break 2
-        kill -0 "$XVFB_PID" 2>/dev/null || break
-        sleep 0.05
-      done
+    if within 100 'xvfb_up || ! kill -0 "$XVFB_PID" 2>/dev/null' && xvfb_up; then
+      export DISPLAY=":$(head -1 "$WORK/display")"
+      break
     fi
     kill "$XVFB_PID" 2>/dev/null || true
     wait "$XVFB_PID" 2>/dev/null || true
@@ -60,28 +59,35 @@ start_xvfb() {
   unset QT_QPA_PLATFORM
 }
 
-# Waits for a visible window with this exact name and prints its id.
-wait_window() {
-  local name=$1 id=
-  for _ in $(seq 150); do
-    id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -1) || true
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  fail "no window named $name"
+# The visible windows a search finds (xdotool search ARGS); the first line of a list, false for none.
+search() { xdotool search --onlyvisible "$@" 2>/dev/null || true; }
+first() { awk 'NR == 1 {print} END {exit NR == 0}'; }
+# The program's message box (its visible window other than the machine's), if one shows.
+message_box() { search --pid "$PROGRAM_PID" | grep -vx "$WID" | first; }
+# The first visible window with this exact name, if one shows; a wait for one, printing its
+# id; a wait until none shows, false when one stays.
+named() { search --name "^$1\$" | first; }
+wait_window() {  # name
+  local name=$1 id
+  within 150 'id=$(named "$name")' || fail "no window named $name"
+  echo "$id"
+}
+gone() {  # name
+  local name=$1
+  within 30 '! named "$name" >/dev/null'
 }
 
+ended() { ! kill -0 "$PROGRAM_PID" 2>/dev/null; }
 # Waits for the program to end and sets EXIT_STATUS.
 wait_exit() {
-  for _ in $(seq 200); do kill -0 "$PROGRAM_PID" 2>/dev/null && sleep 0.1; done
-  kill -0 "$PROGRAM_PID" 2>/dev/null && fail "the program did not end"
+  within 200 ended || fail "the program did not end"
   EXIT_STATUS=0
   wait "$PROGRAM_PID" || EXIT_STATUS=$?
   PROGRAM_PID=
 }
 
 # The program's visible windows, its menus' popups included.
-windows() { xdotool search --onlyvisible --pid "$PROGRAM_PID" 2>/dev/null | wc -l; }
+windows() { search --pid "$PROGRAM_PID" | wc -l; }
 
 # Opens a menu of the window with its Alt key and waits until its popup shows;
 # a key a busy X server lost is pressed again. False when none showed.
@@ -91,7 +97,7 @@ open_menu() {  # window-id alt+letter
   for _ in 1 2 3; do
     xdotool windowfocus --sync "$1" 2>/dev/null || true
     xdotool key --window "$1" "$2" 2>/dev/null || true
-    for _ in $(seq 30); do [ "$(windows)" -gt "$shown" ] && return 0; sleep 0.1; done
+    within 30 '[ "$(windows)" -gt "$shown" ]' && return 0
   done
   return 1
 }
@@ -101,10 +107,7 @@ open_menu() {  # window-id alt+letter
 quit_from_menu() {  # window id
   for _ in 1 2 3 4 5; do
     open_menu "$1" alt+g && xdotool key q 2>/dev/null || true
-    for _ in $(seq 30); do
-      kill -0 "$PROGRAM_PID" 2>/dev/null || break 2
-      sleep 0.1
-    done
+    within 30 ended && break
   done
   wait_exit
 }
@@ -130,8 +133,7 @@ told() {
   local said=1 box
   for _ in $(seq 300); do
     [ "$(marks ready)" -ge 1 ] && return $said
-    box=$(xdotool search --onlyvisible --pid "$PROGRAM_PID" 2>/dev/null | grep -vx "$WID" | head -1) || true
-    [ -n "$box" ] && said=0 && { xdotool windowfocus --sync "$box" key Return 2>/dev/null || true; }
+    box=$(message_box) && said=0 && { xdotool windowfocus --sync "$box" key Return 2>/dev/null || true; }
     sleep 0.2
   done
   fail "the start-up did not end"
@@ -139,21 +141,13 @@ told() {
 
 # Answers the message box the program shows with a key, and waits until it has gone.
 answer() {  # key
-  local box
-  for _ in $(seq 100); do
-    box=$(xdotool search --onlyvisible --pid "$PROGRAM_PID" 2>/dev/null | grep -vx "$WID" | head -1) || true
-    [ -n "$box" ] && break
-    sleep 0.1
-  done
-  [ -n "$box" ] || fail "no message box to answer"
+  local box key=$1
+  within 100 'box=$(message_box)' || fail "no message box to answer"
   for _ in 1 2 3; do
-    xdotool windowfocus --sync "$box" key "$1" 2>/dev/null || true
-    for _ in $(seq 30); do
-      xdotool search --onlyvisible --pid "$PROGRAM_PID" 2>/dev/null | grep -qx "$box" || return 0
-      sleep 0.1
-    done
+    xdotool windowfocus --sync "$box" key "$key" 2>/dev/null || true
+    within 30 '! search --pid "$PROGRAM_PID" | grep -qx "$box"' && return 0
   done
-  fail "the message box stayed after $1"
+  fail "the message box stayed after $key"
 }
 
 # A fresh settings folder whose file holds only the high-score list, and a row of it.
@@ -171,12 +165,22 @@ print(c.get("High-%02d" % int(sys.argv[2]), sys.argv[3], fallback=""))' "$INI" "
 # How often the program has passed a trace mark, and a wait for the count.
 marks() { grep -c "^trace $1 " "$LOG" || true; }
 reached() {  # name count seconds: true once the program has passed the mark count times
-  local _
-  for _ in $(seq $(($3 * 10))); do [ "$(marks "$1")" -ge "$2" ] && return 0 || sleep 0.1; done
-  return 1
+  local mark=$1 count=$2
+  within $(($3 * 10)) '[ "$(marks "$mark")" -ge "$count" ]'
 }
 wait_mark() {  # name [count]
   reached "$1" "${2:-1}" 30 || fail "no trace mark $1 in $LOG"
+}
+# Runs an input command, once more when the machine has not passed the mark
+# again within the seconds (a busy X server loses input); false if it never did.
+sent() {  # mark seconds command...
+  local before
+  before=$(marks "$1")
+  for _ in 1 2; do
+    "${@:3}"
+    reached "$1" $((before + 1)) "$2" && return 0
+  done
+  return 1
 }
 
 # Drags with a mouse button from one screen point to another (through a third,
@@ -204,13 +208,7 @@ drag() {  # button "x y" (from) "x y" (to) ["x y" (through)]
 # Clicks at a screen point until the machine has handled the press, with all
 # it set off (a whole game); a click a busy X server lost is sent again.
 click_at() {  # "x y"
-  local pressed
-  pressed=$(marks press)
-  for _ in 1 2; do
-    xdotool mousemove $1 click 1
-    reached press $((pressed + 1)) 40 && return 0
-  done
-  fail "the click at $1 did not reach the machine"
+  sent press 40 xdotool mousemove $1 click 1 || fail "the click at $1 did not reach the machine"
 }
 
 shot() { import -window root "$WORK/$1" && echo "$WORK/$1"; }
@@ -219,12 +217,27 @@ shot() { import -window root "$WORK/$1" && echo "$WORK/$1"; }
 # The last frame is shown a moment after the machine's mark: it reads the
 # screen again until the deadline.
 find_machine() {  # shot-name reference-screen
-  for _ in $(seq 30); do
-    ORIGIN=$(python3 "$E2E_DIR/screen.py" find "$(shot "$1")" "$2") && return 0
-    sleep 0.1
-  done
-  fail "$ORIGIN"
+  local name=$1 screen=$2
+  within 30 'ORIGIN=$(python3 "$E2E_DIR/screen.py" find "$(shot "$name")" "$screen")' || fail "$ORIGIN"
 }
 
-# The screen position of a machine place's middle (a name of the layout map).
+# The screen position of a machine place's middle (a name of the layout map); coins
+# dragged with a button from the pile through the coin window to the slot; the lever.
 at() { python3 "$E2E_DIR/screen.py" at "$ORIGIN" "$1"; }
+coins() { drag "$1" "$(at "coin pile (press zone)")" "$(at "coin slot (drop zone)")" "$(at "coin window")"; }
+lever() { click_at "$(at "lever knob (click zone)")"; }
+
+# Reads the money counter and the lit credit lamps of the machine at ORIGIN
+# ("counter=--19 lamps=1", the pictures in $PICTURES) into STATE until a
+# condition on them holds, with a deadline: the last frame is shown a moment
+# after the machine's mark.
+read_until() {  # condition failure
+  local condition=$1
+  STATE=
+  within 30 'STATE=$(python3 "$E2E_DIR/screen.py" read "$(shot now.png)" "$ORIGIN" "$PICTURES") && eval "$condition"' ||
+    fail "$2: $STATE"
+}
+value() { sed -n "s/.*\b$1=\([^ ]*\).*/\1/p" <<<"$STATE"; }
+shows() { [ "$(value counter)/$(value lamps)" = "$1" ]; }  # counter/lamps
+# Whether a prize pays what the counter shows more than before the game.
+paid_from() { python3 "$E2E_DIR/screen.py" paid "$1" "$(value counter | tr -d -)" >/dev/null; }  # counter before

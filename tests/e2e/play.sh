@@ -7,32 +7,16 @@
 # complete settings file.
 #   play.sh PROGRAM PICTURES_DIR
 source "$(dirname "$0")/lib.sh"
+PICTURES=$2
 start_xvfb
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$WORK/out.raw"
 start_program "$1"
 xdotool windowfocus --sync "$WID"  # the first activation opens the sound device
-for _ in $(seq 50); do [ -s "$WORK/out.raw" ] && break; sleep 0.1; done
-[ -s "$WORK/out.raw" ] || fail "the sound device was not opened"
+within 50 '[ -s "$WORK/out.raw" ]' || fail "the sound device was not opened"
 find_machine started.png startup
 idle=$(stat -c %s "$WORK/out.raw")
-INI="$XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.ini"
 [ -e "$INI" ] && fail "settings written before the quit"
 
-coins() {  # button: from the pile through the coin window to the slot
-  drag "$1" "$(at "coin pile (press zone)")" "$(at "coin slot (drop zone)")" "$(at "coin window")"
-}
-# The screen read until it shows the named state (the last frame is shown a
-# moment after the machine's mark), with a deadline; prints the last reading.
-read_until() {  # shot-name pictures-dir check-command...
-  local state
-  for _ in $(seq 30); do
-    state=$(python3 "$E2E_DIR/screen.py" read "$(shot "$1")" "$ORIGIN" "$2")
-    "${@:3}" "$state" && break
-    sleep 0.1
-  done
-  echo "$state"
-}
-value() { sed -n "s/.*\b$1=\([^ ]*\).*/\1/p" <<<"$2"; }
 coins 3
 find_machine stack.png credits-5
 python3 - "$WORK/out.raw" "$idle" <<'PY' || fail "silent while idle, heard after the coins"
@@ -43,17 +27,12 @@ quiet, loud = (max(map(abs, part), default=0) for part in (samples[:int(sys.argv
 print(f"idle peak {quiet}, after the coins {loud}")
 sys.exit(0 if quiet == 0 and loud > 3000 else 1)
 PY
-one_more() { [ "$(value counter "$1")/$(value lamps "$1")" = "--14/6" ]; }
 coins 1
-state=$(read_until one-coin.png "$2" one_more)
-one_more "$state" || fail "one coin more: $state"
-click_at "$(at "lever knob (click zone)")"
+read_until 'shows --14/6' "one coin more"
+lever
 [ "$(marks game-start)/$(marks game-end)" = 1/1 ] || fail "the lever played $(marks game-end) games"
-paid() { [ "$(value lamps "$1")" = 5 ] && python3 "$E2E_DIR/screen.py" paid 14 "$(value counter "$1" | tr -d -)" >/dev/null; }
-state=$(read_until game.png "$2" paid)
-echo "after the game: $state"
-[ "$(value lamps "$state")" = 5 ] || fail "the game takes one credit: $state"
-python3 "$E2E_DIR/screen.py" paid 14 "$(value counter "$state" | tr -d -)" || fail "no prize pays that: $state"
+read_until '[ "$(value lamps)" = 5 ] && paid_from 14' "the game takes one credit and a prize pays the rest"
+echo "after the game: $STATE"
 quit_from_menu "$WID"
 [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
 python3 "$E2E_DIR/screen.py" ini "$INI" || fail "the settings file"

@@ -47,7 +47,7 @@ fi
 for round in $(seq "${2:-5}"); do
   seed Seed 1000 1000 1000 1000 1000 1000 1000 1000 1000 0  # a run enters at row 10
   launch "kill$round" && wait_mark ready && insert_stack
-  for _ in $(seq 50); do [ -e "$RECORD" ] && break || sleep 0.1; done
+  within 50 '[ -e "$RECORD" ]' || true
   moment=$((RANDOM % 1500))
   if [ $((round % 3)) = 0 ]; then  # during the quit: 800 ms of closing wipe, then the save
     lever && wait_mark game-end && kill -TERM "$PROGRAM_PID" && sleep "$((moment / 1000)).$(printf %03d $((moment % 1000)))"

@@ -14,6 +14,7 @@ map (tests/assets/layout.json) and the reference screens (tests/screens/).
 import configparser
 import json
 import pathlib
+import re
 import subprocess
 import sys
 
@@ -31,12 +32,9 @@ def cell(part, name):
 
 class Picture:
     def __init__(self, path):
-        data = subprocess.run(["convert", str(path), "-depth", "8", "rgb:-"], check=True,
-                              capture_output=True).stdout
-        size = subprocess.run(["identify", "-format", "%w %h", str(path)], check=True,
-                              capture_output=True, text=True).stdout.split()
-        self.width, self.height = int(size[0]), int(size[1])
-        self.pixels = data
+        data = subprocess.run(["convert", str(path), "-depth", "8", "ppm:-"], check=True, capture_output=True).stdout
+        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", data)
+        self.width, self.height, self.pixels = int(header[1]), int(header[2]), data[header.end():]
 
     def row(self, x, y, w):
         a = 3 * (y * self.width + x)
@@ -57,7 +55,8 @@ def find(shot, screen):
     return None
 
 
-def read(shot, ox, oy, pictures):
+def state(shot, ox, oy, pictures):
+    """The money counter and the number of lit credit lamps of the machine at ox, oy."""
     sprites = Picture(pictures / "sprites.png")
 
     def shows(place, name):
@@ -66,9 +65,7 @@ def read(shot, ox, oy, pictures):
 
     counter = "".join(next((d for d in "0123456789-" if shows(f"money counter cell {i}", f"digit {d}")), "?")
                       for i in range(4))
-    lamps = sum(shows(f"credit lamp {n}", "credit lamp lit") for n in range(10))
-    print(f"counter={counter} lamps={lamps}")
-    return 0
+    return counter, sum(shows(f"credit lamp {n}", "credit lamp lit") for n in range(10))
 
 
 def check_ini(path, name=None):
@@ -99,7 +96,8 @@ def main(argv):
         return 0
     if argv[1:2] == ["read"]:
         ox, oy = map(int, argv[3].split(","))
-        return read(Picture(argv[2]), ox, oy, pathlib.Path(argv[4]))
+        print("counter=%s lamps=%d" % state(Picture(argv[2]), ox, oy, pathlib.Path(argv[4])))
+        return 0
     if argv[1:2] == ["paid"]:
         return 0 if int(argv[3]) - int(argv[2]) in PRIZES else 1
     if argv[1:2] == ["ini"]:

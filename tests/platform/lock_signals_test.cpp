@@ -27,13 +27,9 @@ void Write(const QString& path, const QByteArray& bytes) {
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-QByteArray Host() {
-    return QSysInfo::machineHostName().toUtf8();
-}
-
 struct LockRow {
     const char* what;
-    std::function<QByteArray()> content;  // the lock file's bytes
+    QByteArray content;  // the lock file's bytes
     SingleInstance::Lock expected;
     const char* found;  // what the player is told, after the lock file's name
 };
@@ -50,27 +46,24 @@ TEST(Lock, EachKindOfLockFileIsTakenShownOrObeyed) {
         gone.waitForFinished();
         return pid;
     }();
+    using enum SingleInstance::Lock;
+    const QByteArray host = "\n" + QSysInfo::machineHostName().toUtf8() + "\n";
     const LockRow rows[] = {
-        {"empty", [] { return QByteArray(); }, SingleInstance::Lock::Uncertain, "\" is empty."},
-        {"junk", [] { return QByteArray("\x01\x02 not a lock\n"); }, SingleInstance::Lock::Uncertain,
-         "\" does not say which game holds it."},
-        {"another computer", [] { return QByteArray("4242\nfruitwhirl\nfar-away-box\n"); },
-         SingleInstance::Lock::Uncertain,
+        {"empty", "", Uncertain, "\" is empty."},
+        {"junk", "\x01\x02 not a lock\n", Uncertain, "\" does not say which game holds it."},
+        {"another computer", "4242\nfruitwhirl\nfar-away-box\n", Uncertain,
          "\" was made by a game on the computer \"far-away-box\" (process 4242)."},
-        {"a process that has gone",
-         [&] { return QByteArray::number(dead) + "\nfruitwhirl\n" + Host() + "\n"; },
-         SingleInstance::Lock::Held, ""},
-        {"a live process of another program",
-         [&] { return QByteArray::number(other.processId()) + "\nsleep\n" + Host() + "\n"; },
-         SingleInstance::Lock::Uncertain, "(sleep) of this computer, which is not a Fruitwhirl game."},
+        {"a process that has gone", QByteArray::number(dead) + "\nfruitwhirl" + host, Held, ""},
+        {"a live process of another program", QByteArray::number(other.processId()) + "\nsleep" + host,
+         Uncertain, "(sleep) of this computer, which is not a Fruitwhirl game."},
     };
     for (const LockRow& row : rows) {
         QTemporaryDir folder;
         const QString lock = folder.path() + "/Fruitwhirl.lock";
-        Write(lock, row.content());
+        Write(lock, row.content);
         SingleInstance instance(folder.path() + "/Fruitwhirl.ini");
         EXPECT_EQ(instance.Acquire(), row.expected) << row.what;
-        if (row.expected == SingleInstance::Lock::Uncertain) {
+        if (row.expected == Uncertain) {
             EXPECT_TRUE(instance.Found().startsWith("The lock file \"" + lock)) << row.what;
             EXPECT_TRUE(instance.Found().endsWith(row.found))
                 << row.what << ": " << instance.Found().toStdString();
@@ -79,8 +72,8 @@ TEST(Lock, EachKindOfLockFileIsTakenShownOrObeyed) {
     // A live game of this program holds it: this test's own process, through a second lock.
     QTemporaryDir folder;
     SingleInstance running(folder.path() + "/Fruitwhirl.ini"), second(folder.path() + "/Fruitwhirl.ini");
-    ASSERT_EQ(running.Acquire(), SingleInstance::Lock::Held);
-    EXPECT_EQ(second.Acquire(), SingleInstance::Lock::GameRuns);
+    ASSERT_EQ(running.Acquire(), Held);
+    EXPECT_EQ(second.Acquire(), GameRuns);
     other.kill();
     other.waitForFinished();
 }

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <fstream>
 
 #include "fakes.h"
 #include "frontend/qt/key_map.h"
@@ -24,7 +24,7 @@
 namespace fw::test {
 namespace {
 
-TEST(ImageLoader, ReadsAnyPictureFormatPixelForPixelAndSaysWhatIsWrong) {
+TEST(ImageLoader, ReadsAnyPictureFormatPixelForPixelAndAFileNamedInLatin1AndSaysWhatIsWrong) {
     QTemporaryDir dir;
     QtImageLoader loader;
     QImage image(435, 37, QImage::Format_ARGB32);
@@ -41,14 +41,19 @@ TEST(ImageLoader, ReadsAnyPictureFormatPixelForPixelAndSaysWhatIsWrong) {
             for (int x = 0; x < 435; x += 7)
                 ASSERT_EQ(loaded.surface->pixel(x, y) & 0xFFFFFFu, image.pixel(x, y) & 0xFFFFFFu) << format;
     }
-    QFile notes(dir.filePath("notes.Thm"));
-    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
-    notes.write("these are no pixels\n");
-    notes.close();
-    EXPECT_FALSE(loader.Load(notes.fileName().toStdString()).surface);
+    const std::string notes = dir.filePath("notes.Thm").toStdString();
+    std::ofstream(notes) << "these are no pixels\n";
+    EXPECT_FALSE(loader.Load(notes).surface);
     const LoadedImage missing = loader.Load(dir.filePath("gone.Thm").toStdString());
     EXPECT_FALSE(missing.surface);
     EXPECT_NE(missing.error.find("does not exist"), std::string::npos);
+    // A theme file named in Latin-1 loads, and the menu shows its name.
+    const std::string latin1 = dir.path().toStdString() + "/\xC4pple.Thm";
+    std::filesystem::copy_file(std::filesystem::path(FW_PROGRAM).parent_path() / "Gfx/Fruit.Thm", latin1);
+    EXPECT_TRUE(loader.Load(latin1).surface);
+    MainWindow window(1);
+    window.SetThemeItem(1, "&\xC4pple", true, true);
+    EXPECT_EQ(window.menuBar()->actions().at(1)->menu()->actions().at(0)->text(), "&\u00C4pple");
 }
 
 // A started machine in a window at scale 2; active: with the keyboard.
@@ -73,17 +78,6 @@ struct WindowRig {
     Rig rig{{"Fruit.Thm"}, nullptr, nullptr, &window};
     Machine& m = rig.m;
 };
-
-TEST(RealWindow, AThemeFileNamedInLatin1LoadsAndTheMenuShowsItsName) {
-    QTemporaryDir dir;
-    const std::string path = dir.path().toStdString() + "/\xC4pple.Thm";
-    std::filesystem::copy_file(std::filesystem::path(FW_PROGRAM).parent_path() / "Gfx/Fruit.Thm", path);
-    EXPECT_TRUE(QtImageLoader().Load(path).surface);
-    std::filesystem::remove(path);
-    MainWindow window(1);
-    window.SetThemeItem(1, "&\xC4pple", true, true);
-    EXPECT_EQ(window.menuBar()->actions().at(1)->menu()->actions().at(0)->text(), "&\u00C4pple");
-}
 
 TEST(RealWindow, ThePlayTimeRunsOnWhileTheConfigurationWindowIsOpen) {
     WindowRig w;

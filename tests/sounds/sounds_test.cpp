@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <complex>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -262,33 +261,19 @@ double Loudness(std::vector<double> x, double rate = double(kRate)) {
     return lufs(gatedMean(lufs(gatedMean(-70)) - 10));
 }
 
-// The share of a sound's energy above a frequency, by the discrete Fourier transform.
+// The share of a sound's energy above a frequency: what passes a steep high-pass
+// filter there, the four sections of an eighth-order Butterworth (48 dB an octave).
 double ShareAbove(const std::vector<double>& x, double hz) {
-    std::size_t n = 1;
-    while (n < x.size()) n *= 2;
-    std::vector<std::complex<double>> a(x.begin(), x.end());
-    a.resize(n);
-    for (std::size_t i = 1, j = 0; i < n; ++i) {  // bit-reversed order, then butterflies
-        std::size_t bit = n >> 1;
-        for (; j & bit; bit >>= 1) j ^= bit;
-        j ^= bit;
-        if (i < j) std::swap(a[i], a[j]);
+    const double w = 2 * M_PI * hz / kRate, c = std::cos(w);
+    std::vector<double> y = x;
+    for (double q : {0.5098, 0.6013, 0.9000, 2.5629}) {  // 1 / (2 cos((2k - 1) pi / 16)), k = 1..4
+        const double alpha = std::sin(w) / (2 * q);
+        y = Filter(y, {(1 + c) / 2, -(1 + c), (1 + c) / 2, 1 + alpha, -2 * c, 1 - alpha});
     }
-    for (std::size_t len = 2; len <= n; len *= 2) {
-        const std::complex<double> turn = std::polar(1.0, -2 * M_PI / len);
-        for (std::size_t i = 0; i < n; i += len) {
-            std::complex<double> w = 1;
-            for (std::size_t k = 0; k < len / 2; ++k, w *= turn) {
-                const auto u = a[i + k], t = w * a[i + k + len / 2];
-                a[i + k] = u + t, a[i + k + len / 2] = u - t;
-            }
-        }
-    }
-    double all = 0, above = 0;
-    for (std::size_t i = 1; i < n / 2; ++i) {
-        const double e = std::norm(a[i]);
-        all += e;
-        if (i * double(kRate) / n > hz) above += e;
+    double above = 0, all = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        above += y[i] * y[i];
+        all += x[i] * x[i];
     }
     return above / all;
 }

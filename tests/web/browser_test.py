@@ -78,14 +78,7 @@ def shot(d, name):
 
 def state(d, name):
     """The money counter and the lit credit lamps, read off the canvas."""
-    picture, sprites = shot(d, name), screen.Picture(PICTURES / "sprites.png")
-
-    def shows(place, cell):
-        x, y, _, _ = screen.cell("machine_picture", place)
-        return picture.same(x, y, sprites, screen.cell("sprite_sheet", cell))
-    counter = "".join(next((c for c in "0123456789-" if shows(f"money counter cell {i}", f"digit {c}")), "?")
-                      for i in range(4))
-    return counter, sum(shows(f"credit lamp {n}", "credit lamp lit") for n in range(10))
+    return screen.state(shot(d, name), 0, 0, PICTURES)
 
 
 def on_canvas(d, place):
@@ -108,9 +101,8 @@ def drag_coin(d, kind):
     actions.perform()
 
 
-def menu(d, item):
-    d.find_element("css selector", '.menu[data-menu="0"] > button').click()
-    d.find_element("css selector", f'[data-records="{item}"]').click()
+def message(d, what):
+    return wait(what, lambda: d.execute_script("return $('#message').open && $('#message p').innerText"))
 
 
 def themes(d):
@@ -184,12 +176,12 @@ def main():
 
         d.refresh()  # the page goes away mid-run, without a quit
         start(d, url)
-        text = wait("the recovery's message", lambda: d.execute_script(
-            "return $('#message').open && $('#message p').innerText"))
+        text = message(d, "the recovery's message")
         if "ended unexpectedly" not in text or counter.strip("-") not in text:
             fail(f"the message does not tell the recovered run: {text}")
         d.find_element("css selector", "#message button").click()
-        menu(d, "download")
+        d.find_element("css selector", '.menu[data-menu="0"] > button').click()  # Records, Download
+        d.find_element("css selector", '[data-records="download"]').click()
         download = d.execute_script("return Fruitwhirl.lastDownload")
         (WORK / download["name"]).write_text(download["text"])
         if screen.check_ini(WORK / "Fruitwhirl.ini") or download["text"] != stored(d, "Fruitwhirl.ini"):
@@ -197,16 +189,14 @@ def main():
         damaged = "# written by hand\n" + download["text"]
         (WORK / "mine.ini").write_text(damaged)
         d.find_element("id", "load").send_keys(str(WORK / "mine.ini"))
-        text = wait("the loaded file's message", lambda: d.execute_script(
-            "return $('#message').open && $('#message p').innerText"))
+        text = message(d, "the loaded file's message")
         kept = stored(d, "Fruitwhirl.ini") == download["text"]
         if "mine.ini" not in text or "line 1 is a comment" not in text or not kept:
             fail(f"a damaged file was loaded: {text}")
         d.get(url)  # edited while no game runs, so that none saves over it
         d.execute_script("localStorage.setItem('Fruitwhirl.ini', arguments[0])", damaged)
         start(d, url)
-        text = wait("the damage's message", lambda: d.execute_script(
-            "return $('#message').open && $('#message p').innerText"))
+        text = message(d, "the damage's message")
         aside = d.execute_script("return Object.keys(localStorage).filter(k => k.startsWith('Fruitwhirl-damaged-'))")
         d.find_element("css selector", "#message .offers button").click()
         if ("line 1 is a comment" not in text or len(aside) != 1 or stored(d, aside[0]) != damaged
