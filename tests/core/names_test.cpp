@@ -1,7 +1,6 @@
 // A name holds no control characters, whichever way it comes in: typed or
 // pasted into the configuration dialog, read from the settings file, or read
-// back from the run record; a run cut short between the settings' save and
-// the record's removal is then entered once.
+// back from the run record.
 #include <gtest/gtest.h>
 
 #include "fakes.h"
@@ -66,28 +65,6 @@ TEST_P(Names, AreKeptWithoutControlCharactersTypedReadFromTheFileOrFromTheRunRec
 
 INSTANTIATE_TEST_SUITE_P(Rows, Names, ::testing::ValuesIn(kNames),
                          [](const auto& info) { return std::string(info.param.what); });
-
-TEST(NamesAndTheRunRecord, APastedNameWithItsLineBreakIsEnteredOnceAfterAQuitCutShortAfterItsSave) {
-    Rig run;
-    run.host.configDialog = [](ConfigValues& values) { return values.name = "Tess\r\n", true; };
-    run.StartPlaying();
-    run.InsertCoins(2);
-    run.Send(ev::MenuConfig{});
-    run.PullLever();
-    run.m.ScoreTable[0].Score = 5000;  // enough for the top of the list
-    run.PullLever();
-    run.Send(ev::MenuQuit{});
-    // Killed between the save and the removal of the record:
-    run.store.runRecord = run.store.runRecords.back();
-    Rig next;
-    next.store.durable = run.store.durable;
-    next.store.runRecord = run.store.runRecord;
-    next.Start();
-    EXPECT_EQ(next.store.Value(HighSection(1), "Name"), "Tess");
-    EXPECT_NE(next.store.Value(HighSection(2), "Name"), "Tess");
-    EXPECT_TRUE(next.host.messages.empty());
-    EXPECT_FALSE(next.store.runRecord);
-}
 
 }  // namespace
 }  // namespace fw::test
