@@ -192,19 +192,14 @@ TEST_F(RecordScreens, ThePlayTimeClockTicksOnTheScreenOnly) {
     EXPECT_EQ(FormatPlayTime(25 * 3'600'000 + 59'000), "01:00:59");
 }
 
-TEST_F(RecordScreens, ANewNameChangesNeitherAStoredRowsPageNorAnythingWhenCancelled) {
-    rig.PressOn(places::DisplayWindow);
-    PressLine(5);
-    const Surface page = m.hdcScreen;
-    Configure([](ConfigValues& v) { v.name = "Cy"; });
-    EXPECT_EQ(m.hdcScreen, page);
+TEST_F(RecordScreens, ADialogCancelledChangesNothing) {
     rig.host.configDialog = [](ConfigValues& v) {
         v.name = "Ed";
         v.resetHighScores = true;
         return false;
     };
     rig.Send(ev::MenuConfig{});
-    EXPECT_EQ(m.ScoreTable[0].Name, "Cy");
+    EXPECT_EQ(m.ScoreTable[0].Name, "NoName");
     EXPECT_EQ(m.ResetHighScores, False);
 }
 
