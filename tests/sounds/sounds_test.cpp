@@ -286,6 +286,16 @@ double MixedLoudness(const std::vector<Start>& starts, Keep keep) {
     return Loudness(Mix(kept));
 }
 
+TEST(Loudness, AFullScaleSineReadsMinus3Lufs) {  // the standard's own check of the meter
+    for (double rate : {48000.0, 44100.0}) {
+        std::vector<double> sine(static_cast<std::size_t>(rate * 5));
+        for (std::size_t n = 0; n < sine.size(); ++n) sine[n] = std::sin(2 * M_PI * 997 * n / rate);
+        EXPECT_NEAR(Loudness(sine, rate), -3.01, 0.05) << rate;
+        for (double& v : sine) v *= 0.1;
+        EXPECT_NEAR(Loudness(sine, rate), -23.01, 0.05) << rate;
+    }
+}
+
 TEST(Mix, TheTopPrizeIsTheLoudestMomentAndTheEverydaySoundsAreQuieter) {
     const auto win = Timeline("win-mania-wheel");
     auto top = [&](const char* sound) {  // one sound of the top prize's
