@@ -3,11 +3,14 @@
 # start-up it shows exactly the reference screen of the start-up and is
 # silent; a stack dragged with the right button onto the slot gives exactly
 # the reference screen of five credits and is heard; one coin more and the
-# lever: the game takes a credit and pays a prize. It quits through the Game menu with status 0 and leaves a
-# complete settings file.
+# lever: the game takes a credit and pays a prize. Then the configuration
+# dialog from the Game menu takes a new name, and the manual and the About
+# window open from the Help menu and close again. It quits through the Game
+# menu with status 0 and leaves a complete settings file with the new name.
 #   play.sh PROGRAM PICTURES_DIR
 source "$(dirname "$0")/lib.sh"
 PICTURES=$2
+NAME=Ylva
 start_xvfb
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$WORK/out.raw"
 start_program "$1"
@@ -33,7 +36,35 @@ lever
 [ "$(marks game-start)/$(marks game-end)" = 1/1 ] || fail "the lever played $(marks game-end) games"
 read_until '[ "$(value lamps)" = 5 ] && paid_from 14' "the game takes one credit and a prize pays the rest"
 echo "after the game: $STATE"
+
+# Opens a menu item with the keyboard until the window named $3 shows.
+open_from_menu() {  # menu-key item-key window-name
+  local id name=$3
+  for _ in 1 2 3 4 5; do
+    open_menu "$WID" "alt+$1" && xdotool key "$2" 2>/dev/null || true
+    within 20 'id=$(named "$name")' && { echo "$id"; return 0; }
+  done
+  fail "the menu did not open $3"
+}
+
+# Configuration: the Name tab, a new name, OK.
+CONFIG=$(open_from_menu g c Configuration)
+xdotool windowfocus --sync "$CONFIG"
+xdotool key ctrl+Tab Tab ctrl+a
+xdotool type --delay 30 "$NAME"
+xdotool key Return
+gone Configuration || fail "the configuration dialog stayed open"
+
+# The manual (modeless, closed with Close) and the About window (modal, closed with OK).
+for window in "m|Fruitwhirl Manual|alt+c" "a|About Fruitwhirl|Return"; do
+  IFS='|' read -r item name key <<<"$window"
+  id=$(open_from_menu h "$item" "$name")
+  xdotool windowfocus --sync "$id"
+  xdotool key "$key"
+  gone "$name" || fail "$name stayed open"
+done
+
 quit_from_menu "$WID"
 [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
-python3 "$E2E_DIR/screen.py" ini "$INI" || fail "the settings file"
+python3 "$E2E_DIR/screen.py" ini "$INI" "$NAME" || fail "the settings file with the new name"
 echo "PASS"
