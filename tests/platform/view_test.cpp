@@ -18,12 +18,8 @@ namespace fw::test {
 namespace {
 
 TEST(Scale, WholeDevicePixelsAtEveryScaleInFullScreenAndAtRatio2) {
-    for (qreal ratio : {1.0, 2.0}) {
-        for (int scale : {1, 3}) {
-            EXPECT_EQ(WindowGeometry(scale, ratio).pixel, scale * ratio);
-            EXPECT_EQ(WindowSize(scale, ratio), QSize(320, 256) * scale);
-        }
-    }
+    for (qreal ratio : {1.0, 2.0})
+        for (int scale : {1, 3}) EXPECT_EQ(WindowGeometry(scale, ratio).pixel, scale * ratio);
     // Full screen on 3840 x 2160 device pixels, at ratio 1 and at ratio 2: eight
     // device pixels a machine pixel, centred.
     const PictureGeometry full = CentredGeometry({3840, 2160}, 1);
@@ -90,16 +86,13 @@ TEST(Scale, TheWidgetShowsWholeSquaresAndMapsPressesAtTwoScalesAndInFullScreen) 
 }
 
 TEST(View, BothEndsOfTheScaleAndFullScreenAreKeptAndOneBeyondIsNot) {
-    for (const int scale : {1, 2, kMaxScale}) {
+    for (const auto& [scale, kept] : {std::pair{1, 1}, {2, 2}, {kMaxScale, kMaxScale}, {kMaxScale + 1, 0}}) {
         for (const bool fullScreen : {false, true}) {
             SaveViewSettings({scale, fullScreen});
             const ViewSettings view = LoadViewSettings();
-            EXPECT_EQ(view.scale, scale);
-            EXPECT_EQ(view.fullScreen, fullScreen) << scale;
+            EXPECT_TRUE(view.scale == kept && view.fullScreen == fullScreen) << scale << " " << fullScreen;
         }
     }
-    SaveViewSettings({kMaxScale + 1, false});
-    EXPECT_EQ(LoadViewSettings().scale, 0);
 }
 
 TEST(View, TheScaleAndFullScreenAreRememberedInASectionOfTheirOwnAndTheCommandLineWins) {

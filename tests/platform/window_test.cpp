@@ -7,8 +7,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -47,13 +45,10 @@ TEST(ImageLoader, ReadsAnyPictureFormatPixelForPixelAndAFileNamedInLatin1AndSays
     const LoadedImage missing = loader.Load(dir.filePath("gone.Thm").toStdString());
     EXPECT_FALSE(missing.surface);
     EXPECT_NE(missing.error.find("does not exist"), std::string::npos);
-    // A theme file named in Latin-1 loads, and the menu shows its name.
+    // A theme file named in Latin-1 loads (the menu's name for it: Look.TheThemesAreAChoiceOfOne...).
     const std::string latin1 = dir.path().toStdString() + "/\xC4pple.Thm";
     std::filesystem::copy_file(std::filesystem::path(FW_PROGRAM).parent_path() / "Gfx/Fruit.Thm", latin1);
     EXPECT_TRUE(loader.Load(latin1).surface);
-    MainWindow window(1);
-    window.SetThemeItem(1, "&\xC4pple", true, true);
-    EXPECT_EQ(window.menuBar()->actions().at(1)->menu()->actions().at(0)->text(), "&\u00C4pple");
 }
 
 // A started machine in a window at scale 2; active: with the keyboard.
@@ -128,28 +123,21 @@ TEST(KeyMap, EveryKeyStandsForItsPressAndKeysWithControlAltOrShiftBelongToTheWin
         KeyCommand command;
         int number;
     };
-    std::vector<Row> rows = {
-        {"C", Qt::Key_C, none, KeyCommand::Coin, 0},
-        {"Shift+C", Qt::Key_C, Qt::ShiftModifier, KeyCommand::Stack, 0},
-        {"Space", Qt::Key_Space, none, KeyCommand::Go, 0},
-        {"Return", Qt::Key_Return, none, KeyCommand::Go, 0},
-        {"keypad Enter", Qt::Key_Enter, pad, KeyCommand::Go, 0},
-        {"H", Qt::Key_H, none, KeyCommand::HighScores, 0},
-        {"S", Qt::Key_S, none, KeyCommand::Statistics, 0},
-        {"Backspace", Qt::Key_Backspace, none, KeyCommand::Back, 0},
-        {"Escape", Qt::Key_Escape, none, KeyCommand::Back, 0},
-        {"Q", Qt::Key_Q, none, KeyCommand::Quit, 0},
-        {"keypad 3", Qt::Key_3, pad, KeyCommand::Number, 3},
-        {"keypad 0", Qt::Key_0, pad, KeyCommand::Number, 10},
-    };
+    // C, H, S and Backspace: MenuKeys types them into the real window.
+    std::vector<Row> rows = {{"Shift+C", Qt::Key_C, Qt::ShiftModifier, KeyCommand::Stack, 0},
+                             {"Space", Qt::Key_Space, none, KeyCommand::Go, 0},
+                             {"Return", Qt::Key_Return, none, KeyCommand::Go, 0},
+                             {"keypad Enter", Qt::Key_Enter, pad, KeyCommand::Go, 0},
+                             {"Escape", Qt::Key_Escape, none, KeyCommand::Back, 0},
+                             {"Q", Qt::Key_Q, none, KeyCommand::Quit, 0},
+                             {"keypad 3", Qt::Key_3, pad, KeyCommand::Number, 3},
+                             {"keypad 0", Qt::Key_0, pad, KeyCommand::Number, 10}};
     for (int digit = 0; digit <= 9; ++digit)
         rows.push_back({"a digit", Qt::Key_0 + digit, none, KeyCommand::Number, digit == 0 ? 10 : digit});
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.name) + " " + std::to_string(row.number));
         const std::optional<ev::Key> key = MachineKey(row.key, row.modifiers);
-        ASSERT_TRUE(key.has_value());
-        EXPECT_EQ(key->command, row.command);
-        EXPECT_EQ(key->number, row.number);
+        EXPECT_TRUE(key && key->command == row.command && key->number == row.number);
     }
     for (const auto modifiers : {Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier, Qt::ShiftModifier})
         EXPECT_FALSE(MachineKey(Qt::Key_1, modifiers).has_value()) << modifiers;
