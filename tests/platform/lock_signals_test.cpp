@@ -1,7 +1,6 @@
-// The lock of the settings folder, and the signals that end every window of
-// the program: a lock no live game holds never locks the player out; the
-// "already running" message, the lock's offer and the start-up message all end
-// on SIGTERM, and a second signal ends the program at once.
+// The settings folder's lock and the signals: a lock no live game holds never locks the player out,
+// one that cannot be judged is the player's to take over; the "already running" message, the lock's
+// offer and the start-up message all end on SIGTERM, and a second signal ends the program at once.
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -34,7 +33,7 @@ struct LockRow {
     const char* found;  // what the player is told, after the lock file's name
 };
 
-TEST(Lock, EachKindOfLockFileIsTakenShownOrObeyed) {
+TEST(Lock, EachKindOfLockFileIsTakenOfferedOrObeyedAndTakingItOverHoldsIt) {
     QProcess other;  // a live process of another program
     other.start("sleep", {"30"});
     ASSERT_TRUE(other.waitForStarted());
@@ -57,17 +56,33 @@ TEST(Lock, EachKindOfLockFileIsTakenShownOrObeyed) {
         {"a live process of another program", QByteArray::number(other.processId()) + "\nsleep" + host,
          Uncertain, "(sleep) of this computer, which is not a Fruitwhirl game."},
     };
+    bool take = false;
     for (const LockRow& row : rows) {
+        SCOPED_TRACE(row.what);
         QTemporaryDir folder;
         const QString lock = folder.path() + "/Fruitwhirl.lock";
         Write(lock, row.content);
         SingleInstance instance(folder.path() + "/Fruitwhirl.ini");
-        EXPECT_EQ(instance.Acquire(), row.expected) << row.what;
-        if (row.expected == Uncertain) {
-            EXPECT_TRUE(instance.Found().startsWith("The lock file \"" + lock)) << row.what;
-            EXPECT_TRUE(instance.Found().endsWith(row.found))
-                << row.what << ": " << instance.Found().toStdString();
-        }
+        ASSERT_EQ(instance.Acquire(), row.expected);
+        if (row.expected != Uncertain) continue;
+        const QString found = instance.Found();
+        EXPECT_TRUE(found.startsWith("The lock file \"" + lock) && found.endsWith(row.found))
+            << found.toStdString();
+        // The player takes it over, or quits and leaves it alone, by turns.
+        take = !take;
+        WhenModal([&](QWidget* window) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            ASSERT_TRUE(box);
+            EXPECT_TRUE(box->text().contains(row.found));
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == (take ? "&Take Over" : "&Quit")) button->click();
+        });
+        EXPECT_EQ(instance.OfferTakeOver(), take);
+        QFile file(lock);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray content = file.readAll();
+        EXPECT_TRUE(take ? content.startsWith(QByteArray::number(QCoreApplication::applicationPid()) + "\n")
+                         : content == row.content);
     }
     // A live game of this program holds it: this test's own process, through a second lock.
     QTemporaryDir folder;
@@ -76,29 +91,6 @@ TEST(Lock, EachKindOfLockFileIsTakenShownOrObeyed) {
     EXPECT_EQ(second.Acquire(), GameRuns);
     other.kill();
     other.waitForFinished();
-}
-
-TEST(Lock, TakingAnUncertainLockOverHoldsItAndQuitLeavesItAlone) {
-    for (const bool take : {true, false}) {
-        QTemporaryDir folder;
-        const QString lock = folder.path() + "/Fruitwhirl.lock";
-        Write(lock, "");
-        SingleInstance instance(folder.path() + "/Fruitwhirl.ini");
-        ASSERT_EQ(instance.Acquire(), SingleInstance::Lock::Uncertain);
-        WhenModal([take](QWidget* window) {
-            auto* box = qobject_cast<QMessageBox*>(window);
-            ASSERT_TRUE(box);
-            EXPECT_TRUE(box->text().contains("Fruitwhirl.lock\" is empty."));
-            for (QAbstractButton* button : box->buttons()) {
-                if (button->text() == (take ? "&Take Over" : "&Quit")) button->click();
-            }
-        });
-        EXPECT_EQ(instance.OfferTakeOver(), take);
-        QFile file(lock);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray content = file.readAll();
-        EXPECT_EQ(content.startsWith(QByteArray::number(QCoreApplication::applicationPid()) + "\n"), take);
-    }
 }
 
 // The real program, offscreen, on a settings folder of its own.

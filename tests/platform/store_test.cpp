@@ -257,37 +257,29 @@ TEST(IniStore, OldContentSurvivesAFolderThatCannotBeWritten) {
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+// A disk that fails, once failing is set, at one point of a save: every write from a byte on, a write
+// that says it wrote it all with one bit wrong, the sync or the rename.
 enum class Point { Write, Garbled, Sync, Rename };
-
 struct Disk {
     bool failing = false;
     Point point = Point::Write;
-    off_t byte = 0;  // a write stops here
+    off_t byte = 0;
     int code = ENOSPC;
+    bool FailsAt(Point p) const { return failing && point == p && (errno = code); }
 };
 
 FileCalls FailingCalls(Disk& disk) {
     FileCalls calls;
-    // True, with the disk's error, when the disk fails at that point.
-    auto fails = [&disk](Point point) { return disk.failing && disk.point == point && (errno = disk.code); };
     calls.write = [&disk](int fd, const void* data, size_t size) -> ssize_t {
-        if (disk.failing && disk.point == Point::Garbled && size > 0) {
-            // Says it wrote it all, but one bit of the first byte is wrong.
-            std::string bytes(static_cast<const char*>(data), size);
-            bytes[0] = static_cast<char>(bytes[0] ^ 1);
-            return ::write(fd, bytes.data(), size);
-        }
-        if (!disk.failing || disk.point != Point::Write) return ::write(fd, data, size);
+        std::string bytes(static_cast<const char*>(data), size);
+        if (disk.FailsAt(Point::Garbled) && size > 0) bytes[0] ^= 1;
         const off_t at = ::lseek(fd, 0, SEEK_CUR);
-        if (at >= disk.byte) {
-            errno = disk.code;
-            return -1;
-        }
-        return ::write(fd, data, std::min<size_t>(size, static_cast<size_t>(disk.byte - at)));
+        if (!disk.FailsAt(Point::Write)) return ::write(fd, bytes.data(), size);
+        return at >= disk.byte ? -1 : ::write(fd, bytes.data(), std::min<size_t>(size, disk.byte - at));
     };
-    calls.sync = [=](int fd) { return fails(Point::Sync) ? -1 : ::fdatasync(fd); };
-    calls.rename = [=](const char* from, const char* to) {
-        return fails(Point::Rename) ? -1 : ::rename(from, to);
+    calls.sync = [&disk](int fd) { return disk.FailsAt(Point::Sync) ? -1 : ::fdatasync(fd); };
+    calls.rename = [&disk](const char* from, const char* to) {
+        return disk.FailsAt(Point::Rename) ? -1 : ::rename(from, to);
     };
     return calls;
 }

@@ -43,8 +43,8 @@ TEST(ImageLoader, ReadsAnyPictureFormatPixelForPixelAndAFileNamedInLatin1AndSays
     std::ofstream(notes) << "these are no pixels\n";
     EXPECT_FALSE(loader.Load(notes).surface);
     const LoadedImage missing = loader.Load(dir.filePath("gone.Thm").toStdString());
-    EXPECT_FALSE(missing.surface);
-    EXPECT_NE(missing.error.find("does not exist"), std::string::npos);
+    EXPECT_TRUE(!missing.surface && missing.error.find("does not exist") != std::string::npos)
+        << missing.error;
     // A theme file named in Latin-1 loads (the menu's name for it: Look.TheThemesAreAChoiceOfOne...).
     const std::string latin1 = dir.path().toStdString() + "/\xC4pple.Thm";
     std::filesystem::copy_file(std::filesystem::path(FW_PROGRAM).parent_path() / "Gfx/Fruit.Thm", latin1);
@@ -170,19 +170,17 @@ TEST_P(MenuKeys, AfterTheMenuTheGameKeysReachTheMachine) {
         for (int i = 0; i < way.escapes; ++i) w.Type(Qt::Key_Escape);
         EXPECT_FALSE(QApplication::activePopupWidget());
     }
-    // H shows the high-score list, S this run's page, Backspace the reels again, C a coin.
-    w.Type(Qt::Key_H);
-    EXPECT_FALSE(QApplication::activePopupWidget()) << "H opened a menu";
-    EXPECT_EQ(w.m.ScreenMode, Screen::HighScores);
-    w.Type(Qt::Key_Backspace);
-    w.Type(Qt::Key_S);
-    EXPECT_EQ(w.m.ScreenMode, Screen::Statistics);
-    w.Type(Qt::Key_Backspace);
-    EXPECT_EQ(w.m.ScreenMode, Screen::Reels);
-    w.Type(Qt::Key_G);
-    w.Type(Qt::Key_T);
-    w.Type(Qt::Key_V);
-    EXPECT_FALSE(QApplication::activePopupWidget()) << "a letter opened a menu";
+    // H shows the high-score list, S this run's page, Backspace the reels again; no letter opens a menu.
+    const std::pair<Qt::Key, Screen> keys[] = {
+        {Qt::Key_H, Screen::HighScores}, {Qt::Key_Backspace, Screen::Reels},
+        {Qt::Key_S, Screen::Statistics}, {Qt::Key_Backspace, Screen::Reels},
+        {Qt::Key_G, Screen::Reels},      {Qt::Key_T, Screen::Reels},
+        {Qt::Key_V, Screen::Reels}};
+    for (const auto& [key, screen] : keys) {
+        w.Type(key);
+        EXPECT_FALSE(QApplication::activePopupWidget()) << key << " opened a menu";
+        EXPECT_EQ(w.m.ScreenMode, screen) << key;
+    }
     w.Type(Qt::Key_C);
     EXPECT_EQ(w.m.Credits, 1);
 }
