@@ -212,23 +212,21 @@ TEST(RunRecordOnDisk, FollowsTheRunIsGoneAfterTheQuitAndLeftoversOfKilledWritesG
     EXPECT_EQ(f.Files(), (QStringList{"Fruitwhirl.ini", "Fruitwhirl.ini.Qr34St"}));
 }
 
-// Runs in a child process as an unprivileged user (root writes anywhere): a
-// run quits into a read-only settings folder.
-TEST(StoreChild, QuitIntoReadOnlyFolder) {
-    const char* folder = std::getenv("FW_STORE_CHILD_DIR");
-    if (!folder) GTEST_SKIP() << "runs only as the child of OldContentSurvivesAFolderThatCannotBeWritten";
-    QtSettingsStore store(QString::fromLocal8Bit(folder) + "/Fruitwhirl/Fruitwhirl.ini");
-    Rig rig({"Fruit.Thm"}, &store);
-    rig.Start();
-    // Said at start-up, before a run is played for nothing.
-    EXPECT_NE(rig.host.messages.at(0).find("cannot be written"), std::string::npos);
-    EXPECT_EQ(rig.m.ScoreTable[0].Name, "Kept");
-    rig.m.ScoreTable[0].Score = 999;
-    rig.Send(ev::MenuQuit{});
-    EXPECT_EQ(rig.host.endStatus, 1);
-}
-
+// A run quits into a read-only settings folder, in a child process of this
+// test as an unprivileged user (root writes anywhere).
 TEST(IniStore, OldContentSurvivesAFolderThatCannotBeWritten) {
+    if (const char* folder = std::getenv("FW_STORE_CHILD_DIR")) {
+        QtSettingsStore store(QString::fromLocal8Bit(folder) + "/Fruitwhirl/Fruitwhirl.ini");
+        Rig rig({"Fruit.Thm"}, &store);
+        rig.Start();
+        // Said at start-up, before a run is played for nothing.
+        EXPECT_NE(rig.host.messages.at(0).find("cannot be written"), std::string::npos);
+        EXPECT_EQ(rig.m.ScoreTable[0].Name, "Kept");
+        rig.m.ScoreTable[0].Score = 999;
+        rig.Send(ev::MenuQuit{});
+        EXPECT_EQ(rig.host.endStatus, 1);
+        return;
+    }
     const Folder f;
     const QString &root = f.root.path(), &folder = f.path, &ini = f.ini;
     const QByteArray old = "[GameCfg]\nName=Kept\n\n[High-01]\nName=Old\nScore=5\n";
@@ -239,7 +237,7 @@ TEST(IniStore, OldContentSurvivesAFolderThatCannotBeWritten) {
     QFile::setPermissions(folder, enterable);
     QFile::setPermissions(ini, readable);
     QString program = QCoreApplication::applicationFilePath();
-    QStringList args{"--gtest_filter=StoreChild.QuitIntoReadOnlyFolder"};
+    QStringList args{"--gtest_filter=IniStore.OldContentSurvivesAFolderThatCannotBeWritten"};
     if (::geteuid() == 0) {  // root ignores folder permissions: the child runs as nobody
         if (QStandardPaths::findExecutable("setpriv").isEmpty()) GTEST_SKIP() << "setpriv is missing";
         args = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + args;
@@ -251,7 +249,7 @@ TEST(IniStore, OldContentSurvivesAFolderThatCannotBeWritten) {
     ASSERT_TRUE(child.waitForFinished(60000));
     qunsetenv("FW_STORE_CHILD_DIR");
     const QString output = child.readAllStandardOutput() + child.readAllStandardError();
-    EXPECT_TRUE(output.contains("[       OK ] StoreChild.QuitIntoReadOnlyFolder")) << output.toStdString();
+    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test.")) << output.toStdString();
     EXPECT_EQ(Bytes(ini), old);
     EXPECT_EQ(f.Files(), QStringList{"Fruitwhirl.ini"});
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -359,22 +357,16 @@ TEST(FullDisk, TheOldFilesStayThePlayerIsToldOnceAndALaterSaveStoresTheRun) {
 
 TEST(FullDisk, NamesWithTheCharactersOfTheFileFormatComeBackAsTheyWere) {
     const Folder f(false);
-    const QString& ini = f.ini;
-    for (const std::string name : {"a;b,c=d", "\"q\" \\x", " @lead", "Zoë 名前"}) {
-        SCOPED_TRACE(name);
-        {
-            QtSettingsStore store(ini);
-            Rig rig({"Fruit.Thm"}, &store);
-            rig.Start();
-            rig.m.ScoreTable[0].Name = name;
-            rig.Send(ev::MenuQuit{});
-            EXPECT_EQ(rig.host.endStatus, 0);
-        }
-        QtSettingsStore store(ini);
+    std::string saved;  // by the run before
+    for (const std::string name : {"a;b,c=d", "\"q\" \\x", " @lead", "Zoë 名前", "Ann"}) {
+        QtSettingsStore store(f.ini);
         Rig rig({"Fruit.Thm"}, &store);
         rig.Start();
         EXPECT_TRUE(rig.host.messages.empty()) << rig.host.messages[0];
-        EXPECT_EQ(rig.m.ScoreTable[0].Name, name);
+        EXPECT_TRUE(saved.empty() || rig.m.ScoreTable[0].Name == saved) << rig.m.ScoreTable[0].Name;
+        rig.m.ScoreTable[0].Name = saved = name;
+        rig.Send(ev::MenuQuit{});
+        EXPECT_EQ(rig.host.endStatus, 0) << name;
     }
 }
 
