@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <random>
 #include <string>
@@ -74,14 +75,17 @@ QByteArray Content(const QString& path) {
 // A settings file as an editor saved it, or as it must not be, or a thing of another kind in its place.
 struct Case {
     const char* name;
-    std::function<bool(const QString& ini, const QString& folder)> make;  // false: cannot be made here
-    const char* told;       // part of what the player is told at start-up; "" for nothing
-    bool kept;              // the game reads the values and saves at quit
-    QByteArray bytes = {};  // a file's, checked as text too
+    std::function<bool(const Folder&)> make;  // false: cannot be made here
+    const char* told;                         // part of what the player is told at start-up; "" for nothing
+    bool kept;                                // the game reads the values and saves at quit
+    QByteArray bytes = {};                    // a file's, checked as text too
 };
 
 Case File(const char* name, const QByteArray& bytes, const char* told = "") {
-    return {name, [=](const QString& ini, const QString&) { return Write(ini, bytes); }, told, true, bytes};
+    return {name, [=](const Folder& f) { return Write(f.ini, bytes); }, told, true, bytes};
+}
+Case Thing(const char* name, const char* told, std::function<bool(const Folder&)> make) {
+    return {name, std::move(make), told, false};
 }
 QByteArray Replaced(QByteArray bytes, const char* from, const char* to) {
     return bytes.replace(from, to);
@@ -103,7 +107,7 @@ TEST_P(SettingsFiles, AreReadAsFarAsTheyCanBeToldOnceNothingHangsNothingIsLost) 
     const Case& c = GetParam();
     const Folder f;
     const QString &folder = f.path, &ini = f.ini;
-    if (!c.make(ini, folder)) GTEST_SKIP() << "cannot make it here";  // a device needs root
+    if (!c.make(f)) GTEST_SKIP() << "cannot make it here";  // a device needs root
     const auto types = std::pair(TypeOf(folder), TypeOf(ini));
     const QByteArray original = Content(ini), inPlaceOfTheFolder = Content(folder);
     const std::string problem = CheckSettingsText(c.bytes.toStdString()).problem;
@@ -145,45 +149,39 @@ TEST_P(SettingsFiles, AreReadAsFarAsTheyCanBeToldOnceNothingHangsNothingIsLost) 
 
 INSTANTIATE_TEST_SUITE_P(
     EditorsAndDamage, SettingsFiles,
-    ::testing::
-        Values(
-            File("AsWritten", kFile), File("WindowsLineEnds", Replaced(kFile, "\n", "\r\n")),
-            File("ByteOrderMark", "\xEF\xBB\xBF" + kFile),
-            File("BomAndWindowsLineEnds", "\xEF\xBB\xBF" + Replaced(kFile, "\n", "\r\n")),
-            File("TrailingSpaces", Replaced(kFile, "\n", "  \n")),
-            File("TabsAfterSections", Replaced(kFile, "]\n", "]\t \n")),
-            File("IndentedWithTabs", Replaced(kFile, "Speed", "\tSpeed")),
-            File("SpacesAroundEquals", Replaced(kFile, "Speed=", "Speed = ")),
-            File("NoNewlineAtTheEnd", kFile.chopped(1)),
-            File("BlankLinesWithSpaces", Replaced(kFile, "\n\n", "\n   \n\n")),
-            File("OldMacLineEnds", Replaced(kFile, "\n", "\r")), File("OneMebibyte", Padded(1 << 20)),
-            File("HashComment", "# mine\n" + kFile, "line 1 is a comment"),
-            // Lines are counted as the editor shows them.
-            File("SemicolonCommentWindowsLineEnds", Replaced(kFile + "; mine\n", "\n", "\r\n"),
-                 "line 8 is a comment"),
-            File("NulBytes", kFile + QByteArray("x=\0\n", 4), "line 8 holds bytes that are not text"),
-            File("OneByteMore", Padded((1 << 20) + 1), "it is larger than 1 MiB"),
-            File("FiftyMebibytes", kFile + QByteArray(50 << 20, 'x'), "it is larger than 1 MiB"),
-            File("UnclosedSection", "[High-03\nName=Q\n" + kFile, "line 1 is a section name without"),
-            File("Utf16", "\xFF\xFE" + QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(QString(kFile))),
-                 "in UTF-16"),
-            File("Junk", Junk() + "\n" + kFile, "could not be read cleanly"),
-            Case{"AFolder", [](const QString& ini, const QString&) { return QDir().mkpath(ini); },
-                 "is a folder, not a file", false},
-            Case{"AFileInPlaceOfTheFolder",
-                 [](const QString&, const QString&
-                                        folder) { return QDir().rmdir(folder) && Write(folder, "mine"); },
-                 "is a file, not a folder", false},
-            Case{"AFifo",
-                 [](const QString& ini, const QString&) { return ::mkfifo(ini.toLocal8Bit(), 0600) == 0; },
-                 "is a FIFO (a named pipe), not a file", false},
-            Case{
-                "ADevice",
-                [](const QString& ini, const QString& folder) {
-                    return ::mknod((folder + "/../null").toLocal8Bit(), S_IFCHR | 0666, makedev(1, 3)) == 0 &&
-                           QFile::link(folder + "/../null", ini);
-                },
-                "is a device, not a file", false}),
+    ::testing::Values(
+        File("AsWritten", kFile), File("WindowsLineEnds", Replaced(kFile, "\n", "\r\n")),
+        File("ByteOrderMark", "\xEF\xBB\xBF" + kFile),
+        File("BomAndWindowsLineEnds", "\xEF\xBB\xBF" + Replaced(kFile, "\n", "\r\n")),
+        File("TrailingSpaces", Replaced(kFile, "\n", "  \n")),
+        File("TabsAfterSections", Replaced(kFile, "]\n", "]\t \n")),
+        File("IndentedWithTabs", Replaced(kFile, "Speed", "\tSpeed")),
+        File("SpacesAroundEquals", Replaced(kFile, "Speed=", "Speed = ")),
+        File("NoNewlineAtTheEnd", kFile.chopped(1)),
+        File("BlankLinesWithSpaces", Replaced(kFile, "\n\n", "\n   \n\n")),
+        File("OldMacLineEnds", Replaced(kFile, "\n", "\r")), File("OneMebibyte", Padded(1 << 20)),
+        File("HashComment", "# mine\n" + kFile, "line 1 is a comment"),
+        // Lines are counted as the editor shows them.
+        File("SemicolonCommentWindowsLineEnds", Replaced(kFile + "; mine\n", "\n", "\r\n"),
+             "line 8 is a comment"),
+        File("NulBytes", kFile + QByteArray("x=\0\n", 4), "line 8 holds bytes that are not text"),
+        File("OneByteMore", Padded((1 << 20) + 1), "it is larger than 1 MiB"),
+        File("FiftyMebibytes", kFile + QByteArray(50 << 20, 'x'), "it is larger than 1 MiB"),
+        File("UnclosedSection", "[High-03\nName=Q\n" + kFile, "line 1 is a section name without"),
+        File("Utf16", "\xFF\xFE" + QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(QString(kFile))),
+             "in UTF-16"),
+        File("Junk", Junk() + "\n" + kFile, "could not be read cleanly"),
+        Thing("AFolder", "is a folder, not a file", [](const Folder& f) { return QDir().mkpath(f.ini); }),
+        Thing("AFileInPlaceOfTheFolder", "is a file, not a folder",
+              [](const Folder& f) { return QDir().rmdir(f.path) && Write(f.path, "mine"); }),
+        Thing("AFifo", "is a FIFO (a named pipe), not a file",
+              [](const Folder& f) { return ::mkfifo(f.ini.toLocal8Bit(), 0600) == 0; }),
+        Thing("ADevice", "is a device, not a file",
+              [](const Folder& f) {
+                  const QString null = f.root.path() + "/null";
+                  return ::mknod(null.toLocal8Bit(), S_IFCHR | 0666, makedev(1, 3)) == 0 &&
+                         QFile::link(null, f.ini);
+              })),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RunRecordOnDisk, FollowsTheRunIsGoneAfterTheQuitAndLeftoversOfKilledWritesGo) {
@@ -291,20 +289,16 @@ TEST(FullDisk, TheOldFilesStayThePlayerIsToldOnceAndALaterSaveStoresTheRun) {
         "unchanged. Check the disk; the game will try again after the next game and when you quit.";
     const struct {
         const char* name;
-        Point point;
-        off_t byte;
-        int code;
-        QString told;
-        const char* system;    // the system's words, in the message too
+        Disk disk;
         bool tryAgain = true;  // the player's answer at the quit; else Quit Without Saving
     } cases[] = {
-        {"the first byte, disk full", Point::Write, 0, ENOSPC, full, "No space left on device"},
-        {"byte 40, disk full", Point::Write, 40, ENOSPC, full, "No space left on device"},
-        {"byte 40, an I/O error", Point::Write, 40, EIO, broken, "Input/output error"},
-        {"a write that says it worked but did not", Point::Garbled, 0, EIO, broken, "Input/output error"},
-        {"the sync", Point::Sync, 0, EIO, broken, "Input/output error"},
-        {"the rename", Point::Rename, 0, ENOSPC, full, "No space left on device"},
-        {"quit without saving", Point::Write, 10, ENOSPC, full, "No space left on device", false},
+        {"the first byte, disk full", {true, Point::Write, 0, ENOSPC}},
+        {"byte 40, disk full", {true, Point::Write, 40, ENOSPC}},
+        {"byte 40, an I/O error", {true, Point::Write, 40, EIO}},
+        {"a write that says it worked but did not", {true, Point::Garbled, 0, EIO}},
+        {"the sync", {true, Point::Sync, 0, EIO}},
+        {"the rename", {true, Point::Rename, 0, ENOSPC}},
+        {"quit without saving", {true, Point::Write, 10, ENOSPC}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -323,12 +317,15 @@ TEST(FullDisk, TheOldFilesStayThePlayerIsToldOnceAndALaterSaveStoresTheRun) {
         const QByteArray oldIni = Bytes(ini), oldRecord = Bytes(record);
         ASSERT_NE(oldRecord.indexOf("Played=1\n"), -1);
 
-        disk = {true, c.point, c.byte, c.code};
+        disk = c.disk;
         rig.PullLever();
         rig.PullLever();
         ASSERT_EQ(rig.host.messages.size(), 1u) << "once, not after every game";
-        EXPECT_NE(rig.host.messages[0].find(c.told.toStdString()), std::string::npos) << rig.host.messages[0];
-        EXPECT_NE(rig.host.messages[0].find(c.system), std::string::npos) << rig.host.messages[0];
+        const QString told = disk.code == ENOSPC ? full : broken;
+        EXPECT_NE(rig.host.messages[0].find(told.toStdString()), std::string::npos) << rig.host.messages[0];
+        // The system's words too.
+        EXPECT_NE(rig.host.messages[0].find(std::strerror(disk.code)), std::string::npos)
+            << rig.host.messages[0];
 
         // At the quit: the player frees space and tries again, or gives up and keeps the run record.
         bool unchanged = false;
