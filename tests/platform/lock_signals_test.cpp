@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <optional>
 
 #include "../dialogs/modal.h"
 #include "frontend/qt/single_instance.h"
@@ -133,55 +134,52 @@ public:
     QByteArray err;
 };
 
-TEST(Signals, EndTheLockOfferTheAlreadyRunningMessageAndTheStartUpMessage) {
-    QTemporaryDir config;
-    const QString folder = config.path() + "/Fruitwhirl";
-    ASSERT_TRUE(QDir().mkpath(folder));
-    Write(folder + "/Fruitwhirl.lock", "junk");
-    {
-        Program offer(config.path());
-        ASSERT_TRUE(offer.WaitFor("dialog")) << offer.err.toStdString();
-        EXPECT_TRUE(offer.EndsOn(SIGTERM));
+TEST(Signals, EndTheLockOfferTheAlreadyRunningMessageTheStartUpMessageAndAGameAsItsQuit) {
+    const struct {
+        const char* name;
+        const char* lock;  // the lock file's bytes; null for none
+        const char* ini;   // the settings file's
+        bool running;      // a game runs already: this is the second
+        const char* mark;  // what is on the screen when the signal comes
+        int number;
+        bool quits;  // the quit sequence runs and saves
+    } rows[] = {
+        {"the lock's offer", "junk", nullptr, false, "dialog", SIGTERM, false},
+        {"already running", nullptr, nullptr, true, "dialog", SIGHUP, false},
+        {"the start-up message", nullptr, "[GameCfg\nName=Ann\n", false, "dialog", SIGTERM, true},
+        {"a game, SIGTERM", nullptr, nullptr, false, "ready", SIGTERM, true},
+        {"a game, SIGINT", nullptr, nullptr, false, "ready", SIGINT, true},
+        {"a game, SIGHUP", nullptr, nullptr, false, "ready", SIGHUP, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir config;
+        const QString folder = config.path() + "/Fruitwhirl";
+        ASSERT_TRUE(QDir().mkpath(folder));
+        if (row.lock) Write(folder + "/Fruitwhirl.lock", row.lock);
+        if (row.ini) Write(folder + "/Fruitwhirl.ini", row.ini);
+        std::optional<Program> first;
+        if (row.running) first.emplace(config.path());
+        ASSERT_TRUE(!first || first->WaitFor("ready")) << first->err.toStdString();
+        Program program(config.path());
+        ASSERT_TRUE(program.WaitFor(row.mark)) << program.err.toStdString();
+        EXPECT_EQ(program.err.contains("is already running"), row.running) << program.err.toStdString();
+        EXPECT_TRUE(program.EndsOn(row.number)) << strsignal(row.number);
+        EXPECT_EQ(program.err.contains("trace end "), row.quits);
+        EXPECT_EQ(QFile::exists(folder + "/Fruitwhirl.ini"), row.quits);
         QFile lock(folder + "/Fruitwhirl.lock");
-        ASSERT_TRUE(lock.open(QIODevice::ReadOnly));
-        EXPECT_EQ(lock.readAll(), "junk");
+        EXPECT_TRUE(!row.lock || (lock.open(QIODevice::ReadOnly) && lock.readAll() == row.lock));
+        EXPECT_TRUE(!first || first->EndsOn(SIGINT));
     }
-    QFile::remove(folder + "/Fruitwhirl.lock");
-    {
-        Program first(config.path());
-        ASSERT_TRUE(first.WaitFor("ready")) << first.err.toStdString();
-        Program second(config.path());
-        ASSERT_TRUE(second.WaitFor("dialog")) << second.err.toStdString();
-        EXPECT_TRUE(second.err.contains("is already running")) << second.err.toStdString();
-        EXPECT_TRUE(second.EndsOn(SIGHUP));
-        EXPECT_TRUE(first.EndsOn(SIGINT));
-    }
-    // A game quits on each of them as on Quit: the quit sequence runs and saves.
-    for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
-        Program game(config.path());
-        ASSERT_TRUE(game.WaitFor("ready")) << game.err.toStdString();
-        EXPECT_TRUE(game.EndsOn(number)) << strsignal(number);
-        EXPECT_TRUE(game.err.contains("trace end ")) << strsignal(number);
-        EXPECT_TRUE(QFile::remove(folder + "/Fruitwhirl.ini")) << strsignal(number);
-    }
-    {
-        // The second signal does not wait for the quit the first one asked for.
-        Program impatient(config.path());
-        ASSERT_TRUE(impatient.WaitFor("ready")) << impatient.err.toStdString();
-        impatient.Signal(SIGTERM);
-        ASSERT_TRUE(impatient.WaitFor("signal")) << impatient.err.toStdString();
-        EXPECT_FALSE(impatient.EndsOn(SIGTERM));
-        EXPECT_EQ(impatient.process.exitStatus(), QProcess::CrashExit);
-        EXPECT_FALSE(impatient.err.contains("trace end ")) << "the quit sequence ran to its end";
-    }
-    // A settings file that cannot be read cleanly: the start-up says so in a message.
-    Write(folder + "/Fruitwhirl.ini", "[GameCfg\nName=Ann\n");
-    {
-        Program startup(config.path());
-        ASSERT_TRUE(startup.WaitFor("dialog")) << startup.err.toStdString();
-        EXPECT_TRUE(startup.EndsOn(SIGTERM));
-        EXPECT_TRUE(startup.err.contains("trace end ")) << "the quit sequence ran";
-    }
+    // The second signal does not wait for the quit the first one asked for.
+    QTemporaryDir config;
+    Program impatient(config.path());
+    ASSERT_TRUE(impatient.WaitFor("ready")) << impatient.err.toStdString();
+    impatient.Signal(SIGTERM);
+    ASSERT_TRUE(impatient.WaitFor("signal")) << impatient.err.toStdString();
+    EXPECT_FALSE(impatient.EndsOn(SIGTERM));
+    EXPECT_EQ(impatient.process.exitStatus(), QProcess::CrashExit);
+    EXPECT_FALSE(impatient.err.contains("trace end ")) << "the quit sequence ran to its end";
 }
 
 }  // namespace
