@@ -26,9 +26,6 @@ auto NameBox = [](QWidget* d) { return Find<QLineEdit>(d, "txtYourName"); };
 auto SoundBox = [](QWidget* d) { return Find<QCheckBox>(d, "chkSound"); };
 auto ResetBox = [](QWidget* d) { return Find<QCheckBox>(d, "chkResetHigh"); };
 auto Tabs = [](QWidget* d) { return Find<QTabWidget>(d, "tabConfig"); };
-void Click(QWidget* d, const char* button) {
-    QTest::mouseClick(Find(d, button), Qt::LeftButton);
-}
 
 // Opens the dialog over a main window and runs body on it; body must close it.
 bool OpenConfig(ConfigValues& values, std::function<void(QWidget*)> body) {
@@ -67,7 +64,7 @@ TEST(ConfigDialog, ShowsTheValuesOkWritesWhatThePlayerChangedCancelNothingAndNoD
         EXPECT_FALSE(ResetBox(d)->isChecked());
         EXPECT_FALSE(SoundBox(d)->isChecked());
         QTest::keyClick(Slider(d), Qt::Key_Home);
-        Click(d, "cmdButton0");
+        QTest::mouseClick(Find(d, "cmdButton0"), Qt::LeftButton);  // OK
     });
     EXPECT_EQ(values.speed, 100);
     EXPECT_TRUE(values.resetHighScores);  // a pending reset stays asked for
@@ -77,7 +74,7 @@ TEST(ConfigDialog, ShowsTheValuesOkWritesWhatThePlayerChangedCancelNothingAndNoD
         NameBox(d)->setText("Changed");
         SoundBox(d)->setChecked(true);
         ResetBox(d)->setChecked(true);
-        Click(d, "cmdButton1");
+        QTest::mouseClick(Find(d, "cmdButton1"), Qt::LeftButton);  // Cancel
     });
     EXPECT_TRUE(cancelled && values.name == "Annabel Le" && values.speed == 100 && values.soundOn == 0 &&
                 !values.resetHighScores);
@@ -86,7 +83,7 @@ TEST(ConfigDialog, ShowsTheValuesOkWritesWhatThePlayerChangedCancelNothingAndNoD
     OpenConfig(values, [](QWidget* d) {
         EXPECT_TRUE(!SoundBox(d)->isEnabled() && !SoundBox(d)->isChecked());
         QTest::keyClick(Slider(d), Qt::Key_End);
-        Click(d, "cmdButton0");
+        QTest::mouseClick(Find(d, "cmdButton0"), Qt::LeftButton);  // OK
     });
     EXPECT_TRUE(values.soundOn == 0 && values.speed == 0 && values.name == "Annabel Le");
 }
