@@ -40,9 +40,8 @@ TEST(ImageLoader, ReadsAnyPictureFormatPixelForPixelAndAFileNamedInLatin1AndSays
             for (int x = 0; x < 435; x += 7)
                 ASSERT_EQ(loaded.surface->pixel(x, y) & 0xFFFFFFu, image.pixel(x, y) & 0xFFFFFFu) << format;
     }
-    const std::string notes = dir.filePath("notes.Thm").toStdString();
-    std::ofstream(notes) << "these are no pixels\n";
-    EXPECT_FALSE(loader.Load(notes).surface);
+    std::ofstream(dir.filePath("notes.Thm").toStdString()) << "these are no pixels\n";
+    EXPECT_FALSE(loader.Load(dir.filePath("notes.Thm").toStdString()).surface);
     const LoadedImage missing = loader.Load(dir.filePath("gone.Thm").toStdString());
     EXPECT_TRUE(!missing.surface && missing.error.find("does not exist") != std::string::npos)
         << missing.error;
