@@ -15,43 +15,11 @@
 namespace fw {
 namespace {
 
-class ManualWindow : public ::testing::Test {
-protected:
-    void Show(const QByteArray& bytes) {
-        QFile file(dir_.filePath("manual.txt"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-        file.close();
-        ShowManual(parent_.get(), 1, dir_.filePath("manual.txt"));
-    }
-    QDialog* Window() const { return parent_->findChild<QDialog*>("frmManual"); }
-    QString Text() const { return Window()->findChild<QPlainTextEdit*>("txtManual")->toPlainText(); }
-    QTemporaryDir dir_;
-    std::unique_ptr<QWidget> parent_ = test::MainWindowAt(100, 50);
-};
-
-TEST_F(ManualWindow, ShowsTheFileAfreshInOneWindowThatLeavesTheMachinePlayable) {
-    Show("FRUITWHIRL\n\nDrag a coin onto the slot.\n");
-    QDialog* first = Window();
-    ASSERT_NE(first, nullptr);
-    EXPECT_TRUE(first->windowTitle() == "Fruitwhirl Manual" && !first->isModal() &&
-                !QApplication::activeModalWidget());
-    EXPECT_EQ(Text(), "FRUITWHIRL\n\nDrag a coin onto the slot.\n");
-    Show("K\xc3\xa5re \xe2\x82\xac\r\n");  // UTF-8
-    EXPECT_EQ(Window(), first);
-    EXPECT_EQ(Text(), QString::fromUtf8("K\u00e5re \u20ac\n"));
-    Show("K\xe5re\n");  // not UTF-8: Latin-1
-    EXPECT_EQ(Text(), QString::fromUtf8("K\u00e5re\n"));
-    QByteArray big(kManualLimit - 1, 'a');
-    big += "\xc3\xa5" + QByteArray(kManualLimit, 'b');  // cut after 1 MiB, inside a character
-    Show(big);
-    EXPECT_TRUE(Text().startsWith(QString(kManualLimit - 1, 'a')) && Text().contains("1 MiB"));
-    EXPECT_FALSE(Text().contains("bbb") || Text().contains(QChar(0xC3)));
-    QTest::mouseClick(Window()->findChild<QPushButton*>("cmdQuit"), Qt::LeftButton);
-    EXPECT_FALSE(Window() && Window()->isVisible());
-}
-
-TEST_F(ManualWindow, AMissingFileGivesAMessageAndNoWindow) {
+TEST(ManualWindow, AMissingFileGivesAMessageAnyOtherIsShownAfreshInOneModelessWindow) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("manual.txt");
+    auto parent = test::MainWindowAt(100, 50);
+    const auto window = [&] { return parent->findChild<QDialog*>("frmManual"); };
     QString message;
     test::WhenModal([&](QWidget* d) {
         auto* box = qobject_cast<QMessageBox*>(d);
@@ -59,9 +27,32 @@ TEST_F(ManualWindow, AMissingFileGivesAMessageAndNoWindow) {
         message = box->text();
         box->close();
     });
-    ShowManual(parent_.get(), 1, dir_.filePath("manual.txt"));
+    ShowManual(parent.get(), 1, path);
     EXPECT_TRUE(message.contains("manual.txt")) << message.toStdString();
-    EXPECT_EQ(Window(), nullptr);
+    EXPECT_EQ(window(), nullptr);
+
+    const auto show = [&](const QByteArray& bytes) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        ShowManual(parent.get(), 1, path);
+        return window() ? window()->findChild<QPlainTextEdit*>("txtManual")->toPlainText() : QString();
+    };
+    EXPECT_EQ(show("FRUITWHIRL\n\nDrag a coin onto the slot.\n"),
+              "FRUITWHIRL\n\nDrag a coin onto the slot.\n");
+    QDialog* first = window();
+    EXPECT_TRUE(first->windowTitle() == "Fruitwhirl Manual" && !first->isModal() &&
+                !QApplication::activeModalWidget());
+    EXPECT_EQ(show("K\xc3\xa5re \xe2\x82\xac\r\n"), QString::fromUtf8("K\u00e5re \u20ac\n"));  // UTF-8
+    EXPECT_EQ(show("K\xe5re\n"), QString::fromUtf8("K\u00e5re\n"));  // not UTF-8: Latin-1
+    EXPECT_EQ(window(), first);
+    QByteArray big(kManualLimit - 1, 'a');
+    big += "\xc3\xa5" + QByteArray(kManualLimit, 'b');  // cut after 1 MiB, inside a character
+    const QString cut = show(big);
+    EXPECT_TRUE(cut.startsWith(QString(kManualLimit - 1, 'a')) && cut.contains("1 MiB"));
+    EXPECT_FALSE(cut.contains("bbb") || cut.contains(QChar(0xC3)));
+    QTest::mouseClick(first->findChild<QPushButton*>("cmdQuit"), Qt::LeftButton);
+    EXPECT_FALSE(window() && window()->isVisible());
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
-// frmOdds: the core's figures, each prize with its theme picture, "1 in N" and a bar.
+// frmOdds: the core's figures, each prize with its theme picture, "1 in N" and a bar;
+// every header of its tables readable whole.
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
 
@@ -49,6 +51,14 @@ TEST(OddsWindow, ListsTwelvePrizesAndNoWinWithTheCoresFigures) {
     for (int row = 0; row < 7; ++row) {
         EXPECT_NEAR(holds->item(row, 1)->text().toDouble(), odds.holds[row].payout.value(), 0.0005);
         EXPECT_EQ(holds->item(row, 0)->text().contains("best"), odds.holds[row].best) << row;
+    }
+    for (const QTableWidget* table : {prizes, holds}) {
+        const QFontMetrics metrics(table->horizontalHeader()->font());
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QString header = table->horizontalHeaderItem(column)->text();
+            EXPECT_GE(table->columnWidth(column), metrics.horizontalAdvance(header) + 8)
+                << header.toStdString();
+        }
     }
 
     // In the Mania period the bonus wheel has a row; a closed window stays closed.

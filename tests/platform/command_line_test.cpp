@@ -104,8 +104,7 @@ TEST(CommandLine, TheScaleTakesTheRangeOfTheManualPageAndTheManualBesideTheProgr
     }
     EXPECT_EQ(Invoke({"--frobnicate"}).status, 2);
     const QString folder = QFileInfo(FW_PROGRAM).absolutePath();
-    EXPECT_TRUE(QFileInfo(folder + "/Gfx/Fruit.Thm").isFile());
-    EXPECT_TRUE(QFileInfo(folder + "/Sfx/Lever.wav").isFile());
+    EXPECT_TRUE(QFileInfo(folder + "/Sfx/Lever.wav").isFile());  // Gfx: ImageLoader copies a theme from it
     // The player's manual beside it tells what is the player's to know: no names of the game's code.
     QFile file(folder + "/manual.txt");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -1,7 +1,6 @@
-// The lock of the settings folder, and the signals that end every window of
-// the program: a lock no live game holds never locks the player out; the
-// "already running" message, the lock's offer and the start-up message all end
-// on SIGTERM, and a second signal ends the program at once.
+// The settings folder's lock and the signals: a lock no live game holds never locks the player out,
+// one that cannot be judged is the player's to take over; the "already running" message, the lock's
+// offer and the start-up message all end on SIGTERM, and a second signal ends the program at once.
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -14,6 +13,7 @@
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <optional>
 
 #include "../dialogs/modal.h"
 #include "frontend/qt/single_instance.h"
@@ -34,7 +34,7 @@ struct LockRow {
     const char* found;  // what the player is told, after the lock file's name
 };
 
-TEST(Lock, EachKindOfLockFileIsTakenShownOrObeyed) {
+TEST(Lock, EachKindOfLockFileIsTakenOfferedOrObeyedAndTakingItOverHoldsIt) {
     QProcess other;  // a live process of another program
     other.start("sleep", {"30"});
     ASSERT_TRUE(other.waitForStarted());
@@ -57,17 +57,32 @@ TEST(Lock, EachKindOfLockFileIsTakenShownOrObeyed) {
         {"a live process of another program", QByteArray::number(other.processId()) + "\nsleep" + host,
          Uncertain, "(sleep) of this computer, which is not a Fruitwhirl game."},
     };
+    bool take = false;
     for (const LockRow& row : rows) {
+        SCOPED_TRACE(row.what);
         QTemporaryDir folder;
         const QString lock = folder.path() + "/Fruitwhirl.lock";
         Write(lock, row.content);
         SingleInstance instance(folder.path() + "/Fruitwhirl.ini");
-        EXPECT_EQ(instance.Acquire(), row.expected) << row.what;
-        if (row.expected == Uncertain) {
-            EXPECT_TRUE(instance.Found().startsWith("The lock file \"" + lock)) << row.what;
-            EXPECT_TRUE(instance.Found().endsWith(row.found))
-                << row.what << ": " << instance.Found().toStdString();
-        }
+        ASSERT_EQ(instance.Acquire(), row.expected);
+        if (row.expected != Uncertain) continue;
+        const QString found = instance.Found();
+        EXPECT_TRUE(found.startsWith("The lock file \"" + lock) && found.endsWith(row.found))
+            << found.toStdString();
+        // The player takes it over, or quits and leaves it alone, by turns.
+        take = !take;
+        WhenModal([&](QWidget* window) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            ASSERT_TRUE(box);
+            EXPECT_TRUE(box->text().contains(row.found));
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == (take ? "&Take Over" : "&Quit")) button->click();
+        });
+        EXPECT_EQ(instance.OfferTakeOver(), take);
+        QFile file(lock);
+        const QByteArray content = file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>";
+        EXPECT_TRUE(take ? content.startsWith(QByteArray::number(QCoreApplication::applicationPid()) + "\n")
+                         : content == row.content);
     }
     // A live game of this program holds it: this test's own process, through a second lock.
     QTemporaryDir folder;
@@ -76,29 +91,6 @@ TEST(Lock, EachKindOfLockFileIsTakenShownOrObeyed) {
     EXPECT_EQ(second.Acquire(), GameRuns);
     other.kill();
     other.waitForFinished();
-}
-
-TEST(Lock, TakingAnUncertainLockOverHoldsItAndQuitLeavesItAlone) {
-    for (const bool take : {true, false}) {
-        QTemporaryDir folder;
-        const QString lock = folder.path() + "/Fruitwhirl.lock";
-        Write(lock, "");
-        SingleInstance instance(folder.path() + "/Fruitwhirl.ini");
-        ASSERT_EQ(instance.Acquire(), SingleInstance::Lock::Uncertain);
-        WhenModal([take](QWidget* window) {
-            auto* box = qobject_cast<QMessageBox*>(window);
-            ASSERT_TRUE(box);
-            EXPECT_TRUE(box->text().contains("Fruitwhirl.lock\" is empty."));
-            for (QAbstractButton* button : box->buttons()) {
-                if (button->text() == (take ? "&Take Over" : "&Quit")) button->click();
-            }
-        });
-        EXPECT_EQ(instance.OfferTakeOver(), take);
-        QFile file(lock);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray content = file.readAll();
-        EXPECT_EQ(content.startsWith(QByteArray::number(QCoreApplication::applicationPid()) + "\n"), take);
-    }
 }
 
 // The real program, offscreen, on a settings folder of its own.
@@ -141,55 +133,52 @@ public:
     QByteArray err;
 };
 
-TEST(Signals, EndTheLockOfferTheAlreadyRunningMessageAndTheStartUpMessage) {
-    QTemporaryDir config;
-    const QString folder = config.path() + "/Fruitwhirl";
-    ASSERT_TRUE(QDir().mkpath(folder));
-    Write(folder + "/Fruitwhirl.lock", "junk");
-    {
-        Program offer(config.path());
-        ASSERT_TRUE(offer.WaitFor("dialog")) << offer.err.toStdString();
-        EXPECT_TRUE(offer.EndsOn(SIGTERM));
+TEST(Signals, EndTheLockOfferTheAlreadyRunningMessageTheStartUpMessageAndAGameAsItsQuit) {
+    const struct {
+        const char* name;
+        const char* lock;  // the lock file's bytes; null for none
+        const char* ini;   // the settings file's
+        bool running;      // a game runs already: this is the second
+        const char* mark;  // what is on the screen when the signal comes
+        int number;
+        bool quits;  // the quit sequence runs and saves
+    } rows[] = {
+        {"the lock's offer", "junk", nullptr, false, "dialog", SIGTERM, false},
+        {"already running", nullptr, nullptr, true, "dialog", SIGHUP, false},
+        {"the start-up message", nullptr, "[GameCfg\nName=Ann\n", false, "dialog", SIGTERM, true},
+        {"a game, SIGTERM", nullptr, nullptr, false, "ready", SIGTERM, true},
+        {"a game, SIGINT", nullptr, nullptr, false, "ready", SIGINT, true},
+        {"a game, SIGHUP", nullptr, nullptr, false, "ready", SIGHUP, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir config;
+        const QString folder = config.path() + "/Fruitwhirl";
+        ASSERT_TRUE(QDir().mkpath(folder));
+        if (row.lock) Write(folder + "/Fruitwhirl.lock", row.lock);
+        if (row.ini) Write(folder + "/Fruitwhirl.ini", row.ini);
+        std::optional<Program> first;
+        if (row.running) first.emplace(config.path());
+        ASSERT_TRUE(!first || first->WaitFor("ready")) << first->err.toStdString();
+        Program program(config.path());
+        ASSERT_TRUE(program.WaitFor(row.mark)) << program.err.toStdString();
+        EXPECT_EQ(program.err.contains("is already running"), row.running) << program.err.toStdString();
+        EXPECT_TRUE(program.EndsOn(row.number)) << strsignal(row.number);
+        EXPECT_EQ(program.err.contains("trace end "), row.quits);
+        EXPECT_EQ(QFile::exists(folder + "/Fruitwhirl.ini"), row.quits);
         QFile lock(folder + "/Fruitwhirl.lock");
-        ASSERT_TRUE(lock.open(QIODevice::ReadOnly));
-        EXPECT_EQ(lock.readAll(), "junk");
+        EXPECT_TRUE(!row.lock || (lock.open(QIODevice::ReadOnly) && lock.readAll() == row.lock));
+        EXPECT_TRUE(!first || first->EndsOn(SIGINT));
     }
-    QFile::remove(folder + "/Fruitwhirl.lock");
-    {
-        Program first(config.path());
-        ASSERT_TRUE(first.WaitFor("ready")) << first.err.toStdString();
-        Program second(config.path());
-        ASSERT_TRUE(second.WaitFor("dialog")) << second.err.toStdString();
-        EXPECT_TRUE(second.err.contains("is already running")) << second.err.toStdString();
-        EXPECT_TRUE(second.EndsOn(SIGHUP));
-        EXPECT_TRUE(first.EndsOn(SIGINT));
-    }
-    // A game quits on each of them as on Quit: the quit sequence runs and saves.
-    for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
-        Program game(config.path());
-        ASSERT_TRUE(game.WaitFor("ready")) << game.err.toStdString();
-        EXPECT_TRUE(game.EndsOn(number)) << strsignal(number);
-        EXPECT_TRUE(game.err.contains("trace end ")) << strsignal(number);
-        EXPECT_TRUE(QFile::remove(folder + "/Fruitwhirl.ini")) << strsignal(number);
-    }
-    {
-        // The second signal does not wait for the quit the first one asked for.
-        Program impatient(config.path());
-        ASSERT_TRUE(impatient.WaitFor("ready")) << impatient.err.toStdString();
-        impatient.Signal(SIGTERM);
-        ASSERT_TRUE(impatient.WaitFor("signal")) << impatient.err.toStdString();
-        EXPECT_FALSE(impatient.EndsOn(SIGTERM));
-        EXPECT_EQ(impatient.process.exitStatus(), QProcess::CrashExit);
-        EXPECT_FALSE(impatient.err.contains("trace end ")) << "the quit sequence ran to its end";
-    }
-    // A settings file that cannot be read cleanly: the start-up says so in a message.
-    Write(folder + "/Fruitwhirl.ini", "[GameCfg\nName=Ann\n");
-    {
-        Program startup(config.path());
-        ASSERT_TRUE(startup.WaitFor("dialog")) << startup.err.toStdString();
-        EXPECT_TRUE(startup.EndsOn(SIGTERM));
-        EXPECT_TRUE(startup.err.contains("trace end ")) << "the quit sequence ran";
-    }
+    // The second signal does not wait for the quit the first one asked for.
+    QTemporaryDir config;
+    Program impatient(config.path());
+    ASSERT_TRUE(impatient.WaitFor("ready")) << impatient.err.toStdString();
+    impatient.Signal(SIGTERM);
+    ASSERT_TRUE(impatient.WaitFor("signal")) << impatient.err.toStdString();
+    EXPECT_FALSE(impatient.EndsOn(SIGTERM));
+    EXPECT_EQ(impatient.process.exitStatus(), QProcess::CrashExit);
+    EXPECT_FALSE(impatient.err.contains("trace end ")) << "the quit sequence ran to its end";
 }
 
 }  // namespace

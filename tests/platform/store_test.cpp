@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <random>
 #include <string>
@@ -74,14 +75,17 @@ QByteArray Content(const QString& path) {
 // A settings file as an editor saved it, or as it must not be, or a thing of another kind in its place.
 struct Case {
     const char* name;
-    std::function<bool(const QString& ini, const QString& folder)> make;  // false: cannot be made here
-    const char* told;       // part of what the player is told at start-up; "" for nothing
-    bool kept;              // the game reads the values and saves at quit
-    QByteArray bytes = {};  // a file's, checked as text too
+    std::function<bool(const Folder&)> make;  // false: cannot be made here
+    const char* told;                         // part of what the player is told at start-up; "" for nothing
+    bool kept;                                // the game reads the values and saves at quit
+    QByteArray bytes = {};                    // a file's, checked as text too
 };
 
 Case File(const char* name, const QByteArray& bytes, const char* told = "") {
-    return {name, [=](const QString& ini, const QString&) { return Write(ini, bytes); }, told, true, bytes};
+    return {name, [=](const Folder& f) { return Write(f.ini, bytes); }, told, true, bytes};
+}
+Case Thing(const char* name, const char* told, std::function<bool(const Folder&)> make) {
+    return {name, std::move(make), told, false};
 }
 QByteArray Replaced(QByteArray bytes, const char* from, const char* to) {
     return bytes.replace(from, to);
@@ -103,7 +107,7 @@ TEST_P(SettingsFiles, AreReadAsFarAsTheyCanBeToldOnceNothingHangsNothingIsLost) 
     const Case& c = GetParam();
     const Folder f;
     const QString &folder = f.path, &ini = f.ini;
-    if (!c.make(ini, folder)) GTEST_SKIP() << "cannot make it here";  // a device needs root
+    if (!c.make(f)) GTEST_SKIP() << "cannot make it here";  // a device needs root
     const auto types = std::pair(TypeOf(folder), TypeOf(ini));
     const QByteArray original = Content(ini), inPlaceOfTheFolder = Content(folder);
     const std::string problem = CheckSettingsText(c.bytes.toStdString()).problem;
@@ -145,45 +149,39 @@ TEST_P(SettingsFiles, AreReadAsFarAsTheyCanBeToldOnceNothingHangsNothingIsLost) 
 
 INSTANTIATE_TEST_SUITE_P(
     EditorsAndDamage, SettingsFiles,
-    ::testing::
-        Values(
-            File("AsWritten", kFile), File("WindowsLineEnds", Replaced(kFile, "\n", "\r\n")),
-            File("ByteOrderMark", "\xEF\xBB\xBF" + kFile),
-            File("BomAndWindowsLineEnds", "\xEF\xBB\xBF" + Replaced(kFile, "\n", "\r\n")),
-            File("TrailingSpaces", Replaced(kFile, "\n", "  \n")),
-            File("TabsAfterSections", Replaced(kFile, "]\n", "]\t \n")),
-            File("IndentedWithTabs", Replaced(kFile, "Speed", "\tSpeed")),
-            File("SpacesAroundEquals", Replaced(kFile, "Speed=", "Speed = ")),
-            File("NoNewlineAtTheEnd", kFile.chopped(1)),
-            File("BlankLinesWithSpaces", Replaced(kFile, "\n\n", "\n   \n\n")),
-            File("OldMacLineEnds", Replaced(kFile, "\n", "\r")), File("OneMebibyte", Padded(1 << 20)),
-            File("HashComment", "# mine\n" + kFile, "line 1 is a comment"),
-            // Lines are counted as the editor shows them.
-            File("SemicolonCommentWindowsLineEnds", Replaced(kFile + "; mine\n", "\n", "\r\n"),
-                 "line 8 is a comment"),
-            File("NulBytes", kFile + QByteArray("x=\0\n", 4), "line 8 holds bytes that are not text"),
-            File("OneByteMore", Padded((1 << 20) + 1), "it is larger than 1 MiB"),
-            File("FiftyMebibytes", kFile + QByteArray(50 << 20, 'x'), "it is larger than 1 MiB"),
-            File("UnclosedSection", "[High-03\nName=Q\n" + kFile, "line 1 is a section name without"),
-            File("Utf16", "\xFF\xFE" + QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(QString(kFile))),
-                 "in UTF-16"),
-            File("Junk", Junk() + "\n" + kFile, "could not be read cleanly"),
-            Case{"AFolder", [](const QString& ini, const QString&) { return QDir().mkpath(ini); },
-                 "is a folder, not a file", false},
-            Case{"AFileInPlaceOfTheFolder",
-                 [](const QString&, const QString&
-                                        folder) { return QDir().rmdir(folder) && Write(folder, "mine"); },
-                 "is a file, not a folder", false},
-            Case{"AFifo",
-                 [](const QString& ini, const QString&) { return ::mkfifo(ini.toLocal8Bit(), 0600) == 0; },
-                 "is a FIFO (a named pipe), not a file", false},
-            Case{
-                "ADevice",
-                [](const QString& ini, const QString& folder) {
-                    return ::mknod((folder + "/../null").toLocal8Bit(), S_IFCHR | 0666, makedev(1, 3)) == 0 &&
-                           QFile::link(folder + "/../null", ini);
-                },
-                "is a device, not a file", false}),
+    ::testing::Values(
+        File("AsWritten", kFile), File("WindowsLineEnds", Replaced(kFile, "\n", "\r\n")),
+        File("ByteOrderMark", "\xEF\xBB\xBF" + kFile),
+        File("BomAndWindowsLineEnds", "\xEF\xBB\xBF" + Replaced(kFile, "\n", "\r\n")),
+        File("TrailingSpaces", Replaced(kFile, "\n", "  \n")),
+        File("TabsAfterSections", Replaced(kFile, "]\n", "]\t \n")),
+        File("IndentedWithTabs", Replaced(kFile, "Speed", "\tSpeed")),
+        File("SpacesAroundEquals", Replaced(kFile, "Speed=", "Speed = ")),
+        File("NoNewlineAtTheEnd", kFile.chopped(1)),
+        File("BlankLinesWithSpaces", Replaced(kFile, "\n\n", "\n   \n\n")),
+        File("OldMacLineEnds", Replaced(kFile, "\n", "\r")), File("OneMebibyte", Padded(1 << 20)),
+        File("HashComment", "# mine\n" + kFile, "line 1 is a comment"),
+        // Lines are counted as the editor shows them.
+        File("SemicolonCommentWindowsLineEnds", Replaced(kFile + "; mine\n", "\n", "\r\n"),
+             "line 8 is a comment"),
+        File("NulBytes", kFile + QByteArray("x=\0\n", 4), "line 8 holds bytes that are not text"),
+        File("OneByteMore", Padded((1 << 20) + 1), "it is larger than 1 MiB"),
+        File("FiftyMebibytes", kFile + QByteArray(50 << 20, 'x'), "it is larger than 1 MiB"),
+        File("UnclosedSection", "[High-03\nName=Q\n" + kFile, "line 1 is a section name without"),
+        File("Utf16", "\xFF\xFE" + QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(QString(kFile))),
+             "in UTF-16"),
+        File("Junk", Junk() + "\n" + kFile, "could not be read cleanly"),
+        Thing("AFolder", "is a folder, not a file", [](const Folder& f) { return QDir().mkpath(f.ini); }),
+        Thing("AFileInPlaceOfTheFolder", "is a file, not a folder",
+              [](const Folder& f) { return QDir().rmdir(f.path) && Write(f.path, "mine"); }),
+        Thing("AFifo", "is a FIFO (a named pipe), not a file",
+              [](const Folder& f) { return ::mkfifo(f.ini.toLocal8Bit(), 0600) == 0; }),
+        Thing("ADevice", "is a device, not a file",
+              [](const Folder& f) {
+                  const QString null = f.root.path() + "/null";
+                  return ::mknod(null.toLocal8Bit(), S_IFCHR | 0666, makedev(1, 3)) == 0 &&
+                         QFile::link(null, f.ini);
+              })),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RunRecordOnDisk, FollowsTheRunIsGoneAfterTheQuitAndLeftoversOfKilledWritesGo) {
@@ -212,23 +210,21 @@ TEST(RunRecordOnDisk, FollowsTheRunIsGoneAfterTheQuitAndLeftoversOfKilledWritesG
     EXPECT_EQ(f.Files(), (QStringList{"Fruitwhirl.ini", "Fruitwhirl.ini.Qr34St"}));
 }
 
-// Runs in a child process as an unprivileged user (root writes anywhere): a
-// run quits into a read-only settings folder.
-TEST(StoreChild, QuitIntoReadOnlyFolder) {
-    const char* folder = std::getenv("FW_STORE_CHILD_DIR");
-    if (!folder) GTEST_SKIP() << "runs only as the child of OldContentSurvivesAFolderThatCannotBeWritten";
-    QtSettingsStore store(QString::fromLocal8Bit(folder) + "/Fruitwhirl/Fruitwhirl.ini");
-    Rig rig({"Fruit.Thm"}, &store);
-    rig.Start();
-    // Said at start-up, before a run is played for nothing.
-    EXPECT_NE(rig.host.messages.at(0).find("cannot be written"), std::string::npos);
-    EXPECT_EQ(rig.m.ScoreTable[0].Name, "Kept");
-    rig.m.ScoreTable[0].Score = 999;
-    rig.Send(ev::MenuQuit{});
-    EXPECT_EQ(rig.host.endStatus, 1);
-}
-
+// A run quits into a read-only settings folder, in a child process of this
+// test as an unprivileged user (root writes anywhere).
 TEST(IniStore, OldContentSurvivesAFolderThatCannotBeWritten) {
+    if (const char* folder = std::getenv("FW_STORE_CHILD_DIR")) {
+        QtSettingsStore store(QString::fromLocal8Bit(folder) + "/Fruitwhirl/Fruitwhirl.ini");
+        Rig rig({"Fruit.Thm"}, &store);
+        rig.Start();
+        // Said at start-up, before a run is played for nothing.
+        EXPECT_NE(rig.host.messages.at(0).find("cannot be written"), std::string::npos);
+        EXPECT_EQ(rig.m.ScoreTable[0].Name, "Kept");
+        rig.m.ScoreTable[0].Score = 999;
+        rig.Send(ev::MenuQuit{});
+        EXPECT_EQ(rig.host.endStatus, 1);
+        return;
+    }
     const Folder f;
     const QString &root = f.root.path(), &folder = f.path, &ini = f.ini;
     const QByteArray old = "[GameCfg]\nName=Kept\n\n[High-01]\nName=Old\nScore=5\n";
@@ -239,7 +235,7 @@ TEST(IniStore, OldContentSurvivesAFolderThatCannotBeWritten) {
     QFile::setPermissions(folder, enterable);
     QFile::setPermissions(ini, readable);
     QString program = QCoreApplication::applicationFilePath();
-    QStringList args{"--gtest_filter=StoreChild.QuitIntoReadOnlyFolder"};
+    QStringList args{"--gtest_filter=IniStore.OldContentSurvivesAFolderThatCannotBeWritten"};
     if (::geteuid() == 0) {  // root ignores folder permissions: the child runs as nobody
         if (QStandardPaths::findExecutable("setpriv").isEmpty()) GTEST_SKIP() << "setpriv is missing";
         args = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + args;
@@ -251,43 +247,35 @@ TEST(IniStore, OldContentSurvivesAFolderThatCannotBeWritten) {
     ASSERT_TRUE(child.waitForFinished(60000));
     qunsetenv("FW_STORE_CHILD_DIR");
     const QString output = child.readAllStandardOutput() + child.readAllStandardError();
-    EXPECT_TRUE(output.contains("[       OK ] StoreChild.QuitIntoReadOnlyFolder")) << output.toStdString();
+    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test.")) << output.toStdString();
     EXPECT_EQ(Bytes(ini), old);
     EXPECT_EQ(f.Files(), QStringList{"Fruitwhirl.ini"});
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+// A disk that fails, once failing is set, at one point of a save: every write from a byte on, a write
+// that says it wrote it all with one bit wrong, the sync or the rename.
 enum class Point { Write, Garbled, Sync, Rename };
-
 struct Disk {
     bool failing = false;
     Point point = Point::Write;
-    off_t byte = 0;  // a write stops here
+    off_t byte = 0;
     int code = ENOSPC;
+    bool FailsAt(Point p) const { return failing && point == p && (errno = code); }
 };
 
 FileCalls FailingCalls(Disk& disk) {
     FileCalls calls;
-    // True, with the disk's error, when the disk fails at that point.
-    auto fails = [&disk](Point point) { return disk.failing && disk.point == point && (errno = disk.code); };
     calls.write = [&disk](int fd, const void* data, size_t size) -> ssize_t {
-        if (disk.failing && disk.point == Point::Garbled && size > 0) {
-            // Says it wrote it all, but one bit of the first byte is wrong.
-            std::string bytes(static_cast<const char*>(data), size);
-            bytes[0] = static_cast<char>(bytes[0] ^ 1);
-            return ::write(fd, bytes.data(), size);
-        }
-        if (!disk.failing || disk.point != Point::Write) return ::write(fd, data, size);
+        std::string bytes(static_cast<const char*>(data), size);
+        if (disk.FailsAt(Point::Garbled) && size > 0) bytes[0] ^= 1;
         const off_t at = ::lseek(fd, 0, SEEK_CUR);
-        if (at >= disk.byte) {
-            errno = disk.code;
-            return -1;
-        }
-        return ::write(fd, data, std::min<size_t>(size, static_cast<size_t>(disk.byte - at)));
+        if (!disk.FailsAt(Point::Write)) return ::write(fd, bytes.data(), size);
+        return at >= disk.byte ? -1 : ::write(fd, bytes.data(), std::min<size_t>(size, disk.byte - at));
     };
-    calls.sync = [=](int fd) { return fails(Point::Sync) ? -1 : ::fdatasync(fd); };
-    calls.rename = [=](const char* from, const char* to) {
-        return fails(Point::Rename) ? -1 : ::rename(from, to);
+    calls.sync = [&disk](int fd) { return disk.FailsAt(Point::Sync) ? -1 : ::fdatasync(fd); };
+    calls.rename = [&disk](const char* from, const char* to) {
+        return disk.FailsAt(Point::Rename) ? -1 : ::rename(from, to);
     };
     return calls;
 }
@@ -301,20 +289,16 @@ TEST(FullDisk, TheOldFilesStayThePlayerIsToldOnceAndALaterSaveStoresTheRun) {
         "unchanged. Check the disk; the game will try again after the next game and when you quit.";
     const struct {
         const char* name;
-        Point point;
-        off_t byte;
-        int code;
-        QString told;
-        const char* system;    // the system's words, in the message too
+        Disk disk;
         bool tryAgain = true;  // the player's answer at the quit; else Quit Without Saving
     } cases[] = {
-        {"the first byte, disk full", Point::Write, 0, ENOSPC, full, "No space left on device"},
-        {"byte 40, disk full", Point::Write, 40, ENOSPC, full, "No space left on device"},
-        {"byte 40, an I/O error", Point::Write, 40, EIO, broken, "Input/output error"},
-        {"a write that says it worked but did not", Point::Garbled, 0, EIO, broken, "Input/output error"},
-        {"the sync", Point::Sync, 0, EIO, broken, "Input/output error"},
-        {"the rename", Point::Rename, 0, ENOSPC, full, "No space left on device"},
-        {"quit without saving", Point::Write, 10, ENOSPC, full, "No space left on device", false},
+        {"the first byte, disk full", {true, Point::Write, 0, ENOSPC}},
+        {"byte 40, disk full", {true, Point::Write, 40, ENOSPC}},
+        {"byte 40, an I/O error", {true, Point::Write, 40, EIO}},
+        {"a write that says it worked but did not", {true, Point::Garbled, 0, EIO}},
+        {"the sync", {true, Point::Sync, 0, EIO}},
+        {"the rename", {true, Point::Rename, 0, ENOSPC}},
+        {"quit without saving", {true, Point::Write, 10, ENOSPC}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -333,12 +317,15 @@ TEST(FullDisk, TheOldFilesStayThePlayerIsToldOnceAndALaterSaveStoresTheRun) {
         const QByteArray oldIni = Bytes(ini), oldRecord = Bytes(record);
         ASSERT_NE(oldRecord.indexOf("Played=1\n"), -1);
 
-        disk = {true, c.point, c.byte, c.code};
+        disk = c.disk;
         rig.PullLever();
         rig.PullLever();
         ASSERT_EQ(rig.host.messages.size(), 1u) << "once, not after every game";
-        EXPECT_NE(rig.host.messages[0].find(c.told.toStdString()), std::string::npos) << rig.host.messages[0];
-        EXPECT_NE(rig.host.messages[0].find(c.system), std::string::npos) << rig.host.messages[0];
+        const QString told = disk.code == ENOSPC ? full : broken;
+        EXPECT_NE(rig.host.messages[0].find(told.toStdString()), std::string::npos) << rig.host.messages[0];
+        // The system's words too.
+        EXPECT_NE(rig.host.messages[0].find(std::strerror(disk.code)), std::string::npos)
+            << rig.host.messages[0];
 
         // At the quit: the player frees space and tries again, or gives up and keeps the run record.
         bool unchanged = false;
@@ -367,22 +354,16 @@ TEST(FullDisk, TheOldFilesStayThePlayerIsToldOnceAndALaterSaveStoresTheRun) {
 
 TEST(FullDisk, NamesWithTheCharactersOfTheFileFormatComeBackAsTheyWere) {
     const Folder f(false);
-    const QString& ini = f.ini;
-    for (const std::string name : {"a;b,c=d", "\"q\" \\x", " @lead", "Zoë 名前"}) {
-        SCOPED_TRACE(name);
-        {
-            QtSettingsStore store(ini);
-            Rig rig({"Fruit.Thm"}, &store);
-            rig.Start();
-            rig.m.ScoreTable[0].Name = name;
-            rig.Send(ev::MenuQuit{});
-            EXPECT_EQ(rig.host.endStatus, 0);
-        }
-        QtSettingsStore store(ini);
+    std::string saved;  // by the run before
+    for (const std::string name : {"a;b,c=d", "\"q\" \\x", " @lead", "Zoë 名前", "Ann"}) {
+        QtSettingsStore store(f.ini);
         Rig rig({"Fruit.Thm"}, &store);
         rig.Start();
         EXPECT_TRUE(rig.host.messages.empty()) << rig.host.messages[0];
-        EXPECT_EQ(rig.m.ScoreTable[0].Name, name);
+        EXPECT_TRUE(saved.empty() || rig.m.ScoreTable[0].Name == saved) << rig.m.ScoreTable[0].Name;
+        rig.m.ScoreTable[0].Name = saved = name;
+        rig.Send(ev::MenuQuit{});
+        EXPECT_EQ(rig.host.endStatus, 0) << name;
     }
 }
 

@@ -18,19 +18,11 @@ namespace fw::test {
 namespace {
 
 TEST(Scale, WholeDevicePixelsAtEveryScaleInFullScreenAndAtRatio2) {
-    for (qreal ratio : {1.0, 2.0}) {
-        for (int scale : {1, 3}) {
-            EXPECT_EQ(WindowGeometry(scale, ratio).pixel, scale * ratio);
-            EXPECT_EQ(WindowSize(scale, ratio), QSize(320, 256) * scale);
-        }
-    }
-    // Full screen on 3840 x 2160 device pixels, at ratio 1 and at ratio 2: eight
-    // device pixels a machine pixel, centred.
+    // Full screen on 3840 x 2160 device pixels, at ratio 1 and at ratio 2: eight device pixels a
+    // machine pixel, centred (the presses there: TheWidgetShowsWholeSquares...).
     const PictureGeometry full = CentredGeometry({3840, 2160}, 1);
     EXPECT_EQ(full, (PictureGeometry{8, QPoint(640, 56)}));
     EXPECT_EQ(CentredGeometry({1920, 1080}, 2), full);
-    EXPECT_EQ(full.ToMachine({640 + 8 * 10 + 7, 56 + 8 * 20}, 1), QPoint(10, 20));
-    EXPECT_EQ(full.ToMachine({320 + 4 * 10 + 3.5, 28 + 4 * 20}, 2), QPoint(10, 20));
     EXPECT_EQ(full.ToMachine({639, 56}, 1), QPoint(-1, 0));  // on the black beside it
     EXPECT_EQ(FittingScale({1280, 1005}), 3);
     EXPECT_EQ(FittingScale({300, 200}), 1);
@@ -55,6 +47,7 @@ TEST(Scale, TheWidgetShowsWholeSquaresAndMapsPressesAtTwoScalesAndInFullScreen) 
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
         QImage shot;
         const PictureGeometry& g = widget.picture();
+        EXPECT_TRUE(scale == 0 || g.pixel == scale * widget.devicePixelRatioF()) << g.pixel;
         const auto showsTheSurface = [&] {
             shot = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
             for (int y = 0; y < 256 * g.pixel; ++y)
@@ -90,16 +83,13 @@ TEST(Scale, TheWidgetShowsWholeSquaresAndMapsPressesAtTwoScalesAndInFullScreen) 
 }
 
 TEST(View, BothEndsOfTheScaleAndFullScreenAreKeptAndOneBeyondIsNot) {
-    for (const int scale : {1, 2, kMaxScale}) {
+    for (const auto& [scale, kept] : {std::pair{1, 1}, {2, 2}, {kMaxScale, kMaxScale}, {kMaxScale + 1, 0}}) {
         for (const bool fullScreen : {false, true}) {
             SaveViewSettings({scale, fullScreen});
             const ViewSettings view = LoadViewSettings();
-            EXPECT_EQ(view.scale, scale);
-            EXPECT_EQ(view.fullScreen, fullScreen) << scale;
+            EXPECT_TRUE(view.scale == kept && view.fullScreen == fullScreen) << scale << " " << fullScreen;
         }
     }
-    SaveViewSettings({kMaxScale + 1, false});
-    EXPECT_EQ(LoadViewSettings().scale, 0);
 }
 
 TEST(View, TheScaleAndFullScreenAreRememberedInASectionOfTheirOwnAndTheCommandLineWins) {

@@ -8,6 +8,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <csignal>
@@ -130,10 +131,8 @@ TEST_F(SdlSound, PlaysOnceRepeatsUntilStoppedAndMixesEverythingItIsGiven) {
     }
     EXPECT_GE(together, 10);     // the 250 ms one-shot over the loop, though every channel was busy
     EXPECT_GE(loopWindows, 25);  // more than two passes of the 200 ms loop
-    for (double silent : {1500.0, 1000.0}) {
-        const auto heard = Heard(silent, 6000);
-        EXPECT_EQ(std::count(heard.begin(), heard.end(), true), 0) << silent << " Hz";
-    }
+    for (double silent : {1500.0, 1000.0})
+        EXPECT_EQ(std::ranges::count(Heard(silent, 6000), true), 0) << silent;
 }
 
 TEST_F(SdlSound, WithoutADeviceEveryCallDoesNothing) {
