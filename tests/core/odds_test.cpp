@@ -11,7 +11,6 @@
 #include "fakes.h"
 #include "machine/cells.h"
 #include "play/evaluate.h"
-#include "play/mania.h"
 #include "play/odds.h"
 #include "play/reels.h"
 #include "play/spin.h"
