@@ -10,9 +10,10 @@
 namespace fw::test {
 namespace {
 
-// 480 inputs during the first 40 waits of the game that the lever starts: the
-// lever clicked (pressed and released) and the lever's key, over and over.
-// quit, when given, comes at the twentieth wait.
+// 560 inputs during the first 40 waits of the game that the lever starts: the
+// lever clicked (pressed and released) and the lever's key, over and over, and
+// About and the configuration from the menu. quit, when given, comes at the
+// twentieth wait.
 struct Flood {
     explicit Flood(std::optional<MachineEvent> quit = std::nullopt) {
         rig.StartPlaying();
@@ -21,12 +22,15 @@ struct Flood {
         rig.clock.waits.clear();
         rig.clock.onWait = [this, quit] {
             const std::size_t wait = rig.clock.waits.size();
+            if (wait == 1) busyPointer = rig.host.pointer;
             if (wait > 40) return;
             for (int i = 0; i < 4; ++i) {
                 rig.PullLever();
                 rig.Send(ev::Release{CentreX(places::LeverKnob), CentreY(places::LeverKnob), true, 1});
                 rig.Send(ev::Key{KeyCommand::Go});
             }
+            for (MachineEvent e : {MachineEvent(ev::MenuAbout{}), MachineEvent(ev::MenuConfig{})})
+                rig.Send(e);
             if (quit && wait == 20) rig.Send(*quit);
             mostWaiting = std::max(mostWaiting, rig.m.pending.size());
         };
@@ -34,11 +38,13 @@ struct Flood {
     }
     Rig rig;
     std::size_t mostWaiting = 0;
+    Pointer busyPointer = Pointer::Default;
 };
 
 // Without a quit the lever's game and the four presses that waited are played, with four presses and
-// their releases waiting at most (the releases of refused presses go too); a quit from the menu or
-// closing the window goes ahead of the waiting presses and saves when the game in hand ends.
+// their releases waiting at most (the releases of refused presses go too), and each menu command
+// that waited runs once; a quit from the menu or closing the window goes ahead of the waiting
+// presses and saves when the game in hand ends.
 TEST(BusyMachine, AFloodDuringAGameLetsFourPressesWaitAndAQuitGoesAheadOfThem) {
     const struct {
         const char* name;
@@ -49,8 +55,13 @@ TEST(BusyMachine, AFloodDuringAGameLetsFourPressesWaitAndAQuitGoesAheadOfThem) {
     for (const auto& row : rows) {
         Flood flood(row.quit);
         EXPECT_EQ(flood.rig.m.ScoreTable[0].Played, row.played) << row.name;
-        EXPECT_LE(flood.mostWaiting, 8u) << row.name;
+        EXPECT_LE(flood.mostWaiting, 8u + 2u) << row.name;
+        const auto& calls = flood.rig.host.calls;
+        for (const std::string& call :
+             {"ShowAbout " + flood.rig.m.AppVersion, std::string("RunConfigDialog")})
+            EXPECT_EQ(std::count(calls.begin(), calls.end(), call), row.quit ? 0 : 1) << row.name << call;
         EXPECT_EQ(flood.rig.host.endStatus, row.endStatus) << row.name;
+        EXPECT_TRUE(flood.busyPointer == Pointer::Hourglass && flood.rig.host.pointer == Pointer::Default);
         EXPECT_EQ(flood.rig.m.ended, row.quit.has_value()) << row.name;
         EXPECT_EQ(flood.rig.store.flushes >= 1, row.quit.has_value())
             << row.name << ": the quit saved the records";

@@ -121,11 +121,7 @@ public:
         return !failFlush;
     }
     std::optional<std::string> ReadRunRecord() override { return runRecord; }
-    bool WriteRunRecord(const std::string& text, WriteFailure& failure) override {
-        if (failRecord) {
-            failure = {"the disk is full", "Free some space", "the run record cannot be written"};
-            return false;
-        }
+    bool WriteRunRecord(const std::string& text, WriteFailure&) override {
         runRecords.push_back(text);
         runRecord = text;
         return true;
@@ -147,7 +143,6 @@ public:
     std::map<std::string, std::string> unsaved;  // written but not yet flushed
     int flushes = 0;
     bool failFlush = false;
-    bool failRecord = false;  // the run record cannot be written
 
     std::vector<std::string> notices;          // what Open reports
     std::optional<std::string> runRecord;      // the run record, when there is one

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
-#include "machine/cells.h"
 
 namespace fw::test {
 namespace {
@@ -68,18 +67,6 @@ TEST_F(Keys, EveryKeyIsThePressItStandsFor) {
     Step("the list once more", KeyCommand::HighScores, 0, places::ReelWindowZone);
     Step("back from the list", KeyCommand::Back, 0, places::ListLineZone(4), 2);
     EXPECT_EQ(keys.m.ScreenMode, Screen::Reels);
-}
-
-TEST_F(Keys, OnTheOutOfCoinsPanelTheKeysPressItsButtons) {
-    for (Rig* rig : {&keys, &mouse}) rig->m.ScoreTable[0].Score = 0;
-    Step("the out-of-coins panel", KeyCommand::Coin, 0, places::CoinPile);
-    Step("continue", KeyCommand::Go, 0, places::PanelContinueButton);
-    EXPECT_EQ(keys.m.ScoreTable[0].Score, 20);
-    Key(KeyCommand::Quit);  // no panel: nothing
-    for (Rig* rig : {&keys, &mouse}) rig->m.ScoreTable[0].Score = 0;
-    Step("the panel again", KeyCommand::Coin, 0, places::CoinPile);
-    Step("quit", KeyCommand::Quit, 0, places::PanelQuitButton);
-    EXPECT_TRUE(keys.m.ended);
 }
 
 TEST_F(Keys, OnTheOfferPanelGoPlaysOn) {

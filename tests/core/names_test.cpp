@@ -53,10 +53,7 @@ TEST_P(Names, AreKeptWithoutControlCharactersTypedReadFromTheFileOrFromTheRunRec
     // A line of the run record cannot hold a line break; the rest it can.
     if (row.given.find_first_of("\r\n") == std::string::npos) {
         Rig recovered;
-        ScoreRecord run;
-        run.Name = row.given;
-        run.Score = 5000;
-        recovered.store.runRecord = RunRecordText(run);
+        recovered.store.runRecord = RunRecordText({.Name = row.given, .Score = 5000});
         recovered.Start();
         EXPECT_EQ(recovered.m.ScoreTable[1].Name, row.kept) << "the run record";
         EXPECT_EQ(recovered.store.Value(HighSection(1), "Name"), row.kept) << "the run record";

@@ -1,11 +1,8 @@
 // Where the machine once went plainly wrong: a theme chosen over a panel, the
-// counter at the purse limit, impossible stored counts, a flood of input.
+// counter at the purse limit, impossible stored counts.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "fakes.h"
-#include "machine/cells.h"
 
 namespace fw::test {
 namespace {
@@ -79,24 +76,6 @@ TEST(QueueAndLimits, StoredCountsAreTakenUpToTheLargestAndFallBackBeyondEitherEn
             EXPECT_EQ(value, count) << stored;
         EXPECT_EQ(rig.m.ScoreTable[3].ETime, std::string(stored) == "-1" ? 0 : std::stol(stored)) << stored;
     }
-}
-
-TEST(QueueAndLimits, AFloodDuringAGameRunsEachWaitingCommandOnceAndEveryPress) {
-    Rig rig;
-    rig.StartPlaying();
-    Machine& m = rig.m;
-    rig.InsertCoins(2);
-    rig.ScriptSteps({7, 8, 9});
-    rig.clock.waits.clear();
-    rig.clock.onWait = [&] {
-        if (rig.clock.waits.size() > 40) return;
-        for (MachineEvent e : {MachineEvent(ev::MenuAbout{}), MachineEvent(ev::MenuConfig{})}) Post(m, e);
-        if (rig.clock.waits.size() % 10 == 0) rig.PullLever();
-    };
-    rig.PullLever();
-    EXPECT_EQ(m.ScoreTable[0].Played, 5);  // the first game and the four presses
-    EXPECT_EQ(std::count(rig.host.calls.begin(), rig.host.calls.end(), "ShowAbout " + m.AppVersion), 1);
-    EXPECT_EQ(std::count(rig.host.calls.begin(), rig.host.calls.end(), "RunConfigDialog"), 1);
 }
 
 }  // namespace

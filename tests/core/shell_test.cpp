@@ -1,11 +1,10 @@
-// The machine around the game: presses and their order, the sound bank, the
-// reel themes and the money counter.
+// The machine around the game: where presses land, the sound bank and the reel
+// themes.
 #include <gtest/gtest.h>
 
 #include <fstream>
 
 #include "fakes.h"
-#include "presentation/digits.h"
 
 namespace fw::test {
 namespace {
@@ -41,24 +40,6 @@ TEST(Presses, ZonesEndWhereThePlayerExpects) {
     rig.PressOn(places::DisplayWindow);
     rig.Press(CentreX(places::ListLineZone(0)), places::ListLineZone(1).y);
     EXPECT_EQ(m.StatPage, 1);
-}
-
-TEST(Presses, InputDuringTheStartUpWaitsAndRunsAfterItInOrder) {
-    Rig rig;
-    int during = 0;
-    rig.clock.onWait = [&] {
-        if (during++ == 2) {  // during the start-up wipe
-            rig.InsertCoins(2);
-            rig.PullLever();
-            rig.Send(ev::Tick{TimerId::MultiCheck});
-        }
-    };
-    rig.ScriptSteps({7, 7, 7});
-    rig.Start();
-    rig.clock.onWait = nullptr;
-    EXPECT_EQ(rig.m.ScoreTable[0].Played, 1);  // the coins came first, then the game
-    EXPECT_EQ(rig.m.Credits, 4);
-    EXPECT_EQ(rig.host.pointer, Pointer::Default);
 }
 
 TEST(SoundBank, WithTheSoundOffOrNoDeviceNothingIsHeard) {
@@ -105,49 +86,6 @@ TEST(Themes, TheMenuListsTheThemesInNameOrderAndSwitchesThem) {
     rig.Send(ev::MenuQuit{});
     EXPECT_EQ(rig.store.Value("GameCfg", "Theme"), "3");
     EXPECT_EQ(rig.store.Value("GameCfg", "ThmNr"), "4");
-}
-
-TEST(Themes, AMachineWithoutAUsableThemeEndsWithAMessage) {
-    std::vector<std::string> eleven;
-    for (int i = 0; i < 11; ++i) eleven.push_back("T" + std::to_string(i) + ".Thm");
-    struct Case {
-        std::vector<std::string> themes;
-        std::string says;
-    };
-    for (const Case& c : {Case{{}, "holds no"}, Case{eleven, "Too Many"}, Case{{"Small.Thm"}, "too small"},
-                          Case{{"Bad.Thm"}, "cannot be loaded"}}) {
-        Rig rig(c.themes);
-        if (c.says == "too small") rig.images.files[rig.GfxFile("Small.Thm")] = ThemePicture(1, 434, 37);
-        if (c.says == "cannot be loaded") rig.images.files.clear();
-        rig.Start();
-        EXPECT_EQ(rig.host.endStatus, 1) << c.says;
-        ASSERT_EQ(rig.host.errors.size(), 1u);
-        EXPECT_NE(rig.host.errors[0].find(c.says), std::string::npos) << rig.host.errors[0];
-        EXPECT_EQ(std::count(rig.host.calls.begin(), rig.host.calls.end(), "ShowWindow"), 0);
-        EXPECT_TRUE(rig.store.durable.empty());
-    }
-}
-
-TEST(MoneyCounter, CountsOnTheDigitsItShows) {
-    Rig rig;
-    rig.StartPlaying();
-    Machine& m = rig.m;
-    DrawDigits(m, 100);  // 20 -> 120: the hundreds cell lights when the carry reaches it
-    EXPECT_EQ(CounterText(m.hdcScreen), "-120");
-    const auto waits = rig.clock.WaitsMs();
-    EXPECT_EQ(std::vector<int>(waits.begin(), waits.begin() + 6), (std::vector<int>{50, 50, 50, 50, 45, 45}));
-    EXPECT_EQ(std::count(waits.begin(), waits.end(), 5), 100 - 44);  // down to 5 ms from the 45th coin
-    m.ScoreTable[0].Score = 10'001;
-    DrawDigits(m, kTakeOneCoin);
-    EXPECT_EQ(CounterText(m.hdcScreen), "0000");  // the last four digits
-    DrawDigits(m, 12);
-    EXPECT_EQ(CounterText(m.hdcScreen), "0012");
-    EXPECT_EQ(m.ScoreTable[0].Score, 10'012);
-    m.ScoreTable[0].Score = 32'760;
-    DrawDigits(m, 100);
-    EXPECT_EQ(m.ScoreTable[0].Score, 32'767);  // stays instead of wrapping
-    DrawDigits(m, kTakeOneCoin);
-    EXPECT_EQ(CounterText(m.hdcScreen), "2766");
 }
 
 }  // namespace
