@@ -13,12 +13,12 @@ PICTURES=$2
 start_xvfb
 start_program "$PROGRAM"
 find_machine started.png startup
-# Presses a key and waits for the machine's mark of it.
+# Presses a key and waits for its mark, which follows all it set off (a game: longer than any).
 type_key() {
   xdotool windowfocus --sync "$WID" 2>/dev/null || true
   xdotool key --window "$WID" "$1"
 }
-press() { sent "$2" 5 type_key "$1" || fail "the key $1 did not reach the machine (no trace mark $2)"; }  # key mark
+press() { sent "$2" "$([ "$2" = key-go ] && echo 40 || echo 5)" type_key "$1" || fail "the key $1 did not reach the machine (no trace mark $2)"; }  # key mark
 
 press c key-coin
 read_until 'shows --19/1' "a coin"
