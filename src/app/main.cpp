@@ -19,7 +19,7 @@
 #include "frontend/qt/real_clock.h"
 #include "frontend/qt/signals.h"
 #include "frontend/qt/single_instance.h"
-#include "frontend/qt/view_settings.h"
+#include "frontend/qt/theme_folder.h"
 #include "frontend/real_random.h"
 #include "frontend/sdl/sdl_sound_control.h"
 #include "machine/machine.h"
@@ -156,12 +156,13 @@ int main(int argc, char** argv) {
     // Asked to quit before any game began: there is nothing to keep.
     if (fw::QuitAsked()) return 0;
 
-    fw::MainWindow window(options.scale);
+    // The store first: the window starts at the view it keeps.
+    fw::QtSettingsStore store(settingsFile);
+    fw::MainWindow window(options.scale, &store);
     fw::RealClock clock;
     clock.SetWaitFunction([&window](fw::RealClock::TimePoint deadline) { window.waitUntil(deadline); });
     fw::RealRandom random;
     fw::SdlSoundControl sound;
-    fw::QtSettingsStore store(settingsFile);
     fw::QtImageLoader images;
 
     fw::Machine machine(fw::Platform{clock, random, sound, store, images, window},

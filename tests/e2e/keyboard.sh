@@ -4,7 +4,8 @@
 # plays a game that takes the credit and pays a prize; each menu opens from
 # the keyboard (Alt+G, Alt+T, Alt+V, Alt+H) and closes with Escape, and then
 # every key of the machine still reaches it; Ctrl++ doubles the window; after a
-# flood of keys, Ctrl+Q quits at once, without playing the keys still waiting.
+# flood of keys, Ctrl+Q quits at once, without playing the keys still waiting;
+# the next start comes back at the zoom, and full screen (F11) comes back too.
 #   keyboard.sh PROGRAM PICTURES_DIR
 source "$(dirname "$0")/lib.sh"
 PROGRAM=$1
@@ -77,4 +78,25 @@ wait_exit
 after=$(awk '/^trace game-end /{n = 0} /^trace key-/{n++} END{print n}' "$LOG")
 [ "$after" = 1 ] || fail "$after keys ran after the game in hand: $(grep '^trace key-' "$LOG" | tail -5)"
 python3 "$E2E_DIR/screen.py" ini "$INI" || fail "the settings file after the flood"
+
+# The zoom outlived the quit's save of the records. Started as a player starts
+# it (no --scale), the window comes back at that size; full screen chosen
+# then comes back too.
+width() { xwininfo -id "$WID" | sed -n 's/ *Width: //p'; }
+grep -qx 'Scale=2' "$INI" || fail "the quit's save lost the zoom: $(grep -A2 Window "$INI")"
+launch zoomed as-a-player
+wait_mark ready
+[ "$(width)" = 640 ] || fail "started at $(width) px wide after a zoom to 640"
+for _ in 1 2 3; do
+  xdotool windowfocus --sync "$WID" key F11 2>/dev/null || true
+  within 50 '[ "$(width)" = 1280 ]' && break
+done
+[ "$(width)" = 1280 ] || fail "F11 did not fill the screen"
+xdotool windowfocus --sync "$WID" key ctrl+q 2>/dev/null || true
+wait_exit
+launch full as-a-player
+wait_mark ready
+within 50 '[ "$(width)" = 1280 ]' || fail "full screen was not kept: $(width) px wide"
+xdotool windowfocus --sync "$WID" key ctrl+q 2>/dev/null || true
+wait_exit
 echo "PASS"

@@ -112,11 +112,14 @@ quit_from_menu() {  # window id
   wait_exit
 }
 
-# Starts $PROGRAM at scale 1, its trace and messages in $WORK/NAME.log ($LOG),
+# Starts $PROGRAM at scale 1 (as a player starts it, with no option, when the
+# second word is "as-a-player"), its trace and messages in $WORK/NAME.log ($LOG),
 # and sets PROGRAM_PID and WID (its window).
-launch() {  # name
+launch() {  # name [as-a-player]
   LOG=$WORK/$1.log
-  FRUITWHIRL_TRACE=1 "$PROGRAM" --scale 1 2>"$LOG" &
+  local options=(--scale 1)
+  [ "${2:-}" = as-a-player ] && options=()
+  FRUITWHIRL_TRACE=1 "$PROGRAM" "${options[@]}" 2>"$LOG" &
   PROGRAM_PID=$!
   WID=$(wait_window Fruitwhirl)
 }

@@ -3,16 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QMenuBar>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
 
+#include "edition/view_settings.h"
 #include "fakes.h"
 #include "frontend/qt/main_window.h"
+#include "frontend/qt/qt_settings_store.h"
+#include "frontend/qt/theme_folder.h"
 #include "frontend/qt/view_scale.h"
-#include "frontend/qt/view_settings.h"
 
 namespace fw::test {
 namespace {
@@ -85,26 +86,36 @@ TEST(Scale, TheWidgetShowsWholeSquaresAndMapsPressesAtTwoScalesAndInFullScreen) 
 TEST(View, BothEndsOfTheScaleAndFullScreenAreKeptAndOneBeyondIsNot) {
     for (const auto& [scale, kept] : {std::pair{1, 1}, {2, 2}, {kMaxScale, kMaxScale}, {kMaxScale + 1, 0}}) {
         for (const bool fullScreen : {false, true}) {
-            SaveViewSettings({scale, fullScreen});
-            const ViewSettings view = LoadViewSettings();
+            MemoryStore store;
+            ASSERT_TRUE(KeepViewSettings(store, {scale, fullScreen}));
+            const ViewSettings view = LoadViewSettings(store, kMaxScale);
             EXPECT_TRUE(view.scale == kept && view.fullScreen == fullScreen) << scale << " " << fullScreen;
         }
     }
 }
 
-TEST(View, TheScaleAndFullScreenAreRememberedInASectionOfTheirOwnAndTheCommandLineWins) {
+// The settings file has one writer: the quit's save of the records keeps the view chosen during the run.
+TEST(View, AZoomAndFullScreenChosenDuringARunOutliveTheQuitsSaveAndTheCommandLineWins) {
+    QTemporaryDir folder;
+    const QString file = folder.filePath("Fruitwhirl.ini");
     {
-        MainWindow first(0);
+        QtSettingsStore store(file);
+        store.Open();
+        MainWindow first(0, &store);
         first.zoom(2);
         first.setFullScreen(true);
+        // What the quit does with the records: every value of the game, then one flush.
+        store.SaveSetting("GameCfg", "Name", "ANN");
+        WriteFailure failure;
+        ASSERT_TRUE(store.Flush(failure)) << failure.detail;
     }
-    QSettings file(QSettings::IniFormat, QSettings::UserScope, "Fruitwhirl", "Fruitwhirl");
-    EXPECT_EQ(file.childGroups(), QStringList{"Window"});
-    MainWindow again(0), asked(1);
+    QtSettingsStore store(file);
+    store.Open();
+    EXPECT_EQ(store.GetSetting("GameCfg", "Name", ""), "ANN");
+    MainWindow again(0, &store), asked(1, &store);
     for (MainWindow* window : {&again, &asked}) window->ShowWindow();
     EXPECT_TRUE(again.screen()->fullScreen() && again.screen()->scale() == 2);
     EXPECT_TRUE(!asked.screen()->fullScreen() && asked.screen()->scale() == 1);
-    file.remove("Window");
 }
 
 TEST(View, AThemeInTheDataFolderShowsInTheMenuAndLoads) {

@@ -2,7 +2,7 @@
 """The browser edition in headless Chromium, served on 127.0.0.1: the start-up
 screen equals the desktop's reference, coins dragged by mouse and by touch,
 the lever and a prize the pay table explains, the sounds in order; a second
-tab is refused; a reload recovers the run and keeps the records; the records
+tab is refused; a reload recovers the run and keeps the records and the zoom; the records
 downloaded are the desktop's settings file, a damaged file is not loaded; a
 damaged stored record is kept aside with the message and offered for download;
 a picture added as a theme is listed after a start and goes when removed;
@@ -174,8 +174,16 @@ def main():
         d.close()
         d.switch_to.window(d.window_handles[0])
 
+        # The zoom is kept with the records, by the one store that writes them.
+        d.find_element("css selector", '.menu[data-menu="view"] > button').click()
+        d.find_element("css selector", '[data-view="actual"]').click()
+        if "\nScale=1\n" not in stored(d, "Fruitwhirl.ini") + "\n":
+            fail("the zoom to actual size is not in the stored records")
+
         d.refresh()  # the page goes away mid-run, without a quit
         start(d, url)
+        if d.execute_script("return Fruitwhirl.scale") != 1:
+            fail("the next visit does not come back at the zoom chosen")
         text = message(d, "the recovery's message")
         if "ended unexpectedly" not in text or counter.strip("-") not in text:
             fail(f"the message does not tell the recovered run: {text}")

@@ -22,13 +22,14 @@
 #include <cmath>
 #include <thread>
 
+#include "edition/view_settings.h"
 #include "frontend/qt/dialogs/dialogs.h"
 #include "frontend/qt/dialogs/look.h"
 #include "frontend/qt/dialogs/placement.h"
 #include "frontend/qt/embedded.h"
 #include "frontend/qt/key_map.h"
 #include "frontend/qt/odds_window.h"
-#include "frontend/qt/view_settings.h"
+#include "frontend/qt/view_scale.h"
 #include "machine/cells.h"
 #include "shell/events.h"
 #include "shell/trace.h"
@@ -43,11 +44,16 @@ constexpr std::chrono::milliseconds kFrameLead{8};
 // The display shows at most one frame in this time.
 constexpr std::chrono::milliseconds kRefresh{16};
 
+// The view the player chose last, as far as a store keeps one.
+ViewSettings StoredView(SettingsStore* store) {
+    return store ? LoadViewSettings(*store, kMaxScale) : ViewSettings{};
+}
+
 // The scale to start at: the one asked for, else the one chosen last (as
 // large as still fits), else the default.
-int StartScale(int scale) {
+int StartScale(int scale, SettingsStore* store) {
     if (scale > 0) return scale;
-    const int chosen = LoadViewSettings().scale;
+    const int chosen = StoredView(store).scale;
     return chosen > 0 ? chosen : DefaultScale();
 }
 
@@ -60,8 +66,9 @@ QString Shown(const std::string& text) {
 
 }  // namespace
 
-MainWindow::MainWindow(int scale)
-    : screen_(new ScreenWidget(StartScale(scale), this)),
+MainWindow::MainWindow(int scale, SettingsStore* store)
+    : store_(store),
+      screen_(new ScreenWidget(StartScale(scale, store), this)),
       tmrElapsedTime_(new QTimer(this)),
       tmrMultiCheck_(new QTimer(this)) {
     setWindowTitle("Fruitwhirl");
@@ -74,7 +81,7 @@ MainWindow::MainWindow(int scale)
     // Fixed size: the machine is a picture.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (scale == 0) {
-        startFullScreen_ = LoadViewSettings().fullScreen;
+        startFullScreen_ = StoredView(store).fullScreen;
         screen_->setScale(std::min(screen_->scale(), largestScale()));
     }
 }
@@ -199,7 +206,7 @@ void MainWindow::showMenuBarWhenAsked() {
 }
 
 void MainWindow::rememberView() const {
-    SaveViewSettings({screen_->scale(), screen_->fullScreen()});
+    if (store_) KeepViewSettings(*store_, {screen_->scale(), screen_->fullScreen()});
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

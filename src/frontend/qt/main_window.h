@@ -22,8 +22,10 @@ class MainWindow : public QMainWindow, public Host {
     Q_OBJECT
 public:
     // At a scale, or at 0 with the scale and full screen the player chose last
-    // (the largest that fits in half the screen's height the first time).
-    explicit MainWindow(int scale);
+    // (the largest that fits in half the screen's height the first time). The
+    // view is read from the settings store and kept there when it changes;
+    // without a store it is not remembered.
+    explicit MainWindow(int scale, SettingsStore* store = nullptr);
 
     // Connects the machine; input from then on becomes machine events.
     void attach(Machine* machine);
@@ -79,6 +81,7 @@ private:
     void showMenuBarWhenAsked();
     void rememberView() const;
 
+    SettingsStore* store_;
     Machine* machine_ = nullptr;
     ScreenWidget* screen_;
     QMenu* mnuGame_ = nullptr;

@@ -239,7 +239,17 @@ window.Fruitwhirl = Fruitwhirl;
 
 // ---- The canvas: a whole-number scale in device pixels, the largest that fits
 // unless the player zoomed (kept for the next visit); full screen takes the largest ----
-let chosenScale = Number(Fruitwhirl.storageGet('Fruitwhirl.scale')) || 0;
+let chosenScale = 0;
+// The scale the records keep (the game tells it before the machine shows); a
+// scale kept on its own by an earlier version of the page goes into them once.
+Fruitwhirl.setView = (scale) => {
+  const earlier = Number(Fruitwhirl.storageGet('Fruitwhirl.scale')) || 0;
+  chosenScale = scale || earlier;
+  if (earlier) {
+    if (!scale) Module._fw_view(earlier);
+    Fruitwhirl.storageSet('Fruitwhirl.scale', null);
+  }
+};
 function largestScale() {
   const ratio = window.devicePixelRatio || 1;
   const stage = $('#stage');
@@ -256,7 +266,7 @@ function fit() {
 function zoom(k) {
   if (document.fullscreenElement) return;
   chosenScale = Math.max(1, Math.min(k, largestScale()));
-  Fruitwhirl.storageSet('Fruitwhirl.scale', String(chosenScale));
+  Module._fw_view(chosenScale);
   fit();
 }
 window.addEventListener('resize', fit);

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "edition/view_settings.h"
 #include "frontend/real_random.h"
 #include "machine/machine.h"
 #include "platform/ini_text.h"
@@ -28,6 +29,7 @@ EM_JS(void, fw_js_present, (const std::uint32_t* pixels, int first, int end), {
     Fruitwhirl.present(HEAPU8, pixels, first, end);
 });
 EM_JS(void, fw_js_show_window, (), { Fruitwhirl.showWindow(); });
+EM_JS(void, fw_js_view, (int scale), { Fruitwhirl.setView(scale); });
 EM_JS(void, fw_js_pointer, (int busy, int drag), { Fruitwhirl.setPointer(busy, drag); });
 EM_JS(void, fw_js_enable_menu, (int menu, int on), { Fruitwhirl.enableMenu(menu, on); });
 EM_JS(void, fw_js_theme_item, (int i, const char* caption, int visible, int on), {
@@ -407,6 +409,8 @@ struct Game {
     std::unique_ptr<Machine> machine;
 };
 Game* game = nullptr;
+// The largest scale the page is zoomed to: a machine pixel of 16 device pixels.
+constexpr int kLargestScale = 16;
 
 Surface Picture(ImageLoader& images, const char* path) {
     LoadedImage loaded = images.Load(path);
@@ -478,6 +482,11 @@ EMSCRIPTEN_KEEPALIVE char* fw_add_theme(const char* path, const char* file) {
     fw::RunPending(m);
     return strdup(problem.c_str());
 }
+// The player zoomed: the scale is kept with the records (full screen is the
+// browser's to give, at a press of the player's, so it is not kept).
+EMSCRIPTEN_KEEPALIVE void fw_view(int scale) {
+    if (fw::game) fw::KeepViewSettings(fw::game->store, {scale, false});
+}
 // The tab is hidden or goes away: nothing of the run may be lost.
 EMSCRIPTEN_KEEPALIVE void fw_keep() {
     if (fw::game && fw::game->machine) fw::KeepRecords(*fw::game->machine);
@@ -493,6 +502,7 @@ int main() {
         fw::Platform{g.clock, g.random, g.sound, g.store, g.images, g.host}, std::move(pictures), "");
     g.machine->UserGfxPath = "/Themes/";  // the player's own, kept by the page
     g.screen = &g.machine->hdcScreen;
+    fw_js_view(fw::LoadViewSettings(g.store, fw::kLargestScale).scale);
     fw::Post(*g.machine, fw::ev::Load{});  // returns when the start-up has run to its end
     if (!g.machine->ended) {
         fw::TraceMark("ready");
