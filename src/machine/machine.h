@@ -85,7 +85,7 @@ struct Expose {};  // the window was uncovered: repaint from the composition sur
 // A mouse button went down on the machine face.
 struct Press {
     int button;  // 1 left, anything else another button (2 right, 4 middle)
-    float x, y;  // machine pixels
+    float x, y;  // machine pixels; a fraction belongs to the whole pixel it lies in
 };
 // A mouse button went up. inside is false when it went up outside the
 // window, or when the window lost the mouse before it went up. button is the

@@ -1,5 +1,7 @@
 #include "shell/dispatch.h"
 
+#include <cmath>
+
 #include "machine/screen.h"
 #include "money/coins.h"
 #include "play/evaluate.h"
@@ -126,6 +128,10 @@ void Form_MouseDown(Machine& m, int button, float x, float y) {
 
 void OnPress(Machine& m, int button, float x, float y) {
     if (m.DragActive) return;  // the hand holds coins: other buttons do nothing
+    // A press lands on the whole machine pixel under it, whatever fraction of
+    // it the window or the page reports, so that both editions hit alike.
+    x = std::floor(x);
+    y = std::floor(y);
     if (places::CoinPile.contains(x, y)) {
         imgMoneyPile_MouseDown(m, button);
         m.DragButton = button;
@@ -141,6 +147,8 @@ void OnRelease(Machine& m, int button, float x, float y, bool inside) {
     m.DragActive = false;
     m.host.SetDragIcon(DragIcon::None);
     if (!inside) return;  // let go outside the window: no drop
+    x = std::floor(x);
+    y = std::floor(y);
     if (places::CoinSlot.contains(x, y)) {
         imgMoneySlot_DragDrop(m);
     } else if (places::CoinPile.contains(x, y)) {

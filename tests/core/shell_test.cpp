@@ -42,6 +42,17 @@ TEST(Presses, ZonesEndWhereThePlayerExpects) {
     EXPECT_EQ(m.StatPage, 1);
 }
 
+// The page reports fractions of a machine pixel, the desktop whole pixels: the same spot lands alike.
+TEST(Presses, AFractionOfAPixelBelongsToTheWholePixelItLiesIn) {
+    Rig rig;
+    rig.StartPlaying();
+    Machine& m = rig.m;
+    rig.Press(places::ReelWindowZone.right() + 0.5f, CentreY(places::ReelWindowZone));
+    EXPECT_EQ(m.ScreenMode, Screen::HighScores);
+    rig.Press(CentreX(places::ListLineZone(0)), places::ListLineZone(1).y + 0.5f);
+    EXPECT_TRUE(m.ScreenMode == Screen::Statistics && m.StatPage == 1) << m.StatPage;
+}
+
 TEST(SoundBank, WithTheSoundOffOrNoDeviceNothingIsHeard) {
     Rig rig;
     rig.StartPlaying();
