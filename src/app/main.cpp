@@ -15,8 +15,8 @@
 #include "frontend/qt/key_map.h"
 #include "frontend/qt/main_window.h"
 #include "frontend/qt/qt_image_loader.h"
+#include "frontend/qt/qt_pacing.h"
 #include "frontend/qt/qt_settings_store.h"
-#include "frontend/qt/real_clock.h"
 #include "frontend/qt/signals.h"
 #include "frontend/qt/single_instance.h"
 #include "frontend/qt/theme_folder.h"
@@ -159,8 +159,8 @@ int main(int argc, char** argv) {
     // The store first: the window starts at the view it keeps.
     fw::QtSettingsStore store(settingsFile);
     fw::MainWindow window(options.scale, &store);
-    fw::RealClock clock;
-    clock.SetWaitFunction([&window](fw::RealClock::TimePoint deadline) { window.waitUntil(deadline); });
+    fw::QtPacing pacing(window.screen());
+    fw::PacedClock clock(pacing);
     fw::RealRandom random;
     fw::SdlSoundControl sound;
     fw::QtImageLoader images;

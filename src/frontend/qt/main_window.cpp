@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
@@ -20,7 +19,6 @@
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
-#include <thread>
 
 #include "edition/view_settings.h"
 #include "frontend/qt/dialogs/dialogs.h"
@@ -37,12 +35,6 @@
 namespace fw {
 
 namespace {
-
-// How far the sub-millisecond animation frames may run ahead of the wall clock
-// before they sleep: a few frames share one sleep.
-constexpr std::chrono::milliseconds kFrameLead{8};
-// The display shows at most one frame in this time.
-constexpr std::chrono::milliseconds kRefresh{16};
 
 // The view the player chose last, as far as a store keeps one.
 ViewSettings StoredView(SettingsStore* store) {
@@ -256,39 +248,6 @@ void MainWindow::attach(Machine* machine) {
 
 void MainWindow::post(MachineEvent event) {
     if (machine_) Post(*machine_, event);
-}
-
-void MainWindow::waitUntil(std::chrono::steady_clock::time_point deadline) {
-    using namespace std::chrono;
-    const auto now = steady_clock::now();
-    const auto length = deadline - lastDeadline_;
-    lastDeadline_ = deadline;
-    if (length >= milliseconds(2) && deadline - now >= milliseconds(2)) {
-        // A pause: show the frame (no more often than the display refreshes,
-        // unless the frame stays that long) and let the window live until the
-        // deadline. Input only queues machine events, which run after the current one.
-        if (deadline - now >= kRefresh || now - lastPresent_ >= kRefresh) {
-            screen_->present(false);
-            lastPresent_ = now;
-        }
-        for (auto left = deadline - steady_clock::now(); left >= milliseconds(1);
-             left = deadline - steady_clock::now()) {
-            QEventLoop loop;
-            QTimer::singleShot(static_cast<int>(duration_cast<milliseconds>(left).count()), Qt::PreciseTimer,
-                               &loop, &QEventLoop::quit);
-            loop.exec();
-        }
-        std::this_thread::sleep_until(deadline);
-        return;
-    }
-    // Animation frames come faster than the display: show one per refresh,
-    // and let a few frames run ahead of the wall clock to sleep together.
-    if (now - lastPresent_ >= kRefresh) {
-        screen_->present(true);
-        QCoreApplication::processEvents();
-        lastPresent_ = now;
-    }
-    if (deadline - now >= kFrameLead) std::this_thread::sleep_until(deadline);
 }
 
 void MainWindow::ShowWindow() {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <array>
-#include <chrono>
 #include <functional>
 
 #include <QMainWindow>
@@ -29,8 +28,6 @@ public:
 
     // Connects the machine; input from then on becomes machine events.
     void attach(Machine* machine);
-    // Waits until the deadline, keeping the window painted and queueing input.
-    void waitUntil(std::chrono::steady_clock::time_point deadline);
     int exitStatus() const { return exitStatus_; }
     ScreenWidget* screen() const { return screen_; }
 
@@ -98,8 +95,6 @@ private:
     std::array<bool, 11> themeChecked_{};       // where the machine put the marks
     QTimer* tmrElapsedTime_;
     QTimer* tmrMultiCheck_;
-    std::chrono::steady_clock::time_point lastPresent_{};
-    std::chrono::steady_clock::time_point lastDeadline_{};
     bool busyPointer_ = false;
     bool ending_ = false;
     bool wasMinimized_ = false;

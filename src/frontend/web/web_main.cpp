@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "edition/paced_clock.h"
 #include "edition/view_settings.h"
 #include "frontend/real_random.h"
 #include "machine/machine.h"
@@ -96,49 +97,29 @@ std::string Taken(char* text) {
     return s;
 }
 
-// ---- Clock: one logical timeline, slept towards with the browser running -------------------
-class WebClock : public Clock {
+// ---- The page's part of the paced clock: its clock, the canvas, its event loop ----------------
+class WebPacing : public PacingHost {
 public:
-    explicit WebClock(Surface*& screen) : screen_(screen), logical_(emscripten_get_now()) {}
-    std::uint32_t Ticks() override {
-        return static_cast<std::uint32_t>(static_cast<std::uint64_t>(logical_));
+    explicit WebPacing(Surface*& screen) : screen_(screen) {}
+    std::chrono::nanoseconds Now() override {
+        return std::chrono::nanoseconds(static_cast<std::int64_t>(emscripten_get_now() * 1e6));
     }
-    void Wait(std::chrono::nanoseconds d) override {
-        const double length = static_cast<double>(d.count()) / 1e6;
-        logical_ += length;
-        const double now = emscripten_get_now();
-        if (length >= 2 && logical_ - now >= 2) {
-            // A pause: show the frame, and let the page live until the deadline.
-            Present(now);
-            emscripten_sleep(static_cast<unsigned>(logical_ - now));
-            return;
-        }
-        // Animation frames come faster than the display: one a refresh, and the
-        // browser paints it before the machine goes on.
-        if (now - lastPresent_ >= kRefresh) {
-            Present(now);
-            emscripten_sleep(0);
-        } else if (logical_ - now >= kLead) {
-            emscripten_sleep(static_cast<unsigned>(logical_ - now));
-        }
-    }
-    void Sync() override {
-        const double now = emscripten_get_now();
-        if (now > logical_) logical_ = now;
-    }
-    void Present(double now) {
-        lastPresent_ = now;
+    void Show(bool) override {
         if (!screen_) return;
         const auto [first, end] = screen_->takeWrittenRows();
         if (first < end) fw_js_present(screen_->pixels().data(), first, end);
     }
+    // The browser paints the frame before the machine goes on.
+    void Breathe() override { emscripten_sleep(0); }
+    // The page lives until the moment: input queues events, the canvas is painted.
+    void LiveUntil(std::chrono::nanoseconds moment) override { SleepUntil(moment); }
+    void SleepUntil(std::chrono::nanoseconds moment) override {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(moment - Now()).count();
+        emscripten_sleep(left > 0 ? static_cast<unsigned>(left) : 0);
+    }
 
 private:
-    static constexpr double kRefresh = 16;
-    static constexpr double kLead = 8;
     Surface*& screen_;
-    double logical_;
-    double lastPresent_ = 0;
 };
 
 // ---- Sound through Web Audio ---------------------------------------------------------------
@@ -322,7 +303,7 @@ std::string PercentText(const Rational& r) {
 
 class WebHost : public Host {
 public:
-    explicit WebHost(WebClock& clock) : clock_(clock) {}
+    explicit WebHost(PacedClock& clock) : clock_(clock) {}
     void ShowWindow() override {
         // The start-up's pauses run from the moment the machine is seen, not
         // from before the pictures were decoded.
@@ -330,7 +311,7 @@ public:
         fw_js_show_window();
         TraceMark("shown");
     }
-    void Present() override { clock_.Present(emscripten_get_now()); }
+    void Present() override { clock_.Present(); }
     void SetPointer(Pointer pointer) override {
         busy_ = pointer == Pointer::Hourglass;
         fw_js_pointer(busy_, drag_);
@@ -392,7 +373,7 @@ public:
     }
 
 private:
-    WebClock& clock_;
+    PacedClock& clock_;
     int busy_ = 0;
     int drag_ = 0;
 };
@@ -400,7 +381,8 @@ private:
 // The whole game, made once and kept for the life of the page.
 struct Game {
     Surface* screen = nullptr;
-    WebClock clock{screen};
+    WebPacing pacing{screen};
+    PacedClock clock{pacing};
     RealRandom random;
     WebSound sound;
     WebStore store;
