@@ -133,11 +133,12 @@ const Fruitwhirl = {
     if (!d.open) { d.show(); beside(d); }
   },
   // The odds' rows, section by section: a heading, a table (its cells' exact fractions
-  // shown on hovering, the best hold marked) and a note.
+  // shown on hovering, the best hold marked) and a note; the prizes, the next game and
+  // its holds in the left column, the long run and the pay lines in the right.
   showOdds(sections, open) {
     const d = $('#odds');
-    const body = d.querySelector('.sections');
-    body.replaceChildren();
+    const columns = [...d.querySelectorAll('.sections > div')];
+    for (const column of columns) column.replaceChildren();
     for (const section of sections) {
       const part = document.createElement('section');
       part.dataset.key = section.key;
@@ -161,7 +162,7 @@ const Fruitwhirl = {
       }
       part.append(heading, table);
       if (section.note) part.appendChild(document.createElement('p')).textContent = section.note;
-      body.appendChild(part);
+      columns[['LongRun', 'PayLines'].includes(section.key) ? 1 : 0].appendChild(part);
     }
     if (open && !d.open) { d.show(); beside(d); }
   },
