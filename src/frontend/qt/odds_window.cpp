@@ -114,7 +114,11 @@ class FittingScrollArea : public QScrollArea {
 public:
     using QScrollArea::QScrollArea;
     QSize sizeHint() const override {
-        const QSize whole = widget()->sizeHint() + QSize(2 * frameWidth(), 2 * frameWidth());
+        // The notes wrap: at the width it asks for, the content may need more height than its hint.
+        QSize whole = widget()->sizeHint();
+        if (widget()->hasHeightForWidth())
+            whole.setHeight(std::max(whole.height(), widget()->heightForWidth(whole.width())));
+        whole += QSize(2 * frameWidth(), 2 * frameWidth());
         const QScreen* screen = window()->screen();
         if (!screen) return whole;
         return whole.boundedTo(screen->availableGeometry().size() * 17 / 20);
@@ -205,8 +209,12 @@ void OddsWindow::setOdds(const OddsReport& odds) {
         setSection(view->second, section, odds);
         view->second.box->show();
     }
+    // The sizes of the sections as they are now, not as the layouts last heard of them.
+    for (auto& [key, view] : sections_) view.box->layout()->activate();
+    scroll_->widget()->layout()->activate();
     scroll_->widget()->adjustSize();
     scroll_->updateGeometry();
+    layout()->activate();
 }
 
 // A section's rows: the best hold in bold, a chance with its bar and its exact
