@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "edition/odds_rows.h"
 #include "frontend/qt/embedded.h"
 #include "frontend/qt/key_map.h"
 #include "frontend/qt/main_window.h"
@@ -24,7 +25,6 @@
 #include "frontend/sdl/sdl_sound_control.h"
 #include "machine/machine.h"
 #include "shell/events.h"
-#include "shell/odds.h"
 #include "shell/trace.h"
 
 namespace {

@@ -42,6 +42,8 @@ struct OddsReport {
     std::array<int, kPrizes> coins{};          // what each prize pays
     std::array<std::string, kPrizes> lines{};  // the pay lines that win each prize, as "3-3-3 3-0-3"
     std::array<Surface, kPrizes> pictures{};   // each prize's pay-table cell in the current theme
+    std::vector<std::string> symbols;          // each reel symbol's name in the current theme, by its id
+                                               // ("lemon", "symbol 7"); empty: named by id alone
     GameOdds longRun;                          // never holding, outside the Mania period
     Rational gamesBetweenTop;                  // mean games from one 100-coin prize to the next
     GameOdds longRunMania;                     // never holding, the Mania period running all along

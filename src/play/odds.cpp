@@ -10,6 +10,7 @@
 #include "machine/cells.h"
 #include "play/mania.h"
 #include "play/spin.h"
+#include "presentation/themes.h"
 
 namespace fw {
 
@@ -336,6 +337,7 @@ OddsReport WorkOutOdds(const Machine& m) {
             BitBlt(report.pictures[k], 0, 0, cell.w, cell.h, m.hdcTheme, cell.x, cell.y);
         }
     }
+    for (int s = 0; s < themecells::kSymbols; ++s) report.symbols.push_back(SymbolName(m, s));
 
     report.mania = m.ManiaActive == True;
     report.nextGame = engine.NextGame(m.ReelPos, {0, 0, 0}, report.mania);

@@ -1,6 +1,7 @@
 #include "presentation/themes.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -146,6 +147,45 @@ void CheckTheme(Machine& m, int index) {
         m.ThemeChecked[i] = i == index;
         m.host.CheckThemeItem(i, i == index);
     }
+}
+
+namespace {
+
+// What each shipped theme draws for the symbols 0..14.
+struct ShippedTheme {
+    const char* file;
+    std::array<const char*, themecells::kSymbols> symbols;
+};
+constexpr ShippedTheme kShippedThemes[] = {
+    {"Fruit.Thm",
+     {"star", "banana", "cherries", "lemon", "bell", "grapes", "melon", "orange", "plum", "lucky seven",
+      "BAR", "diamond", "crown", "pear", "strawberry"}},
+    {"Jewels.Thm",
+     {"star crystal", "pearls", "ruby heart", "emerald", "gold ring", "amethyst drop", "topaz trillion",
+      "sapphire", "gold doubloon", "crystal seven", "gold ingot", "diamond", "platinum crown",
+      "treasure chest", "pendant"}},
+    {"Vegas.Thm",
+     {"jester's cap", "cocktail", "heart", "dice", "horseshoe", "poker chip", "four-leaf clover", "spade",
+      "banknotes", "neon seven", "triple BAR", "ace card", "crown", "top hat", "bow tie"}},
+};
+
+}  // namespace
+
+std::string SymbolName(const std::string& themeFile, int symbol) {
+    if (symbol >= 0 && symbol < themecells::kSymbols) {
+        for (const ShippedTheme& theme : kShippedThemes) {
+            if (SameName(themeFile, theme.file)) return theme.symbols[symbol];
+        }
+    }
+    return "symbol " + std::to_string(symbol);
+}
+
+std::string SymbolName(const Machine& m, int symbol) {
+    if (m.ThemeIndex < 1 || m.ThemeIndex >= static_cast<int>(m.ThemePaths.size()))
+        return SymbolName(std::string(), symbol);
+    const std::string& path = m.ThemePaths[m.ThemeIndex];
+    const bool shipped = path.starts_with(m.GfxPath) && path.find('/', m.GfxPath.size()) == std::string::npos;
+    return SymbolName(shipped ? path.substr(m.GfxPath.size()) : std::string(), symbol);
 }
 
 }  // namespace fw

@@ -26,4 +26,12 @@ std::string ThemeToAdd(Machine& m, const std::string& path, const std::string& f
 // Puts the theme menu's check mark on item index alone.
 void CheckTheme(Machine& m, int index);
 
+// The name of reel symbol `symbol` (0..14) in the theme of the file `themeFile`
+// ("Fruit.Thm", any case): the three shipped themes name their symbols ("lemon");
+// in any other theme it is "symbol 7".
+std::string SymbolName(const std::string& themeFile, int symbol);
+// The name of reel symbol `symbol` in the current theme. A player's own theme
+// is never taken for a shipped one, even under the same file name.
+std::string SymbolName(const Machine& m, int symbol);
+
 }  // namespace fw

@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "play/odds.h"
-#include "records/data_tables.h"
 
 namespace fw {
 
@@ -60,37 +59,16 @@ std::string OneIn(const Rational& chance) {
 }
 
 std::string Percent(const Rational& share) {
-    return Printed("%.1f %%", 100 * share.value());
+    // A share below 1 % keeps two figures that are not 0: "0.037 %", not "0.0 %".
+    const double percent = 100 * share.value();
+    int decimals = 1;
+    for (double shown = percent * 10; shown > 0 && shown < 10 && decimals < 6; shown *= 10) ++decimals;
+    return Printed("%.*f %%", decimals, percent);
 }
 
 std::string FractionText(const Rational& r) {
     if (r.den == 1) return Printed("%lld", static_cast<long long>(r.num));
     return Printed("%lld/%lld", static_cast<long long>(r.num), static_cast<long long>(r.den));
-}
-
-std::string LongRunOddsText() {
-    const OddsReport odds = TableOdds(BuiltInTables());
-
-    std::string text = Printed("Fruitwhirl %s: odds and payouts in the long run\n", kAppVersion);
-    text += "Never holding, outside the Mania period. The chances are exact.\n\n";
-    text += Printed("%-6s %5s  %-12s %9s  %s\n", "Prize", "Coins", "Exactly", "About", "Pay lines");
-    for (int k = 0; k < kPrizes; ++k) {
-        const Rational chance = odds.longRun.prize[k];
-        text += Printed("%5d  %5d  %-12s %9s  ", k + 1, odds.coins[k], FractionText(chance).c_str(),
-                        OneIn(chance).c_str());
-        text += odds.lines[k] + "\n";
-    }
-    text += Printed("%-6s %5s  %-12s %9s\n\n", "No win", "", FractionText(odds.longRun.noWin).c_str(),
-                    OneIn(odds.longRun.noWin).c_str());
-    text += Printed("Return per credit: %s coins (%s)\n", FractionText(odds.longRun.payout).c_str(),
-                    Percent(odds.longRun.payout).c_str());
-    text += Printed("Games from one 100-coin prize to the next, on average: %s\n",
-                    FractionText(odds.gamesBetweenTop).c_str());
-    text += "In the Mania period, with the special symbols and the bonus wheel:\n";
-    text += Printed("  return per credit %s coins (%s); the bonus wheel spins in %s games\n",
-                    FractionText(odds.longRunMania.payout).c_str(), Percent(odds.longRunMania.payout).c_str(),
-                    OneIn(odds.longRunMania.wheel).c_str());
-    return text;
 }
 
 }  // namespace fw

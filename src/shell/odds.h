@@ -1,5 +1,5 @@
 // Help -> "Odds and Payouts": the machine's exact chances and returns, in the
-// odds window and as a table of text.
+// odds window, and the way its figures are written.
 #pragma once
 
 #include <string>
@@ -20,12 +20,10 @@ void RefreshOdds(Machine& m);
 // A chance as one game in so many: "1 in 8.89", "1 in 26.7", "1 in 1000";
 // "never" for 0.
 std::string OneIn(const Rational& chance);
-// A fraction as a percentage with one decimal: "148.5 %".
+// A fraction as a percentage with one decimal, or two figures that are not 0
+// below 1 %: "148.5 %", "0.037 %".
 std::string Percent(const Rational& share);
 // "297/200", or "3" for a whole number.
 std::string FractionText(const Rational& r);
-
-// The long-run table of the built-in machine as text, for `fruitwhirl --odds`.
-std::string LongRunOddsText();
 
 }  // namespace fw

@@ -1,22 +1,52 @@
-// frmOdds: the core's figures, each prize with its theme picture, "1 in N" and a bar;
-// every header of its tables readable whole.
+// frmOdds: every section of the odds' rows, each prize with its theme picture and
+// each chance with its bar, the best hold in bold; every header readable whole.
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
 
+#include "edition/odds_rows.h"
 #include "fakes.h"
 #include "frontend/qt/odds_window.h"
 #include "modal.h"
 #include "play/odds.h"
-#include "shell/odds.h"
 
 namespace fw::test {
 namespace {
 
-TEST(OddsWindow, ListsTwelvePrizesAndNoWinWithTheCoresFigures) {
+// The window shows each section of the rows, with every cell's text and exact
+// figure, and no section that the rows do not have.
+void ExpectShowsTheRows(QDialog* window, const OddsReport& odds) {
+    const std::vector<OddsSection> sections = OddsRows(odds, OddsScope::WhereItStands);
+    int shown = 0;
+    for (QGroupBox* box : window->findChildren<QGroupBox*>()) shown += box->isVisible() ? 1 : 0;
+    EXPECT_EQ(shown, static_cast<int>(sections.size()));
+    for (const OddsSection& section : sections) {
+        auto* box = window->findChild<QGroupBox*>(QString::fromStdString("grp" + section.key));
+        auto* table = window->findChild<QTableWidget*>(QString::fromStdString("tbl" + section.key));
+        ASSERT_TRUE(box && table && box->isVisible()) << section.key;
+        EXPECT_EQ(box->title().toStdString(), section.title);
+        ASSERT_EQ(table->rowCount(), static_cast<int>(section.rows.size())) << section.key;
+        for (int r = 0; r < table->rowCount(); ++r) {
+            const OddsRow& row = section.rows[static_cast<std::size_t>(r)];
+            for (int c = 0; c < static_cast<int>(row.cells.size()); ++c) {
+                const OddsCell& cell = row.cells[static_cast<std::size_t>(c)];
+                const QTableWidgetItem* item = table->item(r, c);
+                EXPECT_EQ(item->text().toStdString(), cell.text) << section.key << r << c;
+                EXPECT_EQ(item->toolTip().toStdString(), cell.exact) << section.key << r << c;
+                EXPECT_EQ(item->font().bold(), row.best) << section.key << r << c;
+                if (cell.chance >= 0) {
+                    EXPECT_DOUBLE_EQ(item->data(Qt::UserRole).toDouble(), cell.chance);  // the bar
+                }
+            }
+        }
+    }
+}
+
+TEST(OddsWindow, ShowsEverySectionOfTheRowsWithPicturesAndBars) {
     Rig rig;
     rig.Start();
     rig.m.ReelPos = {9, 0, 13};
@@ -26,33 +56,15 @@ TEST(OddsWindow, ListsTwelvePrizesAndNoWinWithTheCoresFigures) {
     ShowOddsWindow(parent.get(), 2, odds, true);
     auto* window = parent->findChild<QDialog*>("frmOdds");
     ASSERT_TRUE(window && window->isVisible() && OddsWindowShown());
+    ExpectShowsTheRows(window, odds);
     auto* prizes = window->findChild<QTableWidget*>("tblPrizes");
-    ASSERT_EQ(prizes->rowCount(), kPrizes + 1);
-    EXPECT_EQ(prizes->item(kPrizes, 0)->text(), "No win");
-    for (int row = 0; row <= kPrizes; ++row) {
-        const bool prize = row < kPrizes;
-        for (const auto& [column, game] : {std::pair{2, odds.longRun}, std::pair{3, odds.nextGame}}) {
-            const Rational chance = prize ? game.prize[row] : game.noWin;
-            const QTableWidgetItem* cell = prizes->item(row, column);
-            ASSERT_TRUE(cell->text().startsWith("1 in ")) << cell->text().toStdString();
-            EXPECT_NEAR(cell->text().mid(5).toDouble(), 1 / chance.value(), 0.005 / chance.value()) << row;
-            EXPECT_DOUBLE_EQ(cell->data(Qt::UserRole).toDouble(), chance.value()) << row;  // the bar
-        }
-        if (!prize) continue;
-        EXPECT_EQ(prizes->item(row, 1)->text().toInt(), odds.coins[row]);
+    for (int row = 0; row < kPrizes; ++row) {
         // Theme 1's pay-table cell k (coordinate-coded: each pixel tells where it came from).
         const QImage picture = prizes->item(row, 0)->icon().pixmap(prizes->iconSize()).toImage();
         EXPECT_EQ(picture.pixel(0, 0) & 0xFFFFFFu, ThemePixel(1, 33 * row, 30)) << row;
     }
-    const std::string payout = FractionText(odds.longRun.payout) + " coins";
-    EXPECT_TRUE(window->findChild<QLabel*>("lblLongRun")->text().contains(QString::fromStdString(payout)));
-    auto* holds = window->findChild<QTableWidget*>("tblHolds");
-    ASSERT_EQ(holds->rowCount(), 7);
-    for (int row = 0; row < 7; ++row) {
-        EXPECT_NEAR(holds->item(row, 1)->text().toDouble(), odds.holds[row].payout.value(), 0.0005);
-        EXPECT_EQ(holds->item(row, 0)->text().contains("best"), odds.holds[row].best) << row;
-    }
-    for (const QTableWidget* table : {prizes, holds}) {
+    for (const QTableWidget* table : window->findChildren<QTableWidget*>()) {
+        if (table->horizontalHeader()->isHidden()) continue;
         const QFontMetrics metrics(table->horizontalHeader()->font());
         for (int column = 0; column < table->columnCount(); ++column) {
             const QString header = table->horizontalHeaderItem(column)->text();
@@ -61,10 +73,13 @@ TEST(OddsWindow, ListsTwelvePrizesAndNoWinWithTheCoresFigures) {
         }
     }
 
-    // In the Mania period the bonus wheel has a row; a closed window stays closed.
+    // In the Mania period, without holds, the rows change and the window follows;
+    // a closed window stays closed.
     rig.m.ManiaActive = True;
-    ShowOddsWindow(parent.get(), 2, WorkOutOdds(rig.m), false);
-    EXPECT_EQ(prizes->item(kPrizes, 0)->text(), "Bonus wheel");
+    rig.m.HoldAllowed = False;
+    const OddsReport mania = WorkOutOdds(rig.m);
+    ShowOddsWindow(parent.get(), 2, mania, false);
+    ExpectShowsTheRows(window, mania);
     window->close();
     ShowOddsWindow(parent.get(), 2, odds, false);
     EXPECT_FALSE(window->isVisible() || OddsWindowShown());

@@ -1,19 +1,23 @@
 #!/usr/bin/env python3
 """The browser edition in headless Chromium, served on 127.0.0.1: the start-up
 screen equals the desktop's reference, coins dragged by mouse and by touch,
-the lever and a prize the pay table explains, the sounds in order; a second
+the odds dialog with the long run that `fruitwhirl --odds` prints, the lever
+and a prize the pay table explains, the sounds in order; a second
 tab is refused; a reload recovers the run and keeps the records and the zoom; the records
 downloaded are the desktop's settings file, a damaged file is not loaded; a
 damaged stored record is kept aside with the message and offered for download;
 a picture added as a theme is listed after a start and goes when removed;
 the site plays offline from its service worker.
 
-  browser_test.py SITE_DIR PICTURES_DIR
+  browser_test.py SITE_DIR PICTURES_DIR PROGRAM
 """
 import base64
 import functools
+import os
 import http.server
 import pathlib
+import re
+import subprocess
 import sys
 import tempfile
 import threading
@@ -27,7 +31,7 @@ from selenium.webdriver.common.actions.pointer_input import PointerInput
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "e2e"))
 import screen  # noqa: E402  the layout map and the reference screens
 
-SITE, PICTURES = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
+SITE, PICTURES, PROGRAM = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2]), sys.argv[3]
 WORK = pathlib.Path(tempfile.mkdtemp(prefix="fruitwhirl-web-"))
 FLAGS = ("--headless=new --no-sandbox --disable-gpu --disable-background-networking "
          "--disable-component-update --disable-sync --no-first-run --window-size=1000,800")
@@ -131,6 +135,70 @@ def stored(d, key):
     return d.execute_script("return localStorage.getItem(arguments[0])", key)
 
 
+def printed_odds():
+    """What `fruitwhirl --odds` prints, by section: {title: {row's name: the rest of its line}}."""
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    lines = subprocess.run([PROGRAM, "--odds"], capture_output=True, text=True, env=env, check=True).stdout
+    lines = lines.splitlines()
+    sections, title, last = {}, None, None
+    for i, line in enumerate(lines):
+        if i + 1 < len(lines) and re.fullmatch("-+", lines[i + 1]):
+            title, last = line, None
+            sections[title] = {}
+        elif last and line.startswith(" "):
+            sections[title][last] += " " + line.strip()  # a pay line wrapped
+        elif re.match(r"(Prize \d+|No win)  ", line):
+            last, rest = re.split(r"\s{2,}", line, maxsplit=1)
+            sections[title][last] = rest
+        elif title == "The long run" and ": " in line:
+            name, rest = line.split(": ", 1)
+            sections[title][name] = rest
+            last = None
+        else:
+            last = None
+    return sections
+
+
+def page_odds(d):
+    """The odds dialog as the page shows it, in the same form: each cell with its exact fraction."""
+    return d.execute_script("""
+        const sections = {};
+        for (const part of document.querySelectorAll('#odds section')) {
+          const rows = {};
+          const figures = part.querySelector('table').className === 'figures';
+          for (const row of part.querySelectorAll('tbody tr')) {
+            const cells = [...row.cells].map(c => c.textContent + (c.title ? ', exactly ' + c.title : ''));
+            rows[cells[0]] = figures ? cells.slice(1).join('') : cells.slice(1);
+          }
+          sections[part.querySelector('h3').textContent] = rows;
+        }
+        return sections;""")
+
+
+def check_odds(d):
+    """Help, Odds and Payouts on a fresh start shows the long run as `fruitwhirl --odds` prints it."""
+    d.find_element("css selector", '.menu[data-menu="2"] > button').click()
+    d.find_element("css selector", '[data-item="5"]').click()
+    wait("the odds dialog", lambda: d.execute_script("return $('#odds').open"))
+    printed, shown = printed_odds(), page_odds(d)
+    for title in ("Prizes", "The long run", "Pay lines"):
+        if title not in printed or title not in shown:
+            fail(f"the section '{title}' is missing: printed {list(printed)}, shown {list(shown)}")
+    prizes = {name: re.split(r"\s{2,}", rest) for name, rest in printed["Prizes"].items()}
+    for name, cells in prizes.items():
+        # Prize, coins, long run (and the page's next game after them); no win has no coins.
+        page = shown["Prizes"].get(name, [])
+        if [c for c in page[:2] if c] != cells:
+            fail(f"{name}: the page shows {page}, --odds prints {cells}")
+    if len(prizes) != 13 or shown["The long run"] != printed["The long run"]:
+        fail(f"the long run: the page shows {shown['The long run']}, --odds prints {printed['The long run']}")
+    lines = {name: re.split(r"\s{2,}", rest, maxsplit=1) for name, rest in printed["Pay lines"].items()}
+    if {name: cells for name, cells in shown["Pay lines"].items()} != lines:
+        fail(f"the pay lines: the page shows {shown['Pay lines']}, --odds prints {lines}")
+    d.save_screenshot(str(WORK / "odds.png"))
+    d.find_element("css selector", "#odds button[value=ok]").click()
+
+
 def main():
     server, url = serve()
     options = webdriver.ChromeOptions()
@@ -142,6 +210,7 @@ def main():
         reference = screen.Picture(screen.TESTS / "screens" / "startup.png")
         if screen.find(shot(d, "startup.png"), reference) != (0, 0):
             fail("the start-up screen differs from tests/screens/startup.png")
+        check_odds(d)
 
         drag_coin(d, interaction.POINTER_MOUSE)
         wait("a credit for the coin dragged by the mouse", lambda: state(d, "one.png")[1] == 1)

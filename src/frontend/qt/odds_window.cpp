@@ -11,16 +11,19 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "edition/odds_rows.h"
 #include "frontend/qt/dialogs/look.h"
 #include "frontend/qt/dialogs/placement.h"
-#include "shell/odds.h"
 
 namespace fw {
 namespace {
@@ -31,11 +34,6 @@ const QColor kBarColour(0x6A, 0x4C, 0x20);
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// The exact figure behind a rounded one.
-QString Exactly(const Rational& chance) {
-    return Text(FractionText(chance) + " = " + Percent(chance));
 }
 
 // Paints a cell's chance as a bar to scale, the full width being certainty,
@@ -67,25 +65,6 @@ int NeededWidth(QTableWidget* table) {
     return width;
 }
 
-// The choice of a hold as the table names it: "Hold left and right reels (held now)  ★ best".
-std::string HoldName(const HoldOdds& hold) {
-    static const char* const kReels[3] = {"left", "middle", "right"};
-    std::string name;
-    for (int r = 0; r < 3; ++r) {
-        if (!hold.held[r]) continue;
-        name += name.empty() ? "" : " and ";
-        name += kReels[r];
-    }
-    if (name.empty()) {
-        name = "No hold";
-    } else {
-        name = "Hold " + name + (name.find(" and ") == std::string::npos ? " reel" : " reels");
-        if (hold.chosen) name += " (held now)";
-    }
-    if (hold.best) name += "  \u2605 best";
-    return name;
-}
-
 // A pay-table picture of the theme, each of its pixels `scale` pixels square.
 QIcon PrizeIcon(const Surface& cell, int scale) {
     QImage image(cell.width(), cell.height(), QImage::Format_RGB32);
@@ -114,9 +93,39 @@ void ShowWhole(QTableWidget* table) {
 
 // A table as high as its header and rows.
 void FitHeight(QTableWidget* table) {
-    table->setFixedHeight(table->horizontalHeader()->height() + table->verticalHeader()->length() +
-                          2 * table->frameWidth());
+    const int header = table->horizontalHeader()->isHidden() ? 0 : table->horizontalHeader()->height();
+    table->setFixedHeight(header + table->verticalHeader()->length() + 2 * table->frameWidth());
 }
+
+// One section of the rows: its title around a table and a note.
+struct SectionView {
+    QGroupBox* box = nullptr;
+    QTableWidget* table = nullptr;
+    QLabel* note = nullptr;
+};
+
+// The sections in two columns: the prizes, the next game and its holds on the
+// left; the long run and the pay lines on the right.
+const char* const kLeft[] = {"Prizes", "NextGame", "Holds"};
+const char* const kRight[] = {"LongRun", "PayLines"};
+
+// Scrolls what does not fit on the screen; otherwise as large as what it holds.
+class FittingScrollArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        // The notes wrap: at the width it asks for, the content may need more height than its hint.
+        QSize whole = widget()->sizeHint();
+        if (widget()->hasHeightForWidth())
+            whole.setHeight(std::max(whole.height(), widget()->heightForWidth(whole.width())));
+        whole += QSize(2 * frameWidth(), 2 * frameWidth());
+        const QScreen* screen = window()->screen();
+        if (!screen) return whole;
+        return whole.boundedTo(screen->availableGeometry().size() * 17 / 20);
+    }
+};
+// The pay lines' last column wraps at this width, in characters.
+constexpr int kPayLinesWidth = 44;
 
 class OddsWindow : public QDialog {
 public:
@@ -124,18 +133,13 @@ public:
     void setOdds(const OddsReport& odds);
 
 private:
-    QGroupBox* nextGameBox();
+    SectionView& addSection(QVBoxLayout* column, const QString& key);
+    void setSection(SectionView& view, const OddsSection& section, const OddsReport& odds);
     QHBoxLayout* buttons();
-    void setPrizes(const OddsReport& odds);
-    void setChance(int row, int column, const Rational& chance);
-    void setTexts(const OddsReport& odds);
-    void setHolds(const std::vector<HoldOdds>& holds);
 
     int pictureScale_;
-    QTableWidget* tblPrizes_;
-    QLabel* lblLongRun_;
-    QLabel* lblNextGame_;
-    QTableWidget* tblHolds_;
+    QScrollArea* scroll_;
+    std::map<QString, SectionView> sections_;
 };
 
 OddsWindow::OddsWindow(QWidget* parent, int scale)
@@ -146,41 +150,44 @@ OddsWindow::OddsWindow(QWidget* parent, int scale)
     setWindowTitle(QStringLiteral("Fruitwhirl Odds and Payouts"));
     setModal(false);
 
-    tblPrizes_ = new QTableWidget(0, 4, this);
-    tblPrizes_->setObjectName(QStringLiteral("tblPrizes"));
-    tblPrizes_->setHorizontalHeaderLabels({"Prize", "Coins", "Long run", "Next game"});
-    tblPrizes_->setItemDelegate(new BarDelegate(tblPrizes_));
-    tblPrizes_->setIconSize(QSize(33, 7) * pictureScale_);
-    ShowWhole(tblPrizes_);
-
-    lblLongRun_ = new QLabel(this);
-    lblLongRun_->setObjectName(QStringLiteral("lblLongRun"));
-    lblLongRun_->setWordWrap(true);
-
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    for (const char* key : kLeft) addSection(left, key);
+    for (const char* key : kRight) addSection(right, key);
+    left->addStretch(1);
+    right->addStretch(1);
+    auto* sections = new QWidget;
+    auto* columns = new QHBoxLayout(sections);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->addLayout(left);
+    columns->addLayout(right);
+    scroll_ = new FittingScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(sections);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tblPrizes_);
-    layout->addWidget(lblLongRun_);
-    layout->addWidget(nextGameBox());
+    layout->addWidget(scroll_);
     layout->addLayout(buttons());
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     ApplyCabinetLook(this);
 }
 
-// The next game's return and the table of its hold choices.
-QGroupBox* OddsWindow::nextGameBox() {
-    auto* grpNextGame = new QGroupBox(QStringLiteral("Next game"), this);
-    grpNextGame->setObjectName(QStringLiteral("grpNextGame"));
-    lblNextGame_ = new QLabel(grpNextGame);
-    lblNextGame_->setObjectName(QStringLiteral("lblNextGame"));
-    lblNextGame_->setWordWrap(true);
-    tblHolds_ = new QTableWidget(0, 3, grpNextGame);
-    tblHolds_->setObjectName(QStringLiteral("tblHolds"));
-    tblHolds_->setHorizontalHeaderLabels({"Hold", "Coins on average", "Chance of a win"});
-    ShowWhole(tblHolds_);
-    auto* next = new QVBoxLayout(grpNextGame);
-    next->addWidget(lblNextGame_);
-    next->addWidget(tblHolds_);
-    return grpNextGame;
+SectionView& OddsWindow::addSection(QVBoxLayout* column, const QString& key) {
+    SectionView& view = sections_[key];
+    view.box = new QGroupBox(this);
+    view.box->setObjectName("grp" + key);
+    view.table = new QTableWidget(view.box);
+    view.table->setObjectName("tbl" + key);
+    view.table->setItemDelegate(new BarDelegate(view.table));
+    if (key == "Prizes" || key == "PayLines") view.table->setIconSize(QSize(33, 7) * pictureScale_);
+    ShowWhole(view.table);
+    view.note = new QLabel(view.box);
+    view.note->setObjectName("lbl" + key);
+    view.note->setWordWrap(true);
+    auto* inside = new QVBoxLayout(view.box);
+    inside->addWidget(view.table);
+    inside->addWidget(view.note);
+    column->addWidget(view.box);
+    return view;
 }
 
 QHBoxLayout* OddsWindow::buttons() {
@@ -194,92 +201,75 @@ QHBoxLayout* OddsWindow::buttons() {
     return buttons;
 }
 
-void OddsWindow::setChance(int row, int column, const Rational& chance) {
-    auto* item = new QTableWidgetItem(Text(OneIn(chance)));
-    item->setData(kBarRole, chance.value());
-    item->setToolTip(Exactly(chance));
-    tblPrizes_->setItem(row, column, item);
-}
-
 void OddsWindow::setOdds(const OddsReport& odds) {
-    setPrizes(odds);
-    setTexts(odds);
-    setHolds(odds.holds);
-    tblPrizes_->setMinimumWidth(std::max(tblPrizes_->iconSize().width() * 4 + 120, NeededWidth(tblPrizes_)));
-    tblHolds_->setMinimumWidth(NeededWidth(tblHolds_));
-}
-
-// The twelve prizes, the bonus wheel while the Mania period runs, and no win.
-void OddsWindow::setPrizes(const OddsReport& odds) {
-    const int wheelRow = odds.mania ? kPrizes : -1;
-    const int noWinRow = kPrizes + (odds.mania ? 1 : 0);
-    tblPrizes_->setRowCount(noWinRow + 1);
-    for (int k = 0; k < kPrizes; ++k) {
-        auto* prize = new QTableWidgetItem;
-        const Surface& cell = odds.pictures[k];
-        if (cell.empty()) {
-            prize->setText(QStringLiteral("Prize %1").arg(k + 1));
-        } else {
-            prize->setIcon(PrizeIcon(cell, pictureScale_));
-        }
-        prize->setToolTip(Text(odds.lines[k]));
-        tblPrizes_->setItem(k, 0, prize);
-        tblPrizes_->setItem(k, 1, new QTableWidgetItem(QString::number(odds.coins[k])));
-        setChance(k, 2, odds.longRun.prize[k]);
-        setChance(k, 3, odds.nextGame.prize[k]);
+    for (auto& [key, view] : sections_) view.box->hide();
+    for (const OddsSection& section : OddsRows(odds, OddsScope::WhereItStands)) {
+        const auto view = sections_.find(Text(section.key));
+        if (view == sections_.end()) continue;
+        setSection(view->second, section, odds);
+        view->second.box->show();
     }
-    if (wheelRow >= 0) {
-        tblPrizes_->setItem(wheelRow, 0, new QTableWidgetItem(QStringLiteral("Bonus wheel")));
-        tblPrizes_->setItem(wheelRow, 1, new QTableWidgetItem(QStringLiteral("20 to 50")));
-        setChance(wheelRow, 2, odds.longRunMania.wheel);
-        setChance(wheelRow, 3, odds.nextGame.wheel);
+    // The sizes of the sections as they are now, not as the layouts last heard of them.
+    for (auto& [key, view] : sections_) view.box->layout()->activate();
+    scroll_->widget()->layout()->activate();
+    scroll_->widget()->adjustSize();
+    scroll_->updateGeometry();
+    layout()->activate();
+}
+
+// A section's rows: the best hold in bold, a chance with its bar and its exact
+// fraction on hovering, a prize with its pay-table picture.
+void OddsWindow::setSection(SectionView& view, const OddsSection& section, const OddsReport& odds) {
+    QTableWidget* table = view.table;
+    view.box->setTitle(Text(section.title));
+    const bool figures = section.header.empty();
+    int columns = static_cast<int>(section.header.size());
+    for (const OddsRow& row : section.rows) columns = std::max(columns, static_cast<int>(row.cells.size()));
+    table->setColumnCount(columns);
+    table->setRowCount(static_cast<int>(section.rows.size()));
+    table->horizontalHeader()->setVisible(!figures);
+    if (!figures) {
+        QStringList header;
+        for (const std::string& heading : section.header) header << Text(heading);
+        table->setHorizontalHeaderLabels(header);
     }
-    tblPrizes_->setItem(noWinRow, 0, new QTableWidgetItem(QStringLiteral("No win")));
-    tblPrizes_->setItem(noWinRow, 1, new QTableWidgetItem);
-    setChance(noWinRow, 2, odds.longRun.noWin);
-    setChance(noWinRow, 3, odds.nextGame.noWin);
-    if (wheelRow >= 0)
-        tblPrizes_->item(wheelRow, 2)->setToolTip(Exactly(odds.longRunMania.wheel) + " in the Mania period");
-    FitHeight(tblPrizes_);
-}
-
-// The return in the long run, and the next game's.
-void OddsWindow::setTexts(const OddsReport& odds) {
-    lblLongRun_->setText(
-        Text("In the long run, never holding and outside the Mania period, a credit returns " +
-             FractionText(odds.longRun.payout) + " coins (" + Percent(odds.longRun.payout) +
-             "); a 100-coin prize comes every " + FractionText(odds.gamesBetweenTop) +
-             " games on average. In the Mania period the special symbols and the bonus wheel raise the "
-             "return to " +
-             FractionText(odds.longRunMania.payout) + " coins (" + Percent(odds.longRunMania.payout) + ")."));
-
-    std::string next = "From where the reels stand, the next game returns " +
-                       FractionText(odds.nextGame.payout) + " coins per credit (" +
-                       Percent(odds.nextGame.payout) + ")";
-    next += odds.mania ? ", with the special symbols and the bonus wheel of the Mania period." : ".";
-    if (odds.holds.empty()) next += " It offers no hold.";
-    lblNextGame_->setText(Text(next));
-}
-
-// The hold choices, the best in bold.
-void OddsWindow::setHolds(const std::vector<HoldOdds>& holds) {
-    tblHolds_->setVisible(!holds.empty());
-    tblHolds_->setRowCount(static_cast<int>(holds.size()));
-    for (int row = 0; row < tblHolds_->rowCount(); ++row) {
-        const HoldOdds& hold = holds[static_cast<std::size_t>(row)];
-        const QString coins = QString::number(hold.payout.value(), 'f', 3);
-        const QStringList cells{Text(HoldName(hold)), coins, Text(Percent(hold.win))};
-        for (int column = 0; column < 3; ++column) {
-            auto* item = new QTableWidgetItem(cells[column]);
+    for (int r = 0; r < table->rowCount(); ++r) {
+        const OddsRow& row = section.rows[static_cast<std::size_t>(r)];
+        for (int c = 0; c < columns; ++c) {
+            auto* item = new QTableWidgetItem;
+            if (c < static_cast<int>(row.cells.size())) {
+                const OddsCell& cell = row.cells[static_cast<std::size_t>(c)];
+                item->setText(Text(cell.text));
+                if (!cell.exact.empty()) item->setToolTip(Text(cell.exact));
+                if (cell.chance >= 0) item->setData(kBarRole, cell.chance);
+            }
+            if (c == 0 && row.prize >= 0 && !odds.pictures[static_cast<std::size_t>(row.prize)].empty())
+                item->setIcon(PrizeIcon(odds.pictures[static_cast<std::size_t>(row.prize)], pictureScale_));
             QFont font = item->font();
-            font.setBold(hold.best);
+            font.setBold(row.best);
             item->setFont(font);
-            tblHolds_->setItem(row, column, item);
+            table->setItem(r, c, item);
         }
-        tblHolds_->item(row, 1)->setToolTip(Text(FractionText(hold.payout) + " coins"));
-        tblHolds_->item(row, 2)->setToolTip(Text(FractionText(hold.win)));
     }
-    FitHeight(tblHolds_);
+    if (section.key == "PayLines") {
+        // The pay lines wrap in a column of their own width, each row as high as its lines.
+        table->setWordWrap(true);
+        table->horizontalHeader()->setSectionResizeMode(columns - 1, QHeaderView::Fixed);
+        table->horizontalHeader()->setStretchLastSection(false);
+        table->setColumnWidth(columns - 1, table->fontMetrics().averageCharWidth() * kPayLinesWidth);
+        table->resizeColumnToContents(0);
+        table->resizeColumnToContents(1);
+        table->resizeRowsToContents();
+        for (int r = 0; r < table->rowCount(); ++r) table->setRowHeight(r, table->rowHeight(r) + 6);
+        int width = 2 * table->frameWidth();
+        for (int c = 0; c < columns; ++c) width += table->columnWidth(c);
+        table->setFixedWidth(width);
+    } else {
+        table->setMinimumWidth(NeededWidth(table));
+    }
+    FitHeight(table);
+    view.note->setText(Text(section.note));
+    view.note->setVisible(!section.note.empty());
 }
 
 QPointer<OddsWindow>& TheOddsWindow() {
@@ -293,13 +283,18 @@ void ShowOddsWindow(QWidget* parent, int scale, const OddsReport& odds, bool ope
     QPointer<OddsWindow>& window = TheOddsWindow();
     QWidget* owner = parent ? parent->window() : nullptr;
     if (!open) {
-        if (window && window->isVisible()) window->setOdds(odds);
+        if (window && window->isVisible()) {
+            window->setOdds(odds);
+            if (window->isWindow())
+                window->adjustSize();  // rows come and go with the Mania period and the holds
+        }
         return;
     }
     if (window && window->parentWidget() != owner) delete window;
     if (!window) window = new OddsWindow(owner, scale);
     window->setOdds(odds);
-    if (!window->isVisible()) window->adjustSize();
+    // As large as the rows (adjustSize would stop at two thirds of the screen).
+    if (!window->isVisible()) window->resize(window->sizeHint());
     // Beside the machine, so that the reels and the lever stay in view.
     ShowBesideMachine(window, owner);
 }

@@ -1,11 +1,13 @@
 // frmOdds: the machine's exact odds and payouts, in a window beside the machine,
 // which stays playable.
 //
-// Object names, for tests: tblPrizes (QTableWidget: the prizes' pictures, their
-// coins and their chances in the long run and in the next game; then the bonus
-// wheel in the Mania period, and "No win"), lblLongRun (QLabel), grpNextGame
-// (QGroupBox) with lblNextGame (QLabel) and tblHolds (QTableWidget, the hold
-// choices), cmdClose (QPushButton).
+// The window lays out the odds' rows (edition/odds_rows.h), section by section,
+// with the prizes' pay-table pictures and each chance's bar as decoration.
+//
+// Object names, for tests: for each section KEY of the rows ("Prizes", "NextGame",
+// "Holds", "LongRun", "PayLines"), grpKEY (QGroupBox, hidden when the rows have no
+// such section) with tblKEY (QTableWidget) and lblKEY (QLabel, the note);
+// cmdClose (QPushButton).
 #pragma once
 
 #include "platform/odds_report.h"

@@ -132,13 +132,37 @@ const Fruitwhirl = {
     d.querySelector('pre').textContent = await (await fetch('manual.txt')).text();
     if (!d.open) { d.show(); beside(d); }
   },
-  showOdds(text, open) {
+  // The odds' rows, section by section: a heading, a table (its cells' exact fractions
+  // shown on hovering, the best hold marked) and a note; the prizes, the next game and
+  // its holds in the left column, the long run and the pay lines in the right.
+  showOdds(sections, open) {
     const d = $('#odds');
-    const table = d.querySelector('table');
-    table.replaceChildren();
-    for (const line of text.trim().split('\n')) {
-      const row = table.insertRow();
-      for (const cell of line.split('\t')) row.insertCell().textContent = cell;
+    const columns = [...d.querySelectorAll('.sections > div')];
+    for (const column of columns) column.replaceChildren();
+    for (const section of sections) {
+      const part = document.createElement('section');
+      part.dataset.key = section.key;
+      const heading = document.createElement('h3');
+      heading.textContent = section.title;
+      const table = document.createElement('table');
+      table.className = section.header.length ? 'columns' : 'figures';
+      if (section.header.length) {
+        const row = table.createTHead().insertRow();
+        for (const text of section.header) row.appendChild(document.createElement('th')).textContent = text;
+      }
+      const rows = table.createTBody();
+      for (const r of section.rows) {
+        const row = rows.insertRow();
+        if (r.best) row.className = 'best';
+        for (const c of r.cells) {
+          const cell = row.insertCell();
+          cell.textContent = c.text;
+          if (c.exact) cell.title = c.exact;
+        }
+      }
+      part.append(heading, table);
+      if (section.note) part.appendChild(document.createElement('p')).textContent = section.note;
+      columns[['LongRun', 'PayLines'].includes(section.key) ? 1 : 0].appendChild(part);
     }
     if (open && !d.open) { d.show(); beside(d); }
   },

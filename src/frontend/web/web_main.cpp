@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "edition/odds_rows.h"
 #include "edition/paced_clock.h"
 #include "edition/view_settings.h"
 #include "frontend/real_random.h"
@@ -40,7 +42,7 @@ EM_JS(void, fw_js_check_theme, (int i, int on), { Fruitwhirl.checkThemeItem(i, o
 EM_JS(void, fw_js_timer, (int timer, int on), { Fruitwhirl.enableTimer(timer, on); });
 EM_JS(void, fw_js_end, (int status), { Fruitwhirl.endProgram(status); });
 EM_JS(void, fw_js_manual, (const char* path), { Fruitwhirl.showManual(UTF8ToString(path)); });
-EM_JS(void, fw_js_odds, (const char* text, int open), { Fruitwhirl.showOdds(UTF8ToString(text), open); });
+EM_JS(void, fw_js_odds, (const char* json, int open), { Fruitwhirl.showOdds(JSON.parse(UTF8ToString(json)), open); });
 EM_JS(int, fw_js_odds_shown, (), { return Fruitwhirl.oddsShown() ? 1 : 0; });
 EM_ASYNC_JS(void, fw_js_message, (int error, const char* title, const char* text), {
     await Fruitwhirl.message(error, UTF8ToString(title), UTF8ToString(text));
@@ -295,10 +297,46 @@ private:
 };
 
 // ---- The window services -------------------------------------------------------------------------
-std::string PercentText(const Rational& r) {
-    char out[32];
-    std::snprintf(out, sizeof out, "%.2f %%", r.value() * 100);
-    return out;
+// A text as a JSON string.
+std::string Json(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
+
+// The odds' rows for the page: [{key, title, header: [...], note, rows: [{best, cells: [{text, exact}]}]}].
+std::string OddsJson(const std::vector<OddsSection>& sections) {
+    std::string json = "[";
+    for (const OddsSection& section : sections) {
+        json += json.size() > 1 ? "," : "";
+        json += "{\"key\":" + Json(section.key) + ",\"title\":" + Json(section.title) +
+                ",\"note\":" + Json(section.note) + ",\"header\":[";
+        for (std::size_t c = 0; c < section.header.size(); ++c)
+            json += (c ? "," : "") + Json(section.header[c]);
+        json += "],\"rows\":[";
+        for (std::size_t r = 0; r < section.rows.size(); ++r) {
+            const OddsRow& row = section.rows[r];
+            json += std::string(r ? "," : "") + "{\"best\":" + (row.best ? "true" : "false") + ",\"cells\":[";
+            for (std::size_t c = 0; c < row.cells.size(); ++c) {
+                json += std::string(c ? "," : "") + "{\"text\":" + Json(row.cells[c].text) +
+                        ",\"exact\":" + Json(row.cells[c].exact) + "}";
+            }
+            json += "]}";
+        }
+        json += "]}";
+    }
+    return json + "]";
 }
 
 class WebHost : public Host {
@@ -356,14 +394,7 @@ public:
     void ShowAbout(const std::string& version) override { fw_js_about(version.c_str()); }
     void ShowManual(const std::string& path) override { fw_js_manual(path.c_str()); }
     void ShowOdds(const OddsReport& odds, bool open) override {
-        // One line a prize: its coins, its pay lines, its chance in the long run and in the next game.
-        std::string text = "Prize\tPay lines\tLong run\tNext game\n";
-        for (int p = 0; p < kPrizes; ++p) {
-            text += std::to_string(odds.coins[p]) + " coins\t" + odds.lines[p] + "\t" +
-                    PercentText(odds.longRun.prize[p]) + "\t" + PercentText(odds.nextGame.prize[p]) + "\n";
-        }
-        text += "Return per credit\t\t" + PercentText(odds.longRun.payout) + "\t" +
-                PercentText(odds.nextGame.payout) + "\n";
+        const std::string text = OddsJson(OddsRows(odds, OddsScope::WhereItStands));
         fw_js_odds(text.c_str(), open);
     }
     bool OddsShown() override { return fw_js_odds_shown() != 0; }
