@@ -5,9 +5,6 @@
 // they were, and a loaded file takes the records' place only when clean.
 #include <gtest/gtest.h>
 
-#include <random>
-#include <set>
-
 #include "edition/records_store.h"
 #include "fakes.h"
 #include "records/recovery.h"
@@ -101,13 +98,6 @@ std::string Utf16(const std::string& ascii) {
     for (char c : ascii) out += std::string{c, '\0'};
     return out;
 }
-std::string Junk() {
-    std::string junk(512, 0);
-    std::mt19937 random(512);
-    for (char& c : junk) c = static_cast<char>(random());
-    return junk;
-}
-
 class SettingsTexts : public ::testing::TestWithParam<Text> {};
 
 TEST_P(SettingsTexts, AreReadAsFarAsTheyCanBeAndADamagedOneIsKeptAsideAndMended) {
@@ -170,15 +160,6 @@ INSTANTIATE_TEST_SUITE_P(
                            "line 1 is a section name without its closing ']'"},
                       Text{"Utf16", Utf16(kFile), "it is written in UTF-16"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(RecordsStore, BytesThatAreNoTextAreKeptAsideAndWhatCouldBeReadGoesOn) {
-    const std::string junk = Junk() + "\n" + kFile;
-    Session run({{kSettingsItem, junk}});
-    run.Start();
-    EXPECT_TRUE(Contains(run.Told(), "could not be read cleanly")) << run.Told();
-    EXPECT_EQ(run.bytes->items["Fruitwhirl-damaged-" + std::string(kStamp) + ".ini"], junk);
-    EXPECT_EQ(run.rig->m.ScoreTable[1].Score, 500);
-}
 
 // ---- Copies kept aside -----------------------------------------------------------------------------------
 

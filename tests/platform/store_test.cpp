@@ -134,7 +134,6 @@ TEST_P(SettingsFiles, AreReadAsFarAsTheyCanBeToldOnceNothingHangsNothingIsLost) 
 INSTANTIATE_TEST_SUITE_P(
     EditorsAndDamage, SettingsFiles,
     ::testing::Values(
-        File("AsWritten", kFile),
         // The desktop reads the first MiB and a byte of a large file, and copies it aside whole.
         File("FiftyMebibytes", kFile + QByteArray(50 << 20, 'x'), "it is larger than 1 MiB"),
         Thing("AFolder", "is a folder, not a file", [](const Folder& f) { return QDir().mkpath(f.ini); }),
