@@ -183,11 +183,12 @@ TEST(RecordsStore, ACopyKeptAsideNeverTakesTheNameOfAnEarlierOne) {
                                                         {stem + "-2.recovery", "no record"}}));
 }
 
-TEST(RecordsStore, AnOverLargeRunRecordIsNotReadButKeptAside) {
-    // A whole record, but with a name of 64 KiB.
+TEST(RecordsStore, ARunRecordOverItsLimitIsNotReadButKeptAside) {
+    // A whole record of 64 KiB and a byte, most of it its name.
     ScoreRecord big;
-    big.Name = std::string(1 << 16, 'x');
     big.Score = 700;
+    big.Name.clear();
+    big.Name.assign((1 << 16) + 1 - RunRecordText(big).size(), 'x');
     const std::string record = RunRecordText(big);
     Session run({{kSettingsItem, kFile}, {kRunRecordItem, record}});
     run.Start();
