@@ -1,8 +1,8 @@
-// The settings store on real files: as editors save them (read cleanly) and
-// as they must not (read as far as they can be, the file copied aside, the
-// player told once), at the size limit; things that are no file, a folder that
-// cannot be written, a disk that fails while the game runs; the run record
-// beside the settings. Nothing hangs and no record is lost.
+// The desktop's records on real files (the policy over them is tested once, in
+// the core's store_test): a file read and written, a large one copied aside
+// whole; things that are no file, a folder that cannot be written, a disk that
+// fails while the game runs; the run record beside the settings and the
+// leftovers of killed writes. Nothing hangs and no record is lost.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -14,14 +14,12 @@
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
-#include <random>
 #include <string>
 
 #include "fakes.h"
@@ -87,20 +85,6 @@ Case File(const char* name, const QByteArray& bytes, const char* told = "") {
 Case Thing(const char* name, const char* told, std::function<bool(const Folder&)> make) {
     return {name, std::move(make), told, false};
 }
-QByteArray Replaced(QByteArray bytes, const char* from, const char* to) {
-    return bytes.replace(from, to);
-}
-QByteArray Padded(qsizetype size) {  // kFile and a value that make size bytes
-    const QByteArray start = kFile + "Pad=";
-    return start + QByteArray(size - start.size() - 1, 'x') + "\n";
-}
-QByteArray Junk() {
-    QByteArray junk(512, 0);
-    std::mt19937 random(512);
-    for (char& c : junk) c = static_cast<char>(random());
-    return junk;
-}
-
 class SettingsFiles : public ::testing::TestWithParam<Case> {};
 
 TEST_P(SettingsFiles, AreReadAsFarAsTheyCanBeToldOnceNothingHangsNothingIsLost) {
@@ -150,27 +134,8 @@ TEST_P(SettingsFiles, AreReadAsFarAsTheyCanBeToldOnceNothingHangsNothingIsLost) 
 INSTANTIATE_TEST_SUITE_P(
     EditorsAndDamage, SettingsFiles,
     ::testing::Values(
-        File("AsWritten", kFile), File("WindowsLineEnds", Replaced(kFile, "\n", "\r\n")),
-        File("ByteOrderMark", "\xEF\xBB\xBF" + kFile),
-        File("BomAndWindowsLineEnds", "\xEF\xBB\xBF" + Replaced(kFile, "\n", "\r\n")),
-        File("TrailingSpaces", Replaced(kFile, "\n", "  \n")),
-        File("TabsAfterSections", Replaced(kFile, "]\n", "]\t \n")),
-        File("IndentedWithTabs", Replaced(kFile, "Speed", "\tSpeed")),
-        File("SpacesAroundEquals", Replaced(kFile, "Speed=", "Speed = ")),
-        File("NoNewlineAtTheEnd", kFile.chopped(1)),
-        File("BlankLinesWithSpaces", Replaced(kFile, "\n\n", "\n   \n\n")),
-        File("OldMacLineEnds", Replaced(kFile, "\n", "\r")), File("OneMebibyte", Padded(1 << 20)),
-        File("HashComment", "# mine\n" + kFile, "line 1 is a comment"),
-        // Lines are counted as the editor shows them.
-        File("SemicolonCommentWindowsLineEnds", Replaced(kFile + "; mine\n", "\n", "\r\n"),
-             "line 8 is a comment"),
-        File("NulBytes", kFile + QByteArray("x=\0\n", 4), "line 8 holds bytes that are not text"),
-        File("OneByteMore", Padded((1 << 20) + 1), "it is larger than 1 MiB"),
+        // The desktop reads the first MiB and a byte of a large file, and copies it aside whole.
         File("FiftyMebibytes", kFile + QByteArray(50 << 20, 'x'), "it is larger than 1 MiB"),
-        File("UnclosedSection", "[High-03\nName=Q\n" + kFile, "line 1 is a section name without"),
-        File("Utf16", "\xFF\xFE" + QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(QString(kFile))),
-             "in UTF-16"),
-        File("Junk", Junk() + "\n" + kFile, "could not be read cleanly"),
         Thing("AFolder", "is a folder, not a file", [](const Folder& f) { return QDir().mkpath(f.ini); }),
         Thing("AFileInPlaceOfTheFolder", "is a file, not a folder",
               [](const Folder& f) { return QDir().rmdir(f.path) && Write(f.path, "mine"); }),
@@ -349,21 +314,6 @@ TEST(FullDisk, TheOldFilesStayThePlayerIsToldOnceAndALaterSaveStoresTheRun) {
         EXPECT_EQ(saved.value("High-01/Played").toString(), "3");
         EXPECT_EQ(saved.value("High-02/Name").toString(), "Zed");
         EXPECT_EQ(f.Files(), QStringList{"Fruitwhirl.ini"});
-    }
-}
-
-TEST(FullDisk, NamesWithTheCharactersOfTheFileFormatComeBackAsTheyWere) {
-    const Folder f(false);
-    std::string saved;  // by the run before
-    for (const std::string name : {"a;b,c=d", "\"q\" \\x", " @lead", "Zoë 名前", "Ann"}) {
-        QtSettingsStore store(f.ini);
-        Rig rig({"Fruit.Thm"}, &store);
-        rig.Start();
-        EXPECT_TRUE(rig.host.messages.empty()) << rig.host.messages[0];
-        EXPECT_TRUE(saved.empty() || rig.m.ScoreTable[0].Name == saved) << rig.m.ScoreTable[0].Name;
-        rig.m.ScoreTable[0].Name = saved = name;
-        rig.Send(ev::MenuQuit{});
-        EXPECT_EQ(rig.host.endStatus, 0) << name;
     }
 }
 

@@ -4,266 +4,140 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QStringList>
 #include <QTemporaryFile>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 
-#include "frontend/qt/settings_files.h"
-#include "platform/ini_text.h"
-#include "shell/trace.h"
-
 namespace fw {
-
-namespace {
-
-// A run record is a few hundred bytes: a larger one is not read.
-constexpr qint64 kLargestRunRecord = 1 << 16;
-
-QString Quoted(const QString& path) {
-    return "\"" + QDir::toNativeSeparators(path) + "\"";
-}
-
-}  // namespace
 
 QString DefaultSettingsFile() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            "/Fruitwhirl/Fruitwhirl.ini";
 }
 
-QtSettingsStore::QtSettingsStore(QString fileName, FileCalls calls)
-    : file_(std::move(fileName)),
-      folder_(QFileInfo(file_).absolutePath()),
-      calls_(std::move(calls)),
-      started_(QDateTime::currentDateTime()) {}
+QtStoreBytes::QtStoreBytes(QString folder, FileCalls calls)
+    : folder_(std::move(folder)), calls_(std::move(calls)), started_(QDateTime::currentDateTime()) {}
 
-QtSettingsStore::~QtSettingsStore() = default;
-
-std::vector<std::string> QtSettingsStore::Open() {
-    if (!opened_) {
-        opened_ = true;
-        OpenFile();
-    }
-    return notices_;
+QString QtStoreBytes::Path(const std::string& name) const {
+    return folder_ + "/" + QString::fromStdString(name);
 }
 
-void QtSettingsStore::GiveUp(const QString& why) {
-    unusable_ = why;
-    usable_ = false;
-    notices_.push_back(
-        (why + " It is left as it is, and your records will not be kept this run.").toStdString());
-}
-
-void QtSettingsStore::OpenFile() {
-    if (!CheckFolder()) return;
-    RemoveLeftovers(folder_, "Fruitwhirl.ini", started_);
-    RemoveLeftovers(folder_, "Fruitwhirl.recovery", started_);
-    if (!CheckFile() || !MendDamaged()) return;
-    ProbeWritable();
-    ReadValues();
-    usable_ = true;
-}
-
-bool QtSettingsStore::CheckFolder() {
-    std::error_code ec;
-    const bool isFolder = std::filesystem::is_directory(folder_.toStdString(), ec);
-    if (!isFolder && std::filesystem::exists(folder_.toStdString(), ec)) {
-        const QString what = NotAFile(folder_);
-        unusable_ = "The settings folder " + Quoted(folder_) + " is " + (what.isEmpty() ? "a file" : what) +
-                    ", not a folder.";
-    } else if (!QDir().mkpath(folder_)) {
-        unusable_ = "The settings folder " + Quoted(folder_) + " cannot be made.";
-    }
-    if (unusable_.isEmpty()) return true;
-    notices_.push_back((unusable_ + " Your records will not be kept this run.").toStdString());
-    return false;
-}
-
-bool QtSettingsStore::CheckFile() {
-    // Only an ordinary file is read or replaced: reading a FIFO would wait
-    // for ever, and replacing a device would put a file in its place.
-    const QString kind = NotAFile(file_);
-    if (!kind.isEmpty()) {
-        GiveUp("Your settings file " + Quoted(file_) + " is " + kind + ", not a file.");
-        return false;
-    }
-    return true;
-}
-
-bool QtSettingsStore::MendDamaged() {
-    if (!QFileInfo::exists(file_)) return true;
-    QFile file(file_);
-    if (!file.open(QIODevice::ReadOnly)) {
-        GiveUp("Your settings file " + Quoted(file_) + " cannot be read (" + file.errorString() + ").");
-        return false;
-    }
-    const CheckedSettings clean = CheckSettingsText(file.read(kLargestSettingsText + 1).toStdString());
-    const QString problem = QString::fromStdString(clean.problem);
-    file.close();
-    if (problem.isEmpty()) return true;
-
-    // Keep the file as it was before anything is written over it.
-    const QString aside = AsideName(folder_, ".ini");
-    const QString damaged = "Your settings file " + Quoted(file_) + " could not be read cleanly: " + problem;
-    FileError error;
-    if (!CopyToNewFile(file_, aside, calls_, error)) {
-        GiveUp(damaged + ". No copy of it could be kept (" + error.what + ").");
-        return false;
-    }
-    const QString kept = ". A copy of it as it was is kept as " + Quoted(aside);
-    if (!ReplaceFile(Target(), QByteArray::fromStdString(clean.text), calls_, error)) {
-        GiveUp(damaged + kept + ", but the file could not be replaced by what could be read (" + error.what +
-               ").");
-        return false;
-    }
-    notices_.push_back((damaged + kept + "; the game goes on with what could be read.").toStdString());
-    return true;
-}
-
-void QtSettingsStore::ProbeWritable() {
-    QTemporaryFile probe(QFileInfo(Target()).absolutePath() + "/Fruitwhirl.ini.XXXXXX");
-    const QString unless = ": your records will not be kept this run, unless that changes before you quit.";
-    if (!probe.open()) {
-        notices_.push_back(("The settings folder " + Quoted(folder_) + " cannot be written (" +
-                            probe.errorString() + ")" + unless)
-                               .toStdString());
-    } else if (QFileInfo::exists(file_) && !QFileInfo(file_).isWritable()) {
-        notices_.push_back(("Your settings file " + Quoted(file_) + " is read-only" + unless).toStdString());
-    }
-}
-
-void QtSettingsStore::ReadValues() {
-    // The file is clean by now: read as every edition's store reads its text.
-    QFile file(file_);
-    if (!file.open(QIODevice::ReadOnly)) return;
-    const CheckedSettings checked = CheckSettingsText(file.read(kLargestSettingsText + 1).toStdString());
-    for (const auto& [section, keys] : ReadIniText(checked.text)) {
-        for (const auto& [key, value] : keys) {
-            values_[QString::fromStdString(section)][QString::fromStdString(key)] =
-                QString::fromStdString(value);
-        }
-    }
-}
-
-QString QtSettingsStore::Target() const {
-    const QFileInfo info(file_);
+QString QtStoreBytes::Target(const std::string& name) const {
+    const QFileInfo info(Path(name));
     const QString target = info.isSymLink() ? info.canonicalFilePath() : QString();
-    return target.isEmpty() ? file_ : target;
+    return target.isEmpty() ? Path(name) : target;
+}
+
+PlaceWords QtStoreBytes::Words() const {
+    return {"the settings folder \"" + QDir::toNativeSeparators(folder_).toStdString() + "\"", "the disk",
+            ""};
+}
+
+std::string QtStoreBytes::Shown(const std::string& name) const {
+    return QDir::toNativeSeparators(Path(name)).toStdString();
+}
+
+std::string QtStoreBytes::Prepare(const std::vector<std::string>& names) {
+    std::error_code ec;
+    const std::filesystem::path folder = folder_.toStdString();
+    if (!std::filesystem::is_directory(folder, ec) && std::filesystem::exists(folder, ec)) {
+        const QString what = NotAFile(folder_);
+        return "is " + (what.isEmpty() ? QString("a file") : what).toStdString() + ", not a folder";
+    }
+    if (!QDir().mkpath(folder_)) return "cannot be made";
+    for (const std::string& name : names) RemoveLeftovers(folder_, QString::fromStdString(name), started_);
+    return {};
+}
+
+ItemKind QtStoreBytes::Kind(const std::string& name) {
+    std::error_code ec;
+    switch (std::filesystem::symlink_status(Path(name).toStdString(), ec).type()) {
+        case std::filesystem::file_type::not_found:
+            return ItemKind::Missing;
+        case std::filesystem::file_type::regular:
+            return ItemKind::Item;
+        default:
+            return ItemKind::Other;
+    }
+}
+
+ItemRead QtStoreBytes::Read(const std::string& name, std::size_t limit) {
+    if (Kind(name) == ItemKind::Missing) return {};
+    const QString kind = NotAFile(Path(name));
+    if (!kind.isEmpty()) return {ItemRead::State::NotAFile, {}, kind.toStdString()};
+    QFile file(Path(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {ItemRead::State::Unreadable, {}, file.errorString().toStdString()};
+    return {ItemRead::State::Read, file.read(static_cast<qint64>(limit) + 1).toStdString(), {}};
 }
 
 namespace {
 
-// The system's words for why a write failed, as a player understands them.
-WriteFailure Failure(const FileError& error) {
-    struct Words {
-        int code;
-        const char* reason;
-        const char* remedy;
-    };
-    static constexpr Words kWords[] = {
-        {ENOSPC, "the disk is full", "Free some space"},
-        {EDQUOT, "your disk quota is used up", "Free some space"},
-        {EROFS, "the disk is read-only", "Make the disk writable"},
-        {EACCES, "the settings file or its folder may not be written", "Make them writable"},
-        {EPERM, "the settings file or its folder may not be written", "Make them writable"},
-        {kNotAFile, "the file to be written is not an ordinary file", "Move what is there out of the way"},
-    };
-    Words words{0, "the disk reported an error", "Check the disk"};
-    for (const Words& w : kWords)
-        if (w.code == error.code) words = w;
-    return {words.reason, words.remedy, QDir::toNativeSeparators(error.what).toStdString()};
+ByteFault Fault(const FileError& error) {
+    ByteFault::Kind kind = ByteFault::Kind::Other;
+    switch (error.code) {
+        case ENOSPC:
+            kind = ByteFault::Kind::Full;
+            break;
+        case EDQUOT:
+            kind = ByteFault::Kind::Quota;
+            break;
+        case EROFS:
+            kind = ByteFault::Kind::ReadOnlyDisk;
+            break;
+        case EACCES:
+        case EPERM:
+            kind = ByteFault::Kind::NotAllowed;
+            break;
+        case kNotAFile:
+            kind = ByteFault::Kind::NotAFile;
+            break;
+    }
+    return {kind, QDir::toNativeSeparators(error.what).toStdString()};
 }
 
 }  // namespace
 
-QByteArray QtSettingsStore::IniText() const {
-    IniValues values;
-    for (const auto& [section, keys] : values_) {
-        for (const auto& [key, value] : keys)
-            values[section.toStdString()][key.toStdString()] = value.toStdString();
-    }
-    return QByteArray::fromStdString(fw::IniText(values));
+bool QtStoreBytes::Replace(const std::string& name, const std::string& bytes, ByteFault& fault) {
+    FileError error;
+    if (ReplaceFile(Target(name), QByteArray::fromStdString(bytes), calls_, error)) return true;
+    fault = Fault(error);
+    return false;
 }
 
-std::string QtSettingsStore::GetSetting(const std::string& section, const std::string& key,
-                                        const std::string& fallback) {
-    Open();
-    const auto keys = values_.find(QString::fromStdString(section));
-    if (keys == values_.end()) return fallback;
-    const auto value = keys->second.find(QString::fromStdString(key));
-    return value == keys->second.end() ? fallback : value->second.toStdString();
-}
-
-void QtSettingsStore::SaveSetting(const std::string& section, const std::string& key,
-                                  const std::string& value) {
-    Open();
-    if (!usable_) return;
-    values_[QString::fromStdString(section)][QString::fromStdString(key)] = QString::fromStdString(value);
-}
-
-bool QtSettingsStore::Flush(WriteFailure& failure) {
-    Open();
-    if (!usable_) {
-        failure = {"the settings file cannot be used this run", "",
-                   (unusable_ + " Nothing was written.").toStdString()};
+bool QtStoreBytes::KeepAside(const std::string& name, const std::string& aside, bool move, ByteFault& fault) {
+    FileError error;
+    if (!move) {
+        if (CopyToNewFile(Path(name), Path(aside), calls_, error)) return true;
+        fault = Fault(error);
         return false;
     }
-    // Each flush is a fresh attempt: the text replaces the file only when it
-    // was written whole, and it is read back.
-    FileError error;
-    if (ReplaceFile(Target(), IniText(), calls_, error)) return true;
-    failure = Failure(error);
-    std::fprintf(stderr, "fruitwhirl: the settings cannot be saved: %s\n", failure.detail.c_str());
-    return false;
-}
-
-std::optional<std::string> QtSettingsStore::ReadRunRecord() {
-    const QString path = runRecordFileName();
-    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink()) return std::nullopt;
-    // Anything but a small ordinary file is no record.
-    if (!NotAFile(path).isEmpty()) return std::string();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestRunRecord) return std::string();
-    return file.readAll().toStdString();
-}
-
-bool QtSettingsStore::WriteRunRecord(const std::string& text, WriteFailure& failure) {
-    TraceMark("record-write");
-    const QString path = runRecordFileName();
-    FileError error;
-    // Never through a link, never over something that is not a file.
-    bool written = false;
-    if (QFileInfo(path).isSymLink() || !NotAFile(path).isEmpty()) {
-        error = {kNotAFile, path + ": not an ordinary file"};
-    } else {
-        written = ReplaceFile(path, QByteArray::fromStdString(text), calls_, error);
-    }
-    TraceMark("record-written");
-    if (written) {
-        recordFailed_ = false;
-        return true;
-    }
-    failure = Failure(error);
-    if (!recordFailed_) {
-        recordFailed_ = true;
-        std::fprintf(stderr, "fruitwhirl: the run record cannot be written: %s\n", failure.detail.c_str());
-    }
-    return false;
-}
-
-void QtSettingsStore::RemoveRunRecord() {
-    std::error_code ec;
-    std::filesystem::remove(runRecordFileName().toStdString(), ec);
-}
-
-std::string QtSettingsStore::KeepRunRecordAside() {
-    const QString aside = AsideName(folder_, ".recovery");
     // A rename moves whatever is there, a FIFO or a link too, without opening it.
     std::error_code ec;
-    std::filesystem::rename(runRecordFileName().toStdString(), aside.toStdString(), ec);
-    if (ec) return {};
-    return QDir::toNativeSeparators(aside).toStdString();
+    std::filesystem::rename(Path(name).toStdString(), Path(aside).toStdString(), ec);
+    if (!ec) return true;
+    fault = {ByteFault::Kind::Other, Shown(name) + ": " + ec.message()};
+    return false;
 }
+
+void QtStoreBytes::Remove(const std::string& name) {
+    std::error_code ec;
+    std::filesystem::remove(Path(name).toStdString(), ec);
+}
+
+Writability QtStoreBytes::Probe(const std::string& name) {
+    QTemporaryFile probe(QFileInfo(Target(name)).absolutePath() + "/" + QString::fromStdString(name) +
+                         ".XXXXXX");
+    if (!probe.open()) return {probe.errorString().toStdString(), false};
+    const QFileInfo file(Path(name));
+    return {{}, file.exists() && !file.isWritable()};
+}
+
+QtSettingsStore::QtSettingsStore(const QString& fileName, FileCalls calls)
+    : RecordsStore(std::make_unique<QtStoreBytes>(QFileInfo(fileName).absolutePath(), std::move(calls)),
+                   [](const std::string& text) {
+                       if (!text.empty()) std::fprintf(stderr, "fruitwhirl: %s\n", text.c_str());
+                   }) {}
 
 }  // namespace fw

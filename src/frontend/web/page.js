@@ -249,15 +249,6 @@ const Fruitwhirl = {
       return e.name === 'QuotaExceededError' ? "the browser's storage is full" : (e.message || String(e));
     }
   },
-  asideKey(ext) {
-    const d = new Date(), two = (n) => String(n).padStart(2, '0');
-    const stem = `Fruitwhirl-damaged-${d.getFullYear()}-${two(d.getMonth() + 1)}-${two(d.getDate())}-` +
-                 `${two(d.getHours())}${two(d.getMinutes())}${two(d.getSeconds())}`;
-    for (let n = 1; ; ++n) {
-      const key = stem + (n === 1 ? '' : '-' + n) + ext;
-      if (localStorage.getItem(key) === null) { this.asides.push(key); return key; }
-    }
-  },
 };
 window.Fruitwhirl = Fruitwhirl;
 

@@ -17,10 +17,10 @@
 
 #include "edition/odds_rows.h"
 #include "edition/paced_clock.h"
+#include "edition/records_store.h"
 #include "edition/view_settings.h"
 #include "frontend/real_random.h"
 #include "machine/machine.h"
-#include "platform/ini_text.h"
 #include "shell/events.h"
 #include "shell/menus.h"
 #include "shell/quit.h"
@@ -83,10 +83,11 @@ EM_JS(char*, fw_js_get, (const char* key), {
 EM_JS(char*, fw_js_set, (const char* key, const char* text), {
     return allocateUTF8(Fruitwhirl.storageSet(UTF8ToString(key), text ? UTF8ToString(text) : null));
 });
-// A save that failed, said in the page until one works ("" then).
+// A save that failed, said in the page until every write works again ("" then).
 EM_JS(void, fw_js_unsaved, (const char* text), { Fruitwhirl.unsaved(UTF8ToString(text)); });
 EM_JS(char*, fw_js_storage_problem, (), { return allocateUTF8(Fruitwhirl.storageProblem()); });
-EM_JS(char*, fw_js_aside_key, (const char* ext), { return allocateUTF8(Fruitwhirl.asideKey(UTF8ToString(ext))); });
+// A copy kept aside is offered for download beside the message that names it.
+EM_JS(void, fw_js_offer, (const char* key), { Fruitwhirl.asides.push(UTF8ToString(key)); });
 // clang-format on
 
 namespace fw {
@@ -153,147 +154,56 @@ public:
     }
 };
 
-// ---- Records in the browser's storage, in the settings file's INI text ----------------------------
-constexpr const char* kSettingsKey = "Fruitwhirl.ini";
-constexpr const char* kRunRecordKey = "Fruitwhirl.recovery";
-
-class WebStore : public SettingsStore {
+// ---- Records in the browser's storage: the settings file's items as keys ----------------------------
+class WebBytes : public StoreBytes {
 public:
-    std::vector<std::string> Open() override {
-        if (opened_) return notices_;
-        opened_ = true;
+    PlaceWords Words() const override {
+        return {"the browser's storage", "the browser's storage", " in the browser's storage"};
+    }
+    std::string Shown(const std::string& name) const override { return name; }
+    std::string Prepare(const std::vector<std::string>&) override {
         const std::string refused = Taken(fw_js_storage_problem());
-        if (!refused.empty()) {
-            unusable_ = "The browser's storage cannot be used (" + refused + ").";
-            notices_.push_back(unusable_ + " Your records will not be kept this run.");
-            return notices_;
-        }
-        char* stored = fw_js_get(kSettingsKey);
-        if (!stored) return notices_;
-        const std::string text = Taken(stored);
-        const CheckedSettings checked = CheckSettingsText(text);
-        values_ = ReadIniText(checked.text);
-        if (!checked.problem.empty()) {
-            // The text as it was is kept before anything is written over it.
-            const std::string aside = Taken(fw_js_aside_key(".ini"));
-            const std::string damaged =
-                "Your settings in the browser's storage could not be read cleanly: " + checked.problem;
-            if (!Taken(fw_js_set(aside.c_str(), text.c_str())).empty()) {
-                unusable_ = damaged + ". No copy of them could be kept.";
-                notices_.push_back(unusable_ +
-                                   " They are left as they are, and your records will not be kept this run.");
-                return notices_;
-            }
-            Taken(fw_js_set(kSettingsKey, checked.text.c_str()));
-            notices_.push_back(damaged + ". A copy of them as they were is kept as \"" + aside +
-                               "\"; the game goes on with what could be read.");
-        }
-        return notices_;
+        return refused.empty() ? std::string() : "cannot be used (" + refused + ")";
     }
-    std::string GetSetting(const std::string& section, const std::string& key,
-                           const std::string& fallback) override {
-        Open();
-        const auto s = values_.find(section);
-        if (s == values_.end()) return fallback;
-        const auto k = s->second.find(key);
-        return k == s->second.end() ? fallback : k->second;
+    ItemKind Kind(const std::string& name) override {
+        char* text = fw_js_get(name.c_str());
+        const bool there = text != nullptr;
+        Taken(text);
+        return there ? ItemKind::Item : ItemKind::Missing;
     }
-    void SaveSetting(const std::string& section, const std::string& key, const std::string& value) override {
-        Open();
-        if (unusable_.empty()) values_[section][key] = value;
+    ItemRead Read(const std::string& name, std::size_t limit) override {
+        char* text = fw_js_get(name.c_str());
+        if (!text) return {};
+        std::string bytes = Taken(text);
+        if (bytes.size() > limit + 1) bytes.resize(limit + 1);
+        return {ItemRead::State::Read, std::move(bytes), {}};
     }
-    bool Flush(WriteFailure& failure) override {
-        Open();
-        if (!unusable_.empty()) {
-            failure = {"the browser does not let the game keep them", "",
-                       unusable_ + " Nothing was written."};
+    bool Replace(const std::string& name, const std::string& bytes, ByteFault& fault) override {
+        const std::string why = Taken(fw_js_set(name.c_str(), bytes.c_str()));
+        // Trust no write: what is stored must read back as written.
+        if (why.empty() && Taken(fw_js_get(name.c_str())) == bytes) return true;
+        fault = {why == kFull ? ByteFault::Kind::Full : ByteFault::Kind::Other,
+                 name + " in the browser's storage: " + (why.empty() ? "it read back otherwise" : why)};
+        return false;
+    }
+    bool KeepAside(const std::string& name, const std::string& aside, bool move, ByteFault& fault) override {
+        char* text = fw_js_get(name.c_str());
+        if (!text || Kind(aside) != ItemKind::Missing) {
+            fault = {ByteFault::Kind::Other, text ? aside + " in the browser's storage: it is taken"
+                                                  : name + " in the browser's storage: it is not there"};
+            Taken(text);
             return false;
         }
-        if (replaced_) return true;
-        const std::string text = IniText(values_);
-        const std::string why = Taken(fw_js_set(kSettingsKey, text.c_str()));
-        // Trust no write: what is stored must read back as written.
-        const bool kept = why.empty() && Taken(fw_js_get(kSettingsKey)) == text;
-        failure = kept ? WriteFailure{} : StorageFailure(kSettingsKey, why);
-        Said(failure);
-        return kept;
+        if (!Replace(aside, Taken(text), fault)) return false;
+        fw_js_offer(aside.c_str());
+        if (move) Remove(name);
+        return true;
     }
-    std::optional<std::string> ReadRunRecord() override {
-        if (!unusable_.empty()) return std::nullopt;
-        char* text = fw_js_get(kRunRecordKey);
-        if (!text) return std::nullopt;
-        return Taken(text);
-    }
-    bool WriteRunRecord(const std::string& text, WriteFailure& failure) override {
-        if (replaced_) return true;
-        TraceMark("record-write");
-        const std::string why = Taken(fw_js_set(kRunRecordKey, text.c_str()));
-        const bool kept = why.empty() && Taken(fw_js_get(kRunRecordKey)) == text;
-        failure = kept ? WriteFailure{} : StorageFailure(kRunRecordKey, why);
-        Said(failure);
-        TraceMark("record-written");
-        return kept;
-    }
-    void RemoveRunRecord() override { Taken(fw_js_set(kRunRecordKey, nullptr)); }
-    std::string KeepRunRecordAside() override {
-        const std::string aside = Taken(fw_js_aside_key(".recovery"));
-        char* text = fw_js_get(kRunRecordKey);
-        if (!text || !Taken(fw_js_set(aside.c_str(), Taken(text).c_str())).empty()) return {};
-        RemoveRunRecord();
-        return aside;
-    }
-
-    // The records as the settings file's text, as they are now.
-    std::string Text() {
-        Open();
-        return IniText(values_);
-    }
-    // A settings file the player loads: the message when it cannot be read
-    // cleanly (nothing changes then), else "" with its text kept for Replace.
-    std::string Check(const std::string& name, const std::string& bytes) {
-        const CheckedSettings checked = CheckSettingsText(bytes);
-        loaded_ = checked.problem.empty() ? checked.text : std::string();
-        if (checked.problem.empty()) return {};
-        return "The file \"" + name + "\" could not be read cleanly: " + checked.problem +
-               ". Nothing of it was loaded; your records are as they were.";
-    }
-    // The loaded text takes the records' place, and the run under way is
-    // left: nothing of this page writes over them before it starts again.
-    std::string Replace() {
-        if (!unusable_.empty()) return unusable_;
-        const std::string why = Taken(fw_js_set(kSettingsKey, loaded_.c_str()));
-        if (!why.empty() || Taken(fw_js_get(kSettingsKey)) != loaded_) {
-            Taken(fw_js_set(kSettingsKey, IniText(values_).c_str()));
-            return "The records could not be loaded (" + StorageFailure(kSettingsKey, why).detail + ").";
-        }
-        RemoveRunRecord();
-        replaced_ = true;
-        return {};
-    }
+    void Remove(const std::string& name) override { Taken(fw_js_set(name.c_str(), nullptr)); }
+    Writability Probe(const std::string&) override { return {}; }  // Prepare has tried a write
 
 private:
-    // A failed save stays said in the page until a save works.
-    static void Said(const WriteFailure& failure) {
-        fw_js_unsaved(failure.reason.empty() ? ""
-                                             : ("Your records are not saved: " + failure.reason + ". " +
-                                                failure.remedy + ". (" + failure.detail + ")")
-                                                   .c_str());
-    }
-    // The browser's storage refused the text of key, or kept another one; the
-    // detail names the key as the desktop's names the file.
-    static WriteFailure StorageFailure(const char* key, const std::string& why) {
-        return {"the browser's storage for this site is full or refused them",
-                "Free some of the browser's storage",
-                std::string(key) +
-                    " in the browser's storage: " + (why.empty() ? "it read back otherwise" : why)};
-    }
-
-    bool opened_ = false;
-    bool replaced_ = false;  // loaded records took the place of these
-    std::string loaded_;     // the checked text of a file the player loads
-    std::vector<std::string> notices_;
-    std::string unusable_;
-    IniValues values_;
+    static constexpr const char* kFull = "the browser's storage is full";  // as the page says it
 };
 
 // ---- The window services -------------------------------------------------------------------------
@@ -416,7 +326,8 @@ struct Game {
     PacedClock clock{pacing};
     RealRandom random;
     WebSound sound;
-    WebStore store;
+    RecordsStore store{std::make_unique<WebBytes>(),
+                       [](const std::string& text) { fw_js_unsaved(text.c_str()); }};
     WebImages images;
     WebHost host{clock};
     std::unique_ptr<Machine> machine;
@@ -472,11 +383,12 @@ EMSCRIPTEN_KEEPALIVE char* fw_records_text() {
 // A settings file the player chose to load: what is wrong with it, or "".
 EMSCRIPTEN_KEEPALIVE char* fw_check_records(const char* name, const char* bytes, int size) {
     if (!fw::game) return nullptr;
-    return strdup(fw::game->store.Check(name, std::string(bytes, static_cast<std::size_t>(size))).c_str());
+    return strdup(
+        fw::game->store.CheckLoaded(name, std::string(bytes, static_cast<std::size_t>(size))).c_str());
 }
 // The checked file takes the records' place: why it could not, or "".
 EMSCRIPTEN_KEEPALIVE char* fw_replace_records() {
-    return strdup(fw::game ? fw::game->store.Replace().c_str() : "");
+    return strdup(fw::game ? fw::game->store.ReplaceByLoaded().c_str() : "");
 }
 // Whether the machine is between events, so that a check of the page's may run.
 EMSCRIPTEN_KEEPALIVE int fw_idle() {

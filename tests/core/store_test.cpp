@@ -1,0 +1,316 @@
+// The records as both editions keep them, over items in memory: texts as
+// editors save them read as they are, damaged ones kept aside under a free
+// name and mended, a save that fails leaves the old records and says why, once
+// a spell, an over-large text is kept whole and not read, names come back as
+// they were, and a loaded file takes the records' place only when clean.
+#include <gtest/gtest.h>
+
+#include "edition/records_store.h"
+#include "fakes.h"
+#include "records/recovery.h"
+#include "records/settings.h"
+
+namespace fw::test {
+namespace {
+
+// Items in a memory; every write fails with fault while it is set.
+class MemoryBytes : public StoreBytes {
+public:
+    PlaceWords Words() const override { return {"the settings folder \"/home/ann\"", "the disk", ""}; }
+    std::string Shown(const std::string& name) const override { return "/home/ann/" + name; }
+    std::string Prepare(const std::vector<std::string>&) override { return refused; }
+    ItemKind Kind(const std::string& name) override {
+        return items.contains(name) ? ItemKind::Item : ItemKind::Missing;
+    }
+    ItemRead Read(const std::string& name, std::size_t limit) override {
+        if (!items.contains(name)) return {};
+        return {ItemRead::State::Read, items[name].substr(0, limit + 1), {}};
+    }
+    bool Replace(const std::string& name, const std::string& bytes, ByteFault& fault) override {
+        if (failing) return fault = *failing, false;
+        items[name] = bytes;
+        return true;
+    }
+    bool KeepAside(const std::string& name, const std::string& aside, bool move, ByteFault& fault) override {
+        if (failing || items.contains(aside)) return fault = failing.value_or(ByteFault{}), false;
+        items[aside] = items[name];
+        if (move) items.erase(name);
+        return true;
+    }
+    void Remove(const std::string& name) override { items.erase(name); }
+    Writability Probe(const std::string&) override { return {}; }
+
+    std::map<std::string, std::string> items;
+    std::string refused;  // what stops the place from holding records at all
+    std::optional<ByteFault> failing;
+};
+
+constexpr const char* kStamp = "2026-12-08-101500";
+const std::string kFile = "[GameCfg]\nName=Ann\nSpeed=40\n\n[High-01]\nName=Zed\nScore=500\n";
+const ByteFault kFull{ByteFault::Kind::Full, "/home/ann/Fruitwhirl.ini: No space left on device"};
+
+// A run of the machine on the records store over the items given.
+struct Session {
+    explicit Session(std::map<std::string, std::string> items = {}) {
+        auto memory = std::make_unique<MemoryBytes>();
+        bytes = memory.get();
+        bytes->items = std::move(items);
+        store = std::make_unique<RecordsStore>(std::move(memory),
+                                               [this](const std::string& note) { notes.push_back(note); });
+        store->stamp = [] { return std::string(kStamp); };
+        rig = std::make_unique<Rig>(std::vector<std::string>{"Fruit.Thm"}, store.get());
+    }
+    // Starts, and opens the sound bank.
+    void Start() {
+        rig->Start();
+        rig->Send(ev::Activate{});
+    }
+    std::string Told() const { return rig->host.messages.empty() ? "" : rig->host.messages[0]; }
+    MemoryBytes* bytes;
+    std::unique_ptr<RecordsStore> store;
+    std::vector<std::string> notes;  // what the edition was given to note
+    std::unique_ptr<Rig> rig;
+};
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// ---- Texts as editors save them, and as they must not -------------------------------------------------
+
+struct Text {
+    const char* name;
+    std::string bytes;
+    const char* told = "";  // the problem the player is told of; "" for a clean text
+};
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
+    return text;
+}
+std::string Padded(std::size_t size) {  // kFile and a section of its own that make size bytes
+    const std::string start = kFile + "\n[Pad]\nPad=";
+    return start + std::string(size - start.size() - 1, 'x') + "\n";
+}
+std::string Utf16(const std::string& ascii) {
+    std::string out = "\xFF\xFE";
+    for (char c : ascii) out += std::string{c, '\0'};
+    return out;
+}
+class SettingsTexts : public ::testing::TestWithParam<Text> {};
+
+TEST_P(SettingsTexts, AreReadAsFarAsTheyCanBeAndADamagedOneIsKeptAsideAndMended) {
+    const Text& t = GetParam();
+    // A text of about 1 MiB stays as large: its long value is kept.
+    const bool large = t.bytes.size() >= kLargestSettingsText / 2;
+    Session run({{kSettingsItem, t.bytes}});
+    run.Start();
+    const std::string aside = "Fruitwhirl-damaged-" + std::string(kStamp) + ".ini";
+    if (*t.told) {
+        EXPECT_EQ(run.Told(),
+                  "Fruitwhirl: Your settings file \"/home/ann/Fruitwhirl.ini\" could not be read "
+                  "cleanly: " +
+                      std::string(t.told) + ". A copy of it as it was is kept as \"/home/ann/" + aside +
+                      "\"; the game goes on with what could be read.");
+        EXPECT_TRUE(run.bytes->items[aside] == t.bytes) << "the copy is not the text as it was";
+        // What could be read took its place, and reads without a word.
+        Session mended({{kSettingsItem, run.bytes->items[kSettingsItem]}});
+        mended.Start();
+        EXPECT_EQ(mended.rig->host.messages.empty(), !large);
+    } else {
+        EXPECT_EQ(run.rig->host.messages, std::vector<std::string>{});
+        EXPECT_FALSE(run.bytes->items.contains(aside));
+    }
+    EXPECT_EQ(run.rig->m.ScoreTable[0].Name, "Ann");
+    EXPECT_EQ(run.rig->m.ScoreTable[1].Score, 500);
+    run.rig->Send(ev::MenuQuit{});
+    EXPECT_EQ(run.rig->host.endStatus, 0);
+
+    // The next run reads what this one stored, without a word.
+    Session next(run.bytes->items);
+    next.Start();
+    EXPECT_EQ(next.rig->host.messages.empty(), !large);
+    EXPECT_EQ(next.rig->m.ScoreTable[0].Name, "Ann");
+    EXPECT_EQ(next.rig->m.ScoreTable[1].Score, 500);
+    EXPECT_EQ(next.rig->m.Speed, 40);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EditorsAndDamage, SettingsTexts,
+    ::testing::Values(Text{"AsWritten", kFile}, Text{"WindowsLineEnds", Replaced(kFile, "\n", "\r\n")},
+                      Text{"ByteOrderMark", "\xEF\xBB\xBF" + kFile},
+                      Text{"BomAndWindowsLineEnds", "\xEF\xBB\xBF" + Replaced(kFile, "\n", "\r\n")},
+                      Text{"TrailingSpaces", Replaced(kFile, "\n", "  \n")},
+                      Text{"TabsAfterSections", Replaced(kFile, "]\n", "]\t \n")},
+                      Text{"IndentedWithTabs", Replaced(kFile, "Speed", "\tSpeed")},
+                      Text{"SpacesAroundEquals", Replaced(kFile, "Speed=", "Speed = ")},
+                      Text{"NoNewlineAtTheEnd", kFile.substr(0, kFile.size() - 1)},
+                      Text{"BlankLinesWithSpaces", Replaced(kFile, "\n\n", "\n   \n\n")},
+                      Text{"OldMacLineEnds", Replaced(kFile, "\n", "\r")},
+                      Text{"OneMebibyte", Padded(1 << 20)},
+                      Text{"HashComment", "# mine\n" + kFile, "line 1 is a comment"},
+                      // Lines are counted as the editor shows them.
+                      Text{"SemicolonCommentWindowsLineEnds", Replaced(kFile + "; mine\n", "\n", "\r\n"),
+                           "line 8 is a comment"},
+                      Text{"NulBytes", kFile + std::string("x=\0\n", 4),
+                           "line 8 holds bytes that are not text"},
+                      Text{"OneByteMore", Padded((1 << 20) + 1), "it is larger than 1 MiB"},
+                      Text{"UnclosedSection", "[High-03\nName=Q\n" + kFile,
+                           "line 1 is a section name without its closing ']'"},
+                      Text{"Utf16", Utf16(kFile), "it is written in UTF-16"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Copies kept aside -----------------------------------------------------------------------------------
+
+TEST(RecordsStore, ACopyKeptAsideNeverTakesTheNameOfAnEarlierOne) {
+    const std::string stem = "Fruitwhirl-damaged-" + std::string(kStamp);
+    Session run({{kSettingsItem, "# mine\n" + kFile},
+                 {stem + ".ini", "earlier"},
+                 {stem + "-2.ini", "earlier too"},
+                 {kRunRecordItem, "no record"},
+                 {stem + ".recovery", "an earlier record"}});
+    run.Start();
+    EXPECT_TRUE(Contains(run.Told(), "is kept as \"/home/ann/" + stem + "-3.ini\"")) << run.Told();
+    EXPECT_TRUE(Contains(run.Told(), "it was kept as \"/home/ann/" + stem + "-2.recovery\"")) << run.Told();
+    std::map<std::string, std::string> kept;
+    for (const auto& [name, bytes] : run.bytes->items)
+        if (name.starts_with("Fruitwhirl-damaged-")) kept[name] = bytes;
+    EXPECT_EQ(kept, (std::map<std::string, std::string>{{stem + ".ini", "earlier"},
+                                                        {stem + "-2.ini", "earlier too"},
+                                                        {stem + "-3.ini", "# mine\n" + kFile},
+                                                        {stem + ".recovery", "an earlier record"},
+                                                        {stem + "-2.recovery", "no record"}}));
+}
+
+TEST(RecordsStore, ARunRecordOverItsLimitIsNotReadButKeptAside) {
+    // A whole record of 64 KiB and a byte, most of it its name.
+    ScoreRecord big;
+    big.Score = 700;
+    big.Name.clear();
+    big.Name.assign((1 << 16) + 1 - RunRecordText(big).size(), 'x');
+    const std::string record = RunRecordText(big);
+    Session run({{kSettingsItem, kFile}, {kRunRecordItem, record}});
+    run.Start();
+    EXPECT_TRUE(Contains(run.Told(), "The record of your last run could not be read")) << run.Told();
+    EXPECT_EQ(run.bytes->items["Fruitwhirl-damaged-" + std::string(kStamp) + ".recovery"], record);
+    EXPECT_EQ(run.rig->m.ScoreTable[1].Score, 500);
+}
+
+// ---- Writes that fail
+// --------------------------------------------------------------------------------------
+
+TEST(RecordsStore, AFailedSaveKeepsTheOldRecordsSaysWhyAndALaterOneStoresTheRun) {
+    std::string scores = "[GameCfg]\nName=Ann\n";  // the run enters the list at the top
+    for (int n = 1; n <= 10; ++n) scores += "[" + HighSection(n) + "]\nName=Zed\nScore=0\n";
+    Session run({{kSettingsItem, scores}});
+    run.Start();
+    const auto before = run.bytes->items;
+    run.bytes->failing = kFull;
+    run.rig->InsertCoins(2);
+    EXPECT_EQ(run.bytes->items, before);
+    ASSERT_EQ(run.rig->host.messages.size(), 1u);
+    EXPECT_TRUE(Contains(run.rig->host.messages[0],
+                         "could not save your high scores: the disk is full. Your previous records are "
+                         "unchanged. Free some space;"))
+        << run.rig->host.messages[0];
+    EXPECT_TRUE(Contains(run.rig->host.messages[0], kFull.words)) << run.rig->host.messages[0];
+
+    // At the quit the player frees some space and tries again.
+    run.rig->host.answer = [&] {
+        run.bytes->failing.reset();
+        return true;
+    };
+    run.rig->Send(ev::MenuQuit{});
+    ASSERT_EQ(run.rig->host.asked.size(), 1u);
+    EXPECT_TRUE(Contains(run.rig->host.asked[0], "the disk is full")) << run.rig->host.asked[0];
+    EXPECT_EQ(run.rig->host.endStatus, 0);
+    EXPECT_FALSE(run.bytes->items.contains(kRunRecordItem));
+    Session next(run.bytes->items);
+    next.Start();
+    EXPECT_EQ(next.rig->m.ScoreTable[1].Name, "Ann") << "the run of this test is not in the list";
+    EXPECT_EQ(next.rig->m.ScoreTable[2].Name, "Zed");
+}
+
+TEST(RecordsStore, AFailingSaveIsNotedOnceASpellAndAgainAfterASaveWorked) {
+    Session run({{kSettingsItem, kFile}});
+    run.Start();
+    run.rig->InsertCoins(2);
+    run.rig->InsertCoins(2);
+    run.bytes->failing = kFull;
+    run.rig->PullLever();
+    run.rig->PullLever();
+    const std::string full =
+        "Your records are not saved: the disk is full. Free some space. (" + kFull.words + ")";
+    EXPECT_EQ(run.notes, std::vector<std::string>{full}) << "once, not after every game";
+    run.bytes->failing =
+        ByteFault{ByteFault::Kind::Other, "/home/ann/Fruitwhirl.recovery: Input/output error"};
+    run.rig->PullLever();
+    const std::string broken =
+        "Your records are not saved: the disk reported an error. Check the disk. "
+        "(/home/ann/Fruitwhirl.recovery: Input/output error)";
+    EXPECT_EQ(run.notes, (std::vector<std::string>{full, broken})) << "a new kind of failure";
+    run.bytes->failing.reset();
+    run.rig->PullLever();
+    run.bytes->failing = kFull;
+    run.rig->PullLever();
+    EXPECT_EQ(run.notes, (std::vector<std::string>{full, broken, "", full})) << "a new spell";
+}
+
+TEST(RecordsStore, APlaceThatCannotHoldRecordsKeepsNothingAndTheQuitSaysNothingWasWritten) {
+    Session run;
+    run.bytes->refused = "is a file, not a folder";
+    run.Start();
+    const std::string why = "The settings folder \"/home/ann\" is a file, not a folder.";
+    EXPECT_EQ(run.Told(), "Fruitwhirl: " + why + " Your records will not be kept this run.");
+    run.rig->Send(ev::MenuQuit{});
+    EXPECT_EQ(run.rig->host.endStatus, 1);
+    EXPECT_EQ(run.rig->host.errors, std::vector<std::string>{"Fruitwhirl: Your settings and high scores "
+                                                             "could not be saved.\n\n" +
+                                                             why + " Nothing was written."});
+    EXPECT_FALSE(run.bytes->items.contains(kSettingsItem));
+}
+
+// ---- Names, and records the player loads ------------------------------------------------------------------
+
+TEST(RecordsStore, NamesWithTheCharactersOfTheFileFormatComeBackAsTheyWere) {
+    std::map<std::string, std::string> items;
+    std::string saved;  // by the run before
+    for (const std::string name : {"a;b,c=d", "\"q\" \\x", " @lead", "Zoë 名前", "Ann"}) {
+        Session run(items);
+        run.Start();
+        EXPECT_EQ(run.rig->host.messages, std::vector<std::string>{});
+        EXPECT_TRUE(saved.empty() || run.rig->m.ScoreTable[0].Name == saved) << run.rig->m.ScoreTable[0].Name;
+        run.rig->m.ScoreTable[0].Name = saved = name;
+        run.rig->Send(ev::MenuQuit{});
+        EXPECT_EQ(run.rig->host.endStatus, 0) << name;
+        items = run.bytes->items;
+    }
+}
+
+TEST(RecordsStore, ALoadedFileTakesTheRecordsPlaceOnlyWhenCleanAndTheRunNeverWritesOverIt) {
+    Session run({{kSettingsItem, kFile}});
+    run.Start();
+    run.rig->InsertCoins(2);
+    const std::string loaded = "[High-01]\nName=Lou\nScore=900\n";
+    EXPECT_EQ(
+        run.store->CheckLoaded("mine.ini", "; mine\n" + loaded),
+        "The file \"mine.ini\" could not be read cleanly: line 1 is a comment. Nothing of it was loaded; "
+        "your records are as they were.");
+    EXPECT_EQ(run.bytes->items[kSettingsItem], kFile);
+    EXPECT_EQ(run.store->CheckLoaded("mine.ini", loaded), "");
+    EXPECT_EQ(run.store->ReplaceByLoaded(), "");
+    EXPECT_FALSE(run.bytes->items.contains(kRunRecordItem));
+    // The run under way goes on until the page starts again, and keeps nothing.
+    run.rig->PullLever();
+    run.rig->Send(ev::MenuQuit{});
+    EXPECT_FALSE(run.bytes->items.contains(kRunRecordItem));
+    Session next(run.bytes->items);
+    next.Start();
+    EXPECT_EQ(next.rig->m.ScoreTable[0].Name, "NoName") << "the settings of the run under way were kept";
+    EXPECT_EQ(next.rig->m.ScoreTable[1].Name, "Lou");
+    EXPECT_EQ(next.rig->m.ScoreTable[1].Score, 900);
+}
+
+}  // namespace
+}  // namespace fw::test
