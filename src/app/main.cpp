@@ -11,9 +11,9 @@
 #include <optional>
 #include <string>
 
+#include "edition/keys.h"
 #include "edition/odds_rows.h"
 #include "frontend/qt/embedded.h"
-#include "frontend/qt/key_map.h"
 #include "frontend/qt/main_window.h"
 #include "frontend/qt/qt_image_loader.h"
 #include "frontend/qt/qt_pacing.h"

@@ -163,4 +163,17 @@ void HandleEvent(Machine& m, const MachineEvent& event) {
                event);
 }
 
+bool AtRest(const Machine& m) {
+    return !m.busy && !m.ended;
+}
+
+bool RunBetweenEvents(Machine& m, const std::function<void()>& work) {
+    if (!AtRest(m)) return false;
+    m.busy = true;
+    work();
+    m.busy = false;
+    RunPending(m);
+    return true;
+}
+
 }  // namespace fw

@@ -2,6 +2,8 @@
 // time, each to completion, in order.
 #pragma once
 
+#include <functional>
+
 #include "machine/machine.h"
 
 namespace fw {
@@ -13,5 +15,12 @@ void RunPending(Machine& m);
 
 // Handles one machine event to completion.
 void HandleEvent(Machine& m, const MachineEvent& event);
+
+// The machine is between events and has not ended: work of the window's may run.
+bool AtRest(const Machine& m);
+// Runs work of the window's that the machine's events must not interleave
+// with (it may wait, and input meanwhile queues), then the events that
+// waited; false, running nothing, unless the machine is at rest.
+bool RunBetweenEvents(Machine& m, const std::function<void()>& work);
 
 }  // namespace fw

@@ -70,7 +70,7 @@ def start(d, url):
     d.get(url)
     wait("the game to load", lambda: d.execute_script("return !!Fruitwhirl.loaded"))
     d.find_element("id", "card").click()
-    wait("the start-up", lambda: marks(d, "ready") or d.execute_script("return $('#message').open"))
+    wait("the start-up", lambda: marks(d, "ready") or d.execute_script("return document.querySelector('#message').open"))
 
 
 def shot(d, name):
@@ -106,7 +106,7 @@ def drag_coin(d, kind):
 
 
 def message(d, what):
-    return wait(what, lambda: d.execute_script("return $('#message').open && $('#message p').innerText"))
+    return wait(what, lambda: d.execute_script("return document.querySelector('#message').open && document.querySelector('#message p').innerText"))
 
 
 def themes(d):
@@ -116,7 +116,7 @@ def themes(d):
 
 def restart(d, url, said):
     """Answers "Start Again" to the question that says said, and starts the reloaded page past its recovery."""
-    text = wait("the question", lambda: d.execute_script("return $('#ask').open && $('#ask p').innerText"))
+    text = wait("the question", lambda: d.execute_script("return document.querySelector('#ask').open && document.querySelector('#ask p').innerText"))
     if said not in text:
         fail(f"the question does not say '{said}': {text}")
     d.find_element("css selector", "#ask [value=yes]").click()
@@ -126,7 +126,7 @@ def restart(d, url, said):
 def start_past_recovery(d, url):
     """Starts the page, past the message of a recovered run, up to the machine at rest."""
     start(d, url)
-    if d.execute_script("return $('#message').open"):
+    if d.execute_script("return document.querySelector('#message').open"):
         d.find_element("css selector", "#message button").click()
     wait("the start-up after the message", lambda: marks(d, "ready"))
 
@@ -177,9 +177,9 @@ def page_odds(d):
 
 def check_odds(d):
     """Help, Odds and Payouts on a fresh start shows the long run as `fruitwhirl --odds` prints it."""
-    d.find_element("css selector", '.menu[data-menu="2"] > button').click()
-    d.find_element("css selector", '[data-item="5"]').click()
-    wait("the odds dialog", lambda: d.execute_script("return $('#odds').open"))
+    d.find_element("css selector", '.menu[data-menu="help"] > button').click()
+    d.find_element("css selector", '[data-command="odds"]').click()
+    wait("the odds dialog", lambda: d.execute_script("return document.querySelector('#odds').open"))
     printed, shown = printed_odds(), page_odds(d)
     for title in ("Prizes", "The long run", "Pay lines"):
         if title not in printed or title not in shown:
@@ -226,7 +226,7 @@ def main():
         print("after the game:", counter, lamps)
         if lamps != 1 or int(counter.strip("-")) - int(before.strip("-")) not in screen.PRIZES:
             fail(f"the game from {before} ended at {counter}, {lamps} lamps: no prize pays that")
-        sounds = d.execute_script("return Fruitwhirl.soundLog")
+        sounds = d.execute_script("return Sound.log")
         print("sounds:", sounds)
         # The coins are heard before the lever; then the reels run, stop one by one, and fall silent.
         lever = sounds.index(["Lever.wav", "once"]) if ["Lever.wav", "once"] in sounds else 0
@@ -234,7 +234,7 @@ def main():
         if not lever or spin != [["Lever.wav", "once"], ["WhlRun.wav", "loop"], ["klonk1.wav", "once"],
                                  ["klonk2.wav", "once"], ["klonk3.wav", "once"], ["WhlRun.wav", "stop"]]:
             fail("the sounds of the coins and the spin, in order")
-        if d.execute_script("return Fruitwhirl.sounds.filter(Boolean).length") != 22:
+        if d.execute_script("return Sound.buffers.filter(Boolean).length") != 22:
             fail("not every one of the 22 sounds was decoded by the browser")
 
         d.switch_to.new_window("tab")
@@ -251,15 +251,15 @@ def main():
 
         d.refresh()  # the page goes away mid-run, without a quit
         start(d, url)
-        if d.execute_script("return Fruitwhirl.scale") != 1:
+        if d.execute_script("return Display.scale") != 1:
             fail("the next visit does not come back at the zoom chosen")
         text = message(d, "the recovery's message")
         if "ended unexpectedly" not in text or counter.strip("-") not in text:
             fail(f"the message does not tell the recovered run: {text}")
         d.find_element("css selector", "#message button").click()
-        d.find_element("css selector", '.menu[data-menu="0"] > button').click()  # Records, Download
+        d.find_element("css selector", '.menu[data-menu="game"] > button').click()  # Records, Download
         d.find_element("css selector", '[data-records="download"]').click()
-        download = d.execute_script("return Fruitwhirl.lastDownload")
+        download = d.execute_script("return Store.lastDownload")
         (WORK / download["name"]).write_text(download["text"])
         if screen.check_ini(WORK / "Fruitwhirl.ini") or download["text"] != stored(d, "Fruitwhirl.ini"):
             fail("the downloaded records are not the stored ones as the desktop's settings file")
@@ -277,7 +277,7 @@ def main():
         aside = d.execute_script("return Object.keys(localStorage).filter(k => k.startsWith('Fruitwhirl-damaged-'))")
         d.find_element("css selector", "#message .offers button").click()
         if ("line 1 is a comment" not in text or len(aside) != 1 or stored(d, aside[0]) != damaged
-                or d.execute_script("return Fruitwhirl.lastDownload") != {"name": aside[0], "text": damaged}):
+                or d.execute_script("return Store.lastDownload") != {"name": aside[0], "text": damaged}):
             fail(f"the damaged record is not kept aside as it was and offered: {text} {aside}")
         if "#" in stored(d, "Fruitwhirl.ini"):
             fail("the damaged record was not replaced by what could be read")
@@ -289,9 +289,9 @@ def main():
         restart(d, url, "is kept in this browser")
         if "Garden" not in themes(d):
             fail(f"the added theme is not in the Theme menu: {themes(d)}")
-        d.find_element("css selector", '.menu[data-menu="1"] > button').click()
+        d.find_element("css selector", '.menu[data-menu="theme"] > button').click()
         d.find_element("id", "remove-theme").click()
-        wait("the theme to remove", lambda: d.execute_script("return $('#remove').open && $('#remove select').value"))
+        wait("the theme to remove", lambda: d.execute_script("return document.querySelector('#remove').open && document.querySelector('#remove select').value"))
         d.find_element("css selector", "#remove [value=remove]").click()
         restart(d, url, "is removed from this browser")
         if "Garden" in themes(d) or d.find_element("id", "remove-theme").is_enabled():

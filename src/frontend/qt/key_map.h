@@ -1,18 +1,16 @@
-// The machine's keys: which key of the keyboard stands for which press.
+// The machine's keys on the desktop: a key of Qt's by the name the game's one
+// table of keys knows it by.
 #pragma once
 
 #include <Qt>
 #include <optional>
 
-#include "machine/machine.h"
+#include "edition/keys.h"
 
 namespace fw {
 
 // The machine key for a key press, or none (the key is the window's: menu
-// shortcuts, Alt with a menu's letter). Keys held down do not repeat.
+// shortcuts, Alt with a menu's letter). The keypad's keys count as the others.
 std::optional<ev::Key> MachineKey(int key, Qt::KeyboardModifiers modifiers);
-
-// The keys, as the lines of text that --help shows.
-extern const char* const kKeysHelp;
 
 }  // namespace fw

@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "edition/page_contract.h"
 #include "edition/view_settings.h"
 #include "frontend/qt/dialogs/dialogs.h"
 #include "frontend/qt/dialogs/look.h"
@@ -35,6 +36,14 @@
 namespace fw {
 
 namespace {
+
+// A window command's keys, from the game's one table of keys.
+QList<QKeySequence> ShortcutsOf(WindowCommand command) {
+    QList<QKeySequence> keys;
+    for (const std::string& shown : Shortcuts(command))
+        keys.append(QKeySequence(QString::fromStdString(shown), QKeySequence::PortableText));
+    return keys;
+}
 
 // The view the player chose last, as far as a store keeps one.
 ViewSettings StoredView(SettingsStore* store) {
@@ -66,8 +75,8 @@ MainWindow::MainWindow(int scale, SettingsStore* store)
     setWindowTitle("Fruitwhirl");
     setCentralWidget(screen_);
     buildMenus();
-    tmrElapsedTime_->setInterval(1000);
-    tmrMultiCheck_->setInterval(10000);
+    tmrElapsedTime_->setInterval(TimerInterval(TimerId::ElapsedTime));
+    tmrMultiCheck_->setInterval(TimerInterval(TimerId::MultiCheck));
     connect(tmrElapsedTime_, &QTimer::timeout, this, [this] { post(ev::Tick{TimerId::ElapsedTime}); });
     connect(tmrMultiCheck_, &QTimer::timeout, this, [this] { post(ev::Tick{TimerId::MultiCheck}); });
     // Fixed size: the machine is a picture.
@@ -84,14 +93,14 @@ void MainWindow::buildMenus() {
     connect(config, &QAction::triggered, this, [this] { post(ev::MenuConfig{}); });
     mnuGame_->addSeparator();
     QAction* quit = mnuGame_->addAction("&Quit Fruitwhirl");
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setShortcuts(ShortcutsOf(WindowCommand::Quit));
     connect(quit, &QAction::triggered, this, [this] { post(ev::MenuQuit{}); });
 
     mnuTheme_ = menuBar()->addMenu("&Theme");
     // A choice of one, shown with radio marks; the marks stay where the machine puts them.
     auto* themes = new QActionGroup(this);
     themes->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= kThemeMenuItems; ++i) {
         QAction* item = mnuTheme_->addAction(QString("&Theme%1").arg(i));
         item->setCheckable(true);
         themes->addAction(item);
@@ -99,7 +108,7 @@ void MainWindow::buildMenus() {
         item->setEnabled(i == 1);
         connect(item, &QAction::triggered, this, [this, i] {
             // The machine decides where the mark goes: the group's own move is undone.
-            for (int j = 1; j <= 10; ++j) mnuWheelTheme_[j]->setChecked(themeChecked_[j]);
+            for (int j = 1; j <= kThemeMenuItems; ++j) mnuWheelTheme_[j]->setChecked(themeChecked_[j]);
             post(ev::MenuTheme{i});
         });
         mnuWheelTheme_[i] = item;
@@ -111,7 +120,7 @@ void MainWindow::buildMenus() {
     QAction* about = mnuHelp_->addAction("&About Fruitwhirl");
     connect(about, &QAction::triggered, this, [this] { post(ev::MenuAbout{}); });
     QAction* manual = mnuHelp_->addAction("&Manual For Fruitwhirl");
-    manual->setShortcut(QKeySequence(Qt::Key_F1));
+    manual->setShortcuts(ShortcutsOf(WindowCommand::Manual));
     connect(manual, &QAction::triggered, this, [this] { post(ev::MenuManual{}); });
     QAction* odds = mnuHelp_->addAction("&Odds and Payouts");
     connect(odds, &QAction::triggered, this, [this] { post(ev::MenuOdds{}); });
@@ -133,18 +142,18 @@ void MainWindow::buildViewMenu() {
     // The window's own menu: it changes nothing of the machine and stays enabled.
     QMenu* view = menuBar()->addMenu("&View");
     zoomIn_ = view->addAction("Zoom &In");
-    zoomIn_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    zoomIn_->setShortcuts(ShortcutsOf(WindowCommand::ZoomIn));
     connect(zoomIn_, &QAction::triggered, this, [this] { zoom(screen_->scale() + 1); });
     zoomOut_ = view->addAction("Zoom &Out");
-    zoomOut_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    zoomOut_->setShortcuts(ShortcutsOf(WindowCommand::ZoomOut));
     connect(zoomOut_, &QAction::triggered, this, [this] { zoom(screen_->scale() - 1); });
     actualSize_ = view->addAction("&Actual Size");
-    actualSize_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    actualSize_->setShortcuts(ShortcutsOf(WindowCommand::ActualSize));
     connect(actualSize_, &QAction::triggered, this, [this] { zoom(1); });
     view->addSeparator();
     fullScreen_ = view->addAction("&Full Screen");
     fullScreen_->setCheckable(true);
-    fullScreen_->setShortcut(QKeySequence(Qt::Key_F11));
+    fullScreen_->setShortcuts(ShortcutsOf(WindowCommand::FullScreen));
     connect(fullScreen_, &QAction::triggered, this, [this](bool on) { setFullScreen(on); });
 }
 

@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 
+#include "edition/page_contract.h"
 #include "frontend/qt/screen_widget.h"
 #include "machine/machine.h"
 #include "platform/host.h"
@@ -91,8 +92,8 @@ private:
     bool startFullScreen_ = false;
     bool altHeld_ = false;
     bool pointerAtTop_ = false;
-    std::array<QAction*, 11> mnuWheelTheme_{};  // items 1..10
-    std::array<bool, 11> themeChecked_{};       // where the machine put the marks
+    std::array<QAction*, kThemeMenuItems + 1> mnuWheelTheme_{};  // items 1..10
+    std::array<bool, kThemeMenuItems + 1> themeChecked_{};       // where the machine put the marks
     QTimer* tmrElapsedTime_;
     QTimer* tmrMultiCheck_;
     bool busyPointer_ = false;

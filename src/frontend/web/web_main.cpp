@@ -17,6 +17,7 @@
 
 #include "edition/odds_rows.h"
 #include "edition/paced_clock.h"
+#include "edition/page_contract.h"
 #include "edition/records_store.h"
 #include "edition/view_settings.h"
 #include "frontend/real_random.h"
@@ -26,48 +27,49 @@
 #include "shell/quit.h"
 #include "shell/trace.h"
 
-// ---- The page's side, in fruitwhirl.js --------------------------------------------------
+// ---- The page's side: its objects Display, Sound, Store, Dialogs and Fruitwhirl
+// --------------------------------------------------
 // clang-format off
 EM_JS(void, fw_js_present, (const std::uint32_t* pixels, int first, int end), {
-    Fruitwhirl.present(HEAPU8, pixels, first, end);
+    Display.present(HEAPU8, pixels, first, end);
 });
-EM_JS(void, fw_js_show_window, (), { Fruitwhirl.showWindow(); });
-EM_JS(void, fw_js_view, (int scale), { Fruitwhirl.setView(scale); });
-EM_JS(void, fw_js_pointer, (int busy, int drag), { Fruitwhirl.setPointer(busy, drag); });
-EM_JS(void, fw_js_enable_menu, (int menu, int on), { Fruitwhirl.enableMenu(menu, on); });
+EM_JS(void, fw_js_show_window, (), { Display.showWindow(); });
+EM_JS(void, fw_js_view, (int scale), { Display.setView(scale); });
+EM_JS(void, fw_js_pointer, (int busy, int drag), { Display.setPointer(busy, drag); });
+EM_JS(void, fw_js_enable_menu, (int menu, int on), { Dialogs.enableMenu(menu, on); });
 EM_JS(void, fw_js_theme_item, (int i, const char* caption, int visible, int on), {
-    Fruitwhirl.setThemeItem(i, UTF8ToString(caption), visible, on);
+    Dialogs.setThemeItem(i, UTF8ToString(caption), visible, on);
 });
-EM_JS(void, fw_js_check_theme, (int i, int on), { Fruitwhirl.checkThemeItem(i, on); });
-EM_JS(void, fw_js_timer, (int timer, int on), { Fruitwhirl.enableTimer(timer, on); });
+EM_JS(void, fw_js_check_theme, (int i, int on), { Dialogs.checkThemeItem(i, on); });
+EM_JS(void, fw_js_timer, (int timer, int on, int interval), { Fruitwhirl.enableTimer(timer, on, interval); });
 EM_JS(void, fw_js_end, (int status), { Fruitwhirl.endProgram(status); });
-EM_JS(void, fw_js_manual, (const char* path), { Fruitwhirl.showManual(UTF8ToString(path)); });
-EM_JS(void, fw_js_odds, (const char* json, int open), { Fruitwhirl.showOdds(JSON.parse(UTF8ToString(json)), open); });
-EM_JS(int, fw_js_odds_shown, (), { return Fruitwhirl.oddsShown() ? 1 : 0; });
+EM_JS(void, fw_js_manual, (const char* path), { Dialogs.showManual(UTF8ToString(path)); });
+EM_JS(void, fw_js_odds, (const char* json, int open), { Dialogs.showOdds(JSON.parse(UTF8ToString(json)), open); });
+EM_JS(int, fw_js_odds_shown, (), { return Dialogs.oddsShown() ? 1 : 0; });
 EM_ASYNC_JS(void, fw_js_message, (int error, const char* title, const char* text), {
-    await Fruitwhirl.message(error, UTF8ToString(title), UTF8ToString(text));
+    await Dialogs.message(error, UTF8ToString(title), UTF8ToString(text));
 });
 EM_ASYNC_JS(int, fw_js_ask, (const char* title, const char* text, const char* yes, const char* no), {
-    return await Fruitwhirl.ask(UTF8ToString(title), UTF8ToString(text), UTF8ToString(yes), UTF8ToString(no))
+    return await Dialogs.ask(UTF8ToString(title), UTF8ToString(text), UTF8ToString(yes), UTF8ToString(no))
         ? 1 : 0;
 });
-EM_ASYNC_JS(void, fw_js_about, (const char* version), { await Fruitwhirl.about(UTF8ToString(version)); });
+EM_ASYNC_JS(void, fw_js_about, (const char* version), { await Dialogs.about(UTF8ToString(version)); });
 // The configuration dialog: values in and, on OK, out through the same fields.
-EM_ASYNC_JS(int, fw_js_config, (char* name, int* soundOn, int* speed, int soundAvailable, int* reset), {
-    const r = await Fruitwhirl.config(UTF8ToString(name), HEAP32[soundOn >> 2], HEAP32[speed >> 2],
+EM_ASYNC_JS(int, fw_js_config, (char* name, int* soundOn, int* slider, int soundAvailable, int* reset), {
+    const r = await Dialogs.config(UTF8ToString(name), HEAP32[soundOn >> 2], HEAP32[slider >> 2],
                                       soundAvailable);
     if (!r) return 0;
     stringToUTF8(r.name, name, 64);
     HEAP32[soundOn >> 2] = r.soundOn;
-    HEAP32[speed >> 2] = r.speed;
+    HEAP32[slider >> 2] = r.slider;
     HEAP32[reset >> 2] = r.reset;
     return 1;
 });
-EM_JS(int, fw_js_audio_open, (), { return Fruitwhirl.audioOpen() ? 1 : 0; });
+EM_JS(int, fw_js_audio_open, (), { return Sound.open() ? 1 : 0; });
 EM_ASYNC_JS(void, fw_js_audio_load, (int slot, const char* path), {
-    await Fruitwhirl.audioLoad(slot, UTF8ToString(path));
+    await Sound.load(slot, UTF8ToString(path));
 });
-EM_JS(void, fw_js_audio, (int slot, int what), { Fruitwhirl.audio(slot, what); });
+EM_JS(void, fw_js_audio, (int slot, int what), { Sound.play(slot, what); });
 // A picture decoded by the browser: width, height and RGBA bytes in one block
 // the caller frees, or 0 with the reason in the page's last error.
 EM_ASYNC_JS(std::uint8_t*, fw_js_decode, (const char* path), {
@@ -77,17 +79,17 @@ EM_JS(char*, fw_js_error, (), { return allocateUTF8(Fruitwhirl.lastError); });
 // The browser's storage: a text, or 0 when the key holds none; writes say why
 // they failed ("" when they did not).
 EM_JS(char*, fw_js_get, (const char* key), {
-    const v = Fruitwhirl.storageGet(UTF8ToString(key));
+    const v = Store.get(UTF8ToString(key));
     return v === null ? 0 : allocateUTF8(v);
 });
 EM_JS(char*, fw_js_set, (const char* key, const char* text), {
-    return allocateUTF8(Fruitwhirl.storageSet(UTF8ToString(key), text ? UTF8ToString(text) : null));
+    return allocateUTF8(Store.set(UTF8ToString(key), text ? UTF8ToString(text) : null));
 });
 // A save that failed, said in the page until every write works again ("" then).
-EM_JS(void, fw_js_unsaved, (const char* text), { Fruitwhirl.unsaved(UTF8ToString(text)); });
-EM_JS(char*, fw_js_storage_problem, (), { return allocateUTF8(Fruitwhirl.storageProblem()); });
+EM_JS(void, fw_js_unsaved, (const char* text), { Store.unsaved(UTF8ToString(text)); });
+EM_JS(char*, fw_js_storage_problem, (), { return allocateUTF8(Store.problem()); });
 // A copy kept aside is offered for download beside the message that names it.
-EM_JS(void, fw_js_offer, (const char* key), { Fruitwhirl.asides.push(UTF8ToString(key)); });
+EM_JS(void, fw_js_offer, (const char* key), { Store.asides.push(UTF8ToString(key)); });
 // clang-format on
 
 namespace fw {
@@ -130,10 +132,13 @@ class WebSound : public SoundControl {
 public:
     bool Initialise() override { return fw_js_audio_open() != 0; }
     void Load(std::int32_t slot, const std::string& path) override { fw_js_audio_load(slot, path.c_str()); }
-    void PlayOnce(std::int32_t slot) override { fw_js_audio(slot, 0); }
-    void StartRepeating(std::int32_t slot) override { fw_js_audio(slot, 1); }
-    void Stop(std::int32_t slot) override { fw_js_audio(slot, 2); }
-    void Release() override { fw_js_audio(-1, 3); }
+    void PlayOnce(std::int32_t slot) override { Audio(slot, AudioOperation::PlayOnce); }
+    void StartRepeating(std::int32_t slot) override { Audio(slot, AudioOperation::Repeat); }
+    void Stop(std::int32_t slot) override { Audio(slot, AudioOperation::Stop); }
+    void Release() override { Audio(-1, AudioOperation::ReleaseAll); }
+
+private:
+    static void Audio(std::int32_t slot, AudioOperation what) { fw_js_audio(slot, static_cast<int>(what)); }
 };
 
 // ---- Pictures decoded by the browser ----------------------------------------------------------
@@ -276,14 +281,16 @@ public:
     }
     void CheckThemeItem(int index, bool checked) override { fw_js_check_theme(index, checked); }
     void SetTopmost(bool) override {}
-    void EnableTimer(TimerId timer, bool enabled) override { fw_js_timer(static_cast<int>(timer), enabled); }
+    void EnableTimer(TimerId timer, bool enabled) override {
+        fw_js_timer(static_cast<int>(timer), enabled, static_cast<int>(TimerInterval(timer).count()));
+    }
     void ShowError(const std::string& title, const std::string& text) override {
         Present();
-        fw_js_message(1, title.c_str(), text.c_str());
+        fw_js_message(static_cast<int>(MessageKind::Error), title.c_str(), text.c_str());
     }
     void ShowMessage(const std::string& title, const std::string& text) override {
         Present();
-        fw_js_message(0, title.c_str(), text.c_str());
+        fw_js_message(static_cast<int>(MessageKind::Message), title.c_str(), text.c_str());
     }
     bool Ask(const std::string& title, const std::string& text, const std::string& yes,
              const std::string& no) override {
@@ -293,11 +300,11 @@ public:
     bool RunConfigDialog(ConfigValues& values) override {
         char name[64] = {};
         values.name.copy(name, sizeof name - 1);
-        int soundOn = values.soundOn, speed = values.speed, reset = 0;
-        if (!fw_js_config(name, &soundOn, &speed, values.soundAvailable, &reset)) return false;
+        int soundOn = values.soundOn, slider = SpeedSlider(values.speed), reset = 0;
+        if (!fw_js_config(name, &soundOn, &slider, values.soundAvailable, &reset)) return false;
         values.name = name;
         values.soundOn = soundOn;
-        values.speed = speed;
+        values.speed = SpeedOfSlider(slider);
         values.resetHighScores = reset != 0;
         return true;
     }
@@ -356,16 +363,23 @@ EMSCRIPTEN_KEEPALIVE void fw_press(int button, float x, float y) {
 EMSCRIPTEN_KEEPALIVE void fw_release(float x, float y, int inside, int button) {
     fw::Send(fw::ev::Release{x, y, inside != 0, button});
 }
-EMSCRIPTEN_KEEPALIVE void fw_key(int command, int number) {
-    fw::Send(fw::ev::Key{static_cast<fw::KeyCommand>(command), number});
+// A key went down, by the name the browser gives it: a key of the machine
+// goes to it (a key held down stands for one press); the window's command
+// it stands for comes back (Contract.window), the page carries out the view's
+// own; -1 when the key is none of the game's.
+EMSCRIPTEN_KEEPALIVE int fw_keydown(const char* name, int shift, int control, int alt, int repeat) {
+    const fw::KeyMeaning meaning = fw::MeaningOfKey(name, {shift != 0, control != 0, alt != 0});
+    if (meaning.machine) {
+        if (!repeat) fw::Send(*meaning.machine);
+        return static_cast<int>(fw::WindowCommand::None);
+    }
+    if (meaning.window == fw::WindowCommand::Quit) fw::Send(fw::ev::MenuQuit{});
+    if (meaning.window == fw::WindowCommand::Manual) fw::Send(fw::ev::MenuManual{});
+    return meaning.window == fw::WindowCommand::None ? -1 : static_cast<int>(meaning.window);
 }
-// 0 configuration, 1 quit, 2 theme (index), 3 About, 4 manual, 5 odds
-EMSCRIPTEN_KEEPALIVE void fw_menu(int item, int index) {
-    using namespace fw::ev;
-    static const fw::MachineEvent items[] = {MenuConfig{}, MenuQuit{},   MenuTheme{0},
-                                             MenuAbout{},  MenuManual{}, MenuOdds{}};
-    if (item < 0 || item > 5) return;
-    fw::Send(item == 2 ? fw::MachineEvent{MenuTheme{index}} : items[item]);
+// A command of the menus (Contract.command), with the theme's number for a theme.
+EMSCRIPTEN_KEEPALIVE void fw_menu(int command, int index) {
+    if (const auto event = fw::MenuEvent(command, index)) fw::Send(*event);
 }
 EMSCRIPTEN_KEEPALIVE void fw_tick(int timer) {
     fw::Send(fw::ev::Tick{static_cast<fw::TimerId>(timer)});
@@ -392,19 +406,18 @@ EMSCRIPTEN_KEEPALIVE char* fw_replace_records() {
 }
 // Whether the machine is between events, so that a check of the page's may run.
 EMSCRIPTEN_KEEPALIVE int fw_idle() {
-    return fw::game && fw::game->machine && !fw::game->machine->busy && !fw::game->machine->ended;
+    return fw::game && fw::game->machine && fw::AtRest(*fw::game->machine);
 }
 // A picture the player adds to the own themes, at path in the game's files,
 // to be kept as file: what stops it, in the words of the theme scan, or "".
 // It decodes the picture (an asynchronous call of the page's), as an event
 // of the machine's does: input meanwhile waits in the queue.
 EMSCRIPTEN_KEEPALIVE char* fw_add_theme(const char* path, const char* file) {
-    if (!fw_idle()) return strdup("Fruitwhirl is busy; try again when the machine is at rest.");
-    fw::Machine& m = *fw::game->machine;
-    m.busy = true;
-    const std::string problem = fw::AddThemeCheck(m, path, file);
-    m.busy = false;
-    fw::RunPending(m);
+    std::string problem = "Fruitwhirl is busy; try again when the machine is at rest.";
+    if (fw_idle()) {
+        fw::Machine& m = *fw::game->machine;
+        fw::RunBetweenEvents(m, [&] { problem = fw::AddThemeCheck(m, path, file); });
+    }
     return strdup(problem.c_str());
 }
 // The player zoomed: the scale is kept with the records (full screen is the

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "edition/page_contract.h"
 #include "frontend/qt/dialogs/dialogs.h"
 #include "frontend/qt/dialogs/look.h"
 #include "frontend/qt/dialogs/placement.h"
@@ -132,7 +133,7 @@ ConfigDialog::ConfigDialog(QWidget* parent, const ConfigValues& values)
     ApplyCabinetLook(this);
 }
 
-// Page 1: the speed. The slider shows 100 - Speed, so that right is fast.
+// Page 1: the speed, slow on the left and fast on the right.
 QWidget* ConfigDialog::speedPage(int speed) {
     QWidget* speedPage = page("TabContainer0");
     auto* lblSpeed = new SpeedLabel(speedPage);
@@ -144,7 +145,7 @@ QWidget* ConfigDialog::speedPage(int speed) {
     scrSpeed_->setPageStep(10);
     scrSpeed_->setTickPosition(QSlider::TicksBelow);
     scrSpeed_->setTickInterval(10);
-    scrSpeed_->setValue(100 - std::clamp(speed, 0, 100));
+    scrSpeed_->setValue(SpeedSlider(speed));
     lblSpeed->setBuddy(scrSpeed_);
     auto* speedLayout = new QVBoxLayout(speedPage);
     speedLayout->addStretch(1);
@@ -228,7 +229,7 @@ QWidget* ConfigDialog::page(const char* name) {
 void ConfigDialog::apply(ConfigValues& values) const {
     values.name = txtYourName_->text().toStdString();
     values.soundOn = chkSound_->isChecked() ? 1 : 0;
-    values.speed = 100 - scrSpeed_->value();
+    values.speed = SpeedOfSlider(scrSpeed_->value());
     if (chkResetHigh_->isChecked()) values.resetHighScores = true;
 }
 

@@ -1,0 +1,152 @@
+// The menus and the dialogs: the menu bar and its items, the Theme menu's
+// themes, and every window the game opens (messages, questions, About,
+// Configuration, the manual and the odds).
+'use strict';
+const Dialogs = (() => {
+  const $ = (s) => document.querySelector(s);
+  const themeItems = [null];
+  const Dialogs = {
+    closeMenus() { for (const m of document.querySelectorAll('.menu.open')) m.classList.remove('open'); },
+    // A menu of the game's, by its code (Contract.menu).
+    enableMenu(menu, on) {
+      const name = Object.keys(Contract.menu).find((key) => Contract.menu[key] === menu);
+      document.querySelector(`.menu[data-menu="${name}"]`).classList.toggle('disabled', !on);
+    },
+    setThemeItem(i, caption, visible, on) {
+      const item = themeItems[i];
+      item.textContent = caption.replace(/&(&?)/g, '$1');  // the desktop's "&" marks the access key
+      item.hidden = !visible;
+      item.disabled = !on;
+    },
+    checkThemeItem(i, on) { themeItems[i].classList.toggle('checked', !!on); },
+    modal(dialog) {
+      this.closeMenus();
+      return new Promise((resolve) => {
+        dialog.addEventListener('close', () => resolve(dialog.returnValue), { once: true });
+        dialog.returnValue = '';
+        dialog.showModal();
+      });
+    },
+    async message(kind, title, text) {
+      const d = $('#message');
+      d.querySelector('h2').textContent = (kind === Contract.message.error ? '\u26d4 ' : '\u26a0 ') + title;
+      d.querySelector('p').innerText = text;
+      // A copy kept aside is offered for download beside the message that names it.
+      const offers = d.querySelector('.offers');
+      offers.replaceChildren();
+      for (const key of Store.asides.filter((k) => text.includes(k))) {
+        const b = document.createElement('button');
+        b.type = 'button';
+        b.textContent = 'Download ' + key;
+        b.addEventListener('click', () => Store.download(key, Store.get(key) || ''));
+        offers.append(b);
+      }
+      await this.modal(d);
+    },
+    async ask(title, text, yes, no) {
+      const d = $('#ask');
+      d.querySelector('h2').textContent = '\u26a0 ' + title;
+      d.querySelector('p').innerText = text;
+      d.querySelector('[value=yes]').textContent = yes;
+      d.querySelector('[value=no]').textContent = no;
+      return await this.modal(d) === 'yes';
+    },
+    async about(version) {
+      const d = $('#about');
+      d.querySelector('p').textContent = 'Fruitwhirl ' + version + ': a three-reel fruit machine.';
+      await this.modal(d);
+    },
+    // The slider's position comes and goes as the game's edition layer reads it.
+    async config(name, soundOn, slider, soundAvailable) {
+      const f = $('#config form').elements;
+      f.name.value = name;
+      f.sound.checked = soundAvailable && soundOn === 1;
+      f.sound.disabled = !soundAvailable;
+      f.speed.value = slider;
+      f.reset.checked = false;
+      if (await this.modal($('#config')) !== 'ok') return null;
+      return { name: f.name.value, soundOn: f.sound.checked ? 1 : 0, slider: Number(f.speed.value),
+               reset: f.reset.checked ? 1 : 0 };
+    },
+    async showManual() {
+      const d = $('#manual');
+      d.querySelector('pre').textContent = await (await fetch('manual.txt')).text();
+      if (!d.open) { d.show(); Display.beside(d); }
+    },
+    // The odds' rows, section by section: a heading, a table (its cells' exact fractions
+    // shown on hovering, the best hold marked) and a note; the prizes, the next game and
+    // its holds in the left column, the long run and the pay lines in the right.
+    showOdds(sections, open) {
+      const d = $('#odds');
+      const columns = [...d.querySelectorAll('.sections > div')];
+      for (const column of columns) column.replaceChildren();
+      for (const section of sections) {
+        const part = document.createElement('section');
+        part.dataset.key = section.key;
+        const heading = document.createElement('h3');
+        heading.textContent = section.title;
+        const table = document.createElement('table');
+        table.className = section.header.length ? 'columns' : 'figures';
+        if (section.header.length) {
+          const row = table.createTHead().insertRow();
+          for (const text of section.header) row.appendChild(document.createElement('th')).textContent = text;
+        }
+        const rows = table.createTBody();
+        for (const r of section.rows) {
+          const row = rows.insertRow();
+          if (r.best) row.className = 'best';
+          for (const c of r.cells) {
+            const cell = row.insertCell();
+            cell.textContent = c.text;
+            if (c.exact) cell.title = c.exact;
+          }
+        }
+        part.append(heading, table);
+        if (section.note) part.appendChild(document.createElement('p')).textContent = section.note;
+        columns[['LongRun', 'PayLines'].includes(section.key) ? 1 : 0].appendChild(part);
+      }
+      if (open && !d.open) { d.show(); Display.beside(d); }
+    },
+    oddsShown() { return $('#odds').open; },
+  };
+
+  // ---- Configuration's limits, and the menus ----
+  const fields = $('#config form').elements;
+  fields.name.maxLength = Contract.limits.nameLength;
+  fields.speed.min = Contract.limits.slowest;
+  fields.speed.max = Contract.limits.fastest;
+  for (let i = 1; i <= Contract.limits.themes; ++i) {
+    const item = document.createElement('button');
+    item.textContent = 'Theme' + i;
+    item.hidden = i !== 1;
+    item.addEventListener('click', () => { Dialogs.closeMenus(); Module._fw_menu(Contract.command.theme, i); });
+    $('#themes').append(item);
+    themeItems.push(item);
+  }
+  for (const menu of document.querySelectorAll('.menu')) {
+    menu.firstElementChild.addEventListener('click', () => {
+      const open = menu.classList.contains('open');
+      Dialogs.closeMenus();
+      if (!open && !menu.classList.contains('disabled')) menu.classList.add('open');
+    });
+  }
+  for (const item of document.querySelectorAll('[data-command]')) {
+    item.addEventListener('click', () => {
+      Dialogs.closeMenus();
+      Module._fw_menu(Contract.command[item.dataset.command], 0);
+    });
+  }
+  for (const [item, scale] of [['in', () => Display.scale + 1], ['out', () => Display.scale - 1],
+                               ['actual', () => 1]]) {
+    $(`[data-view="${item}"]`).addEventListener('click', () => { Dialogs.closeMenus(); Display.zoom(scale()); });
+  }
+  $('[data-view="full"]').addEventListener('click', () => { Dialogs.closeMenus(); Display.toggleFullScreen(); });
+  // Full screen is checked, and the zooms are disabled while it lasts, as on the desktop.
+  document.addEventListener('fullscreenchange', () => {
+    const full = !!document.fullscreenElement;
+    $('[data-view="full"]').classList.toggle('checked', full);
+    for (const item of ['in', 'out', 'actual']) $(`[data-view="${item}"]`).disabled = full;
+    Display.fit();
+  });
+  return Dialogs;
+})();
