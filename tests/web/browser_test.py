@@ -199,6 +199,19 @@ def check_odds(d):
     d.find_element("css selector", "#odds button[value=ok]").click()
 
 
+def check_about(d):
+    """Help, About says the version the desktop program says, and what the game is."""
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    version = subprocess.run([PROGRAM, "--version"], capture_output=True, text=True, env=env, check=True).stdout.split()[-1]
+    d.find_element("css selector", '.menu[data-menu="help"] > button').click()
+    d.find_element("css selector", '[data-command="about"]').click()
+    text = wait("the About window", lambda: d.execute_script(
+        "return document.querySelector('#about').open && document.querySelector('#about p').innerText"))
+    if not text.startswith(f"Version {version}\nA three-reel fruit machine."):
+        fail(f"About says: {text}")
+    d.find_element("css selector", "#about button[value=ok]").click()
+
+
 def main():
     server, url = serve()
     options = webdriver.ChromeOptions()
@@ -211,6 +224,7 @@ def main():
         if screen.find(shot(d, "startup.png"), reference) != (0, 0):
             fail("the start-up screen differs from tests/screens/startup.png")
         check_odds(d)
+        check_about(d)
 
         drag_coin(d, interaction.POINTER_MOUSE)
         wait("a credit for the coin dragged by the mouse", lambda: state(d, "one.png")[1] == 1)

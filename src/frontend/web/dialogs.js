@@ -51,9 +51,9 @@ const Dialogs = (() => {
       d.querySelector('[value=no]').textContent = no;
       return await this.modal(d) === 'yes';
     },
-    async about(version) {
+    async about(text) {
       const d = $('#about');
-      d.querySelector('p').textContent = 'Fruitwhirl ' + version + ': a three-reel fruit machine.';
+      d.querySelector('p').innerText = text;
       await this.modal(d);
     },
     // The slider's position comes and goes as the game's edition layer reads it.

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "edition/about.h"
 #include "edition/odds_rows.h"
 #include "edition/paced_clock.h"
 #include "edition/page_contract.h"
@@ -53,7 +54,7 @@ EM_ASYNC_JS(int, fw_js_ask, (const char* title, const char* text, const char* ye
     return await Dialogs.ask(UTF8ToString(title), UTF8ToString(text), UTF8ToString(yes), UTF8ToString(no))
         ? 1 : 0;
 });
-EM_ASYNC_JS(void, fw_js_about, (const char* version), { await Dialogs.about(UTF8ToString(version)); });
+EM_ASYNC_JS(void, fw_js_about, (const char* text), { await Dialogs.about(UTF8ToString(text)); });
 // The configuration dialog: values in and, on OK, out through the same fields.
 EM_ASYNC_JS(int, fw_js_config, (char* name, int* soundOn, int* slider, int soundAvailable, int* reset), {
     const r = await Dialogs.config(UTF8ToString(name), HEAP32[soundOn >> 2], HEAP32[slider >> 2],
@@ -308,7 +309,7 @@ public:
         values.resetHighScores = reset != 0;
         return true;
     }
-    void ShowAbout(const std::string& version) override { fw_js_about(version.c_str()); }
+    void ShowAbout(const std::string& version) override { fw_js_about(AboutText(version).c_str()); }
     void ShowManual(const std::string& path) override { fw_js_manual(path.c_str()); }
     void ShowOdds(const OddsReport& odds, bool open) override {
         const std::string text = OddsJson(OddsRows(odds, OddsScope::WhereItStands));

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "edition/about.h"
 #include "frontend/qt/dialogs/dialogs.h"
 #include "frontend/qt/dialogs/look.h"
 #include "frontend/qt/dialogs/placement.h"
@@ -24,8 +25,6 @@ namespace {
 
 // 600 and 1300 twips below and right of the main window's corner, at 15 twips a pixel.
 constexpr QPoint kAboutOffset(40, 87);
-
-const char* const kNotice = "For Linux and other Qt 6 desktops. \u00a9 2026 The Fruitwhirl authors.";
 
 UrlOpener& CustomOpener() {
     static UrlOpener opener;
@@ -120,8 +119,7 @@ AboutDialog::AboutDialog(QWidget* parent, int scale, const QString& version, con
         imgTitle->setPixmap(WholeScaled(title.toImage(), times + 1, devicePixelRatioF()));
     }
 
-    auto* lblText = new QLabel(
-        QStringLiteral("Version ") + version + QLatin1Char('\n') + QString::fromUtf8(kNotice), this);
+    auto* lblText = new QLabel(QString::fromStdString(AboutText(version.toStdString())), this);
     lblText->setObjectName(QStringLiteral("lblText"));
 
     auto* heading = new QVBoxLayout;
