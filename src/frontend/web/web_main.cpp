@@ -342,7 +342,7 @@ Surface Picture(ImageLoader& images, const char* path) {
 }
 
 void Send(MachineEvent event) {
-    if (game && game->machine && !game->machine->ended) Post(*game->machine, event);
+    if (game && game->machine && !HasEnded(*game->machine)) Post(*game->machine, event);
 }
 
 }  // namespace
@@ -392,7 +392,8 @@ EMSCRIPTEN_KEEPALIVE char* fw_replace_records() {
 }
 // Whether the machine is between events, so that a check of the page's may run.
 EMSCRIPTEN_KEEPALIVE int fw_idle() {
-    return fw::game && fw::game->machine && !fw::game->machine->busy && !fw::game->machine->ended;
+    return fw::game && fw::game->machine && !fw::IsBusy(*fw::game->machine) &&
+           !fw::HasEnded(*fw::game->machine);
 }
 // A picture the player adds to the own themes, at path in the game's files,
 // to be kept as file: what stops it, in the words of the theme scan, or "".
@@ -401,10 +402,8 @@ EMSCRIPTEN_KEEPALIVE int fw_idle() {
 EMSCRIPTEN_KEEPALIVE char* fw_add_theme(const char* path, const char* file) {
     if (!fw_idle()) return strdup("Fruitwhirl is busy; try again when the machine is at rest.");
     fw::Machine& m = *fw::game->machine;
-    m.busy = true;
-    const std::string problem = fw::AddThemeCheck(m, path, file);
-    m.busy = false;
-    fw::RunPending(m);
+    std::string problem;
+    fw::RunAsEvent(m, [&] { problem = fw::AddThemeCheck(m, path, file); });
     return strdup(problem.c_str());
 }
 // The player zoomed: the scale is kept with the records (full screen is the
@@ -425,11 +424,11 @@ int main() {
     fw::Pictures pictures{fw::Picture(g.images, "/sprites.png"), fw::Picture(g.images, "/machine.png")};
     g.machine = std::make_unique<fw::Machine>(
         fw::Platform{g.clock, g.random, g.sound, g.store, g.images, g.host}, std::move(pictures), "");
-    g.machine->UserGfxPath = "/Themes/";  // the player's own, kept by the page
-    g.screen = &g.machine->hdcScreen;
+    g.machine->themes.UserGfxPath = "/Themes/";  // the player's own, kept by the page
+    g.screen = &g.machine->display.hdcScreen;
     fw_js_view(fw::LoadViewSettings(g.store, fw::kLargestScale).scale);
     fw::Post(*g.machine, fw::ev::Load{});  // returns when the start-up has run to its end
-    if (!g.machine->ended) {
+    if (!fw::HasEnded(*g.machine)) {
         fw::TraceMark("ready");
         fw::Post(*g.machine, fw::ev::Activate{});
     }
