@@ -1,4 +1,5 @@
-// The state of the main window: the whole machine. One Machine per run.
+// The whole machine: the platform it reaches, the tables it plays by and its
+// state in named parts. One Machine per run.
 #pragma once
 
 #include <array>
