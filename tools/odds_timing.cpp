@@ -12,9 +12,9 @@
 int main() {
     fw::test::Rig rig;
     rig.Start();
-    rig.m.ReelPos = {9, 0, 13};
-    rig.m.HoldAllowed = fw::True;
-    rig.m.ManiaActive = fw::True;
+    rig.m.reels.ReelPos = {9, 0, 13};
+    rig.m.reels.HoldAllowed = fw::True;
+    rig.m.mania.ManiaActive = fw::True;
     std::vector<double> times;
     for (int run = 0; run <= 50; ++run) {
         const auto start = std::chrono::steady_clock::now();

@@ -45,7 +45,7 @@ public:
         QImage image(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
         for (int y = 0; y < kScreenHeight; ++y)
             for (int x = 0; x < kScreenWidth; ++x)
-                image.setPixel(x, y, 0xFF000000u | m.hdcScreen.pixel(x, y));
+                image.setPixel(x, y, 0xFF000000u | m.display.hdcScreen.pixel(x, y));
         const QString path = out_ + "/" + name + ".png";
         image
             .scaled(kScreenWidth * scale_, kScreenHeight * scale_, Qt::IgnoreAspectRatio,

@@ -167,13 +167,13 @@ int main(int argc, char** argv) {
 
     fw::Machine machine(fw::Platform{clock, random, sound, store, images, window},
                         fw::Pictures{BuiltInPicture("sprites"), BuiltInPicture("machine")}, DataFolder());
-    machine.UserGfxPath = fw::UserThemeFolder();
+    machine.themes.UserGfxPath = fw::UserThemeFolder();
     window.attach(&machine);
 
     QTimer::singleShot(0, &window, [&machine, &window] {
         fw::WatchForQuit(machine, window);
         fw::Post(machine, fw::ev::Load{});  // returns when the start-up has run to its end
-        if (machine.ended) return;
+        if (fw::HasEnded(machine)) return;
         fw::TraceMark("ready");
         if (std::getenv("FRUITWHIRL_TRACE")) {
             // Where the machine's picture lies on the screen, for tools that drive it.
@@ -185,5 +185,5 @@ int main(int argc, char** argv) {
     });
     const int status = app.exec();
     // A quit that ran after the event loop was told to end still says how it went.
-    return machine.ended ? machine.exitStatus : status;
+    return fw::HasEnded(machine) ? fw::ExitStatus(machine) : status;
 }

@@ -1,4 +1,5 @@
-// The state of the main window: the whole machine. One Machine per run.
+// The whole machine: the platform it reaches, the tables it plays by and its
+// state in named parts. One Machine per run.
 #pragma once
 
 #include <array>
@@ -118,7 +119,126 @@ using MachineEvent = std::variant<ev::Load, ev::Activate, ev::Expose, ev::Press,
                                   ev::MenuConfig, ev::MenuQuit, ev::MenuTheme, ev::MenuAbout, ev::MenuManual,
                                   ev::MenuOdds, ev::CloseWindow, ev::Key>;
 
-struct Machine : Module1, MachineTables {
+// The reels and the holds: where each reel stands, what the pay line shows and
+// which reels are held or may be held in the next game.
+struct ReelState {
+    std::array<Integer, 3> ReelPos{};
+    std::array<std::string, 3> LineText;
+    std::array<Integer, 3> Held{};
+    std::array<Integer, 3> HoldLamp{};
+    std::array<Integer, 3> WinLock{};
+    Integer HoldCount = 0;
+    Boolean HoldAllowed = False;
+    Boolean WinFlag = False;
+};
+
+// The purse: the coins in hand, the credits in the machine, the money counter
+// and the last win, and the 1000-coin offer.
+struct PurseState {
+    Integer Credits = 0;
+    Integer CoinsInHand = 0;
+    std::array<Integer, 4> MoneyDigits{};  // 0 = units
+    Integer LastWin = 0;
+    Boolean OfferPending = False;
+    Boolean OfferShown = False;
+};
+
+// The records: the score table with the current run, the run's place and its
+// play-time clock, the statistics page shown, and the run record's bookkeeping.
+struct RecordState {
+    // Row 0 is the current run, rows 1..10 the high-score list.
+    std::array<ScoreRecord, kListLines + 1> ScoreTable{};
+    // The current run's line on the high-score list as shown, kNotListed when below it.
+    Integer HighScorePlace = 0;
+    Integer StatPage = 0;
+    Long StartTicks = 0;
+    // The run record (records/recovery.h): the run as it was last written, and
+    // whether writing waits because the record holds an earlier run that the
+    // settings could not take yet.
+    ScoreRecord KeptRun;
+    bool RunRecordHeld = false;
+    // The kind of failure to save the player was last told of; empty while
+    // saving works, so that one kind is told once, not after every game.
+    std::string SaveFailureTold;
+};
+
+// The Mania period.
+struct ManiaState {
+    Boolean ManiaActive = False;
+    Integer ManiaTicks = 0;
+};
+
+// The display: what the display window shows, and the drawing surfaces.
+struct DisplayState {
+    Screen ScreenMode = Screen::Reels;
+    Surface hdcScreen;   // what the player sees
+    Surface hdcCompose;  // the complete machine picture that survives repaints
+    Surface hdcSprites;  // the sprite sheet (also used as scratch space)
+    Surface hdcTheme;    // the current reel theme picture
+};
+
+// The reel themes found, and the one in use.
+struct ThemeState {
+    Integer ThemeIndex = 0;
+    Integer ThemeCount = 0;
+    // Theme names, 1..ThemeCount (entry 0 unused).
+    std::vector<std::string> ThemeFiles;
+    // The file each theme was found as: its folder and its name, extension as written, 1..ThemeCount.
+    std::vector<std::string> ThemePaths;
+    // The program's theme folder, and the player's own with its trailing separator (empty for none).
+    std::string GfxPath;
+    std::string UserGfxPath;
+};
+
+// What the machine knows of its window: the menus, the timers, a modal window
+// open, coins being dragged, the first activation, the odds window's figures.
+struct WindowState {
+    // The three menus of the menu bar: Game, Theme, Help.
+    std::array<bool, 3> MenuEnabled{true, true, true};
+    // The theme menu's check marks, items 1..10 (entry 0 unused).
+    std::array<bool, 11> ThemeChecked{};
+    // The two window timers: tmrElapsedTime and tmrMultiCheck.
+    bool ElapsedTimerOn = false;
+    bool MultiCheckTimerOn = false;
+    // A modal window (the configuration dialog, the About window, a message
+    // box) is open: only the play-time clock's tick runs meanwhile.
+    bool ModalOpen = false;
+    // Coins are being dragged from the pile; the release of DragButton drops them.
+    bool DragActive = false;
+    int DragButton = 0;
+    bool ActivatedOnce = false;  // the first activation has run
+    // What the odds window's figures were worked out from.
+    std::vector<int> OddsShownFor;
+};
+
+// The settings the player chooses, and what the program knows of itself.
+struct Config {
+    Integer SoundOn = 0;
+    Boolean SoundAvailable = False;
+    Long Speed = 0;
+    Boolean ResetHighScores = False;
+    std::string AppName;
+    std::string AppVersion;
+    std::string AppDate;
+    // The folder of the program, as the platform reports it, and its sound folder.
+    std::string AppFolder;
+    std::string SfxPath;
+    int DataCursor = 0;  // read position of the built-in tables
+};
+
+// The event queue (shell/events.h). The shell runs it; the front ends reach
+// it only through the shell's functions.
+struct EventQueue {
+    std::deque<MachineEvent> pending;
+    unsigned RefusedButtons = 0;  // buttons whose press was refused: their release goes too
+    bool busy = false;            // an event is being handled
+    bool ended = false;           // the program has ended; no further event runs
+    int exitStatus = 0;
+};
+
+// The whole machine: the platform it reaches, the built-in tables it plays
+// by, and its state in named parts.
+struct Machine : MachineTables {
     Machine(Platform platform, Pictures pictures, std::string appFolder);
     Machine(const Machine&) = delete;
     Machine& operator=(const Machine&) = delete;
@@ -130,84 +250,15 @@ struct Machine : Module1, MachineTables {
     ImageLoader& images;
     Host& host;
 
-    // The folder of the program, as the platform reports it.
-    std::string AppFolder;
-    // The player's own theme folder, with its trailing separator; empty for none.
-    std::string UserGfxPath;
-
-    // Drawing surfaces.
-    Surface hdcScreen;   // what the player sees
-    Surface hdcCompose;  // the complete machine picture that survives repaints
-    Surface hdcSprites;  // the sprite sheet (also used as scratch space)
-    Surface hdcTheme;    // the current reel theme picture
-
-    // Machine state.
-    Integer Credits = 0;
-    Integer CoinsInHand = 0;
-    Long StartTicks = 0;
-    std::string GfxPath;
-    Integer HoldCount = 0;
-    // The current run's line on the high-score list as shown, kNotListed when below it.
-    Integer HighScorePlace = 0;
-    Boolean ManiaActive = False;
-    Integer ManiaTicks = 0;
-    Boolean WinFlag = False;
-    Integer StatPage = 0;
-    Screen ScreenMode = Screen::Reels;
-    Integer LastWin = 0;
-    Boolean OfferPending = False;
-    Boolean OfferShown = False;
-    std::string SfxPath;
-    Boolean HoldAllowed = False;
-    Integer ThemeIndex = 0;
-    Integer ThemeCount = 0;
-    std::array<Integer, 4> MoneyDigits{};  // 0 = units
-    std::array<Integer, 3> HoldLamp{};
-    std::array<Integer, 3> Held{};
-    // Theme names, 1..ThemeCount (entry 0 unused).
-    std::vector<std::string> ThemeFiles;
-    // The file each theme was found as: its folder and its name, extension as written, 1..ThemeCount.
-    std::vector<std::string> ThemePaths;
-    std::array<std::string, 3> LineText;
-    std::array<Integer, 3> WinLock{};
-    std::array<Integer, 3> ReelPos{};
-
-    // Values kept by procedures between calls.
-    bool ActivatedOnce = false;  // the first activation has run
-    int DataCursor = 0;          // read position of the built-in tables
-
-    // What the odds window's figures were worked out from.
-    std::vector<int> OddsShownFor;
-
-    // The theme menu's check marks, items 1..10 (entry 0 unused).
-    std::array<bool, 11> ThemeChecked{};
-    // The two window timers: tmrElapsedTime and tmrMultiCheck.
-    bool ElapsedTimerOn = false;
-    bool MultiCheckTimerOn = false;
-    // The three menus of the menu bar: Game, Theme, Help.
-    std::array<bool, 3> MenuEnabled{true, true, true};
-    // Coins are being dragged from the pile; the release of DragButton drops them.
-    bool DragActive = false;
-    int DragButton = 0;
-    // A modal window (the configuration dialog, the About window, a message
-    // box) is open: only the play-time clock's tick runs meanwhile.
-    bool ModalOpen = false;
-
-    // The run record (records/recovery.h): the run as it was last written, and
-    // whether writing waits because the record holds an earlier run that the
-    // settings could not take yet.
-    ScoreRecord KeptRun;
-    bool RunRecordHeld = false;
-    // The kind of failure to save the player was last told of; empty while
-    // saving works, so that one kind is told once, not after every game.
-    std::string SaveFailureTold;
-
-    // Event handling.
-    std::deque<MachineEvent> pending;
-    unsigned RefusedButtons = 0;  // buttons whose press was refused: their release goes too
-    bool busy = false;            // an event is being handled
-    bool ended = false;           // the program has ended; no further event runs
-    int exitStatus = 0;
+    ReelState reels;
+    PurseState purse;
+    RecordState records;
+    ManiaState mania;
+    DisplayState display;
+    ThemeState themes;
+    WindowState window;
+    Config config;
+    EventQueue queue;
 };
 
 // The current run's play time in milliseconds: the tick count since the end of
@@ -228,8 +279,8 @@ void EnableTimer(Machine& m, TimerId timer, bool on);
 // Marks a modal window of the machine as open for its lifetime.
 class ModalWindow {
 public:
-    explicit ModalWindow(Machine& m) : m_(m), was_(m.ModalOpen) { m_.ModalOpen = true; }
-    ~ModalWindow() { m_.ModalOpen = was_; }
+    explicit ModalWindow(Machine& m) : m_(m), was_(m.window.ModalOpen) { m_.window.ModalOpen = true; }
+    ~ModalWindow() { m_.window.ModalOpen = was_; }
     ModalWindow(const ModalWindow&) = delete;
     ModalWindow& operator=(const ModalWindow&) = delete;
 

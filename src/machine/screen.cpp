@@ -3,11 +3,11 @@
 namespace fw {
 
 void Form_Paint(Machine& m) {
-    BitBlt(m.hdcScreen, 0, 0, kScreenWidth, kScreenHeight, m.hdcCompose, 0, 0);
+    BitBlt(m.display.hdcScreen, 0, 0, kScreenWidth, kScreenHeight, m.display.hdcCompose, 0, 0);
 }
 
 void SaveScreen(Machine& m) {
-    BitBlt(m.hdcCompose, 0, 0, kScreenWidth, kScreenHeight, m.hdcScreen, 0, 0);
+    BitBlt(m.display.hdcCompose, 0, 0, kScreenWidth, kScreenHeight, m.display.hdcScreen, 0, 0);
 }
 
 void Pause(Machine& m, int ms) {
@@ -27,7 +27,8 @@ void InterlaceWipe(Machine& m, Wipe mode) {
         // Offsets run to the picture's height inclusive; the last row of a pass lies below the
         // picture, where the copy changes nothing.
         for (int offset = 0; offset <= kScreenHeight; offset += 8) {
-            BitBlt(m.hdcScreen, 0, offset + pass, kScreenWidth, 1, m.hdcCompose, 0, offset + pass, rop);
+            BitBlt(m.display.hdcScreen, 0, offset + pass, kScreenWidth, 1, m.display.hdcCompose, 0,
+                   offset + pass, rop);
         }
         Pause(m, 50);
     }

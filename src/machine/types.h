@@ -1,5 +1,4 @@
-// The game's number types, the score record, and the globals shared by all
-// windows of the game.
+// The game's number types and the score record.
 #pragma once
 
 #include <array>
@@ -44,18 +43,6 @@ struct ScoreRecord {
     Long ETime = 0;                  // play time in milliseconds
     Integer Played = 0;              // games played
     Integer Wun = 0;                 // games won
-};
-
-struct Module1 {
-    Boolean SoundAvailable = False;
-    Integer SoundOn = 0;
-    Long Speed = 0;
-    Boolean ResetHighScores = False;
-    std::string AppDate;
-    std::string AppVersion;
-    std::string AppName;
-    // Row 0 is the current run, rows 1..10 the high-score list.
-    std::array<ScoreRecord, kListLines + 1> ScoreTable{};
 };
 
 }  // namespace fw

@@ -10,9 +10,9 @@
 namespace fw {
 
 void imgMoneyPile_MouseDown(Machine& m, int button) {
-    if (m.ScreenMode != Screen::Reels) return;
-    if (m.ScoreTable[0].Score <= 0) {
-        if (m.Credits == 0) {
+    if (m.display.ScreenMode != Screen::Reels) return;
+    if (m.records.ScoreTable[0].Score <= 0) {
+        if (m.purse.Credits == 0) {
             ShowOutOfCoins(m);
         } else {
             PlaySfx(m, Sfx::Wrong, SfxMode::Once);
@@ -21,46 +21,47 @@ void imgMoneyPile_MouseDown(Machine& m, int button) {
     }
     PlaySfx(m, Sfx::Pick, SfxMode::Once);
     // A stack always counts five: the drop decides how many really move.
-    m.CoinsInHand = button == 1 ? 1 : 5;
+    m.purse.CoinsInHand = button == 1 ? 1 : 5;
     m.host.SetDragIcon(button == 1 ? DragIcon::OneCoin : DragIcon::FiveCoins);
-    m.DragActive = true;
+    m.window.DragActive = true;
 }
 
 void imgMoneySlot_DragDrop(Machine& m) {
     m.host.SetPointer(Pointer::Default);
-    if (m.Credits >= kMaxCredits) {
+    if (m.purse.Credits >= kMaxCredits) {
         PlaySfx(m, Sfx::Wrong, SfxMode::Once);
         return;
     }
     // The coin spins in the slot's window and comes to rest.
     for (int i = 0; i < 7; ++i) {
-        BitBlt(m.hdcScreen, places::CoinWindow, m.hdcSprites,
+        BitBlt(m.display.hdcScreen, places::CoinWindow, m.display.hdcSprites,
                cells::SpinningCoin(i % cells::kSpinningCoinFrames));
         Pause(m, 60);
     }
-    BitBlt(m.hdcScreen, places::CoinWindow, m.hdcSprites, cells::CoinAtRest);
+    BitBlt(m.display.hdcScreen, places::CoinWindow, m.display.hdcSprites, cells::CoinAtRest);
     Pause(m, 50);
     PlaySfx(m, Sfx::Pay, SfxMode::Once);
     Pause(m, 205);
 
-    if (m.Credits == 0) {
+    if (m.purse.Credits == 0) {
         // The machine was empty: it wakes up.
-        BitBlt(m.hdcScreen, places::CreditStrip, m.hdcSprites, cells::CreditStripLit);
+        BitBlt(m.display.hdcScreen, places::CreditStrip, m.display.hdcSprites, cells::CreditStripLit);
         PlaySfx(m, Sfx::Activate, SfxMode::Once);
-        if (m.HoldAllowed == True) {
-            for (int r = 0; r < 3; ++r) SetHoldLamp(m, r, m.WinLock[r] != 0 ? kHoldRefused : kHoldPossible);
+        if (m.reels.HoldAllowed == True) {
+            for (int r = 0; r < 3; ++r)
+                SetHoldLamp(m, r, m.reels.WinLock[r] != 0 ? kHoldRefused : kHoldPossible);
         }
     }
 
-    if (m.CoinsInHand == 1) {
+    if (m.purse.CoinsInHand == 1) {
         // The purse cannot have emptied since the pick-up, but never go below 0.
-        if (m.ScoreTable[0].Score > 0) {
+        if (m.records.ScoreTable[0].Score > 0) {
             AdjustCredits(m, True);
             DrawDigits(m, kTakeOneCoin);
         }
     } else {
         for (int i = 0; i < 5; ++i) {
-            if (m.ScoreTable[0].Score > 0 && m.Credits < kMaxCredits) {
+            if (m.records.ScoreTable[0].Score > 0 && m.purse.Credits < kMaxCredits) {
                 DrawDigits(m, kTakeOneCoin);
                 AdjustCredits(m, True);
             }
@@ -71,7 +72,7 @@ void imgMoneySlot_DragDrop(Machine& m) {
 
 void Form_DragDrop(Machine& m, float x, float y) {
     m.host.SetPointer(Pointer::Default);
-    const bool single = m.CoinsInHand == 1;
+    const bool single = m.purse.CoinsInHand == 1;
     const Cell picture = single ? cells::FallingCoin : cells::FallingStack;
     const Cell mask = single ? cells::FallingCoinMask : cells::FallingStackMask;
     // What the coin covers is kept in the scratch cell, as wide as the picture.
@@ -82,40 +83,43 @@ void Form_DragDrop(Machine& m, float x, float y) {
 
     double fall = y;
     const int left = Whole(x - halfW);
-    BitBlt(m.hdcSprites, under.x, under.y, under.w, under.h, m.hdcScreen, left, Whole(fall - halfH));
+    BitBlt(m.display.hdcSprites, under.x, under.y, under.w, under.h, m.display.hdcScreen, left,
+           Whole(fall - halfH));
     int previous = Whole(fall);
     do {
-        BitBlt(m.hdcScreen, left, previous - halfH, m.hdcSprites, under);
+        BitBlt(m.display.hdcScreen, left, previous - halfH, m.display.hdcSprites, under);
         fall += 2;
         const int top = Whole(fall - halfH);
-        BitBlt(m.hdcSprites, under.x, under.y, under.w, under.h, m.hdcScreen, left, top);
-        BitBlt(m.hdcScreen, left, top, m.hdcSprites, mask, Rop::SrcAnd);
-        BitBlt(m.hdcScreen, left, top, m.hdcSprites, picture, Rop::SrcInvert);
+        BitBlt(m.display.hdcSprites, under.x, under.y, under.w, under.h, m.display.hdcScreen, left, top);
+        BitBlt(m.display.hdcScreen, left, top, m.display.hdcSprites, mask, Rop::SrcAnd);
+        BitBlt(m.display.hdcScreen, left, top, m.display.hdcSprites, picture, Rop::SrcInvert);
         previous = Whole(fall);
-        FrameDelay(m, m.Speed * 1500);
+        FrameDelay(m, m.config.Speed * 1500);
     } while (fall < places::kFallOutY);
     PlaySfx(m, Sfx::Coin, SfxMode::Once);
 }
 
 void AdjustCredits(Machine& m, Boolean add) {
     if (add == True) {
-        if (m.Credits >= kMaxCredits) return;
-        BitBlt(m.hdcScreen, places::CreditLamp(m.Credits), m.hdcSprites, cells::CreditLampLit);
-        ++m.Credits;
+        if (m.purse.Credits >= kMaxCredits) return;
+        BitBlt(m.display.hdcScreen, places::CreditLamp(m.purse.Credits), m.display.hdcSprites,
+               cells::CreditLampLit);
+        ++m.purse.Credits;
     } else {
-        if (m.Credits <= 0) return;
-        --m.Credits;
-        BitBlt(m.hdcScreen, places::CreditLamp(m.Credits), m.hdcSprites, cells::CreditLampDark);
+        if (m.purse.Credits <= 0) return;
+        --m.purse.Credits;
+        BitBlt(m.display.hdcScreen, places::CreditLamp(m.purse.Credits), m.display.hdcSprites,
+               cells::CreditLampDark);
     }
 }
 
 void ShowOutOfCoins(Machine& m) {
     // A theme chosen now would wipe the reels over the panel: no theme while it shows.
     EnableMenu(m, MenuId::Theme, false);
-    BitBlt(m.hdcCompose, places::DisplayWindow, m.hdcSprites, cells::OutOfCoinsPanel);
+    BitBlt(m.display.hdcCompose, places::DisplayWindow, m.display.hdcSprites, cells::OutOfCoinsPanel);
     PlaySfx(m, Sfx::NoMoney, SfxMode::Once);
     InterlaceWipe(m, Wipe::Reveal);
-    m.ScreenMode = Screen::OutOfCoins;
+    m.display.ScreenMode = Screen::OutOfCoins;
 }
 
 }  // namespace fw

@@ -13,15 +13,15 @@ namespace fw {
 
 namespace {
 
-void CountWin(Machine& m, int category) {
-    ScoreRecord& run = m.ScoreTable[0];
+void CountWin(RecordState& records, int category) {
+    ScoreRecord& run = records.ScoreTable[0];
     run.Stat[category] = AddCapped(run.Stat[category], 1);
     run.Wun = AddCapped(run.Wun, 1);
 }
 
 void FlashBanner(Machine& m) {
     for (int counter = 0; counter < 16; ++counter) {
-        BitBlt(m.hdcScreen, places::WinnerBanner, m.hdcSprites,
+        BitBlt(m.display.hdcScreen, places::WinnerBanner, m.display.hdcSprites,
                cells::WinnerBanner(counter % cells::kBannerFrames));
         Pause(m, 80);
     }
@@ -30,7 +30,7 @@ void FlashBanner(Machine& m) {
 void FlashPrizeLamp(Machine& m, int lamp) {
     for (int i = 0; i < 14; ++i) {
         const Cell look = i % 2 == 0 ? cells::PrizeLampLit(lamp) : cells::PrizeLampDim(lamp);
-        BitBlt(m.hdcScreen, places::PrizeLamp(lamp), m.hdcSprites, look);
+        BitBlt(m.display.hdcScreen, places::PrizeLamp(lamp), m.display.hdcSprites, look);
         Pause(m, 80);
     }
 }
@@ -50,11 +50,11 @@ void SoundSiren(Machine& m, int count) {
     PlaySfx(m, count == 8 ? Sfx::Siren8 : Sfx::Siren4, SfxMode::Once);
     for (int turn = 0; turn < count; ++turn) {
         for (int k = 0; k < cells::kSirenFrames; ++k) {
-            BitBlt(m.hdcScreen, places::SirenLamp, m.hdcSprites, cells::SirenFrame(k));
+            BitBlt(m.display.hdcScreen, places::SirenLamp, m.display.hdcSprites, cells::SirenFrame(k));
             Pause(m, 49);
         }
     }
-    BitBlt(m.hdcScreen, places::SirenLamp, m.hdcSprites, cells::SirenOff);
+    BitBlt(m.display.hdcScreen, places::SirenLamp, m.display.hdcSprites, cells::SirenOff);
 }
 
 void ShowPayout(Machine& m, Integer amount) {
@@ -62,7 +62,7 @@ void ShowPayout(Machine& m, Integer amount) {
     for (int i = 0; i < drops; ++i) {
         const int x = static_cast<int>(m.random.Rnd() * places::kPayoutDropSpread) + places::PayoutTray.x;
         for (int k = 0; k < cells::kPayoutFrames; ++k) {
-            BitBlt(m.hdcScreen, x, places::PayoutTray.y, m.hdcSprites, cells::PayoutCoin(k));
+            BitBlt(m.display.hdcScreen, x, places::PayoutTray.y, m.display.hdcSprites, cells::PayoutCoin(k));
             Pause(m, 10);
         }
         Pause(m, 15);
@@ -71,12 +71,12 @@ void ShowPayout(Machine& m, Integer amount) {
     // The amount, centred over the tray: one column left of the window's centre.
     const std::string text = std::to_string(amount);
     const int x = CentredX(static_cast<int>(text.size()), kScreenWidth / 2 - 7);
-    DrawBitmapText(m, x, places::kPayoutTextY, text, FontColour::Yellow, m.hdcScreen, true);
+    DrawBitmapText(m, x, places::kPayoutTextY, text, FontColour::Yellow, m.display.hdcScreen, true);
 }
 
 LineScore ScoreLine(const Machine& m, const std::string& line) {
     LineScore score;
-    static_cast<LinePay&>(score) = PayForLine(m, line, m.ManiaActive == True);
+    static_cast<LinePay&>(score) = PayForLine(m, line, m.mania.ManiaActive == True);
     // The 50, 75 and 100-coin prizes flash their lamps; the 100 sounds the long
     // siren, a special symbol the short one.
     for (int lamp = 0; lamp < 3; ++lamp) {
@@ -92,17 +92,17 @@ LineScore ScoreLine(const Machine& m, const std::string& line) {
 }
 
 void EvaluateWin(Machine& m) {
-    const LineScore score = ScoreLine(m, m.LineText[1]);
-    m.WinLock = score.winLock;
-    m.WinFlag = score.locks() ? True : False;
-    m.LastWin = score.payout;
-    if (score.category >= 0) CountWin(m, score.category);
+    const LineScore score = ScoreLine(m, m.reels.LineText[1]);
+    m.reels.WinLock = score.winLock;
+    m.reels.WinFlag = score.locks() ? True : False;
+    m.purse.LastWin = score.payout;
+    if (score.category >= 0) CountWin(m.records, score.category);
 
     if (score.sirenCount > 0) SoundSiren(m, score.sirenCount);
 
     if (score.won()) {
         // Holds stay on offer only after a win that locked reels and paid 5 or less.
-        if (m.WinFlag == False || m.LastWin > 5) m.HoldAllowed = False;
+        if (m.reels.WinFlag == False || m.purse.LastWin > 5) m.reels.HoldAllowed = False;
         PlaySfx(m, Sfx::WinLow, SfxMode::Once);
         FlashBanner(m);
         if (score.prizeFlash) {
@@ -115,10 +115,10 @@ void EvaluateWin(Machine& m) {
 
     if (score.wheel) SpinBonusWheel(m);
 
-    if (m.LastWin > 0) {
-        ShowPayout(m, m.LastWin);
-        DrawDigits(m, m.LastWin);
-        if (m.OfferShown == False && m.ScoreTable[0].Score >= 1000) m.OfferPending = True;
+    if (m.purse.LastWin > 0) {
+        ShowPayout(m, m.purse.LastWin);
+        DrawDigits(m, m.purse.LastWin);
+        if (m.purse.OfferShown == False && m.records.ScoreTable[0].Score >= 1000) m.purse.OfferPending = True;
     }
 
     if (score.prizeFlash && score.prizeLamp == 2) StartMania(m);
@@ -126,11 +126,12 @@ void EvaluateWin(Machine& m) {
     if (score.won()) Pause(m, 150);
 
     AdjustCredits(m, False);
-    if (m.Credits == 0) BitBlt(m.hdcScreen, places::CreditStrip, m.hdcSprites, cells::CreditStripDark);
+    if (m.purse.Credits == 0)
+        BitBlt(m.display.hdcScreen, places::CreditStrip, m.display.hdcSprites, cells::CreditStripDark);
 
-    const bool offerHolds = m.Credits > 0 && m.HoldAllowed == True;
+    const bool offerHolds = m.purse.Credits > 0 && m.reels.HoldAllowed == True;
     for (int r = 0; r < 3; ++r)
-        SetHoldLamp(m, r, offerHolds && m.WinLock[r] != 1 ? kHoldPossible : kHoldRefused);
+        SetHoldLamp(m, r, offerHolds && m.reels.WinLock[r] != 1 ? kHoldPossible : kHoldRefused);
 }
 
 }  // namespace fw

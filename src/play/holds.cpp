@@ -7,32 +7,32 @@
 namespace fw {
 
 void ToggleHold(Machine& m, int reel) {
-    if (m.HoldLamp[reel] != kHoldPossible) {
+    if (m.reels.HoldLamp[reel] != kHoldPossible) {
         PlaySfx(m, Sfx::Wrong, SfxMode::Once);
         return;
     }
-    if (m.Held[reel] == 0) {
-        BitBlt(m.hdcScreen, places::HoldButton(reel), m.hdcSprites, cells::HoldStop);
+    if (m.reels.Held[reel] == 0) {
+        BitBlt(m.display.hdcScreen, places::HoldButton(reel), m.display.hdcSprites, cells::HoldStop);
         PlaySfx(m, Sfx::Click, SfxMode::Once);
-        m.Held[reel] = 1;
+        m.reels.Held[reel] = 1;
         // The second held reel makes the third unavailable, unless a locking
         // win has already set the buttons.
-        if (m.HoldCount == 1 && m.WinFlag == False) {
+        if (m.reels.HoldCount == 1 && m.reels.WinFlag == False) {
             for (int i = 0; i < 3; ++i) {
-                if (m.Held[i] == 0) SetHoldLamp(m, i, kHoldRefused);
+                if (m.reels.Held[i] == 0) SetHoldLamp(m, i, kHoldRefused);
             }
         }
-        ++m.HoldCount;
+        ++m.reels.HoldCount;
     } else {
-        BitBlt(m.hdcScreen, places::HoldButton(reel), m.hdcSprites, cells::HoldGoLit);
+        BitBlt(m.display.hdcScreen, places::HoldButton(reel), m.display.hdcSprites, cells::HoldGoLit);
         PlaySfx(m, Sfx::Click, SfxMode::Once);
-        if (m.WinFlag == False) {
+        if (m.reels.WinFlag == False) {
             for (int i = 0; i < 3; ++i) {
-                if (m.Held[i] == 0) SetHoldLamp(m, i, kHoldPossible);
+                if (m.reels.Held[i] == 0) SetHoldLamp(m, i, kHoldPossible);
             }
         }
-        m.Held[reel] = 0;
-        --m.HoldCount;
+        m.reels.Held[reel] = 0;
+        --m.reels.HoldCount;
     }
 }
 

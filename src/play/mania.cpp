@@ -8,17 +8,17 @@ namespace fw {
 namespace {
 
 void DrawWheel(Machine& m, const Cell& look) {
-    BitBlt(m.hdcScreen, places::BonusWheel, m.hdcSprites, look);
+    BitBlt(m.display.hdcScreen, places::BonusWheel, m.display.hdcSprites, look);
 }
 
 void DrawEmptyTimeBar(Machine& m) {
-    BitBlt(m.hdcScreen, places::TimeBar, m.hdcSprites, cells::TimeBarEmpty);
+    BitBlt(m.display.hdcScreen, places::TimeBar, m.display.hdcSprites, cells::TimeBarEmpty);
 }
 
 void EnableMenus(Machine& m, bool enabled) {
     EnableMenu(m, MenuId::Game, enabled);
     // A record screen or a panel keeps the theme menu disabled until the reels show again.
-    EnableMenu(m, MenuId::Theme, enabled && m.ScreenMode == Screen::Reels);
+    EnableMenu(m, MenuId::Theme, enabled && m.display.ScreenMode == Screen::Reels);
     EnableMenu(m, MenuId::Help, enabled);
 }
 
@@ -28,28 +28,28 @@ void StartMania(Machine& m) {
     DrawWheel(m, cells::BonusWheelMania);
     DrawEmptyTimeBar(m);
     PlaySfx(m, Sfx::Mania, SfxMode::Once);
-    m.ManiaActive = True;
+    m.mania.ManiaActive = True;
     EnableTimer(m, TimerId::MultiCheck, true);
-    m.ManiaTicks = 0;
+    m.mania.ManiaTicks = 0;
     EnableMenus(m, false);
     m.host.SetTopmost(true);
 }
 
 void tmrMultiCheck_Timer(Machine& m) {
-    const Cell segment = places::TimeBarSegment(m.ManiaTicks);
-    m.ManiaTicks = static_cast<Integer>(m.ManiaTicks + 1);
-    const int t = m.ManiaTicks;
+    const Cell segment = places::TimeBarSegment(m.mania.ManiaTicks);
+    m.mania.ManiaTicks = static_cast<Integer>(m.mania.ManiaTicks + 1);
+    const int t = m.mania.ManiaTicks;
     if (t < kManiaTicks) {
         // 7 green segments, 4 yellow and 2 red.
         const Cell colour = t < 8    ? cells::TimeSegmentGreen
                             : t < 12 ? cells::TimeSegmentYellow
                                      : cells::TimeSegmentRed;
-        BitBlt(m.hdcScreen, segment, m.hdcSprites, colour);
+        BitBlt(m.display.hdcScreen, segment, m.display.hdcSprites, colour);
     }
     if (t == kManiaTicks) {
-        m.ManiaActive = False;
+        m.mania.ManiaActive = False;
         EnableTimer(m, TimerId::MultiCheck, false);
-        m.ManiaTicks = 0;
+        m.mania.ManiaTicks = 0;
         DrawWheel(m, cells::BonusWheelNeutral);
         DrawEmptyTimeBar(m);
         EnableMenus(m, true);
@@ -85,7 +85,7 @@ void SpinBonusWheel(Machine& m) {
     }
     Pause(m, 400);
     DrawWheel(m, cells::BonusWheelMania);
-    m.LastWin = static_cast<Integer>(m.LastWin + WheelCoins(k));
+    m.purse.LastWin = static_cast<Integer>(m.purse.LastWin + WheelCoins(k));
 }
 
 int WheelStopFor(double u) {

@@ -274,16 +274,16 @@ std::vector<std::int64_t> StationaryWeights(const MachineTables& tables) {
     return OddsEngine(tables).Stationary();
 }
 
-std::vector<std::array<Integer, 3>> HoldChoices(const Machine& m) {
-    if (m.HoldAllowed != True) return {};
+std::vector<std::array<Integer, 3>> HoldChoices(const ReelState& reels) {
+    if (reels.HoldAllowed != True) return {};
     std::vector<std::array<Integer, 3>> choices{{0, 0, 0}};
     // One reel, then two; never a reel that a locking win keeps from being held.
-    for (const int reels : {1, 2, 4, 3, 5, 6}) {
+    for (const int which : {1, 2, 4, 3, 5, 6}) {
         std::array<Integer, 3> held{};
         bool allowed = true;
         for (int r = 0; r < 3; ++r) {
-            held[r] = static_cast<Integer>((reels >> r) & 1);
-            if (held[r] != 0 && m.WinLock[r] == 1) allowed = false;
+            held[r] = static_cast<Integer>((which >> r) & 1);
+            if (held[r] != 0 && reels.WinLock[r] == 1) allowed = false;
         }
         if (allowed) choices.push_back(held);
     }
@@ -330,26 +330,27 @@ OddsReport TableOdds(const MachineTables& tables) {
 OddsReport WorkOutOdds(const Machine& m) {
     OddsEngine engine(m);
     OddsReport report = TableFigures(m, engine);
-    if (m.hdcTheme.width() >= themecells::kMinWidth && m.hdcTheme.height() >= themecells::kMinHeight) {
+    if (m.display.hdcTheme.width() >= themecells::kMinWidth &&
+        m.display.hdcTheme.height() >= themecells::kMinHeight) {
         for (int k = 0; k < kPrizes; ++k) {
             const Cell cell = themecells::PayCell(k);
             report.pictures[k] = Surface(cell.w, cell.h);
-            BitBlt(report.pictures[k], 0, 0, cell.w, cell.h, m.hdcTheme, cell.x, cell.y);
+            BitBlt(report.pictures[k], 0, 0, cell.w, cell.h, m.display.hdcTheme, cell.x, cell.y);
         }
     }
     for (int s = 0; s < themecells::kSymbols; ++s) report.symbols.push_back(SymbolName(m, s));
 
-    report.mania = m.ManiaActive == True;
-    report.nextGame = engine.NextGame(m.ReelPos, {0, 0, 0}, report.mania);
-    for (const std::array<Integer, 3>& held : HoldChoices(m)) {
+    report.mania = m.mania.ManiaActive == True;
+    report.nextGame = engine.NextGame(m.reels.ReelPos, {0, 0, 0}, report.mania);
+    for (const std::array<Integer, 3>& held : HoldChoices(m.reels)) {
         const GameOdds odds = held == std::array<Integer, 3>{}
                                   ? report.nextGame
-                                  : engine.NextGame(m.ReelPos, held, report.mania);
+                                  : engine.NextGame(m.reels.ReelPos, held, report.mania);
         HoldOdds choice;
         for (int r = 0; r < 3; ++r) choice.held[r] = held[r] != 0;
         choice.payout = odds.payout;
         choice.win = MakeRational(1) - odds.noWin;
-        choice.chosen = held == m.Held;
+        choice.chosen = held == m.reels.Held;
         report.holds.push_back(choice);
     }
     HoldOdds* best = nullptr;

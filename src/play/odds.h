@@ -39,7 +39,7 @@ std::vector<std::int64_t> StationaryWeights(const MachineTables& tables);
 
 // The hold choices the next game allows, the first holding none; empty when
 // it allows no hold.
-std::vector<std::array<Integer, 3>> HoldChoices(const Machine& m);
+std::vector<std::array<Integer, 3>> HoldChoices(const ReelState& reels);
 
 // The figures that depend on the tables alone: the prizes, their pay lines,
 // the long run in and outside the Mania period, and the games between two

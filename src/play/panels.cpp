@@ -11,22 +11,22 @@ void ShowOfferPanel(Machine& m) {
     // A theme chosen now would wipe the reels over the panel: no theme while it shows.
     EnableMenu(m, MenuId::Theme, false);
     SaveScreen(m);
-    BitBlt(m.hdcCompose, places::DisplayWindow, m.hdcSprites, cells::OfferPanel);
+    BitBlt(m.display.hdcCompose, places::DisplayWindow, m.display.hdcSprites, cells::OfferPanel);
     PlaySfx(m, Sfx::Congrats, SfxMode::Once);
     InterlaceWipe(m, Wipe::Reveal);
-    m.ScreenMode = Screen::Offer;
-    m.OfferShown = True;
-    m.OfferPending = False;
+    m.display.ScreenMode = Screen::Offer;
+    m.purse.OfferShown = True;
+    m.purse.OfferPending = False;
 }
 
 void ContinuePlay(Machine& m) {
-    BitBlt(m.hdcScreen, places::PanelContinueButton, m.hdcSprites, cells::ContinuePressed);
+    BitBlt(m.display.hdcScreen, places::PanelContinueButton, m.display.hdcSprites, cells::ContinuePressed);
     PlaySfx(m, Sfx::Coin, SfxMode::Once);
     Pause(m, 1000);
     ShowReelWindow(m);
-    if (m.ScreenMode == Screen::OutOfCoins) DrawDigits(m, 20);
-    m.ScreenMode = Screen::Reels;
-    if (m.ManiaActive != True) EnableMenu(m, MenuId::Theme, true);
+    if (m.display.ScreenMode == Screen::OutOfCoins) DrawDigits(m, 20);
+    m.display.ScreenMode = Screen::Reels;
+    if (m.mania.ManiaActive != True) EnableMenu(m, MenuId::Theme, true);
 }
 
 }  // namespace fw

@@ -7,7 +7,7 @@ namespace fw {
 Integer VisibleSymbol(const Machine& m, int reel, int row) {
     // The window shows positions ReelPos - 1, - 2 and - 3 from top to bottom;
     // the strip runs downwards through it.
-    const int p = ((m.ReelPos[reel] - row - 1) % kReelPositions + kReelPositions) % kReelPositions;
+    const int p = ((m.reels.ReelPos[reel] - row - 1) % kReelPositions + kReelPositions) % kReelPositions;
     return m.Strip[p][reel];
 }
 
@@ -21,17 +21,18 @@ void DrawReels(Machine& m) {
         for (int r = 0; r < 3; ++r) {
             const Integer s = VisibleSymbol(m, r, w);
             const Cell symbol = themecells::Symbol(0);
-            BitBlt(m.hdcCompose, places::ReelCell(r, w), m.hdcTheme, symbol.at(m.SymbolX[s], symbol.y));
+            BitBlt(m.display.hdcCompose, places::ReelCell(r, w), m.display.hdcTheme,
+                   symbol.at(m.SymbolX[s], symbol.y));
         }
     }
     // Column by column, top to bottom: cells 0..5 on the left, 6..11 on the right.
     for (int k = 0; k < themecells::kPayCells; ++k) {
-        BitBlt(m.hdcCompose, places::PayTableCell(k), m.hdcTheme, themecells::PayCell(k));
+        BitBlt(m.display.hdcCompose, places::PayTableCell(k), m.display.hdcTheme, themecells::PayCell(k));
     }
 }
 
 void ShowReelWindow(Machine& m) {
-    BitBlt(m.hdcCompose, places::DisplayWindow, m.hdcSprites, cells::EmptyReelWindow);
+    BitBlt(m.display.hdcCompose, places::DisplayWindow, m.display.hdcSprites, cells::EmptyReelWindow);
     DrawReels(m);
     InterlaceWipe(m, Wipe::Reveal);
 }

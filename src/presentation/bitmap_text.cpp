@@ -54,10 +54,10 @@ void DrawBitmapText(Machine& m, int x, int y, const std::string& text, FontColou
         if (k < 0) continue;  // not in the font: its place stays empty
         const int px = x + kGlyphPitch * static_cast<int>(i);
         if (transparent) {
-            BitBlt(target, px, y, m.hdcSprites, cells::GlyphMask(k), Rop::SrcAnd);
-            BitBlt(target, px, y, m.hdcSprites, cells::Glyph(k, colour), Rop::SrcInvert);
+            BitBlt(target, px, y, m.display.hdcSprites, cells::GlyphMask(k), Rop::SrcAnd);
+            BitBlt(target, px, y, m.display.hdcSprites, cells::Glyph(k, colour), Rop::SrcInvert);
         } else {
-            BitBlt(target, px, y, m.hdcSprites, cells::Glyph(k, colour));
+            BitBlt(target, px, y, m.display.hdcSprites, cells::Glyph(k, colour));
         }
     }
 }

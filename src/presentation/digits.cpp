@@ -15,11 +15,11 @@ constexpr std::string_view kDigitAlphabet = "0123456789-";
 // Draws glyph k (0..9 a digit, 10 the blank cell) in counter cell i, counted
 // from the left (0 the thousands, 3 the units).
 void DrawDigitCell(Machine& m, int i, int k) {
-    BitBlt(m.hdcScreen, places::MoneyCounterCell(i), m.hdcSprites, cells::Digit(k));
+    BitBlt(m.display.hdcScreen, places::MoneyCounterCell(i), m.display.hdcSprites, cells::Digit(k));
 }
 
 void TakeOneCoin(Machine& m) {
-    Integer& purse = m.ScoreTable[0].Score;
+    Integer& purse = m.records.ScoreTable[0].Score;
     purse = AddCapped(purse, -1);
     std::string text = std::to_string(purse);
     // Four cells: a longer number shows its last four digits.
@@ -28,23 +28,23 @@ void TakeOneCoin(Machine& m) {
     for (int i = 0; i < 4; ++i) {
         const int k = static_cast<int>(kDigitAlphabet.find(text[i]));
         DrawDigitCell(m, i, k);
-        m.MoneyDigits[3 - i] = static_cast<Integer>(k == cells::kBlankDigit ? 0 : k);
+        m.purse.MoneyDigits[3 - i] = static_cast<Integer>(k == cells::kBlankDigit ? 0 : k);
     }
 }
 
 void CountUp(Machine& m, Integer amount) {
     // Only the coins that reach the purse are counted: it stops at 32767, and
     // the counter keeps showing its last four digits.
-    const int counted = std::min<int>(amount, kIntegerMax - m.ScoreTable[0].Score);
+    const int counted = std::min<int>(amount, kIntegerMax - m.records.ScoreTable[0].Score);
     int delay = 50;
     int run = 0;
     for (int j = 1; j <= counted; ++j) {
         // Advance the units cell and carry to the left; only cells that change
         // are drawn, so blank leading cells stay blank until a carry reaches them.
         for (int d = 0; d < 4; ++d) {
-            m.MoneyDigits[d] = static_cast<Integer>((m.MoneyDigits[d] + 1) % 10);
-            DrawDigitCell(m, 3 - d, m.MoneyDigits[d]);
-            if (m.MoneyDigits[d] != 0) break;
+            m.purse.MoneyDigits[d] = static_cast<Integer>((m.purse.MoneyDigits[d] + 1) % 10);
+            DrawDigitCell(m, 3 - d, m.purse.MoneyDigits[d]);
+            if (m.purse.MoneyDigits[d] != 0) break;
         }
         ++run;
         if (delay > 5 && run == 5) {
@@ -53,7 +53,7 @@ void CountUp(Machine& m, Integer amount) {
         }
         Pause(m, delay);
     }
-    m.ScoreTable[0].Score = AddCapped(m.ScoreTable[0].Score, amount);
+    m.records.ScoreTable[0].Score = AddCapped(m.records.ScoreTable[0].Score, amount);
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 namespace fw {
 
 void SetHoldLamp(Machine& m, int reel, int state) {
-    BitBlt(m.hdcScreen, places::HoldButton(reel), m.hdcSprites, cells::HoldGo(state));
-    m.HoldLamp[reel] = static_cast<Integer>(state);
+    BitBlt(m.display.hdcScreen, places::HoldButton(reel), m.display.hdcSprites, cells::HoldGo(state));
+    m.reels.HoldLamp[reel] = static_cast<Integer>(state);
 }
 
 }  // namespace fw

@@ -68,10 +68,10 @@ bool ScanThemes(Machine& m) {
         }
         return found;
     };
-    std::vector<Found> found = scan(m.GfxPath);
-    if (!m.UserGfxPath.empty() && m.UserGfxPath != m.GfxPath) {
+    std::vector<Found> found = scan(m.themes.GfxPath);
+    if (!m.themes.UserGfxPath.empty() && m.themes.UserGfxPath != m.themes.GfxPath) {
         // The player's own themes; one named like a shipped theme takes its place.
-        const std::vector<Found> own = scan(m.UserGfxPath);
+        const std::vector<Found> own = scan(m.themes.UserGfxPath);
         std::erase_if(found, [&](const Found& shipped) {
             return std::any_of(own.begin(), own.end(),
                                [&](const Found& mine) { return SameName(mine.file, shipped.file); });
@@ -82,27 +82,27 @@ bool ScanThemes(Machine& m) {
               [](const Found& a, const Found& b) { return ThemeOrder(a.file, b.file); });
 
     if (found.size() > kMaxThemes) {
-        m.ThemeCount = static_cast<Integer>(std::min<std::size_t>(found.size(), kIntegerMax));
-        m.host.ShowError(m.AppName, "You Have Too Many 'Thm' Files. (Max=10)");
+        m.themes.ThemeCount = static_cast<Integer>(std::min<std::size_t>(found.size(), kIntegerMax));
+        m.host.ShowError(m.config.AppName, "You Have Too Many 'Thm' Files. (Max=10)");
         EndProgram(m, 1);
         return false;
     }
     if (found.empty()) {
-        m.host.ShowError(m.AppName, "No reel theme was found: the folder \"" + m.GfxPath +
-                                        "\" holds no \"*.Thm\" picture file.");
+        m.host.ShowError(m.config.AppName, "No reel theme was found: the folder \"" + m.themes.GfxPath +
+                                               "\" holds no \"*.Thm\" picture file.");
         EndProgram(m, 1);
         return false;
     }
 
-    m.ThemeCount = static_cast<Integer>(found.size());
-    m.ThemeFiles.assign(1, std::string());
-    m.ThemePaths.assign(1, std::string());
+    m.themes.ThemeCount = static_cast<Integer>(found.size());
+    m.themes.ThemeFiles.assign(1, std::string());
+    m.themes.ThemePaths.assign(1, std::string());
     for (int i = 1; i <= kMaxThemes; ++i) {
-        if (i <= m.ThemeCount) {
+        if (i <= m.themes.ThemeCount) {
             const Found& theme = found[i - 1];
-            m.ThemePaths.push_back(theme.path);
-            m.ThemeFiles.push_back(theme.file.substr(0, theme.file.size() - 4));
-            m.host.SetThemeItem(i, "&" + MenuText(m.ThemeFiles[i]), true, true);
+            m.themes.ThemePaths.push_back(theme.path);
+            m.themes.ThemeFiles.push_back(theme.file.substr(0, theme.file.size() - 4));
+            m.host.SetThemeItem(i, "&" + MenuText(m.themes.ThemeFiles[i]), true, true);
         } else {
             m.host.SetThemeItem(i, "&Theme" + std::to_string(i), false, false);
         }
@@ -127,24 +127,24 @@ std::optional<Surface> ReadThemePicture(ImageLoader& images, const std::string& 
 }
 
 bool LoadTheme(Machine& m, int index, std::string& error) {
-    std::optional<Surface> picture = ReadThemePicture(m.images, m.ThemePaths.at(index), error);
+    std::optional<Surface> picture = ReadThemePicture(m.images, m.themes.ThemePaths.at(index), error);
     if (!picture) return false;
-    m.hdcTheme = std::move(*picture);
+    m.display.hdcTheme = std::move(*picture);
     return true;
 }
 
 std::string ThemeToAdd(Machine& m, const std::string& path, const std::string& file) {
     std::string error;
     if (!ReadThemePicture(m.images, path, error)) return error;
-    const bool known = std::any_of(m.ThemeFiles.begin() + 1, m.ThemeFiles.end(),
+    const bool known = std::any_of(m.themes.ThemeFiles.begin() + 1, m.themes.ThemeFiles.end(),
                                    [&](const std::string& t) { return SameName(t + ".Thm", file); });
-    if (!known && m.ThemeCount >= kMaxThemes) return "You Have Too Many 'Thm' Files. (Max=10)";
+    if (!known && m.themes.ThemeCount >= kMaxThemes) return "You Have Too Many 'Thm' Files. (Max=10)";
     return {};
 }
 
 void CheckTheme(Machine& m, int index) {
-    for (int i = 1; i <= m.ThemeCount; ++i) {
-        m.ThemeChecked[i] = i == index;
+    for (int i = 1; i <= m.themes.ThemeCount; ++i) {
+        m.window.ThemeChecked[i] = i == index;
         m.host.CheckThemeItem(i, i == index);
     }
 }
@@ -181,11 +181,12 @@ std::string SymbolName(const std::string& themeFile, int symbol) {
 }
 
 std::string SymbolName(const Machine& m, int symbol) {
-    if (m.ThemeIndex < 1 || m.ThemeIndex >= static_cast<int>(m.ThemePaths.size()))
+    if (m.themes.ThemeIndex < 1 || m.themes.ThemeIndex >= static_cast<int>(m.themes.ThemePaths.size()))
         return SymbolName(std::string(), symbol);
-    const std::string& path = m.ThemePaths[m.ThemeIndex];
-    const bool shipped = path.starts_with(m.GfxPath) && path.find('/', m.GfxPath.size()) == std::string::npos;
-    return SymbolName(shipped ? path.substr(m.GfxPath.size()) : std::string(), symbol);
+    const std::string& path = m.themes.ThemePaths[m.themes.ThemeIndex];
+    const bool shipped =
+        path.starts_with(m.themes.GfxPath) && path.find('/', m.themes.GfxPath.size()) == std::string::npos;
+    return SymbolName(shipped ? path.substr(m.themes.GfxPath.size()) : std::string(), symbol);
 }
 
 }  // namespace fw

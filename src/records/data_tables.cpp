@@ -77,7 +77,7 @@ std::string_view DataTable(std::string_view tableName) {
 }
 
 DataItem ReadDataItem(Machine& m, std::string_view tableName) {
-    return ReadDataItem(m.DataCursor, tableName);
+    return ReadDataItem(m.config.DataCursor, tableName);
 }
 
 DataItem ReadDataItem(int& cursor, std::string_view tableName) {
@@ -130,7 +130,7 @@ MachineTables BuiltInTables() {
 }
 
 void LoadMachineConfig(Machine& m) {
-    static_cast<MachineTables&>(m) = ReadMachineTables(m.DataCursor);
+    static_cast<MachineTables&>(m) = ReadMachineTables(m.config.DataCursor);
 }
 
 }  // namespace fw

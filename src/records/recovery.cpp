@@ -90,23 +90,23 @@ std::string SaveFailureText(const WriteFailure& failure) {
 
 bool WriteRunRecordNow(Machine& m, WriteFailure& failure) {
     // The record holds an earlier run that the settings could not take: keep it.
-    if (m.RunRecordHeld) return true;
-    m.KeptRun = CurrentRun(m);
-    return m.store.WriteRunRecord(RunRecordText(m.KeptRun), failure);
+    if (m.records.RunRecordHeld) return true;
+    m.records.KeptRun = CurrentRun(m);
+    return m.store.WriteRunRecord(RunRecordText(m.records.KeptRun), failure);
 }
 
 void KeepRunRecord(Machine& m) {
-    if (m.RunRecordHeld || SameRun(m.ScoreTable[0], m.KeptRun)) return;
+    if (m.records.RunRecordHeld || SameRun(m.records.ScoreTable[0], m.records.KeptRun)) return;
     WriteFailure failure;
     if (WriteRunRecordNow(m, failure)) {
         // Saving works again: a later failure is told afresh.
-        m.SaveFailureTold.clear();
+        m.records.SaveFailureTold.clear();
         return;
     }
-    if (failure.reason == m.SaveFailureTold) return;
-    m.SaveFailureTold = failure.reason;
+    if (failure.reason == m.records.SaveFailureTold) return;
+    m.records.SaveFailureTold = failure.reason;
     ModalWindow modal(m);
-    m.host.ShowMessage(m.AppName, SaveFailureText(failure));
+    m.host.ShowMessage(m.config.AppName, SaveFailureText(failure));
     // The time the message was read is not play time.
     m.clock.Sync();
 }
@@ -119,7 +119,7 @@ void RecoverLastRun(Machine& m, std::vector<std::string>& notes) {
         const std::string aside = m.store.KeepRunRecordAside();
         if (aside.empty()) {
             // It cannot even be moved: leave it where it is, unchanged.
-            m.RunRecordHeld = true;
+            m.records.RunRecordHeld = true;
             notes.push_back(
                 "The record of your last run could not be read, nor moved aside; it was left as it is.");
         } else {
@@ -131,22 +131,22 @@ void RecoverLastRun(Machine& m, std::vector<std::string>& notes) {
     for (int n = 1; n <= kListLines; ++n) {
         // The quit that wrote this record saved the settings but ended before it
         // could remove the record: the run is in the list already.
-        if (SameRow(m.ScoreTable[n], *run)) {
+        if (SameRow(m.records.ScoreTable[n], *run)) {
             m.store.RemoveRunRecord();
             return;
         }
     }
 
-    const bool enters = run->Score >= m.ScoreTable[10].Score;
-    if (enters) EnterRun(m, *run);
-    m.ScoreTable[0].Name = run->Name;
+    const bool enters = run->Score >= m.records.ScoreTable[10].Score;
+    if (enters) EnterRun(m.records, *run);
+    m.records.ScoreTable[0].Name = run->Name;
     const std::string what =
         "Your last run ended unexpectedly; " + ItsCoins(run->Score) +
         (enters ? " entered in the high-score list." : " too few for the high-score list.");
     WriteFailure failure;
     if (!WriteSettings(m, failure)) {
         // Keep the record until the settings hold it: a quit that saves stores it.
-        m.RunRecordHeld = true;
+        m.records.RunRecordHeld = true;
         notes.push_back(what +
                         " The settings could not be saved, so its record was kept for the next start. " +
                         failure.detail);
@@ -158,7 +158,7 @@ void RecoverLastRun(Machine& m, std::vector<std::string>& notes) {
 
 void ForgetRunRecord(Machine& m) {
     m.store.RemoveRunRecord();
-    m.RunRecordHeld = false;
+    m.records.RunRecordHeld = false;
 }
 
 }  // namespace fw

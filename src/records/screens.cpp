@@ -19,7 +19,7 @@ struct PreviewEntry {
 // A text centred on column p.
 void DrawCentred(Machine& m, const std::string& text, int p, int y, FontColour colour,
                  bool transparent = false) {
-    DrawBitmapText(m, CentredX(TextLength(text), p), y, text, colour, m.hdcCompose, transparent);
+    DrawBitmapText(m, CentredX(TextLength(text), p), y, text, colour, m.display.hdcCompose, transparent);
 }
 
 // Counts that are still zero show in yellow.
@@ -31,31 +31,32 @@ FontColour CountColour(long value) {
 
 void ShowHighScores(Machine& m) {
     std::array<PreviewEntry, kListLines + 1> list;
-    for (int i = 1; i <= kListLines; ++i) list[i] = {m.ScoreTable[i].Name, m.ScoreTable[i].Score};
+    for (int i = 1; i <= kListLines; ++i)
+        list[i] = {m.records.ScoreTable[i].Name, m.records.ScoreTable[i].Score};
 
-    const ScoreRecord& run = m.ScoreTable[0];
+    const ScoreRecord& run = m.records.ScoreTable[0];
     if (run.Score < list[kListLines].score) {
-        m.HighScorePlace = kNotListed;
+        m.records.HighScorePlace = kNotListed;
     } else {
         int place = 1;
         while (list[place].score > run.Score) ++place;
         for (int i = kListLines; i > place; --i) list[i] = list[i - 1];
         list[place] = {run.Name, run.Score};
-        m.HighScorePlace = static_cast<Integer>(place);
+        m.records.HighScorePlace = static_cast<Integer>(place);
     }
 
-    BitBlt(m.hdcCompose, places::DisplayWindow, m.hdcSprites, cells::HighScorePanel);
+    BitBlt(m.display.hdcCompose, places::DisplayWindow, m.display.hdcSprites, cells::HighScorePanel);
     for (int i = 1; i <= kListLines; ++i) {
         const int y = places::ListLineY(i);
-        const FontColour colour = i == m.HighScorePlace ? FontColour::Yellow : FontColour::White;
+        const FontColour colour = i == m.records.HighScorePlace ? FontColour::Yellow : FontColour::White;
         DrawCentred(m, std::to_string(i), places::kListNumberColumn, y, colour);
-        DrawBitmapText(m, places::kListNameX, y, list[i].name, colour, m.hdcCompose, false);
+        DrawBitmapText(m, places::kListNameX, y, list[i].name, colour, m.display.hdcCompose, false);
         const std::string score = std::to_string(list[i].score);
         const int scoreX = places::kListScoreRight - kGlyphPitch * static_cast<int>(score.size());
-        DrawBitmapText(m, scoreX, y, score, colour, m.hdcCompose, false);
+        DrawBitmapText(m, scoreX, y, score, colour, m.display.hdcCompose, false);
     }
     InterlaceWipe(m, Wipe::Reveal);
-    m.ScreenMode = Screen::HighScores;
+    m.display.ScreenMode = Screen::HighScores;
 }
 
 void ShowStatistics(Machine& m, Integer line) {
@@ -63,28 +64,30 @@ void ShowStatistics(Machine& m, Integer line) {
         // The chosen line blinks five times and ends as it was.
         const Cell strip = places::ListLineStrip(line);
         const Cell scratch = cells::ScratchListRow;
-        BitBlt(m.hdcSprites, scratch.x, scratch.y, scratch.w, scratch.h, m.hdcScreen, strip.x, strip.y);
+        BitBlt(m.display.hdcSprites, scratch.x, scratch.y, scratch.w, scratch.h, m.display.hdcScreen, strip.x,
+               strip.y);
         for (int pass = 0; pass < 10; ++pass) {
-            BitBlt(m.hdcScreen, strip, m.hdcSprites, scratch, Rop::SrcInvert);
+            BitBlt(m.display.hdcScreen, strip, m.display.hdcSprites, scratch, Rop::SrcInvert);
             Pause(m, 70);
         }
         Pause(m, 150);
     }
 
-    BitBlt(m.hdcCompose, places::DisplayWindow, m.hdcSprites, cells::StatisticsPanel);
+    BitBlt(m.display.hdcCompose, places::DisplayWindow, m.display.hdcSprites, cells::StatisticsPanel);
     for (int k = 0; k < themecells::kPayCells; ++k) {
-        BitBlt(m.hdcCompose, places::StatisticsPayCell(k), m.hdcTheme, themecells::PayCell(k));
+        BitBlt(m.display.hdcCompose, places::StatisticsPayCell(k), m.display.hdcTheme,
+               themecells::PayCell(k));
     }
 
     // Lines below the current run's line show the stored rows one further up.
-    if (line == 0 || line == m.HighScorePlace) {
-        m.StatPage = 0;
-    } else if (line < m.HighScorePlace) {
-        m.StatPage = line;
+    if (line == 0 || line == m.records.HighScorePlace) {
+        m.records.StatPage = 0;
+    } else if (line < m.records.HighScorePlace) {
+        m.records.StatPage = line;
     } else {
-        m.StatPage = static_cast<Integer>(line - 1);
+        m.records.StatPage = static_cast<Integer>(line - 1);
     }
-    const ScoreRecord& row = m.ScoreTable[m.StatPage];
+    const ScoreRecord& row = m.records.ScoreTable[m.records.StatPage];
 
     DrawCentred(m, row.Name, places::kStatisticsNameColumn, places::kStatisticsNameY, FontColour::Yellow,
                 true);
@@ -95,24 +98,24 @@ void ShowStatistics(Machine& m, Integer line) {
     DrawCentred(m, std::to_string(row.Played), places::kPlayedColumn, places::kGamesY,
                 CountColour(row.Played));
     DrawCentred(m, std::to_string(row.Wun), places::kWonColumn, places::kGamesY, CountColour(row.Wun));
-    if (m.StatPage == 0) {
+    if (m.records.StatPage == 0) {
         DrawBitmapText(m, places::kPlayTimeX, places::kPlayTimeY, FormatPlayTime(PlayTime(m)),
-                       FontColour::White, m.hdcCompose, false);
+                       FontColour::White, m.display.hdcCompose, false);
         EnableTimer(m, TimerId::ElapsedTime, true);
     } else {
         DrawBitmapText(m, places::kPlayTimeX, places::kPlayTimeY, FormatPlayTime(row.ETime),
-                       CountColour(row.ETime), m.hdcCompose, false);
+                       CountColour(row.ETime), m.display.hdcCompose, false);
     }
 
-    m.HighScorePlace = 0;
+    m.records.HighScorePlace = 0;
     InterlaceWipe(m, Wipe::Reveal);
-    m.ScreenMode = Screen::Statistics;
+    m.display.ScreenMode = Screen::Statistics;
 }
 
 void tmrElapsedTime_Timer(Machine& m) {
     // Drawn on the screen only: a repaint shows the time the page opened with.
     DrawBitmapText(m, places::kPlayTimeX, places::kPlayTimeY, FormatPlayTime(PlayTime(m)), FontColour::White,
-                   m.hdcScreen, false);
+                   m.display.hdcScreen, false);
 }
 
 }  // namespace fw

@@ -133,20 +133,20 @@ std::string StatKey(int k) {
 
 void LoadSettings(Machine& m) {
     Reader read(m);
-    m.SoundOn = read.Int16("GameCfg", "Sound", 1);
+    m.config.SoundOn = read.Int16("GameCfg", "Sound", 1);
     // A theme number below 1 names no theme: take the default.
-    m.ThemeIndex = static_cast<Integer>(read.Number("GameCfg", "Theme", 1, 1, 32767));
+    m.themes.ThemeIndex = static_cast<Integer>(read.Number("GameCfg", "Theme", 1, 1, 32767));
     const Integer savedThemeCount = read.Int16("GameCfg", "ThmNr", 1);
-    m.ScoreTable[0].Name = read.Name("GameCfg", "NoName");
+    m.records.ScoreTable[0].Name = read.Name("GameCfg", "NoName");
     // Larger is slower; the setting runs from 0 to 100.
-    m.Speed = std::clamp<Long>(read.Int32("GameCfg", "Speed", 50), 0, 100);
+    m.config.Speed = std::clamp<Long>(read.Int32("GameCfg", "Speed", 50), 0, 100);
 
     for (int n = 1; n <= kListLines; ++n) {
         // The default pair is read for every row, so the table is read through
         // and the shared read position ends where it started.
         const DefaultRow fallback = NextDefaultRow(m);
         const std::string section = HighSection(n);
-        ScoreRecord& row = m.ScoreTable[n];
+        ScoreRecord& row = m.records.ScoreTable[n];
         row.Name = read.Name(section, fallback.name);
         // Counts and times are never negative: a negative one does not fit.
         row.Score = read.Count(section, "Score", fallback.score);
@@ -157,23 +157,24 @@ void LoadSettings(Machine& m) {
     }
 
     // The theme files changed since the last run: start with the first theme.
-    if (m.ThemeIndex > m.ThemeCount || savedThemeCount != m.ThemeCount) m.ThemeIndex = 1;
-    m.ThemeChecked[m.ThemeIndex] = true;
-    m.host.CheckThemeItem(m.ThemeIndex, true);
+    if (m.themes.ThemeIndex > m.themes.ThemeCount || savedThemeCount != m.themes.ThemeCount)
+        m.themes.ThemeIndex = 1;
+    m.window.ThemeChecked[m.themes.ThemeIndex] = true;
+    m.host.CheckThemeItem(m.themes.ThemeIndex, true);
 }
 
 bool WriteSettings(Machine& m, WriteFailure& failure) {
     Writer write(m);
-    write.Put("PrgInfo", "Version", m.AppVersion);
-    write.Put("PrgInfo", "Date", m.AppDate);
-    write.Put("GameCfg", "Sound", m.SoundOn);
-    write.Put("GameCfg", "Theme", m.ThemeIndex);
-    write.Put("GameCfg", "ThmNr", m.ThemeCount);
-    write.Put("GameCfg", "Name", m.ScoreTable[0].Name);
-    write.Put("GameCfg", "Speed", m.Speed);
+    write.Put("PrgInfo", "Version", m.config.AppVersion);
+    write.Put("PrgInfo", "Date", m.config.AppDate);
+    write.Put("GameCfg", "Sound", m.config.SoundOn);
+    write.Put("GameCfg", "Theme", m.themes.ThemeIndex);
+    write.Put("GameCfg", "ThmNr", m.themes.ThemeCount);
+    write.Put("GameCfg", "Name", m.records.ScoreTable[0].Name);
+    write.Put("GameCfg", "Speed", m.config.Speed);
     for (int n = 1; n <= kListLines; ++n) {
         const std::string section = HighSection(n);
-        const ScoreRecord& row = m.ScoreTable[n];
+        const ScoreRecord& row = m.records.ScoreTable[n];
         write.Put(section, "Name", row.Name);
         write.Put(section, "Score", row.Score);
         write.Put(section, "ETime", row.ETime);
@@ -185,23 +186,23 @@ bool WriteSettings(Machine& m, WriteFailure& failure) {
 }
 
 bool SaveSettings(Machine& m, WriteFailure& failure) {
-    if (m.ScoreTable[0].Score >= m.ScoreTable[kListLines].Score) EnterHighScore(m);
+    if (m.records.ScoreTable[0].Score >= m.records.ScoreTable[kListLines].Score) EnterHighScore(m);
     return WriteSettings(m, failure);
 }
 
 ScoreRecord CurrentRun(Machine& m) {
-    ScoreRecord run = m.ScoreTable[0];
+    ScoreRecord run = m.records.ScoreTable[0];
     // The run's play time at this moment, not row 0's ETime (which stays 0).
     run.ETime = PlayTime(m);
     return run;
 }
 
 void EnterHighScore(Machine& m) {
-    EnterRun(m, CurrentRun(m));
+    EnterRun(m.records, CurrentRun(m));
 }
 
-void EnterRun(Machine& m, const ScoreRecord& run) {
-    auto& table = m.ScoreTable;
+void EnterRun(RecordState& records, const ScoreRecord& run) {
+    auto& table = records.ScoreTable;
     int place = 1;
     while (place <= kListLines && table[place].Score > run.Score) ++place;
     if (place > kListLines) return;
@@ -214,11 +215,11 @@ void EnterRun(Machine& m, const ScoreRecord& run) {
 void ResetHighScoreList(Machine& m) {
     for (int n = 1; n <= kListLines; ++n) {
         const DefaultRow fallback = NextDefaultRow(m);
-        m.ScoreTable[n] = ScoreRecord{};
-        m.ScoreTable[n].Name = fallback.name;
-        m.ScoreTable[n].Score = fallback.score;
+        m.records.ScoreTable[n] = ScoreRecord{};
+        m.records.ScoreTable[n].Name = fallback.name;
+        m.records.ScoreTable[n].Score = fallback.score;
     }
-    m.ResetHighScores = False;
+    m.config.ResetHighScores = False;
 }
 
 }  // namespace fw

@@ -23,7 +23,7 @@ void EnterHighScore(Machine& m);
 ScoreRecord CurrentRun(Machine& m);
 // Puts a finished run into the high-score list at its place: above the first
 // row whose score is not greater; nowhere when every row's is.
-void EnterRun(Machine& m, const ScoreRecord& run);
+void EnterRun(RecordState& records, const ScoreRecord& run);
 // Restores the default high-score list with zero statistics.
 void ResetHighScoreList(Machine& m);
 

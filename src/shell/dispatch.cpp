@@ -21,8 +21,8 @@ namespace {
 
 void BackToReels(Machine& m) {
     ShowReelWindow(m);
-    if (m.ManiaActive != True) EnableMenu(m, MenuId::Theme, true);
-    m.ScreenMode = Screen::Reels;
+    if (m.mania.ManiaActive != True) EnableMenu(m, MenuId::Theme, true);
+    m.display.ScreenMode = Screen::Reels;
 }
 
 void PlayGame(Machine& m) {
@@ -37,13 +37,13 @@ void PlayGame(Machine& m) {
     KeepRunRecord(m);
     TraceMark("game-end", m.clock.Ticks());
     m.host.SetPointer(Pointer::Default);
-    if (m.OfferPending == True) ShowOfferPanel(m);
+    if (m.purse.OfferPending == True) ShowOfferPanel(m);
 }
 
 }  // namespace
 
-Hit HitTest(const Machine& m, float x, float y) {
-    switch (m.ScreenMode) {
+Hit HitTest(const DisplayState& display, float x, float y) {
+    switch (display.ScreenMode) {
         case Screen::Reels:
             for (int r = 0; r < 3; ++r) {
                 if (places::HoldZone(r).contains(x, y)) return {Zone::HoldButton, r};
@@ -69,14 +69,14 @@ Hit HitTest(const Machine& m, float x, float y) {
 }
 
 void Form_MouseDown(Machine& m, int button, float x, float y) {
-    const Hit hit = HitTest(m, x, y);
+    const Hit hit = HitTest(m.display, x, y);
     if (hit.zone == Zone::None) return;
     const bool left = button == 1;
     Form_Paint(m);
     switch (hit.zone) {
         case Zone::HoldButton:
             if (!left) break;
-            if (m.HoldAllowed != True || m.Credits < 1) {
+            if (m.reels.HoldAllowed != True || m.purse.Credits < 1) {
                 PlaySfx(m, Sfx::Wrong, SfxMode::Once);
             } else {
                 ToggleHold(m, hit.index);
@@ -84,7 +84,7 @@ void Form_MouseDown(Machine& m, int button, float x, float y) {
             break;
         case Zone::Lever:
             if (!left) break;
-            if (m.Credits < 1) {
+            if (m.purse.Credits < 1) {
                 PlaySfx(m, Sfx::Wrong, SfxMode::Once);
             } else {
                 PlayGame(m);
@@ -122,19 +122,19 @@ void Form_MouseDown(Machine& m, int button, float x, float y) {
         case Zone::None:
             break;
     }
-    if (m.ended) return;
+    if (m.queue.ended) return;
     SaveScreen(m);
 }
 
 void OnPress(Machine& m, int button, float x, float y) {
-    if (m.DragActive) return;  // the hand holds coins: other buttons do nothing
+    if (m.window.DragActive) return;  // the hand holds coins: other buttons do nothing
     // A press lands on the whole machine pixel under it, whatever fraction of
     // it the window or the page reports, so that both editions hit alike.
     x = std::floor(x);
     y = std::floor(y);
     if (places::CoinPile.contains(x, y)) {
         imgMoneyPile_MouseDown(m, button);
-        m.DragButton = button;
+        m.window.DragButton = button;
     } else if (places::CoinSlot.contains(x, y)) {
         // The slot takes drops, not presses.
     } else {
@@ -143,8 +143,8 @@ void OnPress(Machine& m, int button, float x, float y) {
 }
 
 void OnRelease(Machine& m, int button, float x, float y, bool inside) {
-    if (!m.DragActive || (button != 0 && button != m.DragButton)) return;
-    m.DragActive = false;
+    if (!m.window.DragActive || (button != 0 && button != m.window.DragButton)) return;
+    m.window.DragActive = false;
     m.host.SetDragIcon(DragIcon::None);
     if (!inside) return;  // let go outside the window: no drop
     x = std::floor(x);

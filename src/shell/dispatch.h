@@ -23,7 +23,7 @@ struct Hit {
 };
 
 // The zone under (x, y) for the current screen mode.
-Hit HitTest(const Machine& m, float x, float y);
+Hit HitTest(const DisplayState& display, float x, float y);
 // A press on the machine face, except on the coin pile and the coin slot.
 void Form_MouseDown(Machine& m, int button, float x, float y);
 

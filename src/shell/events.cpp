@@ -57,68 +57,68 @@ constexpr std::size_t kWaitingPresses = 4;
 }  // namespace
 
 void Post(Machine& m, MachineEvent event) {
-    if (m.ended) return;
+    if (m.queue.ended) return;
     const auto* tick = std::get_if<ev::Tick>(&event);
-    if (m.ModalOpen && tick && tick->timer == TimerId::ElapsedTime) {
+    if (m.window.ModalOpen && tick && tick->timer == TimerId::ElapsedTime) {
         // The statistics page's clock keeps running while a modal window is
         // open; it only draws on the screen.
-        if (m.ElapsedTimerOn) {
+        if (m.window.ElapsedTimerOn) {
             tmrElapsedTime_Timer(m);
             m.host.Present();
         }
         return;
     }
     // Keys are the main window's: they do nothing while a modal window is open.
-    if (m.ModalOpen && std::holds_alternative<ev::Key>(event)) return;
+    if (m.window.ModalOpen && std::holds_alternative<ev::Key>(event)) return;
     if (Quits(event)) {
-        for (const MachineEvent& waiting : m.pending) {
+        for (const MachineEvent& waiting : m.queue.pending) {
             if (Quits(waiting)) return;
         }
-        m.pending.push_front(event);
+        m.queue.pending.push_front(event);
         RunPending(m);
         return;
     }
     if (const auto* release = std::get_if<ev::Release>(&event)) {
         // The release of a refused press goes with it; losing the mouse releases every button.
         const unsigned button = static_cast<unsigned>(release->button);
-        if (button != 0 && (m.RefusedButtons & button) != 0) {
-            m.RefusedButtons &= ~button;
+        if (button != 0 && (m.queue.RefusedButtons & button) != 0) {
+            m.queue.RefusedButtons &= ~button;
             return;
         }
-        if (button == 0) m.RefusedButtons = 0;
+        if (button == 0) m.queue.RefusedButtons = 0;
     }
-    for (const MachineEvent& waiting : m.pending) {
+    for (const MachineEvent& waiting : m.queue.pending) {
         if (SameAsWaiting(waiting, event)) return;
     }
-    if (IsPress(event) && static_cast<std::size_t>(std::count_if(m.pending.begin(), m.pending.end(),
-                                                                 IsPress)) >= kWaitingPresses) {
+    if (IsPress(event) && static_cast<std::size_t>(std::count_if(
+                              m.queue.pending.begin(), m.queue.pending.end(), IsPress)) >= kWaitingPresses) {
         if (const auto* press = std::get_if<ev::Press>(&event))
-            m.RefusedButtons |= static_cast<unsigned>(press->button);
+            m.queue.RefusedButtons |= static_cast<unsigned>(press->button);
         return;
     }
-    m.pending.push_back(event);
+    m.queue.pending.push_back(event);
     RunPending(m);
 }
 
 void RunPending(Machine& m) {
-    if (m.busy) return;  // the running handler picks it up when it returns
-    m.busy = true;
-    while (!m.ended && !m.pending.empty()) {
-        const MachineEvent event = m.pending.front();
-        m.pending.pop_front();
+    if (m.queue.busy) return;  // the running handler picks it up when it returns
+    m.queue.busy = true;
+    while (!m.queue.ended && !m.queue.pending.empty()) {
+        const MachineEvent event = m.queue.pending.front();
+        m.queue.pending.pop_front();
         m.clock.Sync();
         HandleEvent(m, event);
         RefreshOdds(m);
-        if (m.ended) break;
+        if (m.queue.ended) break;
         // A coin, a game, a new name: the run record follows the run.
         KeepRunRecord(m);
         m.host.Present();
     }
-    m.busy = false;
+    m.queue.busy = false;
 }
 
 void HandleEvent(Machine& m, const MachineEvent& event) {
-    auto menuOn = [&](MenuId menu) { return m.MenuEnabled[static_cast<int>(menu)]; };
+    auto menuOn = [&](MenuId menu) { return m.window.MenuEnabled[static_cast<int>(menu)]; };
     std::visit(Overloaded{
                    [&](const ev::Load&) { Form_Load(m); },
                    [&](const ev::Activate&) { Form_Activate(m); },
@@ -133,8 +133,10 @@ void HandleEvent(Machine& m, const MachineEvent& event) {
                        TraceMark("release");
                    },
                    [&](const ev::Tick& e) {
-                       if (e.timer == TimerId::ElapsedTime && m.ElapsedTimerOn) tmrElapsedTime_Timer(m);
-                       if (e.timer == TimerId::MultiCheck && m.MultiCheckTimerOn) tmrMultiCheck_Timer(m);
+                       if (e.timer == TimerId::ElapsedTime && m.window.ElapsedTimerOn)
+                           tmrElapsedTime_Timer(m);
+                       if (e.timer == TimerId::MultiCheck && m.window.MultiCheckTimerOn)
+                           tmrMultiCheck_Timer(m);
                    },
                    [&](const ev::MenuConfig&) {
                        if (menuOn(MenuId::Game)) mnuConfig_Click(m);
@@ -163,15 +165,27 @@ void HandleEvent(Machine& m, const MachineEvent& event) {
                event);
 }
 
+bool HasEnded(const Machine& m) {
+    return m.queue.ended;
+}
+
+int ExitStatus(const Machine& m) {
+    return m.queue.exitStatus;
+}
+
+bool IsBusy(const Machine& m) {
+    return m.queue.busy;
+}
+
 bool AtRest(const Machine& m) {
-    return !m.busy && !m.ended;
+    return !m.queue.busy && !m.queue.ended;
 }
 
 bool RunBetweenEvents(Machine& m, const std::function<void()>& work) {
     if (!AtRest(m)) return false;
-    m.busy = true;
+    m.queue.busy = true;
     work();
-    m.busy = false;
+    m.queue.busy = false;
     RunPending(m);
     return true;
 }

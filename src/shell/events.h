@@ -16,6 +16,13 @@ void RunPending(Machine& m);
 // Handles one machine event to completion.
 void HandleEvent(Machine& m, const MachineEvent& event);
 
+// The queue's state as the front ends see it: whether the program has ended
+// (no further event runs) and with which status, and whether an event is
+// being handled.
+bool HasEnded(const Machine& m);
+int ExitStatus(const Machine& m);
+bool IsBusy(const Machine& m);
+
 // The machine is between events and has not ended: work of the window's may run.
 bool AtRest(const Machine& m);
 // Runs work of the window's that the machine's events must not interleave

@@ -48,9 +48,9 @@ const char* KeyMark(KeyCommand command) {
 
 void OnKey(Machine& m, KeyCommand command, int number) {
     // While the hand holds coins picked up with the mouse, other presses do nothing.
-    if (m.DragActive) return;
+    if (m.window.DragActive) return;
     // The screen mode the key found: what the press does may change it.
-    const Screen mode = m.ScreenMode;
+    const Screen mode = m.display.ScreenMode;
     const bool panel = mode == Screen::OutOfCoins || mode == Screen::Offer;
     switch (command) {
         case KeyCommand::Coin:
@@ -58,7 +58,7 @@ void OnKey(Machine& m, KeyCommand command, int number) {
             // Picked up from the pile and let go over the slot: a drag that ends there.
             const int button = command == KeyCommand::Coin ? kLeft : kRight;
             PressAt(m, places::CoinPile, button);
-            if (m.DragActive) {
+            if (m.window.DragActive) {
                 OnRelease(m, button, MiddleX(places::CoinSlot), MiddleY(places::CoinSlot), true);
             }
             break;

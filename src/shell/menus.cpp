@@ -13,53 +13,54 @@
 namespace fw {
 
 void mnuConfig_Click(Machine& m) {
-    const std::string before = m.ScoreTable[0].Name;
+    const std::string before = m.records.ScoreTable[0].Name;
     ConfigValues values;
     values.name = before;
-    values.soundOn = m.SoundOn;
-    values.speed = static_cast<int>(m.Speed);
-    values.soundAvailable = m.SoundAvailable == True;
+    values.soundOn = m.config.SoundOn;
+    values.speed = static_cast<int>(m.config.Speed);
+    values.soundAvailable = m.config.SoundAvailable == True;
     bool ok = false;
     {
         ModalWindow modal(m);
         ok = m.host.RunConfigDialog(values);
     }
     if (ok) {
-        m.ScoreTable[0].Name = CleanName(values.name);
-        m.SoundOn = static_cast<Integer>(values.soundOn);
-        m.Speed = std::clamp<Long>(values.speed, 0, 100);
-        if (values.resetHighScores) m.ResetHighScores = True;
+        m.records.ScoreTable[0].Name = CleanName(values.name);
+        m.config.SoundOn = static_cast<Integer>(values.soundOn);
+        m.config.Speed = std::clamp<Long>(values.speed, 0, 100);
+        if (values.resetHighScores) m.config.ResetHighScores = True;
     }
 
-    const std::string& name = m.ScoreTable[0].Name;
-    if (name != before && m.ScreenMode == Screen::HighScores && m.HighScorePlace != kNotListed) {
+    const std::string& name = m.records.ScoreTable[0].Name;
+    if (name != before && m.display.ScreenMode == Screen::HighScores &&
+        m.records.HighScorePlace != kNotListed) {
         // The current run's line of the list shows the new name; spaces cover a longer old one.
         const std::string padded =
             name + std::string(std::max(0, static_cast<int>(kNameLength) - TextLength(name)), ' ');
-        DrawBitmapText(m, places::kListNameX, places::ListLineY(m.HighScorePlace), padded, FontColour::Yellow,
-                       m.hdcScreen, false);
+        DrawBitmapText(m, places::kListNameX, places::ListLineY(m.records.HighScorePlace), padded,
+                       FontColour::Yellow, m.display.hdcScreen, false);
         SaveScreen(m);
     }
-    if (name != before && m.ScreenMode == Screen::Statistics && m.StatPage == 0) {
-        BitBlt(m.hdcScreen, places::StatisticsTitle, m.hdcSprites, cells::StatisticsTitleBar);
+    if (name != before && m.display.ScreenMode == Screen::Statistics && m.records.StatPage == 0) {
+        BitBlt(m.display.hdcScreen, places::StatisticsTitle, m.display.hdcSprites, cells::StatisticsTitleBar);
         DrawBitmapText(m, CentredX(TextLength(name), places::kStatisticsNameColumn), places::kStatisticsNameY,
-                       name, FontColour::Yellow, m.hdcScreen, true);
+                       name, FontColour::Yellow, m.display.hdcScreen, true);
         SaveScreen(m);
     }
-    if (m.ResetHighScores == True) {
+    if (m.config.ResetHighScores == True) {
         ResetHighScoreList(m);
-        if (m.ScreenMode == Screen::HighScores) ShowHighScores(m);
+        if (m.display.ScreenMode == Screen::HighScores) ShowHighScores(m);
     }
 }
 
 void mnuAbout_Click(Machine& m) {
     ModalWindow modal(m);
-    m.host.ShowAbout(m.AppVersion);
+    m.host.ShowAbout(m.config.AppVersion);
 }
 
 void mnuManual_Click(Machine& m) {
     const char sep = static_cast<char>(std::filesystem::path::preferred_separator);
-    m.host.ShowManual(m.AppFolder + sep + "manual.txt");
+    m.host.ShowManual(m.config.AppFolder + sep + "manual.txt");
 }
 
 std::string AddThemeCheck(Machine& m, const std::string& path, const std::string& file) {
@@ -67,20 +68,20 @@ std::string AddThemeCheck(Machine& m, const std::string& path, const std::string
 }
 
 void mnuWheelTheme_Click(Machine& m, int index) {
-    if (index < 1 || index > m.ThemeCount) return;
-    if (m.ThemeChecked[index]) return;  // already in use: no reload, no redraw
+    if (index < 1 || index > m.themes.ThemeCount) return;
+    if (m.window.ThemeChecked[index]) return;  // already in use: no reload, no redraw
 
     // A theme file that has gone or been spoilt since start-up keeps the
     // current theme on the reels.
     std::string error;
     if (!LoadTheme(m, index, error)) {
         ModalWindow modal(m);
-        m.host.ShowError(m.AppName, error);
+        m.host.ShowError(m.config.AppName, error);
         return;
     }
     CheckTheme(m, index);
     ShowReelWindow(m);
-    m.ThemeIndex = static_cast<Integer>(index);
+    m.themes.ThemeIndex = static_cast<Integer>(index);
 }
 
 }  // namespace fw

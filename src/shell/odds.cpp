@@ -11,10 +11,10 @@ namespace {
 
 // What the odds window's figures depend on.
 std::vector<int> OddsInputs(const Machine& m) {
-    std::vector<int> inputs(m.ReelPos.begin(), m.ReelPos.end());
-    inputs.insert(inputs.end(), m.Held.begin(), m.Held.end());
-    inputs.insert(inputs.end(), m.WinLock.begin(), m.WinLock.end());
-    inputs.insert(inputs.end(), {m.HoldAllowed, m.ManiaActive, m.ThemeIndex});
+    std::vector<int> inputs(m.reels.ReelPos.begin(), m.reels.ReelPos.end());
+    inputs.insert(inputs.end(), m.reels.Held.begin(), m.reels.Held.end());
+    inputs.insert(inputs.end(), m.reels.WinLock.begin(), m.reels.WinLock.end());
+    inputs.insert(inputs.end(), {m.reels.HoldAllowed, m.mania.ManiaActive, m.themes.ThemeIndex});
     return inputs;
 }
 
@@ -27,20 +27,20 @@ std::string Printed(const char* format, auto... values) {
 }  // namespace
 
 void mnuOdds_Click(Machine& m) {
-    m.OddsShownFor = OddsInputs(m);
+    m.window.OddsShownFor = OddsInputs(m);
     // Tables that defeat the exact figures (a fraction too large) end no game.
     try {
         m.host.ShowOdds(WorkOutOdds(m), true);
     } catch (const std::exception& e) {
-        m.host.ShowError(m.AppName, std::string("The odds cannot be worked out: ") + e.what());
+        m.host.ShowError(m.config.AppName, std::string("The odds cannot be worked out: ") + e.what());
     }
 }
 
 void RefreshOdds(Machine& m) {
-    if (m.ended || !m.host.OddsShown()) return;
+    if (m.queue.ended || !m.host.OddsShown()) return;
     std::vector<int> inputs = OddsInputs(m);
-    if (inputs == m.OddsShownFor) return;
-    m.OddsShownFor = std::move(inputs);
+    if (inputs == m.window.OddsShownFor) return;
+    m.window.OddsShownFor = std::move(inputs);
     try {
         m.host.ShowOdds(WorkOutOdds(m), false);
     } catch (const std::exception&) {

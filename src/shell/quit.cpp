@@ -8,7 +8,7 @@
 namespace fw {
 
 void QuitButton(Machine& m) {
-    BitBlt(m.hdcScreen, places::PanelQuitButton, m.hdcSprites, cells::QuitPressed);
+    BitBlt(m.display.hdcScreen, places::PanelQuitButton, m.display.hdcSprites, cells::QuitPressed);
     PlaySfx(m, Sfx::Door, SfxMode::Once);
     Pause(m, 1000);
     mnuQuit_Click(m);
@@ -27,7 +27,7 @@ void mnuQuit_Click(Machine& m) {
     while (!saved && !failure.remedy.empty()) {
         ModalWindow modal(m);
         const bool again = m.host.Ask(
-            m.AppName,
+            m.config.AppName,
             "Fruitwhirl could not save your high scores: " + failure.reason +
                 ". Your previous records are unchanged. " + failure.remedy +
                 " and try again, or quit without saving: the next start then enters your run as far as "
@@ -39,10 +39,11 @@ void mnuQuit_Click(Machine& m) {
         saved = WriteSettings(m, failure);
     }
     if (saved) ForgetRunRecord(m);
-    if (m.SoundAvailable == True) ReleaseSound(m);
+    if (m.config.SoundAvailable == True) ReleaseSound(m);
     if (!saved && failure.remedy.empty()) {
         // Nothing the player can do now: say so rather than lose them silently.
-        m.host.ShowError(m.AppName, "Your settings and high scores could not be saved.\n\n" + failure.detail);
+        m.host.ShowError(m.config.AppName,
+                         "Your settings and high scores could not be saved.\n\n" + failure.detail);
     }
     EndProgram(m, saved ? 0 : 1);
 }
@@ -53,11 +54,11 @@ void Form_Unload(Machine& m) {
 
 void CommitData(Machine& m) {
     WriteFailure failure;
-    if (!m.busy && !m.ended) WriteRunRecordNow(m, failure);
+    if (!m.queue.busy && !m.queue.ended) WriteRunRecordNow(m, failure);
 }
 
 void KeepRecords(Machine& m) {
-    if (m.busy || m.ended) return;
+    if (m.queue.busy || m.queue.ended) return;
     WriteFailure failure;
     if (WriteRunRecordNow(m, failure)) WriteSettings(m, failure);
 }

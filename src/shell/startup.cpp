@@ -28,7 +28,7 @@ void Tell(Machine& m, const std::vector<std::string>& notes) {
     if (notes.empty()) return;
     std::string text;
     for (const std::string& note : notes) text += (text.empty() ? "" : "\n\n") + note;
-    m.host.ShowMessage(m.AppName, text);
+    m.host.ShowMessage(m.config.AppName, text);
     // The time the message was read is not play time.
     m.clock.Sync();
 }
@@ -36,12 +36,12 @@ void Tell(Machine& m, const std::vector<std::string>& notes) {
 }  // namespace
 
 void Form_Load(Machine& m) {
-    m.AppVersion = kAppVersion;
-    m.AppDate = "00-02-20";
-    m.AppName = "Fruitwhirl";
+    m.config.AppVersion = kAppVersion;
+    m.config.AppDate = "00-02-20";
+    m.config.AppName = "Fruitwhirl";
 
-    m.GfxPath = SubFolder(m.AppFolder, "Gfx");
-    m.SfxPath = SubFolder(m.AppFolder, "Sfx");
+    m.themes.GfxPath = SubFolder(m.config.AppFolder, "Gfx");
+    m.config.SfxPath = SubFolder(m.config.AppFolder, "Sfx");
 
     if (!ScanThemes(m)) return;
     std::vector<std::string> notes = m.store.Open();
@@ -51,9 +51,9 @@ void Form_Load(Machine& m) {
     LoadMachineConfig(m);
 
     std::string error;
-    if (!LoadTheme(m, m.ThemeIndex, error)) {
+    if (!LoadTheme(m, m.themes.ThemeIndex, error)) {
         Tell(m, notes);
-        m.host.ShowError(m.AppName, error);
+        m.host.ShowError(m.config.AppName, error);
         EndProgram(m, 1);
         return;
     }
@@ -65,14 +65,14 @@ void Form_Load(Machine& m) {
     DrawDigits(m, 20);
     Tell(m, notes);
     // Nothing to keep until the run changes.
-    m.KeptRun = m.ScoreTable[0];
-    m.StartTicks = static_cast<Long>(m.clock.Ticks());
+    m.records.KeptRun = m.records.ScoreTable[0];
+    m.records.StartTicks = static_cast<Long>(m.clock.Ticks());
 }
 
 void Form_Activate(Machine& m) {
-    if (m.ActivatedOnce) return;
+    if (m.window.ActivatedOnce) return;
     OpenSoundBank(m);
-    m.ActivatedOnce = true;
+    m.window.ActivatedOnce = true;
 }
 
 }  // namespace fw

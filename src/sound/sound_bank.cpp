@@ -3,16 +3,16 @@
 namespace fw {
 
 void OpenSoundBank(Machine& m) {
-    m.SoundAvailable = m.sound.Initialise() ? True : False;
-    if (m.SoundAvailable != True) return;
+    m.config.SoundAvailable = m.sound.Initialise() ? True : False;
+    if (m.config.SoundAvailable != True) return;
     // Loaded even with sound switched off, so switching it on later works at once.
     for (int slot = 0; slot < kSoundCount; ++slot) {
-        m.sound.Load(slot, m.SfxPath + std::string(kSoundFiles[slot]));
+        m.sound.Load(slot, m.config.SfxPath + std::string(kSoundFiles[slot]));
     }
 }
 
 void PlaySfx(Machine& m, Sfx sound, SfxMode mode) {
-    if (m.SoundAvailable != True || m.SoundOn != 1) return;
+    if (m.config.SoundAvailable != True || m.config.SoundOn != 1) return;
     const std::int32_t slot = SoundNumber(sound);
     switch (mode) {
         case SfxMode::Loop:
@@ -28,7 +28,7 @@ void PlaySfx(Machine& m, Sfx sound, SfxMode mode) {
 }
 
 void ReleaseSound(Machine& m) {
-    if (m.SoundAvailable == True) m.sound.Release();
+    if (m.config.SoundAvailable == True) m.sound.Release();
 }
 
 }  // namespace fw

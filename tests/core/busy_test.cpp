@@ -32,7 +32,7 @@ struct Flood {
             for (MachineEvent e : {MachineEvent(ev::MenuAbout{}), MachineEvent(ev::MenuConfig{})})
                 rig.Send(e);
             if (quit && wait == 20) rig.Send(*quit);
-            mostWaiting = std::max(mostWaiting, rig.m.pending.size());
+            mostWaiting = std::max(mostWaiting, rig.m.queue.pending.size());
         };
         rig.PullLever();
     }
@@ -54,15 +54,15 @@ TEST(BusyMachine, AFloodDuringAGameLetsFourPressesWaitAndAQuitGoesAheadOfThem) {
         {"no quit", std::nullopt, 5, -1}, {"Quit", ev::MenuQuit{}, 1, 0}, {"close", ev::CloseWindow{}, 1, 0}};
     for (const auto& row : rows) {
         Flood flood(row.quit);
-        EXPECT_EQ(flood.rig.m.ScoreTable[0].Played, row.played) << row.name;
+        EXPECT_EQ(flood.rig.m.records.ScoreTable[0].Played, row.played) << row.name;
         EXPECT_LE(flood.mostWaiting, 8u + 2u) << row.name;
         const auto& calls = flood.rig.host.calls;
         for (const std::string& call :
-             {"ShowAbout " + flood.rig.m.AppVersion, std::string("RunConfigDialog")})
+             {"ShowAbout " + flood.rig.m.config.AppVersion, std::string("RunConfigDialog")})
             EXPECT_EQ(std::count(calls.begin(), calls.end(), call), row.quit ? 0 : 1) << row.name << call;
         EXPECT_EQ(flood.rig.host.endStatus, row.endStatus) << row.name;
         EXPECT_TRUE(flood.busyPointer == Pointer::Hourglass && flood.rig.host.pointer == Pointer::Default);
-        EXPECT_EQ(flood.rig.m.ended, row.quit.has_value()) << row.name;
+        EXPECT_EQ(flood.rig.m.queue.ended, row.quit.has_value()) << row.name;
         EXPECT_EQ(flood.rig.store.flushes >= 1, row.quit.has_value())
             << row.name << ": the quit saved the records";
     }

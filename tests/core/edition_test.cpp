@@ -74,7 +74,7 @@ TEST(Timers, TheManiaPeriodLasts140SecondsOfTheWindowsOwnTimer) {
     rig.StartPlaying();
     StartMania(rig.m);
     int ticks = 0;
-    while (rig.m.ManiaActive == True && ticks < 1000) {
+    while (rig.m.mania.ManiaActive == True && ticks < 1000) {
         rig.Send(ev::Tick{TimerId::MultiCheck});
         ++ticks;
     }
@@ -88,10 +88,10 @@ TEST(Queue, WorkBetweenEventsHoldsWhatIsPostedMeanwhileUntilItEnds) {
     Integer creditsDuring = -1;
     EXPECT_TRUE(RunBetweenEvents(rig.m, [&] {
         rig.Send(ev::Key{KeyCommand::Coin});
-        creditsDuring = rig.m.Credits;
+        creditsDuring = rig.m.purse.Credits;
     }));
     EXPECT_EQ(creditsDuring, 0);
-    EXPECT_EQ(rig.m.Credits, 1);
+    EXPECT_EQ(rig.m.purse.Credits, 1);
 }
 
 TEST(Configuration, TheSpeedSliderIsSlowOnTheLeftAndFastOnTheRight) {

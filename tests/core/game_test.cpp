@@ -23,10 +23,11 @@ protected:
         rig.Forget();
     }
     std::string Holds() const {
-        return {HoldLook(m.hdcScreen, 0), HoldLook(m.hdcScreen, 1), HoldLook(m.hdcScreen, 2)};
+        return {HoldLook(m.display.hdcScreen, 0), HoldLook(m.display.hdcScreen, 1),
+                HoldLook(m.display.hdcScreen, 2)};
     }
     void Score(const std::string& line) {
-        m.LineText[1] = line;
+        m.reels.LineText[1] = line;
         EvaluateWin(m);
     }
     Rig rig;
@@ -40,28 +41,29 @@ TEST(Coins, CoinsWakeTheMachineAndStacksMoveWhatThePurseHoldsUpToTenCredits) {
     rig.PressOn(places::CoinPile);  // let go over the slot once the window lost the mouse: no coin
     rig.Send(ev::Release{CentreX(places::CoinSlot), CentreY(places::CoinSlot), false});
     rig.Forget();
-    m.ScoreTable[0].Score = 4;
+    m.records.ScoreTable[0].Score = 4;
     rig.InsertCoins();
-    EXPECT_TRUE(Shows(m.hdcScreen, places::CoinWindow, cells::CoinAtRest));
+    EXPECT_TRUE(Shows(m.display.hdcScreen, places::CoinWindow, cells::CoinAtRest));
     EXPECT_EQ(rig.SoundsPlayed(), (std::vector<Sfx>{Sfx::Pick, Sfx::Pay, Sfx::Activate}));
-    EXPECT_TRUE(Shows(m.hdcScreen, places::CreditStrip, cells::CreditStripLit));
-    for (int r = 0; r < 3; ++r) EXPECT_EQ(HoldLook(m.hdcScreen, r), '?') << "no hold before the first game";
+    EXPECT_TRUE(Shows(m.display.hdcScreen, places::CreditStrip, cells::CreditStripLit));
+    for (int r = 0; r < 3; ++r)
+        EXPECT_EQ(HoldLook(m.display.hdcScreen, r), '?') << "no hold before the first game";
     rig.InsertCoins(2);  // three left in the purse: three move
-    EXPECT_EQ(m.Credits, 4);
-    EXPECT_EQ(CounterText(m.hdcScreen), "---0");
+    EXPECT_EQ(m.purse.Credits, 4);
+    EXPECT_EQ(CounterText(m.display.hdcScreen), "---0");
     DrawDigits(m, 18);
     for (int i = 0; i < 4; ++i) rig.InsertCoins();
     rig.InsertCoins(2);  // two of five fit
-    EXPECT_EQ(m.ScoreTable[0].Score, 12);
-    EXPECT_EQ(CounterText(m.hdcScreen), "--12");
-    EXPECT_EQ(LitCreditLamps(m.hdcScreen), 10);
+    EXPECT_EQ(m.records.ScoreTable[0].Score, 12);
+    EXPECT_EQ(CounterText(m.display.hdcScreen), "--12");
+    EXPECT_EQ(LitCreditLamps(m.display.hdcScreen), 10);
     rig.Forget();
-    const Surface before = m.hdcScreen;
+    const Surface before = m.display.hdcScreen;
     rig.InsertCoins();
     EXPECT_EQ(rig.SoundsPlayed(), (std::vector<Sfx>{Sfx::Pick, Sfx::Wrong}));
     EXPECT_TRUE(rig.clock.waits.empty());
-    EXPECT_EQ(m.hdcScreen, before);
-    EXPECT_EQ(m.hdcScreen, m.hdcCompose);
+    EXPECT_EQ(m.display.hdcScreen, before);
+    EXPECT_EQ(m.display.hdcScreen, m.display.hdcCompose);
 }
 
 TEST(Coins, AnEmptyPurseIsRefusedWhileCreditsRemainAndOpensThePanelWithout) {
@@ -75,8 +77,8 @@ TEST(Coins, AnEmptyPurseIsRefusedWhileCreditsRemainAndOpensThePanelWithout) {
     rig.ScriptSteps({7, 7, 7});
     rig.PullLever();
     rig.PressOn(places::CoinPile);
-    EXPECT_EQ(rig.m.ScreenMode, Screen::OutOfCoins);
-    EXPECT_TRUE(Shows(rig.m.hdcScreen, places::DisplayWindow, cells::OutOfCoinsPanel));
+    EXPECT_EQ(rig.m.display.ScreenMode, Screen::OutOfCoins);
+    EXPECT_TRUE(Shows(rig.m.display.hdcScreen, places::DisplayWindow, cells::OutOfCoinsPanel));
     rig.Forget();
     rig.PullLever();  // dead while the panel shows
     rig.PressOn(places::CoinPile);
@@ -101,12 +103,12 @@ TEST_F(Game, HoldsOpenAndCloseByTheRules) {
     EXPECT_EQ(rig.random.reseeds, 1);       // the spin drew fresh numbers
     EXPECT_EQ(rig.SoundsPlayed(),
               (std::vector<Sfx>{Sfx::Click, Sfx::Click, Sfx::Wrong, Sfx::Click, Sfx::Click}));
-    EXPECT_EQ(m.HoldCount, 0);
-    EXPECT_EQ(m.hdcScreen, m.hdcCompose);
+    EXPECT_EQ(m.reels.HoldCount, 0);
+    EXPECT_EQ(m.display.hdcScreen, m.display.hdcCompose);
     // A symbol-2 win locks its reel; the others can both be held.
     rig.ScriptSteps({10, 7, 7});  // 2-8-4 from 8, 16, 4
     rig.PullLever();
-    EXPECT_EQ(m.LastWin, 2);
+    EXPECT_EQ(m.purse.LastWin, 2);
     EXPECT_EQ(Holds(), "DGG");
     rig.PressHold(1);
     rig.PressHold(2);
@@ -115,7 +117,7 @@ TEST_F(Game, HoldsOpenAndCloseByTheRules) {
     rig.PressHold(2);
     EXPECT_EQ(Holds(), "DGG");
     // The last credit closes the holds and darkens the strip; a coin opens them again.
-    m.Credits = 1;
+    m.purse.Credits = 1;
     rig.ScriptSteps({7, 7, 7});  // 5-2-3
     rig.PullLever();
     EXPECT_EQ(Holds(), "DDD");
@@ -123,7 +125,7 @@ TEST_F(Game, HoldsOpenAndCloseByTheRules) {
     rig.PressHold(0);
     EXPECT_EQ(Holds(), "DDD");
     EXPECT_EQ(rig.SoundsPlayed(), std::vector<Sfx>{Sfx::Wrong}) << "a hold without a credit";
-    EXPECT_TRUE(Shows(m.hdcScreen, places::CreditStrip, cells::CreditStripDark));
+    EXPECT_TRUE(Shows(m.display.hdcScreen, places::CreditStrip, cells::CreditStripDark));
     rig.InsertCoins();
     EXPECT_EQ(Holds(), "GGG");
 }
@@ -148,51 +150,51 @@ TEST_F(Game, TheManiaPeriodRunsThirteenTicksAndAHundredStartsItAgain) {
     // The record screens and the out-of-coins panel come and go; the themes stay off.
     rig.PressOn(places::DisplayWindow);
     rig.PressOn(places::ListLineZone(4), 2);
-    EXPECT_EQ(m.ScreenMode, Screen::Reels);
+    EXPECT_EQ(m.display.ScreenMode, Screen::Reels);
     EXPECT_FALSE(rig.host.menuEnabled[MenuId::Theme]) << "back from the list";
-    const Integer purse = m.ScoreTable[0].Score, credits = m.Credits;
-    m.ScoreTable[0].Score = 0, m.Credits = 0;
+    const Integer purse = m.records.ScoreTable[0].Score, credits = m.purse.Credits;
+    m.records.ScoreTable[0].Score = 0, m.purse.Credits = 0;
     rig.PressOn(places::CoinPile);
     rig.PressOn(places::PanelContinueButton);
-    EXPECT_EQ(m.ScreenMode, Screen::Reels);
+    EXPECT_EQ(m.display.ScreenMode, Screen::Reels);
     EXPECT_FALSE(rig.host.menuEnabled[MenuId::Theme]) << "continued from the panel";
-    m.ScoreTable[0].Score = purse, m.Credits = credits;
+    m.records.ScoreTable[0].Score = purse, m.purse.Credits = credits;
     Score("9-9-12");
-    EXPECT_TRUE(Shows(m.hdcScreen, places::TimeBar, cells::TimeBarEmpty));
+    EXPECT_TRUE(Shows(m.display.hdcScreen, places::TimeBar, cells::TimeBarEmpty));
     for (int t = 1; t <= 13; ++t) rig.Send(ev::Tick{TimerId::MultiCheck});
-    EXPECT_TRUE(Shows(m.hdcScreen, places::TimeBarSegment(12), cells::TimeSegmentRed));
-    EXPECT_EQ(m.ManiaActive, True);
+    EXPECT_TRUE(Shows(m.display.hdcScreen, places::TimeBarSegment(12), cells::TimeSegmentRed));
+    EXPECT_EQ(m.mania.ManiaActive, True);
     rig.Send(ev::Tick{TimerId::MultiCheck});
-    EXPECT_EQ(m.ManiaActive, False);
-    EXPECT_TRUE(Shows(m.hdcScreen, places::BonusWheel, cells::BonusWheelNeutral));
+    EXPECT_EQ(m.mania.ManiaActive, False);
+    EXPECT_TRUE(Shows(m.display.hdcScreen, places::BonusWheel, cells::BonusWheelNeutral));
     EXPECT_FALSE(rig.host.topmost);
     for (MenuId menu : {MenuId::Game, MenuId::Theme, MenuId::Help}) EXPECT_TRUE(rig.host.menuEnabled[menu]);
-    const Surface after = m.hdcScreen;
+    const Surface after = m.display.hdcScreen;
     rig.Send(ev::Tick{TimerId::MultiCheck});  // a tick of the stopped timer is dropped
-    EXPECT_EQ(m.hdcScreen, after);
+    EXPECT_EQ(m.display.hdcScreen, after);
 }
 
 TEST_F(Game, SpecialSymbolsInTheManiaPeriodSpinTheBonusWheel) {
     StartMania(m);
-    m.HoldAllowed = True;
+    m.reels.HoldAllowed = True;
     for (int k = 0; k < 4; ++k) {
         rig.Forget();
         rig.random.values = {(k + 0.5) / 4};
-        const Integer purse = m.ScoreTable[0].Score;
+        const Integer purse = m.records.ScoreTable[0].Score;
         Score("9-4-4");  // a special symbol on reel 0 alone
-        EXPECT_EQ(m.LastWin, (k + 2) * 10);
-        EXPECT_EQ(m.ScoreTable[0].Score, purse + (k + 2) * 10);
+        EXPECT_EQ(m.purse.LastWin, (k + 2) * 10);
+        EXPECT_EQ(m.records.ScoreTable[0].Score, purse + (k + 2) * 10);
         EXPECT_EQ(rig.sound.calls.front(), "Play Siren4");
         EXPECT_EQ(Count(rig.sound, "Play Tick"), 17 + k);  // four laps and on to its number
         EXPECT_EQ(Count(rig.sound, "Play CircHigh"), 8);
-        EXPECT_TRUE(Shows(m.hdcScreen, places::BonusWheel, cells::BonusWheelMania));
+        EXPECT_TRUE(Shows(m.display.hdcScreen, places::BonusWheel, cells::BonusWheelMania));
         EXPECT_EQ(rig.random.reseeds, k + 1);  // the wheel draws its own number
         EXPECT_TRUE(k != 0 || Holds() == "DGG");
     }
-    EXPECT_EQ(m.ScoreTable[0].Wun, 0);  // a special hit alone is in no category
-    m.Credits = 3;
+    EXPECT_EQ(m.records.ScoreTable[0].Wun, 0);  // a special hit alone is in no category
+    m.purse.Credits = 3;
     Score("3-10-12");  // the table pays 10 and reels 1 and 2 hit: more than 5 ends the holds
-    EXPECT_EQ(m.WinLock, (std::array<Integer, 3>{0, 1, 1}));
+    EXPECT_EQ(m.reels.WinLock, (std::array<Integer, 3>{0, 1, 1}));
     EXPECT_EQ(Holds(), "DDD");
     rig.Forget();
     Score("9-9-12");  // a hundred: no wheel

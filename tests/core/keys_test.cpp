@@ -18,12 +18,12 @@ protected:
     void Step(const char* step, KeyCommand command, int number, const std::function<void()>& mouseDoes) {
         Key(command, number);
         mouseDoes();
-        EXPECT_EQ(keys.m.hdcScreen, mouse.m.hdcScreen) << step;
-        EXPECT_EQ(keys.m.hdcCompose, mouse.m.hdcCompose) << step;
+        EXPECT_EQ(keys.m.display.hdcScreen, mouse.m.display.hdcScreen) << step;
+        EXPECT_EQ(keys.m.display.hdcCompose, mouse.m.display.hdcCompose) << step;
         EXPECT_EQ(keys.sound.calls, mouse.sound.calls) << step;
         EXPECT_EQ(keys.clock.WaitsMs(), mouse.clock.WaitsMs()) << step;
-        EXPECT_EQ(keys.m.ScreenMode, mouse.m.ScreenMode) << step;
-        EXPECT_EQ(keys.m.ScoreTable[0].Played, mouse.m.ScoreTable[0].Played) << step;
+        EXPECT_EQ(keys.m.display.ScreenMode, mouse.m.display.ScreenMode) << step;
+        EXPECT_EQ(keys.m.records.ScoreTable[0].Played, mouse.m.records.ScoreTable[0].Played) << step;
     }
     // The same with a press inside a place, away from its middle.
     void Step(const char* step, KeyCommand command, int number, const Cell& place, int button = 1) {
@@ -36,10 +36,10 @@ protected:
     // The game that takes the purse to 1000 coins raises the offer panel.
     void RaiseTheOffer() {
         Step("a stack", KeyCommand::Stack, 0, [&] { mouse.InsertCoins(2); });
-        for (Rig* rig : {&keys, &mouse}) rig->m.ScoreTable[0].Score = 995;
+        for (Rig* rig : {&keys, &mouse}) rig->m.records.ScoreTable[0].Score = 995;
         Steps({8, 7, 7});  // "2-2-5" pays 5
         Step("the offer panel", KeyCommand::Go, 0, places::LeverKnob);
-        ASSERT_EQ(keys.m.ScreenMode, Screen::Offer);
+        ASSERT_EQ(keys.m.display.ScreenMode, Screen::Offer);
     }
     Rig keys, mouse;
 };
@@ -49,7 +49,7 @@ TEST_F(Keys, EveryKeyIsThePressItStandsFor) {
     EXPECT_EQ(keys.SoundsPlayed(), std::vector<Sfx>{Sfx::Wrong});
     Step("a coin", KeyCommand::Coin, 0, [&] { mouse.InsertCoins(1); });
     Step("a stack", KeyCommand::Stack, 0, [&] { mouse.InsertCoins(2); });
-    EXPECT_EQ(keys.m.Credits, 6);
+    EXPECT_EQ(keys.m.purse.Credits, 6);
     Steps({7, 7, 7});  // "3-3-7": no win, so the holds are on offer
     Step("a game", KeyCommand::Go, 0, places::LeverKnob);
     Step("the left hold", KeyCommand::Number, 1, places::HoldButton(0));
@@ -57,7 +57,7 @@ TEST_F(Keys, EveryKeyIsThePressItStandsFor) {
     Step("no fourth reel", KeyCommand::Number, 4, [] {});
     Step("the left let go", KeyCommand::Number, 1, places::HoldButton(0));
     Step("the middle hold", KeyCommand::Number, 2, places::HoldButton(1));
-    EXPECT_EQ(keys.m.Held, (std::array<Integer, 3>{0, 1, 1}));
+    EXPECT_EQ(keys.m.reels.Held, (std::array<Integer, 3>{0, 1, 1}));
     Step("the high-score list", KeyCommand::HighScores, 0, places::ReelWindowZone);
     Step("line 10's statistics", KeyCommand::Number, 10, places::ListLineZone(9));
     Step("nothing on a page", KeyCommand::HighScores, 0, [] {});
@@ -66,19 +66,19 @@ TEST_F(Keys, EveryKeyIsThePressItStandsFor) {
     Step("back again", KeyCommand::Back, 0, places::DisplayWindow);
     Step("the list once more", KeyCommand::HighScores, 0, places::ReelWindowZone);
     Step("back from the list", KeyCommand::Back, 0, places::ListLineZone(4), 2);
-    EXPECT_EQ(keys.m.ScreenMode, Screen::Reels);
+    EXPECT_EQ(keys.m.display.ScreenMode, Screen::Reels);
 }
 
 TEST_F(Keys, OnTheOfferPanelGoPlaysOn) {
     RaiseTheOffer();
     Step("play on", KeyCommand::Go, 0, places::PanelContinueButton);
-    EXPECT_EQ(keys.m.ScreenMode, Screen::Reels);
+    EXPECT_EQ(keys.m.display.ScreenMode, Screen::Reels);
 }
 
 TEST_F(Keys, OnTheOfferPanelQQuits) {
     RaiseTheOffer();
     Step("quit", KeyCommand::Quit, 0, places::PanelQuitButton);
-    EXPECT_TRUE(keys.m.ended);
+    EXPECT_TRUE(keys.m.queue.ended);
 }
 
 TEST_F(Keys, AKeyDuringASpinWaitsItsTurnAndAKeyUnderAModalWindowOrDuringADragDoesNothing) {
@@ -91,16 +91,16 @@ TEST_F(Keys, AKeyDuringASpinWaitsItsTurnAndAKeyUnderAModalWindowOrDuringADragDoe
                 (Post(mouse.m, ev::Press{1, CentreX(places::LeverKnob), CentreY(places::LeverKnob)}), true);
     };
     Step("a second game after the first", KeyCommand::Go, 0, places::LeverKnob);
-    EXPECT_EQ(keys.m.ScoreTable[0].Played, 2);
+    EXPECT_EQ(keys.m.records.ScoreTable[0].Played, 2);
 
     keys.host.configDialog = [&](ConfigValues&) { return Post(keys.m, ev::Key{KeyCommand::Go}), false; };
     keys.Send(ev::MenuConfig{});
     keys.PressOn(places::CoinPile);  // coins in the hand
     Key(KeyCommand::Coin);
     Key(KeyCommand::HighScores);
-    EXPECT_EQ(keys.m.ScoreTable[0].Played, 2);
-    EXPECT_EQ(keys.m.Credits, 3);
-    EXPECT_EQ(keys.m.ScreenMode, Screen::Reels);
+    EXPECT_EQ(keys.m.records.ScoreTable[0].Played, 2);
+    EXPECT_EQ(keys.m.purse.Credits, 3);
+    EXPECT_EQ(keys.m.display.ScreenMode, Screen::Reels);
 }
 
 }  // namespace

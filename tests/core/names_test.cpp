@@ -47,15 +47,15 @@ TEST_P(Names, AreKeptWithoutControlCharactersTypedReadFromTheFileOrFromTheRunRec
         stored.store.Set("GameCfg", "Name", row.given);
         stored.store.Set(HighSection(4), "Name", row.given);
         stored.Start();
-        EXPECT_EQ(stored.m.ScoreTable[0].Name, row.kept) << "the player's name in the file";
-        EXPECT_EQ(stored.m.ScoreTable[4].Name, row.kept) << "a row's name in the file";
+        EXPECT_EQ(stored.m.records.ScoreTable[0].Name, row.kept) << "the player's name in the file";
+        EXPECT_EQ(stored.m.records.ScoreTable[4].Name, row.kept) << "a row's name in the file";
     }
     // A line of the run record cannot hold a line break; the rest it can.
     if (row.given.find_first_of("\r\n") == std::string::npos) {
         Rig recovered;
         recovered.store.runRecord = RunRecordText({.Name = row.given, .Score = 5000});
         recovered.Start();
-        EXPECT_EQ(recovered.m.ScoreTable[1].Name, row.kept) << "the run record";
+        EXPECT_EQ(recovered.m.records.ScoreTable[1].Name, row.kept) << "the run record";
         EXPECT_EQ(recovered.store.Value(HighSection(1), "Name"), row.kept) << "the run record";
     }
 }

@@ -67,9 +67,9 @@ TEST(OddsRows, NameAPlayersOwnThemesSymbolsByNumberEvenUnderAShippedName) {
     Rig rig({"Fruit.Thm"});
     const auto own = rig.folder / "own";
     std::filesystem::create_directories(own);
-    rig.m.UserGfxPath = own.string() + "/";
+    rig.m.themes.UserGfxPath = own.string() + "/";
     std::ofstream(own / "fruit.thm") << "mine";
-    rig.images.files[rig.m.UserGfxPath + "fruit.thm"] = ThemePicture(7);
+    rig.images.files[rig.m.themes.UserGfxPath + "fruit.thm"] = ThemePicture(7);
     rig.Start();
     EXPECT_EQ(Row(Section(RowsOf(rig), "PayLines"), "Prize 2")[2], "symbol 2, symbol 2, any");
 }

@@ -69,7 +69,7 @@ TEST(Odds, EveryOutcomeOfTheProgramMatchesTheExactOdds) {
                 const int category = CategoryOf(line);
                 ++exact[category];
                 exactCoins += category < 0 ? 0 : kPrize[category];
-                m.ReelPos = StopPositions({0, 0, 0}, {a, b, c}, {0, 0, 0});
+                m.reels.ReelPos = StopPositions({0, 0, 0}, {a, b, c}, {0, 0, 0});
                 const LineScore score = ScoreLine(m, RowText(m, 1));
                 ++program[score.won() ? score.category : -1];
                 programCoins += score.payout;

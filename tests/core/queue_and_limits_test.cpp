@@ -9,7 +9,7 @@ namespace {
 
 bool PanelShows(const Machine& m, const Cell& panel) {
     const Cell& w = places::DisplayWindow;
-    return Shows(m.hdcScreen, w, panel) && m.hdcScreen == m.hdcCompose;
+    return Shows(m.display.hdcScreen, w, panel) && m.display.hdcScreen == m.display.hdcCompose;
 }
 
 const int kGoX = places::PanelContinueButton.x + 5, kGoY = places::PanelContinueButton.y + 5;
@@ -22,39 +22,39 @@ TEST(QueueAndLimits, AThemeQueuedDuringTheSpinThatRaisesTheOfferIsDroppedAndTheP
     rig.PressOn(places::DisplayWindow);  // ...while another button does nothing...
     const Cell& slot = places::CoinSlot;
     rig.Send(ev::Release{CentreX(slot), CentreY(slot), true, 2});  // ...onto the slot
-    m.ScoreTable[0].Score = 995;
+    m.records.ScoreTable[0].Score = 995;
     rig.ScriptSteps({8, 7, 7});  // "2-2-5" pays 5: the purse reaches 1000
     rig.clock.onWait = [&] { Post(m, ev::MenuTheme{2}); };
     rig.PullLever();
     EXPECT_TRUE(PanelShows(m, cells::OfferPanel));
-    EXPECT_EQ(m.ThemeIndex, 1);
+    EXPECT_EQ(m.themes.ThemeIndex, 1);
     rig.Press(kGoX, kGoY);
     rig.Send(ev::MenuTheme{2});
-    EXPECT_TRUE(ShowsSymbol(m.hdcScreen, 0, 1, 2, 2));
+    EXPECT_TRUE(ShowsSymbol(m.display.hdcScreen, 0, 1, 2, 2));
 
-    m.ScoreTable[0].Score = 0;
-    m.Credits = 0;
+    m.records.ScoreTable[0].Score = 0;
+    m.purse.Credits = 0;
     rig.Press(places::CoinPile.x + 5, places::CoinPile.y + 5);
     rig.Send(ev::MenuTheme{1});
     EXPECT_TRUE(PanelShows(m, cells::OutOfCoinsPanel));
     rig.Press(kGoX, kGoY);
-    EXPECT_EQ(m.ScoreTable[0].Score, 20);
-    EXPECT_EQ(m.ThemeIndex, 2);
+    EXPECT_EQ(m.records.ScoreTable[0].Score, 20);
+    EXPECT_EQ(m.themes.ThemeIndex, 2);
 }
 
 TEST(QueueAndLimits, AtThePurseLimitTheCounterShowsThePurseAndManiaEndingUnderThePanelLeavesTheThemesAlone) {
     Rig rig;
     rig.StartPlaying();
     Machine& m = rig.m;
-    m.ScoreTable[0].Score = kIntegerMax;
+    m.records.ScoreTable[0].Score = kIntegerMax;
     rig.InsertCoins(2);
-    EXPECT_EQ(CounterText(m.hdcScreen), "2762");
+    EXPECT_EQ(CounterText(m.display.hdcScreen), "2762");
     rig.ScriptSteps({14, 16, 9});  // "9-9-12" pays 100: Mania and the offer; five coins reach the purse
     rig.PullLever();
-    EXPECT_EQ(m.ScoreTable[0].Score, kIntegerMax);
-    EXPECT_EQ(CounterText(m.hdcScreen), "2767");
+    EXPECT_EQ(m.records.ScoreTable[0].Score, kIntegerMax);
+    EXPECT_EQ(CounterText(m.display.hdcScreen), "2767");
     for (int t = 0; t < 14; ++t) rig.Send(ev::Tick{TimerId::MultiCheck});
-    EXPECT_TRUE(m.ManiaActive == False && rig.host.menuEnabled[MenuId::Help]);
+    EXPECT_TRUE(m.mania.ManiaActive == False && rig.host.menuEnabled[MenuId::Help]);
     EXPECT_FALSE(rig.host.menuEnabled[MenuId::Theme]);
     rig.Press(kGoX, kGoY);
     EXPECT_TRUE(rig.host.menuEnabled[MenuId::Theme]);
@@ -69,12 +69,13 @@ TEST(QueueAndLimits, StoredCountsAreTakenUpToTheLargestAndFallBackBeyondEitherEn
         rig.store.Set("High-03", "ETime", stored);
         rig.Start();
         plain.Start();
-        const ScoreRecord& row = rig.m.ScoreTable[2];
+        const ScoreRecord& row = rig.m.records.ScoreTable[2];
         const Integer count = taken ? static_cast<Integer>(std::stoi(stored)) : 0;
-        EXPECT_EQ(row.Score, taken ? count : plain.m.ScoreTable[2].Score) << stored;
+        EXPECT_EQ(row.Score, taken ? count : plain.m.records.ScoreTable[2].Score) << stored;
         for (const Integer value : {row.Stat[0], row.Stat[11], row.Played, row.Wun})
             EXPECT_EQ(value, count) << stored;
-        EXPECT_EQ(rig.m.ScoreTable[3].ETime, std::string(stored) == "-1" ? 0 : std::stol(stored)) << stored;
+        EXPECT_EQ(rig.m.records.ScoreTable[3].ETime, std::string(stored) == "-1" ? 0 : std::stol(stored))
+            << stored;
     }
 }
 

@@ -13,7 +13,7 @@ namespace {
 // Starts, lets the run end with a purse and a play time, and quits.
 void PlayAndQuit(Rig& rig, Integer purse, int playMs = 0) {
     rig.Start();
-    rig.m.ScoreTable[0].Score = purse;
+    rig.m.records.ScoreTable[0].Score = purse;
     rig.clock.Advance(std::chrono::milliseconds(playMs));
     rig.Send(ev::MenuQuit{});
 }
@@ -32,7 +32,7 @@ TEST(Store, TheRunEntersAboveEqualScoresWithItsPlayTime) {
     rig.clock.StartAt(0xFFFFFFFFu - 2000);  // the tick count wraps during the run
     rig.store.Set("GameCfg", "Name", "Tess");
     rig.Start();
-    ScoreRecord& run = rig.m.ScoreTable[0];
+    ScoreRecord& run = rig.m.records.ScoreTable[0];
     run.Score = 130, run.Played = 42, run.Wun = 7, run.Stat[4] = 3;
     rig.clock.Advance(std::chrono::milliseconds(61'000));
     rig.Send(ev::MenuQuit{});
@@ -43,13 +43,13 @@ TEST(Store, TheRunEntersAboveEqualScoresWithItsPlayTime) {
     const std::map<std::string, std::string> row{
         {"Score", "130"}, {"Played", "42"}, {"Wun", "7"}, {"Stat-04", "3"}, {"ETime", "61800"}};
     for (const auto& [key, value] : row) EXPECT_EQ(rig.store.Value("High-03", key), value) << key;
-    EXPECT_EQ(rig.m.ScoreTable[0].ETime, 0);
+    EXPECT_EQ(rig.m.records.ScoreTable[0].ETime, 0);
     EXPECT_EQ(FormatPlayTime(25 * 3'600'000 + 59'000), "01:00:59");  // a page shows the hours of a day
 
     Rig next;  // the next run reads what this one wrote
     next.store.durable = rig.store.durable;
     PlayAndQuit(next, 70);  // equal to row 10: enters there
-    EXPECT_EQ(next.m.ScoreTable[0].Name, "Tess");
+    EXPECT_EQ(next.m.records.ScoreTable[0].Name, "Tess");
     EXPECT_EQ(next.store.Value("High-10", "Name"), "Tess");
     EXPECT_EQ(next.store.Value("High-03", "ETime"), "61800");
     EXPECT_EQ(next.store.Value("High-09", "Name"), "Hali");
@@ -66,17 +66,17 @@ TEST(Store, SpoiltValuesFallBackToTheirDefaults) {
     for (const auto& [key, value] : spoilt) rig.store.durable[key] = value;
     rig.Start();
     const Machine& m = rig.m;
-    EXPECT_TRUE(m.SoundOn == 1 && m.Speed == 50 && m.ScoreTable[5].Score == 110);
-    const ScoreRecord& row = m.ScoreTable[2];
+    EXPECT_TRUE(m.config.SoundOn == 1 && m.config.Speed == 50 && m.records.ScoreTable[5].Score == 110);
+    const ScoreRecord& row = m.records.ScoreTable[2];
     EXPECT_TRUE(row.Score == 140 && row.Played == 0 && row.ETime == 0 && row.Stat[3] == 0);
-    EXPECT_EQ(m.ScoreTable[0].Name, "Bartholome");
-    EXPECT_EQ(m.ScoreTable[3].Name, "ÅsaÖstergr");
-    EXPECT_EQ(m.ThemeIndex, 1);
+    EXPECT_EQ(m.records.ScoreTable[0].Name, "Bartholome");
+    EXPECT_EQ(m.records.ScoreTable[3].Name, "ÅsaÖstergr");
+    EXPECT_EQ(m.themes.ThemeIndex, 1);
     for (const auto& [speed, kept] : {std::pair{"250", 100}, {"-4", 0}, {"37", 37}}) {
         Rig other;
         other.store.Set("GameCfg", "Speed", speed);
         other.Start();
-        EXPECT_EQ(other.m.Speed, kept) << speed;
+        EXPECT_EQ(other.m.config.Speed, kept) << speed;
     }
 }
 
@@ -87,9 +87,9 @@ TEST(Store, TheThemeFallsBackToTheFirstWhenTheThemeFilesChanged) {
         rig.store.Set("GameCfg", "Theme", stored);
         rig.store.Set("GameCfg", "ThmNr", count);
         rig.Start();
-        EXPECT_EQ(rig.m.ThemeIndex, expected) << stored << " of " << count;
+        EXPECT_EQ(rig.m.themes.ThemeIndex, expected) << stored << " of " << count;
         EXPECT_TRUE(rig.host.themeItems[expected].checked);
-        EXPECT_TRUE(ShowsSymbol(rig.m.hdcScreen, 0, 0, 6, expected));
+        EXPECT_TRUE(ShowsSymbol(rig.m.display.hdcScreen, 0, 0, 6, expected));
     }
 }
 
@@ -97,7 +97,7 @@ class RecordScreens : public ::testing::Test {
 protected:
     void SetUp() override {
         rig.StartPlaying();
-        m.ScoreTable[0].Score = 120;  // ties with line 4 and goes above it
+        m.records.ScoreTable[0].Score = 120;  // ties with line 4 and goes above it
     }
     void Configure(std::function<void(ConfigValues&)> change) {
         rig.host.configDialog = [change](ConfigValues& v) { return change(v), true; };
@@ -111,36 +111,36 @@ protected:
 TEST_F(RecordScreens, EachLineOfTheListOpensItsPageAndThePageLeadsBack) {
     for (const auto& [line, page] : {std::pair{4, 0}, {5, 4}, {3, 3}, {10, 9}}) {
         rig.PressOn(places::DisplayWindow);
-        EXPECT_EQ(m.HighScorePlace, 4);
+        EXPECT_EQ(m.records.HighScorePlace, 4);
         PressLine(line);
-        EXPECT_EQ(m.StatPage, page) << "line " << line;
+        EXPECT_EQ(m.records.StatPage, page) << "line " << line;
         EXPECT_EQ(rig.host.timerEnabled[TimerId::ElapsedTime], page == 0);
         EXPECT_FALSE(rig.host.menuEnabled[MenuId::Theme]);
         rig.PressOn(places::DisplayWindow, 2);  // the right button does nothing here
         rig.PressOn(places::DisplayWindow);
-        EXPECT_EQ(m.ScreenMode, Screen::Reels);
+        EXPECT_EQ(m.display.ScreenMode, Screen::Reels);
         EXPECT_TRUE(rig.host.menuEnabled[MenuId::Theme] && !rig.host.timerEnabled[TimerId::ElapsedTime]);
     }
     // A tie with the tenth line is on the list, as the quit enters it; one coin fewer is not.
-    m.ScoreTable[0].Score = m.ScoreTable[10].Score;
+    m.records.ScoreTable[0].Score = m.records.ScoreTable[10].Score;
     rig.PressOn(places::DisplayWindow);
-    EXPECT_EQ(m.HighScorePlace, 10);
+    EXPECT_EQ(m.records.HighScorePlace, 10);
     PressLine(7, 2);
-    m.ScoreTable[0].Score = m.ScoreTable[10].Score - 1;
+    m.records.ScoreTable[0].Score = m.records.ScoreTable[10].Score - 1;
     rig.PressOn(places::DisplayWindow);
-    EXPECT_EQ(m.HighScorePlace, 11);
-    const Surface list = m.hdcScreen;
+    EXPECT_EQ(m.records.HighScorePlace, 11);
+    const Surface list = m.display.hdcScreen;
     Configure([](ConfigValues& v) { v.name = "Cy"; });
-    EXPECT_EQ(m.hdcScreen, list) << "a new name of a run not on the list";
+    EXPECT_EQ(m.display.hdcScreen, list) << "a new name of a run not on the list";
     PressLine(7, 2);  // back to the reels
-    EXPECT_EQ(m.ScreenMode, Screen::Reels);
+    EXPECT_EQ(m.display.ScreenMode, Screen::Reels);
 }
 
 TEST_F(RecordScreens, TheDialogShowsAndStoresTheMachinesValuesAndAResetRestoresTheList) {
     rig.host.configDialog = [](ConfigValues& v) { return v.name = "Ed", v.resetHighScores = true, false; };
     rig.Send(ev::MenuConfig{});  // cancelled: nothing changes
-    EXPECT_TRUE(m.ScoreTable[0].Name == "NoName" && m.ResetHighScores == False);
-    m.ScoreTable[3] = {"Zed", 500, {}, 1000, 9, 1};
+    EXPECT_TRUE(m.records.ScoreTable[0].Name == "NoName" && m.config.ResetHighScores == False);
+    m.records.ScoreTable[3] = {"Zed", 500, {}, 1000, 9, 1};
     ConfigValues shown;
     rig.host.configDialog = [&](ConfigValues& v) {
         shown = v;
@@ -150,10 +150,10 @@ TEST_F(RecordScreens, TheDialogShowsAndStoresTheMachinesValuesAndAResetRestoresT
     rig.PressOn(places::DisplayWindow);
     rig.Send(ev::MenuConfig{});
     EXPECT_TRUE(shown.name == "NoName" && shown.soundOn == 1 && shown.speed == 50 && shown.soundAvailable);
-    EXPECT_TRUE(m.SoundOn == 0 && m.Speed == 100);
-    EXPECT_TRUE(m.ScoreTable[3].Name == "Cira" && m.ScoreTable[3].Played == 0 &&
-                m.ScoreTable[0].Score == 120);
-    EXPECT_TRUE(m.ScreenMode == Screen::HighScores && m.HighScorePlace == 4);
+    EXPECT_TRUE(m.config.SoundOn == 0 && m.config.Speed == 100);
+    EXPECT_TRUE(m.records.ScoreTable[3].Name == "Cira" && m.records.ScoreTable[3].Played == 0 &&
+                m.records.ScoreTable[0].Score == 120);
+    EXPECT_TRUE(m.display.ScreenMode == Screen::HighScores && m.records.HighScorePlace == 4);
     rig.Forget();
     rig.PressOn(places::DisplayWindow, 2);
     EXPECT_TRUE(rig.sound.calls.empty());  // the sound is off

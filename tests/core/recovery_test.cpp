@@ -88,7 +88,7 @@ TEST(RunRecord, APageLeftWithoutAQuitKeepsThePreferencesAndTheNextStartEntersThe
     EXPECT_EQ(tessRows(left.rig.store), 0);
     Rig next;
     StartAfter(next, left.rig.store);
-    EXPECT_EQ(next.m.Speed, 30);
+    EXPECT_EQ(next.m.config.Speed, 30);
     EXPECT_EQ(tessRows(next.store), 1);
     EXPECT_EQ(next.store.Value(HighSection(RowNamed(next.store.durable, "Tess")), "Played"), "3");
     EXPECT_EQ(next.host.messages.size(), 1u);
@@ -98,12 +98,12 @@ TEST(RunRecord, TheGameThatReaches1000IsKeptBeforeItsOfferPanelWipesIn) {
     Rig rig;
     rig.StartPlaying();
     rig.InsertCoins(2);
-    rig.m.ScoreTable[0].Score = 995;
+    rig.m.records.ScoreTable[0].Score = 995;
     rig.ScriptSteps({8, 7, 7});  // "2-2-5" pays 5: the purse reaches 1000
     std::string atLastWait;
     rig.clock.onWait = [&] { atLastWait = rig.store.runRecord.value_or(""); };
     rig.PullLever();
-    ASSERT_EQ(rig.m.ScreenMode, Screen::Offer);
+    ASSERT_EQ(rig.m.display.ScreenMode, Screen::Offer);
     EXPECT_EQ(ParseRunRecord(atLastWait).value_or(ScoreRecord{}).Score, 1000);
 }
 
@@ -124,7 +124,7 @@ TEST(RunRecord, ARecordThatCannotBeReadIsKeptAsideAndTheListStaysAsItWas) {
                   std::vector<std::string>{"Fruitwhirl: The record of your last run could not be "
                                            "read; it was kept as \"Fruitwhirl-damaged-1.record\"."});
         EXPECT_FALSE(next.store.runRecord);
-        EXPECT_EQ(next.m.ScoreTable[1].Score, 150);
+        EXPECT_EQ(next.m.records.ScoreTable[1].Score, 150);
         EXPECT_EQ(next.store.flushes, 0);
     }
 }

@@ -20,26 +20,26 @@ TEST(Presses, ZonesEndWhereThePlayerExpects) {
     const Cell hold = places::HoldButton(0);
     rig.Press(hold.right() + 2, hold.bottom() + 1);
     rig.Press(hold.right() + 1, hold.bottom() + 2);
-    EXPECT_EQ(m.HoldCount, 0);
+    EXPECT_EQ(m.reels.HoldCount, 0);
     rig.Press(hold.right() + 1, hold.bottom() + 1);
-    EXPECT_EQ(m.HoldCount, 1);
+    EXPECT_EQ(m.reels.HoldCount, 1);
     rig.Forget();
     // Outside every zone a press does nothing at all, not even a repaint.
-    m.hdcScreen.setPixel(0, 0, 0x123456);
+    m.display.hdcScreen.setPixel(0, 0, 0x123456);
     rig.Press(places::LeverKnob.right() + 1, places::LeverKnob.y);
     rig.Press(places::ReelWindowZone.right() + 1, places::ReelWindowZone.bottom());
-    EXPECT_EQ(m.hdcScreen.pixel(0, 0), 0x123456u);
+    EXPECT_EQ(m.display.hdcScreen.pixel(0, 0), 0x123456u);
     EXPECT_TRUE(rig.sound.calls.empty());
     // The right button on the lever or a hold repaints and starts nothing.
     rig.PressOn(places::LeverKnob, 2);
     rig.PressOn(places::HoldButton(1), 2);
-    EXPECT_NE(m.hdcScreen.pixel(0, 0), 0x123456u);
+    EXPECT_NE(m.display.hdcScreen.pixel(0, 0), 0x123456u);
     EXPECT_TRUE(rig.sound.calls.empty() && rig.clock.waits.empty());
     // Neighbouring list lines share their boundary row, which belongs to the upper line.
     rig.PressHold(0);
     rig.PressOn(places::DisplayWindow);
     rig.Press(CentreX(places::ListLineZone(0)), places::ListLineZone(1).y);
-    EXPECT_EQ(m.StatPage, 1);
+    EXPECT_EQ(m.records.StatPage, 1);
 }
 
 // The page reports fractions of a machine pixel, the desktop whole pixels: the same spot lands alike.
@@ -48,16 +48,16 @@ TEST(Presses, AFractionOfAPixelBelongsToTheWholePixelItLiesIn) {
     rig.StartPlaying();
     Machine& m = rig.m;
     rig.Press(places::ReelWindowZone.right() + 0.5f, CentreY(places::ReelWindowZone));
-    EXPECT_EQ(m.ScreenMode, Screen::HighScores);
+    EXPECT_EQ(m.display.ScreenMode, Screen::HighScores);
     rig.Press(CentreX(places::ListLineZone(0)), places::ListLineZone(1).y + 0.5f);
-    EXPECT_TRUE(m.ScreenMode == Screen::Statistics && m.StatPage == 1) << m.StatPage;
+    EXPECT_TRUE(m.display.ScreenMode == Screen::Statistics && m.records.StatPage == 1) << m.records.StatPage;
 }
 
 TEST(SoundBank, WithTheSoundOffOrNoDeviceNothingIsHeard) {
     Rig rig;
     rig.StartPlaying();
     rig.Send(ev::Activate{});  // the bank is loaded once
-    rig.m.SoundOn = 0;
+    rig.m.config.SoundOn = 0;
     rig.PullLever();
     EXPECT_TRUE(rig.sound.calls.empty());
     Rig silent;  // no sound device: nothing is loaded, played or released
@@ -85,7 +85,7 @@ TEST(Themes, TheMenuListsTheThemesInNameOrderAndSwitchesThem) {
     rig.Send(ev::MenuTheme{3});  // Fruit.THM, the third theme picture
     EXPECT_EQ(rig.images.loads.back(), rig.GfxFile("Fruit.THM"));
     EXPECT_TRUE(rig.host.themeItems[3].checked && !rig.host.themeItems[1].checked);
-    EXPECT_TRUE(ShowsSymbol(rig.m.hdcScreen, 1, 2, 11, 3));
+    EXPECT_TRUE(ShowsSymbol(rig.m.display.hdcScreen, 1, 2, 11, 3));
     const auto loads = rig.images.loads.size();
     rig.Send(ev::MenuTheme{3});  // already checked: nothing at all
     EXPECT_EQ(rig.images.loads.size(), loads);
@@ -93,7 +93,7 @@ TEST(Themes, TheMenuListsTheThemesInNameOrderAndSwitchesThem) {
     rig.Send(ev::MenuTheme{4});
     EXPECT_EQ(rig.host.errors.size(), 1u);
     EXPECT_TRUE(rig.host.themeItems[3].checked);
-    EXPECT_TRUE(ShowsSymbol(rig.m.hdcScreen, 1, 2, 11, 3));
+    EXPECT_TRUE(ShowsSymbol(rig.m.display.hdcScreen, 1, 2, 11, 3));
     rig.Send(ev::MenuQuit{});
     EXPECT_EQ(rig.store.Value("GameCfg", "Theme"), "3");
     EXPECT_EQ(rig.store.Value("GameCfg", "ThmNr"), "4");

@@ -122,8 +122,8 @@ TEST_P(SettingsTexts, AreReadAsFarAsTheyCanBeAndADamagedOneIsKeptAsideAndMended)
         EXPECT_EQ(run.rig->host.messages, std::vector<std::string>{});
         EXPECT_FALSE(run.bytes->items.contains(aside));
     }
-    EXPECT_EQ(run.rig->m.ScoreTable[0].Name, "Ann");
-    EXPECT_EQ(run.rig->m.ScoreTable[1].Score, 500);
+    EXPECT_EQ(run.rig->m.records.ScoreTable[0].Name, "Ann");
+    EXPECT_EQ(run.rig->m.records.ScoreTable[1].Score, 500);
     run.rig->Send(ev::MenuQuit{});
     EXPECT_EQ(run.rig->host.endStatus, 0);
 
@@ -131,9 +131,9 @@ TEST_P(SettingsTexts, AreReadAsFarAsTheyCanBeAndADamagedOneIsKeptAsideAndMended)
     Session next(run.bytes->items);
     next.Start();
     EXPECT_EQ(next.rig->host.messages.empty(), !large);
-    EXPECT_EQ(next.rig->m.ScoreTable[0].Name, "Ann");
-    EXPECT_EQ(next.rig->m.ScoreTable[1].Score, 500);
-    EXPECT_EQ(next.rig->m.Speed, 40);
+    EXPECT_EQ(next.rig->m.records.ScoreTable[0].Name, "Ann");
+    EXPECT_EQ(next.rig->m.records.ScoreTable[1].Score, 500);
+    EXPECT_EQ(next.rig->m.config.Speed, 40);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -194,7 +194,7 @@ TEST(RecordsStore, ARunRecordOverItsLimitIsNotReadButKeptAside) {
     run.Start();
     EXPECT_TRUE(Contains(run.Told(), "The record of your last run could not be read")) << run.Told();
     EXPECT_EQ(run.bytes->items["Fruitwhirl-damaged-" + std::string(kStamp) + ".recovery"], record);
-    EXPECT_EQ(run.rig->m.ScoreTable[1].Score, 500);
+    EXPECT_EQ(run.rig->m.records.ScoreTable[1].Score, 500);
 }
 
 // ---- Writes that fail
@@ -228,8 +228,8 @@ TEST(RecordsStore, AFailedSaveKeepsTheOldRecordsSaysWhyAndALaterOneStoresTheRun)
     EXPECT_FALSE(run.bytes->items.contains(kRunRecordItem));
     Session next(run.bytes->items);
     next.Start();
-    EXPECT_EQ(next.rig->m.ScoreTable[1].Name, "Ann") << "the run of this test is not in the list";
-    EXPECT_EQ(next.rig->m.ScoreTable[2].Name, "Zed");
+    EXPECT_EQ(next.rig->m.records.ScoreTable[1].Name, "Ann") << "the run of this test is not in the list";
+    EXPECT_EQ(next.rig->m.records.ScoreTable[2].Name, "Zed");
 }
 
 TEST(RecordsStore, AFailingSaveIsNotedOnceASpellAndAgainAfterASaveWorked) {
@@ -280,8 +280,9 @@ TEST(RecordsStore, NamesWithTheCharactersOfTheFileFormatComeBackAsTheyWere) {
         Session run(items);
         run.Start();
         EXPECT_EQ(run.rig->host.messages, std::vector<std::string>{});
-        EXPECT_TRUE(saved.empty() || run.rig->m.ScoreTable[0].Name == saved) << run.rig->m.ScoreTable[0].Name;
-        run.rig->m.ScoreTable[0].Name = saved = name;
+        EXPECT_TRUE(saved.empty() || run.rig->m.records.ScoreTable[0].Name == saved)
+            << run.rig->m.records.ScoreTable[0].Name;
+        run.rig->m.records.ScoreTable[0].Name = saved = name;
         run.rig->Send(ev::MenuQuit{});
         EXPECT_EQ(run.rig->host.endStatus, 0) << name;
         items = run.bytes->items;
@@ -307,9 +308,10 @@ TEST(RecordsStore, ALoadedFileTakesTheRecordsPlaceOnlyWhenCleanAndTheRunNeverWri
     EXPECT_FALSE(run.bytes->items.contains(kRunRecordItem));
     Session next(run.bytes->items);
     next.Start();
-    EXPECT_EQ(next.rig->m.ScoreTable[0].Name, "NoName") << "the settings of the run under way were kept";
-    EXPECT_EQ(next.rig->m.ScoreTable[1].Name, "Lou");
-    EXPECT_EQ(next.rig->m.ScoreTable[1].Score, 900);
+    EXPECT_EQ(next.rig->m.records.ScoreTable[0].Name, "NoName")
+        << "the settings of the run under way were kept";
+    EXPECT_EQ(next.rig->m.records.ScoreTable[1].Name, "Lou");
+    EXPECT_EQ(next.rig->m.records.ScoreTable[1].Score, 900);
 }
 
 }  // namespace

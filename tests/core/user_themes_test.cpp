@@ -13,10 +13,10 @@ namespace {
 void OwnThemes(Rig& rig, std::vector<std::pair<std::string, int>> themes) {
     const auto own = rig.folder / "own";
     std::filesystem::create_directories(own);
-    rig.m.UserGfxPath = own.string() + "/";
+    rig.m.themes.UserGfxPath = own.string() + "/";
     for (const auto& [name, theme] : themes) {
         std::ofstream(own / name) << "mine";
-        rig.images.files[rig.m.UserGfxPath + name] = ThemePicture(theme);
+        rig.images.files[rig.m.themes.UserGfxPath + name] = ThemePicture(theme);
     }
 }
 
@@ -27,16 +27,16 @@ TEST(UserThemes, ShowBesideTheShippedOnesAndOneNamedLikeAShippedOneTakesItsPlace
     EXPECT_EQ(
         rig.host.themeItems[1].caption + rig.host.themeItems[2].caption + rig.host.themeItems[3].caption,
         "&Cards&fruit&Gems");
-    EXPECT_TRUE(ShowsSymbol(rig.m.hdcCompose, 0, 1, rig.m.Strip[18][0], 8));
+    EXPECT_TRUE(ShowsSymbol(rig.m.display.hdcCompose, 0, 1, rig.m.Strip[18][0], 8));
     rig.Send(ev::MenuTheme{2});
-    EXPECT_TRUE(ShowsSymbol(rig.m.hdcScreen, 0, 1, rig.m.Strip[18][0], 7));
+    EXPECT_TRUE(ShowsSymbol(rig.m.display.hdcScreen, 0, 1, rig.m.Strip[18][0], 7));
 }
 
 TEST(UserThemes, CountTowardsTheTen) {
     Rig rig({"A.Thm", "B.Thm", "C.Thm", "D.Thm", "E.Thm", "F.Thm"});
     OwnThemes(rig, {{"G.Thm", 7}, {"H.Thm", 7}, {"I.Thm", 7}, {"J.Thm", 7}, {"K.Thm", 7}});
     rig.Start();
-    EXPECT_TRUE(rig.m.ended);
+    EXPECT_TRUE(rig.m.queue.ended);
     EXPECT_NE(rig.host.errors.at(0).find("Too Many"), std::string::npos);
 }
 

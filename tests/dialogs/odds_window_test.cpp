@@ -49,8 +49,8 @@ void ExpectShowsTheRows(QDialog* window, const OddsReport& odds) {
 TEST(OddsWindow, ShowsEverySectionOfTheRowsWithPicturesAndBars) {
     Rig rig;
     rig.Start();
-    rig.m.ReelPos = {9, 0, 13};
-    rig.m.HoldAllowed = True;
+    rig.m.reels.ReelPos = {9, 0, 13};
+    rig.m.reels.HoldAllowed = True;
     const OddsReport odds = WorkOutOdds(rig.m);
     auto parent = MainWindowAt(100, 50);
     ShowOddsWindow(parent.get(), 2, odds, true);
@@ -75,8 +75,8 @@ TEST(OddsWindow, ShowsEverySectionOfTheRowsWithPicturesAndBars) {
 
     // In the Mania period, without holds, the rows change and the window follows;
     // a closed window stays closed.
-    rig.m.ManiaActive = True;
-    rig.m.HoldAllowed = False;
+    rig.m.mania.ManiaActive = True;
+    rig.m.reels.HoldAllowed = False;
     const OddsReport mania = WorkOutOdds(rig.m);
     ShowOddsWindow(parent.get(), 2, mania, false);
     ExpectShowsTheRows(window, mania);

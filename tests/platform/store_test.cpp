@@ -101,7 +101,7 @@ TEST_P(SettingsFiles, AreReadAsFarAsTheyCanBeToldOnceNothingHangsNothingIsLost) 
     QtSettingsStore store(ini);
     Rig rig({"Fruit.Thm"}, &store);
     rig.Start();
-    EXPECT_EQ(rig.m.ScoreTable[0].Name == "Ann" && rig.m.ScoreTable[1].Score == 500, c.kept);
+    EXPECT_EQ(rig.m.records.ScoreTable[0].Name == "Ann" && rig.m.records.ScoreTable[1].Score == 500, c.kept);
     EXPECT_EQ(store.GetSetting("GameCfg", "Speed", "?"), c.kept ? "40" : "?");
     rig.Send(ev::MenuQuit{});
     ::alarm(0);
@@ -184,8 +184,8 @@ TEST(IniStore, OldContentSurvivesAFolderThatCannotBeWritten) {
         rig.Start();
         // Said at start-up, before a run is played for nothing.
         EXPECT_NE(rig.host.messages.at(0).find("cannot be written"), std::string::npos);
-        EXPECT_EQ(rig.m.ScoreTable[0].Name, "Kept");
-        rig.m.ScoreTable[0].Score = 999;
+        EXPECT_EQ(rig.m.records.ScoreTable[0].Name, "Kept");
+        rig.m.records.ScoreTable[0].Score = 999;
         rig.Send(ev::MenuQuit{});
         EXPECT_EQ(rig.host.endStatus, 1);
         return;

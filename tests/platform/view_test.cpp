@@ -129,12 +129,12 @@ TEST(View, AThemeInTheDataFolderShowsInTheMenuAndLoads) {
     MainWindow window(1);
     Rig rig({"Fruit.Thm"}, nullptr, nullptr, &window);
     rig.images.files[own + "Mine.Thm"] = ThemePicture(5);
-    rig.m.UserGfxPath = own;
+    rig.m.themes.UserGfxPath = own;
     window.attach(&rig.m);
     rig.Start();
     EXPECT_EQ(window.menuBar()->actions().at(1)->menu()->actions().at(1)->text(), "&Mine");
     rig.Send(ev::MenuTheme{2});
-    EXPECT_TRUE(ShowsSymbol(rig.m.hdcScreen, 0, 1, rig.m.Strip[18][0], 5));
+    EXPECT_TRUE(ShowsSymbol(rig.m.display.hdcScreen, 0, 1, rig.m.Strip[18][0], 5));
 }
 
 }  // namespace

@@ -81,8 +81,9 @@ TEST(RealWindow, ThePlayTimeRunsOnWhileTheConfigurationWindowIsOpen) {
     QTimer::singleShot(0, [&] { w.rig.clock.Advance(std::chrono::seconds(5)); });
     bool ticked = false;
     QTimer::singleShot(1600, [&] {
-        ticked = !w.m.hdcScreen.sameRect(places::kPlayTimeX, places::kPlayTimeY, 56, 7, w.m.hdcCompose,
-                                         places::kPlayTimeX, places::kPlayTimeY);
+        ticked =
+            !w.m.display.hdcScreen.sameRect(places::kPlayTimeX, places::kPlayTimeY, 56, 7,
+                                            w.m.display.hdcCompose, places::kPlayTimeX, places::kPlayTimeY);
         QApplication::activeModalWidget()->close();
     });
     Post(w.m, ev::MenuConfig{});
@@ -91,12 +92,12 @@ TEST(RealWindow, ThePlayTimeRunsOnWhileTheConfigurationWindowIsOpen) {
 
 TEST(RealWindow, UncoveringTheWindowRepaintsItFromTheCompositionSurface) {
     WindowRig w;
-    w.m.hdcScreen.fill(0x123456);  // something drawn on the screen alone
+    w.m.display.hdcScreen.fill(0x123456);  // something drawn on the screen alone
     w.window.hide();
     w.window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
     QTest::qWait(20);
-    EXPECT_EQ(w.m.hdcScreen, w.m.hdcCompose);
+    EXPECT_EQ(w.m.display.hdcScreen, w.m.display.hdcCompose);
 }
 
 TEST(RealWindow, ASecondButtonReachesTheMachineExceptDuringACoinDrag) {
@@ -104,14 +105,14 @@ TEST(RealWindow, ASecondButtonReachesTheMachineExceptDuringACoinDrag) {
     QWidget* screen = w.window.screen();
     QTest::mousePress(screen, Qt::LeftButton, {}, w.At(5, 5));  // on the cabinet's frame
     QTest::mouseClick(screen, Qt::RightButton, {}, w.At(places::DisplayWindow));
-    EXPECT_EQ(w.m.ScreenMode, Screen::Statistics);
+    EXPECT_EQ(w.m.display.ScreenMode, Screen::Statistics);
     QTest::mouseRelease(screen, Qt::LeftButton, {}, w.At(5, 5));
     QTest::mouseClick(screen, Qt::LeftButton, {}, w.At(places::DisplayWindow));
     QTest::mousePress(screen, Qt::LeftButton, {}, w.At(places::CoinPile.x + 9, places::CoinPile.y + 9));
     QTest::mouseClick(screen, Qt::RightButton, {}, w.At(places::DisplayWindow));
-    EXPECT_EQ(w.m.ScreenMode, Screen::Reels);
+    EXPECT_EQ(w.m.display.ScreenMode, Screen::Reels);
     QTest::mouseRelease(screen, Qt::LeftButton, {}, w.At(places::CoinSlot.x + 9, places::CoinSlot.y + 9));
-    EXPECT_EQ(w.m.Credits, 1);
+    EXPECT_EQ(w.m.purse.Credits, 1);
 }
 
 TEST(KeyMap, EveryKeyStandsForItsPressAndKeysWithControlAltOrShiftBelongToTheWindow) {
@@ -178,10 +179,10 @@ TEST_P(MenuKeys, AfterTheMenuTheGameKeysReachTheMachine) {
     for (const auto& [key, screen] : keys) {
         w.Type(key);
         EXPECT_FALSE(QApplication::activePopupWidget()) << key << " opened a menu";
-        EXPECT_EQ(w.m.ScreenMode, screen) << key;
+        EXPECT_EQ(w.m.display.ScreenMode, screen) << key;
     }
     w.Type(Qt::Key_C);
-    EXPECT_EQ(w.m.Credits, 1);
+    EXPECT_EQ(w.m.purse.Credits, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryMenu, MenuKeys, ::testing::ValuesIn(kWays),

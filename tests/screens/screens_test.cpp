@@ -122,7 +122,7 @@ private:
 
     // Compares the screen with its reference; a mismatch keeps the actual and a difference picture.
     void Shot(const std::string& name) {
-        const QImage actual = ToImage(m.hdcScreen);
+        const QImage actual = ToImage(m.display.hdcScreen);
         const QString file = QString::fromStdString(name);
         if (Updating()) return void(actual.save(kReferences + "/" + file + ".png"));
         const QImage expected =

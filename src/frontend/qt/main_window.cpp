@@ -251,7 +251,7 @@ void MainWindow::giveKeysBack() {
 
 void MainWindow::attach(Machine* machine) {
     machine_ = machine;
-    screen_->setSurface(&machine->hdcScreen);
+    screen_->setSurface(&machine->display.hdcScreen);
     screen_->setPoster([this](MachineEvent event) { post(event); });
 }
 

@@ -135,7 +135,7 @@ void WatchForQuit(Machine& m, QWidget& window) {
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window,
                      [&m](QSessionManager&) { CommitData(m); });
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &window, [&m] {
-        if (m.ended) return;
+        if (HasEnded(m)) return;
         for (int i = 0; i < 8 && QApplication::activeModalWidget(); ++i)
             EndModal(QApplication::activeModalWidget());
         Post(m, ev::CloseWindow{});

@@ -350,7 +350,7 @@ Surface Picture(ImageLoader& images, const char* path) {
 }
 
 void Send(MachineEvent event) {
-    if (game && game->machine && !game->machine->ended) Post(*game->machine, event);
+    if (game && game->machine && !HasEnded(*game->machine)) Post(*game->machine, event);
 }
 
 }  // namespace
@@ -439,11 +439,11 @@ int main() {
     fw::Pictures pictures{fw::Picture(g.images, "/sprites.png"), fw::Picture(g.images, "/machine.png")};
     g.machine = std::make_unique<fw::Machine>(
         fw::Platform{g.clock, g.random, g.sound, g.store, g.images, g.host}, std::move(pictures), "");
-    g.machine->UserGfxPath = "/Themes/";  // the player's own, kept by the page
-    g.screen = &g.machine->hdcScreen;
+    g.machine->themes.UserGfxPath = "/Themes/";  // the player's own, kept by the page
+    g.screen = &g.machine->display.hdcScreen;
     fw_js_view(fw::LoadViewSettings(g.store, fw::kLargestScale).scale);
     fw::Post(*g.machine, fw::ev::Load{});  // returns when the start-up has run to its end
-    if (!g.machine->ended) {
+    if (!fw::HasEnded(*g.machine)) {
         fw::TraceMark("ready");
         fw::Post(*g.machine, fw::ev::Activate{});
     }
