@@ -15,6 +15,7 @@ import base64
 import functools
 import os
 import http.server
+import math
 import pathlib
 import re
 import subprocess
@@ -24,6 +25,8 @@ import threading
 import time
 
 from selenium import webdriver
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.common.actions import interaction
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.actions.pointer_input import PointerInput
@@ -212,6 +215,26 @@ def check_about(d):
     d.find_element("css selector", "#about button[value=ok]").click()
 
 
+def check_edge_press(d):
+    """A press a fraction of a pixel right of the reel window's last column lands on that column,
+    as on the desktop: the display window opens the high-score list (Backspace goes back)."""
+    x, y, w, h = screen.cell("machine_picture", "display / reel window")
+    left, top, k = d.execute_script("const r = document.querySelector('#screen').getBoundingClientRect();"
+                                    "return [r.left, r.top, r.width / 320];")
+    if k < 2:
+        fail(f"the page shows the machine at {k} CSS pixels a machine pixel: no fraction to press")
+    # The column at x + w is the press zone's last; one CSS pixel into it is a fraction past its start.
+    at = math.floor(left + (x + w) * k) + 1, int(top + (y + h / 2) * k)
+    clicks = lambda: sum(1 for s in d.execute_script("return Sound.log") if s[0] == "Click.wav")  # noqa: E731
+    before = clicks()
+    tap = ActionBuilder(d, mouse=PointerInput(interaction.POINTER_MOUSE, "mouse"))
+    tap.pointer_action.move_to_location(*at).pointer_down().pointer_up()
+    tap.perform()
+    wait("the high-score list's click", lambda: clicks() > before, 10)
+    ActionChains(d).send_keys(Keys.BACKSPACE).perform()
+    wait("the way back to the reels", lambda: marks(d, "key-back"))
+
+
 def main():
     server, url = serve()
     options = webdriver.ChromeOptions()
@@ -225,6 +248,7 @@ def main():
             fail("the start-up screen differs from tests/screens/startup.png")
         check_odds(d)
         check_about(d)
+        check_edge_press(d)
 
         drag_coin(d, interaction.POINTER_MOUSE)
         wait("a credit for the coin dragged by the mouse", lambda: state(d, "one.png")[1] == 1)
