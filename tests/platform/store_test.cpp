@@ -149,16 +149,20 @@ INSTANTIATE_TEST_SUITE_P(
               })),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(RunRecordOnDisk, FollowsTheRunIsGoneAfterTheQuitAndLeftoversOfKilledWritesGo) {
+TEST(RunRecordOnDisk, FollowsTheRunIsGoneAfterTheQuitAndOnlyTheGamesOwnLeftoversGo) {
     const Folder f;
     const QString& folder = f.path;
     const QDateTime past(QDate(2020, 1, 1), {});
-    ASSERT_TRUE(Write(folder + "/Fruitwhirl.ini.Ab12Cd", "left by a killed write", past));
-    ASSERT_TRUE(Write(folder + "/Fruitwhirl.recovery.Zy98Xw", "left by a killed write", past));
+    ASSERT_TRUE(Write(folder + "/.Fruitwhirl.ini.tmp-Ab12Cd", "left by a killed write", past));
+    ASSERT_TRUE(Write(folder + "/.Fruitwhirl.recovery.tmp-Zy98Xw", "left by a killed write", past));
+    // The player's own copies, however much their names look like a temporary file's.
+    const QStringList own{"Fruitwhirl.ini.backup", "Fruitwhirl.ini.before", "Fruitwhirl.ini.123456",
+                          "Fruitwhirl.recovery.backup", "Fruitwhirl.ini.tmp-Ab12Cd"};
+    for (const QString& name : own) ASSERT_TRUE(Write(folder + "/" + name, kFile, past));
     ASSERT_EQ(::mkfifo(f.record.toLocal8Bit(), 0600), 0);
     QtSettingsStore store(f.ini);
     ASSERT_TRUE(
-        Write(folder + "/Fruitwhirl.ini.Qr34St", "under way", QDateTime::currentDateTime().addSecs(60)));
+        Write(folder + "/.Fruitwhirl.ini.tmp-Qr34St", "under way", QDateTime::currentDateTime().addSecs(60)));
 
     ::alarm(60);
     Rig rig({"Fruit.Thm"}, &store);
@@ -172,7 +176,11 @@ TEST(RunRecordOnDisk, FollowsTheRunIsGoneAfterTheQuitAndLeftoversOfKilledWritesG
     rig.InsertCoins(3);
     EXPECT_EQ(ParseRunRecord(Bytes(f.record).toStdString())->Score, 15);
     rig.Send(ev::MenuQuit{});
-    EXPECT_EQ(f.Files(), (QStringList{"Fruitwhirl.ini", "Fruitwhirl.ini.Qr34St"}));
+    QStringList left = own + QStringList{"Fruitwhirl.ini", ".Fruitwhirl.ini.tmp-Qr34St"};
+    QStringList files = f.Files();
+    files.sort(), left.sort();
+    EXPECT_EQ(files, left);
+    for (const QString& name : own) EXPECT_EQ(Bytes(folder + "/" + name), kFile) << name.toStdString();
 }
 
 // A run quits into a read-only settings folder, in a child process of this
