@@ -126,13 +126,18 @@ int HexDigit(char c) {
     return -1;
 }
 
+bool IsSurrogate(std::uint32_t c) {
+    return c >= 0xD800 && c < 0xE000;
+}
+
 // A section or key as the file spells it, read back: %XX a Latin-1
-// character, %UXXXX a UTF-16 unit, "\" a key's "/".
-std::string UnescapedName(std::string_view s) {
+// character, %UXXXX a UTF-16 unit, "\" a key's "/". exact is cleared when a
+// UTF-16 unit is half of a character without its other half.
+std::string UnescapedName(std::string_view s, bool& exact) {
     std::string out;
     std::uint32_t high = 0;  // a UTF-16 lead surrogate waiting for its partner
     auto flush = [&] {
-        if (high) AppendUtf8(out, 0xFFFD);
+        if (high) AppendUtf8(out, 0xFFFD), exact = false;
         high = 0;
     };
     auto put = [&](std::uint32_t c) {
@@ -144,8 +149,10 @@ std::string UnescapedName(std::string_view s) {
         flush();
         if (c >= 0xD800 && c < 0xDC00) {
             high = c;
+        } else if (IsSurrogate(c)) {
+            AppendUtf8(out, 0xFFFD), exact = false;
         } else {
-            AppendUtf8(out, c >= 0xDC00 && c < 0xE000 ? 0xFFFD : c);
+            AppendUtf8(out, c);
         }
     };
     for (std::size_t i = 0; i < s.size();) {
@@ -179,8 +186,9 @@ std::string UnescapedName(std::string_view s) {
 
 // A value as the file spells it, read back: quotation marks and backslash
 // escapes undone, blanks around unquoted parts dropped; parts between
-// unquoted commas joined by commas.
-std::string UnescapedValue(std::string_view s) {
+// unquoted commas joined by commas. exact is cleared when an escape gives
+// half of a UTF-16 character, which UTF-8 cannot hold.
+std::string UnescapedValue(std::string_view s, bool& exact) {
     static constexpr char kEscapes[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
                                            {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
                                            {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
@@ -214,7 +222,8 @@ std::string UnescapedValue(std::string_view s) {
                     if (d < 0 || d >= base) break;
                     v = (v * base + static_cast<std::uint32_t>(d)) & 0xFFFF;
                 }
-                AppendUtf8(out, v);
+                if (IsSurrogate(v)) exact = false;
+                AppendUtf8(out, IsSurrogate(v) ? 0xFFFD : v);
             }
             keep = out.size();
         } else if (c == '"') {
@@ -286,8 +295,19 @@ std::string IniValueText(const std::string& value) {
     static constexpr char kHex[] = "0123456789abcdef";
     std::string out = "\"";
     if (value.front() == '@') out += '@';  // a leading @ marks a typed value
-    for (const char c : value) {
-        if (c == '\\' || c == '"') {
+    bool afterNumber = false;              // a hex digit here would lengthen the escape before it
+    for (std::size_t i = 0; i < value.size();) {
+        const std::size_t at = i;
+        const long u = NextUtf8(value, i);
+        const char c = value[at];
+        const bool number = (c >= 0 && c < 0x20 && c != '\n' && c != '\r' && c != '\t') || c == 0x7f ||
+                            (afterNumber && HexDigit(c) >= 0);
+        afterNumber = number;
+        if (u < 0) {
+            out += "\xEF\xBF\xBD";  // U+FFFD
+        } else if (u >= 0x80) {
+            out.append(value, at, i - at);
+        } else if (c == '\\' || c == '"') {
             out += '\\';
             out += c;
         } else if (c == '\n') {
@@ -296,7 +316,7 @@ std::string IniValueText(const std::string& value) {
             out += "\\r";
         } else if (c == '\t') {
             out += "\\t";
-        } else if ((c >= 0 && c < 0x20) || c == 0x7f) {
+        } else if (number) {
             out += "\\x00";
             out += kHex[c >> 4];
             out += kHex[c & 0xF];
@@ -307,17 +327,54 @@ std::string IniValueText(const std::string& value) {
     return out + '"';
 }
 
+enum class LineKind { Nothing, Section, Setting };
+
+// A line of a text: a section's name, or a setting's key and value. exact is
+// cleared when its escapes give what UTF-8 cannot hold.
+LineKind ReadLine(std::string_view line, std::string& name, std::string& value, bool& exact) {
+    line = Trimmed(line);
+    if (line.empty()) return LineKind::Nothing;
+    if (line.front() == '[') {
+        const std::size_t close = line.find(']');
+        name = UnescapedName(line.substr(1, close == std::string_view::npos ? line.size() - 1 : close - 1),
+                             exact);
+        if (name.empty()) name = "General";
+        return LineKind::Section;
+    }
+    // An unquoted ";" starts a comment that runs to the end of the line.
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '\\') {
+            ++i;
+        } else if (line[i] == '"') {
+            quoted = !quoted;
+        } else if (line[i] == ';' && !quoted) {
+            line = line.substr(0, i);
+            break;
+        }
+    }
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return LineKind::Nothing;
+    name = UnescapedName(Trimmed(line.substr(0, equals)), exact);
+    value = UnescapedValue(line.substr(equals + 1), exact);
+    return name.empty() ? LineKind::Nothing : LineKind::Setting;
+}
+
 }  // namespace
 
 CheckedSettings CheckSettingsText(std::string bytes) {
     CheckedSettings checked;
     const bool tooLarge = bytes.size() > kLargestSettingsText;
-    if (tooLarge) bytes.resize(kLargestSettingsText);
-    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);
+    // Of a larger text, the whole lines of its first MiB: a line cut off there
+    // would give a value cut short.
+    if (tooLarge) bytes.resize(bytes.find_last_of("\r\n", kLargestSettingsText - 1) + 1);
     if (bytes.rfind("\xFF\xFE", 0) == 0 || bytes.rfind("\xFE\xFF", 0) == 0) {
         bytes = FromUtf16(std::string_view(bytes).substr(2), bytes[0] == '\xFF');
         checked.problem = "it is written in UTF-16";
     }
+    // Byte-order marks before the text (a tool that adds one to a text that
+    // has one adds a second) are no part of it.
+    while (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);
     // Lines end as any editor ends them: "\n", "\r\n", or "\r" alone (older Mac editors).
     int number = 0;
     for (std::size_t start = 0; start <= bytes.size();) {
@@ -326,8 +383,12 @@ CheckedSettings CheckSettingsText(std::string bytes) {
         const std::string_view line = std::string_view(bytes).substr(start, end - start);
         start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
         ++number;
-        std::string repaired;
-        const std::string problem = LineProblem(line, repaired);
+        std::string repaired, name, value;
+        bool exact = true;
+        std::string problem = LineProblem(line, repaired);
+        if (problem.empty() && (ReadLine(line, name, value, exact), !exact)) {
+            problem = "has an escape that is no character";
+        }
         if (problem.empty()) {
             checked.text.append(line) += '\n';
             continue;
@@ -345,32 +406,13 @@ IniValues ReadIniText(const std::string& text) {
     for (std::size_t start = 0; start < text.size();) {
         std::size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
-        std::string_view line = Trimmed(std::string_view(text).substr(start, end - start));
+        const std::string_view line = std::string_view(text).substr(start, end - start);
         start = end + 1;
-        if (line.empty()) continue;
-        if (line.front() == '[') {
-            const std::size_t close = line.find(']');
-            section =
-                UnescapedName(line.substr(1, close == std::string_view::npos ? line.size() - 1 : close - 1));
-            if (section.empty()) section = "General";
-            continue;
-        }
-        // An unquoted ";" starts a comment that runs to the end of the line.
-        bool quoted = false;
-        for (std::size_t i = 0; i < line.size(); ++i) {
-            if (line[i] == '\\') {
-                ++i;
-            } else if (line[i] == '"') {
-                quoted = !quoted;
-            } else if (line[i] == ';' && !quoted) {
-                line = line.substr(0, i);
-                break;
-            }
-        }
-        const std::size_t equals = line.find('=');
-        if (equals == std::string_view::npos) continue;
-        const std::string key = UnescapedName(Trimmed(line.substr(0, equals)));
-        if (!key.empty()) values[section][key] = UnescapedValue(line.substr(equals + 1));
+        std::string name, value;
+        bool exact = true;
+        const LineKind kind = ReadLine(line, name, value, exact);
+        if (kind == LineKind::Section) section = name;
+        if (kind == LineKind::Setting) values[section][name] = value;
     }
     return values;
 }

@@ -2,7 +2,8 @@
 // editors save them read as they are, damaged ones kept aside under a free
 // name and mended, a save that fails leaves the old records and says why, once
 // a spell, an over-large text is kept whole and not read, names come back as
-// they were, and a loaded file takes the records' place only when clean.
+// they were, and a loaded file takes the records' place only when clean; the
+// text as written reads back exactly, and what cannot be read exactly is refused.
 #include <gtest/gtest.h>
 
 #include "edition/records_store.h"
@@ -102,8 +103,8 @@ class SettingsTexts : public ::testing::TestWithParam<Text> {};
 
 TEST_P(SettingsTexts, AreReadAsFarAsTheyCanBeAndADamagedOneIsKeptAsideAndMended) {
     const Text& t = GetParam();
-    // A text of about 1 MiB stays as large: its long value is kept.
-    const bool large = t.bytes.size() >= kLargestSettingsText / 2;
+    // A clean text of about 1 MiB stays as large: its long value is kept.
+    const bool large = t.bytes.size() >= kLargestSettingsText / 2 && !*t.told;
     Session run({{kSettingsItem, t.bytes}});
     run.Start();
     const std::string aside = "Fruitwhirl-damaged-" + std::string(kStamp) + ".ini";
@@ -148,6 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Text{"NoNewlineAtTheEnd", kFile.substr(0, kFile.size() - 1)},
                       Text{"BlankLinesWithSpaces", Replaced(kFile, "\n\n", "\n   \n\n")},
                       Text{"OldMacLineEnds", Replaced(kFile, "\n", "\r")},
+                      Text{"TwoByteOrderMarks", "\xEF\xBB\xBF\xEF\xBB\xBF" + kFile},
                       Text{"OneMebibyte", Padded(1 << 20)},
                       Text{"HashComment", "# mine\n" + kFile, "line 1 is a comment"},
                       // Lines are counted as the editor shows them.
@@ -158,8 +160,58 @@ INSTANTIATE_TEST_SUITE_P(
                       Text{"OneByteMore", Padded((1 << 20) + 1), "it is larger than 1 MiB"},
                       Text{"UnclosedSection", "[High-03\nName=Q\n" + kFile,
                            "line 1 is a section name without its closing ']'"},
-                      Text{"Utf16", Utf16(kFile), "it is written in UTF-16"}),
+                      Text{"Utf16", Utf16(kFile), "it is written in UTF-16"},
+                      Text{"EscapeOfHalfACharacter", kFile + "Other=\"\\xd800\"\n",
+                           "line 8 has an escape that is no character"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// ---- The text itself: what is written reads back exactly, what cannot be held is refused ---------------
+
+TEST(IniText, WhatIsWrittenReadsBackExactly) {
+    // Control characters before hex digits (octal here: "\001F9" is 0x01, 'F', '9'), a NUL, escapes, the
+    // file's own marks, leading blanks and "@", letters beyond Latin-1.
+    const std::string values[] = {"\ab",
+                                  "\001F9",
+                                  "a\1770",
+                                  std::string("nul\0001", 5),
+                                  "tab\there",
+                                  "two\nlines\r",
+                                  "\"q\" \\x\\",
+                                  " @lead ",
+                                  "@@",
+                                  ";c,=d, e",
+                                  "Zo\xC3\xAB \xE5\x90\x8D\xF0\x9F\x98\x80"};
+    for (const std::string& value : values) {
+        SCOPED_TRACE(value);
+        const IniValues written = {{"GameCfg", {{"Name", value}}},
+                                   {"Zo\xC3\xAB/\xF0\x9F\x98\x80 ;[x]", {{"a/b =\\c%", value}}}};
+        const CheckedSettings read = CheckSettingsText(IniText(written));
+        EXPECT_EQ(read.problem, "");
+        EXPECT_EQ(ReadIniText(read.text), written);
+    }
+}
+
+TEST(IniText, WhatTheReaderCannotHoldExactlyIsRefused) {
+    const struct {
+        std::string text;
+        const char* problem;
+    } texts[] = {
+        {"[G]\nName=\"\\xd800\"\n", "line 2 has an escape that is no character"},
+        {"[G]\nName=\\xDFFFx\n", "line 2 has an escape that is no character"},
+        {"[G]\nName=\\154000\n", "line 2 has an escape that is no character"},
+        {"[G%UD800]\n", "line 1 has an escape that is no character"},
+        {"[G]\nN%UDC00=x\n", "line 2 has an escape that is no character"},
+        {"[G]\nName=\xED\xA0\x80\n", "line 2 holds bytes that are not text"},
+        // Of a larger text only whole lines: the line cut off at 1 MiB gives no setting.
+        {"[G]\nLong=" + std::string(2 << 20, 'x') + "\n", "it is larger than 1 MiB"},
+    };
+    for (const auto& t : texts) {
+        SCOPED_TRACE(t.text.substr(0, 40));
+        const CheckedSettings read = CheckSettingsText(t.text);
+        EXPECT_EQ(read.problem, t.problem);
+        EXPECT_EQ(ReadIniText(read.text), (IniValues{})) << read.text;
+    }
+}
 
 // ---- Copies kept aside -----------------------------------------------------------------------------------
 

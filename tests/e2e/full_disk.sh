@@ -40,7 +40,7 @@ xdotool windowfocus --sync "$WID" key ctrl+q
 wait_mark dialog 2
 cmp -s "$INI" "$WORK/old.ini" || fail "the settings file changed on a full disk: $(cat "$INI")"
 [ -e "$RECORD" ] || fail "the run record is gone"
-leftover=$(find "$FOLDER" -name 'Fruitwhirl.*.*' -o -name '*.??????' | head -3)
+leftover=$(find "$FOLDER" -name 'Fruitwhirl.*.*' -o -name '.Fruitwhirl.*' -o -name '*.??????' | head -3)
 [ -z "$leftover" ] || fail "temporary files left: $leftover"
 answer Escape  # Quit Without Saving
 wait_exit

@@ -149,16 +149,20 @@ INSTANTIATE_TEST_SUITE_P(
               })),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(RunRecordOnDisk, FollowsTheRunIsGoneAfterTheQuitAndLeftoversOfKilledWritesGo) {
+TEST(RunRecordOnDisk, FollowsTheRunIsGoneAfterTheQuitAndOnlyTheGamesOwnLeftoversGo) {
     const Folder f;
     const QString& folder = f.path;
     const QDateTime past(QDate(2020, 1, 1), {});
-    ASSERT_TRUE(Write(folder + "/Fruitwhirl.ini.Ab12Cd", "left by a killed write", past));
-    ASSERT_TRUE(Write(folder + "/Fruitwhirl.recovery.Zy98Xw", "left by a killed write", past));
+    ASSERT_TRUE(Write(folder + "/.Fruitwhirl.ini.tmp-Ab12Cd", "left by a killed write", past));
+    ASSERT_TRUE(Write(folder + "/.Fruitwhirl.recovery.tmp-Zy98Xw", "left by a killed write", past));
+    // The player's own copies, however much their names look like a temporary file's.
+    const QStringList own{"Fruitwhirl.ini.backup", "Fruitwhirl.ini.before", "Fruitwhirl.ini.123456",
+                          "Fruitwhirl.recovery.backup", "Fruitwhirl.ini.tmp-Ab12Cd"};
+    for (const QString& name : own) ASSERT_TRUE(Write(folder + "/" + name, kFile, past));
     ASSERT_EQ(::mkfifo(f.record.toLocal8Bit(), 0600), 0);
     QtSettingsStore store(f.ini);
     ASSERT_TRUE(
-        Write(folder + "/Fruitwhirl.ini.Qr34St", "under way", QDateTime::currentDateTime().addSecs(60)));
+        Write(folder + "/.Fruitwhirl.ini.tmp-Qr34St", "under way", QDateTime::currentDateTime().addSecs(60)));
 
     ::alarm(60);
     Rig rig({"Fruit.Thm"}, &store);
@@ -172,7 +176,74 @@ TEST(RunRecordOnDisk, FollowsTheRunIsGoneAfterTheQuitAndLeftoversOfKilledWritesG
     rig.InsertCoins(3);
     EXPECT_EQ(ParseRunRecord(Bytes(f.record).toStdString())->Score, 15);
     rig.Send(ev::MenuQuit{});
-    EXPECT_EQ(f.Files(), (QStringList{"Fruitwhirl.ini", "Fruitwhirl.ini.Qr34St"}));
+    QStringList left = own + QStringList{"Fruitwhirl.ini", ".Fruitwhirl.ini.tmp-Qr34St"};
+    QStringList files = f.Files();
+    files.sort(), left.sort();
+    EXPECT_EQ(files, left);
+    for (const QString& name : own) EXPECT_EQ(Bytes(folder + "/" + name), kFile) << name.toStdString();
+}
+
+// What the player did to the settings file stays done after a run: a link into a dotfiles folder stays
+// the link and the game writes through it; a private file stays private, a new file has the mode the
+// umask gives; a file made read-only to keep the list as it is, is said once at the start and never
+// replaced (root's game included), and the quit says the save failed.
+TEST(SettingsFileAsThePlayerMadeIt, StaysSo) {
+    const mode_t mask = ::umask(022);
+    const struct {
+        const char* name;
+        std::function<bool(const Folder&, const QString& file)> make;  // file: where the text is
+        mode_t mode;                                                   // the file's mode after the run
+        bool frozen = false;  // the file is read-only: the start says so and the save fails
+    } cases[] = {
+        {"a link into a dotfiles folder",
+         [](const Folder& f, const QString& file) { return Write(file, kFile) && QFile::link(file, f.ini); },
+         0644},
+        {"a private file",
+         [](const Folder&, const QString& file) {
+             return Write(file, kFile) && ::chmod(file.toLocal8Bit(), 0600) == 0;
+         },
+         0600},
+        {"a new file", [](const Folder&, const QString&) { return true; }, 0644},
+        {"a read-only file",
+         [](const Folder&, const QString& file) {
+             return Write(file, kFile) && ::chmod(file.toLocal8Bit(), 0444) == 0;
+         },
+         0444, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Folder f;
+        const bool linked = c.name == cases[0].name;
+        const QString file = linked ? f.root.path() + "/dotfiles-fruitwhirl.ini" : f.ini;
+        ASSERT_TRUE(c.make(f, file));
+        const QByteArray before = Bytes(file);
+        QtSettingsStore store(f.ini);
+        Rig rig({"Fruit.Thm"}, &store);
+        rig.Start();
+        rig.InsertCoins(2);
+        rig.Send(ev::MenuQuit{});
+
+        ASSERT_EQ(rig.host.messages.size(), c.frozen ? 1u : 0u);
+        if (c.frozen) {
+            EXPECT_NE(rig.host.messages[0].find("is read-only"), std::string::npos) << rig.host.messages[0];
+            EXPECT_EQ(rig.host.endStatus, 1);
+            ASSERT_EQ(rig.host.asked.size(), 1u);
+            EXPECT_NE(rig.host.asked[0].find("may not be written"), std::string::npos) << rig.host.asked[0];
+            EXPECT_EQ(Bytes(file), before);
+        } else {
+            EXPECT_EQ(rig.host.endStatus, 0);
+            EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("High-01/Played").toString(), "0");
+        }
+        EXPECT_EQ(TypeOf(f.ini).first, linked ? S_IFLNK : S_IFREG);
+        struct stat saved = {};
+        ASSERT_EQ(::stat(file.toLocal8Bit(), &saved), 0);
+        EXPECT_EQ(saved.st_mode & 07777, c.mode);
+        // Quit Without Saving keeps the run in its record.
+        const QStringList left =
+            c.frozen ? QStringList{"Fruitwhirl.ini", "Fruitwhirl.recovery"} : QStringList{"Fruitwhirl.ini"};
+        EXPECT_EQ(f.Files().join(" "), left.join(" ")) << "a temporary file or a copy stayed";
+    }
+    ::umask(mask);
 }
 
 // A run quits into a read-only settings folder, in a child process of this

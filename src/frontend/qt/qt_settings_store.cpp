@@ -127,11 +127,9 @@ void QtStoreBytes::Remove(const std::string& name) {
 }
 
 Writability QtStoreBytes::Probe(const std::string& name) {
-    QTemporaryFile probe(QFileInfo(Target(name)).absolutePath() + "/" + QString::fromStdString(name) +
-                         ".XXXXXX");
+    QTemporaryFile probe(QFile::decodeName(TemporaryPattern(Target(name))));
     if (!probe.open()) return {probe.errorString().toStdString(), false};
-    const QFileInfo file(Path(name));
-    return {{}, file.exists() && !file.isWritable()};
+    return {{}, ReadOnlyFile(Path(name))};
 }
 
 QtSettingsStore::QtSettingsStore(const QString& fileName, FileCalls calls)

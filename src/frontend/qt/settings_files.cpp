@@ -41,18 +41,21 @@ QString NotAFile(const QString& path) {
     }
 }
 
-QString AsideName(const QString& folder, const QString& extension) {
-    const QString stem =
-        folder + "/Fruitwhirl-damaged-" + QDateTime::currentDateTime().toString("yyyy-MM-dd-HHmmss");
-    std::error_code ec;
-    for (int n = 1;; ++n) {
-        const QString name = stem + (n == 1 ? QString() : QString("-%1").arg(n)) + extension;
-        if (fs::symlink_status(name.toStdString(), ec).type() == fs::file_type::not_found) return name;
-    }
+bool ReadOnlyFile(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat file = {};
+    if (::stat(name.constData(), &file) != 0 || !S_ISREG(file.st_mode)) return false;
+    return (file.st_mode & 0222) == 0 || ::access(name.constData(), W_OK) != 0;
+}
+
+QByteArray TemporaryPattern(const QString& path) {
+    const QFileInfo file(path);
+    return QFile::encodeName(file.absolutePath() + "/." + file.fileName() + ".tmp-XXXXXX");
 }
 
 void RemoveLeftovers(const QString& folder, const QString& name, const QDateTime& since) {
-    const QRegularExpression leftover("^" + QRegularExpression::escape(name) + "\\.[A-Za-z0-9]{6}$");
+    // Only the game's own pattern: "NAME.backup" or "NAME.before" is the player's.
+    const QRegularExpression leftover("^\\." + QRegularExpression::escape(name) + "\\.tmp-[A-Za-z0-9]{6}$");
     const QDir dir(folder);
     for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
         if (entry.isSymLink() || !entry.isFile() || !leftover.match(entry.fileName()).hasMatch()) continue;
@@ -109,6 +112,18 @@ bool ReadBack(const QByteArray& path, QByteArray& bytes) {
     return n == 0;
 }
 
+// Whether two ordinary files hold the same bytes, read a block at a time (a
+// copy kept aside may be as large as the disk allows).
+bool SameBytes(const QByteArray& one, const QByteArray& other) {
+    QFile a(QFile::decodeName(one)), b(QFile::decodeName(other));
+    if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly) || a.size() != b.size()) return false;
+    for (;;) {
+        const QByteArray x = a.read(1 << 16), y = b.read(1 << 16);
+        if (x != y) return false;
+        if (x.isEmpty()) return a.atEnd() && b.atEnd();
+    }
+}
+
 // Syncs, then closes, fd: both must work.
 bool SyncAndClose(int& fd, const FileCalls& calls, int& code) {
     const bool synced = calls.sync(fd) == 0;
@@ -126,9 +141,9 @@ bool ReplaceFile(const QString& path, const QByteArray& text, const FileCalls& c
     struct stat old = {};
     const bool exists = ::stat(target.constData(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode)) return Failed(error, kNotAFile, target);
-    if (exists && ::access(target.constData(), W_OK) != 0) return Failed(error, errno, target);
+    if (exists && ReadOnlyFile(path)) return Failed(error, EACCES, target);
 
-    QByteArray temp = target + ".XXXXXX";
+    QByteArray temp = TemporaryPattern(path);
     int fd = ::mkstemp(temp.data());
     if (fd < 0) return Failed(error, errno, target);
     int code = 0;
@@ -199,8 +214,7 @@ bool CopyToNewFile(const QString& from, const QString& to, const FileCalls& call
     } else {
         ::close(out);
     }
-    QByteArray original, kept;
-    if (copied && !(ReadBack(source, original) && ReadBack(copy, kept) && original == kept)) {
+    if (copied && !SameBytes(source, copy)) {
         copied = false, code = EIO;
     }
     if (!copied) {

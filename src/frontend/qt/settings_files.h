@@ -1,6 +1,6 @@
-// The files beside the settings: what kind of thing a path names, the text of
-// a settings file as far as it can be read cleanly, names for the copies kept
-// aside, and the temporary files an interrupted write leaves behind.
+// The files beside the settings: what kind of thing a path names, whether a
+// file may be replaced, and the game's own temporary files, written and left
+// behind by an interrupted write.
 #pragma once
 
 #include <sys/types.h>
@@ -15,12 +15,19 @@ namespace fw {
 // what is there instead: "a folder", "a FIFO (a named pipe)", "a device", ...
 QString NotAFile(const QString& path);
 
-// A free name in folder for a copy kept aside: "Fruitwhirl-damaged-2024-06-07-183005.ini",
-// then "...-183005-2.ini" and so on; never the name of something already there.
-QString AsideName(const QString& folder, const QString& extension);
+// Whether the ordinary file at path (or where its link leads) is one the game
+// must not replace: made read-only (no write permission for anyone, which
+// keeps it as it is even for root and in a folder that takes a rename), or
+// one this user may not write.
+bool ReadOnlyFile(const QString& path);
+
+// The name pattern of the game's own temporary files for the file at path, for
+// mkstemp: ".NAME.tmp-XXXXXX" beside it, a name no player gives a copy of theirs.
+QByteArray TemporaryPattern(const QString& path);
 
 // Removes the temporary files that writes of name interrupted between writing
-// and renaming left in folder (name.XXXXXX), when older than since.
+// and renaming left in folder (".NAME.tmp-" and six letters or digits), when
+// older than since; nothing else, however much it looks like one.
 void RemoveLeftovers(const QString& folder, const QString& name, const QDateTime& since);
 
 // The system calls the files beside the settings are written through; a test
@@ -45,7 +52,8 @@ inline constexpr int kNotAFile = -1;
 // text: a temporary file beside it, every byte written, synced and closed,
 // renamed over it, and read back. On a failure before the rename the old file
 // stays byte for byte and the temporary file goes. A file that this user may
-// not write is not replaced.
+// not write, or made read-only (ReadOnlyFile), is not replaced (EACCES). A new
+// file has the mode the umask gives; a replaced one keeps its own.
 bool ReplaceFile(const QString& path, const QByteArray& text, const FileCalls& calls, FileError& error);
 // Copies the file from into a new file to, never over anything already there
 // and never through a link; the copy is synced and read back, and goes again

@@ -77,11 +77,12 @@ EM_ASYNC_JS(std::uint8_t*, fw_js_decode, (const char* path), {
     return await Fruitwhirl.decode(UTF8ToString(path));
 });
 EM_JS(char*, fw_js_error, (), { return allocateUTF8(Fruitwhirl.lastError); });
-// The browser's storage: a text, or 0 when the key holds none; writes say why
-// they failed ("" when they did not).
-EM_JS(char*, fw_js_get, (const char* key), {
+// The browser's storage: a text, or 0 when the key holds none; of a longer
+// text only its first limit + 1 characters (as many bytes at least). Writes say
+// why they failed ("" when they did not).
+EM_JS(char*, fw_js_get, (const char* key, double limit), {
     const v = Store.get(UTF8ToString(key));
-    return v === null ? 0 : allocateUTF8(v);
+    return v === null ? 0 : allocateUTF8(v.length > limit ? v.slice(0, limit + 1) : v);
 });
 EM_JS(char*, fw_js_set, (const char* key, const char* text), {
     return allocateUTF8(Store.set(UTF8ToString(key), text ? UTF8ToString(text) : null));
@@ -172,13 +173,14 @@ public:
         return refused.empty() ? std::string() : "cannot be used (" + refused + ")";
     }
     ItemKind Kind(const std::string& name) override {
-        char* text = fw_js_get(name.c_str());
+        char* text = fw_js_get(name.c_str(), 0);
         const bool there = text != nullptr;
         Taken(text);
         return there ? ItemKind::Item : ItemKind::Missing;
     }
     ItemRead Read(const std::string& name, std::size_t limit) override {
-        char* text = fw_js_get(name.c_str());
+        // A larger item is not read whole.
+        char* text = fw_js_get(name.c_str(), static_cast<double>(limit));
         if (!text) return {};
         std::string bytes = Taken(text);
         if (bytes.size() > limit + 1) bytes.resize(limit + 1);
@@ -187,13 +189,13 @@ public:
     bool Replace(const std::string& name, const std::string& bytes, ByteFault& fault) override {
         const std::string why = Taken(fw_js_set(name.c_str(), bytes.c_str()));
         // Trust no write: what is stored must read back as written.
-        if (why.empty() && Taken(fw_js_get(name.c_str())) == bytes) return true;
+        if (why.empty() && Taken(fw_js_get(name.c_str(), kWhole)) == bytes) return true;
         fault = {why == kFull ? ByteFault::Kind::Full : ByteFault::Kind::Other,
                  name + " in the browser's storage: " + (why.empty() ? "it read back otherwise" : why)};
         return false;
     }
     bool KeepAside(const std::string& name, const std::string& aside, bool move, ByteFault& fault) override {
-        char* text = fw_js_get(name.c_str());
+        char* text = fw_js_get(name.c_str(), kWhole);
         if (!text || Kind(aside) != ItemKind::Missing) {
             fault = {ByteFault::Kind::Other, text ? aside + " in the browser's storage: it is taken"
                                                   : name + " in the browser's storage: it is not there"};
@@ -210,6 +212,7 @@ public:
 
 private:
     static constexpr const char* kFull = "the browser's storage is full";  // as the page says it
+    static constexpr double kWhole = 1e300;                                // a limit no item reaches
 };
 
 // ---- The window services -------------------------------------------------------------------------
