@@ -5,6 +5,8 @@
 // alone): the next key is the machine's again, whatever the menu bar's letters.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <QApplication>
 #include <QImage>
 #include <QKeySequence>
@@ -115,34 +117,22 @@ TEST(RealWindow, ASecondButtonReachesTheMachineExceptDuringACoinDrag) {
     EXPECT_EQ(w.m.purse.Credits, 1);
 }
 
-TEST(KeyMap, EveryKeyStandsForItsPressAndKeysWithControlAltOrShiftBelongToTheWindow) {
+// The keys' one table is the core's (KeyTable); here, Qt's names and modifiers reach it.
+TEST(KeyMap, QtsNamesAndTheKeypadReachTheTableAndControlAltOrMetaKeepKeysForTheWindow) {
     const auto none = Qt::NoModifier, pad = Qt::KeypadModifier;
-    struct Row {
-        int key;
-        Qt::KeyboardModifiers modifiers;
-        KeyCommand command;
-        int number;
-    };
-    // C, H, S and Backspace: MenuKeys types them into the real window.
-    std::vector<Row> rows = {{Qt::Key_C, Qt::ShiftModifier, KeyCommand::Stack, 0},
-                             {Qt::Key_Space, none, KeyCommand::Go, 0},
-                             {Qt::Key_Return, none, KeyCommand::Go, 0},
-                             {Qt::Key_Enter, pad, KeyCommand::Go, 0},
-                             {Qt::Key_Escape, none, KeyCommand::Back, 0},
-                             {Qt::Key_Q, none, KeyCommand::Quit, 0},
-                             {Qt::Key_3, pad, KeyCommand::Number, 3},
-                             {Qt::Key_0, pad, KeyCommand::Number, 10}};
-    for (int digit = 0; digit <= 9; ++digit)
-        rows.push_back({Qt::Key_0 + digit, none, KeyCommand::Number, digit == 0 ? 10 : digit});
-    for (const Row& row : rows) {
-        SCOPED_TRACE(QKeySequence(row.key | row.modifiers).toString().toStdString());
-        const std::optional<ev::Key> key = MachineKey(row.key, row.modifiers);
-        EXPECT_TRUE(key && key->command == row.command && key->number == row.number);
+    const std::tuple<int, Qt::KeyboardModifiers, KeyCommand, int> rows[] = {
+        {Qt::Key_C, Qt::ShiftModifier, KeyCommand::Stack, 0},
+        {Qt::Key_Return, none, KeyCommand::Go, 0},
+        {Qt::Key_Enter, pad, KeyCommand::Go, 0},
+        {Qt::Key_Escape, none, KeyCommand::Back, 0},
+        {Qt::Key_Space, none, KeyCommand::Go, 0},
+        {Qt::Key_3, pad, KeyCommand::Number, 3}};
+    for (const auto& [qtKey, modifiers, command, number] : rows) {
+        const std::optional<ev::Key> key = MachineKey(qtKey, modifiers);
+        EXPECT_TRUE(key && key->command == command && key->number == number) << qtKey;
     }
-    for (const auto modifiers : {Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier, Qt::ShiftModifier})
+    for (const auto modifiers : {Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier})
         EXPECT_FALSE(MachineKey(Qt::Key_1, modifiers).has_value()) << modifiers;
-    EXPECT_FALSE(MachineKey(Qt::Key_C, Qt::ControlModifier).has_value());
-    EXPECT_FALSE(MachineKey(Qt::Key_A, Qt::NoModifier).has_value());
 }
 
 // How each menu is opened from the keyboard and left again.
