@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdio>
 #include <cstdlib>
 
 #include "machine/cells.h"
@@ -230,6 +231,51 @@ std::string LongRunOddsText() {
     for (int s = 0; s < themecells::kSymbols; ++s) odds.symbols.push_back(SymbolName("Fruit.Thm", s));
     return std::string("Fruitwhirl ") + kAppVersion + ": odds and payouts in the long run\n" +
            OddsPlainText(OddsRows(odds, OddsScope::LongRun));
+}
+
+namespace {
+
+// A text as a JSON string.
+std::string Json(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
+
+}  // namespace
+
+std::string OddsRowsJson(const std::vector<OddsSection>& sections) {
+    std::string json = "[";
+    for (const OddsSection& section : sections) {
+        json += json.size() > 1 ? "," : "";
+        json += "{\"key\":" + Json(section.key) + ",\"title\":" + Json(section.title) +
+                ",\"note\":" + Json(section.note) + ",\"header\":[";
+        for (std::size_t c = 0; c < section.header.size(); ++c)
+            json += (c ? "," : "") + Json(section.header[c]);
+        json += "],\"rows\":[";
+        for (std::size_t r = 0; r < section.rows.size(); ++r) {
+            const OddsRow& row = section.rows[r];
+            json += std::string(r ? "," : "") + "{\"best\":" + (row.best ? "true" : "false") + ",\"cells\":[";
+            for (std::size_t c = 0; c < row.cells.size(); ++c) {
+                json += std::string(c ? "," : "") + "{\"text\":" + Json(row.cells[c].text) +
+                        ",\"exact\":" + Json(row.cells[c].exact) + "}";
+            }
+            json += "]}";
+        }
+        json += "]}";
+    }
+    return json + "]";
 }
 
 }  // namespace fw

@@ -54,4 +54,8 @@ std::string OddsPlainText(const std::vector<OddsSection>& sections);
 // symbols are named as the classic theme names them, the theme a fresh start shows.
 std::string LongRunOddsText();
 
+// The rows as the page reads them, in JSON:
+// [{key, title, header: [...], note, rows: [{best, cells: [{text, exact}]}]}].
+std::string OddsRowsJson(const std::vector<OddsSection>& sections);
+
 }  // namespace fw

@@ -217,46 +217,6 @@ private:
 
 // ---- The window services -------------------------------------------------------------------------
 // A text as a JSON string.
-std::string Json(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
-}
-
-// The odds' rows for the page: [{key, title, header: [...], note, rows: [{best, cells: [{text, exact}]}]}].
-std::string OddsJson(const std::vector<OddsSection>& sections) {
-    std::string json = "[";
-    for (const OddsSection& section : sections) {
-        json += json.size() > 1 ? "," : "";
-        json += "{\"key\":" + Json(section.key) + ",\"title\":" + Json(section.title) +
-                ",\"note\":" + Json(section.note) + ",\"header\":[";
-        for (std::size_t c = 0; c < section.header.size(); ++c)
-            json += (c ? "," : "") + Json(section.header[c]);
-        json += "],\"rows\":[";
-        for (std::size_t r = 0; r < section.rows.size(); ++r) {
-            const OddsRow& row = section.rows[r];
-            json += std::string(r ? "," : "") + "{\"best\":" + (row.best ? "true" : "false") + ",\"cells\":[";
-            for (std::size_t c = 0; c < row.cells.size(); ++c) {
-                json += std::string(c ? "," : "") + "{\"text\":" + Json(row.cells[c].text) +
-                        ",\"exact\":" + Json(row.cells[c].exact) + "}";
-            }
-            json += "]}";
-        }
-        json += "]}";
-    }
-    return json + "]";
-}
 
 class WebHost : public Host {
 public:
@@ -315,7 +275,7 @@ public:
     void ShowAbout(const std::string& version) override { fw_js_about(AboutText(version).c_str()); }
     void ShowManual(const std::string& path) override { fw_js_manual(path.c_str()); }
     void ShowOdds(const OddsReport& odds, bool open) override {
-        const std::string text = OddsJson(OddsRows(odds, OddsScope::WhereItStands));
+        const std::string text = OddsRowsJson(OddsRows(odds, OddsScope::WhereItStands));
         fw_js_odds(text.c_str(), open);
     }
     bool OddsShown() override { return fw_js_odds_shown() != 0; }
