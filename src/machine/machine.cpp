@@ -7,13 +7,7 @@
 
 namespace fw {
 
-Machine::Machine(Platform platform, Pictures pictures, std::string appFolder)
-    : clock(platform.clock),
-      random(platform.random),
-      sound(platform.sound),
-      store(platform.store),
-      images(platform.images),
-      host(platform.host) {
+Machine::Machine(Platform platform, Pictures pictures, std::string appFolder) : Platform(platform) {
     display.hdcScreen = Surface(kScreenWidth, kScreenHeight);
     display.hdcCompose = std::move(pictures.machine);
     display.hdcSprites = std::move(pictures.sprites);

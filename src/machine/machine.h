@@ -238,17 +238,10 @@ struct EventQueue {
 
 // The whole machine: the platform it reaches, the built-in tables it plays
 // by, and its state in named parts.
-struct Machine : MachineTables {
+struct Machine : MachineTables, Platform {
     Machine(Platform platform, Pictures pictures, std::string appFolder);
     Machine(const Machine&) = delete;
     Machine& operator=(const Machine&) = delete;
-
-    Clock& clock;
-    Random& random;
-    SoundControl& sound;
-    SettingsStore& store;
-    ImageLoader& images;
-    Host& host;
 
     ReelState reels;
     PurseState purse;

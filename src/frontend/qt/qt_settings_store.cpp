@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <utility>
 
 namespace fw {
 
@@ -74,26 +75,16 @@ ItemRead QtStoreBytes::Read(const std::string& name, std::size_t limit) {
 
 namespace {
 
+// The system's error number as the kind of failure the player is told of.
 ByteFault Fault(const FileError& error) {
+    static constexpr std::pair<int, ByteFault::Kind> kKinds[] = {
+        {ENOSPC, ByteFault::Kind::Full},        {EDQUOT, ByteFault::Kind::Quota},
+        {EROFS, ByteFault::Kind::ReadOnlyDisk}, {EACCES, ByteFault::Kind::NotAllowed},
+        {EPERM, ByteFault::Kind::NotAllowed},   {kNotAFile, ByteFault::Kind::NotAFile},
+    };
     ByteFault::Kind kind = ByteFault::Kind::Other;
-    switch (error.code) {
-        case ENOSPC:
-            kind = ByteFault::Kind::Full;
-            break;
-        case EDQUOT:
-            kind = ByteFault::Kind::Quota;
-            break;
-        case EROFS:
-            kind = ByteFault::Kind::ReadOnlyDisk;
-            break;
-        case EACCES:
-        case EPERM:
-            kind = ByteFault::Kind::NotAllowed;
-            break;
-        case kNotAFile:
-            kind = ByteFault::Kind::NotAFile;
-            break;
-    }
+    for (const auto& [code, k] : kKinds)
+        if (code == error.code) kind = k;
     return {kind, QDir::toNativeSeparators(error.what).toStdString()};
 }
 
