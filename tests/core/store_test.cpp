@@ -1,8 +1,8 @@
 // The records as both editions keep them, over items in memory: texts as
 // editors save them read as they are, damaged ones kept aside under a free
 // name and mended, a save that fails leaves the old records and says why, once
-// a spell, an over-large text is kept whole and not read, names come back as
-// they were, and a loaded file takes the records' place only when clean; the
+// a spell, an over-large text is kept whole and not read, and a loaded file
+// takes the records' place only when clean; the
 // text as written reads back exactly, and what cannot be read exactly is refused.
 #include <gtest/gtest.h>
 
@@ -323,23 +323,7 @@ TEST(RecordsStore, APlaceThatCannotHoldRecordsKeepsNothingAndTheQuitSaysNothingW
     EXPECT_FALSE(run.bytes->items.contains(kSettingsItem));
 }
 
-// ---- Names, and records the player loads ------------------------------------------------------------------
-
-TEST(RecordsStore, NamesWithTheCharactersOfTheFileFormatComeBackAsTheyWere) {
-    std::map<std::string, std::string> items;
-    std::string saved;  // by the run before
-    for (const std::string name : {"a;b,c=d", "\"q\" \\x", " @lead", "Zoë 名前", "Ann"}) {
-        Session run(items);
-        run.Start();
-        EXPECT_EQ(run.rig->host.messages, std::vector<std::string>{});
-        EXPECT_TRUE(saved.empty() || run.rig->m.records.ScoreTable[0].Name == saved)
-            << run.rig->m.records.ScoreTable[0].Name;
-        run.rig->m.records.ScoreTable[0].Name = saved = name;
-        run.rig->Send(ev::MenuQuit{});
-        EXPECT_EQ(run.rig->host.endStatus, 0) << name;
-        items = run.bytes->items;
-    }
-}
+// ---- Records the player loads ------------------------------------------------------------------------
 
 TEST(RecordsStore, ALoadedFileTakesTheRecordsPlaceOnlyWhenCleanAndTheRunNeverWritesOverIt) {
     Session run({{kSettingsItem, kFile}});
