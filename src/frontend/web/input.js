@@ -35,8 +35,12 @@ const Input = (() => {
   };
   document.addEventListener('keydown', (e) => {
     if (!Fruitwhirl.running || document.querySelector('dialog[open]:modal')) return;
-    const command = Module.ccall('fw_keydown', 'number', ['string', 'number', 'number', 'number', 'number'],
-                                 [e.key, e.shiftKey, e.ctrlKey, e.altKey || e.metaKey, e.repeat]);
+    // Called directly, not through ccall: while the machine is in a pause, ccall
+    // would hand back a promise, and a zoom pressed during a spin would be lost.
+    const size = lengthBytesUTF8(e.key) + 1, name = Module._malloc(size);
+    stringToUTF8(e.key, name, size);
+    const command = Module._fw_keydown(name, e.shiftKey, e.ctrlKey, e.altKey || e.metaKey, e.repeat);
+    Module._free(name);
     if (command < 0) return;
     e.preventDefault();
     if (view[command]) view[command]();
