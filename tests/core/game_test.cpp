@@ -85,6 +85,44 @@ TEST(Coins, AnEmptyPurseIsRefusedWhileCreditsRemainAndOpensThePanelWithout) {
     EXPECT_TRUE(rig.sound.calls.empty() && rig.clock.waits.empty());
 }
 
+TEST(Coins, ACoinIntoAMachineAlreadyAwakeNeitherWakesItAgainNorFreesTheHeldReels) {
+    Rig rig;
+    rig.StartPlaying();
+    rig.InsertCoins();
+    rig.Forget();
+    rig.InsertCoins();
+    EXPECT_EQ(rig.SoundsPlayed(), (std::vector<Sfx>{Sfx::Pick, Sfx::Pay})) << "a second coin";
+    rig.ScriptSteps({7, 7, 7});  // 3-3-7: no win, holds on offer
+    rig.PullLever();
+    rig.PressHold(0);
+    rig.InsertCoins();
+    EXPECT_EQ(HoldLook(rig.m.display.hdcScreen, 0), 'S');
+    EXPECT_EQ(HoldLook(rig.m.display.hdcScreen, 1), 'G');
+}
+
+TEST_F(Game, StatisticsAGameWithHeldReelsCountsAsPlayed) {
+    rig.ScriptSteps({7, 7, 7});  // 3-3-7: no win, holds on offer
+    rig.PullLever();
+    rig.PressHold(0);
+    rig.ScriptSteps({7, 7});
+    rig.PullLever();
+    EXPECT_EQ(m.records.ScoreTable[0].Played, 2);
+}
+
+TEST_F(Game, StatisticsEveryWinCountsOnceOnItsLineAndAmongTheGamesWon) {
+    // One line of each size of prize, the smallest and the largest included.
+    for (const char* line : {"2-8-4", "2-2-8", "3-3-3", "7-7-7", "8-8-8", "5-0-0", "4-4-4", "9-9-12"}) {
+        const ScoreRecord before = m.records.ScoreTable[0];
+        Score(line);
+        const ScoreRecord& after = m.records.ScoreTable[0];
+        int counted = 0;
+        for (int k = 0; k < 12; ++k) counted += after.Stat[k] - before.Stat[k];
+        EXPECT_GT(m.purse.LastWin, 0) << line;
+        EXPECT_EQ(counted, 1) << line;
+        EXPECT_EQ(after.Wun, before.Wun + 1) << line;
+    }
+}
+
 TEST_F(Game, HoldsOpenAndCloseByTheRules) {
     rig.ScriptSteps({7, 7, 7});  // 3-3-7: no holds, no win, holds on offer
     rig.PullLever();

@@ -1,9 +1,10 @@
 // A name holds no control characters, whichever way it comes in: typed or
 // pasted into the configuration dialog, read from the settings file, or read
-// back from the run record.
+// back from the run record. And the machine draws every letter of its alphabet.
 #include <gtest/gtest.h>
 
 #include "fakes.h"
+#include "presentation/bitmap_text.h"
 #include "records/recovery.h"
 #include "records/settings.h"
 
@@ -62,6 +63,27 @@ TEST_P(Names, AreKeptWithoutControlCharactersTypedReadFromTheFileOrFromTheRunRec
 
 INSTANTIATE_TEST_SUITE_P(Rows, Names, ::testing::ValuesIn(kNames),
                          [](const auto& info) { return std::string(info.param.what); });
+
+// The machine's letters: A to Z, Å, Ä and Ö, each drawn; a small letter as its capital.
+TEST(Letters, EveryLetterOfTheMachinesAlphabetDrawsAndItsSmallLetterDrawsAsTheCapital) {
+    Rig rig;
+    rig.Start();
+    const std::string capitals = "ABCDEFGHIJKLMNOPQRSTUVWXYZ\u00C5\u00C4\u00D6";
+    const std::string small = "abcdefghijklmnopqrstuvwxyz\u00E5\u00E4\u00F6";
+    auto drawn = [&](const std::string& text) {
+        Surface target(kScreenWidth, 12);
+        DrawBitmapText(rig.m, 0, 0, text, FontColour::Yellow, target, false);
+        return target;
+    };
+    const Surface blank = drawn(" ");
+    for (std::size_t c = 0, s = 0; c < capitals.size(); ++c, ++s) {
+        const std::size_t bytes = static_cast<unsigned char>(capitals[c]) >= 0xC0 ? 2 : 1;
+        const std::string capital = capitals.substr(c, bytes), letter = small.substr(s, bytes);
+        c += bytes - 1, s += bytes - 1;
+        EXPECT_NE(drawn(capital), blank) << capital;
+        EXPECT_EQ(drawn(letter), drawn(capital)) << letter;
+    }
+}
 
 }  // namespace
 }  // namespace fw::test

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "edition/page_contract.h"
 #include "fakes.h"
 #include "frontend/qt/key_map.h"
 #include "frontend/qt/main_window.h"
@@ -115,6 +116,31 @@ TEST(RealWindow, ASecondButtonReachesTheMachineExceptDuringACoinDrag) {
     EXPECT_EQ(w.m.display.ScreenMode, Screen::Reels);
     QTest::mouseRelease(screen, Qt::LeftButton, {}, w.At(places::CoinSlot.x + 9, places::CoinSlot.y + 9));
     EXPECT_EQ(w.m.purse.Credits, 1);
+}
+
+TEST(RealWindow, TheSecondOfTwoQuickClicksIsAPressToo) {
+    WindowRig w;
+    Post(w.m, ev::Key{KeyCommand::Stack});
+    w.rig.ScriptSteps({7, 7, 7});  // 3-3-7: no win, holds on offer
+    Post(w.m, ev::Key{KeyCommand::Go});
+    // As a widget is told of a double click: a click, then a double click and its release.
+    QTest::mouseClick(w.window.screen(), Qt::LeftButton, {}, w.At(places::HoldButton(0)));
+    QTest::mouseDClick(w.window.screen(), Qt::LeftButton, {}, w.At(places::HoldButton(0)));
+    QTest::mouseRelease(w.window.screen(), Qt::LeftButton, {}, w.At(places::HoldButton(0)));
+    EXPECT_EQ(HoldLook(w.m.display.hdcScreen, 0), 'G') << "held and freed again";
+}
+
+// The window's clocks tick at the machine's intervals: the Mania period lasts its 140 s.
+TEST(RealWindow, EachTimerRunsAtTheIntervalTheMachineGivesIt) {
+    WindowRig w;
+    for (const TimerId timer : {TimerId::ElapsedTime, TimerId::MultiCheck}) {
+        EnableTimer(w.m, timer, true);
+        std::vector<std::chrono::milliseconds> running;
+        for (const QTimer* t : w.window.findChildren<QTimer*>(Qt::FindDirectChildrenOnly))
+            if (t->isActive()) running.push_back(t->intervalAsDuration());
+        EXPECT_EQ(running, std::vector{TimerInterval(timer)});
+        EnableTimer(w.m, timer, false);
+    }
 }
 
 // The keys' one table is the core's (KeyTable); here, Qt's names and modifiers reach it.

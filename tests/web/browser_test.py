@@ -25,6 +25,7 @@ import threading
 import time
 
 from selenium import webdriver
+from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.common.actions import interaction
@@ -138,6 +139,120 @@ def stored(d, key):
     return d.execute_script("return localStorage.getItem(arguments[0])", key)
 
 
+def stored_now(d, key):
+    """What is stored, or None while the page is going."""
+    try:
+        return stored(d, key)
+    except WebDriverException:
+        return None
+
+
+def press_key(d, key, shift=False, ctrl=False, repeat=False):
+    """A key as the browser gives it: its name ("C" with Shift or Caps Lock), the modifiers, a repeat."""
+    code = {"Backspace": 8, "-": 189, "=": 187}.get(key, ord(key.upper()[0]))
+    for kind in ("keyDown", "keyUp"):
+        d.execute_cdp_cmd("Input.dispatchKeyEvent", {
+            "type": kind, "key": key, "windowsVirtualKeyCode": code, "autoRepeat": repeat and kind == "keyDown",
+            "modifiers": (8 if shift else 0) | (2 if ctrl else 0), "text": key if len(key) == 1 and not ctrl else ""})
+
+
+def played(d, key, mark):
+    """Presses a key of the machine's and waits for the game to have played it (and all before it)."""
+    seen = marks(d, mark)
+    press_key(d, key)
+    wait(f"the key {key}", lambda: marks(d, mark) > seen, 10)
+
+
+def choose(d, menu, item):
+    d.find_element("css selector", f'.menu[data-menu="{menu}"] > button').click()
+    d.find_element("css selector", item).click()
+
+
+def check_keys(d):
+    """C drops a coin, also with Caps Lock on; Shift+C a stack of five; a held key's repeats drop nothing.
+    Each row ends with the list shown and left again (H, Backspace): the key before has been played."""
+    rows = [("C", dict(key="c"), 1), ("Shift+C", dict(key="C", shift=True), 5),
+            ("C with Caps Lock", dict(key="C"), 1), ("a held C's repeat", dict(key="c", repeat=True), 0)]
+    for what, press, coins in rows:
+        before = state(d, "keys.png")[1]
+        press_key(d, **press)
+        played(d, "h", "key-highscores")
+        played(d, "Backspace", "key-back")
+        if state(d, "keys.png")[1] != before + coins:
+            fail(f"{what}: {before} credits became {state(d, 'keys.png')[1]}, not {before + coins}")
+
+
+def check_play_time_clock(d):
+    """This run's page (S) starts the play-time clock at a tick a second, the interval the desktop's has."""
+    asked = d.execute_script("return window.intervals.length")
+    played(d, "s", "key-statistics")
+    interval = wait("the clock's timer", lambda: d.execute_script(
+        "return window.intervals.length > arguments[0] && window.intervals.at(-1)", asked))
+    played(d, "Backspace", "key-back")
+    if interval != 1000:
+        fail(f"the play-time clock ticks every {interval} ms")
+
+
+def check_kept_when_hidden(d):
+    """The run is kept when the tab is hidden (a phone may then discard it) and when the page goes."""
+    for what, script in [("the tab is hidden", "Object.defineProperty(document, 'visibilityState', "
+                          "{value: 'hidden', configurable: true}); document.dispatchEvent(new Event('visibilitychange'));"
+                          "delete document.visibilityState;"),
+                         ("the page goes", "window.dispatchEvent(new PageTransitionEvent('pagehide'));")]:
+        seen = marks(d, "record-written")
+        d.execute_script(script)
+        wait(f"the records kept when {what}", lambda: marks(d, "record-written") > seen, 10)
+
+
+def stored_speed(d, slider=None):
+    """Game, Configuration, the speed slider moved to its "min" or "max" end (or left), OK: the speed kept."""
+    choose(d, "game", '[data-command="configuration"]')
+    wait("Configuration", lambda: d.execute_script("return document.querySelector('#config').open"))
+    if slider:
+        d.execute_script("const s = document.querySelector('#config [name=speed]'); s.value = s[arguments[0]];", slider)
+    d.find_element("css selector", "#config [value=ok]").click()
+    wait("the configuration taken", lambda: d.execute_script("return Module._fw_idle()"))
+    return int(re.search(r"\nSpeed=(\d+)", d.execute_script("return Fruitwhirl.taken(Module._fw_records_text())"))[1])
+
+
+def check_menus(d):
+    """Every item of the menus does what it says (About and the Odds: check_about, check_odds)."""
+    slow, fast = stored_speed(d, "min"), stored_speed(d, "max")
+    if not fast < slow or stored_speed(d) != fast:
+        fail(f"the slider's Slow end keeps speed {slow}, its Fast end {fast}, and OK unchanged does not keep it")
+    choose(d, "help", '[data-command="manual"]')
+    wait("the manual", lambda: d.execute_script("return document.querySelector('#manual').open"))
+    d.find_element("css selector", "#manual [value=ok]").click()
+    choose(d, "theme", "#themes button:nth-child(2)")
+    wait("the second theme chosen", lambda: d.execute_script(
+        "return document.querySelector('#themes button:nth-child(2)').classList.contains('checked')"))
+    zooms = [("View, Actual Size", '[data-view="actual"]', 1), ("View, Zoom In", '[data-view="in"]', 2),
+             ("Ctrl+- during a spin", "-", 1), ("Ctrl+=", "=", 2), ("View, Zoom Out", '[data-view="out"]', 1)]
+    for what, how, scale in zooms:
+        games = marks(d, "game-end")
+        if "spin" in what:
+            played(d, " ", "spin-start")
+        if how.startswith("["):
+            choose(d, "view", how)
+        else:
+            press_key(d, how, ctrl=True)
+        wait(f"{what} to show the machine at {scale}", lambda: d.execute_script("return Display.scale") == scale, 10)
+        if "spin" in what:
+            wait("the game's end", lambda: marks(d, "game-end") > games)
+
+
+def check_quick_presses(d):
+    """Two quick taps on the display window are two presses: the list, then a line's page."""
+    clicks = lambda: sum(1 for s in d.execute_script("return Sound.log") if s[0] == "Click.wav")  # noqa: E731
+    before = clicks()
+    tap = ActionBuilder(d, mouse=PointerInput(interaction.POINTER_MOUSE, "mouse"))
+    tap.pointer_action.move_to_location(*on_canvas(d, "display / reel window")).click().click()
+    tap.perform()
+    wait("a click for each press", lambda: clicks() >= before + 2, 10)
+    played(d, "Backspace", "key-back")
+    played(d, "Backspace", "key-back")
+
+
 def printed_odds():
     """What `fruitwhirl --odds` prints, by section: {title: {row's name: the rest of its line}}."""
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
@@ -241,6 +356,10 @@ def main():
     for flag in FLAGS.split():
         options.add_argument(flag)
     d = webdriver.Chrome(options=options)
+    # The intervals the page asks of the browser's timers, to compare with the desktop's.
+    d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": (
+        "window.intervals = []; const every = window.setInterval;"
+        "window.setInterval = (f, ms, ...rest) => { window.intervals.push(ms); return every(f, ms, ...rest); };")})
     try:
         start(d, url)
         reference = screen.Picture(screen.TESTS / "screens" / "startup.png")
@@ -274,6 +393,12 @@ def main():
             fail("the sounds of the coins and the spin, in order")
         if d.execute_script("return Sound.buffers.filter(Boolean).length") != 22:
             fail("not every one of the 22 sounds was decoded by the browser")
+        wait("the sound to rest after the game", lambda: d.execute_script("return Sound.context.state") == "suspended")
+        check_keys(d)
+        check_play_time_clock(d)
+        check_kept_when_hidden(d)
+        check_quick_presses(d)
+        check_menus(d)
 
         d.switch_to.new_window("tab")
         d.get(url)
@@ -281,12 +406,11 @@ def main():
         d.close()
         d.switch_to.window(d.window_handles[0])
 
-        # The zoom is kept with the records, by the one store that writes them.
-        d.find_element("css selector", '.menu[data-menu="view"] > button').click()
-        d.find_element("css selector", '[data-view="actual"]').click()
+        # The zoom (1, from check_menus) is kept with the records, by the one store that writes them.
         if "\nScale=1\n" not in stored(d, "Fruitwhirl.ini") + "\n":
             fail("the zoom to actual size is not in the stored records")
 
+        counter = state(d, "left.png")[0]  # the purse, less the coins the keys put into the machine
         d.refresh()  # the page goes away mid-run, without a quit
         start(d, url)
         if d.execute_script("return Display.scale") != 1:
@@ -308,6 +432,15 @@ def main():
         kept = stored(d, "Fruitwhirl.ini") == download["text"]
         if "mine.ini" not in text or "line 1 is a comment" not in text or not kept:
             fail(f"a damaged file was loaded: {text}")
+        # A clean file takes the records' place; the run under way is not entered into it.
+        (WORK / "clean.ini").write_text(download["text"].replace("Name=Ardo", "Name=Nell"))
+        d.find_element("id", "load").send_keys(str(WORK / "clean.ini"))
+        wait("the question", lambda: d.execute_script("return document.querySelector('#ask').open"))
+        d.find_element("css selector", "#ask [value=yes]").click()
+        wait("the records loaded", lambda: "Name=Nell" in (stored_now(d, "Fruitwhirl.ini") or ""))
+        start(d, url)
+        if d.execute_script("return document.querySelector('#message').open") or "Name=Nell" not in stored(d, "Fruitwhirl.ini"):
+            fail("the loaded records were not taken as they are, or the run was entered into them")
         d.get(url)  # edited while no game runs, so that none saves over it
         d.execute_script("localStorage.setItem('Fruitwhirl.ini', arguments[0])", damaged)
         start(d, url)
