@@ -23,6 +23,7 @@
 #include <string>
 
 #include "fakes.h"
+#include "edition/view_settings.h"
 #include "frontend/qt/qt_settings_store.h"
 #include "frontend/qt/settings_files.h"
 #include "platform/ini_text.h"
@@ -103,6 +104,7 @@ TEST_P(SettingsFiles, AreReadAsFarAsTheyCanBeToldOnceNothingHangsNothingIsLost) 
     rig.Start();
     EXPECT_EQ(rig.m.records.ScoreTable[0].Name == "Ann" && rig.m.records.ScoreTable[1].Score == 500, c.kept);
     EXPECT_EQ(store.GetSetting("GameCfg", "Speed", "?"), c.kept ? "40" : "?");
+    EXPECT_EQ(KeepViewSettings(store, {3, false}), c.kept) << "a zoom writes through the same guard";
     rig.Send(ev::MenuQuit{});
     ::alarm(0);
 
