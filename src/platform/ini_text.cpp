@@ -5,6 +5,28 @@
 
 namespace fw {
 
+long NextUtf8(std::string_view s, std::size_t& i) {
+    const auto b = static_cast<unsigned char>(s[i++]);
+    if (b < 0x80) return b;
+    int more = b >= 0xF0 && b <= 0xF4 ? 3 : b >= 0xE0 ? 2 : b >= 0xC2 && b < 0xE0 ? 1 : -1;
+    if (more < 0 || b > 0xF4) return -1;
+    std::uint32_t c = b & (0x3F >> more);
+    const std::size_t start = i;
+    for (int k = 0; k < more; ++k) {
+        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
+            i = start;
+            return -1;
+        }
+        c = c << 6 | (static_cast<unsigned char>(s[i++]) & 0x3F);
+    }
+    const bool overlong = (more == 2 && c < 0x800) || (more == 3 && c < 0x10000);
+    if (overlong || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) {
+        i = start;
+        return -1;
+    }
+    return static_cast<long>(c);
+}
+
 namespace {
 
 bool IsBlank(char c) {
@@ -33,30 +55,6 @@ void AppendUtf8(std::string& out, std::uint32_t c) {
         out += char(0x80 | (c >> 6 & 0x3F));
         out += char(0x80 | (c & 0x3F));
     }
-}
-
-// The next character of UTF-8 text at i (advanced past it), or -1 for bytes
-// that are no UTF-8 (i advanced by one).
-long NextUtf8(std::string_view s, std::size_t& i) {
-    const auto b = static_cast<unsigned char>(s[i++]);
-    if (b < 0x80) return b;
-    int more = b >= 0xF0 && b <= 0xF4 ? 3 : b >= 0xE0 ? 2 : b >= 0xC2 && b < 0xE0 ? 1 : -1;
-    if (more < 0 || b > 0xF4) return -1;
-    std::uint32_t c = b & (0x3F >> more);
-    const std::size_t start = i;
-    for (int k = 0; k < more; ++k) {
-        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
-            i = start;
-            return -1;
-        }
-        c = c << 6 | (static_cast<unsigned char>(s[i++]) & 0x3F);
-    }
-    const bool overlong = (more == 2 && c < 0x800) || (more == 3 && c < 0x10000);
-    if (overlong || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) {
-        i = start;
-        return -1;
-    }
-    return static_cast<long>(c);
 }
 
 bool IsUtf8(std::string_view s) {
@@ -210,6 +208,8 @@ std::string UnescapedValue(std::string_view s, bool& exact) {
         if (c == '\\') {
             if (++i >= s.size()) break;
             const char e = s[i++];
+            // An escape that means nothing drops the whole character after it, not only its first byte.
+            while ((e & 0x80) && i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) ++i;
             bool simple = false;
             for (const auto& pair : kEscapes) {
                 if (e == pair[0]) out += pair[1], simple = true;
@@ -372,17 +372,18 @@ CheckedSettings CheckSettingsText(std::string bytes) {
         bytes = FromUtf16(std::string_view(bytes).substr(2), bytes[0] == '\xFF');
         checked.problem = "it is written in UTF-16";
     }
-    // Byte-order marks before the text (a tool that adds one to a text that
-    // has one adds a second) are no part of it.
-    while (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);
     // Lines end as any editor ends them: "\n", "\r\n", or "\r" alone (older Mac editors).
     int number = 0;
-    for (std::size_t start = 0; start <= bytes.size();) {
+    for (std::size_t start = 0; start < bytes.size();) {
         std::size_t end = bytes.find_first_of("\r\n", start);
         if (end == std::string::npos) end = bytes.size();
-        const std::string_view line = std::string_view(bytes).substr(start, end - start);
+        std::string_view line = std::string_view(bytes).substr(start, end - start);
         start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
         ++number;
+        // Byte-order marks before a line are no part of it: the text's own (a
+        // tool that adds one to a text that has one adds a second), and those
+        // of texts put one after another.
+        while (line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);
         std::string repaired, name, value;
         bool exact = true;
         std::string problem = LineProblem(line, repaired);

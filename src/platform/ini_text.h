@@ -7,8 +7,13 @@
 #include <cstddef>
 #include <map>
 #include <string>
+#include <string_view>
 
 namespace fw {
+
+// The next character of UTF-8 text at i (i advanced past it), or -1 for a
+// byte that starts none (i advanced by one).
+long NextUtf8(std::string_view text, std::size_t& i);
 
 // Our own file is a few kilobytes: a larger one is not read beyond this.
 inline constexpr std::size_t kLargestSettingsText = std::size_t{1} << 20;

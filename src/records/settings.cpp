@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 
+#include "platform/ini_text.h"
 #include "presentation/themes.h"
 #include "records/data_tables.h"
 
@@ -32,15 +33,12 @@ std::string CutCharacters(const std::string& text, std::size_t count) {
 
 std::string CleanName(const std::string& text) {
     std::string clean;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x20 || c == 0x7F) continue;
-        // U+0080..U+009F in UTF-8: C2 80 .. C2 9F.
-        if (c == 0xC2 && i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xE0) == 0x80) {
-            ++i;
-            continue;
-        }
-        clean += text[i];
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t at = i;
+        const long c = NextUtf8(text, i);
+        // Bytes that are no UTF-8 (a damaged run record) go, and so do the
+        // control characters: C0, DEL and C1.
+        if (c >= 0x20 && (c < 0x7F || c > 0x9F)) clean.append(text, at, i - at);
     }
     return CutCharacters(clean, kNameLength);
 }

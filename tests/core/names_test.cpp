@@ -29,6 +29,10 @@ const NameRow kNames[] = {
     {"ElevenLettersAfterALineBreakCutToTen", "\nAbcdefghijk", "Abcdefghij"},
     {"SpacesAndAccentsStay", " J\xc3\xa9r\xc3\xb4me \xc2\xa0", " J\xc3\xa9r\xc3\xb4me \xc2\xa0"},
     {"AUnitSeparatorJustBelowTheSpace", "Q\x1f", "Q"},
+    {"BytesThatAreNoUtf8",
+     "Jo\xbe\x90"
+     "e\xc2\x01\x80",
+     "Joe"},
 };
 
 class Names : public ::testing::TestWithParam<NameRow> {};

@@ -150,6 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Text{"BlankLinesWithSpaces", Replaced(kFile, "\n\n", "\n   \n\n")},
                       Text{"OldMacLineEnds", Replaced(kFile, "\n", "\r")},
                       Text{"TwoByteOrderMarks", "\xEF\xBB\xBF\xEF\xBB\xBF" + kFile},
+                      Text{"TwoFilesPutTogether", "\xEF\xBB\xBF" + kFile + "\xEF\xBB\xBF[Window]\nScale=3\n"},
                       Text{"OneMebibyte", Padded(1 << 20)},
                       Text{"HashComment", "# mine\n" + kFile, "line 1 is a comment"},
                       // Lines are counted as the editor shows them.
@@ -189,6 +190,16 @@ TEST(IniText, WhatIsWrittenReadsBackExactly) {
         EXPECT_EQ(read.problem, "");
         EXPECT_EQ(ReadIniText(read.text), written);
     }
+}
+
+TEST(IniText, WhatTheCheckKeepsOfADamagedTextPassesItAgainUnchanged) {
+    const std::string kept = CheckSettingsText("# note\n" + kFile).text;
+    EXPECT_EQ(CheckSettingsText(kept).problem, "");
+    EXPECT_EQ(CheckSettingsText(kept).text, kept);
+}
+
+TEST(IniText, AnEscapeThatMeansNothingDropsTheWholeLetterAfterIt) {
+    EXPECT_EQ(ReadIniText("[G]\nName=Zo\\\xC3\xAB!\n"), (IniValues{{"G", {{"Name", "Zo!"}}}}));
 }
 
 TEST(IniText, WhatTheReaderCannotHoldExactlyIsRefused) {

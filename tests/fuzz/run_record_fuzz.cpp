@@ -1,0 +1,74 @@
+// The run record: a record read, written again, reads back as the same run; a
+// run as the machine keeps it does too; and at a start a record is entered
+// into the list once, however often a killed quit leaves it behind.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "fuzz_rig.h"
+#include "records/recovery.h"
+
+namespace {
+
+using fw::fuzz::Broken;
+using fw::fuzz::SameRow;
+
+void WrittenReadsBack(const fw::ScoreRecord& run) {
+    const auto again = fw::ParseRunRecord(fw::RunRecordText(run));
+    if (!again || !SameRow(*again, run)) Broken("the record written reads back as another run");
+}
+
+// A run as the machine keeps it, made of the bytes.
+fw::ScoreRecord RunOf(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider in(data, size);
+    fw::ScoreRecord run;
+    run.Score = in.ConsumeIntegral<fw::Integer>();
+    run.ETime = in.ConsumeIntegralInRange<fw::Long>(0, std::numeric_limits<fw::Long>::max());
+    run.Played = in.ConsumeIntegralInRange<fw::Integer>(0, fw::kIntegerMax);
+    run.Wun = in.ConsumeIntegralInRange<fw::Integer>(0, fw::kIntegerMax);
+    for (fw::Integer& s : run.Stat) s = in.ConsumeIntegralInRange<fw::Integer>(0, fw::kIntegerMax);
+    run.Name = fw::CleanName(in.ConsumeRemainingBytesAsString());
+    return run;
+}
+
+// A start that finds the items: the settings loaded, the last run recovered.
+void Start(fw::fuzz::RecordsRig& rig) {
+    std::vector<std::string> notes;
+    rig.store.Open();
+    fw::LoadSettings(rig.m);
+    fw::RecoverLastRun(rig.m, notes);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string record(reinterpret_cast<const char*>(data), size);
+    const auto run = fw::ParseRunRecord(record);
+    if (run) WrittenReadsBack(*run);
+    WrittenReadsBack(RunOf(data, size));
+
+    std::map<std::string, std::string> items{{fw::kRunRecordItem, record}};
+    fw::fuzz::RecordsRig first(items);
+    Start(first);
+    if (items.contains(fw::kRunRecordItem)) Broken("the record stays after the start");
+    if (!run) {
+        if (items["Fruitwhirl-damaged-2024-06-07-183005.recovery"] != record)
+            Broken("an unreadable record was not kept aside as it was");
+        return 0;
+    }
+    // The quit after it saved the list and was killed before it removed the record.
+    items[fw::kRunRecordItem] = record;
+    fw::fuzz::RecordsRig second(items);
+    second.store.Open();
+    fw::LoadSettings(second.m);
+    if (!fw::fuzz::SameList(first.m, second.m)) Broken("the list saved at the start reads back otherwise");
+    std::vector<std::string> notes;
+    fw::RecoverLastRun(second.m, notes);
+    if (!fw::fuzz::SameList(first.m, second.m)) Broken("a run recovered before was entered again");
+    if (items.contains(fw::kRunRecordItem)) Broken("the record stays after the second start");
+    return 0;
+}

@@ -1,0 +1,58 @@
+// A theme picture: whatever size a picture has, one the checks take holds
+// every cell the machine copies out of a theme.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "fuzz_rig.h"
+#include "machine/cells.h"
+#include "presentation/themes.h"
+
+namespace {
+
+using fw::fuzz::Broken;
+
+// The picture the bytes describe, or a file that is no picture.
+class FuzzedImages : public fw::ImageLoader {
+public:
+    explicit FuzzedImages(FuzzedDataProvider& in) : in_(in) {}
+    fw::LoadedImage Load(const std::string&) override {
+        if (in_.ConsumeBool()) return {std::nullopt, in_.ConsumeRandomLengthString(40)};
+        const int width = in_.ConsumeIntegralInRange(-2, 1000), height = in_.ConsumeIntegralInRange(-2, 200);
+        fw::Surface picture(width, height);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, static_cast<std::uint32_t>(y << 12 | x));
+        return {std::move(picture), {}};
+    }
+
+private:
+    FuzzedDataProvider& in_;
+};
+
+void Holds(const fw::Surface& picture, const fw::Cell& c) {
+    if (c.x < 0 || c.y < 0 || c.right() >= picture.width() || c.bottom() >= picture.height())
+        Broken("a cell lies outside a picture the checks took");
+    fw::Surface piece(c.w, c.h);
+    fw::BitBlt(piece, 0, 0, c.w, c.h, picture, c.x, c.y);
+    if (!piece.sameRect(0, 0, c.w, c.h, picture, c.x, c.y)) Broken("a cell was not copied whole");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider in(data, size);
+    FuzzedImages images(in);
+    const std::string path = "/home/ann/.local/share/fruitwhirl/Gfx/Mine.Thm";
+    std::string error;
+    const auto picture = fw::ReadThemePicture(images, path, error);
+    if (!picture) {
+        if (error.find(path) == std::string::npos) Broken("a picture was refused without naming it");
+        return 0;
+    }
+    for (int s = 0; s < fw::themecells::kSymbols; ++s) Holds(*picture, fw::themecells::Symbol(s));
+    for (int k = 0; k < fw::themecells::kPayCells; ++k) Holds(*picture, fw::themecells::PayCell(k));
+    return 0;
+}
