@@ -102,6 +102,9 @@ inline constexpr int kSymbols = 15;
 inline constexpr int kPayCells = 12;
 inline constexpr int kMinWidth = 435;
 inline constexpr int kMinHeight = 37;
+// A theme picture may be larger than its cells, up to this on either side: a
+// larger one is no theme, and decoding it would take seconds and gigabytes.
+inline constexpr int kMaxSide = 4096;
 constexpr Cell Symbol(int s) { return {29 * s, 0, 29, 30}; }
 constexpr Cell PayCell(int k) { return {33 * k, 30, 33, 7}; }
 }  // namespace themecells

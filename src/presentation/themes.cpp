@@ -110,24 +110,34 @@ bool ScanThemes(Machine& m) {
     return true;
 }
 
-std::optional<Surface> ReadThemePicture(ImageLoader& images, const std::string& path, std::string& error) {
-    LoadedImage image = images.Load(path);
-    if (!image.surface) {
-        error = "The reel theme \"" + path + "\" cannot be loaded: " + image.error;
-        return std::nullopt;
+std::string ThemeSizeProblem(int width, int height) {
+    const std::string size = std::to_string(width) + " x " + std::to_string(height) + " pixels";
+    if (width < themecells::kMinWidth || height < themecells::kMinHeight) {
+        return "it is too small (" + size + "; a theme needs at least " +
+               std::to_string(themecells::kMinWidth) + " x " + std::to_string(themecells::kMinHeight) + ").";
     }
-    if (image.surface->width() < themecells::kMinWidth || image.surface->height() < themecells::kMinHeight) {
-        error = "The reel theme \"" + path + "\" is too small: it is " +
-                std::to_string(image.surface->width()) + " x " + std::to_string(image.surface->height()) +
-                " pixels, and a theme needs at least " + std::to_string(themecells::kMinWidth) + " x " +
-                std::to_string(themecells::kMinHeight) + ".";
+    if (width > themecells::kMaxSide || height > themecells::kMaxSide) {
+        return "it is too large (" + size + "; a theme may be at most " +
+               std::to_string(themecells::kMaxSide) + " x " + std::to_string(themecells::kMaxSide) + ").";
+    }
+    return {};
+}
+
+std::optional<Surface> ReadThemePicture(ImageLoader& images, const std::string& path, const std::string& name,
+                                        std::string& error) {
+    LoadedImage image = images.Load(path, ThemeSizeProblem);
+    // A picture whose file did not tell its size before it was decoded is checked now.
+    if (image.surface) image.error = ThemeSizeProblem(image.surface->width(), image.surface->height());
+    if (!image.surface || !image.error.empty()) {
+        error = "The reel theme \"" + name + "\" cannot be loaded: " + image.error;
         return std::nullopt;
     }
     return std::move(image.surface);
 }
 
 bool LoadTheme(Machine& m, int index, std::string& error) {
-    std::optional<Surface> picture = ReadThemePicture(m.images, m.themes.ThemePaths.at(index), error);
+    const std::string& path = m.themes.ThemePaths.at(index);
+    std::optional<Surface> picture = ReadThemePicture(m.images, path, path, error);
     if (!picture) return false;
     m.display.hdcTheme = std::move(*picture);
     return true;
@@ -135,7 +145,8 @@ bool LoadTheme(Machine& m, int index, std::string& error) {
 
 std::string ThemeToAdd(Machine& m, const std::string& path, const std::string& file) {
     std::string error;
-    if (!ReadThemePicture(m.images, path, error)) return error;
+    if (!ReadThemePicture(m.images, path, std::filesystem::path(path).filename().string(), error))
+        return error;
     const bool known = std::any_of(m.themes.ThemeFiles.begin() + 1, m.themes.ThemeFiles.end(),
                                    [&](const std::string& t) { return SameName(t + ".Thm", file); });
     if (!known && m.themes.ThemeCount >= kMaxThemes) return "You Have Too Many 'Thm' Files. (Max=10)";

@@ -33,6 +33,28 @@ void Tell(Machine& m, const std::vector<std::string>& notes) {
     m.clock.Sync();
 }
 
+// The theme chosen last, or when its picture cannot be loaded the first theme
+// whose picture can: a theme that cannot is passed over, and why is noted for
+// the player. False when no theme loads, with every reason in problems.
+bool LoadStartTheme(Machine& m, std::vector<std::string>& notes, std::string& problems) {
+    const int chosen = m.themes.ThemeIndex;
+    for (int i = 0; i <= m.themes.ThemeCount; ++i) {
+        if (i == chosen) continue;  // tried first
+        const int index = i == 0 ? chosen : i;
+        std::string error;
+        if (LoadTheme(m, index, error)) {
+            if (index == chosen) return true;
+            CheckTheme(m, index);
+            m.themes.ThemeIndex = static_cast<Integer>(index);
+            notes.push_back(problems + " The reels show the theme \"" + m.themes.ThemeFiles[index] +
+                            "\" instead.");
+            return true;
+        }
+        problems += (problems.empty() ? "" : "\n\n") + error;
+    }
+    return false;
+}
+
 }  // namespace
 
 void Form_Load(Machine& m) {
@@ -50,10 +72,10 @@ void Form_Load(Machine& m) {
     // The four drawing surfaces were taken when the machine was made.
     LoadMachineConfig(m);
 
-    std::string error;
-    if (!LoadTheme(m, m.themes.ThemeIndex, error)) {
+    std::string problems;
+    if (!LoadStartTheme(m, notes, problems)) {
         Tell(m, notes);
-        m.host.ShowError(m.config.AppName, error);
+        m.host.ShowError(m.config.AppName, problems);
         EndProgram(m, 1);
         return;
     }

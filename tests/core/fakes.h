@@ -150,10 +150,10 @@ public:
     std::map<std::string, std::string> aside;  // records moved aside, by their new name
 };
 
-// Pictures by path.
+// Pictures by path, of sizes not known before they are read.
 class MemoryImages : public ImageLoader {
 public:
-    LoadedImage Load(const std::string& path) override {
+    LoadedImage Load(const std::string& path, const PictureSizeCheck&) override {
         loads.push_back(path);
         if (!files.contains(path)) return {std::nullopt, "the file is not a picture"};
         return {files[path], {}};

@@ -99,5 +99,21 @@ TEST(Themes, TheMenuListsTheThemesInNameOrderAndSwitchesThem) {
     EXPECT_EQ(rig.store.Value("GameCfg", "ThmNr"), "4");
 }
 
+TEST(Themes, ThemesThatCannotBeLoadedAreSaidAndPassedOverAndTheGameStartsOnTheFirstThatLoads) {
+    Rig rig({"Fruit.Thm", "Gems.Thm", "Vegas.Thm"});
+    rig.store.Set("GameCfg", "Theme", "3");  // Vegas, chosen last
+    rig.store.Set("GameCfg", "ThmNr", "3");
+    for (const char* spoilt : {"Fruit.Thm", "Vegas.Thm"}) rig.images.files.erase(rig.GfxFile(spoilt));
+    rig.Start();
+    ASSERT_TRUE(rig.host.errors.empty() && !rig.m.queue.ended) << ::testing::PrintToString(rig.host.errors);
+    ASSERT_EQ(rig.host.messages.size(), 1u);
+    for (const char* spoilt : {"Fruit.Thm", "Vegas.Thm"})
+        EXPECT_NE(rig.host.messages[0].find(rig.GfxFile(spoilt) + "\" cannot be loaded"), std::string::npos);
+    EXPECT_TRUE(ShowsSymbol(rig.m.display.hdcScreen, 0, 1, rig.m.Strip[18][0], 2));
+    EXPECT_TRUE(rig.host.themeItems[2].checked && !rig.host.themeItems[3].checked);
+    rig.Send(ev::MenuQuit{});
+    EXPECT_EQ(rig.store.Value("GameCfg", "Theme"), "2");
+}
+
 }  // namespace
 }  // namespace fw::test

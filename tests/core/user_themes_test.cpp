@@ -65,7 +65,7 @@ TEST_P(AddedTheme, IsTakenOnlyAsTheScanWouldTakeIt) {
 INSTANTIATE_TEST_SUITE_P(Browser, AddedTheme,
                          ::testing::Values(Added{"APicture", 3, "Mine.Thm", 435, ""},
                                            Added{"OneTooNarrow", 3, "Mine.Thm", 434,
-                                                 "\"picked\" is too small: it is 434 x 37 pixels"},
+                                                 "\"picked\" cannot be loaded: it is too small (434 x 37"},
                                            Added{"NoPicture", 3, "Mine.Thm", 0,
                                                  "\"picked\" cannot be loaded"},
                                            Added{"AnEleventh", 10, "Mine.Thm", 435, "Too Many 'Thm' Files"},

@@ -22,6 +22,7 @@
 #include "frontend/qt/main_window.h"
 #include "frontend/qt/qt_image_loader.h"
 #include "machine/cells.h"
+#include "presentation/themes.h"
 
 namespace fw::test {
 namespace {
@@ -36,7 +37,7 @@ TEST(ImageLoader, ReadsAnyPictureFormatPixelForPixelAndAFileNamedInLatin1AndSays
     for (const char* format : {"PNG", "BMP"}) {
         const QString path = dir.filePath(QString("Fruit-%1.Thm").arg(format));
         ASSERT_TRUE(image.save(path, format));
-        const LoadedImage loaded = loader.Load(path.toStdString());
+        const LoadedImage loaded = loader.Load(path.toStdString(), {});
         ASSERT_TRUE(loaded.surface) << loaded.error;
         ASSERT_EQ(loaded.surface->width(), 435);
         for (int y = 0; y < 37; ++y)
@@ -44,14 +45,42 @@ TEST(ImageLoader, ReadsAnyPictureFormatPixelForPixelAndAFileNamedInLatin1AndSays
                 ASSERT_EQ(loaded.surface->pixel(x, y) & 0xFFFFFFu, image.pixel(x, y) & 0xFFFFFFu) << format;
     }
     std::ofstream(dir.filePath("notes.Thm").toStdString()) << "these are no pixels\n";
-    EXPECT_FALSE(loader.Load(dir.filePath("notes.Thm").toStdString()).surface);
-    const LoadedImage missing = loader.Load(dir.filePath("gone.Thm").toStdString());
+    EXPECT_FALSE(loader.Load(dir.filePath("notes.Thm").toStdString(), {}).surface);
+    const LoadedImage missing = loader.Load(dir.filePath("gone.Thm").toStdString(), {});
     EXPECT_TRUE(!missing.surface && missing.error.find("does not exist") != std::string::npos)
         << missing.error;
     // A theme file named in Latin-1 loads (the menu's name for it: Look.TheThemesAreAChoiceOfOne...).
     const std::string latin1 = dir.path().toStdString() + "/\xC4pple.Thm";
     std::filesystem::copy_file(std::filesystem::path(FW_PROGRAM).parent_path() / "Gfx/Fruit.Thm", latin1);
-    EXPECT_TRUE(loader.Load(latin1).surface);
+    EXPECT_TRUE(loader.Load(latin1, {}).surface);
+}
+
+// A picture of a few bytes: the PNG signature, a header declaring width x height pixels
+// (8-bit RGB) and the start of an image data chunk, where a reader knows the size.
+std::string PngDeclaring(std::uint32_t width, std::uint32_t height) {
+    const auto bigEndian = [](std::uint32_t v) {
+        return std::string{char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+    };
+    const auto chunk = [&](const std::string& typeAndData) {
+        std::uint32_t crc = ~0u;
+        for (unsigned char b : typeAndData)
+            for (int k = 0; k < 8; ++k, b >>= 1) crc = (crc >> 1) ^ (0xEDB88320u & -((crc ^ b) & 1u));
+        return bigEndian(std::uint32_t(typeAndData.size() - 4)) + typeAndData + bigEndian(~crc);
+    };
+    return "\x89PNG\r\n\x1a\n" +
+           chunk("IHDR" + bigEndian(width) + bigEndian(height) + std::string{8, 2, 0, 0, 0}) + chunk("IDAT");
+}
+
+TEST(ImageLoader, APictureDeclaringAHugeSizeIsRefusedByItsDeclaredSize) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("huge.Thm").toStdString();
+    std::ofstream(path, std::ios::binary) << PngDeclaring(30000, 30000);
+    QtImageLoader loader;
+    std::string error;
+    EXPECT_FALSE(ReadThemePicture(loader, path, "huge.Thm", error));
+    EXPECT_NE(error.find("\"huge.Thm\" cannot be loaded: it is too large (30000 x 30000 pixels"),
+              std::string::npos)
+        << error;
 }
 
 // A started machine in a window at scale 2; active: with the keyboard.

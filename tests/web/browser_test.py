@@ -6,7 +6,8 @@ and a prize the pay table explains, the sounds in order; a second
 tab is refused; a reload recovers the run and keeps the records and the zoom; the records
 downloaded are the desktop's settings file, a damaged file is not loaded; a
 damaged stored record is kept aside with the message and offered for download;
-a picture added as a theme is listed after a start and goes when removed;
+a picture added as a theme is listed after a start and goes when removed, and one
+declaring a huge size is refused by name before it is decoded;
 the site plays offline from its service worker.
 
   browser_test.py SITE_DIR PICTURES_DIR PROGRAM
@@ -18,11 +19,13 @@ import http.server
 import math
 import pathlib
 import re
+import struct
 import subprocess
 import sys
 import tempfile
 import threading
 import time
+import zlib
 
 from selenium import webdriver
 from selenium.common.exceptions import WebDriverException
@@ -133,6 +136,12 @@ def start_past_recovery(d, url):
     if d.execute_script("return document.querySelector('#message').open"):
         d.find_element("css selector", "#message button").click()
     wait("the start-up after the message", lambda: marks(d, "ready"))
+
+
+def png_declaring(width, height):
+    """A picture of a few bytes: the PNG signature, a header declaring width x height pixels, an empty data chunk."""
+    chunk = lambda data: struct.pack(">I", len(data) - 4) + data + struct.pack(">I", zlib.crc32(data))  # noqa: E731
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR" + struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)) + chunk(b"IDAT")
 
 
 def stored(d, key):
@@ -454,6 +463,12 @@ def main():
             fail("the damaged record was not replaced by what could be read")
 
         # A picture of the player's own is kept as a theme, listed from the next start on, and removed again.
+        d.find_element("css selector", "#message [value=ok]").click()
+        (WORK / "tiny.png").write_bytes(png_declaring(30000, 30000))
+        d.find_element("id", "theme-file").send_keys(str(WORK / "tiny.png"))
+        text = message(d, "the refusal of a picture declaring 30000 x 30000 pixels")
+        if '"tiny.png" cannot be loaded: it is too large' not in text:
+            fail(f"a picture declaring 30000 x 30000 pixels is not refused by its name and size: {text}")
         d.find_element("css selector", "#message [value=ok]").click()
         (WORK / "Garden.png").write_bytes((PICTURES / "Gfx" / "Jewels.Thm").read_bytes())
         d.find_element("id", "theme-file").send_keys(str(WORK / "Garden.png"))

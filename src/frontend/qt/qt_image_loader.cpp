@@ -3,10 +3,13 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QImageReader>
+#include <QSize>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <system_error>
+
+#include "machine/cells.h"
 
 namespace fw {
 
@@ -26,7 +29,14 @@ Surface SurfaceFromBytes(const unsigned char* data, std::size_t size) {
     return SurfaceFromImage(image);
 }
 
-LoadedImage QtImageLoader::Load(const std::string& path) {
+QtImageLoader::QtImageLoader() {
+    // Whatever a file declares, Qt decodes no picture larger than the largest
+    // theme (4 bytes a pixel), so a size no check could read beforehand stays
+    // bounded too.
+    QImageReader::setAllocationLimit(themecells::kMaxSide * themecells::kMaxSide * 4 / (1024 * 1024));
+}
+
+LoadedImage QtImageLoader::Load(const std::string& path, const PictureSizeCheck& allowed) {
     // The file is opened by the very bytes it was found by, whether or not
     // they are UTF-8: a name from an older system loads too.
     std::error_code ec;
@@ -41,6 +51,12 @@ LoadedImage QtImageLoader::Load(const std::string& path) {
     buffer.open(QIODevice::ReadOnly);
     // Theme files carry their own extension: the format comes from the content.
     QImageReader reader(&buffer);
+    // The size the file declares, read from its header before a pixel is decoded.
+    const QSize declared = reader.size();
+    if (allowed && declared.isValid()) {
+        std::string problem = allowed(declared.width(), declared.height());
+        if (!problem.empty()) return {std::nullopt, std::move(problem)};
+    }
     const QImage image = reader.read();
     if (image.isNull()) return {std::nullopt, reader.errorString().toStdString() + "."};
     return {SurfaceFromImage(image), {}};

@@ -9,7 +9,8 @@ namespace fw {
 
 class QtImageLoader : public ImageLoader {
 public:
-    LoadedImage Load(const std::string& path) override;
+    QtImageLoader();
+    LoadedImage Load(const std::string& path, const PictureSizeCheck& allowed) override;
 };
 
 // The picture as a Surface (alpha dropped).

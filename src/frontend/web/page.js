@@ -28,6 +28,31 @@ const Fruitwhirl = {
     Module._free(pointer);
     return text;
   },
+  // The size a picture's file declares in its header (PNG, GIF, BMP, JPEG), read
+  // before anything decodes it: [width, height], or null when it does not tell.
+  declaredSize(path) {
+    try {
+      const b = FS.readFile(path);
+      const v = new DataView(b.buffer, b.byteOffset, b.length);
+      const starts = (...bytes) => bytes.every((x, i) => b[i] === x);
+      const size = (w, h) => [Math.min(w, 0x7fffffff), Math.min(h, 0x7fffffff)];
+      if (starts(0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a)) return size(v.getUint32(16), v.getUint32(20));
+      if (starts(0x47, 0x49, 0x46, 0x38)) return size(v.getUint16(6, true), v.getUint16(8, true));
+      if (starts(0x42, 0x4d)) {
+        if (v.getUint32(14, true) === 12) return size(v.getUint16(18, true), v.getUint16(20, true));
+        return size(Math.abs(v.getInt32(18, true)), Math.abs(v.getInt32(22, true)));
+      }
+      if (starts(0xff, 0xd8)) {
+        // The segments up to the frame header: a start-of-frame marker, C0 to CF but C4, C8 and CC.
+        for (let i = 2; b[i] === 0xff; i += 2 + v.getUint16(i + 2)) {
+          const marker = b[i + 1];
+          if (marker >= 0xc0 && marker <= 0xcf && marker !== 0xc4 && marker !== 0xc8 && marker !== 0xcc)
+            return size(v.getUint16(i + 7), v.getUint16(i + 5));
+        }
+      }
+    } catch (e) { /* too short to tell */ }
+    return null;
+  },
   // A picture decoded by the browser: width, height and RGBA bytes in one block
   // the game frees, or 0 with the reason in lastError.
   async decode(path) {

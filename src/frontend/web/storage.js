@@ -106,10 +106,11 @@ const Store = (() => {
     const file = picture.name.replace(/\.[^.]*$/, '') + '.Thm';
     const bytes = new Uint8Array(await picture.arrayBuffer());
     while (!Module._fw_idle()) await new Promise((r) => setTimeout(r, 100));
-    FS.writeFile(file, bytes);  // beside the game, as the player named it
-    const checked = Module.ccall('fw_add_theme', 'number', ['string', 'string'], [file, file], { async: true });
+    const picked = '/tmp/' + picture.name;  // as the player named it, which the messages say
+    FS.writeFile(picked, bytes);
+    const checked = Module.ccall('fw_add_theme', 'number', ['string', 'string'], [picked, file], { async: true });
     const problem = Fruitwhirl.taken(await checked);
-    FS.unlink(file);
+    FS.unlink(picked);
     if (problem) { await Dialogs.message(error, 'Fruitwhirl', problem); return; }
     try {
       await done((await Store.themes('readwrite')).put(bytes, file));

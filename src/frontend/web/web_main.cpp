@@ -76,6 +76,14 @@ EM_JS(void, fw_js_audio, (int slot, int what), { Sound.play(slot, what); });
 EM_ASYNC_JS(std::uint8_t*, fw_js_decode, (const char* path), {
     return await Fruitwhirl.decode(UTF8ToString(path));
 });
+// The size a picture's file declares in its header, into size[0] and size[1]:
+// 0 when the page cannot tell it without decoding the picture.
+EM_JS(int, fw_js_declared_size, (const char* path, std::int32_t* size), {
+    const s = Fruitwhirl.declaredSize(UTF8ToString(path));
+    if (!s) return 0;
+    HEAP32.set(s, size >> 2);
+    return 1;
+});
 EM_JS(char*, fw_js_error, (), { return allocateUTF8(Fruitwhirl.lastError); });
 // The browser's storage: a text, or 0 when the key holds none; of a longer
 // text only its first limit + 1 characters (as many bytes at least). Writes say
@@ -146,7 +154,12 @@ private:
 // ---- Pictures decoded by the browser ----------------------------------------------------------
 class WebImages : public ImageLoader {
 public:
-    LoadedImage Load(const std::string& path) override {
+    LoadedImage Load(const std::string& path, const PictureSizeCheck& allowed) override {
+        std::int32_t declared[2];
+        if (allowed && fw_js_declared_size(path.c_str(), declared)) {
+            std::string problem = allowed(declared[0], declared[1]);
+            if (!problem.empty()) return {std::nullopt, std::move(problem)};
+        }
         std::uint8_t* block = fw_js_decode(path.c_str());
         if (!block) return {std::nullopt, Taken(fw_js_error())};
         const auto* size = reinterpret_cast<const std::int32_t*>(block);
@@ -308,7 +321,7 @@ Game* game = nullptr;
 constexpr int kLargestScale = 16;
 
 Surface Picture(ImageLoader& images, const char* path) {
-    LoadedImage loaded = images.Load(path);
+    LoadedImage loaded = images.Load(path, {});
     return loaded.surface ? std::move(*loaded.surface) : Surface();
 }
 
