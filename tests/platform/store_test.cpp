@@ -22,8 +22,8 @@
 #include <functional>
 #include <string>
 
-#include "fakes.h"
 #include "edition/view_settings.h"
+#include "fakes.h"
 #include "frontend/qt/qt_settings_store.h"
 #include "frontend/qt/settings_files.h"
 #include "platform/ini_text.h"
