@@ -92,8 +92,7 @@ const Store = (() => {
         'the run under way is not entered.', 'Load', 'Cancel')) return;
     const why = Fruitwhirl.taken(Module._fw_replace_records());
     if (why) { await Dialogs.message(Contract.message.error, 'Fruitwhirl', why); return; }
-    Fruitwhirl.replaced = true;
-    location.reload();
+    location.reload();  // the store writes nothing of this run over them now
   });
 
   // ---- The player's own themes, added and removed ----
@@ -141,7 +140,7 @@ const Store = (() => {
   });
 
   // ---- Records kept when the tab is hidden or closed ----
-  const keep = () => { if (Fruitwhirl.running && !Fruitwhirl.replaced) Module._fw_keep(); };
+  const keep = () => { if (Fruitwhirl.running) Module._fw_keep(); };
   document.addEventListener('visibilitychange', () => { if (document.visibilityState === 'hidden') keep(); });
   window.addEventListener('pagehide', keep);
   return Store;
