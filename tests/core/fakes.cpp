@@ -87,11 +87,12 @@ Rig::Rig(std::vector<std::string> themes, SettingsStore* realStore, Random* real
     }
 }
 
-Rig::Rig(Pictures pictures, ImageLoader& loader, const std::string& appFolder)
+Rig::Rig(Pictures pictures, ImageLoader& loader, const std::string& appFolder, SettingsStore* realStore)
     : folder(appFolder),
       ownsFolder(false),
-      machine(std::make_unique<Machine>(Platform{clock, random, sound, store, loader, host},
-                                        std::move(pictures), appFolder)),
+      machine(std::make_unique<Machine>(
+          Platform{clock, random, sound, realStore ? *realStore : store, loader, host}, std::move(pictures),
+          appFolder)),
       m(*machine) {}
 
 Rig::~Rig() {
@@ -128,6 +129,17 @@ std::vector<Sfx> Rig::SoundsPlayed() const {
             if (call == "Play " + std::string(kSoundNames[k])) played.push_back(static_cast<Sfx>(k));
     }
     return played;
+}
+
+RecordsRig::RecordsRig(std::map<std::string, std::string> items, bool bare) {
+    auto memory = std::make_unique<MemoryBytes>();
+    bytes = memory.get();
+    bytes->items = std::move(items);
+    store = std::make_unique<RecordsStore>(std::move(memory),
+                                           [this](const std::string& note) { notes.push_back(note); });
+    store->stamp = [] { return std::string(kStamp); };
+    rig = bare ? std::make_unique<Rig>(Pictures{}, noPictures, "/app/", store.get())
+               : std::make_unique<Rig>(std::vector<std::string>{"Fruit.Thm"}, store.get());
 }
 
 bool Shows(const Surface& surface, const Cell& place, const Cell& cell) {

@@ -1,6 +1,7 @@
 // Test doubles for the machine's platform: a virtual clock, scripted random
 // numbers, a recording sound control, an in-memory settings store and image
-// loader, a recording host, and a Rig that plays the machine with them.
+// loader, a recording host, and a Rig that plays the machine with them; and
+// the records store as both editions keep it, over items in memory.
 #pragma once
 
 #include <chrono>
@@ -16,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "edition/records_store.h"
 #include "machine/cells.h"
 #include "machine/machine.h"
 #include "machine/sounds.h"
@@ -245,7 +247,8 @@ public:
     explicit Rig(std::vector<std::string> themes = {"Fruit.Thm"}, SettingsStore* realStore = nullptr,
                  Random* realRandom = nullptr, Host* realHost = nullptr);
     // Real pictures: the sheet and machine given, themes from appFolder/Gfx through loader.
-    Rig(Pictures pictures, ImageLoader& loader, const std::string& appFolder);
+    Rig(Pictures pictures, ImageLoader& loader, const std::string& appFolder,
+        SettingsStore* realStore = nullptr);
     ~Rig();
 
     void Start() { Send(ev::Load{}); }
@@ -281,6 +284,58 @@ public:
     RecordingHost host;
     std::unique_ptr<Machine> machine;
     Machine& m;
+};
+
+// Named items in memory; every write fails with the fault while one is set.
+class MemoryBytes : public StoreBytes {
+public:
+    PlaceWords Words() const override { return {"the settings folder \"/home/ann\"", "the disk", ""}; }
+    std::string Shown(const std::string& name) const override { return "/home/ann/" + name; }
+    std::string Prepare(const std::vector<std::string>&) override { return refused; }
+    ItemKind Kind(const std::string& name) override {
+        return items.contains(name) ? ItemKind::Item : ItemKind::Missing;
+    }
+    ItemRead Read(const std::string& name, std::size_t limit) override {
+        if (!items.contains(name)) return {};
+        return {ItemRead::State::Read, items[name].substr(0, limit + 1), {}};
+    }
+    bool Replace(const std::string& name, const std::string& bytes, ByteFault& fault) override {
+        if (failing) return fault = *failing, false;
+        items[name] = bytes;
+        return true;
+    }
+    bool KeepAside(const std::string& name, const std::string& aside, bool move, ByteFault& fault) override {
+        if (failing || items.contains(aside)) return fault = failing.value_or(ByteFault{}), false;
+        items[aside] = items[name];
+        if (move) items.erase(name);
+        return true;
+    }
+    void Remove(const std::string& name) override { items.erase(name); }
+    Writability Probe(const std::string&) override { return {}; }
+
+    std::map<std::string, std::string> items;
+    std::string refused;  // what stops the place from holding records at all
+    std::optional<ByteFault> failing;
+};
+
+// The time the records store stamps on what it keeps aside.
+inline constexpr const char* kStamp = "2026-12-08-101500";
+
+// A run of the machine on the records store over the items given; a bare one
+// has no pictures nor themes, for runs that only read and write the records.
+struct RecordsRig {
+    explicit RecordsRig(std::map<std::string, std::string> items = {}, bool bare = false);
+    // Starts, and opens the sound bank.
+    void Start() {
+        rig->Start();
+        rig->Send(ev::Activate{});
+    }
+    std::string Told() const { return rig->host.messages.empty() ? "" : rig->host.messages[0]; }
+    MemoryBytes* bytes;
+    std::unique_ptr<RecordsStore> store;
+    std::vector<std::string> notes;  // what the edition was given to note
+    MemoryImages noPictures;
+    std::unique_ptr<Rig> rig;
 };
 
 // True when the place of surface shows the sprite-sheet cell (coded pictures).

@@ -14,64 +14,8 @@
 namespace fw::test {
 namespace {
 
-// Items in a memory; every write fails with fault while it is set.
-class MemoryBytes : public StoreBytes {
-public:
-    PlaceWords Words() const override { return {"the settings folder \"/home/ann\"", "the disk", ""}; }
-    std::string Shown(const std::string& name) const override { return "/home/ann/" + name; }
-    std::string Prepare(const std::vector<std::string>&) override { return refused; }
-    ItemKind Kind(const std::string& name) override {
-        return items.contains(name) ? ItemKind::Item : ItemKind::Missing;
-    }
-    ItemRead Read(const std::string& name, std::size_t limit) override {
-        if (!items.contains(name)) return {};
-        return {ItemRead::State::Read, items[name].substr(0, limit + 1), {}};
-    }
-    bool Replace(const std::string& name, const std::string& bytes, ByteFault& fault) override {
-        if (failing) return fault = *failing, false;
-        items[name] = bytes;
-        return true;
-    }
-    bool KeepAside(const std::string& name, const std::string& aside, bool move, ByteFault& fault) override {
-        if (failing || items.contains(aside)) return fault = failing.value_or(ByteFault{}), false;
-        items[aside] = items[name];
-        if (move) items.erase(name);
-        return true;
-    }
-    void Remove(const std::string& name) override { items.erase(name); }
-    Writability Probe(const std::string&) override { return {}; }
-
-    std::map<std::string, std::string> items;
-    std::string refused;  // what stops the place from holding records at all
-    std::optional<ByteFault> failing;
-};
-
-constexpr const char* kStamp = "2026-12-08-101500";
 const std::string kFile = "[GameCfg]\nName=Ann\nSpeed=40\n\n[High-01]\nName=Zed\nScore=500\n";
 const ByteFault kFull{ByteFault::Kind::Full, "/home/ann/Fruitwhirl.ini: No space left on device"};
-
-// A run of the machine on the records store over the items given.
-struct Session {
-    explicit Session(std::map<std::string, std::string> items = {}) {
-        auto memory = std::make_unique<MemoryBytes>();
-        bytes = memory.get();
-        bytes->items = std::move(items);
-        store = std::make_unique<RecordsStore>(std::move(memory),
-                                               [this](const std::string& note) { notes.push_back(note); });
-        store->stamp = [] { return std::string(kStamp); };
-        rig = std::make_unique<Rig>(std::vector<std::string>{"Fruit.Thm"}, store.get());
-    }
-    // Starts, and opens the sound bank.
-    void Start() {
-        rig->Start();
-        rig->Send(ev::Activate{});
-    }
-    std::string Told() const { return rig->host.messages.empty() ? "" : rig->host.messages[0]; }
-    MemoryBytes* bytes;
-    std::unique_ptr<RecordsStore> store;
-    std::vector<std::string> notes;  // what the edition was given to note
-    std::unique_ptr<Rig> rig;
-};
 
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -105,7 +49,7 @@ TEST_P(SettingsTexts, AreReadAsFarAsTheyCanBeAndADamagedOneIsKeptAsideAndMended)
     const Text& t = GetParam();
     // A clean text of about 1 MiB stays as large: its long value is kept.
     const bool large = t.bytes.size() >= kLargestSettingsText / 2 && !*t.told;
-    Session run({{kSettingsItem, t.bytes}});
+    RecordsRig run({{kSettingsItem, t.bytes}});
     run.Start();
     const std::string aside = "Fruitwhirl-damaged-" + std::string(kStamp) + ".ini";
     if (*t.told) {
@@ -116,7 +60,7 @@ TEST_P(SettingsTexts, AreReadAsFarAsTheyCanBeAndADamagedOneIsKeptAsideAndMended)
                       "\"; the game goes on with what could be read.");
         EXPECT_TRUE(run.bytes->items[aside] == t.bytes) << "the copy is not the text as it was";
         // What could be read took its place, and reads without a word.
-        Session mended({{kSettingsItem, run.bytes->items[kSettingsItem]}});
+        RecordsRig mended({{kSettingsItem, run.bytes->items[kSettingsItem]}});
         mended.Start();
         EXPECT_EQ(mended.rig->host.messages.empty(), !large);
     } else {
@@ -129,7 +73,7 @@ TEST_P(SettingsTexts, AreReadAsFarAsTheyCanBeAndADamagedOneIsKeptAsideAndMended)
     EXPECT_EQ(run.rig->host.endStatus, 0);
 
     // The next run reads what this one stored, without a word.
-    Session next(run.bytes->items);
+    RecordsRig next(run.bytes->items);
     next.Start();
     EXPECT_EQ(next.rig->host.messages.empty(), !large);
     EXPECT_EQ(next.rig->m.records.ScoreTable[0].Name, "Ann");
@@ -228,11 +172,11 @@ TEST(IniText, WhatTheReaderCannotHoldExactlyIsRefused) {
 
 TEST(RecordsStore, ACopyKeptAsideNeverTakesTheNameOfAnEarlierOne) {
     const std::string stem = "Fruitwhirl-damaged-" + std::string(kStamp);
-    Session run({{kSettingsItem, "# mine\n" + kFile},
-                 {stem + ".ini", "earlier"},
-                 {stem + "-2.ini", "earlier too"},
-                 {kRunRecordItem, "no record"},
-                 {stem + ".recovery", "an earlier record"}});
+    RecordsRig run({{kSettingsItem, "# mine\n" + kFile},
+                    {stem + ".ini", "earlier"},
+                    {stem + "-2.ini", "earlier too"},
+                    {kRunRecordItem, "no record"},
+                    {stem + ".recovery", "an earlier record"}});
     run.Start();
     EXPECT_TRUE(Contains(run.Told(), "is kept as \"/home/ann/" + stem + "-3.ini\"")) << run.Told();
     EXPECT_TRUE(Contains(run.Told(), "it was kept as \"/home/ann/" + stem + "-2.recovery\"")) << run.Told();
@@ -253,7 +197,7 @@ TEST(RecordsStore, ARunRecordOverItsLimitIsNotReadButKeptAside) {
     big.Name.clear();
     big.Name.assign((1 << 16) + 1 - RunRecordText(big).size(), 'x');
     const std::string record = RunRecordText(big);
-    Session run({{kSettingsItem, kFile}, {kRunRecordItem, record}});
+    RecordsRig run({{kSettingsItem, kFile}, {kRunRecordItem, record}});
     run.Start();
     EXPECT_TRUE(Contains(run.Told(), "The record of your last run could not be read")) << run.Told();
     EXPECT_EQ(run.bytes->items["Fruitwhirl-damaged-" + std::string(kStamp) + ".recovery"], record);
@@ -266,7 +210,7 @@ TEST(RecordsStore, ARunRecordOverItsLimitIsNotReadButKeptAside) {
 TEST(RecordsStore, AFailedSaveKeepsTheOldRecordsSaysWhyAndALaterOneStoresTheRun) {
     std::string scores = "[GameCfg]\nName=Ann\n";  // the run enters the list at the top
     for (int n = 1; n <= 10; ++n) scores += "[" + HighSection(n) + "]\nName=Zed\nScore=0\n";
-    Session run({{kSettingsItem, scores}});
+    RecordsRig run({{kSettingsItem, scores}});
     run.Start();
     const auto before = run.bytes->items;
     run.bytes->failing = kFull;
@@ -289,14 +233,14 @@ TEST(RecordsStore, AFailedSaveKeepsTheOldRecordsSaysWhyAndALaterOneStoresTheRun)
     EXPECT_TRUE(Contains(run.rig->host.asked[0], "the disk is full")) << run.rig->host.asked[0];
     EXPECT_EQ(run.rig->host.endStatus, 0);
     EXPECT_FALSE(run.bytes->items.contains(kRunRecordItem));
-    Session next(run.bytes->items);
+    RecordsRig next(run.bytes->items);
     next.Start();
     EXPECT_EQ(next.rig->m.records.ScoreTable[1].Name, "Ann") << "the run of this test is not in the list";
     EXPECT_EQ(next.rig->m.records.ScoreTable[2].Name, "Zed");
 }
 
 TEST(RecordsStore, AFailingSaveIsNotedOnceASpellAndAgainAfterASaveWorked) {
-    Session run({{kSettingsItem, kFile}});
+    RecordsRig run({{kSettingsItem, kFile}});
     run.Start();
     run.rig->InsertCoins(2);
     run.rig->InsertCoins(2);
@@ -321,7 +265,7 @@ TEST(RecordsStore, AFailingSaveIsNotedOnceASpellAndAgainAfterASaveWorked) {
 }
 
 TEST(RecordsStore, APlaceThatCannotHoldRecordsKeepsNothingAndTheQuitSaysNothingWasWritten) {
-    Session run;
+    RecordsRig run;
     run.bytes->refused = "is a file, not a folder";
     run.Start();
     const std::string why = "The settings folder \"/home/ann\" is a file, not a folder.";
@@ -337,7 +281,7 @@ TEST(RecordsStore, APlaceThatCannotHoldRecordsKeepsNothingAndTheQuitSaysNothingW
 // ---- Records the player loads ------------------------------------------------------------------------
 
 TEST(RecordsStore, ALoadedFileTakesTheRecordsPlaceOnlyWhenCleanAndTheRunNeverWritesOverIt) {
-    Session run({{kSettingsItem, kFile}});
+    RecordsRig run({{kSettingsItem, kFile}});
     run.Start();
     run.rig->InsertCoins(2);
     const std::string loaded = "[High-01]\nName=Lou\nScore=900\n";
@@ -353,7 +297,7 @@ TEST(RecordsStore, ALoadedFileTakesTheRecordsPlaceOnlyWhenCleanAndTheRunNeverWri
     run.rig->PullLever();
     run.rig->Send(ev::MenuQuit{});
     EXPECT_FALSE(run.bytes->items.contains(kRunRecordItem));
-    Session next(run.bytes->items);
+    RecordsRig next(run.bytes->items);
     next.Start();
     EXPECT_EQ(next.rig->m.records.ScoreTable[0].Name, "NoName")
         << "the settings of the run under way were kept";

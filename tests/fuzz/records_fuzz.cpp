@@ -40,20 +40,18 @@ void Fits(const fw::Machine& m) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::map<std::string, std::string> items{
-        {fw::kSettingsItem, std::string(reinterpret_cast<const char*>(data), size)}};
-    fw::fuzz::RecordsRig first(items);
-    first.store.Open();
+    fw::fuzz::RecordsRig first({{fw::kSettingsItem, std::string(reinterpret_cast<const char*>(data), size)}});
+    first.store->Open();
     // A damaged file has been replaced by what could be read: the next start reads it cleanly.
-    if (!fw::CheckSettingsText(items[fw::kSettingsItem]).problem.empty())
+    if (!fw::CheckSettingsText(first.bytes->items[fw::kSettingsItem]).problem.empty())
         Broken("the mended file is damaged");
     fw::LoadSettings(first.m);
     Fits(first.m);
 
     fw::WriteFailure failure;
     if (!fw::WriteSettings(first.m, failure)) Broken("the records were not written");
-    fw::fuzz::RecordsRig second(items);
-    if (!second.store.Open().empty()) Broken("the file written is damaged");
+    fw::fuzz::RecordsRig second(first.bytes->items);
+    if (!second.store->Open().empty()) Broken("the file written is damaged");
     fw::LoadSettings(second.m);
     const fw::Machine &a = first.m, &b = second.m;
     if (!fw::fuzz::SameList(a, b) || a.records.ScoreTable[0].Name != b.records.ScoreTable[0].Name ||
@@ -61,6 +59,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         a.themes.ThemeIndex != b.themes.ThemeIndex)
         Broken("the records written read back otherwise");
     // Sections and keys the machine does not know are kept as they were.
-    if (second.store.Text() != first.store.Text()) Broken("the text written reads back otherwise");
+    if (second.store->Text() != first.store->Text()) Broken("the text written reads back otherwise");
     return 0;
 }
