@@ -2,7 +2,8 @@
 """The browser edition in headless Chromium, served on 127.0.0.1: the start-up
 screen equals the desktop's reference, coins dragged by mouse and by touch,
 the odds dialog with the long run that `fruitwhirl --odds` prints, the lever
-and a prize the pay table explains, the sounds in order; a second
+and a prize the pay table explains, the sounds in order; the keys through
+the menus and to the machine only while it has the focus; a second
 tab is refused; a reload recovers the run and keeps the records and the zoom; the records
 downloaded are the desktop's settings file, a damaged file is not loaded; a
 damaged stored record is kept aside with the message and offered for download;
