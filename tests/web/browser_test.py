@@ -2,7 +2,8 @@
 """The browser edition in headless Chromium, served on 127.0.0.1: the start-up
 screen equals the desktop's reference, coins dragged by mouse and by touch,
 the odds dialog with the long run that `fruitwhirl --odds` prints, the lever
-and a prize the pay table explains, the sounds in order; a second
+and a prize the pay table explains, the sounds in order; the keys through
+the menus and to the machine only while it has the focus; a second
 tab is refused; a reload recovers the run and keeps the records and the zoom; the records
 downloaded are the desktop's settings file, a damaged file is not loaded; a
 damaged stored record is kept aside with the message and offered for download;
@@ -156,13 +157,14 @@ def stored_now(d, key):
         return None
 
 
-def press_key(d, key, shift=False, ctrl=False, repeat=False):
+def press_key(d, key, shift=False, ctrl=False, alt=False, repeat=False):
     """A key as the browser gives it: its name ("C" with Shift or Caps Lock), the modifiers, a repeat."""
-    code = {"Backspace": 8, "-": 189, "=": 187}.get(key, ord(key.upper()[0]))
+    code = {"Backspace": 8, "Tab": 9, "Enter": 13, "Escape": 27, "-": 189, "=": 187}.get(key, ord(key.upper()[0]))
+    text = "\r" if key == "Enter" else key if len(key) == 1 and not ctrl and not alt else ""
     for kind in ("keyDown", "keyUp"):
         d.execute_cdp_cmd("Input.dispatchKeyEvent", {
             "type": kind, "key": key, "windowsVirtualKeyCode": code, "autoRepeat": repeat and kind == "keyDown",
-            "modifiers": (8 if shift else 0) | (2 if ctrl else 0), "text": key if len(key) == 1 and not ctrl else ""})
+            "modifiers": (1 if alt else 0) | (8 if shift else 0) | (2 if ctrl else 0), "text": text})
 
 
 def played(d, key, mark):
@@ -248,6 +250,33 @@ def check_menus(d):
         wait(f"{what} to show the machine at {scale}", lambda: d.execute_script("return Display.scale") == scale, 10)
         if "spin" in what:
             wait("the game's end", lambda: marks(d, "game-end") > games)
+
+
+def check_keyboard_menus(d):
+    """The keys are the machine's only while it has the focus: Alt+G opens the Game menu at its first item,
+    Escape closes it back to its name, Enter there opens it again and Enter on Configuration opens that, not
+    a game; Escape closes it back to the machine, where Space pulls the lever; Tab is the browser's."""
+    focused = lambda: d.execute_script(  # noqa: E731
+        "const a = document.activeElement; return a.id || a.dataset.command || a.name || a.textContent")
+    spins = marks(d, "spin-start")
+    for what, press, then in [("Alt+G", dict(key="g", alt=True), "configuration"),
+                              ("Escape in the menu", dict(key="Escape"), "Game"),
+                              ("Enter on the menu's name", dict(key="Enter"), "configuration"),
+                              ("Enter on Configuration", dict(key="Enter"), "name"),
+                              ("Escape in Configuration", dict(key="Escape"), "screen")]:
+        press_key(d, **press)
+        wait(f"{what} to leave the focus on {then}", lambda: focused() == then and not d.execute_script(
+            "return !!document.querySelector('.menu.open') !== (arguments[0] === 'configuration')", then), 10)
+    if marks(d, "spin-start") != spins:
+        fail("a key meant for the menus pulled the lever")
+    games = marks(d, "game-end")
+    played(d, " ", "spin-start")
+    wait("the game's end", lambda: marks(d, "game-end") > games)
+    d.execute_script("addEventListener('keydown', (e) => { window.taken = e.defaultPrevented; }, { once: true })")
+    press_key(d, "Tab")
+    wait("Tab to move the focus off the machine", lambda: focused() != "screen", 10)
+    if d.execute_script("return window.taken") is not False:
+        fail("the page took the Tab key")
 
 
 def check_quick_presses(d):
@@ -408,6 +437,7 @@ def main():
         check_kept_when_hidden(d)
         check_quick_presses(d)
         check_menus(d)
+        check_keyboard_menus(d)
 
         d.switch_to.new_window("tab")
         d.get(url)

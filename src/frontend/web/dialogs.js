@@ -6,7 +6,12 @@ const Dialogs = (() => {
   const $ = (s) => document.querySelector(s);
   const themeItems = [null];
   const Dialogs = {
-    closeMenus() { for (const m of document.querySelectorAll('.menu.open')) m.classList.remove('open'); },
+    // The focus, when in a menu that closes, goes back to the machine.
+    closeMenus() {
+      const focused = document.querySelector('.menu.open')?.contains(document.activeElement);
+      for (const m of document.querySelectorAll('.menu.open')) m.classList.remove('open');
+      if (focused) Display.canvas.focus();
+    },
     // A menu of the game's, by its code (Contract.menu).
     enableMenu(menu, on) {
       const name = Object.keys(Contract.menu).find((key) => Contract.menu[key] === menu);
@@ -123,13 +128,46 @@ const Dialogs = (() => {
     $('#themes').append(item);
     themeItems.push(item);
   }
-  for (const menu of document.querySelectorAll('.menu')) {
+  const menus = [...document.querySelectorAll('.menu')];
+  const usable = (list) => list.filter((b) => !b.hidden && !b.disabled && !b.classList.contains('disabled'));
+  const items = (menu) => usable([...menu.querySelectorAll('.items button')]);
+  function open(menu) {
+    Dialogs.closeMenus();
+    menu.classList.add('open');
+    items(menu)[0]?.focus();
+  }
+  for (const menu of menus) {
     menu.firstElementChild.addEventListener('click', () => {
-      const open = menu.classList.contains('open');
-      Dialogs.closeMenus();
-      if (!open && !menu.classList.contains('disabled')) menu.classList.add('open');
+      if (menu.classList.contains('open')) Dialogs.closeMenus();
+      else if (!menu.classList.contains('disabled')) open(menu);
     });
   }
+  // A click or a tap beside an open menu closes it, and the focus stays with the machine.
+  document.addEventListener('pointerdown', (e) => {
+    if (e.target.closest('.menu') || !document.querySelector('.menu.open')) return;
+    e.preventDefault();
+    Dialogs.closeMenus();
+  });
+  // The keys of the menus, as on the desktop: Alt and a menu's first letter opens
+  // it; the arrows go through its items and to its neighbours; Escape closes it, or
+  // the manual or the odds when the focus is in them. Every other key is left alone.
+  const next = (list, from, by) =>
+    list[(Math.max(list.indexOf(from), by > 0 ? -1 : 0) + by + list.length) % list.length];
+  document.addEventListener('keydown', (e) => {
+    if (!Fruitwhirl.running || document.querySelector('dialog[open]:modal')) return;
+    const current = document.querySelector('.menu.open');
+    const by = { ArrowDown: 1, ArrowRight: 1, ArrowUp: -1, ArrowLeft: -1 }[e.key];
+    const across = e.key === 'ArrowLeft' || e.key === 'ArrowRight';
+    const named = e.altKey && !e.ctrlKey && menus.find((m) => m.dataset.menu[0] === e.key.toLowerCase());
+    if (named && usable([named]).length) open(named);
+    else if (current && by && !across) next(items(current), document.activeElement, by)?.focus();
+    else if (current && by) open(next(usable(menus), current, by));
+    else if (current && e.key === 'Escape') { Dialogs.closeMenus(); current.firstElementChild.focus(); }
+    else if (e.key === 'Escape' && document.activeElement.closest('dialog[open]')) {
+      document.activeElement.closest('dialog').close();
+    } else return;
+    e.preventDefault();
+  });
   for (const item of document.querySelectorAll('[data-command]')) {
     item.addEventListener('click', () => {
       Dialogs.closeMenus();

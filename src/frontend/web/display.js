@@ -37,6 +37,7 @@ const Display = (() => {
       canvas.hidden = false;
       $('#menus').hidden = false;
       this.fit();
+      canvas.focus();  // the machine's keys are its own from the start
     },
     endProgram() {
       canvas.hidden = true;

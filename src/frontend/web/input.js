@@ -1,14 +1,15 @@
 // Input: presses of the mouse, a pen or a finger on the machine, in machine
 // pixels, and keys by the names the browser gives them; the game's one table
-// of keys says what each stands for.
+// of keys says what each stands for. The machine's keys are its own only while
+// it has the focus; elsewhere the page's buttons and windows take them.
 'use strict';
 const Input = (() => {
   const canvas = Display.canvas;
   const buttonNumber = (b) => (b === 0 ? 1 : b === 2 ? 2 : b === 1 ? 4 : 8 << (b - 3));
   const held = new Set();
   canvas.addEventListener('pointerdown', (e) => {
-    e.preventDefault();
-    Dialogs.closeMenus();
+    e.preventDefault();  // the page's handler of presses beside the menus closes them
+    canvas.focus();
     canvas.setPointerCapture(e.pointerId);
     held.add(e.button);
     const [x, y] = Display.machinePoint(e);
@@ -34,12 +35,13 @@ const Input = (() => {
     [Contract.window.actualSize]: () => Display.zoom(1),
   };
   document.addEventListener('keydown', (e) => {
-    if (!Fruitwhirl.running || document.querySelector('dialog[open]:modal')) return;
+    if (!Fruitwhirl.running || e.defaultPrevented || document.querySelector('dialog[open]:modal')) return;
     // Called directly, not through ccall: while the machine is in a pause, ccall
     // would hand back a promise, and a zoom pressed during a spin would be lost.
     const size = lengthBytesUTF8(e.key) + 1, name = Module._malloc(size);
     stringToUTF8(e.key, name, size);
-    const command = Module._fw_keydown(name, e.shiftKey, e.ctrlKey, e.altKey || e.metaKey, e.repeat);
+    const command = Module._fw_keydown(name, e.shiftKey, e.ctrlKey, e.altKey || e.metaKey, e.repeat,
+                                       document.activeElement === canvas);
     Module._free(name);
     if (command < 0) return;
     e.preventDefault();

@@ -341,12 +341,14 @@ EMSCRIPTEN_KEEPALIVE void fw_release(float x, float y, int inside, int button) {
     fw::Send(fw::ev::Release{x, y, inside != 0, button});
 }
 // A key went down, by the name the browser gives it: a key of the machine
-// goes to it (a key held down stands for one press); the window's command
-// it stands for comes back (Contract.window), the page carries out the view's
-// own; -1 when the key is none of the game's.
-EMSCRIPTEN_KEEPALIVE int fw_keydown(const char* name, int shift, int control, int alt, int repeat) {
+// goes to it while it has the focus (a key held down stands for one press);
+// the window's command it stands for comes back (Contract.window), the page
+// carries out the view's own; -1 when the key is none of the game's here.
+EMSCRIPTEN_KEEPALIVE int fw_keydown(const char* name, int shift, int control, int alt, int repeat,
+                                    int focused) {
     const fw::KeyMeaning meaning = fw::MeaningOfKey(name, {shift != 0, control != 0, alt != 0});
     if (meaning.machine) {
+        if (!focused) return -1;
         if (!repeat) fw::Send(*meaning.machine);
         return static_cast<int>(fw::WindowCommand::None);
     }
