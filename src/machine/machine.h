@@ -152,10 +152,12 @@ struct RecordState {
     Integer HighScorePlace = 0;
     Integer StatPage = 0;
     Long StartTicks = 0;
-    // The run record (records/recovery.h): the run as it was last written, and
-    // whether writing waits because the record holds an earlier run that the
-    // settings could not take yet.
+    // The run record (records/recovery.h): the run as it was last written with
+    // the credits in the machine then (-1 until the start-up has made the run),
+    // and whether writing waits because the record holds an earlier run that
+    // the settings could not take yet.
     ScoreRecord KeptRun;
+    Integer KeptCredits = -1;
     bool RunRecordHeld = false;
     // The kind of failure to save the player was last told of; empty while
     // saving works, so that one kind is told once, not after every game.

@@ -21,15 +21,7 @@ void DrawDigitCell(Machine& m, int i, int k) {
 void TakeOneCoin(Machine& m) {
     Integer& purse = m.records.ScoreTable[0].Score;
     purse = AddCapped(purse, -1);
-    std::string text = std::to_string(purse);
-    // Four cells: a longer number shows its last four digits.
-    if (text.size() > 4) text = text.substr(text.size() - 4);
-    text.insert(0, 4 - text.size(), '-');
-    for (int i = 0; i < 4; ++i) {
-        const int k = static_cast<int>(kDigitAlphabet.find(text[i]));
-        DrawDigitCell(m, i, k);
-        m.purse.MoneyDigits[3 - i] = static_cast<Integer>(k == cells::kBlankDigit ? 0 : k);
-    }
+    ShowPurse(m);
 }
 
 void CountUp(Machine& m, Integer amount) {
@@ -57,6 +49,18 @@ void CountUp(Machine& m, Integer amount) {
 }
 
 }  // namespace
+
+void ShowPurse(Machine& m) {
+    std::string text = std::to_string(m.records.ScoreTable[0].Score);
+    // Four cells: a longer number shows its last four digits.
+    if (text.size() > 4) text = text.substr(text.size() - 4);
+    text.insert(0, 4 - text.size(), '-');
+    for (int i = 0; i < 4; ++i) {
+        const int k = static_cast<int>(kDigitAlphabet.find(text[i]));
+        DrawDigitCell(m, i, k);
+        m.purse.MoneyDigits[3 - i] = static_cast<Integer>(k == cells::kBlankDigit ? 0 : k);
+    }
+}
 
 void DrawDigits(Machine& m, Integer amount) {
     if (amount == kTakeOneCoin) {

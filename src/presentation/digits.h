@@ -12,5 +12,7 @@ inline constexpr Integer kTakeOneCoin = 1;
 // other amount is counted onto the counter one coin at a time, faster and
 // faster, and then added to the purse.
 void DrawDigits(Machine& m, Integer amount);
+// Shows the purse as it stands, at once: a resumed run's counter.
+void ShowPurse(Machine& m);
 
 }  // namespace fw

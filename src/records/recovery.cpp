@@ -30,7 +30,7 @@ std::string ItsCoins(int n) {
 
 }  // namespace
 
-std::string RunRecordText(const ScoreRecord& run) {
+std::string RunRecordText(const ScoreRecord& run, Integer credits, bool suspended) {
     std::string name = run.Name;
     for (char& c : name) {
         if (c == '\n' || c == '\r') c = ' ';
@@ -39,11 +39,13 @@ std::string RunRecordText(const ScoreRecord& run) {
     out << kHeader << "\nName=" << name << "\nScore=" << run.Score << "\nETime=" << run.ETime
         << "\nPlayed=" << run.Played << "\nWun=" << run.Wun << "\n";
     for (int k = 0; k < 12; ++k) out << StatKey(k) << "=" << run.Stat[k] << "\n";
+    if (credits != 0) out << "Credits=" << credits << "\n";
+    if (suspended) out << "Suspended=1\n";
     out << kTrailer << "\n";
     return out.str();
 }
 
-std::optional<ScoreRecord> ParseRunRecord(const std::string& text) {
+std::optional<RunRecord> ParseRunRecord(const std::string& text) {
     std::istringstream in(text);
     std::string line;
     if (!std::getline(in, line) || line != kHeader) return std::nullopt;
@@ -60,7 +62,9 @@ std::optional<ScoreRecord> ParseRunRecord(const std::string& text) {
             !values.emplace(line.substr(0, equals), line.substr(equals + 1)).second)
             return std::nullopt;
     }
-    if (!ended || values.size() != 17) return std::nullopt;
+    // The row's 17 keys, and those of the machine that a record may add.
+    const std::size_t added = values.count("Credits") + values.count("Suspended");
+    if (!ended || values.size() != 17 + added) return std::nullopt;
 
     bool whole = true;
     auto number = [&](const std::string& key, long long lo, long long hi) -> long long {
@@ -69,7 +73,7 @@ std::optional<ScoreRecord> ParseRunRecord(const std::string& text) {
         if (!value || *value < lo || *value > hi) whole = false;
         return whole ? *value : 0;
     };
-    ScoreRecord run;
+    RunRecord run;
     const auto name = values.find("Name");
     if (name == values.end()) return std::nullopt;
     run.Name = CleanName(name->second);
@@ -78,6 +82,8 @@ std::optional<ScoreRecord> ParseRunRecord(const std::string& text) {
     run.Played = static_cast<Integer>(number("Played", 0, 32767));
     run.Wun = static_cast<Integer>(number("Wun", 0, 32767));
     for (int k = 0; k < 12; ++k) run.Stat[k] = static_cast<Integer>(number(StatKey(k), 0, 32767));
+    if (values.count("Credits")) run.Credits = static_cast<Integer>(number("Credits", 0, kMaxCredits));
+    if (values.count("Suspended")) run.Suspended = number("Suspended", 1, 1) == 1;
     if (!whole) return std::nullopt;
     return run;
 }
@@ -88,11 +94,19 @@ std::string SaveFailureText(const WriteFailure& failure) {
            "; the game will try again after the next game and when you quit.\n\n(" + failure.detail + ")";
 }
 
-bool WriteRunRecordNow(Machine& m, WriteFailure& failure) {
+bool WriteRunRecordNow(Machine& m, WriteFailure& failure, bool suspended) {
     // The record holds an earlier run that the settings could not take: keep it.
     if (m.records.RunRecordHeld) return true;
     m.records.KeptRun = CurrentRun(m);
-    return m.store.WriteRunRecord(RunRecordText(m.records.KeptRun), failure);
+    m.records.KeptCredits = m.purse.Credits;
+    return m.store.WriteRunRecord(RunRecordText(m.records.KeptRun, m.purse.Credits, suspended), failure);
+}
+
+bool SuspendRun(Machine& m, WriteFailure& failure) {
+    if (!m.queue.busy) return WriteRunRecordNow(m, failure, true);
+    // Nothing kept yet (the start-up under way), or an earlier run held: the record stays.
+    if (m.records.RunRecordHeld || m.records.KeptCredits < 0) return true;
+    return m.store.WriteRunRecord(RunRecordText(m.records.KeptRun, m.records.KeptCredits, true), failure);
 }
 
 void KeepRunRecord(Machine& m) {
@@ -111,9 +125,9 @@ void KeepRunRecord(Machine& m) {
     m.clock.Sync();
 }
 
-void RecoverLastRun(Machine& m, std::vector<std::string>& notes) {
+std::optional<RunRecord> RecoverLastRun(Machine& m, std::vector<std::string>& notes) {
     const auto text = m.store.ReadRunRecord();
-    if (!text) return;
+    if (!text) return std::nullopt;
     const auto run = ParseRunRecord(*text);
     if (!run) {
         const std::string aside = m.store.KeepRunRecordAside();
@@ -126,14 +140,21 @@ void RecoverLastRun(Machine& m, std::vector<std::string>& notes) {
             notes.push_back("The record of your last run could not be read; it was kept as \"" + aside +
                             "\".");
         }
-        return;
+        return std::nullopt;
+    }
+    if (run->Suspended) {
+        // The page was left, not lost: the run goes on where it stood. Row 0
+        // keeps no play time of its own; the start-up's clock counts on from it.
+        m.records.ScoreTable[0] = *run;
+        m.records.ScoreTable[0].ETime = 0;
+        return run;
     }
     for (int n = 1; n <= kListLines; ++n) {
         // The quit that wrote this record saved the settings but ended before it
         // could remove the record: the run is in the list already.
         if (SameRow(m.records.ScoreTable[n], *run)) {
             m.store.RemoveRunRecord();
-            return;
+            return std::nullopt;
         }
     }
 
@@ -150,10 +171,11 @@ void RecoverLastRun(Machine& m, std::vector<std::string>& notes) {
         notes.push_back(what +
                         " The settings could not be saved, so its record was kept for the next start. " +
                         failure.detail);
-        return;
+        return std::nullopt;
     }
     m.store.RemoveRunRecord();
     notes.push_back(what);
+    return std::nullopt;
 }
 
 void ForgetRunRecord(Machine& m) {

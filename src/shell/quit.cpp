@@ -58,9 +58,11 @@ void CommitData(Machine& m) {
 }
 
 void KeepRecords(Machine& m) {
-    if (m.queue.busy || m.queue.ended) return;
+    if (m.queue.ended) return;
     WriteFailure failure;
-    if (WriteRunRecordNow(m, failure)) WriteSettings(m, failure);
+    // The run is suspended, not ended: the next start resumes it as it stands,
+    // or, with an event under way, as it stood before the event.
+    if (SuspendRun(m, failure) && !m.queue.busy) WriteSettings(m, failure);
 }
 
 }  // namespace fw

@@ -16,9 +16,9 @@ void Form_Unload(Machine& m);
 // run as a quit would enter it (a game under way writes it when it ends).
 void CommitData(Machine& m);
 // The program is left without a quit it can run (a browser tab hidden or
-// closed): between events the run record holds the run and the store the
-// preferences and the ten rows as they are, so the next start enters the run
-// exactly once and keeps the settings.
+// closed): the run record holds the run, suspended (during an event, as it was
+// before it), and between events the store the preferences and the ten rows
+// as they are, so the next start resumes the run and keeps the settings.
 void KeepRecords(Machine& m);
 
 }  // namespace fw

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "machine/screen.h"
+#include "money/coins.h"
 #include "play/reels.h"
 #include "presentation/digits.h"
 #include "presentation/themes.h"
@@ -68,7 +69,7 @@ void Form_Load(Machine& m) {
     if (!ScanThemes(m)) return;
     std::vector<std::string> notes = m.store.Open();
     LoadSettings(m);
-    RecoverLastRun(m, notes);
+    const std::optional<RunRecord> resumed = RecoverLastRun(m, notes);
     // The four drawing surfaces were taken when the machine was made.
     LoadMachineConfig(m);
 
@@ -84,11 +85,21 @@ void Form_Load(Machine& m) {
     m.host.ShowWindow();
     Pause(m, 300);
     InterlaceWipe(m, Wipe::Reveal);
-    DrawDigits(m, 20);
+    if (resumed) {
+        // The run goes on as it was left: its purse at once, its credits lit.
+        ShowPurse(m);
+        if (resumed->Credits > 0)
+            BitBlt(m.display.hdcScreen, places::CreditStrip, m.display.hdcSprites, cells::CreditStripLit);
+        for (int n = 0; n < resumed->Credits; ++n) AdjustCredits(m, True);
+        SaveScreen(m);
+    } else {
+        DrawDigits(m, 20);
+    }
     Tell(m, notes);
-    // Nothing to keep until the run changes.
-    m.records.KeptRun = m.records.ScoreTable[0];
-    m.records.StartTicks = static_cast<Long>(m.clock.Ticks());
+    // Nothing to keep until the run changes; a resumed run's play time counts on.
+    m.records.KeptRun = resumed ? static_cast<ScoreRecord>(*resumed) : m.records.ScoreTable[0];
+    m.records.KeptCredits = m.purse.Credits;
+    m.records.StartTicks = static_cast<Long>(m.clock.Ticks() - (resumed ? resumed->ETime : 0));
 }
 
 void Form_Activate(Machine& m) {

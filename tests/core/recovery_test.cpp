@@ -1,7 +1,8 @@
 // The run record: a run that ends without a quit is entered at the next start
-// exactly as its quit would have entered it, and only once; a clean quit leaves
-// no record; a record that cannot be read is kept aside; what the player must
-// know about the records is said once, at start-up.
+// exactly as its quit would have entered it, and only once; a run suspended
+// when its page was left resumes as it stood; a clean quit leaves no record; a
+// record that cannot be read is kept aside; what the player must know about
+// the records is said once, at start-up.
 #include <gtest/gtest.h>
 
 #include "fakes.h"
@@ -71,27 +72,55 @@ TEST(RunRecord, FollowsTheGamesAndTheNameAndAQuitCutShortAfterItsSaveEntersTheRu
     }
 }
 
-// A page that goes away without a quit (a browser tab hidden, then closed) keeps the
-// preferences and the list as they are and the run in its record; the next start enters it once.
-TEST(RunRecord, APageLeftWithoutAQuitKeepsThePreferencesAndTheNextStartEntersTheRunOnce) {
-    PlayedRun left;
+// A page that goes away without a quit (a browser tab hidden, then closed) keeps the preferences and
+// the list as they are and suspends the run: the next start resumes it where it stood, without a word.
+TEST(RunRecord, APageLeftWithoutAQuitKeepsThePreferencesAndTheNextStartResumesTheRunAsItStood) {
+    PlayedRun left;  // two credits still in the machine
     left.rig.host.configDialog = [](ConfigValues& values) { return values.speed = 30, true; };
     left.rig.Send(ev::MenuConfig{});
+    left.rig.clock.Advance(std::chrono::minutes(3));
     KeepRecords(left.rig.m);
     KeepRecords(left.rig.m);
+    const Surface& was = left.rig.m.display.hdcScreen;
+    const std::string run = RunRecordText(CurrentRun(left.rig.m), left.rig.m.purse.Credits);
     const auto tessRows = [](const MemoryStore& store) {
         int rows = 0;
         for (int n = 1; n <= 10; ++n) rows += store.Value(HighSection(n), "Name") == "Tess";
         return rows;
     };
     EXPECT_EQ(left.rig.store.Value("GameCfg", "Speed") + left.rig.store.Value("GameCfg", "Name"), "30Tess");
-    EXPECT_EQ(tessRows(left.rig.store), 0);
     Rig next;
+    next.clock.StartAt(90'000'000);  // the time away is no play time
     StartAfter(next, left.rig.store);
     EXPECT_EQ(next.m.config.Speed, 30);
-    EXPECT_EQ(tessRows(next.store), 1);
-    EXPECT_EQ(next.store.Value(HighSection(RowNamed(next.store.durable, "Tess")), "Played"), "3");
-    EXPECT_EQ(next.host.messages.size(), 1u);
+    EXPECT_EQ(RunRecordText(CurrentRun(next.m), next.m.purse.Credits), run);
+    EXPECT_EQ(CounterText(next.m.display.hdcScreen), CounterText(was));
+    EXPECT_EQ(LitCreditLamps(next.m.display.hdcScreen), LitCreditLamps(was));
+    EXPECT_TRUE(next.host.messages.empty());
+    EXPECT_EQ(tessRows(next.store), 0);
+    // A quit ends the resumed run into the list: the start after it begins a new one.
+    next.Send(ev::MenuQuit{});
+    Rig after;
+    StartAfter(after, next.store);
+    EXPECT_EQ(tessRows(after.store), 1);
+    EXPECT_EQ(CounterText(after.m.display.hdcScreen), "--20");
+}
+
+TEST(RunRecord, APageLeftDuringAGameResumesTheRunAsItStoodBeforeTheGame) {
+    Rig rig;
+    rig.StartPlaying();
+    rig.InsertCoins(2);
+    const std::string before = RunRecordText(CurrentRun(rig.m), rig.m.purse.Credits);
+    std::optional<std::string> atHide;
+    rig.clock.onWait = [&] {
+        if (!atHide) KeepRecords(rig.m), atHide = rig.store.runRecord;
+    };
+    rig.PullLever();
+    rig.store.runRecord = atHide;  // the tab discarded while it was hidden
+    Rig next;
+    StartAfter(next, rig.store);
+    EXPECT_EQ(RunRecordText(CurrentRun(next.m), next.m.purse.Credits), before);
+    EXPECT_TRUE(next.host.messages.empty());
 }
 
 TEST(RunRecord, TheGameThatReaches1000IsKeptBeforeItsOfferPanelWipesIn) {
@@ -104,7 +133,7 @@ TEST(RunRecord, TheGameThatReaches1000IsKeptBeforeItsOfferPanelWipesIn) {
     rig.clock.onWait = [&] { atLastWait = rig.store.runRecord.value_or(""); };
     rig.PullLever();
     ASSERT_EQ(rig.m.display.ScreenMode, Screen::Offer);
-    EXPECT_EQ(ParseRunRecord(atLastWait).value_or(ScoreRecord{}).Score, 1000);
+    EXPECT_EQ(ParseRunRecord(atLastWait).value_or(RunRecord{}).Score, 1000);
 }
 
 TEST(RunRecord, ARecordThatCannotBeReadIsKeptAsideAndTheListStaysAsItWas) {

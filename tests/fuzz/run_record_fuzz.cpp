@@ -17,15 +17,18 @@ namespace {
 using fw::fuzz::Broken;
 using fw::fuzz::SameRow;
 
-void WrittenReadsBack(const fw::ScoreRecord& run) {
-    const auto again = fw::ParseRunRecord(fw::RunRecordText(run));
-    if (!again || !SameRow(*again, run)) Broken("the record written reads back as another run");
+void WrittenReadsBack(const fw::RunRecord& run) {
+    const auto again = fw::ParseRunRecord(fw::RunRecordText(run, run.Credits, run.Suspended));
+    if (!again || !SameRow(*again, run) || again->Credits != run.Credits || again->Suspended != run.Suspended)
+        Broken("the record written reads back as another run");
 }
 
 // A run as the machine keeps it, made of the bytes.
-fw::ScoreRecord RunOf(const std::uint8_t* data, std::size_t size) {
+fw::RunRecord RunOf(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
-    fw::ScoreRecord run;
+    fw::RunRecord run;
+    run.Credits = in.ConsumeIntegralInRange<fw::Integer>(0, fw::kMaxCredits);
+    run.Suspended = in.ConsumeBool();
     run.Score = in.ConsumeIntegral<fw::Integer>();
     run.ETime = in.ConsumeIntegralInRange<fw::Long>(0, std::numeric_limits<fw::Long>::max());
     run.Played = in.ConsumeIntegralInRange<fw::Integer>(0, fw::kIntegerMax);
@@ -54,6 +57,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fw::fuzz::RecordsRig first({{fw::kRunRecordItem, record}});
     Start(first);
     auto& items = first.bytes->items;
+    if (run && run->Suspended) {
+        // A suspended run resumes: the list stays as it was, the record until the run changes.
+        if (items[fw::kRunRecordItem] != record) Broken("a suspended run's record went at the start");
+        return 0;
+    }
     if (items.contains(fw::kRunRecordItem)) Broken("the record stays after the start");
     if (!run) {
         if (items["Fruitwhirl-damaged-" + first.store->stamp() + ".recovery"] != record)
