@@ -277,6 +277,18 @@ def check_keyboard_menus(d):
     wait("Tab to move the focus off the machine", lambda: focused() != "screen", 10)
     if d.execute_script("return window.taken") is not False:
         fail("the page took the Tab key")
+    # A press beside an open menu only closes it; the next press is the machine's.
+    spins = marks(d, "spin-start")
+    d.find_element("css selector", '.menu[data-menu="game"] > button').click()
+    for place in ("lever knob (click zone)", "display / reel window"):
+        presses = marks(d, "press")
+        tap = ActionBuilder(d, mouse=PointerInput(interaction.POINTER_MOUSE, "mouse"))
+        tap.pointer_action.move_to_location(*on_canvas(d, place)).click()
+        tap.perform()
+    wait("the press on the display window", lambda: marks(d, "press") > presses)
+    played(d, "Backspace", "key-back")
+    if marks(d, "spin-start") != spins or d.execute_script("return !!document.querySelector('.menu.open')"):
+        fail("a press beside an open menu reached the machine, or left the menu open")
 
 
 def check_quick_presses(d):

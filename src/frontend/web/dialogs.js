@@ -142,12 +142,14 @@ const Dialogs = (() => {
       else if (!menu.classList.contains('disabled')) open(menu);
     });
   }
-  // A click or a tap beside an open menu closes it, and the focus stays with the machine.
+  // A click or a tap beside an open menu only closes it, as on the desktop: the
+  // machine does not get it (caught on its way down, before the canvas has it).
   document.addEventListener('pointerdown', (e) => {
     if (e.target.closest('.menu') || !document.querySelector('.menu.open')) return;
     e.preventDefault();
+    e.stopPropagation();
     Dialogs.closeMenus();
-  });
+  }, true);
   // The keys of the menus, as on the desktop: Alt and a menu's first letter opens
   // it; the arrows go through its items and to its neighbours; Escape closes it, or
   // the manual or the odds when the focus is in them. Every other key is left alone.

@@ -8,7 +8,7 @@ const Input = (() => {
   const buttonNumber = (b) => (b === 0 ? 1 : b === 2 ? 2 : b === 1 ? 4 : 8 << (b - 3));
   const held = new Set();
   canvas.addEventListener('pointerdown', (e) => {
-    e.preventDefault();  // the page's handler of presses beside the menus closes them
+    e.preventDefault();
     canvas.focus();
     canvas.setPointerCapture(e.pointerId);
     held.add(e.button);
