@@ -159,7 +159,7 @@ def stored_now(d, key):
 
 def press_key(d, key, shift=False, ctrl=False, alt=False, repeat=False):
     """A key as the browser gives it: its name ("C" with Shift or Caps Lock), the modifiers, a repeat."""
-    code = {"Backspace": 8, "Tab": 9, "Enter": 13, "Escape": 27, "-": 189, "=": 187}.get(key, ord(key.upper()[0]))
+    code = {"Backspace": 8, "Tab": 9, "Enter": 13, "Escape": 27, "F1": 112, "-": 189, "=": 187}.get(key, ord(key.upper()[0]))
     text = "\r" if key == "Enter" else key if len(key) == 1 and not ctrl and not alt else ""
     for kind in ("keyDown", "keyUp"):
         d.execute_cdp_cmd("Input.dispatchKeyEvent", {
@@ -219,6 +219,9 @@ def stored_speed(d, slider=None):
     """Game, Configuration, the speed slider moved to its "min" or "max" end (or left), OK: the speed kept."""
     choose(d, "game", '[data-command="configuration"]')
     wait("Configuration", lambda: d.execute_script("return document.querySelector('#config').open"))
+    if not d.execute_script("const n = document.querySelector('#config [name=name]');"
+                            "return document.activeElement === n && n.selectionEnd - n.selectionStart === n.value.length"):
+        fail("Configuration does not open with the name selected, ready to be typed over")
     if slider:
         d.execute_script("const s = document.querySelector('#config [name=speed]'); s.value = s[arguments[0]];", slider)
     d.find_element("css selector", "#config [value=ok]").click()
@@ -531,6 +534,13 @@ def main():
         server.shutdown()
         server.server_close()
         start_past_recovery(d, url)  # offline now
+        # Quit with the manual open (F1, then Ctrl+Q): the ended page shows no window over its words.
+        press_key(d, "F1")
+        wait("the manual, offline", lambda: d.execute_script("return document.querySelector('#manual').open"))
+        press_key(d, "q", ctrl=True)
+        wait("the end", lambda: marks(d, "end"))
+        if d.execute_script("return document.querySelectorAll('dialog[open]').length"):
+            fail("a window stays open over the ended page")
     finally:
         d.quit()
     print("PASS")

@@ -69,7 +69,11 @@ const Dialogs = (() => {
       f.sound.disabled = !soundAvailable;
       f.speed.value = slider;
       f.reset.checked = false;
-      if (await this.modal($('#config')) !== 'ok') return null;
+      const shown = this.modal($('#config'));
+      // The name is selected, ready to be typed over; on a touch screen nothing
+      // is focused, so that the on-screen keyboard comes only when asked for.
+      if (matchMedia('(pointer: coarse)').matches) document.activeElement.blur(); else f.name.select();
+      if (await shown !== 'ok') return null;
       return { name: f.name.value, soundOn: f.sound.checked ? 1 : 0, slider: Number(f.speed.value),
                reset: f.reset.checked ? 1 : 0 };
     },

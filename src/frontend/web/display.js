@@ -40,6 +40,7 @@ const Display = (() => {
       canvas.focus();  // the machine's keys are its own from the start
     },
     endProgram() {
+      for (const d of document.querySelectorAll('dialog[open]')) d.close();  // the manual, the odds
       canvas.hidden = true;
       $('#menus').hidden = true;
       const ended = $('#ended');
