@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "machine/screen.h"
+#include "platform/ini_text.h"
 
 namespace fw {
 
@@ -14,21 +15,8 @@ namespace {
 std::u32string CodePoints(const std::string& text) {
     std::u32string out;
     for (std::size_t i = 0; i < text.size();) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-        char32_t c = extra == 0 ? b : b & (0x3F >> extra);
-        std::size_t j = 1;
-        for (; j <= static_cast<std::size_t>(extra) && i + j < text.size() &&
-               (static_cast<unsigned char>(text[i + j]) & 0xC0) == 0x80;
-             ++j) {
-            c = (c << 6) | (static_cast<unsigned char>(text[i + j]) & 0x3F);
-        }
-        if (j <= static_cast<std::size_t>(extra)) {  // cut short: take the lead byte alone
-            c = b;
-            j = 1;
-        }
-        out.push_back(c);
-        i += j;
+        const long c = NextUtf8(text, i);
+        out.push_back(c < 0 ? static_cast<unsigned char>(text[i - 1]) : static_cast<char32_t>(c));
     }
     return out;
 }

@@ -24,10 +24,7 @@ std::optional<long long> ParseDecimal(const std::string& text) {
 
 std::string CutCharacters(const std::string& text, std::size_t count) {
     std::size_t bytes = 0;
-    for (std::size_t chars = 0; bytes < text.size() && chars < count; ++chars) {
-        ++bytes;
-        while (bytes < text.size() && (static_cast<unsigned char>(text[bytes]) & 0xC0) == 0x80) ++bytes;
-    }
+    for (std::size_t chars = 0; bytes < text.size() && chars < count; ++chars) NextUtf8(text, bytes);
     return text.substr(0, bytes);
 }
 
