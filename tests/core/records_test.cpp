@@ -72,6 +72,7 @@ TEST(Store, SpoiltValuesFallBackToTheirDefaults) {
     EXPECT_EQ(m.records.ScoreTable[0].Name, "Bartholome");
     EXPECT_EQ(m.records.ScoreTable[3].Name, "ÅsaÖstergr");
     EXPECT_EQ(m.themes.ThemeIndex, 1);
+    EXPECT_EQ(rig.host.messages, std::vector<std::string>{}) << "a value falls back without a word";
     for (const auto& [speed, kept] : {std::pair{"250", 100}, {"-4", 0}, {"37", 37}}) {
         Rig other;
         other.store.Set("GameCfg", "Speed", speed);
