@@ -39,9 +39,10 @@ void Tell(Machine& m, const std::vector<std::string>& notes) {
 // the player. False when no theme loads, with every reason in problems.
 bool LoadStartTheme(Machine& m, std::vector<std::string>& notes, std::string& problems) {
     const int chosen = m.themes.ThemeIndex;
-    for (int i = 0; i <= m.themes.ThemeCount; ++i) {
-        if (i == chosen) continue;  // tried first
-        const int index = i == 0 ? chosen : i;
+    std::vector<int> order{chosen};
+    for (int i = 1; i <= m.themes.ThemeCount; ++i)
+        if (i != chosen) order.push_back(i);
+    for (const int index : order) {
         std::string error;
         if (LoadTheme(m, index, error)) {
             if (index == chosen) return true;
