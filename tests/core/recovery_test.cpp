@@ -5,6 +5,8 @@
 // the records is said once, at start-up.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "fakes.h"
 #include "records/recovery.h"
 #include "records/settings.h"
@@ -70,6 +72,25 @@ TEST(RunRecord, FollowsTheGamesAndTheNameAndAQuitCutShortAfterItsSaveEntersTheRu
         EXPECT_TRUE(next.host.messages.empty());
         EXPECT_FALSE(next.store.runRecord);
     }
+}
+
+// A run cut short (a crash, a kill: its record is not marked suspended) enters
+// the list with the statistics its quit would have entered, and the player is told.
+TEST(RunRecord, ARunCutShortEntersTheListWithTheStatisticsItsQuitWouldHaveEntered) {
+    PlayedRun quit, cut;
+    quit.rig.Send(ev::MenuQuit{});
+    Rig next;
+    StartAfter(next, cut.rig.store);
+    const std::string quitRow = HighSection(RowNamed(quit.rig.store.durable, "Tess"));
+    const std::string cutRow = HighSection(RowNamed(next.store.durable, "Tess"));
+    for (int k = -2; k < 12; ++k) {
+        char key[8];
+        std::snprintf(key, sizeof key, "Stat-%02d", k);
+        const std::string name = k == -2 ? "Played" : k == -1 ? "Wun" : key;
+        EXPECT_EQ(next.store.Value(cutRow, name), quit.rig.store.Value(quitRow, name)) << name;
+    }
+    EXPECT_NE(next.store.Value(cutRow, "ETime"), "0");
+    EXPECT_EQ(next.host.messages.size(), 1u);
 }
 
 // A page that goes away without a quit (a browser tab hidden, then closed) keeps the preferences and
