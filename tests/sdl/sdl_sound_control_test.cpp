@@ -148,8 +148,12 @@ TEST_F(SdlSound, TheVolumeScalesWhatPlaysAtOnce) {
     const auto full = Heard(300, 8000), atThirty = Heard(300, 2400);
     for (std::size_t i = 2; i < full.size(); ++i) {
         const bool after = i > quietAt / kWindow + 4;  // the buffers on their way when it changed
-        if (after || i < quietAt / kWindow) EXPECT_EQ(full[i], !after) << i;
-        if (after) EXPECT_TRUE(atThirty[i]) << i;
+        if (after || i < quietAt / kWindow) {
+            EXPECT_EQ(full[i], !after) << i;
+        }
+        if (after) {
+            EXPECT_TRUE(atThirty[i]) << i;
+        }
     }
 }
 
