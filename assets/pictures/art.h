@@ -103,7 +103,7 @@ void flat(QImage& img, int ox, int oy, const Mask& m, QRgb c, QRgb outline = 0, 
 
 // The 6 x 7 cell font of the machine (5-pixel wide glyphs, one blank column):
 // the game's font alphabet (fw::kFontAlphabet) plus a few extras used only for
-// painted captions ('!', '.', '-', '¢', '?', '/', '*', '+').
+// painted captions ('¢', '/', '*', '+').
 // Row r (0..6) of glyph for character ch as a 5-bit pattern (bit 4 = left).
 unsigned glyphRow(char32_t ch, int r);
 void text(QImage& img, int x, int y, std::u32string_view s, QRgb c, int pitch = 6);

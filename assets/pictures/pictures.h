@@ -21,7 +21,7 @@ QImage makeJewelTheme();
 QImage makeVegasTheme();
 
 struct SheetAndMachine {
-    QImage sheet;    // 474 x 337, RGB
+    QImage sheet;    // 474 x 358, RGB
     QImage machine;  // 320 x 256, RGB
 };
 SheetAndMachine makeSheetAndMachine();

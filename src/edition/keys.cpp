@@ -28,7 +28,8 @@ constexpr MachineBinding kMachineKeys[] = {
 };
 
 // A command of the window: its key, whether Ctrl goes with it, and the
-// shortcut as a menu shows it. Shift does not matter ("+" may need it).
+// shortcut as a menu shows it. Shift does not matter ("+" may need it), so
+// Shift+M mutes too.
 struct WindowBinding {
     const char* name;
     bool control;
@@ -40,7 +41,7 @@ constexpr WindowBinding kWindowKeys[] = {
     {"q", true, WindowCommand::Quit, "Ctrl+Q"},       {"f1", false, WindowCommand::Manual, "F1"},
     {"f11", false, WindowCommand::FullScreen, "F11"}, {"+", true, WindowCommand::ZoomIn, "Ctrl++"},
     {"=", true, WindowCommand::ZoomIn, "Ctrl+="},     {"-", true, WindowCommand::ZoomOut, "Ctrl+-"},
-    {"0", true, WindowCommand::ActualSize, "Ctrl+0"},
+    {"0", true, WindowCommand::ActualSize, "Ctrl+0"}, {"m", false, WindowCommand::Mute, "M"},
 };
 
 }  // namespace
@@ -84,6 +85,7 @@ const char* const kKeysHelp =
     "  Backspace, Escape   back from the high-score list or a statistics page\n"
     "               (Escape first leaves full screen)\n"
     "  Q            on a panel: its quit button\n"
+    "  M            mute the sounds, and give them back (the volume is in Configuration)\n"
     "  Ctrl++, Ctrl+-, Ctrl+0   zoom in, zoom out, actual size\n"
     "  F11          full screen on and off (Escape leaves it)\n"
     "  F1           the manual                  Ctrl+Q   quit\n"

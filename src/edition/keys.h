@@ -14,7 +14,8 @@
 
 namespace fw {
 
-enum class WindowCommand { None, Quit, Manual, FullScreen, ZoomIn, ZoomOut, ActualSize };
+// Mute is carried out at once, not queued behind a spin: it silences the sound the player hears now.
+enum class WindowCommand { None, Quit, Manual, FullScreen, ZoomIn, ZoomOut, ActualSize, Mute };
 
 struct HeldKeys {
     bool shift = false;

@@ -80,7 +80,8 @@ std::string PageContractScript() {
                              {"fullScreen", Code(WindowCommand::FullScreen)},
                              {"zoomIn", Code(WindowCommand::ZoomIn)},
                              {"zoomOut", Code(WindowCommand::ZoomOut)},
-                             {"actualSize", Code(WindowCommand::ActualSize)}});
+                             {"actualSize", Code(WindowCommand::ActualSize)},
+                             {"mute", Code(WindowCommand::Mute)}});
     text += Group("timer",
                   {{"elapsedTime", Code(TimerId::ElapsedTime)}, {"multiCheck", Code(TimerId::MultiCheck)}});
     text += Group("audio", {{"playOnce", Code(AudioOperation::PlayOnce)},
@@ -96,7 +97,9 @@ std::string PageContractScript() {
                              {"nameLength", static_cast<long long>(kNameLength)},
                              {"themes", kThemeMenuItems},
                              {"slowest", 0},
-                             {"fastest", 100}});
+                             {"fastest", 100},
+                             {"fullVolume", kFullVolume},
+                             {"volumeStep", kVolumeStep}});
     return text + "});\n";
 }
 

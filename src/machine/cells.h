@@ -1,5 +1,5 @@
 // Every rectangle the machine draws from, draws to or presses on: the cells of
-// the sprite sheet (474 x 337) and of a theme picture, and the places on the
+// the sprite sheet (474 x 358) and of a theme picture, and the places on the
 // machine picture (320 x 256). This table is the one source of these numbers:
 // the game, the picture generator and the tests all use the names.
 #pragma once
@@ -21,15 +21,25 @@ struct Cell {
 };
 
 inline constexpr int kSheetWidth = 474;
-inline constexpr int kSheetHeight = 337;
+inline constexpr int kSheetHeight = 358;
 inline constexpr int kScreenWidth = 320;
 inline constexpr int kScreenHeight = 256;
 
-// The bitmap font's characters, in glyph order.
+// The bitmap font's characters, in glyph order: the first 41 the machine was
+// made with, then the capitals of the Latin alphabets of Europe and the marks
+// people put in their names. A small letter draws as its capital.
 inline constexpr std::u32string_view kFontAlphabet =
-    U"ABCDEFGHIJKLMNOPQRSTUVWXYZ\u00C5\u00C4\u00D6:0123456789 ";
+    U"ABCDEFGHIJKLMNOPQRSTUVWXYZ\u00C5\u00C4\u00D6:0123456789 "
+    U"\u00C0\u00C1\u00C2\u00C3\u00C6\u00C7\u00C8\u00C9\u00CA\u00CB\u00CC\u00CD\u00CE\u00CF"  // À..Ï
+    U"\u00D1\u00D2\u00D3\u00D4\u00D5\u00D8\u0152\u00D9\u00DA\u00DB\u00DC\u00DD\u0178\u00DF"  // Ñ..ß
+    U"\u0104\u0106\u010C\u010E\u0118\u011A\u011E\u0130\u0141\u0143\u0147"                    // Ą..Ň
+    U"\u0150\u0158\u015A\u015E\u0160\u0164\u016E\u0170\u0179\u017B\u017D"                    // Ő..Ž
+    U"-'.!&?";
 inline constexpr int kGlyphCount = static_cast<int>(kFontAlphabet.size());
 inline constexpr int kGlyphPitch = 7;  // a character advances 7 pixels: a 6-pixel glyph and a gap
+// The font's rows of the sprite sheet hold this many glyphs side by side; the
+// glyphs after them go into the band below.
+inline constexpr int kGlyphsPerBand = 79;
 
 enum class FontColour { White = 0, Yellow = 1 };
 
@@ -90,9 +100,10 @@ inline constexpr Cell TimeSegmentRed{274, 300, 7, 2};
 // Scratch space that the machine draws into at run time.
 inline constexpr Cell ScratchFallingCoin{362, 289, 28, 15};  // what the falling coin covers
 inline constexpr Cell ScratchListRow{274, 309, 131, 7};      // a blinking high-score line
-// Glyph k of the font alphabet, and its mask for transparent text.
-constexpr Cell Glyph(int k, FontColour c) { return {6 * k, 316 + 7 * static_cast<int>(c), 6, 7}; }
-constexpr Cell GlyphMask(int k) { return {6 * k, 330, 6, 7}; }
+// Glyph k of the font alphabet, and its mask for transparent text: bands of
+// three rows (white, yellow, the mask) from row 316.
+constexpr Cell Glyph(int k, FontColour c) { return {6 * (k % kGlyphsPerBand), 316 + 21 * (k / kGlyphsPerBand) + 7 * static_cast<int>(c), 6, 7}; }
+constexpr Cell GlyphMask(int k) { return {6 * (k % kGlyphsPerBand), 330 + 21 * (k / kGlyphsPerBand), 6, 7}; }
 
 }  // namespace cells
 

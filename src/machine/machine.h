@@ -61,7 +61,7 @@ struct Platform {
 
 // The pictures built into the program.
 struct Pictures {
-    Surface sprites;  // 474 x 337 sprite sheet
+    Surface sprites;  // 474 x 358 sprite sheet
     Surface machine;  // 320 x 256 machine picture
 };
 
@@ -217,6 +217,10 @@ struct WindowState {
 struct Config {
     Integer SoundOn = 0;
     Boolean SoundAvailable = False;
+    // The level of every sound, 0..100 % of the level it was made at; stored.
+    Integer Volume = kFullVolume;
+    // M silences every sound until it is pressed again; the volume stays. Not stored.
+    bool Muted = false;
     Long Speed = 0;
     Boolean ResetHighScores = False;
     std::string AppName;

@@ -18,6 +18,9 @@ inline constexpr Integer kIntegerMax = 32767;
 
 // Names are kept to this many characters (the list's name column, the configuration's field).
 inline constexpr std::size_t kNameLength = 10;
+// The volume: a level of 0..100 % of the level the sounds were made at, set in steps of 10.
+inline constexpr Integer kFullVolume = 100;
+inline constexpr int kVolumeStep = 10;
 // The high-score list's lines, 1..10 (row 0 of the score table is the current run).
 inline constexpr int kListLines = 10;
 // The place of a run that would not enter the list.

@@ -1,9 +1,11 @@
 // The window services that the machine asks for.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/odds_report.h"
+#include "platform/surface.h"
 
 namespace fw {
 
@@ -17,8 +19,13 @@ struct ConfigValues {
     std::string name;              // the player's name, at most 10 characters
     int soundOn = 1;               // 1 on, 0 off
     int speed = 50;                // 0..100, larger is slower; the slider shows 100 - speed
-    bool soundAvailable = false;   // without a sound device the sound box is disabled and unticked
+    bool soundAvailable = false;   // without a sound device the sound box and the volume show the
+                                   // stored choice, greyed, with a note that no device was found
     bool resetHighScores = false;  // the reset box was ticked
+    int volume = 100;              // 0..100 %, in steps of 10 on the slider
+    // The name as the machine's font draws it, for a name holding characters
+    // the font has not: an empty surface when the font draws every one.
+    std::function<Surface(const std::string&)> namePreview;
 };
 
 class Host {

@@ -19,6 +19,9 @@ public:
     // Starts the slot's sound repeating until Stop.
     virtual void StartRepeating(std::int32_t slot) = 0;
     virtual void Stop(std::int32_t slot) = 0;
+    // The level every sound plays at, those already playing included: 0 (silent)
+    // to 100 % of the level the sound was made at. The sounds keep their mix.
+    virtual void SetVolume(int percent) = 0;
     // Closes the device.
     virtual void Release() = 0;
 };

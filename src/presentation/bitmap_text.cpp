@@ -21,9 +21,17 @@ std::u32string CodePoints(const std::string& text) {
     return out;
 }
 
+// The capital a small letter draws as.
 char32_t Upper(char32_t c) {
     if (c >= U'a' && c <= U'z') return c - U'a' + U'A';
-    if (c == U'\u00E5' || c == U'\u00E4' || c == U'\u00F6') return c - 0x20;  // å ä ö
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;  // à..þ, not the division sign
+    if (c == 0xFF) return 0x178;                               // ÿ
+    if (c == 0x131) return U'I';                               // the dotless ı
+    if (c == 0x17F) return U'S';                               // the long ſ
+    // Latin Extended-A pairs each capital with its small letter: capital even
+    // from Ā to ķ and from Ŋ to ŷ, capital odd from Ĺ to ň and from Ź to ž.
+    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) return c & ~char32_t{1};
+    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return c % 2 == 0 ? c - 1 : c;
     return c;
 }
 
@@ -48,6 +56,20 @@ void DrawBitmapText(Machine& m, int x, int y, const std::string& text, FontColou
             BitBlt(target, px, y, m.display.hdcSprites, cells::Glyph(k, colour));
         }
     }
+}
+
+bool FontDraws(const std::string& text) {
+    for (const char32_t c : CodePoints(text))
+        if (GlyphNumber(c) < 0) return false;
+    return true;
+}
+
+Surface NamePreview(Machine& m, const std::string& text) {
+    if (FontDraws(text)) return {};
+    // A pixel of black around the line, as the list shows it.
+    Surface preview(kGlyphPitch * TextLength(text) + 1, 9);
+    DrawBitmapText(m, 1, 1, text, FontColour::Yellow, preview, false);
+    return preview;
 }
 
 std::string FormatPlayTime(Long ms) {

@@ -15,6 +15,14 @@ namespace fw {
 void DrawBitmapText(Machine& m, int x, int y, const std::string& text, FontColour colour, Surface& target,
                     bool transparent);
 
+// Whether the font draws every character of a text.
+bool FontDraws(const std::string& text);
+
+// For a text holding characters the font has not: the text as the machine
+// draws it, in yellow on black with a pixel of black around. Empty when the
+// font draws every character.
+Surface NamePreview(Machine& m, const std::string& text);
+
 // Milliseconds as hh:mm:ss; hours count modulo 24.
 std::string FormatPlayTime(Long ms);
 

@@ -129,6 +129,8 @@ std::string StatKey(int k) {
 void LoadSettings(Machine& m) {
     Reader read(m);
     m.config.SoundOn = read.Int16("GameCfg", "Sound", 1);
+    // A file of an older version has no volume: full.
+    m.config.Volume = static_cast<Integer>(read.Number("GameCfg", "Volume", kFullVolume, 0, kFullVolume));
     // A theme number below 1 names no theme: take the default.
     m.themes.ThemeIndex = static_cast<Integer>(read.Number("GameCfg", "Theme", 1, 1, 32767));
     const Integer savedThemeCount = read.Int16("GameCfg", "ThmNr", 1);
@@ -163,6 +165,7 @@ bool WriteSettings(Machine& m, WriteFailure& failure) {
     write.Put("PrgInfo", "Version", m.config.AppVersion);
     write.Put("PrgInfo", "Date", m.config.AppDate);
     write.Put("GameCfg", "Sound", m.config.SoundOn);
+    write.Put("GameCfg", "Volume", m.config.Volume);
     write.Put("GameCfg", "Theme", m.themes.ThemeIndex);
     write.Put("GameCfg", "ThmNr", m.themes.ThemeCount);
     write.Put("GameCfg", "Name", m.records.ScoreTable[0].Name);

@@ -2,6 +2,8 @@
 
 #include "machine/cells.h"
 #include "shell/dispatch.h"
+#include "shell/trace.h"
+#include "sound/sound_bank.h"
 
 namespace fw {
 
@@ -44,6 +46,11 @@ const char* KeyMark(KeyCommand command) {
             return "key-quit";
     }
     return "key";
+}
+
+void MuteKey(Machine& m) {
+    ToggleMute(m);
+    TraceMark("key-mute");
 }
 
 void OnKey(Machine& m, KeyCommand command, int number) {

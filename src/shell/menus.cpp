@@ -9,6 +9,7 @@
 #include "presentation/themes.h"
 #include "records/screens.h"
 #include "records/settings.h"
+#include "sound/sound_bank.h"
 
 namespace fw {
 
@@ -19,6 +20,8 @@ void mnuConfig_Click(Machine& m) {
     values.soundOn = m.config.SoundOn;
     values.speed = static_cast<int>(m.config.Speed);
     values.soundAvailable = m.config.SoundAvailable == True;
+    values.volume = m.config.Volume;
+    values.namePreview = [&m](const std::string& name) { return NamePreview(m, name); };
     bool ok = false;
     {
         ModalWindow modal(m);
@@ -26,7 +29,10 @@ void mnuConfig_Click(Machine& m) {
     }
     if (ok) {
         m.records.ScoreTable[0].Name = CleanName(values.name);
-        m.config.SoundOn = static_cast<Integer>(values.soundOn);
+        // Without a sound device the box cannot be changed: the stored choice stays
+        // for the next start with one.
+        if (m.config.SoundAvailable == True) m.config.SoundOn = static_cast<Integer>(values.soundOn);
+        SetVolume(m, values.volume);
         m.config.Speed = std::clamp<Long>(values.speed, 0, 100);
         if (values.resetHighScores) m.config.ResetHighScores = True;
     }

@@ -15,6 +15,16 @@ void OpenSoundBank(Machine& m);
 // switched off.
 void PlaySfx(Machine& m, Sfx sound, SfxMode mode);
 
+// The level the device plays at, 0..100 %: the volume, or 0 while muted.
+int SoundLevel(const Machine& m);
+
+// Sets the volume (clamped to 0..100) and plays every sound at the new level
+// at once, those playing included.
+void SetVolume(Machine& m, int percent);
+
+// Mutes the sounds, or gives them back at the volume; at once, those playing included.
+void ToggleMute(Machine& m);
+
 // Closes the sound device at quit when it was opened.
 void ReleaseSound(Machine& m);
 

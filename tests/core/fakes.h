@@ -92,8 +92,10 @@ public:
     void StartRepeating(std::int32_t slot) override { Record("Repeat", slot); }
     void Stop(std::int32_t slot) override { Record("Stop", slot); }
     void Release() override { Record("Release"); }
+    void SetVolume(int percent) override { level = percent; }
 
     bool deviceOpens = true;
+    int level = -1;  // the level every sound plays at, as last set; -1 never set
     std::vector<std::string> calls;
     std::vector<std::size_t> atWait;  // beside calls
 

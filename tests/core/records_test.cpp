@@ -62,11 +62,13 @@ TEST(Store, SpoiltValuesFallBackToTheirDefaults) {
         {"High-02/Score", "40000"},       {"High-02/Played", " 5"},
         {"High-02/ETime", "99999999999"}, {"High-02/Stat-03", "3.5"},
         {"High-05/Score", "-7"},          {"GameCfg/Name", "Bartholomew the Great"},
-        {"GameCfg/Theme", "0"},           {"High-03/Name", "ÅsaÖstergrenÄ"}};
+        {"GameCfg/Theme", "0"},           {"High-03/Name", "ÅsaÖstergrenÄ"},
+        {"GameCfg/Volume", "101"}};
     for (const auto& [key, value] : spoilt) rig.store.durable[key] = value;
     rig.Start();
     const Machine& m = rig.m;
-    EXPECT_TRUE(m.config.SoundOn == 1 && m.config.Speed == 50 && m.records.ScoreTable[5].Score == 110);
+    EXPECT_TRUE(m.config.SoundOn == 1 && m.config.Speed == 50 && m.records.ScoreTable[5].Score == 110 &&
+                m.config.Volume == 100);
     const ScoreRecord& row = m.records.ScoreTable[2];
     EXPECT_TRUE(row.Score == 140 && row.Played == 0 && row.ETime == 0 && row.Stat[3] == 0);
     EXPECT_EQ(m.records.ScoreTable[0].Name, "Bartholome");
@@ -151,6 +153,13 @@ TEST_F(RecordScreens, TheDialogShowsAndStoresTheMachinesValuesAndAResetRestoresT
     rig.PressOn(places::DisplayWindow);
     rig.Send(ev::MenuConfig{});
     EXPECT_TRUE(shown.name == "NoName" && shown.soundOn == 1 && shown.speed == 50 && shown.soundAvailable);
+    // A name the font draws whole has no preview; one with a letter it has not shows as the list
+    // would draw it: its place empty, the next letter the yellow glyph.
+    EXPECT_TRUE(shown.namePreview("Zoë-Ñúñez!").empty());
+    const Surface preview = shown.namePreview("Đuro");
+    const Cell u = cells::Glyph(static_cast<int>(kFontAlphabet.find(U'U')), FontColour::Yellow);
+    EXPECT_TRUE(preview.width() == 4 * kGlyphPitch + 1 && preview.pixel(3, 3) == 0 &&
+                preview.pixel(1 + kGlyphPitch + 2, 3) == SpritePixel(u.x + 2, u.y + 2));
     EXPECT_TRUE(m.config.SoundOn == 0 && m.config.Speed == 100);
     EXPECT_TRUE(m.records.ScoreTable[3].Name == "Cira" && m.records.ScoreTable[3].Played == 0 &&
                 m.records.ScoreTable[0].Score == 120);

@@ -4,7 +4,9 @@
 
 #include <fstream>
 
+#include "edition/keys.h"
 #include "fakes.h"
+#include "shell/keys.h"
 
 namespace fw::test {
 namespace {
@@ -67,6 +69,43 @@ TEST(SoundBank, WithTheSoundOffOrNoDeviceNothingIsHeard) {
     silent.PullLever();
     silent.Send(ev::MenuQuit{});
     EXPECT_EQ(silent.sound.calls, (std::vector<std::string>{"Initialise"}));
+}
+
+// The front ends carry out M (the keys' table says which key it is) by muting at once.
+TEST(SoundBank, TheVolumeSetsTheLevelOfEverySoundAtOnceAndMMutesAndGivesItBack) {
+    Rig fresh;  // a file without a volume: full
+    fresh.StartPlaying();
+    EXPECT_EQ(fresh.sound.level, 100);
+    Rig rig;
+    rig.store.Set("GameCfg", "Volume", "30");
+    rig.StartPlaying();
+    EXPECT_EQ(rig.sound.level, 30);  // from the first sound on
+    rig.host.configDialog = [](ConfigValues& v) { return v.volume = 70, true; };
+    rig.Send(ev::MenuConfig{});
+    EXPECT_EQ(rig.sound.level, 70);
+    EXPECT_EQ(MeaningOfKey("m", {}).window, WindowCommand::Mute);
+    MuteKey(rig.m);
+    EXPECT_EQ(rig.sound.level, 0);
+    MuteKey(rig.m);
+    EXPECT_EQ(rig.sound.level, 70);
+    rig.Send(ev::MenuQuit{});
+    EXPECT_EQ(rig.store.Value("GameCfg", "Volume"), "70");
+}
+
+TEST(SoundBank, WithoutADeviceTheStoredSoundChoiceIsShownAndKept) {
+    Rig rig;
+    rig.sound.deviceOpens = false;
+    rig.StartPlaying();
+    ConfigValues shown;
+    rig.host.configDialog = [&](ConfigValues& v) {
+        shown = v;
+        v.soundOn = 0, v.name = "Ed";  // a greyed box hands back nothing the player chose
+        return true;
+    };
+    rig.Send(ev::MenuConfig{});
+    EXPECT_TRUE(shown.soundOn == 1 && !shown.soundAvailable);
+    rig.Send(ev::MenuQuit{});
+    EXPECT_EQ(rig.store.Value("GameCfg", "Sound"), "1");
 }
 
 TEST(Themes, TheMenuListsTheThemesInNameOrderAndSwitchesThem) {

@@ -1,5 +1,6 @@
 // The configuration dialog: what it shows at opening, what OK writes, that
-// Cancel leaves the values alone, and no sound without a sound device.
+// Cancel leaves the values alone, the kept sound choice without a sound device,
+// the volume and the name's preview.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -26,6 +27,7 @@ auto NameBox = [](QWidget* d) { return Find<QLineEdit>(d, "txtYourName"); };
 auto SoundBox = [](QWidget* d) { return Find<QCheckBox>(d, "chkSound"); };
 auto ResetBox = [](QWidget* d) { return Find<QCheckBox>(d, "chkResetHigh"); };
 auto Tabs = [](QWidget* d) { return Find<QTabWidget>(d, "tabConfig"); };
+auto Volume = [](QWidget* d) { return Find<QSlider>(d, "scrVolume"); };
 
 // Opens the dialog over a main window and runs body on it; body must close it.
 bool OpenConfig(ConfigValues& values, std::function<void(QWidget*)> body) {
@@ -34,8 +36,11 @@ bool OpenConfig(ConfigValues& values, std::function<void(QWidget*)> body) {
     return RunConfigDialog(parent.get(), 1, values);
 }
 
-TEST(ConfigDialog, ShowsTheValuesOkWritesWhatThePlayerChangedCancelNothingAndNoDeviceNoSound) {
-    ConfigValues values{"Kimberly", 1, 30, true, false};
+TEST(ConfigDialog, ShowsTheValuesOkWritesWhatThePlayerChangedCancelNothingAndNoDeviceKeepsTheSoundChoice) {
+    // The machine's preview: a name with a D with a stroke (which its font has not) draws in part.
+    ConfigValues values{"Kimberly", 1, 30, true, false, 40, [](const std::string& name) {
+                            return name.starts_with("Đ") ? Surface(8, 3) : Surface{};
+                        }};
     const bool ok = OpenConfig(values, [](QWidget* d) {
         EXPECT_EQ(Tabs(d)->currentIndex(), 0);
         EXPECT_EQ(Slider(d)->value(), 70);  // the slider shows 100 - speed: right is fast
@@ -48,8 +53,14 @@ TEST(ConfigDialog, ShowsTheValuesOkWritesWhatThePlayerChangedCancelNothingAndNoD
         EXPECT_TRUE(NameBox(d)->isVisible());
         NameBox(d)->setFocus(Qt::TabFocusReason);
         EXPECT_EQ(NameBox(d)->selectedText(), "Kimberly");  // typing replaces the name
+        NameBox(d)->insert(QString::fromUtf8("Đorđe"));     // typed over the selected name
+        EXPECT_TRUE(Find(d, "imgPreview")->isVisible());
+        NameBox(d)->selectAll();
         QTest::keyClicks(NameBox(d), "Annabel Lee Poe");
+        EXPECT_FALSE(Find(d, "imgPreview")->isVisible());
         EXPECT_EQ(NameBox(d)->text(), "Annabel Le");  // ten characters at most
+        EXPECT_EQ(Volume(d)->value(), 40);
+        QTest::keyClick(Volume(d), Qt::Key_Right);  // a step of ten
         SoundBox(d)->setChecked(false);
         ResetBox(d)->setChecked(true);
         QTest::keyClick(NameBox(d), Qt::Key_Return);  // Enter is OK
@@ -58,6 +69,7 @@ TEST(ConfigDialog, ShowsTheValuesOkWritesWhatThePlayerChangedCancelNothingAndNoD
     EXPECT_EQ(values.name, "Annabel Le");
     EXPECT_EQ(values.speed, 100 - 79);
     EXPECT_EQ(values.soundOn, 0);
+    EXPECT_EQ(values.volume, 50);
     EXPECT_TRUE(values.resetHighScores);
     OpenConfig(values, [](QWidget* d) {  // the next opening: the first page, the reset box unticked
         EXPECT_EQ(Tabs(d)->currentIndex(), 0);
@@ -81,11 +93,13 @@ TEST(ConfigDialog, ShowsTheValuesOkWritesWhatThePlayerChangedCancelNothingAndNoD
     values.soundOn = 1;  // asked for, but there is no sound device now
     values.soundAvailable = false;
     OpenConfig(values, [](QWidget* d) {
-        EXPECT_TRUE(!SoundBox(d)->isEnabled() && !SoundBox(d)->isChecked());
+        // The stored choice, greyed, with the note why.
+        EXPECT_TRUE(!SoundBox(d)->isEnabled() && SoundBox(d)->isChecked() && !Volume(d)->isEnabled());
+        EXPECT_TRUE(Find(d, "lblNoDevice")->isVisibleTo(Tabs(d)->widget(2)));
         QTest::keyClick(Slider(d), Qt::Key_End);
         QTest::mouseClick(Find(d, "cmdButton0"), Qt::LeftButton);  // OK
     });
-    EXPECT_TRUE(values.soundOn == 0 && values.speed == 0 && values.name == "Annabel Le");
+    EXPECT_TRUE(values.soundOn == 1 && values.speed == 0 && values.name == "Annabel Le");
 }
 
 }  // namespace

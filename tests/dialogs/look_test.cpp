@@ -38,7 +38,8 @@ TEST(Look, EveryWindowOfTheGameIsInTheCabinetsColoursWithItsPixelPictures) {
     window.show();
     Rig rig;
     rig.Start();
-    ConfigValues values{"Kim", 1, 30, false, false};  // no sound device: the sound box disabled, brown
+    ConfigValues values{"Kim", 1,   30, false,
+                        false, 100, {}};  // no sound device: the sound box disabled, brown
     const QRgb cream = qRgb(0xF0, 0xE0, 0xA0), brown = qRgb(0x80, 0x68, 0x50), gold = qRgb(0xFF, 0xD0, 0x60);
     const std::string manual = QFileInfo(FW_PROGRAM).dir().filePath("manual.txt").toStdString();
     struct {

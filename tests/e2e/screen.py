@@ -72,7 +72,7 @@ def check_ini(path, name=None):
     ini = configparser.ConfigParser(interpolation=None)
     ini.optionxform = str
     ini.read(path, encoding="utf-8")
-    want = {"PrgInfo": 2, "GameCfg": 5, **{f"High-{n:02d}": 17 for n in range(1, 11)}}
+    want = {"PrgInfo": 2, "GameCfg": 6, **{f"High-{n:02d}": 17 for n in range(1, 11)}}
     failures = [f"{s} has {len(ini[s]) if s in ini else 'no'} keys" for s, k in want.items()
                 if s not in ini or len(ini[s]) != k]
     # The view the player chose is kept beside the game's own sections.

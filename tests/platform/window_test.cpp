@@ -122,6 +122,15 @@ TEST(RealWindow, ThePlayTimeRunsOnWhileTheConfigurationWindowIsOpen) {
     EXPECT_TRUE(ticked);
 }
 
+TEST(RealWindow, MMutesTheSoundAndGivesItBack) {
+    WindowRig w(true);
+    w.rig.Send(ev::Activate{});
+    w.Type(Qt::Key_M);
+    EXPECT_EQ(w.rig.sound.level, 0);
+    w.Type(Qt::Key_M);
+    EXPECT_EQ(w.rig.sound.level, 100);
+}
+
 TEST(RealWindow, UncoveringTheWindowRepaintsItFromTheCompositionSurface) {
     WindowRig w;
     w.m.display.hdcScreen.fill(0x123456);  // something drawn on the screen alone

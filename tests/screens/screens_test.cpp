@@ -294,17 +294,17 @@ TEST(ReferenceScreens, RecordScreensAndTheirNames) {
     f.StartUp();
     DrawDigits(f.m, 100);  // 120 ties with line 4 and goes above it
     f.Press("the reel window", places::DisplayWindow, 1, {{"high-scores"}});
-    f.Configure("rename in the configuration", [](ConfigValues& v) { v.name = "Kåre Öst"; },
+    f.Configure("rename in the configuration", [](ConfigValues& v) { v.name = "Zoë-Ñúñez!"; },
                 {{"high-scores-renamed"}});
     f.Press("line 6", places::ListLineStrip(6), 1,
             {{"list-line-blinks", "Click", 1}, {"statistics-stored-row"}});
-    f.Configure("rename on a stored row's page", [](ConfigValues& v) { v.name = "Kai"; },
+    f.Configure("rename on a stored row's page", [](ConfigValues& v) { v.name = "Øre O'Łódź"; },
                 {{"statistics-stored-row-renamed"}});
     f.Press("the page", places::DisplayWindow, 1, {{"reels-again"}});
     f.Press("the reel window", places::DisplayWindow, 2, {{"statistics-run"}});
     f.rig.clock.Advance(std::chrono::milliseconds(3'725'000));
     f.Do("the play-time clock", ev::Tick{TimerId::ElapsedTime}, {{"statistics-clock"}});
-    f.Configure("rename in the configuration", [](ConfigValues& v) { v.name = "Bo"; },
+    f.Configure("rename in the configuration", [](ConfigValues& v) { v.name = "Ægir&Aşık?"; },
                 {{"statistics-renamed"}});
     f.Press("the page", places::DisplayWindow, 1);
     f.Press("the reel window", places::DisplayWindow, 1);

@@ -229,6 +229,26 @@ def stored_speed(d, slider=None):
     return int(re.search(r"\nSpeed=(\d+)", d.execute_script("return Fruitwhirl.taken(Module._fw_records_text())"))[1])
 
 
+def check_volume(d):
+    """The volume of Configuration sets the level of every sound and is kept; M mutes and gives it back.
+    A name with a letter the machine's font has not shows as the machine will draw it."""
+    choose(d, "game", '[data-command="configuration"]')
+    wait("Configuration", lambda: d.execute_script("return document.querySelector('#config').open"))
+    preview = "const f = document.querySelector('#config form').elements; f.name.value = arguments[0];" \
+              "f.name.dispatchEvent(new Event('input')); return !document.querySelector('#config .preview').hidden"
+    if not d.execute_script(preview, "Đuro") or d.execute_script(preview, "Zoë-Ñúñez!"):
+        fail("the preview of the name is not shown for Đuro alone")
+    d.execute_script("document.querySelector('#config [name=volume]').value = 30")
+    d.find_element("css selector", "#config [value=ok]").click()
+    wait("the configuration taken", lambda: d.execute_script("return Module._fw_idle()"))
+    gain = lambda: round(d.execute_script("return Sound.output.gain.value"), 2)  # noqa: E731
+    if gain() != 0.3 or "\nVolume=30" not in d.execute_script("return Fruitwhirl.taken(Module._fw_records_text())"):
+        fail(f"the volume of 30 % plays at {gain()} and is not kept")
+    for key, level in (("m", 0), ("M", 0.3)):
+        press_key(d, key, shift=key == "M")
+        wait(f"{key}: the sound at {level}", lambda: gain() == level, 10)
+
+
 def check_menus(d):
     """Every item of the menus does what it says (About and the Odds: check_about, check_odds)."""
     slow, fast = stored_speed(d, "min"), stored_speed(d, "max")
@@ -453,6 +473,7 @@ def main():
         check_quick_presses(d)
         check_menus(d)
         check_keyboard_menus(d)
+        check_volume(d)
 
         d.switch_to.new_window("tab")
         d.get(url)

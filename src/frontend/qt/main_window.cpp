@@ -31,6 +31,7 @@
 #include "frontend/qt/view_scale.h"
 #include "machine/cells.h"
 #include "shell/events.h"
+#include "shell/keys.h"
 #include "shell/trace.h"
 
 namespace fw {
@@ -115,6 +116,15 @@ void MainWindow::buildMenus() {
     }
 
     buildViewMenu();
+
+    // M mutes at once, during a spin too: no machine event that waits its turn.
+    auto* mute = new QAction(QStringLiteral("Mute"), this);
+    mute->setObjectName(QStringLiteral("mute"));
+    mute->setShortcuts(ShortcutsOf(WindowCommand::Mute));
+    connect(mute, &QAction::triggered, this, [this] {
+        if (machine_) MuteKey(*machine_);
+    });
+    addAction(mute);
 
     mnuHelp_ = menuBar()->addMenu("&Help");
     QAction* about = mnuHelp_->addAction("&About Fruitwhirl");

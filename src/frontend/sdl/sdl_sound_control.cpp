@@ -2,6 +2,9 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
+
+#include <cstdio>
 
 namespace fw {
 
@@ -11,6 +14,21 @@ namespace {
 // channel of a repeating sound.
 constexpr int kOneShotTag = 1;
 constexpr int kRepeatTag = 2;
+
+// ALSA's own messages about a device it cannot open: none. Without a device
+// SDL's ALSA driver makes libasound print eight lines of its configuration's
+// failures, which read as the game's errors; the one line below says it all.
+extern "C" void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+void SilenceAlsa() {
+    // The library SDL loads when it tries ALSA: opened here first, it is the same one.
+    void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+    if (alsa == nullptr) return;  // no ALSA: nothing to silence
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(Handler);
+    if (auto set = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler"))) set(QuietAlsa);
+    // Kept loaded for the life of the program, so that the handler stays.
+}
 
 }  // namespace
 
@@ -25,15 +43,30 @@ bool SdlSoundControl::Initialise() {
     // program would no longer end on them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Fruitwhirl");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-
-    if (Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, kOutputChannels, kBufferFrames) != 0) {
+    SilenceAlsa();
+    bool opened = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    if (opened && Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, kOutputChannels, kBufferFrames) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        opened = false;
+    }
+    if (!opened) {
+        std::fputs("fruitwhirl: no sound device was found; the game plays silently\n", stderr);
         return false;
     }
     Mix_AllocateChannels(kMixChannels);
+    Mix_Volume(-1, MixVolume());
     open_ = true;
     return true;
+}
+
+void SdlSoundControl::SetVolume(int percent) {
+    percent_ = percent < 0 ? 0 : percent > 100 ? 100 : percent;
+    // Every channel's volume scales what it plays, at once; the sounds keep their mix.
+    if (open_) Mix_Volume(-1, MixVolume());
+}
+
+int SdlSoundControl::MixVolume() const {
+    return (percent_ * MIX_MAX_VOLUME + 50) / 100;
 }
 
 SdlSoundControl::Slot* SdlSoundControl::SlotFor(std::int32_t slot) {
@@ -69,6 +102,7 @@ int SdlSoundControl::PlayOnAnyChannel(Mix_Chunk* chunk, int loops) {
     // so this stays bounded.
     const int count = Mix_AllocateChannels(-1);
     Mix_AllocateChannels(count + 4);
+    Mix_Volume(-1, MixVolume());  // the new channels at the level of the others
     return Mix_PlayChannel(-1, chunk, loops);
 }
 

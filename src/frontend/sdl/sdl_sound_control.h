@@ -34,7 +34,8 @@ public:
     SdlSoundControl(const SdlSoundControl&) = delete;
     SdlSoundControl& operator=(const SdlSoundControl&) = delete;
 
-    // 0 when the device is open (also when it already was), 1 when there is none.
+    // True when the device is open (also when it already was); without one, says so
+    // once on standard error.
     bool Initialise() override;
     // A file that is missing or cannot be decoded leaves the slot silent; a slot
     // loaded again gives up its old sound.
@@ -46,6 +47,8 @@ public:
     void StartRepeating(std::int32_t slot) override;
     // Stops the slot's repeating sound only; one-shots keep playing.
     void Stop(std::int32_t slot) override;
+    // Scales every channel, those playing included (SDL_mixer's 128 steps, rounded).
+    void SetVolume(int percent) override;
     // Halts all sound, frees the sounds and closes the device. Safe at any time.
     void Release() override;
 
@@ -64,8 +67,10 @@ private:
     // hold them. Returns the channel, or -1.
     int PlayOnAnyChannel(Mix_Chunk* chunk, int loops);
     void Close();
+    int MixVolume() const;
 
     bool open_ = false;
+    int percent_ = 100;
     std::array<Slot, kSlotCount> slots_{};
 };
 

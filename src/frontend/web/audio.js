@@ -8,10 +8,21 @@ const Sound = (() => {
     log: [],       // every sound started or stopped: [file, 'once' | 'loop' | 'stop']
     buffers: [], names: [], loops: [],
     playing: 0,
+    level: 1,      // the volume the game set, 0..1 of each sound's own level
     // Made at the player's first press: a browser lets sound start only then.
+    // Every sound goes through one gain: the volume scales them all alike.
     create() {
       const Audio = window.AudioContext || window.webkitAudioContext;
-      if (Audio) this.context = new Audio();
+      if (!Audio) return;
+      this.context = new Audio();
+      this.output = this.context.createGain();
+      this.output.connect(this.context.destination);
+      this.output.gain.value = this.level;
+    },
+    // The volume, in percent, for the sounds playing and those to come.
+    volume(percent) {
+      this.level = percent / 100;
+      if (this.output) this.output.gain.value = this.level;
     },
     open() {
       if (this.context) this.rest();  // silent until the first sound
@@ -42,7 +53,7 @@ const Sound = (() => {
       const source = this.context.createBufferSource();
       source.buffer = this.buffers[slot];
       source.loop = what === op.repeat;  // a buffer loops without a seam
-      source.connect(this.context.destination);
+      source.connect(this.output);
       this.wake();
       ++this.playing;
       source.onended = () => { if (--this.playing === 0) this.rest(); };

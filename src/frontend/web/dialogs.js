@@ -62,11 +62,16 @@ const Dialogs = (() => {
       await this.modal(d);
     },
     // The slider's position comes and goes as the game's edition layer reads it.
-    async config(name, soundOn, slider, soundAvailable) {
+    // Without a sound device the sound box and the volume show the stored choice, greyed.
+    async config(name, soundOn, slider, soundAvailable, volume) {
       const f = $('#config form').elements;
       f.name.value = name;
-      f.sound.checked = soundAvailable && soundOn === 1;
-      f.sound.disabled = !soundAvailable;
+      f.sound.checked = soundOn === 1;
+      f.sound.disabled = f.volume.disabled = !soundAvailable;
+      $('#config .no-device').hidden = !!soundAvailable;
+      f.volume.value = volume;
+      f.volumeShown.value = volume + ' %';
+      namePreview(name);
       f.speed.value = slider;
       f.reset.checked = false;
       const shown = this.modal($('#config'));
@@ -75,7 +80,7 @@ const Dialogs = (() => {
       if (matchMedia('(pointer: coarse)').matches) document.activeElement.blur(); else f.name.select();
       if (await shown !== 'ok') return null;
       return { name: f.name.value, soundOn: f.sound.checked ? 1 : 0, slider: Number(f.speed.value),
-               reset: f.reset.checked ? 1 : 0 };
+               volume: Number(f.volume.value), reset: f.reset.checked ? 1 : 0 };
     },
     async showManual() {
       const d = $('#manual');
@@ -122,6 +127,26 @@ const Dialogs = (() => {
   // ---- Configuration's limits, and the menus ----
   const fields = $('#config form').elements;
   fields.name.maxLength = Contract.limits.nameLength;
+  fields.volume.max = Contract.limits.fullVolume;
+  fields.volume.step = Contract.limits.volumeStep;
+  fields.volume.addEventListener('input', () => { fields.volumeShown.value = fields.volume.value + ' %'; });
+  fields.name.addEventListener('input', () => namePreview(fields.name.value));
+  // A name holding letters the machine's font has not: the name as the machine draws it.
+  function namePreview(name) {
+    const size = lengthBytesUTF8(name) + 1, text = Module._malloc(size);
+    stringToUTF8(name, text, size);
+    const block = Module._fw_name_preview(text);
+    Module._free(text);
+    const shown = $('#config .preview');
+    shown.hidden = !block;
+    if (!block) return;
+    const [w, h] = [HEAP32[block >> 2], HEAP32[(block >> 2) + 1]];
+    const canvas = shown.querySelector('canvas');
+    [canvas.width, canvas.height] = [w, h];
+    const rgba = new Uint8ClampedArray(HEAPU8.buffer, block + 8, 4 * w * h);
+    canvas.getContext('2d').putImageData(new ImageData(rgba.slice(), w, h), 0, 0);
+    Module._free(block);
+  }
   fields.speed.min = Contract.limits.slowest;
   fields.speed.max = Contract.limits.fastest;
   for (let i = 1; i <= Contract.limits.themes; ++i) {

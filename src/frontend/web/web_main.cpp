@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -24,6 +25,7 @@
 #include "frontend/real_random.h"
 #include "machine/machine.h"
 #include "shell/events.h"
+#include "shell/keys.h"
 #include "shell/menus.h"
 #include "shell/quit.h"
 #include "shell/trace.h"
@@ -56,13 +58,15 @@ EM_ASYNC_JS(int, fw_js_ask, (const char* title, const char* text, const char* ye
 });
 EM_ASYNC_JS(void, fw_js_about, (const char* text), { await Dialogs.about(UTF8ToString(text)); });
 // The configuration dialog: values in and, on OK, out through the same fields.
-EM_ASYNC_JS(int, fw_js_config, (char* name, int* soundOn, int* slider, int soundAvailable, int* reset), {
+EM_ASYNC_JS(int, fw_js_config,
+            (char* name, int* soundOn, int* slider, int soundAvailable, int* volume, int* reset), {
     const r = await Dialogs.config(UTF8ToString(name), HEAP32[soundOn >> 2], HEAP32[slider >> 2],
-                                      soundAvailable);
+                                      soundAvailable, HEAP32[volume >> 2]);
     if (!r) return 0;
     stringToUTF8(r.name, name, 64);
     HEAP32[soundOn >> 2] = r.soundOn;
     HEAP32[slider >> 2] = r.slider;
+    HEAP32[volume >> 2] = r.volume;
     HEAP32[reset >> 2] = r.reset;
     return 1;
 });
@@ -71,6 +75,7 @@ EM_ASYNC_JS(void, fw_js_audio_load, (int slot, const char* path), {
     await Sound.load(slot, UTF8ToString(path));
 });
 EM_JS(void, fw_js_audio, (int slot, int what), { Sound.play(slot, what); });
+EM_JS(void, fw_js_audio_volume, (int percent), { Sound.volume(percent); });
 // A picture decoded by the browser: width, height and RGBA bytes in one block
 // the caller frees, or 0 with the reason in the page's last error.
 EM_ASYNC_JS(std::uint8_t*, fw_js_decode, (const char* path), {
@@ -146,6 +151,7 @@ public:
     void StartRepeating(std::int32_t slot) override { Audio(slot, AudioOperation::Repeat); }
     void Stop(std::int32_t slot) override { Audio(slot, AudioOperation::Stop); }
     void Release() override { Audio(-1, AudioOperation::ReleaseAll); }
+    void SetVolume(int percent) override { fw_js_audio_volume(percent); }
 
 private:
     static void Audio(std::int32_t slot, AudioOperation what) { fw_js_audio(slot, static_cast<int>(what)); }
@@ -277,10 +283,14 @@ public:
     bool RunConfigDialog(ConfigValues& values) override {
         char name[64] = {};
         values.name.copy(name, sizeof name - 1);
-        int soundOn = values.soundOn, slider = SpeedSlider(values.speed), reset = 0;
-        if (!fw_js_config(name, &soundOn, &slider, values.soundAvailable, &reset)) return false;
+        int soundOn = values.soundOn, slider = SpeedSlider(values.speed), volume = values.volume, reset = 0;
+        namePreview_ = values.namePreview;
+        const bool ok = fw_js_config(name, &soundOn, &slider, values.soundAvailable, &volume, &reset) != 0;
+        namePreview_ = nullptr;
+        if (!ok) return false;
         values.name = name;
         values.soundOn = soundOn;
+        values.volume = volume;
         values.speed = SpeedOfSlider(slider);
         values.resetHighScores = reset != 0;
         return true;
@@ -296,8 +306,13 @@ public:
         TraceMark("end");
         fw_js_end(status);
     }
+    // The name as the machine draws it, while the configuration dialog is open.
+    Surface NamePreview(const std::string& name) const {
+        return namePreview_ ? namePreview_(name) : Surface{};
+    }
 
 private:
+    std::function<Surface(const std::string&)> namePreview_;
     PacedClock& clock_;
     int busy_ = 0;
     int drag_ = 0;
@@ -352,6 +367,12 @@ EMSCRIPTEN_KEEPALIVE int fw_keydown(const char* name, int shift, int control, in
         if (!repeat) fw::Send(*meaning.machine);
         return static_cast<int>(fw::WindowCommand::None);
     }
+    if (meaning.window == fw::WindowCommand::Mute) {
+        // At once, even during a spin: the sound is the player's to silence now.
+        if (!focused) return -1;
+        if (!repeat && fw::game && fw::game->machine) fw::MuteKey(*fw::game->machine);
+        return static_cast<int>(fw::WindowCommand::None);
+    }
     if (meaning.window == fw::WindowCommand::Quit) fw::Send(fw::ev::MenuQuit{});
     if (meaning.window == fw::WindowCommand::Manual) fw::Send(fw::ev::MenuManual{});
     return meaning.window == fw::WindowCommand::None ? -1 : static_cast<int>(meaning.window);
@@ -403,6 +424,26 @@ EMSCRIPTEN_KEEPALIVE char* fw_add_theme(const char* path, const char* file) {
 // browser's to give, at a press of the player's, so it is not kept).
 EMSCRIPTEN_KEEPALIVE void fw_view(int scale) {
     if (fw::game) fw::KeepViewSettings(fw::game->store, {scale, false});
+}
+// The name as the machine will draw it, for the configuration dialog: width and
+// height, then RGBA bytes, in one block the page frees; 0 when the machine's
+// font draws every character of the name.
+EMSCRIPTEN_KEEPALIVE std::uint8_t* fw_name_preview(const char* name) {
+    if (!fw::game) return nullptr;
+    const fw::Surface preview = fw::game->host.NamePreview(name);
+    if (preview.empty()) return nullptr;
+    auto* block = static_cast<std::uint8_t*>(std::malloc(8 + 4 * preview.pixels().size()));
+    auto* size = reinterpret_cast<std::int32_t*>(block);
+    size[0] = preview.width();
+    size[1] = preview.height();
+    std::uint8_t* rgba = block + 8;
+    for (const std::uint32_t p : preview.pixels()) {
+        *rgba++ = static_cast<std::uint8_t>(p >> 16);
+        *rgba++ = static_cast<std::uint8_t>(p >> 8);
+        *rgba++ = static_cast<std::uint8_t>(p);
+        *rgba++ = 255;
+    }
+    return block;
 }
 // The tab is hidden or goes away: nothing of the run may be lost.
 EMSCRIPTEN_KEEPALIVE void fw_keep() {

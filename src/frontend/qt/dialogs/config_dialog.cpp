@@ -1,13 +1,16 @@
-// frmConfig: the speed of the reels, the player's name, sound effects on or off and a reset of the
-// high-score list, on four tabbed pages.
+// frmConfig: the speed of the reels, the player's name, sound effects on or off with their volume
+// and a reset of the high-score list, on four tabbed pages.
 #include <QCheckBox>
 #include <QDialog>
 #include <QFocusEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 #include <QSlider>
@@ -20,6 +23,7 @@
 #include "frontend/qt/dialogs/dialogs.h"
 #include "frontend/qt/dialogs/look.h"
 #include "frontend/qt/dialogs/placement.h"
+#include "machine/cells.h"
 #include "machine/types.h"
 
 namespace fw {
@@ -27,6 +31,8 @@ namespace {
 
 // 600 and 1200 twips below and right of the main window's corner, at 15 twips a pixel.
 constexpr QPoint kConfigOffset(40, 80);
+// The name's preview: each pixel of the machine three pixels square.
+constexpr int kPreviewScale = 3;
 
 // One caption with "Slow" at its left end and "Fast" at its right end, as wide as the slider under it.
 // The text keeps the whole caption (the two words 44 spaces apart) for screen readers.
@@ -97,6 +103,7 @@ private:
     QWidget* speedPage(int speed);
     QWidget* namePage(const QString& name);
     QWidget* soundPage(const ConfigValues& values);
+    void showPreview(const QString& name);
     QWidget* resetPage();
     QHBoxLayout* buttons();
 
@@ -104,12 +111,17 @@ private:
     QSlider* scrSpeed_;
     QLineEdit* txtYourName_;
     QCheckBox* chkSound_;
+    QSlider* scrVolume_;
     QCheckBox* chkResetHigh_;
+    QLabel* lblPreview_;
+    QLabel* imgPreview_;
+    std::function<Surface(const std::string&)> namePreview_;
 };
 
 ConfigDialog::ConfigDialog(QWidget* parent, const ConfigValues& values)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      namePreview_(values.namePreview) {
     setObjectName(QStringLiteral("frmConfig"));
     setWindowTitle(QStringLiteral("Configuration"));
 
@@ -120,7 +132,7 @@ ConfigDialog::ConfigDialog(QWidget* parent, const ConfigValues& values)
     tabConfig_->addTab(namePage(QString::fromStdString(values.name)), QStringLiteral("Name"));
     tabConfig_->setTabToolTip(1, QStringLiteral("Insert Your Name"));
     tabConfig_->addTab(soundPage(values), QStringLiteral("Sound Fx"));
-    tabConfig_->setTabToolTip(2, QStringLiteral("Sound fx On/Off"));
+    tabConfig_->setTabToolTip(2, QStringLiteral("Sound fx On/Off and Volume"));
     tabConfig_->addTab(resetPage(), QStringLiteral("Highscore"));
     tabConfig_->setTabToolTip(3, QStringLiteral("Reset Highscore"));
     tabConfig_->setCurrentIndex(0);
@@ -167,28 +179,91 @@ QWidget* ConfigDialog::namePage(const QString& name) {
     txtYourName_->setMinimumWidth(txtYourName_->fontMetrics().horizontalAdvance(QLatin1Char('W')) *
                                   (static_cast<int>(kNameLength) + 2));
     lblName->setBuddy(txtYourName_);
+    // A name holding letters the machine's font has not: the name as the machine will draw it.
+    lblPreview_ = new QLabel(QStringLiteral("The machine shows it as:"), namePage);
+    lblPreview_->setObjectName(QStringLiteral("lblPreview"));
+    imgPreview_ = new QLabel(namePage);
+    imgPreview_->setObjectName(QStringLiteral("imgPreview"));
+    imgPreview_->setFixedSize(kPreviewScale * (kGlyphPitch * static_cast<int>(kNameLength) + 1),
+                              kPreviewScale * 9);
+    for (QLabel* label : {lblPreview_, imgPreview_}) {
+        QSizePolicy policy = label->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);  // the page keeps its size as the preview comes and goes
+        label->setSizePolicy(policy);
+    }
+    connect(txtYourName_, &QLineEdit::textChanged, this, [this](const QString& text) { showPreview(text); });
+    showPreview(name);
     auto* nameLayout = new QVBoxLayout(namePage);
     nameLayout->addStretch(1);
     nameLayout->addWidget(lblName);
     nameLayout->addWidget(txtYourName_);
+    nameLayout->addWidget(lblPreview_);
+    nameLayout->addWidget(imgPreview_);
     nameLayout->addStretch(1);
     return namePage;
 }
 
-// Page 3: sound effects. Without a sound device the box stays unticked and cannot be changed.
+void ConfigDialog::showPreview(const QString& name) {
+    const Surface preview = namePreview_ ? namePreview_(name.toStdString()) : Surface{};
+    lblPreview_->setVisible(!preview.empty());
+    imgPreview_->setVisible(!preview.empty());
+    if (preview.empty()) return;
+    QImage image(preview.width(), preview.height(), QImage::Format_RGB32);
+    for (int y = 0; y < preview.height(); ++y)
+        for (int x = 0; x < preview.width(); ++x) image.setPixel(x, y, 0xFF000000u | preview.pixel(x, y));
+    // Whole pixels of the machine, as its window shows them.
+    imgPreview_->setPixmap(QPixmap::fromImage(
+        image.scaled(image.size() * kPreviewScale, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+}
+
+// Page 3: sound effects and their volume. Without a sound device both show the stored choice,
+// greyed, with a note: the choice is kept for the next start with a device.
 QWidget* ConfigDialog::soundPage(const ConfigValues& values) {
     QWidget* soundPage = page("TabContainer2");
     chkSound_ = new QCheckBox(QStringLiteral("Sound Effects On/Off"), soundPage);
     chkSound_->setObjectName(QStringLiteral("chkSound"));
-    if (values.soundAvailable) {
-        chkSound_->setChecked(values.soundOn == 1);
-    } else {
+    chkSound_->setChecked(values.soundOn == 1);
+    auto* lblVolume = new QLabel(QStringLiteral("&Volume:"), soundPage);
+    lblVolume->setObjectName(QStringLiteral("lblVolume"));
+    scrVolume_ = new QSlider(Qt::Horizontal, soundPage);
+    scrVolume_->setObjectName(QStringLiteral("scrVolume"));
+    scrVolume_->setRange(0, kFullVolume);
+    scrVolume_->setSingleStep(kVolumeStep);
+    scrVolume_->setPageStep(kVolumeStep);
+    scrVolume_->setTickPosition(QSlider::TicksBelow);
+    scrVolume_->setTickInterval(kVolumeStep);
+    scrVolume_->setValue(values.volume);
+    lblVolume->setBuddy(scrVolume_);
+    auto* lblPercent = new QLabel(soundPage);
+    lblPercent->setObjectName(QStringLiteral("lblVolumePercent"));
+    lblPercent->setMinimumWidth(lblPercent->fontMetrics().horizontalAdvance(QStringLiteral("100 %")));
+    lblPercent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const auto showPercent = [lblPercent](int value) {
+        lblPercent->setText(QStringLiteral("%1 %").arg(value));
+    };
+    // The slider moves in steps of 10; a drag or a click stops on one too.
+    connect(scrVolume_, &QSlider::valueChanged, scrVolume_, [this](int value) {
+        scrVolume_->setValue((value + kVolumeStep / 2) / kVolumeStep * kVolumeStep);
+    });
+    connect(scrVolume_, &QSlider::valueChanged, lblPercent, showPercent);
+    showPercent(values.volume);
+    auto* soundLayout = new QGridLayout(soundPage);
+    soundLayout->setRowStretch(0, 1);
+    soundLayout->addWidget(chkSound_, 1, 0, 1, 3);
+    soundLayout->addWidget(lblVolume, 2, 0);
+    soundLayout->addWidget(scrVolume_, 2, 1);
+    soundLayout->addWidget(lblPercent, 2, 2);
+    if (!values.soundAvailable) {
         chkSound_->setEnabled(false);
+        for (QWidget* volume : std::initializer_list<QWidget*>{lblVolume, scrVolume_, lblPercent})
+            volume->setEnabled(false);
+        auto* note = new QLabel(QStringLiteral("No sound device was found: the game plays silently.\n"
+                                               "This choice is kept for the next start with one."),
+                                soundPage);
+        note->setObjectName(QStringLiteral("lblNoDevice"));
+        soundLayout->addWidget(note, 3, 0, 1, 3);
     }
-    auto* soundLayout = new QHBoxLayout(soundPage);
-    soundLayout->addStretch(1);
-    soundLayout->addWidget(chkSound_);
-    soundLayout->addStretch(1);
+    soundLayout->setRowStretch(4, 1);
     return soundPage;
 }
 
@@ -229,6 +304,7 @@ QWidget* ConfigDialog::page(const char* name) {
 void ConfigDialog::apply(ConfigValues& values) const {
     values.name = txtYourName_->text().toStdString();
     values.soundOn = chkSound_->isChecked() ? 1 : 0;
+    values.volume = scrVolume_->value();
     values.speed = SpeedOfSlider(scrSpeed_->value());
     if (chkResetHigh_->isChecked()) values.resetHighScores = true;
 }
