@@ -48,6 +48,8 @@ void DrawBitmapText(Machine& m, int x, int y, const std::string& text, FontColou
     for (std::size_t i = 0; i < chars.size(); ++i) {
         const int k = GlyphNumber(chars[i]);
         if (k < 0) continue;  // not in the font: its place stays empty
+        // Over a picture a space leaves the picture; on the black it is a black cell.
+        if (transparent && chars[i] == U' ') continue;
         const int px = x + kGlyphPitch * static_cast<int>(i);
         if (transparent) {
             BitBlt(target, px, y, m.display.hdcSprites, cells::GlyphMask(k), Rop::SrcAnd);
