@@ -103,7 +103,7 @@ TEST(RunRecord, APageLeftWithoutAQuitKeepsThePreferencesAndTheNextStartResumesTh
     KeepRecords(left.rig.m);
     KeepRecords(left.rig.m);
     const Surface& was = left.rig.m.display.hdcScreen;
-    const std::string run = RunRecordText(CurrentRun(left.rig.m), left.rig.m.purse.Credits);
+    const std::string run = RunRecordText(CurrentRun(left.rig.m), CurrentRunState(left.rig.m));
     const auto tessRows = [](const MemoryStore& store) {
         int rows = 0;
         for (int n = 1; n <= 10; ++n) rows += store.Value(HighSection(n), "Name") == "Tess";
@@ -114,7 +114,7 @@ TEST(RunRecord, APageLeftWithoutAQuitKeepsThePreferencesAndTheNextStartResumesTh
     next.clock.StartAt(90'000'000);  // the time away is no play time
     StartAfter(next, left.rig.store);
     EXPECT_EQ(next.m.config.Speed, 30);
-    EXPECT_EQ(RunRecordText(CurrentRun(next.m), next.m.purse.Credits), run);
+    EXPECT_EQ(RunRecordText(CurrentRun(next.m), CurrentRunState(next.m)), run);
     EXPECT_EQ(CounterText(next.m.display.hdcScreen), CounterText(was));
     EXPECT_EQ(LitCreditLamps(next.m.display.hdcScreen), LitCreditLamps(was));
     EXPECT_TRUE(next.host.messages.empty());
@@ -131,7 +131,7 @@ TEST(RunRecord, APageLeftDuringAGameResumesTheRunAsItStoodBeforeTheGame) {
     Rig rig;
     rig.StartPlaying();
     rig.InsertCoins(2);
-    const std::string before = RunRecordText(CurrentRun(rig.m), rig.m.purse.Credits);
+    const std::string before = RunRecordText(CurrentRun(rig.m), CurrentRunState(rig.m));
     std::optional<std::string> atHide;
     rig.clock.onWait = [&] {
         if (!atHide) KeepRecords(rig.m), atHide = rig.store.runRecord;
@@ -140,7 +140,7 @@ TEST(RunRecord, APageLeftDuringAGameResumesTheRunAsItStoodBeforeTheGame) {
     rig.store.runRecord = atHide;  // the tab discarded while it was hidden
     Rig next;
     StartAfter(next, rig.store);
-    EXPECT_EQ(RunRecordText(CurrentRun(next.m), next.m.purse.Credits), before);
+    EXPECT_EQ(RunRecordText(CurrentRun(next.m), CurrentRunState(next.m)), before);
     EXPECT_TRUE(next.host.messages.empty());
 }
 
