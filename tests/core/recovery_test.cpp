@@ -144,6 +144,60 @@ TEST(RunRecord, APageLeftDuringAGameResumesTheRunAsItStoodBeforeTheGame) {
     EXPECT_TRUE(next.host.messages.empty());
 }
 
+// The hold buttons as the player sees them (G lit, D dark, S held), and the symbols in the reel window.
+std::string Holds(const Rig& rig) {
+    std::string looks;
+    for (int r = 0; r < 3; ++r) looks += HoldLook(rig.m.display.hdcScreen, r);
+    return looks;
+}
+std::vector<int> Symbols(const Rig& rig) {
+    std::vector<int> shown;
+    for (int reel = 0; reel < 3; ++reel)
+        for (int row = 0; row < 3; ++row) {
+            int s = 0;
+            while (s < themecells::kSymbols && !ShowsSymbol(rig.m.display.hdcScreen, reel, row, s)) ++s;
+            shown.push_back(s);
+        }
+    return shown;
+}
+
+// A page left after a game comes back with the reels where they stood and the same holds on offer:
+// all three after a game without a win, the two free ones after a small win that locked the left reel.
+TEST(RunRecord, APageLeftWithHoldsOnOfferComesBackWithTheReelsAndTheHoldsAsTheyWere) {
+    for (const auto& [steps, holds] : {std::pair{std::vector<int>{7, 7, 7}, "GGG"}, {{8, 8, 7}, "DGG"}}) {
+        Rig left;
+        left.StartPlaying();
+        left.InsertCoins(2);
+        left.ScriptSteps(steps);
+        left.PullLever();
+        ASSERT_EQ(Holds(left), holds);
+        KeepRecords(left.m);
+        Rig next;
+        StartAfter(next, left.store);
+        EXPECT_EQ(Symbols(next), Symbols(left)) << holds;
+        EXPECT_EQ(Holds(next), holds);
+        // The left reel, then the right: a locked reel refuses; two held reels leave no third.
+        next.PressHold(0);
+        next.PressHold(2);
+        EXPECT_EQ(Holds(next), std::string(holds) == "GGG" ? "SDS" : "DGS");
+    }
+}
+
+// A tab in the background is no play: hidden twice for ten minutes between two minutes of play.
+TEST(PlayTime, TheTimeAPageIsHiddenIsNoPlayTime) {
+    Rig rig;
+    rig.StartPlaying();
+    const Long atStart = CurrentRun(rig.m).ETime;
+    rig.clock.Advance(std::chrono::minutes(1));
+    StepAway(rig.m);
+    rig.clock.Advance(std::chrono::minutes(4));
+    StepAway(rig.m);
+    rig.clock.Advance(std::chrono::minutes(6));
+    ComeBack(rig.m);
+    rig.clock.Advance(std::chrono::minutes(1));
+    EXPECT_EQ(CurrentRun(rig.m).ETime - atStart, 2 * 60'000);
+}
+
 TEST(RunRecord, TheGameThatReaches1000IsKeptBeforeItsOfferPanelWipesIn) {
     Rig rig;
     rig.StartPlaying();
