@@ -162,25 +162,29 @@ std::vector<int> Symbols(const Rig& rig) {
 }
 
 // A page left after a game comes back with the reels where they stood and the same holds on offer:
-// all three after a game without a win, the two free ones after a small win that locked the left reel.
+// all three after a game without a win, the two free ones after a small win that locked the left
+// reel; lit at once with credits left, else woken by the next coin.
 TEST(RunRecord, APageLeftWithHoldsOnOfferComesBackWithTheReelsAndTheHoldsAsTheyWere) {
-    for (const auto& [steps, holds] : {std::pair{std::vector<int>{7, 7, 7}, "GGG"}, {{8, 8, 7}, "DGG"}}) {
-        Rig left;
-        left.StartPlaying();
-        left.InsertCoins(2);
-        left.ScriptSteps(steps);
-        left.PullLever();
-        ASSERT_EQ(Holds(left), holds);
-        KeepRecords(left.m);
-        Rig next;
-        StartAfter(next, left.store);
-        EXPECT_EQ(Symbols(next), Symbols(left)) << holds;
-        EXPECT_EQ(Holds(next), holds);
-        // The left reel, then the right: a locked reel refuses; two held reels leave no third.
-        next.PressHold(0);
-        next.PressHold(2);
-        EXPECT_EQ(Holds(next), std::string(holds) == "GGG" ? "SDS" : "DGS");
-    }
+    for (const int button : {1, 2})  // one coin: no credit after the game; a stack: four left
+        for (const auto& [steps, holds] : {std::pair{std::vector<int>{7, 7, 7}, "GGG"}, {{8, 8, 7}, "DGG"}}) {
+            Rig left;
+            left.StartPlaying();
+            left.InsertCoins(button);
+            left.ScriptSteps(steps);
+            left.PullLever();
+            ASSERT_EQ(Holds(left), button == 1 ? "DDD" : holds);
+            KeepRecords(left.m);
+            Rig next;
+            StartAfter(next, left.store);
+            EXPECT_EQ(Symbols(next), Symbols(left)) << holds;
+            EXPECT_EQ(Holds(next), Holds(left));
+            next.InsertCoins(1);
+            EXPECT_EQ(Holds(next), holds);
+            // The left reel, then the right: a locked reel refuses; two held reels leave no third.
+            next.PressHold(0);
+            next.PressHold(2);
+            EXPECT_EQ(Holds(next), std::string(holds) == "GGG" ? "SDS" : "DGS");
+        }
 }
 
 // A tab in the background is no play: hidden twice for ten minutes between two minutes of play.
