@@ -153,12 +153,14 @@ struct RecordState {
     Integer StatPage = 0;
     Long StartTicks = 0;
     // The run record (records/recovery.h): the run as it was last written with
-    // the credits in the machine then (-1 until the start-up has made the run),
+    // the machine's part of it then (none until the start-up has made the run),
     // and whether writing waits because the record holds an earlier run that
     // the settings could not take yet.
     ScoreRecord KeptRun;
-    Integer KeptCredits = -1;
+    std::optional<RunState> KeptState;
     bool RunRecordHeld = false;
+    // The clock's ticks when the page was hidden: the time away is no play time.
+    std::optional<std::uint32_t> AwaySince;
     // The kind of failure to save the player was last told of; empty while
     // saving works, so that one kind is told once, not after every game.
     std::string SaveFailureTold;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace fw {
@@ -46,6 +47,16 @@ struct ScoreRecord {
     Long ETime = 0;                  // play time in milliseconds
     Integer Played = 0;              // games played
     Integer Wun = 0;                 // games won
+};
+
+// What the machine holds of a run beside its row: the credits in it, where the
+// reels stand (none: where the start-up puts them), and the reels the next game
+// may hold.
+struct RunState {
+    Integer Credits = 0;
+    std::optional<std::array<Integer, 3>> Reels;
+    std::array<bool, 3> Holdable{};
+    bool operator==(const RunState&) const = default;
 };
 
 }  // namespace fw

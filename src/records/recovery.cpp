@@ -28,9 +28,29 @@ std::string ItsCoins(int n) {
     return "its " + std::to_string(n) + (n == 1 ? " coin was" : " coins were");
 }
 
+// "3 17 5" and back: three numbers from lo to hi, one space between them.
+template <class T>
+std::string Three(const std::array<T, 3>& values) {
+    return std::to_string(+values[0]) + " " + std::to_string(+values[1]) + " " + std::to_string(+values[2]);
+}
+template <class T>
+std::optional<std::array<T, 3>> ParseThree(const std::string& text, long long lo, long long hi) {
+    std::array<T, 3> values{};
+    std::size_t at = 0;
+    for (int k = 0; k < 3; ++k) {
+        const std::size_t end = k < 2 ? text.find(' ', at) : text.size();
+        if (end == std::string::npos) return std::nullopt;
+        const auto value = ParseDecimal(text.substr(at, end - at));
+        if (!value || *value < lo || *value > hi) return std::nullopt;
+        values[k] = static_cast<T>(*value);
+        at = end + 1;
+    }
+    return values;
+}
+
 }  // namespace
 
-std::string RunRecordText(const ScoreRecord& run, Integer credits, bool suspended) {
+std::string RunRecordText(const ScoreRecord& run, const RunState& state, bool suspended) {
     std::string name = run.Name;
     for (char& c : name) {
         if (c == '\n' || c == '\r') c = ' ';
@@ -39,7 +59,9 @@ std::string RunRecordText(const ScoreRecord& run, Integer credits, bool suspende
     out << kHeader << "\nName=" << name << "\nScore=" << run.Score << "\nETime=" << run.ETime
         << "\nPlayed=" << run.Played << "\nWun=" << run.Wun << "\n";
     for (int k = 0; k < 12; ++k) out << StatKey(k) << "=" << run.Stat[k] << "\n";
-    if (credits != 0) out << "Credits=" << credits << "\n";
+    if (state.Credits != 0) out << "Credits=" << state.Credits << "\n";
+    if (state.Reels) out << "Reels=" << Three(*state.Reels) << "\n";
+    if (state.Holdable != std::array<bool, 3>{}) out << "Holdable=" << Three(state.Holdable) << "\n";
     if (suspended) out << "Suspended=1\n";
     out << kTrailer << "\n";
     return out.str();
@@ -63,7 +85,8 @@ std::optional<RunRecord> ParseRunRecord(const std::string& text) {
             return std::nullopt;
     }
     // The row's 17 keys, and those of the machine that a record may add.
-    const std::size_t added = values.count("Credits") + values.count("Suspended");
+    std::size_t added = 0;
+    for (const char* key : {"Credits", "Reels", "Holdable", "Suspended"}) added += values.count(key);
     if (!ended || values.size() != 17 + added) return std::nullopt;
 
     bool whole = true;
@@ -83,6 +106,15 @@ std::optional<RunRecord> ParseRunRecord(const std::string& text) {
     run.Wun = static_cast<Integer>(number("Wun", 0, 32767));
     for (int k = 0; k < 12; ++k) run.Stat[k] = static_cast<Integer>(number(StatKey(k), 0, 32767));
     if (values.count("Credits")) run.Credits = static_cast<Integer>(number("Credits", 0, kMaxCredits));
+    if (values.count("Reels")) {
+        run.Reels = ParseThree<Integer>(values["Reels"], 0, kReelPositions - 1);
+        whole = whole && run.Reels.has_value();
+    }
+    if (values.count("Holdable")) {
+        const auto holdable = ParseThree<bool>(values["Holdable"], 0, 1);
+        whole = whole && holdable.has_value() && *holdable != std::array<bool, 3>{};
+        run.Holdable = holdable.value_or(std::array<bool, 3>{});
+    }
     if (values.count("Suspended")) run.Suspended = number("Suspended", 1, 1) == 1;
     if (!whole) return std::nullopt;
     return run;
@@ -94,19 +126,25 @@ std::string SaveFailureText(const WriteFailure& failure) {
            "; the game will try again after the next game and when you quit.\n\n(" + failure.detail + ")";
 }
 
+RunState CurrentRunState(const Machine& m) {
+    RunState state{m.purse.Credits, m.reels.ReelPos, {}};
+    for (int r = 0; r < 3; ++r) state.Holdable[r] = m.reels.HoldAllowed == True && m.reels.WinLock[r] != 1;
+    return state;
+}
+
 bool WriteRunRecordNow(Machine& m, WriteFailure& failure, bool suspended) {
     // The record holds an earlier run that the settings could not take: keep it.
     if (m.records.RunRecordHeld) return true;
     m.records.KeptRun = CurrentRun(m);
-    m.records.KeptCredits = m.purse.Credits;
-    return m.store.WriteRunRecord(RunRecordText(m.records.KeptRun, m.purse.Credits, suspended), failure);
+    m.records.KeptState = CurrentRunState(m);
+    return m.store.WriteRunRecord(RunRecordText(m.records.KeptRun, *m.records.KeptState, suspended), failure);
 }
 
 bool SuspendRun(Machine& m, WriteFailure& failure) {
     if (!m.queue.busy) return WriteRunRecordNow(m, failure, true);
     // Nothing kept yet (the start-up under way), or an earlier run held: the record stays.
-    if (m.records.RunRecordHeld || m.records.KeptCredits < 0) return true;
-    return m.store.WriteRunRecord(RunRecordText(m.records.KeptRun, m.records.KeptCredits, true), failure);
+    if (m.records.RunRecordHeld || !m.records.KeptState) return true;
+    return m.store.WriteRunRecord(RunRecordText(m.records.KeptRun, *m.records.KeptState, true), failure);
 }
 
 void KeepRunRecord(Machine& m) {

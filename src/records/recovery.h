@@ -15,19 +15,21 @@
 
 namespace fw {
 
-// A run as its record holds it: the row a quit would enter, the credits in the
-// machine, and whether the run was suspended rather than cut short.
-struct RunRecord : ScoreRecord {
-    Integer Credits = 0;
+// A run as its record holds it: the row a quit would enter, the machine's part
+// of it (credits, reels, holds), and whether the run was suspended rather than
+// cut short.
+struct RunRecord : ScoreRecord, RunState {
     bool Suspended = false;
 };
 
 // The record as text, in the keys of a high-score row, and back: nothing when
-// the text is not one whole record. Credits and the suspension are keys of
-// their own, written only when there is something to say, so that a record of
-// an empty machine reads in versions that know only the row's keys.
-std::string RunRecordText(const ScoreRecord& run, Integer credits = 0, bool suspended = false);
+// the text is not one whole record. The machine's part and the suspension are
+// keys of their own, written only when there is something to say, so that a
+// record of an empty machine reads in versions that know only the row's keys.
+std::string RunRecordText(const ScoreRecord& run, const RunState& state = {}, bool suspended = false);
 std::optional<RunRecord> ParseRunRecord(const std::string& text);
+// The machine's part of the run as it stands.
+RunState CurrentRunState(const Machine& m);
 
 // During play, after a game or an event that changed the run: writes the run
 // record when the run has changed since it was last tried. A record that cannot

@@ -65,4 +65,15 @@ void KeepRecords(Machine& m) {
     if (SuspendRun(m, failure) && !m.queue.busy) WriteSettings(m, failure);
 }
 
+void StepAway(Machine& m) {
+    KeepRecords(m);
+    if (!m.records.AwaySince) m.records.AwaySince = m.clock.Ticks();
+}
+
+void ComeBack(Machine& m) {
+    if (!m.records.AwaySince) return;
+    m.records.StartTicks += static_cast<Long>(m.clock.Ticks() - *m.records.AwaySince);
+    m.records.AwaySince.reset();
+}
+
 }  // namespace fw

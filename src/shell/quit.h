@@ -20,5 +20,10 @@ void CommitData(Machine& m);
 // before it), and between events the store the preferences and the ten rows
 // as they are, so the next start resumes the run and keeps the settings.
 void KeepRecords(Machine& m);
+// The page is hidden (a browser tab in the background): its records are kept
+// as KeepRecords keeps them, and the time until it is shown again (ComeBack)
+// is no play time.
+void StepAway(Machine& m);
+void ComeBack(Machine& m);
 
 }  // namespace fw

@@ -8,6 +8,7 @@
 #include "money/coins.h"
 #include "play/reels.h"
 #include "presentation/digits.h"
+#include "presentation/lamps.h"
 #include "presentation/themes.h"
 #include "records/data_tables.h"
 #include "records/recovery.h"
@@ -57,6 +58,18 @@ bool LoadStartTheme(Machine& m, std::vector<std::string>& notes, std::string& pr
     return false;
 }
 
+// The holds a suspended run had on offer: on offer again, lit while there are credits.
+void OfferHoldsAgain(Machine& m, const std::array<bool, 3>& holdable) {
+    if (holdable == std::array<bool, 3>{}) return;
+    m.reels.HoldAllowed = True;
+    m.reels.WinFlag = False;
+    for (int r = 0; r < 3; ++r) {
+        m.reels.WinLock[r] = holdable[r] ? 0 : 1;
+        if (!holdable[r]) m.reels.WinFlag = True;
+        SetHoldLamp(m, r, m.purse.Credits > 0 && holdable[r] ? kHoldPossible : kHoldRefused);
+    }
+}
+
 }  // namespace
 
 void Form_Load(Machine& m) {
@@ -81,6 +94,7 @@ void Form_Load(Machine& m) {
         EndProgram(m, 1);
         return;
     }
+    if (resumed && resumed->Reels) m.reels.ReelPos = *resumed->Reels;
     DrawReels(m);
 
     m.host.ShowWindow();
@@ -92,6 +106,7 @@ void Form_Load(Machine& m) {
         if (resumed->Credits > 0)
             BitBlt(m.display.hdcScreen, places::CreditStrip, m.display.hdcSprites, cells::CreditStripLit);
         for (int n = 0; n < resumed->Credits; ++n) AdjustCredits(m, True);
+        OfferHoldsAgain(m, resumed->Holdable);
         SaveScreen(m);
     } else {
         DrawDigits(m, 20);
@@ -99,7 +114,7 @@ void Form_Load(Machine& m) {
     Tell(m, notes);
     // Nothing to keep until the run changes; a resumed run's play time counts on.
     m.records.KeptRun = resumed ? static_cast<ScoreRecord>(*resumed) : m.records.ScoreTable[0];
-    m.records.KeptCredits = m.purse.Credits;
+    m.records.KeptState = CurrentRunState(m);
     m.records.StartTicks = static_cast<Long>(m.clock.Ticks() - (resumed ? resumed->ETime : 0));
 }
 

@@ -103,7 +103,7 @@ TEST(RunRecord, APageLeftWithoutAQuitKeepsThePreferencesAndTheNextStartResumesTh
     KeepRecords(left.rig.m);
     KeepRecords(left.rig.m);
     const Surface& was = left.rig.m.display.hdcScreen;
-    const std::string run = RunRecordText(CurrentRun(left.rig.m), left.rig.m.purse.Credits);
+    const std::string run = RunRecordText(CurrentRun(left.rig.m), CurrentRunState(left.rig.m));
     const auto tessRows = [](const MemoryStore& store) {
         int rows = 0;
         for (int n = 1; n <= 10; ++n) rows += store.Value(HighSection(n), "Name") == "Tess";
@@ -114,7 +114,7 @@ TEST(RunRecord, APageLeftWithoutAQuitKeepsThePreferencesAndTheNextStartResumesTh
     next.clock.StartAt(90'000'000);  // the time away is no play time
     StartAfter(next, left.rig.store);
     EXPECT_EQ(next.m.config.Speed, 30);
-    EXPECT_EQ(RunRecordText(CurrentRun(next.m), next.m.purse.Credits), run);
+    EXPECT_EQ(RunRecordText(CurrentRun(next.m), CurrentRunState(next.m)), run);
     EXPECT_EQ(CounterText(next.m.display.hdcScreen), CounterText(was));
     EXPECT_EQ(LitCreditLamps(next.m.display.hdcScreen), LitCreditLamps(was));
     EXPECT_TRUE(next.host.messages.empty());
@@ -131,7 +131,7 @@ TEST(RunRecord, APageLeftDuringAGameResumesTheRunAsItStoodBeforeTheGame) {
     Rig rig;
     rig.StartPlaying();
     rig.InsertCoins(2);
-    const std::string before = RunRecordText(CurrentRun(rig.m), rig.m.purse.Credits);
+    const std::string before = RunRecordText(CurrentRun(rig.m), CurrentRunState(rig.m));
     std::optional<std::string> atHide;
     rig.clock.onWait = [&] {
         if (!atHide) KeepRecords(rig.m), atHide = rig.store.runRecord;
@@ -140,8 +140,66 @@ TEST(RunRecord, APageLeftDuringAGameResumesTheRunAsItStoodBeforeTheGame) {
     rig.store.runRecord = atHide;  // the tab discarded while it was hidden
     Rig next;
     StartAfter(next, rig.store);
-    EXPECT_EQ(RunRecordText(CurrentRun(next.m), next.m.purse.Credits), before);
+    EXPECT_EQ(RunRecordText(CurrentRun(next.m), CurrentRunState(next.m)), before);
     EXPECT_TRUE(next.host.messages.empty());
+}
+
+// The hold buttons as the player sees them (G lit, D dark, S held), and the symbols in the reel window.
+std::string Holds(const Rig& rig) {
+    std::string looks;
+    for (int r = 0; r < 3; ++r) looks += HoldLook(rig.m.display.hdcScreen, r);
+    return looks;
+}
+std::vector<int> Symbols(const Rig& rig) {
+    std::vector<int> shown;
+    for (int reel = 0; reel < 3; ++reel)
+        for (int row = 0; row < 3; ++row) {
+            int s = 0;
+            while (s < themecells::kSymbols && !ShowsSymbol(rig.m.display.hdcScreen, reel, row, s)) ++s;
+            shown.push_back(s);
+        }
+    return shown;
+}
+
+// A page left after a game comes back with the reels where they stood and the same holds on offer:
+// all three after a game without a win, the two free ones after a small win that locked the left
+// reel; lit at once with credits left, else woken by the next coin.
+TEST(RunRecord, APageLeftWithHoldsOnOfferComesBackWithTheReelsAndTheHoldsAsTheyWere) {
+    for (const int button : {1, 2})  // one coin: no credit after the game; a stack: four left
+        for (const auto& [steps, holds] : {std::pair{std::vector<int>{7, 7, 7}, "GGG"}, {{8, 8, 7}, "DGG"}}) {
+            Rig left;
+            left.StartPlaying();
+            left.InsertCoins(button);
+            left.ScriptSteps(steps);
+            left.PullLever();
+            ASSERT_EQ(Holds(left), button == 1 ? "DDD" : holds);
+            KeepRecords(left.m);
+            Rig next;
+            StartAfter(next, left.store);
+            EXPECT_EQ(Symbols(next), Symbols(left)) << holds;
+            EXPECT_EQ(Holds(next), Holds(left));
+            next.InsertCoins(1);
+            EXPECT_EQ(Holds(next), holds);
+            // The left reel, then the right: a locked reel refuses; two held reels leave no third.
+            next.PressHold(0);
+            next.PressHold(2);
+            EXPECT_EQ(Holds(next), std::string(holds) == "GGG" ? "SDS" : "DGS");
+        }
+}
+
+// A tab in the background is no play: hidden twice for ten minutes between two minutes of play.
+TEST(PlayTime, TheTimeAPageIsHiddenIsNoPlayTime) {
+    Rig rig;
+    rig.StartPlaying();
+    const Long atStart = CurrentRun(rig.m).ETime;
+    rig.clock.Advance(std::chrono::minutes(1));
+    StepAway(rig.m);
+    rig.clock.Advance(std::chrono::minutes(4));
+    StepAway(rig.m);
+    rig.clock.Advance(std::chrono::minutes(6));
+    ComeBack(rig.m);
+    rig.clock.Advance(std::chrono::minutes(1));
+    EXPECT_EQ(CurrentRun(rig.m).ETime - atStart, 2 * 60'000);
 }
 
 TEST(RunRecord, TheGameThatReaches1000IsKeptBeforeItsOfferPanelWipesIn) {

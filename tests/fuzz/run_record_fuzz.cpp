@@ -18,8 +18,9 @@ using fw::fuzz::Broken;
 using fw::fuzz::SameRow;
 
 void WrittenReadsBack(const fw::RunRecord& run) {
-    const auto again = fw::ParseRunRecord(fw::RunRecordText(run, run.Credits, run.Suspended));
-    if (!again || !SameRow(*again, run) || again->Credits != run.Credits || again->Suspended != run.Suspended)
+    const auto again = fw::ParseRunRecord(fw::RunRecordText(run, run, run.Suspended));
+    if (!again || !SameRow(*again, run) || static_cast<const fw::RunState&>(*again) != run ||
+        again->Suspended != run.Suspended)
         Broken("the record written reads back as another run");
 }
 
@@ -29,6 +30,12 @@ fw::RunRecord RunOf(const std::uint8_t* data, std::size_t size) {
     fw::RunRecord run;
     run.Credits = in.ConsumeIntegralInRange<fw::Integer>(0, fw::kMaxCredits);
     run.Suspended = in.ConsumeBool();
+    if (in.ConsumeBool()) {
+        run.Reels.emplace();
+        for (fw::Integer& p : *run.Reels)
+            p = in.ConsumeIntegralInRange<fw::Integer>(0, fw::kReelPositions - 1);
+    }
+    for (auto&& holdable : run.Holdable) holdable = in.ConsumeBool();
     run.Score = in.ConsumeIntegral<fw::Integer>();
     run.ETime = in.ConsumeIntegralInRange<fw::Long>(0, std::numeric_limits<fw::Long>::max());
     run.Played = in.ConsumeIntegralInRange<fw::Integer>(0, fw::kIntegerMax);

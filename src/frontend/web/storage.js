@@ -139,9 +139,10 @@ const Store = (() => {
         'drops it when the game starts again. Start again now?', 'Start Again', 'Later')) location.reload();
   });
 
-  // ---- Records kept when the tab is hidden or closed ----
-  const keep = () => { if (Fruitwhirl.running) Module._fw_keep(); };
-  document.addEventListener('visibilitychange', () => { if (document.visibilityState === 'hidden') keep(); });
-  window.addEventListener('pagehide', keep);
+  // ---- Records kept when the tab is hidden or closed; the time hidden is no play time ----
+  document.addEventListener('visibilitychange', () => {
+    if (Fruitwhirl.running) Module._fw_away(document.visibilityState === 'hidden' ? 1 : 0);
+  });
+  window.addEventListener('pagehide', () => { if (Fruitwhirl.running) Module._fw_keep(); });
   return Store;
 })();

@@ -445,9 +445,15 @@ EMSCRIPTEN_KEEPALIVE std::uint8_t* fw_name_preview(const char* name) {
     }
     return block;
 }
-// The tab is hidden or goes away: nothing of the run may be lost.
+// The page goes away: nothing of the run may be lost.
 EMSCRIPTEN_KEEPALIVE void fw_keep() {
     if (fw::game && fw::game->machine) fw::KeepRecords(*fw::game->machine);
+}
+// The tab is hidden (1) or shown again (0): the run is kept as it goes, and the
+// time away is no play time.
+EMSCRIPTEN_KEEPALIVE void fw_away(int hidden) {
+    if (!fw::game || !fw::game->machine) return;
+    hidden ? fw::StepAway(*fw::game->machine) : fw::ComeBack(*fw::game->machine);
 }
 }
 
