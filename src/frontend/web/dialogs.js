@@ -65,6 +65,7 @@ const Dialogs = (() => {
         row.className = 'links';
         for (const [kind, url, tip] of links) {
           const a = Object.assign(document.createElement('a'), { href: url, title: tip, target: '_blank' });
+          a.style.marginRight = '1.5em';
           a.append(Object.assign(new Image(), { src: kind === 'mail' ? 'email.png' : 'homepage.png', alt: tip }));
           row.append(a);
         }
