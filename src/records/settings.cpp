@@ -122,10 +122,12 @@ public:
     }
 
     // A stored number as the game takes it (StoredNumberRange); the default
-    // when it is missing, not a decimal integer, or out of range.
+    // when it is missing, not a decimal integer, or out of range. A key the
+    // table does not know reads as its default: give every new key its range.
     long long Number(const std::string& section, const std::string& key, long long fallback) {
         const auto range = StoredNumberRange(section, key);
-        const auto value = TakenNumber(*range, Text(section, key, std::to_string(fallback)));
+        const auto value =
+            range ? TakenNumber(*range, Text(section, key, std::to_string(fallback))) : std::nullopt;
         return value ? *value : fallback;
     }
 
