@@ -3,6 +3,7 @@
 #include <cctype>
 #include <ctime>
 
+#include "records/settings.h"
 #include "shell/trace.h"
 
 namespace fw {
@@ -230,15 +231,30 @@ std::string RecordsStore::Text() {
     return IniText(values_);
 }
 
-std::string RecordsStore::CheckLoaded(const std::string& name, const std::string& bytes) {
+RecordsStore::LoadCheck RecordsStore::CheckLoaded(const std::string& name, const std::string& bytes) {
+    loaded_.clear();
+    const std::string file = "The file \"" + name + "\" ";
+    const std::string unchanged = " Nothing of it was loaded; your records are as they were.";
     const CheckedSettings checked = CheckSettingsText(bytes);
-    loaded_ = checked.problem.empty() ? checked.text : std::string();
-    if (checked.problem.empty()) return {};
-    return "The file \"" + name + "\" could not be read cleanly: " + checked.problem +
-           ". Nothing of it was loaded; your records are as they were.";
+    if (!checked.problem.empty())
+        return {true, file + "could not be read cleanly: " + checked.problem + "." + unchanged};
+    const RecordsExamined examined = ExamineRecordsText(checked.text);
+    if (!examined.holdsRecords)
+        return {true,
+                file + "holds no records of Fruitwhirl: no high scores, statistics or settings." + unchanged};
+    loaded_ = checked.text;
+    std::string question = "Load the records of \"" + name +
+                           "\"? They take the place of the high scores, statistics and settings kept in " +
+                           words_.place +
+                           ", and the game starts again with them; the run under way is not entered.";
+    if (!examined.holdsList) question += "\n\nIt holds no high scores: the default list takes their place.";
+    if (!examined.changes.empty()) question += "\n\nThese values are not taken as they stand:";
+    for (const std::string& change : examined.changes) question += "\n" + change + ".";
+    return {false, question};
 }
 
 std::string RecordsStore::ReplaceByLoaded() {
+    if (loaded_.empty()) return "No records were checked for loading.";
     Open();
     if (!usable_) return unusable_;
     ByteFault fault;

@@ -42,9 +42,15 @@ public:
 
     // The records as the settings file's text, as they are now.
     std::string Text();
-    // A settings file the player loads: the message when it cannot be read
-    // cleanly (nothing changes then), else "" with its text kept for ReplaceByLoaded.
-    std::string CheckLoaded(const std::string& name, const std::string& bytes);
+    // A settings file the player loads, checked before anything is loaded:
+    // refused when it cannot be read cleanly or holds no records (nothing
+    // changes then), else its text is kept for ReplaceByLoaded and the words
+    // are the question to ask first, naming what would not be taken as it stands.
+    struct LoadCheck {
+        bool refused = true;
+        std::string words;
+    };
+    LoadCheck CheckLoaded(const std::string& name, const std::string& bytes);
     // The loaded text takes the records' place and the run record goes; the
     // run under way writes nothing over them after that. Why it could not, or "".
     std::string ReplaceByLoaded();

@@ -401,10 +401,12 @@ CheckedSettings CheckSettingsText(std::string bytes) {
     return checked;
 }
 
-IniValues ReadIniText(const std::string& text) {
+IniValues ReadIniText(const std::string& text, IniLines* lines) {
     IniValues values;
     std::string section = "General";
+    int number = 0;
     for (std::size_t start = 0; start < text.size();) {
+        ++number;
         std::size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
         const std::string_view line = std::string_view(text).substr(start, end - start);
@@ -413,7 +415,9 @@ IniValues ReadIniText(const std::string& text) {
         bool exact = true;
         const LineKind kind = ReadLine(line, name, value, exact);
         if (kind == LineKind::Section) section = name;
-        if (kind == LineKind::Setting) values[section][name] = value;
+        if (kind != LineKind::Setting) continue;
+        values[section][name] = value;
+        if (lines) (*lines)[section][name] = number;
     }
     return values;
 }

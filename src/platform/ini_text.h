@@ -31,9 +31,12 @@ CheckedSettings CheckSettingsText(std::string bytes);
 // Section, key, value; keys before any section are in "General".
 using IniValues = std::map<std::string, std::map<std::string, std::string>>;
 
+// Section, key, the line (from 1) its value was read from.
+using IniLines = std::map<std::string, std::map<std::string, int>>;
+
 // The values of a checked text. A value with unquoted commas reads as its
-// parts joined by commas.
-IniValues ReadIniText(const std::string& text);
+// parts joined by commas. With lines, also where each value stands.
+IniValues ReadIniText(const std::string& text, IniLines* lines = nullptr);
 
 // The values as the settings file's text: sections in order, a blank line
 // between them, names and values spelt so that ReadIniText gives them back.

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <limits>
 #include <optional>
+#include <utility>
 
 #include "platform/ini_text.h"
 #include "presentation/themes.h"
@@ -40,6 +41,77 @@ std::string CleanName(const std::string& text) {
     return CutCharacters(clean, kNameLength);
 }
 
+std::optional<StoredRange> StoredNumberRange(const std::string& section, const std::string& key) {
+    constexpr StoredRange int16{-32768, 32767};
+    // Counts and times are never negative: a negative one does not fit.
+    constexpr StoredRange count{0, kIntegerMax};
+    if (section == "GameCfg") {
+        if (key == "Sound" || key == "ThmNr") return int16;
+        // A theme number below 1 names no theme.
+        if (key == "Theme") return StoredRange{1, kIntegerMax};
+        // Larger is slower; the setting runs from 0 to 100.
+        if (key == "Speed") return StoredRange{0, 100, true};
+        if (key == "Volume") return StoredRange{0, kFullVolume};
+        return std::nullopt;
+    }
+    if (section.size() != 7 || section.rfind("High-", 0) != 0) return std::nullopt;
+    const auto row = ParseDecimal(section.substr(5));
+    if (!row || *row < 1 || *row > kListLines || section != HighSection(static_cast<int>(*row)))
+        return std::nullopt;
+    if (key == "ETime") return StoredRange{0, std::numeric_limits<Long>::max()};
+    if (key == "Score" || key == "Played" || key == "Wun") return count;
+    for (int k = 0; k < 12; ++k)
+        if (key == StatKey(k)) return count;
+    return std::nullopt;
+}
+
+std::optional<long long> TakenNumber(const StoredRange& range, const std::string& text) {
+    const auto value = ParseDecimal(text);
+    if (!value) return std::nullopt;
+    if (range.clamps && *value >= std::numeric_limits<Long>::min() &&
+        *value <= std::numeric_limits<Long>::max())
+        return std::clamp(*value, range.lo, range.hi);
+    if (*value < range.lo || *value > range.hi) return std::nullopt;
+    return value;
+}
+
+RecordsExamined ExamineRecordsText(const std::string& text) {
+    RecordsExamined examined;
+    std::vector<std::pair<int, std::string>> changes;  // in the order of their lines
+    IniLines lines;
+    const IniValues values = ReadIniText(text, &lines);
+    for (const auto& [section, keys] : values) {
+        const bool row = StoredNumberRange(section, "Score").has_value();
+        if (section != "GameCfg" && !row) continue;  // no section of the records
+        for (const auto& [key, value] : keys) {
+            const auto range = StoredNumberRange(section, key);
+            if (!range && key != "Name") continue;
+            examined.holdsRecords = true;
+            examined.holdsList = examined.holdsList || row;
+            const int line = lines[section][key];
+            const std::string where =
+                "line " + std::to_string(line) + ": " + key + "=" + value + " in [" + section + "] ";
+            if (!range) {
+                const std::string kept = CleanName(value);
+                if (kept != value) changes.emplace_back(line, where + "is cut to \"" + kept + "\"");
+                continue;
+            }
+            const auto number = ParseDecimal(value);
+            const auto taken = TakenNumber(*range, value);
+            if (number && taken == number) continue;
+            std::string why = !number               ? "is not a whole number"
+                              : *number < range->lo ? "is less than " + std::to_string(range->lo)
+                                                    : "is more than " + std::to_string(range->hi);
+            why +=
+                taken ? "; " + std::to_string(*taken) + " takes its place" : "; the default takes its place";
+            changes.emplace_back(line, where + why);
+        }
+    }
+    std::sort(changes.begin(), changes.end());
+    for (auto& change : changes) examined.changes.push_back(std::move(change.second));
+    return examined;
+}
+
 namespace {
 
 class Reader {
@@ -50,31 +122,14 @@ public:
         return m_.store.GetSetting(section, key, fallback);
     }
 
-    // A stored number within [lo, hi]; the default when it is missing, not a
-    // decimal integer, or out of range.
-    long long Number(const std::string& section, const std::string& key, long long fallback, long long lo,
-                     long long hi) {
-        const auto value = ParseDecimal(Text(section, key, std::to_string(fallback)));
-        return value && *value >= lo && *value <= hi ? *value : fallback;
-    }
-
-    Integer Int16(const std::string& section, const std::string& key, long long fallback) {
-        return static_cast<Integer>(Number(section, key, fallback, -32768, 32767));
-    }
-
-    Long Int32(const std::string& section, const std::string& key, long long fallback) {
-        return static_cast<Long>(Number(section, key, fallback, std::numeric_limits<Long>::min(),
-                                        std::numeric_limits<Long>::max()));
-    }
-
-    // A count of the records: 0..32767.
-    Integer Count(const std::string& section, const std::string& key, long long fallback) {
-        return static_cast<Integer>(Number(section, key, fallback, 0, kIntegerMax));
-    }
-
-    // A play time in milliseconds: 0 or more.
-    Long Time(const std::string& section, const std::string& key) {
-        return static_cast<Long>(Number(section, key, 0, 0, std::numeric_limits<Long>::max()));
+    // A stored number as the game takes it (StoredNumberRange); the default
+    // when it is missing, not a decimal integer, or out of range. A key the
+    // table does not know reads as its default: give every new key its range.
+    long long Number(const std::string& section, const std::string& key, long long fallback) {
+        const auto range = StoredNumberRange(section, key);
+        const auto value =
+            range ? TakenNumber(*range, Text(section, key, std::to_string(fallback))) : std::nullopt;
+        return value ? *value : fallback;
     }
 
     std::string Name(const std::string& section, const std::string& fallback) {
@@ -128,15 +183,13 @@ std::string StatKey(int k) {
 
 void LoadSettings(Machine& m) {
     Reader read(m);
-    m.config.SoundOn = read.Int16("GameCfg", "Sound", 1);
+    m.config.SoundOn = static_cast<Integer>(read.Number("GameCfg", "Sound", 1));
     // A file of an older version has no volume: full.
-    m.config.Volume = static_cast<Integer>(read.Number("GameCfg", "Volume", kFullVolume, 0, kFullVolume));
-    // A theme number below 1 names no theme: take the default.
-    m.themes.ThemeIndex = static_cast<Integer>(read.Number("GameCfg", "Theme", 1, 1, 32767));
-    const Integer savedThemeCount = read.Int16("GameCfg", "ThmNr", 1);
+    m.config.Volume = static_cast<Integer>(read.Number("GameCfg", "Volume", kFullVolume));
+    m.themes.ThemeIndex = static_cast<Integer>(read.Number("GameCfg", "Theme", 1));
+    const auto savedThemeCount = static_cast<Integer>(read.Number("GameCfg", "ThmNr", 1));
     m.records.ScoreTable[0].Name = read.Name("GameCfg", "NoName");
-    // Larger is slower; the setting runs from 0 to 100.
-    m.config.Speed = std::clamp<Long>(read.Int32("GameCfg", "Speed", 50), 0, 100);
+    m.config.Speed = static_cast<Long>(read.Number("GameCfg", "Speed", 50));
 
     for (int n = 1; n <= kListLines; ++n) {
         // The default pair is read for every row, so the table is read through
@@ -145,12 +198,11 @@ void LoadSettings(Machine& m) {
         const std::string section = HighSection(n);
         ScoreRecord& row = m.records.ScoreTable[n];
         row.Name = read.Name(section, fallback.name);
-        // Counts and times are never negative: a negative one does not fit.
-        row.Score = read.Count(section, "Score", fallback.score);
-        row.ETime = read.Time(section, "ETime");
-        row.Played = read.Count(section, "Played", 0);
-        row.Wun = read.Count(section, "Wun", 0);
-        for (int k = 0; k < 12; ++k) row.Stat[k] = read.Count(section, StatKey(k), 0);
+        row.Score = static_cast<Integer>(read.Number(section, "Score", fallback.score));
+        row.ETime = static_cast<Long>(read.Number(section, "ETime", 0));
+        row.Played = static_cast<Integer>(read.Number(section, "Played", 0));
+        row.Wun = static_cast<Integer>(read.Number(section, "Wun", 0));
+        for (int k = 0; k < 12; ++k) row.Stat[k] = static_cast<Integer>(read.Number(section, StatKey(k), 0));
     }
 
     // The theme files changed since the last run: start with the first theme.

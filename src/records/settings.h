@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "machine/machine.h"
 #include "platform/settings_store.h"
@@ -31,6 +32,28 @@ void ResetHighScoreList(Machine& m);
 std::string HighSection(int n);
 // The key of statistic k (0..11): "Stat-00" .. "Stat-11".
 std::string StatKey(int k);
+
+// Where a stored number of the records must lie to be taken as it is.
+struct StoredRange {
+    long long lo = 0;
+    long long hi = 0;
+    bool clamps = false;  // a 32-bit value beyond it is brought within it, not replaced by the default
+};
+// The range of a number the records keep (section, key), or nothing for a key
+// that is no number of theirs.
+std::optional<StoredRange> StoredNumberRange(const std::string& section, const std::string& key);
+// What the game takes of a stored number's text: the number, brought within
+// the range where the field clamps, or nothing (its default stands instead).
+std::optional<long long> TakenNumber(const StoredRange& range, const std::string& text);
+
+// What reading a settings text would refuse or change, before it is loaded:
+// each value that is not taken as it stands, named with its line.
+struct RecordsExamined {
+    bool holdsRecords = false;         // a setting or a row of the high-score list
+    bool holdsList = false;            // a row of the high-score list
+    std::vector<std::string> changes;  // "line 7: Score=40000 in [High-03] is more than 32767; ..."
+};
+RecordsExamined ExamineRecordsText(const std::string& text);
 
 // A plain decimal integer: an optional minus sign and at least one digit,
 // nothing else. Anything else is not a stored number.

@@ -285,12 +285,14 @@ TEST(RecordsStore, ALoadedFileTakesTheRecordsPlaceOnlyWhenCleanAndTheRunNeverWri
     run.Start();
     run.rig->InsertCoins(2);
     const std::string loaded = "[High-01]\nName=Lou\nScore=900\n";
+    const auto refused = run.store->CheckLoaded("mine.ini", "; mine\n" + loaded);
+    EXPECT_TRUE(refused.refused);
     EXPECT_EQ(
-        run.store->CheckLoaded("mine.ini", "; mine\n" + loaded),
+        refused.words,
         "The file \"mine.ini\" could not be read cleanly: line 1 is a comment. Nothing of it was loaded; "
         "your records are as they were.");
     EXPECT_EQ(run.bytes->items[kSettingsItem], kFile);
-    EXPECT_EQ(run.store->CheckLoaded("mine.ini", loaded), "");
+    EXPECT_FALSE(run.store->CheckLoaded("mine.ini", loaded).refused);
     EXPECT_EQ(run.store->ReplaceByLoaded(), "");
     EXPECT_FALSE(run.bytes->items.contains(kRunRecordItem));
     // The run under way goes on until the page starts again, and keeps nothing.
@@ -304,6 +306,55 @@ TEST(RecordsStore, ALoadedFileTakesTheRecordsPlaceOnlyWhenCleanAndTheRunNeverWri
     EXPECT_EQ(next.rig->m.records.ScoreTable[1].Name, "Lou");
     EXPECT_EQ(next.rig->m.records.ScoreTable[1].Score, 900);
 }
+
+// What Load Records would not take as it stands is named with its line before
+// anything is loaded; a file without records is not offered at all.
+struct Loaded {
+    const char* name;
+    std::string file;
+    bool refused;
+    std::string said;  // a refusal whole; for a question, what follows its first paragraph
+};
+class LoadedFiles : public ::testing::TestWithParam<Loaded> {};
+
+TEST_P(LoadedFiles, LoadRecordsNamesWhatItWouldRefuseOrChangeBeforeLoading) {
+    const Loaded& t = GetParam();
+    RecordsRig run({{kSettingsItem, kFile}});
+    run.Start();
+    const auto check = run.store->CheckLoaded("mine.ini", t.file);
+    EXPECT_EQ(check.refused, t.refused);
+    const std::size_t tail = t.refused ? 0 : std::min(check.words.find("\n\n"), check.words.size());
+    EXPECT_EQ(check.words.substr(tail), t.said) << check.words;
+    if (t.refused) {
+        EXPECT_NE(run.store->ReplaceByLoaded(), "");
+    }
+    EXPECT_EQ(run.bytes->items[kSettingsItem], kFile);
+}
+
+const std::string kNone =
+    "The file \"mine.ini\" holds no records of Fruitwhirl: no high scores, statistics or "
+    "settings. Nothing of it was loaded; your records are as they were.";
+const std::string kValues = "\n\nThese values are not taken as they stand:\n";
+INSTANTIATE_TEST_SUITE_P(
+    RecordsStore, LoadedFiles,
+    ::testing::Values(
+        Loaded{"Clean", "[High-01]\nName=Lou\nScore=900\nStat-11=32767\n", false, ""},
+        Loaded{"ScoreAboveTheCounters", "[High-03]\nName=Lou\nScore=40000\n", false,
+               kValues + "line 3: Score=40000 in [High-03] is more than 32767; the default takes its place."},
+        Loaded{"NegativeScoreAndLargeCountInLineOrder",
+               "[High-02]\nPlayed=32768\n\n[High-01]\nScore=-5\nWun=x\n", false,
+               kValues +
+                   "line 2: Played=32768 in [High-02] is more than 32767; the default takes its place.\n"
+                   "line 5: Score=-5 in [High-01] is less than 0; the default takes its place.\n"
+                   "line 6: Wun=x in [High-01] is not a whole number; the default takes its place."},
+        Loaded{"SettingsWithoutAList", "[GameCfg]\nSpeed=150\nTheme=0\nName=Bartholomew\n", false,
+               "\n\nIt holds no high scores: the default list takes their place." + kValues +
+                   "line 2: Speed=150 in [GameCfg] is more than 100; 100 takes its place.\n"
+                   "line 3: Theme=0 in [GameCfg] is less than 1; the default takes its place.\n"
+                   "line 4: Name=Bartholomew in [GameCfg] is cut to \"Bartholome\"."},
+        Loaded{"Empty", "", true, kNone},
+        Loaded{"NoSectionOfTheRecords", "[Window]\nScale=3\n\n[High-11]\nScore=5\n", true, kNone}),
+    [](const auto& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace fw::test

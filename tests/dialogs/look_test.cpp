@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
@@ -87,6 +88,42 @@ TEST(Look, EveryWindowOfTheGameIsInTheCabinetsColoursWithItsPixelPictures) {
         row.open();
         if (!row.modal) look(window.findChild<QWidget*>(row.part)->window());
     }
+}
+
+// About offers an address only when the build was given it, in a link whose tooltip names it; without
+// any, the version, the licence and the way to the manual, and no link.
+TEST(Look, AboutOffersOnlyTheAddressesTheBuildWasGivenEachNamedInItsTooltip) {
+    QUrl opened;
+    SetUrlOpener([&opened](const QUrl& url) { opened = url; });
+    const QPixmap picture(8, 8);
+    const struct {
+        ProjectAddresses given;
+        QStringList links;  // name: tooltip, in the window's order
+        const char* mailOpens;
+    } rows[] = {
+        {{}, {}, ""},
+        {{"https://fruit.example.org/", "ann@example.org"},
+         {"imgMail: Write to ann@example.org", "imgWeb: Open https://fruit.example.org/"},
+         "mailto:ann@example.org"},
+        {{"", "https://fruit.example.org/write"}, {"imgWeb: Open https://fruit.example.org/write"}, ""},
+    };
+    for (const auto& row : rows) {
+        WhenModal([&row](QWidget* about) {
+            QStringList links;
+            for (const QLabel* label : about->findChildren<QLabel*>(QRegularExpression("^img(Mail|Web)$")))
+                links << label->objectName() + ": " + label->toolTip();
+            EXPECT_EQ(links, row.links);
+            const QString text = about->findChild<QLabel*>("lblText")->text();
+            EXPECT_TRUE(text.contains("MIT License") && text.contains("Manual For Fruitwhirl"))
+                << text.toStdString();
+            if (auto* mail = about->findChild<QLabel*>("imgMail")) QTest::mouseClick(mail, Qt::LeftButton);
+            about->close();
+        });
+        opened.clear();
+        RunAboutDialog(nullptr, 1, "5.1", picture, picture, picture, picture, AboutLinks(row.given));
+        EXPECT_EQ(opened.toString().toStdString(), row.mailOpens);
+    }
+    SetUrlOpener({});
 }
 
 // Where a window of 200 x 300 opens beside the machine on a screen of 1280 x 1024.

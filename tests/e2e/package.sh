@@ -18,15 +18,17 @@ PICTURES=$3
 mkdir -p "$WORK/src/fruitwhirl"
 (cd "$SOURCE" && git ls-files -co --exclude-standard -z | xargs -0 cp --parents -t "$WORK/src/fruitwhirl" 2>/dev/null) ||
   (cd "$SOURCE" && tar -c --exclude='./build*' --exclude=./.git . | tar -x -C "$WORK/src/fruitwhirl")
+# The packager's identity, as scripts/package takes it from whoever builds.
+DEBFULLNAME="Package Test" DEBEMAIL=package-test@fruitwhirl.test "$SOURCE/scripts/news" "$WORK/src/fruitwhirl" >/dev/null
 (cd "$WORK/src/fruitwhirl" && DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" dpkg-buildpackage -us -uc -b \
   >"$WORK/build.log" 2>&1) || fail "dpkg-buildpackage: $(tail -30 "$WORK/build.log")"
 
 VERSION=$("$BUILD/bin/fruitwhirl" --version | cut -d' ' -f2)
-REVISION=$(dpkg-parsechangelog -l "$SOURCE/debian/changelog" -S Version)
+REVISION=$(dpkg-parsechangelog -l "$WORK/src/fruitwhirl/debian/changelog" -S Version)
 [[ "$REVISION" == "$VERSION"-* ]] || fail "debian/changelog's version $REVISION is not of $VERSION"
 DEB="$WORK/src/fruitwhirl_${REVISION}_$(dpkg --print-architecture).deb"
 [ -f "$DEB" ] || fail "no $(basename "$DEB"): $(ls "$WORK/src")"
-[ "$(dpkg-deb -f "$DEB" Package Version Section)" = "$(printf 'Package: fruitwhirl\nVersion: %s\nSection: games' "$REVISION")" ] ||
+[ "$(dpkg-deb -f "$DEB" Package Version Section Maintainer)" = "$(printf 'Package: fruitwhirl\nVersion: %s\nSection: games\nMaintainer: Package Test <package-test@fruitwhirl.test>' "$REVISION")" ] ||
   fail "the control fields: $(dpkg-deb -f "$DEB")"
 OUTSIDE=$(dpkg-deb -c "$DEB" | awk '{print $6}' | grep -v -e '^\./usr/games/' -e '^\./usr/share/' -e '^\./usr/$' -e '^\./$') &&
   fail "files outside /usr/games and /usr/share: $OUTSIDE"

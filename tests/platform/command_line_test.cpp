@@ -3,6 +3,8 @@
 // --version, --odds without a display, and the files the build puts beside it.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -111,6 +113,35 @@ TEST(CommandLine, TheScaleTakesTheRangeOfTheManualPageAndTheManualBesideTheProgr
     static const QRegularExpression code(R"(\w::\w|\bsource\b|\w\.(cpp|h)\b|\w\(\w\))");
     const auto found = code.match(manual);
     EXPECT_FALSE(found.hasMatch()) << found.captured(0).toStdString();
+}
+
+// One manual source, each edition's manual its own: the desktop's tells of its
+// files, options and keys, the browser's of its records, themes, offline play
+// and touch; neither of the other's, nor of the marks that part them.
+TEST(Manual, EachEditionsManualTellsOfItsOwnPartsAndNotTheOthers) {
+    const auto read = [](const QString& path) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        return QString::fromUtf8(file.readAll());
+    };
+    const QString desktop = read(QFileInfo(FW_PROGRAM).absolutePath() + "/manual.txt");
+    const QString browser = read(FW_BROWSER_MANUAL);
+    const QStringList desktopOnly{"for your desktop", "--scale", "~/.config", "Alt with the underlined",
+                                  "--odds"};
+    const QStringList browserOnly{"Download Records",
+                                  "Load Records",
+                                  "Add a Theme",
+                                  "Remove a Theme",
+                                  "without a network connection",
+                                  "install it as an app",
+                                  "LONG PRESS",
+                                  "large controls"};
+    for (const auto& [own, other, words] :
+         {std::tuple{desktop, browser, desktopOnly}, std::tuple{browser, desktop, browserOnly}}) {
+        for (const QString& word : words)
+            EXPECT_TRUE(own.contains(word) && !other.contains(word)) << word.toStdString();
+        EXPECT_TRUE(own.contains("5. THE PAY TABLE") && !own.contains("\n@"));
+    }
 }
 
 TEST(CommandLine, OddsPrintsTheLongRunWithoutADisplay) {

@@ -56,9 +56,21 @@ const Dialogs = (() => {
       d.querySelector('[value=no]').textContent = no;
       return await this.modal(d) === 'yes';
     },
-    async about(text) {
+    async about(text, links) {  // links: [kind ("mail", "web"), address, tooltip naming it]
       const d = $('#about');
       d.querySelector('p').innerText = text;
+      d.querySelector('.links')?.remove();
+      if (links.length) {
+        const row = document.createElement('p');
+        row.className = 'links';
+        for (const [kind, url, tip] of links) {
+          const a = Object.assign(document.createElement('a'), { href: url, title: tip, target: '_blank' });
+          a.style.marginRight = '1.5em';
+          a.append(Object.assign(new Image(), { src: kind === 'mail' ? 'email.png' : 'homepage.png', alt: tip }));
+          row.append(a);
+        }
+        d.querySelector('form').before(row);
+      }
       await this.modal(d);
     },
     // The slider's position comes and goes as the game's edition layer reads it.

@@ -83,13 +83,11 @@ const Store = (() => {
     HEAPU8.set(bytes, block);
     const nameSize = lengthBytesUTF8(file.name) + 1, name = Module._malloc(nameSize);
     stringToUTF8(file.name, name, nameSize);
-    const problem = Fruitwhirl.taken(Module._fw_check_records(name, block, bytes.length));
+    const words = Fruitwhirl.taken(Module._fw_check_records(name, block, bytes.length));
     Module._free(block);
     Module._free(name);
-    if (problem) { await Dialogs.message(Contract.message.message, 'Fruitwhirl', problem); return; }
-    if (!await Dialogs.ask('Fruitwhirl', `Load the records of "${file.name}"? They take the place of the ` +
-        'high scores, statistics and settings kept in this browser, and the game starts again with them; ' +
-        'the run under way is not entered.', 'Load', 'Cancel')) return;
+    if (!Module._fw_records_loadable()) { await Dialogs.message(Contract.message.message, 'Fruitwhirl', words); return; }
+    if (!await Dialogs.ask('Fruitwhirl', words, 'Load', 'Cancel')) return;
     const why = Fruitwhirl.taken(Module._fw_replace_records());
     if (why) { await Dialogs.message(Contract.message.error, 'Fruitwhirl', why); return; }
     location.reload();  // the store writes nothing of this run over them now

@@ -56,7 +56,10 @@ EM_ASYNC_JS(int, fw_js_ask, (const char* title, const char* text, const char* ye
     return await Dialogs.ask(UTF8ToString(title), UTF8ToString(text), UTF8ToString(yes), UTF8ToString(no))
         ? 1 : 0;
 });
-EM_ASYNC_JS(void, fw_js_about, (const char* text), { await Dialogs.about(UTF8ToString(text)); });
+// links: a line for each, "mail" or "web", the address and the tooltip, parted by tabs.
+EM_ASYNC_JS(void, fw_js_about, (const char* text, const char* links), {
+    await Dialogs.about(UTF8ToString(text), UTF8ToString(links).split('\n').filter(Boolean).map((l) => l.split('\t')));
+});
 // The configuration dialog: values in and, on OK, out through the same fields.
 EM_ASYNC_JS(int, fw_js_config,
             (char* name, int* soundOn, int* slider, int soundAvailable, int* volume, int* reset), {
@@ -295,7 +298,13 @@ public:
         values.resetHighScores = reset != 0;
         return true;
     }
-    void ShowAbout(const std::string& version) override { fw_js_about(AboutText(version).c_str()); }
+    void ShowAbout(const std::string& version) override {
+        std::string links;
+        for (const AboutLink& link : AboutLinks())
+            links += (link.kind == AboutLink::Kind::Mail ? "mail\t" : "web\t") + link.url + "\t" +
+                     link.tooltip + "\n";
+        fw_js_about(AboutText(version).c_str(), links.c_str());
+    }
     void ShowManual(const std::string& path) override { fw_js_manual(path.c_str()); }
     void ShowOdds(const OddsReport& odds, bool open) override {
         const std::string text = OddsRowsJson(OddsRows(odds, OddsScope::WhereItStands));
@@ -394,11 +403,17 @@ EMSCRIPTEN_KEEPALIVE char* fw_records_text() {
     if (fw::game->machine) fw::KeepRecords(*fw::game->machine);
     return strdup(fw::game->store.Text().c_str());
 }
-// A settings file the player chose to load: what is wrong with it, or "".
+// A settings file the player chose to load: why it is refused, or the question
+// to ask before loading it; fw_records_loadable tells which.
+static bool loadable = false;
 EMSCRIPTEN_KEEPALIVE char* fw_check_records(const char* name, const char* bytes, int size) {
     if (!fw::game) return nullptr;
-    return strdup(
-        fw::game->store.CheckLoaded(name, std::string(bytes, static_cast<std::size_t>(size))).c_str());
+    const auto check = fw::game->store.CheckLoaded(name, std::string(bytes, static_cast<std::size_t>(size)));
+    loadable = !check.refused;
+    return strdup(check.words.c_str());
+}
+EMSCRIPTEN_KEEPALIVE int fw_records_loadable() {
+    return loadable;
 }
 // The checked file takes the records' place: why it could not, or "".
 EMSCRIPTEN_KEEPALIVE char* fw_replace_records() {

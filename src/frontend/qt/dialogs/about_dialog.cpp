@@ -1,5 +1,5 @@
-// frmAbout: the logo, the version, the notice, and two pictures that open the project's e-mail
-// address and homepage.
+// frmAbout: the logo, the version, the notice, and a picture for each of the project's addresses the
+// build was given (its e-mail address, its homepage), which opens it.
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFont>
@@ -87,11 +87,12 @@ QFrame* Line(const char* name, QWidget* parent) {
 class AboutDialog : public QDialog {
 public:
     AboutDialog(QWidget* parent, int scale, const QString& version, const QPixmap& logo, const QPixmap& title,
-                const QPixmap& mail, const QPixmap& web);
+                const QPixmap& mail, const QPixmap& web, const std::vector<AboutLink>& links);
 };
 
 AboutDialog::AboutDialog(QWidget* parent, int scale, const QString& version, const QPixmap& logo,
-                         const QPixmap& title, const QPixmap& mail, const QPixmap& web)
+                         const QPixmap& title, const QPixmap& mail, const QPixmap& web,
+                         const std::vector<AboutLink>& links)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmAbout"));
@@ -131,20 +132,21 @@ AboutDialog::AboutDialog(QWidget* parent, int scale, const QString& version, con
     top->addSpacing(12);
     top->addLayout(heading, 1);
 
-    auto* imgMail =
-        new PictureLink(mail, QStringLiteral("e-mail"), QUrl(QString::fromLatin1(kMailAddress)), this);
-    imgMail->setObjectName(QStringLiteral("imgMail"));
-    imgMail->setToolTip(QStringLiteral("Our E-mail Address !"));
-    auto* imgWeb =
-        new PictureLink(web, QStringLiteral("homepage"), QUrl(QString::fromLatin1(kHomepage)), this);
-    imgWeb->setObjectName(QStringLiteral("imgWeb"));
-    imgWeb->setToolTip(QStringLiteral("Our Homepage !"));
-    auto* links = new QHBoxLayout;
-    links->addStretch(1);
-    links->addWidget(imgMail);
-    links->addSpacing(24);
-    links->addWidget(imgWeb);
-    links->addStretch(1);
+    // The project's addresses, when the build was given them; without them, no link at all.
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (const AboutLink& link : links) {
+        const bool mailLink = link.kind == AboutLink::Kind::Mail;
+        const QString url = QString::fromStdString(link.url);
+        auto* picture = new PictureLink(mailLink ? mail : web, QString(url).remove(QStringLiteral("mailto:")),
+                                        QUrl(url), this);
+        picture->setObjectName(mailLink ? QStringLiteral("imgMail") : QStringLiteral("imgWeb"));
+        picture->setToolTip(QString::fromStdString(link.tooltip));
+        picture->setAccessibleName(QString::fromStdString(link.tooltip));
+        if (row->count() > 1) row->addSpacing(24);
+        row->addWidget(picture);
+    }
+    row->addStretch(1);
 
     auto* cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
@@ -156,8 +158,10 @@ AboutDialog::AboutDialog(QWidget* parent, int scale, const QString& version, con
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(Line("Line1", this));
-    layout->addLayout(links);
+    if (!links.empty()) {
+        layout->addWidget(Line("Line1", this));
+        layout->addLayout(row);
+    }
     layout->addWidget(Line("Line2", this));
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -171,8 +175,9 @@ void SetUrlOpener(UrlOpener opener) {
 }
 
 void RunAboutDialog(QWidget* parent, int scale, const QString& version, const QPixmap& logo,
-                    const QPixmap& title, const QPixmap& mail, const QPixmap& web) {
-    QPointer<AboutDialog> dialog = new AboutDialog(parent, scale, version, logo, title, mail, web);
+                    const QPixmap& title, const QPixmap& mail, const QPixmap& web,
+                    const std::vector<AboutLink>& links) {
+    QPointer<AboutDialog> dialog = new AboutDialog(parent, scale, version, logo, title, mail, web, links);
     dialog->move(DialogPosition(parent, scale, kAboutOffset));
     dialog->exec();
     delete dialog;  // null when the main window went away meanwhile

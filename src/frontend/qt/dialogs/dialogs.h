@@ -6,7 +6,8 @@
 //               (QLineEdit) on page 1; chkSound (QCheckBox) on page 2; chkResetHigh (QCheckBox) on
 //               page 3; cmdButton0 "&Ok" and cmdButton1 "&Cancel" (QPushButton).
 //   frmAbout:   imgLogo (QLabel, the logo), imgTitle (QLabel, the lettering as the title, accessible
-//               name "Fruitwhirl"), lblText, imgMail, imgWeb (QLabel), Line1, Line2 (QFrame), cmdOk
+//               name "Fruitwhirl"), lblText, imgMail, imgWeb (QLabel, each only for an address the
+//               build was given), Line1 (with them), Line2 (QFrame), cmdOk
 //               (QPushButton).
 //   frmManual:  txtManual (QPlainTextEdit), cmdQuit (QPushButton, "&Close").
 #pragma once
@@ -14,7 +15,9 @@
 #include <QByteArrayView>
 #include <QString>
 #include <functional>
+#include <vector>
 
+#include "edition/about.h"
 #include "platform/host.h"
 
 class QPixmap;
@@ -32,13 +35,12 @@ bool RunConfigDialog(QWidget* parent, int scale, ConfigValues& values);
 
 // frmAbout, modal, at the parent window's top-left + (40, 87) pixels times scale. The logo is shown
 // at a whole scale, twice its size from a machine scale of 3, and the title one size larger. A null
-// logo is left out; a null title or link picture is replaced by a text of the same use.
+// logo is left out; a null title is replaced by a text of the same use. Each link is a picture
+// (mail or web, by its kind; without one its address as a text) whose tooltip names the address it
+// opens; without links there is none.
 void RunAboutDialog(QWidget* parent, int scale, const QString& version, const QPixmap& logo,
-                    const QPixmap& title, const QPixmap& mail, const QPixmap& web);
-
-// The addresses behind the About window's two pictures.
-inline constexpr const char* kMailAddress = "mailto:hello@fruitwhirl.example";
-inline constexpr const char* kHomepage = "https://fruitwhirl.example/";
+                    const QPixmap& title, const QPixmap& mail, const QPixmap& web,
+                    const std::vector<AboutLink>& links = AboutLinks());
 
 // Opens the About window's addresses. By default QDesktopServices::openUrl, whose result is ignored:
 // when nothing handles the address, nothing happens. An empty function restores the default.
