@@ -76,8 +76,9 @@ def marks(d, name):
     return sum(1 for line in d.execute_script("return Fruitwhirl.trace") if line.split()[1:2] == [name])
 
 
-def start(d, url):
-    d.get(url)
+def start(d, url, load=True):
+    if load:
+        d.get(url)
     wait("the game to load", lambda: d.execute_script("return !!Fruitwhirl.loaded"))
     d.find_element("id", "card").click()
     wait("the start-up", lambda: marks(d, "ready") or d.execute_script("return document.querySelector('#message').open"))
@@ -514,7 +515,12 @@ def main():
         "window.intervals = []; const every = window.setInterval;"
         "window.setInterval = (f, ms, ...rest) => { window.intervals.push(ms); return every(f, ms, ...rest); };")})
     try:
-        start(d, url)
+        d.get(url)
+        logo = wait("the start card's logo", lambda: d.execute_script(
+            "const i = document.querySelector('#card img'); return i.complete && i.width * devicePixelRatio / i.naturalWidth"))
+        if logo % 1:
+            fail(f"the start card's logo is drawn {logo} device pixels a pixel")
+        start(d, url, load=False)
         reference = screen.Picture(screen.TESTS / "screens" / "startup.png")
         if screen.find(shot(d, "startup.png"), reference) != (0, 0):
             fail("the start-up screen differs from tests/screens/startup.png")

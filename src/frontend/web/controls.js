@@ -17,7 +17,7 @@ const Controls = (() => {
     ['highScores', 'High scores', 'HIGH'], ['statistics', 'Your statistics', 'MY RUN'],
   ];
   const box = document.querySelector('#controls');
-  let sheet = null, font = null, coin = null, stack = null, looks = 0;
+  let sheet = null, font = null, coin = null, stack = null, looks = 0, loading = null;
 
   // A cell of the sheet with its mask's white made transparent (the machine's SrcAnd/SrcInvert pair).
   function cutOut(cell, mask) {
@@ -133,10 +133,11 @@ const Controls = (() => {
     // The plates at scale k in device pixels, with the gap between them and the machine.
     fit(k, ratio, gap) {
       box.hidden = !this.shown;
+      if (!this.shown) return;
       box.parentElement.style.setProperty('--plate-width', (W * k / ratio) + 'px');
       box.parentElement.style.setProperty('--plate-height', (H * k / ratio) + 'px');
       box.parentElement.style.setProperty('--plate-gap', (gap * k / ratio) + 'px');
-      if (this.shown && !sheet) this.load();
+      loading = loading || this.load();
     },
     async load() {
       sheet = await createImageBitmap(new Blob([FS.readFile('/sprites.png')]));

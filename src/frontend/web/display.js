@@ -68,6 +68,7 @@ const Display = (() => {
       for (const d of document.querySelectorAll('dialog[open]')) d.close();  // the manual, the odds
       canvas.hidden = true;
       $('#menus').hidden = true;
+      this.fit();  // the touch controls go with the machine
       const ended = $('#ended');
       ended.textContent = 'Fruitwhirl has ended. Reload the page to play again.';
       ended.hidden = false;
@@ -103,7 +104,7 @@ const Display = (() => {
       canvas.style.height = (height * k / ratio) + 'px';
       this.scale = k;
       stage.dataset.arrangement = fitted.arrangement || '';
-      if (Controls.shown) Controls.fit(fitted.controls, ratio, gap / 2);
+      Controls.fit(fitted.controls, ratio, gap / 2);
       // The machine and the windows beside it are centred together.
       const besideWidth = open.length ? Math.min(roomWidth - width * k / ratio - 3 * gap,
                                                  Math.max(...open.map((d) => d.scrollWidth), sideWidth)) : 0;
