@@ -455,21 +455,15 @@ def check_phone():
                                  ".map(r => [r.width, r.height, r.right <= innerWidth && r.bottom <= innerHeight])")
         if len(sizes) != 8 or any(w < 44 or h < 44 or not inside for w, h, inside in sizes):
             fail(f"the touch controls are not eight targets of 44 x 44 CSS pixels on the screen: {sizes}")
-        # Each hold control shows the machine's hold button (GO dark, as no credit is in), twice its size.
-        shown = d.execute_script("""
-            const m = document.getElementById('screen').getContext('2d');
-            return [0, 1, 2].map(r => {
-              const c = document.querySelector(`[data-control=hold${r + 1}] canvas`), p = c.getContext('2d');
-              const [x, y, w, h] = arguments[0][r], want = m.getImageData(x, y, w, h).data;
-              const have = p.getImageData(0, 0, c.width, c.height).data, at = (i, j) => 4 * (j * c.width + i);
-              for (let oy = 0; oy + 2 * h <= c.height; ++oy) for (let ox = 0; ox + 2 * w <= c.width; ++ox) {
-                let same = true;
-                for (let j = 0; same && j < 2 * h; ++j) for (let i = 0; same && i < 2 * w; ++i)
-                  for (let k = 0; k < 3; ++k) same = same && have[at(ox + i, oy + j) + k] === want[4 * ((j >> 1) * w + (i >> 1)) + k];
-                if (same) return true;
-              }
-              return false;
-            });""", [screen.cell("machine_picture", f"hold button {r}") for r in range(3)])
+        # Each hold control shows the machine's hold button (GO dark: no credit is in) at twice its size.
+        shown = d.execute_script("""return arguments[0].map(([x, y, w, h], r) => {
+            const want = document.getElementById('screen').getContext('2d').getImageData(x, y, w, h).data;
+            const c = document.querySelector(`[data-control=hold${r + 1}] canvas`);
+            const have = c.getContext('2d').getImageData(0, 0, c.width, c.height).data, k = [0, 1, 2];
+            const at = (ox, oy) => [...Array(4 * w * h).keys()].every((n) => k.every((b) => have[4 * ((oy + (n / 2 / w >> 0))
+              * c.width + ox + n % (2 * w)) + b] === want[4 * ((n / 4 / w >> 0) * w + (n % (2 * w) >> 1)) + b]));
+            return [...Array(c.width * c.height).keys()].some((o) => o % c.width + 2 * w <= c.width && at(o % c.width, o / c.width >> 0));
+          });""", [screen.cell("machine_picture", f"hold button {r}") for r in range(3)])
         if shown != [True, True, True]:
             fail(f"the hold controls do not show the machine's hold buttons: {shown}")
         control(d, "lever", "key-go")
