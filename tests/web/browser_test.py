@@ -112,7 +112,7 @@ def drag_coin(d, kind):
         actions.pointer_action.move_to_location(*on_canvas(d, place))
         if i == 0:
             actions.pointer_action.pointer_down()
-        actions.pointer_action.pause(0.2)
+        actions.pointer_action.pause(0.2 if i else 0)  # a finger held still on the pile would pick up a stack
     actions.pointer_action.pointer_up()
     actions.perform()
 
