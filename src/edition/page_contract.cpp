@@ -1,8 +1,11 @@
 #include "edition/page_contract.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <utility>
 
 #include "machine/cells.h"
+#include "shell/controls.h"
 
 namespace fw {
 
@@ -58,6 +61,29 @@ long long Code(E e) {
     return static_cast<long long>(e);
 }
 
+// The sprite sheet's cells the page draws its own controls from, as [x, y, w, h].
+std::string Cells(std::initializer_list<std::pair<const char*, Cell>> cells) {
+    std::string text = "  cells: Object.freeze({";
+    const char* between = " ";
+    for (const auto& [name, c] : cells) {
+        text += between + std::string(name) + ": [" + std::to_string(c.x) + ", " + std::to_string(c.y) +
+                ", " + std::to_string(c.w) + ", " + std::to_string(c.h) + "]";
+        between = ", ";
+    }
+    return text + " }),\n";
+}
+
+// The font's alphabet, glyph by glyph, as a script's string.
+std::string Alphabet() {
+    std::string text = "  alphabet: '";
+    for (const char32_t c : kFontAlphabet) {
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, c < 0x80 ? "%c" : "\\u%04X", static_cast<unsigned>(c));
+        text += escaped;
+    }
+    return text + "',\n";
+}
+
 }  // namespace
 
 std::string PageContractScript() {
@@ -100,6 +126,32 @@ std::string PageContractScript() {
                              {"fastest", 100},
                              {"fullVolume", kFullVolume},
                              {"volumeStep", kVolumeStep}});
+    text += Group("control", {{"coin", Code(Control::Coin)},
+                              {"stack", Code(Control::Stack)},
+                              {"hold1", Code(Control::Hold1)},
+                              {"hold2", Code(Control::Hold2)},
+                              {"hold3", Code(Control::Hold3)},
+                              {"lever", Code(Control::Lever)},
+                              {"highScores", Code(Control::HighScores)},
+                              {"statistics", Code(Control::Statistics)}});
+    text += Group("look", {{"off", Code(ControlLook::Off)},
+                           {"ready", Code(ControlLook::Ready)},
+                           {"refused", Code(ControlLook::Refused)},
+                           {"on", Code(ControlLook::On)}});
+    text +=
+        Group("touch", {{"reach", kTouchReachCss}, {"longPress", kLongPressMs}, {"still", kTouchStillCss}});
+    text += Cells({{"holdGo", cells::HoldGoLit},
+                   {"holdDark", cells::HoldGoDark},
+                   {"holdStop", cells::HoldStop},
+                   {"coin", cells::FallingCoin},
+                   {"coinMask", cells::FallingCoinMask},
+                   {"stack", cells::FallingStack},
+                   {"stackMask", cells::FallingStackMask},
+                   {"lever", cells::LeverFrame(0)},
+                   {"glyphWhite", cells::Glyph(0, FontColour::White)},
+                   {"glyphYellow", cells::Glyph(0, FontColour::Yellow)},
+                   {"glyphMask", cells::GlyphMask(0)}});
+    text += Alphabet();
     return text + "});\n";
 }
 

@@ -24,6 +24,13 @@ enum class AudioOperation { PlayOnce, Repeat, Stop, ReleaseAll };
 // What a message box says.
 enum class MessageKind { Message, Error };
 
+// A finger on the machine: a tap within this many CSS pixels of a small
+// target presses it; a finger held this long (milliseconds) without moving
+// more than this many CSS pixels is a press of the right button.
+inline constexpr int kTouchReachCss = 6;
+inline constexpr int kLongPressMs = 500;
+inline constexpr int kTouchStillCss = 8;
+
 // The machine event of a menu command (index: the theme's number, 1..10).
 std::optional<MachineEvent> MenuEvent(int command, int index);
 

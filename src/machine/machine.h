@@ -87,6 +87,8 @@ struct Expose {};  // the window was uncovered: repaint from the composition sur
 struct Press {
     int button;  // 1 left, anything else another button (2 right, 4 middle)
     float x, y;  // machine pixels; a fraction belongs to the whole pixel it lies in
+    // A finger's press: a target this many machine pixels away takes it where it hits nothing.
+    float reach = 0;
 };
 // A mouse button went up. inside is false when it went up outside the
 // window, or when the window lost the mouse before it went up. button is the

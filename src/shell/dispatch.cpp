@@ -1,6 +1,7 @@
 #include "shell/dispatch.h"
 
 #include <cmath>
+#include <tuple>
 
 #include "machine/screen.h"
 #include "money/coins.h"
@@ -126,12 +127,32 @@ void Form_MouseDown(Machine& m, int button, float x, float y) {
     SaveScreen(m);
 }
 
-void OnPress(Machine& m, int button, float x, float y) {
+std::pair<float, float> Reached(const DisplayState& display, float x, float y, float reach) {
+    const auto takes = [&](float px, float py) {
+        return places::CoinPile.contains(px, py) || HitTest(display, px, py).zone != Zone::None;
+    };
+    if (takes(x, y)) return {x, y};
+    std::pair<float, float> nearest{x, y};
+    float best = reach * reach;
+    const int most = static_cast<int>(reach);
+    for (int dy = -most; dy <= most; ++dy) {
+        for (int dx = -most; dx <= most; ++dx) {
+            const float distance = static_cast<float>(dx * dx + dy * dy);
+            if (distance > best || !takes(x + dx, y + dy)) continue;
+            best = distance;
+            nearest = {x + dx, y + dy};
+        }
+    }
+    return nearest;
+}
+
+void OnPress(Machine& m, int button, float x, float y, float reach) {
     if (m.window.DragActive) return;  // the hand holds coins: other buttons do nothing
     // A press lands on the whole machine pixel under it, whatever fraction of
     // it the window or the page reports, so that both editions hit alike.
     x = std::floor(x);
     y = std::floor(y);
+    if (reach > 0) std::tie(x, y) = Reached(m.display, x, y, reach);
     if (places::CoinPile.contains(x, y)) {
         imgMoneyPile_MouseDown(m, button);
         m.window.DragButton = button;

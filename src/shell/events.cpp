@@ -125,7 +125,7 @@ void HandleEvent(Machine& m, const MachineEvent& event) {
                    [&](const ev::Expose&) { Form_Paint(m); },
                    // A press's mark follows all it set off (a whole game, a coin's fall).
                    [&](const ev::Press& e) {
-                       OnPress(m, e.button, e.x, e.y);
+                       OnPress(m, e.button, e.x, e.y, e.reach);
                        TraceMark("press");
                    },
                    [&](const ev::Release& e) {

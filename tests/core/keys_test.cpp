@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
+#include "shell/controls.h"
 
 namespace fw::test {
 namespace {
@@ -101,6 +102,63 @@ TEST_F(Keys, AKeyDuringASpinWaitsItsTurnAndAKeyUnderAModalWindowOrDuringADragDoe
     EXPECT_EQ(keys.m.records.ScoreTable[0].Played, 2);
     EXPECT_EQ(keys.m.purse.Credits, 3);
     EXPECT_EQ(keys.m.display.ScreenMode, Screen::Reels);
+}
+
+// The touch controls, in order: coin, stack, the three holds, lever, list, page;
+// each as '-' off, 'R' ready, 'X' refused, 'O' on.
+std::string Looks(const Machine& m) {
+    std::string looks;
+    for (int c = 0; c < kControls; ++c) looks += "-RXO"[static_cast<int>(StateOfControl(m, Control(c)).look)];
+    return looks;
+}
+void Touch(Rig& rig, Control control) {
+    rig.Forget();
+    if (const auto key = StateOfControl(rig.m, control).key) rig.Send(*key);
+}
+
+TEST(Controls, EachLooksAsItsPressAnswersAndAHoldAsTheMachineShowsIt) {
+    Rig rig;
+    rig.StartPlaying();
+    EXPECT_EQ(Looks(rig.m), "RRXXXXRR") << "an empty machine";
+    Touch(rig, Control::Lever);
+    EXPECT_EQ(rig.SoundsPlayed(), std::vector<Sfx>{Sfx::Wrong});
+    Touch(rig, Control::Stack);
+    EXPECT_EQ(rig.m.purse.Credits, 5);
+    rig.ScriptSteps({7, 7, 7});  // "3-3-7": no win, so the holds are on offer
+    Touch(rig, Control::Lever);
+    Touch(rig, Control::Hold1);
+    Touch(rig, Control::Hold3);
+    EXPECT_EQ(Looks(rig.m), "RROXORRR") << "two reels held";
+    for (int r = 0; r < 3; ++r) EXPECT_EQ("SDS"[r], HoldLook(rig.m.display.hdcScreen, r));
+    Touch(rig, Control::Hold2);
+    EXPECT_EQ(rig.SoundsPlayed(), std::vector<Sfx>{Sfx::Wrong});
+    Touch(rig, Control::HighScores);
+    EXPECT_EQ(Looks(rig.m), "------O-") << "the list";
+    Touch(rig, Control::HighScores);
+    Touch(rig, Control::Statistics);
+    EXPECT_EQ(Looks(rig.m), "-------O") << "this run's page";
+    Touch(rig, Control::Statistics);
+    Touch(rig, Control::Stack);
+    Touch(rig, Control::Coin);
+    EXPECT_EQ(Looks(rig.m), "XXOXORRR") << "a full machine";
+    std::string underConfiguration;
+    rig.host.configDialog = [&](ConfigValues&) { return underConfiguration = Looks(rig.m), false; };
+    rig.Send(ev::MenuConfig{});
+    EXPECT_EQ(underConfiguration, "--------");
+}
+
+TEST(Controls, AFingerPressesASmallTargetWithinItsReach) {
+    Rig rig;
+    rig.StartPlaying();
+    rig.InsertCoins();
+    const Cell& knob = places::LeverKnob;
+    for (const auto& [reach, games] : {std::pair{0.0f, 0}, {2.0f, 0}, {4.5f, 1}}) {
+        rig.Send(ev::Press{1, knob.x - 4.0f, knob.y + 5.0f, reach});
+        EXPECT_EQ(rig.m.records.ScoreTable[0].Played, games) << "reach " << reach;
+    }
+    // On a target the press stays there: the reel window beside a hold button.
+    rig.Send(ev::Press{1, CentreX(places::HoldButton(1)), places::ReelWindowZone.bottom() + 0.5f, 9});
+    EXPECT_EQ(rig.m.display.ScreenMode, Screen::HighScores);
 }
 
 }  // namespace

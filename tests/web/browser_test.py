@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The browser edition in headless Chromium, served on 127.0.0.1: the start-up
 screen equals the desktop's reference, coins dragged by mouse and by touch,
-the odds dialog with the long run that `fruitwhirl --odds` prints, the lever
+the odds dialog with the long run that `fruitwhirl --odds` prints (beside the
+machine, as the manual, clear of the lever and the reels), the lever
 and a prize the pay table explains, the sounds in order; the keys through
 the menus and to the machine only while it has the focus; a second
 tab is refused; a reload resumes the run as it stood and keeps the records and the zoom; the records
@@ -9,7 +10,8 @@ downloaded are the desktop's settings file, a damaged file is not loaded; a
 damaged stored record is kept aside with the message and offered for download;
 a picture added as a theme is listed after a start and goes when removed, and one
 declaring a huge size is refused by name before it is decoded;
-the site plays offline from its service worker.
+the site plays offline from its service worker; a phone plays by its touch controls
+and fits every window in its width.
 
   browser_test.py SITE_DIR PICTURES_DIR PROGRAM
 """
@@ -42,7 +44,7 @@ import screen  # noqa: E402  the layout map and the reference screens
 SITE, PICTURES, PROGRAM = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2]), sys.argv[3]
 WORK = pathlib.Path(tempfile.mkdtemp(prefix="fruitwhirl-web-"))
 FLAGS = ("--headless=new --no-sandbox --disable-gpu --disable-background-networking "
-         "--disable-component-update --disable-sync --no-first-run --window-size=1000,800")
+         "--disable-component-update --disable-sync --no-first-run --window-size=1280,800")
 
 
 def fail(why):
@@ -74,8 +76,9 @@ def marks(d, name):
     return sum(1 for line in d.execute_script("return Fruitwhirl.trace") if line.split()[1:2] == [name])
 
 
-def start(d, url):
-    d.get(url)
+def start(d, url, load=True):
+    if load:
+        d.get(url)
     wait("the game to load", lambda: d.execute_script("return !!Fruitwhirl.loaded"))
     d.find_element("id", "card").click()
     wait("the start-up", lambda: marks(d, "ready") or d.execute_script("return document.querySelector('#message').open"))
@@ -93,12 +96,13 @@ def state(d, name):
     return screen.state(shot(d, name), 0, 0, PICTURES)
 
 
-def on_canvas(d, place):
-    """The viewport position of a place's middle on the canvas, at its scale."""
+def on_canvas(d, place, at=None):
+    """The viewport position of a place's middle (or of the machine pixel at) on the canvas, at its scale."""
     x, y, w, h = screen.cell("machine_picture", place)
     r = d.execute_script("const r = document.getElementById('screen').getBoundingClientRect();"
                          "return [r.left, r.top, r.width / 320];")
-    return int(r[0] + (x + w / 2) * r[2]), int(r[1] + (y + h / 2) * r[2])
+    x, y = at or (x + w / 2, y + h / 2)
+    return int(r[0] + x * r[2]), int(r[1] + y * r[2])
 
 
 def drag_coin(d, kind):
@@ -108,7 +112,7 @@ def drag_coin(d, kind):
         actions.pointer_action.move_to_location(*on_canvas(d, place))
         if i == 0:
             actions.pointer_action.pointer_down()
-        actions.pointer_action.pause(0.2)
+        actions.pointer_action.pause(0.2 if i else 0)  # a finger held still on the pile would pick up a stack
     actions.pointer_action.pointer_up()
     actions.perform()
 
@@ -259,6 +263,7 @@ def check_menus(d):
         "return document.querySelector('#manual').open && document.querySelector('#manual pre').textContent"))
     if "Download Records" not in manual or "--scale" in manual or "\n@" in manual:
         fail("the manual is not the browser's")
+    clear_of_machine(d, "#manual")
     d.find_element("css selector", "#manual [value=ok]").click()
     choose(d, "theme", "#themes button:nth-child(2)")
     wait("the second theme chosen", lambda: d.execute_script(
@@ -369,11 +374,23 @@ def page_odds(d):
         return sections;""")
 
 
+def clear_of_machine(d, which):
+    """The window beside the machine covers neither the lever nor the reels."""
+    box = d.execute_script("const r = document.querySelector(arguments[0]).getBoundingClientRect();"
+                           "return [r.left, r.top, r.right, r.bottom];", which)
+    for place in ("lever", "display / reel window"):
+        x, y, w, h = screen.cell("machine_picture", place)
+        (left, top), (right, bottom) = on_canvas(d, place, (x, y)), on_canvas(d, place, (x + w, y + h))
+        if box[0] < right and left < box[2] and box[1] < bottom and top < box[3]:
+            fail(f"{which} at {box} covers the {place} at {[left, top, right, bottom]}")
+
+
 def check_odds(d):
     """Help, Odds and Payouts on a fresh start shows the long run as `fruitwhirl --odds` prints it."""
     d.find_element("css selector", '.menu[data-menu="help"] > button').click()
     d.find_element("css selector", '[data-command="odds"]').click()
     wait("the odds dialog", lambda: d.execute_script("return document.querySelector('#odds').open"))
+    clear_of_machine(d, "#odds")
     printed, shown = printed_odds(), page_odds(d)
     for title in ("Prizes", "The long run", "Pay lines"):
         if title not in printed or title not in shown:
@@ -427,6 +444,84 @@ def check_edge_press(d):
     wait("the way back to the reels", lambda: marks(d, "key-back"))
 
 
+def finger(d, at, hold=0.0, to=None):
+    """A finger put down at the viewport point, held still for hold seconds, moved to a point, lifted."""
+    touch = ActionBuilder(d, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
+    touch.pointer_action.move_to_location(*at).pointer_down().pause(hold)
+    if to:
+        touch.pointer_action.move_to_location(*to).pause(0.2)
+    touch.pointer_action.pointer_up()
+    touch.perform()
+
+
+def control(d, name, mark):
+    """A touch control tapped, and the key it stands for played."""
+    seen = marks(d, mark)
+    at = d.execute_script("const r = document.querySelector(`[data-control=${arguments[0]}]`).getBoundingClientRect();"
+                          "return [r.left + r.width / 2, r.top + r.height / 2];", name)
+    finger(d, [int(v) for v in at])
+    wait(f"the {name} control's key", lambda: marks(d, mark) > seen, 10)
+
+
+def check_phone():
+    """A phone in portrait: the machine's targets as large controls below it, which look as the machine's do and
+    play; a finger held on the pile picks up a stack, a tap just beside the lever knob pulls it; every window fits."""
+    server, url = serve()
+    options = webdriver.ChromeOptions()
+    for flag in FLAGS.split():
+        options.add_argument(flag)
+    d = webdriver.Chrome(options=options)
+    d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {"width": 390, "height": 844, "deviceScaleFactor": 3, "mobile": True})
+    d.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+    try:
+        start(d, url)
+        sizes = d.execute_script("return [...document.querySelectorAll('.control')].map(b => b.getBoundingClientRect())"
+                                 ".map(r => [r.width, r.height, r.right <= innerWidth && r.bottom <= innerHeight])")
+        if len(sizes) != 8 or any(w < 44 or h < 44 or not inside for w, h, inside in sizes):
+            fail(f"the touch controls are not eight targets of 44 x 44 CSS pixels on the screen: {sizes}")
+        # Each hold control shows the machine's hold button (GO dark: no credit is in) at twice its size.
+        shown = d.execute_script("""return arguments[0].map(([x, y, w, h], r) => {
+            const want = document.getElementById('screen').getContext('2d').getImageData(x, y, w, h).data;
+            const c = document.querySelector(`[data-control=hold${r + 1}] canvas`);
+            const have = c.getContext('2d').getImageData(0, 0, c.width, c.height).data, k = [0, 1, 2];
+            const at = (ox, oy) => [...Array(4 * w * h).keys()].every((n) => k.every((b) => have[4 * ((oy + (n / 2 / w >> 0))
+              * c.width + ox + n % (2 * w)) + b] === want[4 * ((n / 4 / w >> 0) * w + (n % (2 * w) >> 1)) + b]));
+            return [...Array(c.width * c.height).keys()].some((o) => o % c.width + 2 * w <= c.width && at(o % c.width, o / c.width >> 0));
+          });""", [screen.cell("machine_picture", f"hold button {r}") for r in range(3)])
+        if shown != [True, True, True]:
+            fail(f"the hold controls do not show the machine's hold buttons: {shown}")
+        control(d, "lever", "key-go")
+        if d.execute_script("return Sound.log.at(-1)") != ["Wrong.wav", "once"]:
+            fail("the lever control without a credit is not refused with the machine's sound")
+        control(d, "stack", "key-stack")
+        wait("five credits from the stack control", lambda: state(d, "phone.png")[1] == 5)
+        control(d, "statistics", "key-statistics")
+        if d.execute_script("return document.querySelector('[data-control=statistics]').dataset.look") != "on":
+            fail("the statistics control does not show this run's page as open")
+        control(d, "statistics", "key-back")
+        finger(d, on_canvas(d, "coin pile (press zone)"), 0.8, on_canvas(d, "coin slot (drop zone)"))
+        wait("a stack picked up by a finger held on the pile", lambda: state(d, "phone.png")[1] == 10)
+        x, y, w, h = screen.cell("machine_picture", "lever knob (click zone)")
+        finger(d, on_canvas(d, "lever", (x - 4, y + h / 2)))  # 4 CSS pixels left of the knob
+        wait("the game of a tap beside the lever knob", lambda: marks(d, "game-end") == 1)
+        for which in ("configuration", "about", "manual", "odds", "message"):
+            d.execute_script("if (arguments[0] === 'message') Dialogs.message(0, 'Records', 'Kept aside as '"
+                             " + 'Fruitwhirl-damaged-'.repeat(9) + '.ini.'); else Module._fw_menu(Contract.command[arguments[0]], 0)", which)
+            wide = wait(f"the {which} window", lambda: d.execute_script(
+                "const d = document.querySelector('dialog[open]'); return d && [d.id, d.getBoundingClientRect().width,"
+                "document.documentElement.scrollWidth]"))
+            if wide[1] > 390 or wide[2] > 390:
+                fail(f"the {wide[0]} window is {wide[1]} CSS pixels wide, the page {wide[2]}, on a screen of 390")
+            if which in ("manual", "odds"):  # a tap beside the panel closes it
+                finger(d, (195, 120))
+            else:
+                d.execute_script("document.querySelector('dialog[open]').close()")
+            wait(f"the {which} window closed", lambda: not d.execute_script("return !!document.querySelector('dialog[open]')"))
+    finally:
+        d.quit()
+        server.shutdown()
+
+
 def main():
     server, url = serve()
     options = webdriver.ChromeOptions()
@@ -438,7 +533,12 @@ def main():
         "window.intervals = []; const every = window.setInterval;"
         "window.setInterval = (f, ms, ...rest) => { window.intervals.push(ms); return every(f, ms, ...rest); };")})
     try:
-        start(d, url)
+        d.get(url)
+        logo = wait("the start card's logo", lambda: d.execute_script(
+            "const i = document.querySelector('#card img'); return i.complete && i.width * devicePixelRatio / i.naturalWidth"))
+        if logo % 1:
+            fail(f"the start card's logo is drawn {logo} device pixels a pixel")
+        start(d, url, load=False)
         reference = screen.Picture(screen.TESTS / "screens" / "startup.png")
         if screen.find(shot(d, "startup.png"), reference) != (0, 0):
             fail("the start-up screen differs from tests/screens/startup.png")
@@ -573,6 +673,7 @@ def main():
             fail("a window stays open over the ended page")
     finally:
         d.quit()
+    check_phone()
     print("PASS")
 
 

@@ -1,6 +1,8 @@
 // The display: the machine's picture on the canvas at a whole-number scale in
 // device pixels (the largest that fits unless the player zoomed; full screen
-// takes the largest), the pointer's look, and windows placed beside the machine.
+// takes the largest), the pointer's look, the touch controls laid out below the
+// machine or on both sides of it, and the manual and the odds beside it where
+// the page is wide enough, else as a panel over it.
 'use strict';
 const Display = (() => {
   const $ = (s) => document.querySelector(s);
@@ -11,11 +13,34 @@ const Display = (() => {
   const frame = context.createImageData(width, height);
   const frameWords = new Uint32Array(frame.data.buffer);
   let chosenScale = 0;
+  // A window beside the machine is at least this wide (CSS pixels), with this gap.
+  const sideWidth = 420, gap = 8;
+  const sideWindows = () => [...document.querySelectorAll('dialog.side[open]')];
+  const touch = () => matchMedia('(pointer: coarse)').matches;
 
-  function largestScale() {
-    const ratio = window.devicePixelRatio || 1;
-    const stage = $('#stage');
-    return Math.max(1, Math.floor(Math.min(stage.clientWidth * ratio / width, stage.clientHeight * ratio / height)));
+  // The machine's largest scale in a room of CSS pixels, and the touch controls'
+  // arrangement and scale with it: below the machine in a tall room, on both
+  // sides in a wide one, whichever lets the machine show larger.
+  function layout(roomWidth, roomHeight) {
+    const ratio = window.devicePixelRatio || 1, w = roomWidth * ratio, h = roomHeight * ratio;
+    const fits = (k) => width * k <= w && height * k <= h;
+    if (!Controls.shown) {
+      let k = 16;
+      while (k > 1 && !fits(k)) --k;
+      return { k, arrangement: '' };
+    }
+    const c = Controls.size, least = Controls.leastScale(ratio), g = gap / 2;
+    const room = {
+      below: (k, s) => Math.max(width * k, c.rowWidth * s) <= w && height * k + (c.rowsHeight + g) * s <= h,
+      beside: (k, s) => width * k + 2 * (c.columnWidth + g) * s <= w && Math.max(height * k, c.columnHeight * s) <= h,
+    };
+    let best = { k: 0 };
+    for (const arrangement of window.innerHeight > window.innerWidth ? ['below', 'beside'] : ['beside', 'below']) {
+      let k = 16;
+      while (k > 1 && !room[arrangement](k, Math.max(k, least))) --k;
+      if (k > best.k) best = { k, arrangement, controls: Math.max(k, least) };
+    }
+    return best;
   }
   const Display = {
     canvas,
@@ -43,6 +68,7 @@ const Display = (() => {
       for (const d of document.querySelectorAll('dialog[open]')) d.close();  // the manual, the odds
       canvas.hidden = true;
       $('#menus').hidden = true;
+      this.fit();  // the touch controls go with the machine
       const ended = $('#ended');
       ended.textContent = 'Fruitwhirl has ended. Reload the page to play again.';
       ended.hidden = false;
@@ -63,31 +89,54 @@ const Display = (() => {
       }
     },
     fit() {
-      const ratio = window.devicePixelRatio || 1;
-      const most = largestScale();
+      const ratio = window.devicePixelRatio || 1, stage = $('#stage');
+      for (const d of document.querySelectorAll('dialog.side')) d.style.left = d.style.top = d.style.width = d.style.maxHeight = '';
+      Controls.shown = !canvas.hidden && touch();
+      // A window beside the machine takes its room from the page's width when
+      // the machine keeps at least its actual size in CSS pixels beside it.
+      const roomWidth = window.innerWidth, side = !Controls.shown && roomWidth >= width + sideWidth + 3 * gap;
+      const open = side ? sideWindows() : [];
+      const fitted = layout(open.length ? roomWidth - sideWidth - 3 * gap : roomWidth, stage.clientHeight);
+      let most = fitted.k;
+      if (open.length) most = Math.max(most, Math.ceil(ratio));
       const k = document.fullscreenElement || !chosenScale ? most : Math.min(chosenScale, most);
       canvas.style.width = (width * k / ratio) + 'px';
       canvas.style.height = (height * k / ratio) + 'px';
       this.scale = k;
+      stage.dataset.arrangement = fitted.arrangement || '';
+      Controls.fit(fitted.controls, ratio, gap / 2);
+      // The machine and the windows beside it are centred together.
+      const besideWidth = open.length ? Math.min(roomWidth - width * k / ratio - 3 * gap,
+                                                 Math.max(...open.map((d) => d.scrollWidth), sideWidth)) : 0;
+      stage.style.paddingRight = open.length ? (besideWidth + gap) + 'px' : '';
+      const machine = canvas.getBoundingClientRect();
+      for (const d of document.querySelectorAll('dialog.side')) {
+        d.classList.toggle('panel', !side);
+        if (!side || !d.open) continue;
+        d.style.left = (machine.right + gap) + 'px';
+        d.style.top = machine.top + 'px';
+        d.style.width = besideWidth + 'px';
+        d.style.maxHeight = machine.height + 'px';
+      }
     },
+    largestScale() { return layout(window.innerWidth, $('#stage').clientHeight).k; },
     zoom(k) {
       if (document.fullscreenElement) return;
-      chosenScale = Math.max(1, Math.min(k, largestScale()));
+      chosenScale = Math.max(1, Math.min(k, this.largestScale()));
       Module._fw_view(chosenScale);
       this.fit();
     },
     toggleFullScreen() {
       if (document.fullscreenElement) document.exitFullscreen(); else document.documentElement.requestFullscreen();
     },
-    // A window beside the machine opens right of it where the page has room, else
-    // left of it, so the reels and the lever stay in view (as on the desktop).
+    // The manual or the odds: beside the machine, which makes room for it, so that
+    // the reels and the lever stay in view and can be played (as on the desktop);
+    // on a narrow page or a touch screen a panel over it, closed by Escape, its
+    // Close button or a tap beside it.
     beside(dialog) {
-      const machine = canvas.getBoundingClientRect(), wide = dialog.offsetWidth;
-      dialog.style.margin = '0';
-      dialog.style.top = Math.max(0, machine.top) + 'px';
-      if (window.innerWidth - machine.right >= wide + 8) dialog.style.left = (machine.right + 8) + 'px';
-      else if (machine.left >= wide + 8) dialog.style.left = (machine.left - wide - 8) + 'px';
-      else dialog.style.margin = dialog.style.top = dialog.style.left = '';
+      dialog.classList.add('side');
+      if (!dialog.open) dialog.show();
+      this.fit();
     },
     // Where a pointer event lies, in machine pixels (fractions and all: the game
     // takes the whole pixel), and whether it lies on the machine.
@@ -97,6 +146,22 @@ const Display = (() => {
               e.clientX >= r.left && e.clientX < r.right && e.clientY >= r.top && e.clientY < r.bottom];
     },
   };
-  window.addEventListener('resize', () => Display.fit());
+  // The start card's logo at a whole number of device pixels a pixel, near three CSS pixels.
+  const logo = $('#card img');
+  const fitLogo = () => {
+    const ratio = window.devicePixelRatio || 1;
+    logo.style.width = (logo.naturalWidth * Math.max(1, Math.floor(3 * ratio)) / ratio) + 'px';
+  };
+  if (logo.complete) fitLogo(); else logo.addEventListener('load', fitLogo);
+  window.addEventListener('resize', () => { fitLogo(); Display.fit(); });
+  // A press beside the manual or the odds shown as a panel only closes it.
+  document.addEventListener('pointerdown', (e) => {
+    const panels = [...document.querySelectorAll('dialog.side.panel[open]')];
+    if (!panels.length || e.target.closest('dialog, .menu')) return;
+    e.preventDefault();
+    e.stopPropagation();
+    for (const d of panels) d.close();
+  }, true);
+  for (const d of document.querySelectorAll('#manual, #odds')) d.addEventListener('close', () => Display.fit());
   return Display;
 })();

@@ -24,6 +24,7 @@
 #include "edition/view_settings.h"
 #include "frontend/real_random.h"
 #include "machine/machine.h"
+#include "shell/controls.h"
 #include "shell/events.h"
 #include "shell/keys.h"
 #include "shell/menus.h"
@@ -39,6 +40,8 @@ EM_JS(void, fw_js_present, (const std::uint32_t* pixels, int first, int end), {
 EM_JS(void, fw_js_show_window, (), { Display.showWindow(); });
 EM_JS(void, fw_js_view, (int scale), { Display.setView(scale); });
 EM_JS(void, fw_js_pointer, (int busy, int drag), { Display.setPointer(busy, drag); });
+// The looks of the touch controls (Contract.look), two bits a control (Contract.control).
+EM_JS(void, fw_js_controls, (int looks), { Controls.show(looks); });
 EM_JS(void, fw_js_enable_menu, (int menu, int on), { Dialogs.enableMenu(menu, on); });
 EM_JS(void, fw_js_theme_item, (int i, const char* caption, int visible, int on), {
     Dialogs.setThemeItem(i, UTF8ToString(caption), visible, on);
@@ -120,6 +123,9 @@ std::string Taken(char* text) {
     return s;
 }
 
+// The touch controls are told their looks when they may have changed: at a frame shown.
+void TellControls();
+
 // ---- The page's part of the paced clock: its clock, the canvas, its event loop ----------------
 class WebPacing : public PacingHost {
 public:
@@ -131,6 +137,7 @@ public:
         if (!screen_) return;
         const auto [first, end] = screen_->takeWrittenRows();
         if (first < end) fw_js_present(screen_->pixels().data(), first, end);
+        TellControls();
     }
     // The browser paints the frame before the machine goes on.
     void Breathe() override { emscripten_sleep(0); }
@@ -250,7 +257,10 @@ public:
         fw_js_show_window();
         TraceMark("shown");
     }
-    void Present() override { clock_.Present(); }
+    void Present() override {
+        clock_.Present();
+        TellControls();
+    }
     void SetPointer(Pointer pointer) override {
         busy_ = pointer == Pointer::Hourglass;
         fw_js_pointer(busy_, drag_);
@@ -339,6 +349,7 @@ struct Game {
     WebImages images;
     WebHost host{clock};
     std::unique_ptr<Machine> machine;
+    int controlsTold = -1;  // the controls' looks the page was told last
 };
 Game* game = nullptr;
 // The largest scale the page is zoomed to: a machine pixel of 16 device pixels.
@@ -347,6 +358,14 @@ constexpr int kLargestScale = 16;
 Surface Picture(ImageLoader& images, const char* path) {
     LoadedImage loaded = images.Load(path, {});
     return loaded.surface ? std::move(*loaded.surface) : Surface();
+}
+
+void TellControls() {
+    if (!game || !game->machine) return;
+    int looks = 0;
+    for (int c = 0; c < kControls; ++c)
+        looks |= static_cast<int>(StateOfControl(*game->machine, static_cast<Control>(c)).look) << (2 * c);
+    if (looks != game->controlsTold) fw_js_controls(game->controlsTold = looks);
 }
 
 void Send(MachineEvent event) {
@@ -358,8 +377,15 @@ void Send(MachineEvent event) {
 
 // ---- What the page sends: input as machine events ---------------------------------------------------
 extern "C" {
-EMSCRIPTEN_KEEPALIVE void fw_press(int button, float x, float y) {
-    fw::Send(fw::ev::Press{button, x, y});
+// reach: a finger's, in machine pixels (0 for the mouse).
+EMSCRIPTEN_KEEPALIVE void fw_press(int button, float x, float y, float reach) {
+    fw::Send(fw::ev::Press{button, x, y, reach});
+}
+// A touch control pressed (Contract.control): the key it stands for now, if any.
+EMSCRIPTEN_KEEPALIVE void fw_control(int control) {
+    if (!fw::game || !fw::game->machine) return;
+    if (const auto key = fw::StateOfControl(*fw::game->machine, static_cast<fw::Control>(control)).key)
+        fw::Send(*key);
 }
 EMSCRIPTEN_KEEPALIVE void fw_release(float x, float y, int inside, int button) {
     fw::Send(fw::ev::Release{x, y, inside != 0, button});
