@@ -78,7 +78,9 @@ std::string Alphabet() {
     std::string text = "  alphabet: '";
     for (const char32_t c : kFontAlphabet) {
         char escaped[8];
-        std::snprintf(escaped, sizeof escaped, c < 0x80 ? "%c" : "\\u%04X", static_cast<unsigned>(c));
+        // Beyond ASCII, and the quote and backslash the string is written in, as escapes.
+        const bool plain = c < 0x80 && c != '\'' && c != '\\';
+        std::snprintf(escaped, sizeof escaped, plain ? "%c" : "\\u%04X", static_cast<unsigned>(c));
         text += escaped;
     }
     return text + "',\n";
