@@ -5,7 +5,7 @@ the odds dialog with the long run that `fruitwhirl --odds` prints (beside the
 machine, as the manual, clear of the lever and the reels), the lever
 and a prize the pay table explains, the sounds in order; the keys through
 the menus and to the machine only while it has the focus; a second
-tab is refused; a reload resumes the run as it stood and keeps the records and the zoom; the records
+tab is refused; a reload or a closed tab resumes the run as it stood and keeps the records and the zoom; the records
 downloaded are the desktop's settings file, a damaged file is not loaded; a
 damaged stored record is kept aside with the message and offered for download;
 a picture added as a theme is listed after a start and goes when removed, and one
@@ -589,16 +589,24 @@ def main():
         if "\nScale=1\n" not in stored(d, "Fruitwhirl.ini") + "\n":
             fail("the zoom to actual size is not in the stored records")
 
-        left = state(d, "left.png")  # the purse, and the coins the keys put into the machine
-        if not left[1]:
-            fail("no credit is lit before the reload")
-        d.refresh()  # the page goes away mid-run, without a quit: the run is suspended
-        start(d, url)
-        if d.execute_script("return Display.scale") != 1:
-            fail("the next visit does not come back at the zoom chosen")
-        resumed = state(d, "resumed.png")
-        if resumed != left or d.execute_script("return document.querySelector('#message').open"):
-            fail(f"the run left at {left} (counter, credits) comes back at {resumed}, or with a message")
+        # The page goes away mid-run without a quit, reloaded or its tab closed: the run is suspended.
+        for how in ("reload", "closed tab"):
+            left = state(d, "left.png")  # the purse, and the coins the keys put into the machine
+            if not left[1]:
+                fail(f"no credit is lit before the {how}")
+            if how == "reload":
+                d.refresh()
+            else:
+                d.switch_to.new_window("tab")
+                d.switch_to.window(d.window_handles[0])
+                d.close()
+                d.switch_to.window(d.window_handles[0])
+            start(d, url)
+            if d.execute_script("return Display.scale") != 1:
+                fail(f"after the {how} the next visit does not come back at the zoom chosen")
+            resumed = state(d, "resumed.png")
+            if resumed != left or d.execute_script("return document.querySelector('#message').open"):
+                fail(f"the run left at {left} (counter, credits) by a {how} comes back at {resumed}, or with a message")
         d.find_element("css selector", '.menu[data-menu="game"] > button').click()  # Records, Download
         d.find_element("css selector", '[data-records="download"]').click()
         download = d.execute_script("return Store.lastDownload")
