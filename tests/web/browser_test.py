@@ -47,8 +47,19 @@ FLAGS = ("--headless=new --no-sandbox --disable-gpu --disable-background-network
          "--disable-component-update --disable-sync --no-first-run --window-size=1280,800")
 
 
+PAGE = []  # the browser, once started: fail() says where the page stood
+
+
 def fail(why):
     print("FAIL:", why)
+    try:
+        print("the page:", PAGE[0].execute_script(
+            "const a = document.activeElement; return JSON.stringify({focus: a.id || a.textContent.slice(0, 40),"
+            " menus: [...document.querySelectorAll('.menu.open, .menu.disabled')].map((m) => m.className + ' ' + m.dataset.menu),"
+            " windows: [...document.querySelectorAll('dialog[open]')].map((w) => w.id), idle: Module._fw_idle(),"
+            " trace: Fruitwhirl.trace.slice(-12)})"))
+    except Exception as e:  # noqa: BLE001  the page itself may be what failed
+        print("the page cannot be read:", e)
     sys.exit(1)
 
 
@@ -175,7 +186,7 @@ def played(d, key, mark):
     """Presses a key of the machine's and waits for the game to have played it (and all before it)."""
     seen = marks(d, mark)
     press_key(d, key)
-    wait(f"the key {key}", lambda: marks(d, mark) > seen, 10)
+    wait(f"the key {key}", lambda: marks(d, mark) > seen)
 
 
 def choose(d, menu, item):
@@ -216,7 +227,7 @@ def check_kept_when_hidden(d):
                          ("the page goes", "window.dispatchEvent(new PageTransitionEvent('pagehide'));")]:
         seen = marks(d, "record-written")
         d.execute_script(script)
-        wait(f"the records kept when {what}", lambda: marks(d, "record-written") > seen, 10)
+        wait(f"the records kept when {what}", lambda: marks(d, "record-written") > seen)
 
 
 def stored_speed(d, slider=None):
@@ -250,7 +261,7 @@ def check_volume(d):
         fail(f"the volume of 30 % plays at {gain()} and is not kept")
     for key, level in (("m", 0), ("M", 0.3)):
         press_key(d, key, shift=key == "M")
-        wait(f"{key}: the sound at {level}", lambda: gain() == level, 10)
+        wait(f"{key}: the sound at {level}", lambda: gain() == level)
 
 
 def check_menus(d):
@@ -278,7 +289,7 @@ def check_menus(d):
             choose(d, "view", how)
         else:
             press_key(d, how, ctrl=True)
-        wait(f"{what} to show the machine at {scale}", lambda: d.execute_script("return Display.scale") == scale, 10)
+        wait(f"{what} to show the machine at {scale}", lambda: d.execute_script("return Display.scale") == scale)
         if "spin" in what:
             wait("the game's end", lambda: marks(d, "game-end") > games)
 
@@ -297,7 +308,7 @@ def check_keyboard_menus(d):
                               ("Escape in Configuration", dict(key="Escape"), "screen")]:
         press_key(d, **press)
         wait(f"{what} to leave the focus on {then}", lambda: focused() == then and not d.execute_script(
-            "return !!document.querySelector('.menu.open') !== (arguments[0] === 'configuration')", then), 10)
+            "return !!document.querySelector('.menu.open') !== (arguments[0] === 'configuration')", then))
     if marks(d, "spin-start") != spins:
         fail("a key meant for the menus pulled the lever")
     games = marks(d, "game-end")
@@ -305,7 +316,7 @@ def check_keyboard_menus(d):
     wait("the game's end", lambda: marks(d, "game-end") > games)
     d.execute_script("addEventListener('keydown', (e) => { window.taken = e.defaultPrevented; }, { once: true })")
     press_key(d, "Tab")
-    wait("Tab to move the focus off the machine", lambda: focused() != "screen", 10)
+    wait("Tab to move the focus off the machine", lambda: focused() != "screen")
     if d.execute_script("return window.taken") is not False:
         fail("the page took the Tab key")
     # A press beside an open menu only closes it; the next press is the machine's.
@@ -329,7 +340,7 @@ def check_quick_presses(d):
     tap = ActionBuilder(d, mouse=PointerInput(interaction.POINTER_MOUSE, "mouse"))
     tap.pointer_action.move_to_location(*on_canvas(d, "display / reel window")).click().click()
     tap.perform()
-    wait("a click for each press", lambda: clicks() >= before + 2, 10)
+    wait("a click for each press", lambda: clicks() >= before + 2)
     played(d, "Backspace", "key-back")
     played(d, "Backspace", "key-back")
 
@@ -439,7 +450,7 @@ def check_edge_press(d):
     tap = ActionBuilder(d, mouse=PointerInput(interaction.POINTER_MOUSE, "mouse"))
     tap.pointer_action.move_to_location(*at).pointer_down().pointer_up()
     tap.perform()
-    wait("the high-score list's click", lambda: clicks() > before, 10)
+    wait("the high-score list's click", lambda: clicks() > before)
     ActionChains(d).send_keys(Keys.BACKSPACE).perform()
     wait("the way back to the reels", lambda: marks(d, "key-back"))
 
@@ -460,7 +471,7 @@ def control(d, name, mark):
     at = d.execute_script("const r = document.querySelector(`[data-control=${arguments[0]}]`).getBoundingClientRect();"
                           "return [r.left + r.width / 2, r.top + r.height / 2];", name)
     finger(d, [int(v) for v in at])
-    wait(f"the {name} control's key", lambda: marks(d, mark) > seen, 10)
+    wait(f"the {name} control's key", lambda: marks(d, mark) > seen)
 
 
 def check_phone():
@@ -471,6 +482,7 @@ def check_phone():
     for flag in FLAGS.split():
         options.add_argument(flag)
     d = webdriver.Chrome(options=options)
+    PAGE.append(d)
     d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {"width": 390, "height": 844, "deviceScaleFactor": 3, "mobile": True})
     d.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
     try:
