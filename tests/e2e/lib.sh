@@ -148,7 +148,7 @@ answer() {  # key
   within 100 'box=$(message_box)' || fail "no message box to answer"
   for _ in 1 2 3; do
     xdotool windowfocus --sync "$box" key "$key" 2>/dev/null || true
-    within 30 '! search --pid "$PROGRAM_PID" | grep -qx "$box"' && return 0
+    within 100 '! search --pid "$PROGRAM_PID" | grep -qx "$box"' && return 0
   done
   fail "the message box stayed after $key"
 }
