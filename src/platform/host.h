@@ -68,6 +68,10 @@ public:
     virtual bool OddsShown() = 0;
     // Ends the program with the exit status once the current event returns.
     virtual void EndProgram(int status) = 0;
+    // A caption: what just happened and what the player can do now, in one
+    // short sentence in the player's language. urgent: a panel or a jackpot,
+    // which a screen reader says at once instead of after what it is saying.
+    virtual void Caption(const std::string& /*sentence*/, bool /*urgent*/) {}
 };
 
 }  // namespace fw
