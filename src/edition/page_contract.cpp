@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "machine/cells.h"
+#include "play/mania.h"
 #include "shell/controls.h"
 
 namespace fw {
@@ -28,7 +29,7 @@ std::optional<MachineEvent> MenuEvent(int command, int index) {
 }
 
 std::chrono::milliseconds TimerInterval(TimerId timer) {
-    return timer == TimerId::ElapsedTime ? std::chrono::milliseconds(1000) : std::chrono::milliseconds(10000);
+    return timer == TimerId::ElapsedTime ? std::chrono::milliseconds(1000) : std::chrono::milliseconds(kManiaTickMs);
 }
 
 int SpeedSlider(int speed) {
@@ -120,6 +121,7 @@ std::string PageContractScript() {
                                {"oneCoin", Code(DragIcon::OneCoin)},
                                {"fiveCoins", Code(DragIcon::FiveCoins)}});
     text += Group("message", {{"message", Code(MessageKind::Message)}, {"error", Code(MessageKind::Error)}});
+    text += Group("viewItem", {{"captions", Code(ViewItem::Captions)}, {"hints", Code(ViewItem::Hints)}});
     text += Group("limits", {{"screenWidth", kScreenWidth},
                              {"screenHeight", kScreenHeight},
                              {"nameLength", static_cast<long long>(kNameLength)},

@@ -23,6 +23,8 @@ enum class MenuCommand { Configuration, Quit, Theme, About, Manual, Odds };
 enum class AudioOperation { PlayOnce, Repeat, Stop, ReleaseAll };
 // What a message box says.
 enum class MessageKind { Message, Error };
+// The View menu's items the page turns on and off and the records keep.
+enum class ViewItem { Captions, Hints };
 
 // A finger on the machine: a tap within this many CSS pixels of a small
 // target presses it; a finger held this long (milliseconds) without moving

@@ -172,6 +172,51 @@ struct RecordState {
 struct ManiaState {
     Boolean ManiaActive = False;
     Integer ManiaTicks = 0;
+    // The clock's ticks when the period started or its clock last ticked, from
+    // which the time left is told.
+    std::uint32_t TickedAt = 0;
+};
+
+// What the player saw happen, as the machine notes it where it happens; the
+// shell tells it in words after the event (shell/captions.h).
+enum class Happening {
+    Started,       // the machine is ready for play
+    CoinsIn,       // coins went into the slot
+    Game,          // a game has been scored: its line is LineText[1]; number: the bonus wheel's coins
+    ManiaStarted,  // a 100-coin prize started the Mania period; number: 1 when it ran already
+    ManiaEnded,    // the Mania period's time ran out
+    Held,          // a hold button held its reel; number: the reel
+    Released,      // a hold button let its reel go; number: the reel
+    OutOfCoins,    // the out-of-coins panel took the reels' place
+    Offer,         // the 1000-coin offer panel took the reels' place
+    FreshCoins,    // the out-of-coins panel's continue button: a fresh pile
+    PlayOn,        // the offer panel's continue button
+    HighScores,    // the high-score list shows
+    Statistics,    // a statistics page shows (the row in StatPage)
+    Reels,         // back to the reels from a record screen
+    Refused,       // a press did nothing; number: the Refusal
+};
+
+// Why a press did nothing.
+enum class Refusal {
+    NoCredit,      // the lever or a hold button without a credit in the machine
+    NoHolds,       // a hold button when this game offers no hold
+    WinKeepsReel,  // a hold button of a reel that the last win keeps
+    TwoHeld,       // a third hold button while two reels are held
+    PlayCredits,   // the empty pile while credits are still in the machine
+    CreditsFull,   // a coin into a machine holding its most credits
+};
+
+struct Note {
+    Happening what;
+    int number = 0;
+};
+
+// What the player is told: the notes since the last caption, and whether a
+// game's caption also gives the best hold.
+struct TellingState {
+    std::vector<Note> notes;
+    bool Hints = false;
 };
 
 // The display: what the display window shows, and the drawing surfaces.
@@ -261,8 +306,17 @@ struct Machine : MachineTables, Platform {
     ThemeState themes;
     WindowState window;
     Config config;
+    TellingState telling;
     EventQueue queue;
 };
+
+// Notes what the player just saw happen, for the next caption.
+inline void Notice(Machine& m, Happening what, int number = 0) {
+    m.telling.notes.push_back({what, number});
+}
+inline void Notice(Machine& m, Refusal why) {
+    Notice(m, Happening::Refused, static_cast<int>(why));
+}
 
 // The current run's play time in milliseconds: the tick count since the end of
 // start-up, across the wrap of the tick count; a run longer than a Long holds

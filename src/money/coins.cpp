@@ -16,6 +16,7 @@ void imgMoneyPile_MouseDown(Machine& m, int button) {
             ShowOutOfCoins(m);
         } else {
             PlaySfx(m, Sfx::Wrong, SfxMode::Once);
+            Notice(m, Refusal::PlayCredits);
         }
         return;
     }
@@ -30,6 +31,7 @@ void imgMoneySlot_DragDrop(Machine& m) {
     m.host.SetPointer(Pointer::Default);
     if (m.purse.Credits >= kMaxCredits) {
         PlaySfx(m, Sfx::Wrong, SfxMode::Once);
+        Notice(m, Refusal::CreditsFull);
         return;
     }
     // The coin spins in the slot's window and comes to rest.
@@ -68,6 +70,7 @@ void imgMoneySlot_DragDrop(Machine& m) {
         }
     }
     SaveScreen(m);
+    Notice(m, Happening::CoinsIn);
 }
 
 void Form_DragDrop(Machine& m, float x, float y) {
@@ -120,6 +123,7 @@ void ShowOutOfCoins(Machine& m) {
     PlaySfx(m, Sfx::NoMoney, SfxMode::Once);
     InterlaceWipe(m, Wipe::Reveal);
     m.display.ScreenMode = Screen::OutOfCoins;
+    Notice(m, Happening::OutOfCoins);
 }
 
 }  // namespace fw

@@ -114,6 +114,7 @@ void EvaluateWin(Machine& m) {
     }
 
     if (score.wheel) SpinBonusWheel(m);
+    Notice(m, Happening::Game, m.purse.LastWin - score.payout);
 
     if (m.purse.LastWin > 0) {
         ShowPayout(m, m.purse.LastWin);

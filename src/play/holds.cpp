@@ -9,6 +9,7 @@ namespace fw {
 void ToggleHold(Machine& m, int reel) {
     if (m.reels.HoldLamp[reel] != kHoldPossible) {
         PlaySfx(m, Sfx::Wrong, SfxMode::Once);
+        Notice(m, m.reels.WinLock[reel] == 1 ? Refusal::WinKeepsReel : Refusal::TwoHeld);
         return;
     }
     if (m.reels.Held[reel] == 0) {
@@ -23,6 +24,7 @@ void ToggleHold(Machine& m, int reel) {
             }
         }
         ++m.reels.HoldCount;
+        Notice(m, Happening::Held, reel);
     } else {
         BitBlt(m.display.hdcScreen, places::HoldButton(reel), m.display.hdcSprites, cells::HoldGoLit);
         PlaySfx(m, Sfx::Click, SfxMode::Once);
@@ -33,6 +35,7 @@ void ToggleHold(Machine& m, int reel) {
         }
         m.reels.Held[reel] = 0;
         --m.reels.HoldCount;
+        Notice(m, Happening::Released, reel);
     }
 }
 

@@ -28,7 +28,9 @@ void StartMania(Machine& m) {
     DrawWheel(m, cells::BonusWheelMania);
     DrawEmptyTimeBar(m);
     PlaySfx(m, Sfx::Mania, SfxMode::Once);
+    Notice(m, Happening::ManiaStarted, m.mania.ManiaActive == True ? 1 : 0);
     m.mania.ManiaActive = True;
+    m.mania.TickedAt = m.clock.Ticks();
     EnableTimer(m, TimerId::MultiCheck, true);
     m.mania.ManiaTicks = 0;
     EnableMenus(m, false);
@@ -39,6 +41,7 @@ void tmrMultiCheck_Timer(Machine& m) {
     const Cell segment = places::TimeBarSegment(m.mania.ManiaTicks);
     m.mania.ManiaTicks = static_cast<Integer>(m.mania.ManiaTicks + 1);
     const int t = m.mania.ManiaTicks;
+    m.mania.TickedAt = m.clock.Ticks();
     if (t < kManiaTicks) {
         // 7 green segments, 4 yellow and 2 red.
         const Cell colour = t < 8    ? cells::TimeSegmentGreen
@@ -54,6 +57,7 @@ void tmrMultiCheck_Timer(Machine& m) {
         DrawEmptyTimeBar(m);
         EnableMenus(m, true);
         m.host.SetTopmost(false);
+        Notice(m, Happening::ManiaEnded);
     }
     SaveScreen(m);
 }

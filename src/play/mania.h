@@ -5,8 +5,9 @@
 
 namespace fw {
 
-// The period lasts this many ticks of its 10-second clock.
+// The period lasts this many ticks of its clock, which ticks every ten seconds.
 inline constexpr int kManiaTicks = 14;
+inline constexpr int kManiaTickMs = 10000;
 
 // Starts (or restarts) the period.
 void StartMania(Machine& m);

@@ -17,6 +17,7 @@ void ShowOfferPanel(Machine& m) {
     m.display.ScreenMode = Screen::Offer;
     m.purse.OfferShown = True;
     m.purse.OfferPending = False;
+    Notice(m, Happening::Offer);
 }
 
 void ContinuePlay(Machine& m) {
@@ -25,6 +26,7 @@ void ContinuePlay(Machine& m) {
     Pause(m, 1000);
     ShowReelWindow(m);
     if (m.display.ScreenMode == Screen::OutOfCoins) DrawDigits(m, 20);
+    Notice(m, m.display.ScreenMode == Screen::OutOfCoins ? Happening::FreshCoins : Happening::PlayOn);
     m.display.ScreenMode = Screen::Reels;
     if (m.mania.ManiaActive != True) EnableMenu(m, MenuId::Theme, true);
 }

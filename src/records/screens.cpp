@@ -57,6 +57,7 @@ void ShowHighScores(Machine& m) {
     }
     InterlaceWipe(m, Wipe::Reveal);
     m.display.ScreenMode = Screen::HighScores;
+    Notice(m, Happening::HighScores);
 }
 
 void ShowStatistics(Machine& m, Integer line) {
@@ -110,6 +111,7 @@ void ShowStatistics(Machine& m, Integer line) {
     m.records.HighScorePlace = 0;
     InterlaceWipe(m, Wipe::Reveal);
     m.display.ScreenMode = Screen::Statistics;
+    Notice(m, Happening::Statistics);
 }
 
 void tmrElapsedTime_Timer(Machine& m) {

@@ -12,6 +12,7 @@
 #include "play/spin.h"
 #include "records/recovery.h"
 #include "records/screens.h"
+#include "shell/captions.h"
 #include "shell/quit.h"
 #include "shell/trace.h"
 #include "sound/sound_bank.h"
@@ -24,6 +25,7 @@ void BackToReels(Machine& m) {
     ShowReelWindow(m);
     if (m.mania.ManiaActive != True) EnableMenu(m, MenuId::Theme, true);
     m.display.ScreenMode = Screen::Reels;
+    Notice(m, Happening::Reels);
 }
 
 void PlayGame(Machine& m) {
@@ -38,6 +40,8 @@ void PlayGame(Machine& m) {
     KeepRunRecord(m);
     TraceMark("game-end", m.clock.Ticks());
     m.host.SetPointer(Pointer::Default);
+    // Its result is told as it shows, before a panel takes the reels' place.
+    TellCaption(m);
     if (m.purse.OfferPending == True) ShowOfferPanel(m);
 }
 
@@ -79,6 +83,7 @@ void Form_MouseDown(Machine& m, int button, float x, float y) {
             if (!left) break;
             if (m.reels.HoldAllowed != True || m.purse.Credits < 1) {
                 PlaySfx(m, Sfx::Wrong, SfxMode::Once);
+                Notice(m, m.purse.Credits < 1 ? Refusal::NoCredit : Refusal::NoHolds);
             } else {
                 ToggleHold(m, hit.index);
             }
@@ -87,6 +92,7 @@ void Form_MouseDown(Machine& m, int button, float x, float y) {
             if (!left) break;
             if (m.purse.Credits < 1) {
                 PlaySfx(m, Sfx::Wrong, SfxMode::Once);
+                Notice(m, Refusal::NoCredit);
             } else {
                 PlayGame(m);
             }

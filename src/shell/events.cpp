@@ -6,6 +6,7 @@
 #include "play/mania.h"
 #include "records/recovery.h"
 #include "records/screens.h"
+#include "shell/captions.h"
 #include "shell/dispatch.h"
 #include "shell/keys.h"
 #include "shell/menus.h"
@@ -110,6 +111,7 @@ void RunPending(Machine& m) {
         HandleEvent(m, event);
         RefreshOdds(m);
         if (m.queue.ended) break;
+        TellCaption(m);
         // A coin, a game, a new name: the run record follows the run.
         KeepRunRecord(m);
         m.host.Present();

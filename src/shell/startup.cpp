@@ -116,6 +116,7 @@ void Form_Load(Machine& m) {
     m.records.KeptRun = resumed ? static_cast<ScoreRecord>(*resumed) : m.records.ScoreTable[0];
     m.records.KeptState = CurrentRunState(m);
     m.records.StartTicks = static_cast<Long>(m.clock.Ticks() - (resumed ? resumed->ETime : 0));
+    Notice(m, Happening::Started);
 }
 
 void Form_Activate(Machine& m) {

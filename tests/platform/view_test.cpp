@@ -88,7 +88,7 @@ TEST(View, BothEndsOfTheScaleAndFullScreenAreKeptAndOneBeyondIsNot) {
         for (const bool fullScreen : {false, true}) {
             MemoryStore store;
             ASSERT_TRUE(KeepViewSettings(store, {scale, fullScreen}));
-            const ViewSettings view = LoadViewSettings(store, kMaxScale);
+            const ViewSettings view = LoadViewSettings(store, kMaxScale, false);
             EXPECT_TRUE(view.scale == kept && view.fullScreen == fullScreen) << scale << " " << fullScreen;
         }
     }

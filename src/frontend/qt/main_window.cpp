@@ -6,8 +6,11 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
+#include <QVBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -30,6 +33,7 @@
 #include "frontend/qt/odds_window.h"
 #include "frontend/qt/view_scale.h"
 #include "machine/cells.h"
+#include "shell/captions.h"
 #include "shell/events.h"
 #include "shell/keys.h"
 #include "shell/trace.h"
@@ -48,7 +52,8 @@ QList<QKeySequence> ShortcutsOf(WindowCommand command) {
 
 // The view the player chose last, as far as a store keeps one.
 ViewSettings StoredView(SettingsStore* store) {
-    return store ? LoadViewSettings(*store, kMaxScale) : ViewSettings{};
+    if (!store) return ViewSettings{.captions = kCaptionsAtFirstOnDesktop};
+    return LoadViewSettings(*store, kMaxScale, kCaptionsAtFirstOnDesktop);
 }
 
 // The scale to start at: the one asked for, else the one chosen last (as
@@ -57,6 +62,11 @@ int StartScale(int scale, SettingsStore* store) {
     if (scale > 0) return scale;
     const int chosen = StoredView(store).scale;
     return chosen > 0 ? chosen : DefaultScale();
+}
+
+// The caption's text size at a scale: readable at the actual size, growing with the machine.
+int CaptionPixels(int scale) {
+    return 8 + 4 * std::max(scale, 1);
 }
 
 // A text of the machine for the window: UTF-8, or Latin-1 when the bytes are
@@ -74,7 +84,20 @@ MainWindow::MainWindow(int scale, SettingsStore* store)
       tmrElapsedTime_(new QTimer(this)),
       tmrMultiCheck_(new QTimer(this)) {
     setWindowTitle("Fruitwhirl");
-    setCentralWidget(screen_);
+    // The machine, and below it the caption line.
+    auto* machine = new QWidget(this);
+    auto* column = new QVBoxLayout(machine);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(screen_);
+    caption_ = new QLabel(machine);
+    caption_->setObjectName(QStringLiteral("caption"));
+    caption_->setWordWrap(true);
+    caption_->setAlignment(Qt::AlignCenter);
+    caption_->setTextFormat(Qt::PlainText);
+    column->addWidget(caption_);
+    machine->setFocusProxy(screen_);
+    setCentralWidget(machine);
     buildMenus();
     tmrElapsedTime_->setInterval(TimerInterval(TimerId::ElapsedTime));
     tmrMultiCheck_->setInterval(TimerInterval(TimerId::MultiCheck));
@@ -82,9 +105,15 @@ MainWindow::MainWindow(int scale, SettingsStore* store)
     connect(tmrMultiCheck_, &QTimer::timeout, this, [this] { post(ev::Tick{TimerId::MultiCheck}); });
     // Fixed size: the machine is a picture.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    const ViewSettings view = StoredView(store);
+    captions_->setChecked(view.captions);
+    hints_->setChecked(view.hints);
+    caption_->setVisible(view.captions);
+    fitCaption();
     if (scale == 0) {
-        startFullScreen_ = StoredView(store).fullScreen;
+        startFullScreen_ = view.fullScreen;
         screen_->setScale(std::min(screen_->scale(), largestScale()));
+        fitCaption();
     }
 }
 
@@ -165,6 +194,13 @@ void MainWindow::buildViewMenu() {
     fullScreen_->setCheckable(true);
     fullScreen_->setShortcuts(ShortcutsOf(WindowCommand::FullScreen));
     connect(fullScreen_, &QAction::triggered, this, [this](bool on) { setFullScreen(on); });
+    view->addSeparator();
+    captions_ = view->addAction("&Captions");
+    captions_->setCheckable(true);
+    connect(captions_, &QAction::triggered, this, [this](bool on) { setCaptions(on); });
+    hints_ = view->addAction("&Hints");
+    hints_->setCheckable(true);
+    connect(hints_, &QAction::triggered, this, [this](bool on) { setHints(on); });
 }
 
 int MainWindow::largestScale() const {
@@ -174,7 +210,57 @@ int MainWindow::largestScale() const {
     const QSize frame = frameGeometry().size() - geometry().size();
     const QSize area = display->availableGeometry().size() -
                        QSize(frame.width(), frame.height() + menuBar()->sizeHint().height());
-    return FittingScale(area);
+    int scale = FittingScale(area);
+    // The caption line below the machine takes its room too.
+    while (scale > 1 && !caption_->isHidden() &&
+           WindowSize(scale, devicePixelRatioF()).height() + captionHeight(scale) > area.height())
+        --scale;
+    return scale;
+}
+
+int MainWindow::captionHeight(int scale) const {
+    // Two lines of text: a long caption wraps without the window changing its size.
+    QFont font = caption_->font();
+    font.setPixelSize(CaptionPixels(scale));
+    return 2 * QFontMetrics(font).lineSpacing() + CaptionPixels(scale) / 2 + 1;
+}
+
+void MainWindow::fitCaption() {
+    const bool full = screen_->fullScreen();
+    const QScreen* display = QWidget::screen();
+    const int scale = full && display ? FittingScale(display->geometry().size()) : screen_->scale();
+    ApplyCaptionLook(caption_, CaptionPixels(scale));
+    caption_->setFixedHeight(captionHeight(scale));
+    if (full) {
+        caption_->setMinimumWidth(0);
+        caption_->setMaximumWidth(QWIDGETSIZE_MAX);
+    } else {
+        caption_->setFixedWidth(WindowSize(scale, devicePixelRatioF()).width());
+    }
+    screen_->setRoomBelow(caption_->isHidden() ? 0 : caption_->height());
+}
+
+void MainWindow::setCaptions(bool on) {
+    captions_->setChecked(on);
+    if (on == !caption_->isHidden()) return;
+    caption_->setVisible(on);
+    fitCaption();
+    // The window grows by the line: the machine gets smaller when it no longer fits.
+    if (on && !screen_->fullScreen() && screen_->scale() > largestScale()) screen_->setScale(largestScale());
+    fitCaption();
+    rememberView();
+}
+
+void MainWindow::setHints(bool on) {
+    hints_->setChecked(on);
+    if (machine_) ShowHints(*machine_, on);
+    rememberView();
+}
+
+void MainWindow::Caption(const std::string& sentence, bool urgent) {
+    const QString said = QString::fromStdString(sentence);
+    caption_->setText(said);
+    emit captionShown(said, urgent);
 }
 
 void MainWindow::zoom(int scale) {
@@ -182,6 +268,7 @@ void MainWindow::zoom(int scale) {
     scale = std::clamp(scale, 1, largestScale());
     if (scale == screen_->scale()) return;
     screen_->setScale(scale);
+    fitCaption();
     rememberView();
 }
 
@@ -205,6 +292,7 @@ void MainWindow::setFullScreen(bool fullScreen) {
     } else {
         showNormal();
     }
+    fitCaption();
     // The manual and the odds beside the machine, or over it as panels, as the new view has room.
     QTimer::singleShot(0, this, [this] { PlaceBesideMachineAgain(this); });
     rememberView();
@@ -217,7 +305,9 @@ void MainWindow::showMenuBarWhenAsked() {
 }
 
 void MainWindow::rememberView() const {
-    if (store_) KeepViewSettings(*store_, {screen_->scale(), screen_->fullScreen()});
+    if (store_)
+        KeepViewSettings(*store_, {screen_->scale(), screen_->fullScreen(), captions_->isChecked(),
+                                   hints_->isChecked()});
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -261,6 +351,7 @@ void MainWindow::giveKeysBack() {
 
 void MainWindow::attach(Machine* machine) {
     machine_ = machine;
+    ShowHints(*machine, hints_->isChecked());
     screen_->setSurface(&machine->display.hdcScreen);
     screen_->setPoster([this](MachineEvent event) { post(event); });
 }

@@ -13,6 +13,7 @@
 #include "platform/host.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 class QTimer;
 
@@ -37,6 +38,10 @@ public:
     void zoom(int scale);
     void setFullScreen(bool fullScreen);
     int largestScale() const;
+    // View -> Captions: the line below the machine that tells the game in words;
+    // View -> Hints: the captions give the best hold after a game. Both remembered.
+    void setCaptions(bool on);
+    void setHints(bool on);
 
     // Host
     void ShowWindow() override;
@@ -58,6 +63,12 @@ public:
     bool Ask(const std::string& title, const std::string& text, const std::string& yes,
              const std::string& no) override;
     void EndProgram(int status) override;
+    // Shown on the caption line while View -> Captions is on; captionShown carries every
+    // caption, shown or not, to whoever tells it otherwise (a screen reader).
+    void Caption(const std::string& sentence, bool urgent) override;
+
+signals:
+    void captionShown(const QString& sentence, bool urgent);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,6 +89,9 @@ private:
     // screen's top edge, Alt held, a menu open or the bar holding the keyboard.
     void showMenuBarWhenAsked();
     void rememberView() const;
+    // The caption line's text size and room for the view's scale.
+    void fitCaption();
+    int captionHeight(int scale) const;
 
     SettingsStore* store_;
     Machine* machine_ = nullptr;
@@ -89,6 +103,9 @@ private:
     QAction* zoomOut_ = nullptr;
     QAction* actualSize_ = nullptr;
     QAction* fullScreen_ = nullptr;
+    QAction* captions_ = nullptr;
+    QAction* hints_ = nullptr;
+    QLabel* caption_ = nullptr;
     bool startFullScreen_ = false;
     bool altHeld_ = false;
     bool pointerAtTop_ = false;

@@ -102,6 +102,12 @@ void ScreenWidget::setFullScreen(bool fullScreen) {
     layOut();
 }
 
+void ScreenWidget::setRoomBelow(int height) {
+    if (height == roomBelow_) return;
+    roomBelow_ = height;
+    if (fullScreen_) layOut();
+}
+
 QPoint ScreenWidget::pictureOrigin() const {
     return mapToGlobal(picture_.ToWidget(QRect(0, 0, 1, 1), ratio_).topLeft());
 }
@@ -112,7 +118,7 @@ void ScreenWidget::layOut() {
         // Centred on the whole window: the menu bar shown over the full screen covers the top of the
         // picture for a moment rather than moving it or making it smaller.
         const QPoint offset = mapTo(window(), QPoint(0, 0));
-        picture_ = CentredGeometry(window()->size(), ratio_);
+        picture_ = CentredGeometry(window()->size() - QSize(0, roomBelow_), ratio_);
         picture_.origin -= offset * ratio_;
     } else {
         picture_ = WindowGeometry(scale_, ratio_);

@@ -27,6 +27,9 @@ public:
     // the whole window also while the menu bar covers the widget's top.
     void setFullScreen(bool fullScreen);
     bool fullScreen() const { return fullScreen_; }
+    // In full screen the picture leaves this many logical pixels free at the window's bottom
+    // (the caption line's).
+    void setRoomBelow(int height);
     const PictureGeometry& picture() const { return picture_; }
     // The picture's top-left corner on the screen and its logical pixels per
     // machine pixel, for tools that drive the machine.
@@ -56,6 +59,7 @@ private:
     std::function<void(MachineEvent)> post_;
     int scale_;
     bool fullScreen_ = false;
+    int roomBelow_ = 0;
     qreal ratio_ = 1;
     PictureGeometry picture_;
     QImage frame_;                          // the picture in device pixels

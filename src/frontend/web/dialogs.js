@@ -222,6 +222,21 @@ const Dialogs = (() => {
     $(`[data-view="${item}"]`).addEventListener('click', () => { Dialogs.closeMenus(); Display.zoom(scale()); });
   }
   $('[data-view="full"]').addEventListener('click', () => { Dialogs.closeMenus(); Display.toggleFullScreen(); });
+  // Captions and Hints: checked while on, kept with the records by the game.
+  Dialogs.checkViewItem = (item, on) => $(`[data-view-item="${item}"]`).classList.toggle('checked', on);
+  const viewItemOn = (item) => $(`[data-view-item="${item}"]`).classList.contains('checked');
+  $('[data-view-item="captions"]').addEventListener('click', () => {
+    Dialogs.closeMenus();
+    const on = !viewItemOn('captions');
+    Dialogs.checkViewItem('captions', on);
+    Display.showCaptions(on);
+  });
+  $('[data-view-item="hints"]').addEventListener('click', () => {
+    Dialogs.closeMenus();
+    const on = !viewItemOn('hints');
+    Dialogs.checkViewItem('hints', on);
+    Module._fw_view_item(Contract.viewItem.hints, on ? 1 : 0);
+  });
   // Full screen is checked, and the zooms are disabled while it lasts, as on the desktop.
   document.addEventListener('fullscreenchange', () => {
     const full = !!document.fullscreenElement;

@@ -1,8 +1,8 @@
 // The display: the machine's picture on the canvas at a whole-number scale in
 // device pixels (the largest that fits unless the player zoomed; full screen
-// takes the largest), the pointer's look, the touch controls laid out below the
-// machine or on both sides of it, and the manual and the odds beside it where
-// the page is wide enough, else as a panel over it.
+// takes the largest), the caption line below it, the pointer's look, the touch
+// controls laid out below the machine or on both sides of it, and the manual and
+// the odds beside it where the page is wide enough, else as a panel over it.
 'use strict';
 const Display = (() => {
   const $ = (s) => document.querySelector(s);
@@ -12,7 +12,8 @@ const Display = (() => {
   const context = canvas.getContext('2d', { alpha: false });
   const frame = context.createImageData(width, height);
   const frameWords = new Uint32Array(frame.data.buffer);
-  let chosenScale = 0;
+  const captionLine = $('#caption');
+  let chosenScale = 0, captionsOn = false;
   // A window beside the machine is at least this wide (CSS pixels), with this gap.
   const sideWidth = 420, gap = 8;
   const sideWindows = () => [...document.querySelectorAll('dialog.side[open]')];
@@ -22,7 +23,9 @@ const Display = (() => {
   // arrangement and scale with it: below the machine in a tall room, on both
   // sides in a wide one, whichever lets the machine show larger.
   function layout(roomWidth, roomHeight) {
-    const ratio = window.devicePixelRatio || 1, w = roomWidth * ratio, h = roomHeight * ratio;
+    // The caption line takes its room below the machine first.
+    const below = captionLine.hidden ? 0 : captionLine.offsetHeight + gap / 2;
+    const ratio = window.devicePixelRatio || 1, w = roomWidth * ratio, h = (roomHeight - below) * ratio;
     const fits = (k) => width * k <= w && height * k <= h;
     if (!Controls.shown) {
       let k = 16;
@@ -60,6 +63,7 @@ const Display = (() => {
     showWindow() {
       $('#card').hidden = true;
       canvas.hidden = false;
+      captionLine.hidden = !captionsOn;
       $('#menus').hidden = false;
       this.fit();
       canvas.focus();  // the machine's keys are its own from the start
@@ -67,8 +71,9 @@ const Display = (() => {
     endProgram() {
       for (const d of document.querySelectorAll('dialog[open]')) d.close();  // the manual, the odds
       canvas.hidden = true;
+      captionLine.hidden = true;
       $('#menus').hidden = true;
-      this.fit();  // the touch controls go with the machine
+      this.fit();  // the touch controls and the caption go with the machine
       const ended = $('#ended');
       ended.textContent = 'Fruitwhirl has ended. Reload the page to play again.';
       ended.hidden = false;
@@ -78,9 +83,11 @@ const Display = (() => {
         ? 'drag-stack' : '';
       canvas.style.cursor = busy ? 'wait' : icon ? `url(icons/${icon}.png) 16 16, grab` : 'default';
     },
-    // The scale the records keep (the game tells it before the machine shows); a
+    // The view the records keep (the game tells it before the machine shows); a
     // scale kept on its own by an earlier version of the page goes into them once.
-    setView(scale) {
+    setView(scale, captions, hints) {
+      Dialogs.checkViewItem('captions', captionsOn = captions);
+      Dialogs.checkViewItem('hints', hints);
       const earlier = Number(Store.get('Fruitwhirl.scale')) || 0;
       chosenScale = scale || earlier;
       if (earlier) {
@@ -102,6 +109,7 @@ const Display = (() => {
       const k = document.fullscreenElement || !chosenScale ? most : Math.min(chosenScale, most);
       canvas.style.width = (width * k / ratio) + 'px';
       canvas.style.height = (height * k / ratio) + 'px';
+      captionLine.style.width = (width * k / ratio) + 'px';
       this.scale = k;
       stage.dataset.arrangement = fitted.arrangement || '';
       Controls.fit(fitted.controls, ratio, gap / 2);
@@ -118,6 +126,19 @@ const Display = (() => {
         d.style.width = besideWidth + 'px';
         d.style.maxHeight = machine.height + 'px';
       }
+    },
+    // View -> Captions: the line below the machine, kept with the records.
+    showCaptions(on) {
+      captionsOn = on;
+      captionLine.hidden = !on || canvas.hidden;
+      Module._fw_view_item(Contract.viewItem.captions, on ? 1 : 0);
+      this.fit();
+    },
+    // A caption of the game's: what just happened and what the player can do now. The line
+    // shows it while captions are on; the event carries every caption to whoever tells it otherwise.
+    caption(sentence, urgent) {
+      captionLine.textContent = sentence;
+      document.dispatchEvent(new CustomEvent('fw-caption', { detail: { sentence, urgent } }));
     },
     largestScale() { return layout(window.innerWidth, $('#stage').clientHeight).k; },
     zoom(k) {

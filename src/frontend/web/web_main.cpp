@@ -24,6 +24,7 @@
 #include "edition/view_settings.h"
 #include "frontend/real_random.h"
 #include "machine/machine.h"
+#include "shell/captions.h"
 #include "shell/controls.h"
 #include "shell/events.h"
 #include "shell/keys.h"
@@ -38,7 +39,11 @@ EM_JS(void, fw_js_present, (const std::uint32_t* pixels, int first, int end), {
     Display.present(HEAPU8, pixels, first, end);
 });
 EM_JS(void, fw_js_show_window, (), { Display.showWindow(); });
-EM_JS(void, fw_js_view, (int scale), { Display.setView(scale); });
+EM_JS(void, fw_js_view, (int scale, int captions, int hints), { Display.setView(scale, !!captions, !!hints); });
+// A caption: shown below the machine, and sent to the page as an `fw-caption` event.
+EM_JS(void, fw_js_caption, (const char* sentence, int urgent), {
+    Display.caption(UTF8ToString(sentence), !!urgent);
+});
 EM_JS(void, fw_js_pointer, (int busy, int drag), { Display.setPointer(busy, drag); });
 // The looks of the touch controls (Contract.look), two bits a control (Contract.control).
 EM_JS(void, fw_js_controls, (int looks), { Controls.show(looks); });
@@ -321,6 +326,7 @@ public:
         fw_js_odds(text.c_str(), open);
     }
     bool OddsShown() override { return fw_js_odds_shown() != 0; }
+    void Caption(const std::string& sentence, bool urgent) override { fw_js_caption(sentence.c_str(), urgent); }
     void EndProgram(int status) override {
         TraceMark("end");
         fw_js_end(status);
@@ -350,6 +356,7 @@ struct Game {
     WebHost host{clock};
     std::unique_ptr<Machine> machine;
     int controlsTold = -1;  // the controls' looks the page was told last
+    ViewSettings view;      // as the records keep it (full screen is the browser's, never kept)
 };
 Game* game = nullptr;
 // The largest scale the page is zoomed to: a machine pixel of 16 device pixels.
@@ -464,7 +471,20 @@ EMSCRIPTEN_KEEPALIVE char* fw_add_theme(const char* path, const char* file) {
 // The player zoomed: the scale is kept with the records (full screen is the
 // browser's to give, at a press of the player's, so it is not kept).
 EMSCRIPTEN_KEEPALIVE void fw_view(int scale) {
-    if (fw::game) fw::KeepViewSettings(fw::game->store, {scale, false});
+    if (!fw::game) return;
+    fw::game->view.scale = scale;
+    fw::KeepViewSettings(fw::game->store, fw::game->view);
+}
+// A View menu item (Contract.viewItem) turned on or off: kept with the records.
+EMSCRIPTEN_KEEPALIVE void fw_view_item(int item, int on) {
+    if (!fw::game) return;
+    fw::ViewSettings& view = fw::game->view;
+    if (static_cast<fw::ViewItem>(item) == fw::ViewItem::Captions) view.captions = on != 0;
+    if (static_cast<fw::ViewItem>(item) == fw::ViewItem::Hints) {
+        view.hints = on != 0;
+        if (fw::game->machine) fw::ShowHints(*fw::game->machine, view.hints);
+    }
+    fw::KeepViewSettings(fw::game->store, view);
 }
 // The name as the machine will draw it, for the configuration dialog: width and
 // height, then RGBA bytes, in one block the page frees; 0 when the machine's
@@ -507,7 +527,10 @@ int main() {
         fw::Platform{g.clock, g.random, g.sound, g.store, g.images, g.host}, std::move(pictures), "");
     g.machine->themes.UserGfxPath = "/Themes/";  // the player's own, kept by the page
     g.screen = &g.machine->display.hdcScreen;
-    fw_js_view(fw::LoadViewSettings(g.store, fw::kLargestScale).scale);
+    g.view = fw::LoadViewSettings(g.store, fw::kLargestScale, fw::kCaptionsAtFirstInBrowser);
+    g.view.fullScreen = false;
+    fw::ShowHints(*g.machine, g.view.hints);
+    fw_js_view(g.view.scale, g.view.captions, g.view.hints);
     fw::Post(*g.machine, fw::ev::Load{});  // returns when the start-up has run to its end
     if (!fw::HasEnded(*g.machine)) {
         fw::TraceMark("ready");
