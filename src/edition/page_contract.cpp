@@ -29,7 +29,8 @@ std::optional<MachineEvent> MenuEvent(int command, int index) {
 }
 
 std::chrono::milliseconds TimerInterval(TimerId timer) {
-    return timer == TimerId::ElapsedTime ? std::chrono::milliseconds(1000) : std::chrono::milliseconds(kManiaTickMs);
+    return timer == TimerId::ElapsedTime ? std::chrono::milliseconds(1000)
+                                         : std::chrono::milliseconds(kManiaTickMs);
 }
 
 int SpeedSlider(int speed) {

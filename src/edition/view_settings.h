@@ -1,7 +1,7 @@
 // The view the player chose: the scale, full screen, the captions below the
-// machine and the hints in them. They are settings like any other, in a [Window] section of the settings, kept by the settings store
-// and written by its flush, so that one writer owns the settings file and a
-// view chosen during a run is there at the next start, in both editions.
+// machine and the hints in them. They are settings like any other, in a [Window] section of the settings,
+// kept by the settings store and written by its flush, so that one writer owns the settings file and a view
+// chosen during a run is there at the next start, in both editions.
 #pragma once
 
 #include "platform/settings_store.h"

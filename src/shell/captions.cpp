@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/words.h"
 #include "play/mania.h"
 #include "play/odds.h"
 #include "play/pay_line.h"
-#include "platform/words.h"
 #include "presentation/bitmap_text.h"
 #include "presentation/lamps.h"
 #include "presentation/themes.h"
@@ -75,8 +75,9 @@ std::string GameSentences(const Machine& m, int wheelCoins) {
     const std::vector<std::string> line = SaidLine(m);
     std::string said;
     if (pay.category == 0) {
-        said = Fill(TrN("caption", "%1 on the left reel: %2 coin.", "%1 on the left reel: %2 coins.", pay.payout),
-                    {line[0], Number(pay.payout)});
+        said = Fill(
+            TrN("caption", "%1 on the left reel: %2 coin.", "%1 on the left reel: %2 coins.", pay.payout),
+            {line[0], Number(pay.payout)});
     } else if (pay.category == 1) {
         said = Fill(TrN("caption", "%1 on the left and middle reels: %2 coin.",
                         "%1 on the left and middle reels: %2 coins.", pay.payout),
@@ -92,7 +93,8 @@ std::string GameSentences(const Machine& m, int wheelCoins) {
     }
     if (wheelCoins > 0) {
         return Capital(said) + " " +
-               Fill(TrN("caption", "The bonus wheel adds %1 coin.", "The bonus wheel adds %1 coins.", wheelCoins),
+               Fill(TrN("caption", "The bonus wheel adds %1 coin.", "The bonus wheel adds %1 coins.",
+                        wheelCoins),
                     {Number(wheelCoins)});
     }
     if (said.empty()) return Fill(Tr("caption", "No win: %1, %2, %3."), {line[0], line[1], line[2]});
@@ -154,7 +156,8 @@ std::vector<int> Holdable(const Machine& m) {
 // What the player can do now at the reels.
 std::string WhatNow(const Machine& m) {
     if (m.purse.Credits < 1) {
-        if (m.records.ScoreTable[0].Score <= 0) return Tr("caption", "Your pile is empty: press it for more coins.");
+        if (m.records.ScoreTable[0].Score <= 0)
+            return Tr("caption", "Your pile is empty: press it for more coins.");
         return Tr("caption", "Insert a coin to play.");
     }
     const std::vector<int> holdable = Holdable(m);
@@ -218,14 +221,13 @@ std::string HintSentence(const Machine& m) {
 std::string HighScoresSentence(const Machine& m) {
     const Integer score = m.records.ScoreTable[0].Score;
     const Integer place = m.records.HighScorePlace;
-    std::string said =
-        place >= 1 && place <= kListLines
-            ? Fill(TrN("caption", "High scores: with your %1 coin you would be number %2.",
-                       "High scores: with your %1 coins you would be number %2.", score),
-                   {Number(score), Number(place)})
-            : Fill(TrN("caption", "High scores: your %1 coin is not enough for the list yet.",
-                       "High scores: your %1 coins are not enough for the list yet.", score),
-                   {Number(score)});
+    std::string said = place >= 1 && place <= kListLines
+                           ? Fill(TrN("caption", "High scores: with your %1 coin you would be number %2.",
+                                      "High scores: with your %1 coins you would be number %2.", score),
+                                  {Number(score), Number(place)})
+                           : Fill(TrN("caption", "High scores: your %1 coin is not enough for the list yet.",
+                                      "High scores: your %1 coins are not enough for the list yet.", score),
+                                  {Number(score)});
     return said + " " + Tr("caption", "Press a line for its statistics.");
 }
 
@@ -233,13 +235,13 @@ std::string StatisticsSentence(Machine& m) {
     const ScoreRecord& row = m.records.ScoreTable[m.records.StatPage];
     const bool current = m.records.StatPage == 0;
     const std::string time = FormatPlayTime(current ? PlayTime(m) : row.ETime);
-    std::string said =
-        current ? Fill(TrN("caption", "Your statistics: %1 game played, %2 won, play time %3.",
-                           "Your statistics: %1 games played, %2 won, play time %3.", row.Played),
-                       {Number(row.Played), Number(row.Wun), time})
-                : Fill(TrN("caption", "Statistics of %1: %2 game played, %3 won, play time %4.",
-                           "Statistics of %1: %2 games played, %3 won, play time %4.", row.Played),
-                       {row.Name, Number(row.Played), Number(row.Wun), time});
+    std::string said = current
+                           ? Fill(TrN("caption", "Your statistics: %1 game played, %2 won, play time %3.",
+                                      "Your statistics: %1 games played, %2 won, play time %3.", row.Played),
+                                  {Number(row.Played), Number(row.Wun), time})
+                           : Fill(TrN("caption", "Statistics of %1: %2 game played, %3 won, play time %4.",
+                                      "Statistics of %1: %2 games played, %3 won, play time %4.", row.Played),
+                                  {row.Name, Number(row.Played), Number(row.Wun), time});
     return said + " " + Tr("caption", "Press the page to go back to the reels.");
 }
 
@@ -272,9 +274,9 @@ void TellCaption(Machine& m) {
                 break;
             case Happening::ManiaStarted: {
                 const std::string length = MinutesAndSeconds(static_cast<long>(kManiaTicks) * kManiaTickMs);
-                sentences.push_back(note.number ? Fill(Tr("caption", "Mania starts again: %1 of bonus play."),
-                                                       {length})
-                                                : Fill(Tr("caption", "Mania starts: %1 of bonus play."), {length}));
+                sentences.push_back(
+                    note.number ? Fill(Tr("caption", "Mania starts again: %1 of bonus play."), {length})
+                                : Fill(Tr("caption", "Mania starts: %1 of bonus play."), {length}));
                 urgent = maniaStarted = true;
                 break;
             }
@@ -291,9 +293,10 @@ void TellCaption(Machine& m) {
                 whatNow = true;
                 break;
             case Happening::OutOfCoins:
-                sentences.push_back(Fill(TrN("caption", "Out of coins: quit, or take a fresh pile of %1 coin.",
-                                             "Out of coins: quit, or take a fresh pile of %1 coins.", kFreshPile),
-                                         {Number(kFreshPile)}));
+                sentences.push_back(
+                    Fill(TrN("caption", "Out of coins: quit, or take a fresh pile of %1 coin.",
+                             "Out of coins: quit, or take a fresh pile of %1 coins.", kFreshPile),
+                         {Number(kFreshPile)}));
                 urgent = true;
                 break;
             case Happening::Offer: {
@@ -305,9 +308,9 @@ void TellCaption(Machine& m) {
                 break;
             }
             case Happening::FreshCoins:
-                sentences.push_back(Fill(TrN("caption", "A fresh pile of %1 coin.", "A fresh pile of %1 coins.",
-                                             kFreshPile),
-                                         {Number(kFreshPile)}));
+                sentences.push_back(
+                    Fill(TrN("caption", "A fresh pile of %1 coin.", "A fresh pile of %1 coins.", kFreshPile),
+                         {Number(kFreshPile)}));
                 whatNow = true;
                 break;
             case Happening::PlayOn:

@@ -200,6 +200,9 @@ public:
     void ShowManual(const std::string& path) override { calls.push_back("ShowManual " + path); }
     void ShowOdds(const OddsReport& odds, bool open) override { oddsShown.push_back(odds), oddsOpen |= open; }
     bool OddsShown() override { return oddsOpen; }
+    void Caption(const std::string& sentence, bool urgent) override {
+        captions.push_back({sentence, urgent});
+    }
     void EndProgram(int status) override {
         endStatus = status;
         calls.push_back("EndProgram " + std::to_string(status));
@@ -225,7 +228,12 @@ public:
     bool topmost = false;
     std::vector<OddsReport> oddsShown;  // the figures of the odds window, every time
     bool oddsOpen = false;
-    int endStatus = -1;  // -1 while the program runs
+    struct Said {
+        std::string sentence;
+        bool urgent = false;
+    };
+    std::vector<Said> captions;  // every caption, in order
+    int endStatus = -1;          // -1 while the program runs
 };
 
 // Coordinate-coded pictures: every pixel tells where it came from.
@@ -267,6 +275,12 @@ public:
     void InsertCoins(int button = 1) { Drag(button, CentreX(places::CoinSlot), CentreY(places::CoinSlot)); }
     // The next spin's step counts (7..25) for the reels that are not held.
     void ScriptSteps(std::vector<int> steps);
+    // The next spin stops with line ("3-0-0", the symbol ids left to right) on the pay line,
+    // from where the reels stand, the held reels staying; and a bonus wheel that spins after
+    // it stops its light at position wheelStop (0..3: 20, 30, 40, 50 coins).
+    void ScriptLine(const std::string& line, int wheelStop = 0);
+    // The player's purse: the coins left in the pile.
+    void SetPurse(int coins) { m.records.ScoreTable[0].Score = static_cast<Integer>(coins); }
     std::vector<Sfx> SoundsPlayed() const;
     void Forget() {
         sound.calls.clear();

@@ -2,7 +2,9 @@
 // the view remembered in a section of its own; the player's theme folder.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
@@ -116,6 +118,56 @@ TEST(View, AZoomAndFullScreenChosenDuringARunOutliveTheQuitsSaveAndTheCommandLin
     for (MainWindow* window : {&again, &asked}) window->ShowWindow();
     EXPECT_TRUE(again.screen()->fullScreen() && again.screen()->scale() == 2);
     EXPECT_TRUE(!asked.screen()->fullScreen() && asked.screen()->scale() == 1);
+}
+
+// The View menu's item by its text.
+QAction* ViewItem(MainWindow& window, const QString& text) {
+    for (QAction* menu : window.menuBar()->actions()) {
+        if (menu->text() != "&View") continue;
+        for (QAction* item : menu->menu()->actions())
+            if (item->text() == text) return item;
+    }
+    return nullptr;
+}
+
+TEST(View, CaptionsAndHintsAreOffAtFirstOnTheDesktopAndKeptOnceChosen) {
+    MemoryStore store;
+    MainWindow first(1, &store);
+    first.ShowWindow();
+    QAction* captions = ViewItem(first, "&Captions");
+    QAction* hints = ViewItem(first, "&Hints");
+    ASSERT_TRUE(captions && hints);
+    const int machineHeight = first.height();
+    EXPECT_FALSE(captions->isChecked() || hints->isChecked() ||
+                 first.findChild<QLabel*>("caption")->isVisible());
+    captions->trigger();
+    hints->trigger();
+    EXPECT_EQ(store.Value("Window", "Captions"), "1");
+    EXPECT_EQ(store.Value("Window", "Hints"), "1");
+    MainWindow again(1, &store);
+    again.ShowWindow();
+    EXPECT_TRUE(ViewItem(again, "&Captions")->isChecked() && ViewItem(again, "&Hints")->isChecked());
+    const QLabel* line = again.findChild<QLabel*>("caption");
+    EXPECT_TRUE(line->isVisible());
+    // The window makes room for the line below the machine, which keeps its size.
+    EXPECT_EQ(again.height(), machineHeight + line->height());
+    EXPECT_EQ(line->geometry().top(), again.screen()->geometry().bottom() + 1);
+}
+
+TEST(View, TheCaptionLineTellsTheGameAndPassesItOn) {
+    MainWindow window(2);
+    Rig rig({"Fruit.Thm"}, nullptr, nullptr, &window);
+    window.attach(&rig.m);
+    QSignalSpy told(&window, &MainWindow::captionShown);
+    window.setCaptions(true);
+    rig.StartPlaying();
+    rig.InsertCoins(2);
+    rig.ScriptLine("3-0-0");
+    rig.PullLever();
+    const QString said = "Lemon, star, star: 10 coins. Pull the lever to play.";
+    EXPECT_EQ(window.findChild<QLabel*>("caption")->text(), said);
+    ASSERT_FALSE(told.isEmpty());
+    EXPECT_EQ(told.last().at(0).toString(), said);
 }
 
 TEST(View, AThemeInTheDataFolderShowsInTheMenuAndLoads) {

@@ -491,6 +491,12 @@ def check_phone():
                                  ".map(r => [r.width, r.height, r.right <= innerWidth && r.bottom <= innerHeight])")
         if len(sizes) != 8 or any(w < 44 or h < 44 or not inside for w, h, inside in sizes):
             fail(f"the touch controls are not eight targets of 44 x 44 CSS pixels on the screen: {sizes}")
+        # The caption line stands between the machine and the controls.
+        between = d.execute_script("const r = (e) => e.getBoundingClientRect(), c = r(document.querySelector('#caption'));"
+                                   "return !document.querySelector('#caption').hidden && c.top >= r(document.querySelector('#screen')).bottom"
+                                   " && c.bottom <= Math.min(...[...document.querySelectorAll('.control')].map((b) => r(b).top))")
+        if not between:
+            fail("on a phone the caption line is not between the machine and its controls")
         # Each hold control shows the machine's hold button (GO dark: no credit is in) at twice its size.
         shown = d.execute_script("""return arguments[0].map(([x, y, w, h], r) => {
             const want = document.getElementById('screen').getContext('2d').getImageData(x, y, w, h).data;
@@ -558,6 +564,7 @@ def main():
         check_about(d)
         check_edge_press(d)
 
+        d.execute_script("window.told = []; document.addEventListener('fw-caption', (e) => told.push(e.detail));")
         drag_coin(d, interaction.POINTER_MOUSE)
         wait("a credit for the coin dragged by the mouse", lambda: state(d, "one.png")[1] == 1)
         drag_coin(d, interaction.POINTER_TOUCH)
@@ -572,6 +579,15 @@ def main():
         print("after the game:", counter, lamps)
         if lamps != 1 or int(counter.strip("-")) - int(before.strip("-")) not in screen.PRIZES:
             fail(f"the game from {before} ended at {counter}, {lamps} lamps: no prize pays that")
+        # The caption line below the machine (on at first in the browser) tells the game and what it paid,
+        # and the page passes it on as an event.
+        paid = int(counter.strip("-")) - int(before.strip("-"))
+        line, hidden, told = d.execute_script("const c = document.querySelector('#caption');"
+                                              "return [c.textContent, c.hidden || c.getAttribute('aria-hidden') !== 'true', told.at(-1)];")
+        print("caption:", line)
+        if hidden or told != {"sentence": line, "urgent": paid == 100} or not (
+                line.startswith("No win: ") if not paid else f": {paid} coins." in line):
+            fail(f"the caption line after a game paying {paid} says {line!r} (hidden: {hidden}, told: {told})")
         sounds = d.execute_script("return Sound.log")
         print("sounds:", sounds)
         # The coins are heard before the lever; then the reels run, stop one by one, and fall silent.
@@ -601,6 +617,9 @@ def main():
         if "\nScale=1\n" not in stored(d, "Fruitwhirl.ini") + "\n":
             fail("the zoom to actual size is not in the stored records")
 
+        # View > Captions turned off stays off from visit to visit.
+        choose(d, "view", '[data-view-item="captions"]')
+        wait("the caption line to go", lambda: d.execute_script("return document.querySelector('#caption').hidden"))
         # The page goes away mid-run without a quit, reloaded or its tab closed: the run is suspended.
         for how in ("reload", "closed tab"):
             left = state(d, "left.png")  # the purse, and the coins the keys put into the machine
@@ -616,6 +635,9 @@ def main():
             start(d, url)
             if d.execute_script("return Display.scale") != 1:
                 fail(f"after the {how} the next visit does not come back at the zoom chosen")
+            if not d.execute_script("return document.querySelector('#caption').hidden && "
+                                    "!document.querySelector('[data-view-item=captions]').classList.contains('checked')"):
+                fail(f"after the {how} the caption line turned off comes back")
             resumed = state(d, "resumed.png")
             if resumed != left or d.execute_script("return document.querySelector('#message').open"):
                 fail(f"the run left at {left} (counter, credits) by a {how} comes back at {resumed}, or with a message")

@@ -5,12 +5,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QGuiApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QVBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -19,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
@@ -306,8 +306,8 @@ void MainWindow::showMenuBarWhenAsked() {
 
 void MainWindow::rememberView() const {
     if (store_)
-        KeepViewSettings(*store_, {screen_->scale(), screen_->fullScreen(), captions_->isChecked(),
-                                   hints_->isChecked()});
+        KeepViewSettings(
+            *store_, {screen_->scale(), screen_->fullScreen(), captions_->isChecked(), hints_->isChecked()});
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

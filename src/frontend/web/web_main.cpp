@@ -326,7 +326,9 @@ public:
         fw_js_odds(text.c_str(), open);
     }
     bool OddsShown() override { return fw_js_odds_shown() != 0; }
-    void Caption(const std::string& sentence, bool urgent) override { fw_js_caption(sentence.c_str(), urgent); }
+    void Caption(const std::string& sentence, bool urgent) override {
+        fw_js_caption(sentence.c_str(), urgent);
+    }
     void EndProgram(int status) override {
         TraceMark("end");
         fw_js_end(status);

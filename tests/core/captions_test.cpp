@@ -1,0 +1,403 @@
+// Captions: what each event and state of the machine tells the player in words,
+// played on the virtual clock; the hint of View > Hints against a brute force.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+
+#include "fakes.h"
+#include "play/pay_line.h"
+#include "shell/captions.h"
+
+namespace fw::test {
+namespace {
+
+// The continue button of both panels.
+void PressContinue(Rig& rig) {
+    rig.PressOn(places::PanelContinueButton);
+}
+
+// Five credits from a stack, fifteen coins left in the pile.
+void FiveCredits(Rig& rig) {
+    rig.InsertCoins(2);
+}
+
+// A game that stops on line.
+void Play(Rig& rig, const std::string& line, int wheelStop = 0) {
+    rig.ScriptLine(line, wheelStop);
+    rig.PullLever();
+}
+
+// The jackpot: the Mania period starts.
+void Jackpot(Rig& rig) {
+    FiveCredits(rig);
+    Play(rig, "9-9-12");
+}
+
+// "m:ss" of a time in milliseconds, whole seconds.
+std::string MinutesSeconds(long ms) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%ld:%02ld", ms / 60000, ms / 1000 % 60);
+    return text;
+}
+
+struct Row {
+    const char* rule;
+    std::vector<std::string> themes;
+    std::function<void(Rig&)> scene;
+    std::string caption;  // the last caption; "{left}" stands for the Mania period's time left
+    bool urgent = false;
+};
+
+TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
+    // The Mania clock's last tick, for the time left: 13 of its 14 ten-second ticks remain after one.
+    std::uint32_t maniaTick = 0;
+    const auto tickOnce = [&](Rig& rig) {
+        rig.Send(ev::Tick{TimerId::MultiCheck});
+        maniaTick = rig.clock.Ticks();
+    };
+    const std::vector<Row> rows{
+        {"a fresh start asks for a coin", {"Fruit.Thm"}, [](Rig&) {}, "Insert a coin to play."},
+        {"coins count the credits", {"Fruit.Thm"}, FiveCredits, "5 credits. Pull the lever to play."},
+        {"the lever without a credit is refused for want of a coin",
+         {"Fruit.Thm"},
+         [](Rig& rig) { rig.PullLever(); },
+         "No credit: insert a coin."},
+        {"a game without a win names the line and offers holds",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             FiveCredits(rig);
+             Play(rig, "3-3-7");
+         },
+         "No win: lemon, lemon, orange. Hold up to two reels, or pull the lever."},
+        {"a win names the pay table's line and its coins",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             FiveCredits(rig);
+             Play(rig, "3-0-0");
+         },
+         "Lemon, star, star: 10 coins. Pull the lever to play."},
+        {"cherries on the left reel pay whatever the others show, and keep their reel",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             FiveCredits(rig);
+             Play(rig, "2-8-4");
+         },
+         "Cherries on the left reel: 2 coins. Hold up to two reels, or pull the lever."},
+        {"two cherries keep two reels, leaving one to hold",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             FiveCredits(rig);
+             Play(rig, "2-2-5");
+         },
+         "Cherries on the left and middle reels: 5 coins. You may hold the right reel, or pull the lever."},
+        {"the jackpot starts the Mania period, at once",
+         {"Fruit.Thm"},
+         Jackpot,
+         "Lucky seven, lucky seven, crown: 100 coins. Mania starts: 2:20 of bonus play. Pull the lever to "
+         "play.",
+         true},
+        {"a game in the Mania period adds the bonus wheel and the time left",
+         {"Fruit.Thm"},
+         [&](Rig& rig) {
+             Jackpot(rig);
+             tickOnce(rig);
+             Play(rig, "3-10-0", 2);
+         },
+         "Lemon, BAR, star: 10 coins. The bonus wheel adds 40 coins. Mania: {left} left. Pull the lever to "
+         "play."},
+        {"a special symbol alone pays by the bonus wheel and keeps its reel",
+         {"Fruit.Thm"},
+         [&](Rig& rig) {
+             Jackpot(rig);
+             tickOnce(rig);
+             Play(rig, "3-10-7", 0);
+         },
+         "Lemon, BAR, orange: the bonus wheel pays 20 coins. Mania: {left} left. Hold up to two reels, or "
+         "pull "
+         "the lever."},
+        {"the Mania period's end is told",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             Jackpot(rig);
+             for (int t = 0; t < 14; ++t) rig.Send(ev::Tick{TimerId::MultiCheck});
+         },
+         "Mania is over. Pull the lever to play."},
+        {"a hold holds its reel and offers a second",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             FiveCredits(rig);
+             Play(rig, "3-3-7");
+             rig.PressHold(0);
+         },
+         "Left reel held. Hold another reel, or pull the lever."},
+        {"two held reels leave the lever",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             FiveCredits(rig);
+             Play(rig, "3-3-7");
+             rig.PressHold(0);
+             rig.PressHold(2);
+         },
+         "Right reel held. Pull the lever to spin the reels not held."},
+        {"a third hold is refused",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             FiveCredits(rig);
+             Play(rig, "3-3-7");
+             rig.PressHold(0);
+             rig.PressHold(2);
+             rig.PressHold(1);
+         },
+         "Two reels are held already."},
+        {"a held reel let go offers the holds again",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             FiveCredits(rig);
+             Play(rig, "3-3-7");
+             rig.PressHold(1);
+             rig.PressHold(1);
+         },
+         "Middle reel let go. Hold up to two reels, or pull the lever."},
+        {"the reel a win keeps cannot be held",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             FiveCredits(rig);
+             Play(rig, "2-8-4");
+             rig.PressHold(0);
+         },
+         "The win keeps this reel: it cannot be held."},
+        {"a game after a win of more than 5 coins offers no hold",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             FiveCredits(rig);
+             Play(rig, "3-0-0");
+             rig.PressHold(1);
+         },
+         "This game offers no hold: pull the lever."},
+        {"the last credit's game asks for a coin instead of offering holds",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             rig.InsertCoins();
+             Play(rig, "3-3-7");
+         },
+         "No win: lemon, lemon, orange. Insert a coin to play."},
+        {"a hold without a credit asks for a coin",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             rig.InsertCoins();
+             Play(rig, "3-3-7");
+             rig.PressHold(1);
+         },
+         "No credit: insert a coin."},
+        {"the empty pile with credits in the machine is refused",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             FiveCredits(rig);
+             rig.SetPurse(0);
+             rig.PressOn(places::CoinPile);
+         },
+         "Your pile is empty: play your credits first."},
+        {"a coin into a full machine is refused",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             FiveCredits(rig);
+             FiveCredits(rig);
+             rig.InsertCoins();
+         },
+         "The machine holds 10 credits, its most: pull the lever."},
+        {"the out-of-coins panel offers its two choices, at once",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             rig.SetPurse(0);
+             rig.PressOn(places::CoinPile);
+         },
+         "Out of coins: quit, or take a fresh pile of 20 coins.",
+         true},
+        {"the out-of-coins panel's continue gives a fresh pile",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             rig.SetPurse(0);
+             rig.PressOn(places::CoinPile);
+             PressContinue(rig);
+         },
+         "A fresh pile of 20 coins. Insert a coin to play."},
+        {"the offer panel at 1000 coins offers its two choices, at once",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             FiveCredits(rig);
+             rig.SetPurse(995);
+             Play(rig, "2-2-5");
+         },
+         "1000 coins! Quit with them, or play on.",
+         true},
+        {"the offer panel's continue plays on",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             FiveCredits(rig);
+             rig.SetPurse(995);
+             Play(rig, "2-2-5");
+             PressContinue(rig);
+         },
+         "Playing on. You may hold the right reel, or pull the lever."},
+        {"the high-score list tells the place the run would take",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             rig.SetPurse(125);
+             rig.PressOn(places::ReelWindowZone);
+         },
+         "High scores: with your 125 coins you would be number 4. Press a line for its statistics."},
+        {"the high-score list tells a run below it",
+         {"Fruit.Thm"},
+         [](Rig& rig) { rig.PressOn(places::ReelWindowZone); },
+         "High scores: your 20 coins are not enough for the list yet. Press a line for its statistics."},
+        {"a line's statistics page tells its figures",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             rig.PressOn(places::ReelWindowZone);
+             rig.PressOn(places::ListLineZone(0));
+         },
+         "Statistics of Ardo: 0 games played, 0 won, play time 00:00:00. Press the page to go back to the "
+         "reels."},
+        {"the run's own statistics page tells its figures",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             FiveCredits(rig);
+             Play(rig, "3-0-0");
+             Play(rig, "3-3-7");
+             rig.PressOn(places::ReelWindowZone, 2);
+         },
+         "Your statistics: 2 games played, 1 won, play time {time}. Press the page to go back to the reels."},
+        {"back at the reels the caption says what to do",
+         {"Fruit.Thm"},
+         [](Rig& rig) {
+             rig.PressOn(places::ReelWindowZone, 2);
+             rig.PressOn(places::ReelWindowZone);
+         },
+         "Insert a coin to play."},
+        {"another shipped theme names the symbols its own way",
+         {"Jewels.Thm"},
+         [](Rig& rig) {
+             FiveCredits(rig);
+             Play(rig, "2-8-4");
+         },
+         "Ruby heart on the left reel: 2 coins. Hold up to two reels, or pull the lever."},
+        {"a player's own theme names the symbols by number",
+         {"Mine.Thm"},
+         [](Rig& rig) {
+             FiveCredits(rig);
+             Play(rig, "3-0-0");
+         },
+         "Symbol 3, symbol 0, symbol 0: 10 coins. Pull the lever to play."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.rule);
+        Rig rig(row.themes);
+        rig.StartPlaying();
+        row.scene(rig);
+        ASSERT_FALSE(rig.host.captions.empty());
+        std::string expected = row.caption;
+        if (const auto at = expected.find("{left}"); at != std::string::npos)
+            expected.replace(at, 6,
+                             MinutesSeconds(130'000 - static_cast<long>(rig.clock.Ticks() - maniaTick)));
+        if (const auto at = expected.find("{time}"); at != std::string::npos) {
+            // The page's play time as it shows it, read off the page.
+            const long ms = static_cast<long>(rig.clock.Ticks() - rig.m.records.StartTicks);
+            char time[16];
+            std::snprintf(time, sizeof time, "00:%02ld:%02ld", ms / 60000, ms / 1000 % 60);
+            expected.replace(at, 6, time);
+        }
+        EXPECT_EQ(rig.host.captions.back().sentence, expected);
+        EXPECT_EQ(rig.host.captions.back().urgent, row.urgent);
+    }
+}
+
+TEST(Captions, TheManiaClockTicksSayNothingUntilItsEnd) {
+    Rig rig;
+    rig.StartPlaying();
+    Jackpot(rig);
+    const std::size_t told = rig.host.captions.size();
+    for (int t = 0; t < 13; ++t) rig.Send(ev::Tick{TimerId::MultiCheck});
+    EXPECT_EQ(rig.host.captions.size(), told);
+}
+
+// What the best hold pays on average, by brute force over every spin the free
+// reels can make: a free reel turns by its own step count (7..25, each alike)
+// and those of the free reels left of it, one position more for each.
+std::pair<std::array<bool, 3>, double> BestHold(const Machine& m) {
+    std::pair<std::array<bool, 3>, double> best{{}, -1};
+    for (const std::array<bool, 3> held : std::vector<std::array<bool, 3>>{{false, false, false},
+                                                                           {true, false, false},
+                                                                           {false, true, false},
+                                                                           {false, false, true},
+                                                                           {true, true, false},
+                                                                           {true, false, true},
+                                                                           {false, true, true}}) {
+        bool allowed = true;
+        for (int r = 0; r < 3; ++r) allowed = allowed && !(held[r] && m.reels.WinLock[r] == 1);
+        if (!allowed) continue;
+        long coins = 0, spins = 0;
+        for (int a = 7; a <= 25; ++a) {
+            for (int b = 7; b <= 25; ++b) {
+                for (int c = 7; c <= 25; ++c) {
+                    const std::array<int, 3> steps{a, b, c};
+                    // A held reel's step count is never drawn: count each spin of the free ones once.
+                    bool repeat = false;
+                    for (int r = 0; r < 3; ++r) repeat = repeat || (held[r] && steps[r] != 7);
+                    if (repeat) continue;
+                    std::array<Integer, 3> shown{};
+                    int turned = 0;
+                    for (int r = 0; r < 3; ++r) {
+                        if (!held[r]) turned += steps[r] + 1;
+                        const int at = (m.reels.ReelPos[r] + (held[r] ? 0 : turned)) % kReelPositions;
+                        shown[r] = m.Strip[(at + kReelPositions - 2) % kReelPositions][r];
+                    }
+                    coins += PayForLine(m, LineText(shown), false).payout;
+                    ++spins;
+                }
+            }
+        }
+        const double average = static_cast<double>(coins) / static_cast<double>(spins);
+        if (average > best.second + 1e-12) best = {held, average};
+    }
+    return best;
+}
+
+std::string HoldWords(const std::array<bool, 3>& held) {
+    static const char* const kNames[3] = {"left", "middle", "right"};
+    std::vector<std::string> names;
+    for (int r = 0; r < 3; ++r) {
+        if (held[r]) names.push_back(kNames[r]);
+    }
+    if (names.empty()) return "hold no reel";
+    if (names.size() == 1) return "hold the " + names[0] + " reel";
+    return "hold the " + names[0] + " and " + names[1] + " reels";
+}
+
+TEST(Captions, WithHintsAGameTellsTheHoldThatPaysMostOnAverage) {
+    for (const char* line : {"3-3-7", "2-8-4", "5-2-3"}) {
+        SCOPED_TRACE(line);
+        Rig rig;
+        rig.StartPlaying();
+        ShowHints(rig.m, true);
+        FiveCredits(rig);
+        Play(rig, line);
+        const auto [held, average] = BestHold(rig.m);
+        char figure[16];
+        std::snprintf(figure, sizeof figure, "%.1f", average);
+        const std::string said = rig.host.captions.back().sentence;
+        const std::string hint = "Best: " + HoldWords(held) + ", " + figure + " coins on average.";
+        EXPECT_EQ(said.substr(said.size() - std::min(said.size(), hint.size())), hint) << said;
+    }
+}
+
+TEST(Captions, WithoutHintsAGameTellsNoHold) {
+    Rig rig;
+    rig.StartPlaying();
+    FiveCredits(rig);
+    Play(rig, "3-3-7");
+    EXPECT_EQ(rig.host.captions.back().sentence.find("Best:"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace fw::test
