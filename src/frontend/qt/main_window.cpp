@@ -219,17 +219,34 @@ int MainWindow::largestScale() const {
 }
 
 int MainWindow::captionHeight(int scale) const {
-    // Two lines of text: a long caption wraps without the window changing its size.
+    // Three lines of text: a long caption wraps without the window changing its size.
     QFont font = caption_->font();
     font.setPixelSize(CaptionPixels(scale));
-    return 2 * QFontMetrics(font).lineSpacing() + CaptionPixels(scale) / 2 + 1;
+    return 3 * QFontMetrics(font).lineSpacing() + CaptionPixels(scale) / 2 + 1;
+}
+
+void MainWindow::fitCaptionText() {
+    // A caption longer than the line's three lines is told a little smaller, down to 9 pixels.
+    const int margin = CaptionPixels(captionScale_) / 2;
+    const int width = caption_->width() - 2 * margin;
+    const int room = caption_->height() - CaptionPixels(captionScale_) / 2 - 1;
+    int pixels = CaptionPixels(captionScale_);
+    QFont font = caption_->font();
+    for (; pixels > 9; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font)
+                .boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, caption_->text())
+                .height() <= room)
+            break;
+    }
+    ApplyCaptionLook(caption_, pixels, margin);
 }
 
 void MainWindow::fitCaption() {
     const bool full = screen_->fullScreen();
     const QScreen* display = QWidget::screen();
     const int scale = full && display ? FittingScale(display->geometry().size()) : screen_->scale();
-    ApplyCaptionLook(caption_, CaptionPixels(scale));
+    captionScale_ = scale;
     caption_->setFixedHeight(captionHeight(scale));
     if (full) {
         caption_->setMinimumWidth(0);
@@ -238,6 +255,7 @@ void MainWindow::fitCaption() {
         caption_->setFixedWidth(WindowSize(scale, devicePixelRatioF()).width());
     }
     screen_->setRoomBelow(caption_->isHidden() ? 0 : caption_->height());
+    fitCaptionText();
 }
 
 void MainWindow::setCaptions(bool on) {
@@ -260,6 +278,7 @@ void MainWindow::setHints(bool on) {
 void MainWindow::Caption(const std::string& sentence, bool urgent) {
     const QString said = QString::fromStdString(sentence);
     caption_->setText(said);
+    fitCaptionText();
     emit captionShown(said, urgent);
 }
 

@@ -92,6 +92,7 @@ private:
     // The caption line's text size and room for the view's scale.
     void fitCaption();
     int captionHeight(int scale) const;
+    void fitCaptionText();
 
     SettingsStore* store_;
     Machine* machine_ = nullptr;
@@ -106,6 +107,7 @@ private:
     QAction* captions_ = nullptr;
     QAction* hints_ = nullptr;
     QLabel* caption_ = nullptr;
+    int captionScale_ = 1;  // the scale the caption line's text is sized for
     bool startFullScreen_ = false;
     bool altHeld_ = false;
     bool pointerAtTop_ = false;

@@ -13,7 +13,16 @@ const Display = (() => {
   const frame = context.createImageData(width, height);
   const frameWords = new Uint32Array(frame.data.buffer);
   const captionLine = $('#caption');
-  let chosenScale = 0, captionsOn = false;
+  let chosenScale = 0, captionsOn = false, captionSize = 14;
+  // The caption's text size for a machine of this many CSS pixels across, and the line's three lines of room.
+  const captionText = (across) => Math.round(Math.min(22, Math.max(13, across / 36)));
+  const captionRoom = (size) => Math.ceil(3 * 1.25 * size) + 9;
+  // A caption longer than its three lines is told a little smaller, down to 10 CSS pixels.
+  function fitCaptionText() {
+    let size = captionSize;
+    captionLine.style.fontSize = size + 'px';
+    while (size > 10 && captionLine.scrollHeight > captionLine.clientHeight) captionLine.style.fontSize = --size + 'px';
+  }
   // A window beside the machine is at least this wide (CSS pixels), with this gap.
   const sideWidth = 420, gap = 8;
   const sideWindows = () => [...document.querySelectorAll('dialog.side[open]')];
@@ -23,8 +32,8 @@ const Display = (() => {
   // arrangement and scale with it: below the machine in a tall room, on both
   // sides in a wide one, whichever lets the machine show larger.
   function layout(roomWidth, roomHeight) {
-    // The caption line takes its room below the machine first.
-    const below = captionLine.hidden ? 0 : captionLine.offsetHeight + gap / 2;
+    // The caption line takes its room below the machine first, sized for the largest machine.
+    const below = captionLine.hidden ? 0 : captionRoom(captionText(roomWidth)) + gap / 2;
     const ratio = window.devicePixelRatio || 1, w = roomWidth * ratio, h = (roomHeight - below) * ratio;
     const fits = (k) => width * k <= w && height * k <= h;
     if (!Controls.shown) {
@@ -110,6 +119,9 @@ const Display = (() => {
       canvas.style.width = (width * k / ratio) + 'px';
       canvas.style.height = (height * k / ratio) + 'px';
       captionLine.style.width = (width * k / ratio) + 'px';
+      captionSize = captionText(width * k / ratio);
+      captionLine.style.height = captionRoom(captionSize) + 'px';
+      fitCaptionText();
       this.scale = k;
       stage.dataset.arrangement = fitted.arrangement || '';
       Controls.fit(fitted.controls, ratio, gap / 2);
@@ -138,6 +150,7 @@ const Display = (() => {
     // shows it while captions are on; the event carries every caption to whoever tells it otherwise.
     caption(sentence, urgent) {
       captionLine.textContent = sentence;
+      if (!captionLine.hidden) fitCaptionText();
       document.dispatchEvent(new CustomEvent('fw-caption', { detail: { sentence, urgent } }));
     },
     largestScale() { return layout(window.innerWidth, $('#stage').clientHeight).k; },

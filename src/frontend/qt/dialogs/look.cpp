@@ -128,11 +128,11 @@ void ShowCabinetMessage(QWidget* parent, QMessageBox::Icon icon, const QString& 
     box.exec();
 }
 
-void ApplyCaptionLook(QWidget* line, int pixelSize) {
+void ApplyCaptionLook(QWidget* line, int pixelSize, int margin) {
     line->setStyleSheet(QString("QLabel { background: %1; color: %2; border-top: 1px solid %3; "
                                 "padding: 0 %4px; font-size: %5px; }")
                             .arg(kGround.name(), kText.name(), kGold.name())
-                            .arg(pixelSize / 2)
+                            .arg(margin)
                             .arg(pixelSize));
 }
 

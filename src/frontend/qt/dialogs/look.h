@@ -20,8 +20,8 @@ namespace fw {
 void ApplyCabinetLook(QWidget* window);
 
 // The caption line below the machine in the cabinet's colours: cream text of pixelSize
-// pixels on the plum ground, under a gold rule.
-void ApplyCaptionLook(QWidget* line, int pixelSize);
+// pixels on the plum ground, under a gold rule, margin pixels from its sides.
+void ApplyCaptionLook(QWidget* line, int pixelSize, int margin);
 
 // A message box with one OK button, in the cabinet's look, run modally.
 void ShowCabinetMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text);
