@@ -143,10 +143,10 @@ std::string RefusalSentence(Refusal why) {
     return {};
 }
 
-// The reels a hold button may hold now.
+// The reels a hold button may hold now (a machine without credits shows none lit).
 std::vector<int> Holdable(const Machine& m) {
     std::vector<int> reels;
-    if (m.reels.HoldAllowed != True || m.purse.Credits < 1) return reels;
+    if (m.reels.HoldAllowed != True) return reels;
     for (int r = 0; r < 3; ++r) {
         if (m.reels.Held[r] == 0 && m.reels.HoldLamp[r] == kHoldPossible) reels.push_back(r);
     }
