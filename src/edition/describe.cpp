@@ -50,7 +50,8 @@ void DescribeWindow(const Machine& m, std::vector<std::string>& said) {
         case Screen::HighScores:
             said.push_back(Tr(kContext, "The high-score list shows."));
             if (m.records.HighScorePlace >= 1 && m.records.HighScorePlace <= kListLines) {
-                said.push_back(Fill(Tr(kContext, "Your run stands on line %1."), {Number(m.records.HighScorePlace)}));
+                said.push_back(
+                    Fill(Tr(kContext, "Your run stands on line %1."), {Number(m.records.HighScorePlace)}));
             } else {
                 said.push_back(Tr(kContext, "Your run is not on the list."));
             }
@@ -64,7 +65,8 @@ void DescribeWindow(const Machine& m, std::vector<std::string>& said) {
             }
             break;
         case Screen::OutOfCoins:
-            said.push_back(Tr(kContext, "Out of coins: the panel offers a fresh purse or the end of the game."));
+            said.push_back(
+                Tr(kContext, "Out of coins: the panel offers a fresh purse or the end of the game."));
             break;
         case Screen::Offer:
             said.push_back(Tr(kContext, "You have 1000 coins: the panel offers to end the game with them."));
@@ -93,15 +95,18 @@ void DescribeKeys(const Machine& m, std::vector<std::string>& said) {
             break;
         case Screen::HighScores:
             if (StateOfControl(m, Control::HighScores).key) {
-                said.push_back(Tr(kContext, "1 to 9, 0: the statistics of line 1 to 10. Escape: back to the reels."));
+                said.push_back(
+                    Tr(kContext, "1 to 9, 0: the statistics of line 1 to 10. Escape: back to the reels."));
             }
             break;
         case Screen::Statistics:
-            if (StateOfControl(m, Control::Statistics).key) said.push_back(Tr(kContext, "Escape: back to the reels."));
+            if (StateOfControl(m, Control::Statistics).key)
+                said.push_back(Tr(kContext, "Escape: back to the reels."));
             break;
         case Screen::OutOfCoins:
             if (Ready(m, Control::Lever)) {
-                said.push_back(Tr(kContext, "Space: play on with a fresh purse of 20 coins. Q: quit the game."));
+                said.push_back(
+                    Tr(kContext, "Space: play on with a fresh purse of 20 coins. Q: quit the game."));
             }
             break;
         case Screen::Offer:
@@ -122,9 +127,12 @@ std::string DescribeMachine(const Machine& m) {
     said.push_back(Fill(TrN(kContext, "Credits: %1.", "Credits: %1.", credits), {Number(credits)}));
     DescribeWindow(m, said);
     if (m.mania.ManiaActive == True) {
-        const auto tick = std::chrono::duration_cast<std::chrono::seconds>(TimerInterval(TimerId::MultiCheck));
-        const long left = static_cast<long>(kManiaTicks - m.mania.ManiaTicks) * static_cast<long>(tick.count());
-        said.push_back(Fill(TrN(kContext, "Mania: %1 second left.", "Mania: %1 seconds left.", left), {Number(left)}));
+        const auto tick =
+            std::chrono::duration_cast<std::chrono::seconds>(TimerInterval(TimerId::MultiCheck));
+        const long left =
+            static_cast<long>(kManiaTicks - m.mania.ManiaTicks) * static_cast<long>(tick.count());
+        said.push_back(
+            Fill(TrN(kContext, "Mania: %1 second left.", "Mania: %1 seconds left.", left), {Number(left)}));
     }
     DescribeKeys(m, said);
     std::string text;

@@ -33,12 +33,10 @@ struct Scene {
 };
 
 const Scene kScenes[] = {
-    {"a fresh machine: coins can go in, the lever waits for a credit",
-     [](Rig&) {},
+    {"a fresh machine: coins can go in, the lever waits for a credit", [](Rig&) {},
      "Purse: 20 coins. Credits: 0. Reel 1 shows lemon. Reel 2 shows plum. Reel 3 shows plum. "
      "C: insert a coin. Shift+C: insert a stack of five. H: the high-score list. S: this run's statistics."},
-    {"a coin makes a credit and the lever ready",
-     [](Rig& rig) { rig.InsertCoins(); },
+    {"a coin makes a credit and the lever ready", [](Rig& rig) { rig.InsertCoins(); },
      "Purse: 19 coins. Credits: 1. Reel 1 shows lemon. Reel 2 shows plum. Reel 3 shows plum. "
      "Space: pull the lever. C: insert a coin. Shift+C: insert a stack of five. "
      "H: the high-score list. S: this run's statistics."},
@@ -100,12 +98,10 @@ const Scene kScenes[] = {
      },
      "Purse: 0 coins. Credits: 0. Out of coins: the panel offers a fresh purse or the end of the game. "
      "Space: play on with a fresh purse of 20 coins. Q: quit the game."},
-    {"the offer panel",
-     [](Rig& rig) { ShowOfferPanel(rig.m); },
+    {"the offer panel", [](Rig& rig) { ShowOfferPanel(rig.m); },
      "Purse: 20 coins. Credits: 0. You have 1000 coins: the panel offers to end the game with them. "
      "Space: play on with your coins. Q: quit the game."},
-    {"the high-score list",
-     [](Rig& rig) { rig.PressOn(places::DisplayWindow); },
+    {"the high-score list", [](Rig& rig) { rig.PressOn(places::DisplayWindow); },
      "Purse: 20 coins. Credits: 0. The high-score list shows. Your run is not on the list. "
      "1 to 9, 0: the statistics of line 1 to 10. Escape: back to the reels."},
     {"a line's statistics",
@@ -115,8 +111,7 @@ const Scene kScenes[] = {
      },
      "Purse: 20 coins. Credits: 0. The statistics of line 3 of the high-score list show. "
      "Escape: back to the reels."},
-    {"this run's statistics",
-     [](Rig& rig) { rig.PressOn(places::DisplayWindow, 2); },
+    {"this run's statistics", [](Rig& rig) { rig.PressOn(places::DisplayWindow, 2); },
      "Purse: 20 coins. Credits: 0. This run's statistics show. Escape: back to the reels."},
     {"the Mania period's time left",
      [](Rig& rig) {

@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "edition/describe.h"
 #include "edition/page_contract.h"
 #include "edition/view_settings.h"
 #include "frontend/qt/dialogs/dialogs.h"
@@ -80,6 +81,7 @@ MainWindow::MainWindow(int scale, SettingsStore* store)
     tmrMultiCheck_->setInterval(TimerInterval(TimerId::MultiCheck));
     connect(tmrElapsedTime_, &QTimer::timeout, this, [this] { post(ev::Tick{TimerId::ElapsedTime}); });
     connect(tmrMultiCheck_, &QTimer::timeout, this, [this] { post(ev::Tick{TimerId::MultiCheck}); });
+    connect(this, &MainWindow::captionShown, screen_, &ScreenWidget::announce);
     // Fixed size: the machine is a picture.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (scale == 0) {
@@ -280,6 +282,26 @@ void MainWindow::ShowWindow() {
 
 void MainWindow::Present() {
     screen_->present(false);
+    describeLater();
+}
+
+void MainWindow::describeLater() {
+    // The machine shows every event's end: the words follow once no event is in hand, not each
+    // frame of a spin.
+    if (describing_) return;
+    describing_ = true;
+    QTimer::singleShot(0, this, [this] {
+        describing_ = false;
+        if (!machine_ || !AtRest(*machine_)) return;
+        const QString words = QString::fromStdString(DescribeMachine(*machine_));
+        if (words == screen_->description()) return;
+        screen_->setDescription(words);
+        TraceMark("described");
+    });
+}
+
+void MainWindow::Caption(const std::string& sentence, bool urgent) {
+    emit captionShown(QString::fromStdString(sentence), urgent);
 }
 
 void MainWindow::SetPointer(Pointer pointer) {

@@ -58,6 +58,11 @@ public:
     bool Ask(const std::string& title, const std::string& text, const std::string& yes,
              const std::string& no) override;
     void EndProgram(int status) override;
+    void Caption(const std::string& sentence, bool urgent) override;
+
+signals:
+    // The machine said a sentence to the player (urgent: a panel or a jackpot).
+    void captionShown(const QString& sentence, bool urgent);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,6 +83,8 @@ private:
     // screen's top edge, Alt held, a menu open or the bar holding the keyboard.
     void showMenuBarWhenAsked();
     void rememberView() const;
+    // The machine in words for a screen reader, once the machine is between events again.
+    void describeLater();
 
     SettingsStore* store_;
     Machine* machine_ = nullptr;
@@ -97,6 +104,7 @@ private:
     QTimer* tmrElapsedTime_;
     QTimer* tmrMultiCheck_;
     bool busyPointer_ = false;
+    bool describing_ = false;
     bool ending_ = false;
     bool wasMinimized_ = false;
     int exitStatus_ = 0;
