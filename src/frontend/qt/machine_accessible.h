@@ -10,6 +10,9 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
+
+class QAccessibleEvent;
 
 namespace fw {
 
@@ -31,5 +34,9 @@ private:
 
 // Makes the screen widget and its announcers accessible objects; once per program.
 void InstallMachineAccessibility();
+
+// Where the machine's accessibility events go: to Qt's bridge to the
+// accessibility bus (AT-SPI), which tests replace by a listener of their own.
+std::function<void(QAccessibleEvent*)>& AccessibilityEvents();
 
 }  // namespace fw

@@ -98,7 +98,7 @@ void ScreenWidget::setDescription(const QString& description) {
     if (description == description_) return;
     description_ = description;
     QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
+    AccessibilityEvents()(&changed);
 }
 
 void ScreenWidget::setScale(int scale) {
