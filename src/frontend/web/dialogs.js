@@ -9,7 +9,10 @@ const Dialogs = (() => {
     // The focus, when in a menu that closes, goes back to the machine.
     closeMenus() {
       const focused = document.querySelector('.menu.open')?.contains(document.activeElement);
-      for (const m of document.querySelectorAll('.menu.open')) m.classList.remove('open');
+      for (const m of document.querySelectorAll('.menu.open')) {
+        m.classList.remove('open');
+        m.firstElementChild.setAttribute('aria-expanded', 'false');
+      }
       if (focused) Display.canvas.focus();
     },
     // A menu of the game's, by its code (Contract.menu).
@@ -23,11 +26,19 @@ const Dialogs = (() => {
       item.hidden = !visible;
       item.disabled = !on;
     },
-    checkThemeItem(i, on) { themeItems[i].classList.toggle('checked', !!on); },
+    checkThemeItem(i, on) {
+      themeItems[i].classList.toggle('checked', !!on);
+      themeItems[i].setAttribute('aria-checked', String(!!on));
+    },
+    // A window the player must answer: the focus goes into it, and back where it was when it closes.
     modal(dialog) {
       this.closeMenus();
+      const back = document.activeElement;
       return new Promise((resolve) => {
-        dialog.addEventListener('close', () => resolve(dialog.returnValue), { once: true });
+        dialog.addEventListener('close', () => {
+          if (back && back !== document.body && back.isConnected) back.focus();
+          resolve(dialog.returnValue);
+        }, { once: true });
         dialog.returnValue = '';
         dialog.showModal();
       });
@@ -97,7 +108,7 @@ const Dialogs = (() => {
     async showManual() {
       const d = $('#manual');
       d.querySelector('pre').textContent = await (await fetch('manual.txt')).text();
-      if (!d.open) { d.show(); Display.beside(d); }
+      if (!d.open) { d.show(); Display.beside(d); aside(d); }
     },
     // The odds' rows, section by section: a heading, a table (its cells' exact fractions
     // shown on hovering, the best hold marked) and a note; the prizes, the next game and
@@ -131,10 +142,19 @@ const Dialogs = (() => {
         if (section.note) part.appendChild(document.createElement('p')).textContent = section.note;
         columns[['LongRun', 'PayLines'].includes(section.key) ? 1 : 0].appendChild(part);
       }
-      if (open && !d.open) { d.show(); Display.beside(d); }
+      if (open && !d.open) { d.show(); Display.beside(d); aside(d); }
     },
     oddsShown() { return $('#odds').open; },
   };
+
+  // A window beside the machine (the manual, the odds) takes the focus when it opens, as the desktop's
+  // does; the focus goes back to the machine when it closes with the focus in it.
+  function aside(dialog) {
+    dialog.querySelector('form button').focus();
+    dialog.addEventListener('close', () => {
+      if (dialog.contains(document.activeElement) || document.activeElement === document.body) Display.canvas.focus();
+    }, { once: true });
+  }
 
   // ---- Configuration's limits, and the menus ----
   const fields = $('#config form').elements;
@@ -163,6 +183,8 @@ const Dialogs = (() => {
   fields.speed.max = Contract.limits.fastest;
   for (let i = 1; i <= Contract.limits.themes; ++i) {
     const item = document.createElement('button');
+    item.setAttribute('role', 'menuitemradio');
+    item.setAttribute('aria-checked', 'false');
     item.textContent = 'Theme' + i;
     item.hidden = i !== 1;
     item.addEventListener('click', () => { Dialogs.closeMenus(); Module._fw_menu(Contract.command.theme, i); });
@@ -170,11 +192,15 @@ const Dialogs = (() => {
     themeItems.push(item);
   }
   const menus = [...document.querySelectorAll('.menu')];
+  for (const item of document.querySelectorAll('.items > button')) item.setAttribute('role', 'menuitem');
+  $('[data-view="full"]').setAttribute('role', 'menuitemcheckbox');
+  $('[data-view="full"]').setAttribute('aria-checked', 'false');
   const usable = (list) => list.filter((b) => !b.hidden && !b.disabled && !b.classList.contains('disabled'));
   const items = (menu) => usable([...menu.querySelectorAll('.items button')]);
   function open(menu) {
     Dialogs.closeMenus();
     menu.classList.add('open');
+    menu.firstElementChild.setAttribute('aria-expanded', 'true');
     items(menu)[0]?.focus();
   }
   for (const menu of menus) {
@@ -226,6 +252,7 @@ const Dialogs = (() => {
   document.addEventListener('fullscreenchange', () => {
     const full = !!document.fullscreenElement;
     $('[data-view="full"]').classList.toggle('checked', full);
+    $('[data-view="full"]').setAttribute('aria-checked', String(full));
     for (const item of ['in', 'out', 'actual']) $(`[data-view="${item}"]`).disabled = full;
     Display.fit();
   });

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "edition/about.h"
+#include "edition/describe.h"
 #include "edition/odds_rows.h"
 #include "edition/paced_clock.h"
 #include "edition/page_contract.h"
@@ -47,6 +48,12 @@ EM_JS(void, fw_js_theme_item, (int i, const char* caption, int visible, int on),
     Dialogs.setThemeItem(i, UTF8ToString(caption), visible, on);
 });
 EM_JS(void, fw_js_check_theme, (int i, int on), { Dialogs.checkThemeItem(i, on); });
+// The machine in words, the canvas's description for a screen reader.
+EM_JS(void, fw_js_describe, (const char* words), { Display.describe(UTF8ToString(words)); });
+// What the machine says, as the page hears of it: an event for the live regions.
+EM_JS(void, fw_js_caption, (const char* sentence, int urgent), {
+    document.dispatchEvent(new CustomEvent('fw-caption', {detail: {sentence: UTF8ToString(sentence), urgent: !!urgent}}));
+});
 EM_JS(void, fw_js_timer, (int timer, int on, int interval), { Fruitwhirl.enableTimer(timer, on, interval); });
 EM_JS(void, fw_js_end, (int status), { Fruitwhirl.endProgram(status); });
 EM_JS(void, fw_js_manual, (const char* path), { Dialogs.showManual(UTF8ToString(path)); });
@@ -325,6 +332,9 @@ public:
         TraceMark("end");
         fw_js_end(status);
     }
+    void Caption(const std::string& sentence, bool urgent) override {
+        fw_js_caption(sentence.c_str(), urgent);
+    }
     // The name as the machine draws it, while the configuration dialog is open.
     Surface NamePreview(const std::string& name) const {
         return namePreview_ ? namePreview_(name) : Surface{};
@@ -350,6 +360,7 @@ struct Game {
     WebHost host{clock};
     std::unique_ptr<Machine> machine;
     int controlsTold = -1;  // the controls' looks the page was told last
+    std::string described;  // the machine in words as the page was told last
 };
 Game* game = nullptr;
 // The largest scale the page is zoomed to: a machine pixel of 16 device pixels.
@@ -368,8 +379,19 @@ void TellControls() {
     if (looks != game->controlsTold) fw_js_controls(game->controlsTold = looks);
 }
 
+// The machine in words for the page, once no event is in hand, when they changed.
+void Describe() {
+    if (!game || !game->machine || !AtRest(*game->machine)) return;
+    std::string words = DescribeMachine(*game->machine);
+    if (words == game->described) return;
+    game->described = std::move(words);
+    fw_js_describe(game->described.c_str());
+    TraceMark("described");
+}
+
 void Send(MachineEvent event) {
     if (game && game->machine && !HasEnded(*game->machine)) Post(*game->machine, event);
+    Describe();
 }
 
 }  // namespace
@@ -458,6 +480,7 @@ EMSCRIPTEN_KEEPALIVE char* fw_add_theme(const char* path, const char* file) {
     if (fw_idle()) {
         fw::Machine& m = *fw::game->machine;
         fw::RunBetweenEvents(m, [&] { problem = fw::AddThemeCheck(m, path, file); });
+        fw::Describe();
     }
     return strdup(problem.c_str());
 }
@@ -511,7 +534,7 @@ int main() {
     fw::Post(*g.machine, fw::ev::Load{});  // returns when the start-up has run to its end
     if (!fw::HasEnded(*g.machine)) {
         fw::TraceMark("ready");
-        fw::Post(*g.machine, fw::ev::Activate{});
+        fw::Send(fw::ev::Activate{});
     }
     return 0;
 }
