@@ -315,6 +315,12 @@ def check_screen_reader(d):
     d.find_element("css selector", "#config [value=cancel]").click()
     wait("the focus back on the machine", lambda: d.execute_script(
         "return document.activeElement === document.getElementById('screen')"))
+    press_key(d, "F1")  # the manual, beside the machine, takes the focus and gives it back
+    wait("the focus in the manual", lambda: d.execute_script(
+        "return document.querySelector('#manual').open && document.querySelector('#manual').contains(document.activeElement)"))
+    press_key(d, "Escape")
+    wait("the focus back on the machine from the manual", lambda: d.execute_script(
+        "return !document.querySelector('#manual').open && document.activeElement === document.getElementById('screen')"))
     said = lambda role: next((n["text"] for n in ax_nodes(d) if n["role"] == role), None)  # noqa: E731
     for sentence, urgent in (("Reel 1 is held.", False), ("Out of coins: continue or quit.", True)):
         d.execute_script("document.dispatchEvent(new CustomEvent('fw-caption', {detail: "

@@ -30,15 +30,11 @@ const Dialogs = (() => {
       themeItems[i].classList.toggle('checked', !!on);
       themeItems[i].setAttribute('aria-checked', String(!!on));
     },
-    // A window the player must answer: the focus goes into it, and back where it was when it closes.
+    // A window the player must answer: the browser moves the focus into it, and back where it was when it closes.
     modal(dialog) {
       this.closeMenus();
-      const back = document.activeElement;
       return new Promise((resolve) => {
-        dialog.addEventListener('close', () => {
-          if (back && back !== document.body && back.isConnected) back.focus();
-          resolve(dialog.returnValue);
-        }, { once: true });
+        dialog.addEventListener('close', () => resolve(dialog.returnValue), { once: true });
         dialog.returnValue = '';
         dialog.showModal();
       });
