@@ -315,7 +315,7 @@ def check_screen_reader(d):
     d.find_element("css selector", "#config [value=cancel]").click()
     wait("the focus back on the machine", lambda: d.execute_script(
         "return document.activeElement === document.getElementById('screen')"))
-    press_key(d, "F1")  # the manual, beside the machine, takes the focus and gives it back
+    press_key(d, "F1")  # the manual, beside the machine, takes the focus and gives it back (the browser's dialog)
     wait("the focus in the manual", lambda: d.execute_script(
         "return document.querySelector('#manual').open && document.querySelector('#manual').contains(document.activeElement)"))
     press_key(d, "Escape")

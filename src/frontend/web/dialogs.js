@@ -104,7 +104,7 @@ const Dialogs = (() => {
     async showManual() {
       const d = $('#manual');
       d.querySelector('pre').textContent = await (await fetch('manual.txt')).text();
-      if (!d.open) { d.show(); Display.beside(d); aside(d); }
+      if (!d.open) { d.show(); Display.beside(d); }
     },
     // The odds' rows, section by section: a heading, a table (its cells' exact fractions
     // shown on hovering, the best hold marked) and a note; the prizes, the next game and
@@ -138,19 +138,10 @@ const Dialogs = (() => {
         if (section.note) part.appendChild(document.createElement('p')).textContent = section.note;
         columns[['LongRun', 'PayLines'].includes(section.key) ? 1 : 0].appendChild(part);
       }
-      if (open && !d.open) { d.show(); Display.beside(d); aside(d); }
+      if (open && !d.open) { d.show(); Display.beside(d); }
     },
     oddsShown() { return $('#odds').open; },
   };
-
-  // A window beside the machine (the manual, the odds) takes the focus when it opens, as the desktop's
-  // does; the focus goes back to the machine when it closes with the focus in it.
-  function aside(dialog) {
-    dialog.querySelector('form button').focus();
-    dialog.addEventListener('close', () => {
-      if (dialog.contains(document.activeElement) || document.activeElement === document.body) Display.canvas.focus();
-    }, { once: true });
-  }
 
   // ---- Configuration's limits, and the menus ----
   const fields = $('#config form').elements;
