@@ -6,6 +6,8 @@ map (tests/assets/layout.json) and the reference screens (tests/screens/).
                                       screen SCREEN (e.g. startup) exactly
   screen.py at X,Y PLACE              prints the screen position of a place's middle
   screen.py read SHOT X,Y PICTURES    prints the money counter and the lit credit lamps
+  screen.py line SHOT X,Y PICTURES    prints the symbols on the pay line (of the Fruit theme,
+                                      by their cells on its picture), left to right
   screen.py paid BEFORE AFTER         whether a game that started with the purse BEFORE
                                       can end with AFTER
   screen.py ini FILE [NAME]           the settings file holds every section and key
@@ -68,6 +70,19 @@ def state(shot, ox, oy, pictures):
     return counter, sum(shows(f"credit lamp {n}", "credit lamp lit") for n in range(10))
 
 
+def pay_line(shot, ox, oy, pictures):
+    """The numbers of the Fruit theme's symbols on the pay line of the machine at ox, oy (None: another picture)."""
+    theme = Picture("png:" + str(pictures / "Gfx" / "Fruit.Thm"))
+    symbols = [c for c in MAP["theme_picture"]["cells"] if c["name"].startswith("symbol ")]
+
+    def shown(reel):
+        x, y, _, _ = cell("machine_picture", f"reel {reel} row 1")
+        return next((int(c["name"].split()[1]) for c in symbols
+                     if shot.same(ox + x, oy + y, theme, (c["x"], c["y"], c["w"], c["h"]))), None)
+
+    return [shown(r) for r in range(3)]
+
+
 def check_ini(path, name=None):
     ini = configparser.ConfigParser(interpolation=None)
     ini.optionxform = str
@@ -98,6 +113,10 @@ def main(argv):
     if argv[1:2] == ["read"]:
         ox, oy = map(int, argv[3].split(","))
         print("counter=%s lamps=%d" % state(Picture(argv[2]), ox, oy, pathlib.Path(argv[4])))
+        return 0
+    if argv[1:2] == ["line"]:
+        ox, oy = map(int, argv[3].split(","))
+        print(" ".join(str(s) for s in pay_line(Picture(argv[2]), ox, oy, pathlib.Path(argv[4]))))
         return 0
     if argv[1:2] == ["paid"]:
         return 0 if int(argv[3]) - int(argv[2]) in PRIZES else 1

@@ -11,7 +11,8 @@ damaged stored record is kept aside with the message and offered for download;
 a picture added as a theme is listed after a start and goes when removed, and one
 declaring a huge size is refused by name before it is decoded;
 the site plays offline from its service worker; a phone plays by its touch controls
-and fits every window in its width.
+and fits every window in its width; a screen reader finds the machine described, the
+menus and dialogs named, and what the machine says in the live regions.
 
   browser_test.py SITE_DIR PICTURES_DIR PROGRAM
 """
@@ -262,6 +263,72 @@ def check_volume(d):
     for key, level in (("m", 0), ("M", 0.3)):
         press_key(d, key, shift=key == "M")
         wait(f"{key}: the sound at {level}", lambda: gain() == level)
+
+
+def ax_nodes(d):
+    """Chromium's accessibility tree as a screen reader reads it: the nodes it does not ignore, each with
+    its role, name, description, properties and the text it holds."""
+    nodes = d.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+    by_id = {n["nodeId"]: n for n in nodes}
+    value = lambda n, key: (n.get(key) or {}).get("value")  # noqa: E731
+
+    def text(n):
+        own = value(n, "name") if value(n, "role") == "StaticText" else ""
+        return (own or "") + "".join(text(by_id[c]) for c in n.get("childIds", []) if c in by_id)
+    return [{"role": value(n, "role"), "name": value(n, "name") or "", "description": value(n, "description") or "",
+             "props": {p["name"]: p["value"].get("value") for p in n.get("properties", [])}, "text": text(n)}
+            for n in nodes if not n.get("ignored")]
+
+
+def check_screen_reader(d):
+    """What a screen reader reads (Chromium's accessibility tree): the canvas is the picture "Fruitwhirl
+    machine", described with the purse and the credits the screen shows, after a coin too; every item of each
+    menu and every control of a dialog has a name, and the dialog takes the focus and gives it back; what the
+    machine says fills the polite live region, and an urgent sentence the assertive one."""
+    def described():
+        machine = [n for n in ax_nodes(d) if n["role"] == "image" and n["name"] == "Fruitwhirl machine"]
+        return machine[0]["description"] if machine else fail("no picture named \"Fruitwhirl machine\"")
+
+    def as_shown(name):
+        counter, lamps = state(d, name)
+        words = f"Purse: {int(counter.strip('-'))} coins. Credits: {lamps}."
+        wait(f"the description to say {words}", lambda: words in described())
+        return lamps
+    before = as_shown("reader.png")
+    played(d, "c", "key-coin")
+    if as_shown("reader-coin.png") != before + 1:
+        fail("the coin made no credit")
+    for menu in ("game", "theme", "view", "help"):
+        d.find_element("css selector", f'.menu[data-menu="{menu}"] > button').click()
+        items = [n for n in ax_nodes(d) if n["role"] in ("menuitem", "menuitemradio", "menuitemcheckbox")]
+        if len(items) <= 4 or not all(n["name"].strip() for n in items):
+            fail(f"the {menu} menu's items as a screen reader finds them: {[n['name'] for n in items]}")
+        d.execute_script("Dialogs.closeMenus()")
+    choose(d, "game", '[data-command="configuration"]')
+    wait("Configuration", lambda: d.execute_script("return document.querySelector('#config').open"))
+    nodes = ax_nodes(d)
+    controls = [n for n in nodes if n["role"] in ("textbox", "checkbox", "slider", "button")]
+    if not any(n["role"] == "dialog" and n["name"] == "Configuration" for n in nodes) or len(controls) < 6 \
+            or not all(n["name"].strip() for n in controls):
+        fail(f"Configuration as a screen reader finds it: {[(n['role'], n['name']) for n in controls]}")
+    if not d.execute_script("return document.querySelector('#config').contains(document.activeElement)"):
+        fail("Configuration does not take the focus")
+    d.find_element("css selector", "#config [value=cancel]").click()
+    wait("the focus back on the machine", lambda: d.execute_script(
+        "return document.activeElement === document.getElementById('screen')"))
+    press_key(d, "F1")  # the manual, beside the machine, takes the focus and gives it back (the browser's dialog)
+    wait("the focus in the manual", lambda: d.execute_script(
+        "return document.querySelector('#manual').open && document.querySelector('#manual').contains(document.activeElement)"))
+    press_key(d, "Escape")
+    wait("the focus back on the machine from the manual", lambda: d.execute_script(
+        "return !document.querySelector('#manual').open && document.activeElement === document.getElementById('screen')"))
+    said = lambda role: next((n["text"] for n in ax_nodes(d) if n["role"] == role), None)  # noqa: E731
+    for sentence, urgent in (("Reel 1 is held.", False), ("Out of coins: continue or quit.", True)):
+        d.execute_script("document.dispatchEvent(new CustomEvent('fw-caption', {detail: "
+                         "{sentence: arguments[0], urgent: arguments[1]}}))", sentence, urgent)
+        wait(f"the live region to say {sentence}", lambda: said("alert" if urgent else "status") == sentence)
+    if said("status") != "Reel 1 is held.":
+        fail(f"an urgent sentence took the polite region's place: {said('status')}")
 
 
 def check_menus(d):
@@ -606,6 +673,7 @@ def main():
         check_menus(d)
         check_keyboard_menus(d)
         check_volume(d)
+        check_screen_reader(d)
 
         d.switch_to.new_window("tab")
         d.get(url)

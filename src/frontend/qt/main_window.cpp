@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "edition/describe.h"
 #include "edition/page_contract.h"
 #include "edition/view_settings.h"
 #include "frontend/qt/dialogs/dialogs.h"
@@ -103,6 +104,7 @@ MainWindow::MainWindow(int scale, SettingsStore* store)
     tmrMultiCheck_->setInterval(TimerInterval(TimerId::MultiCheck));
     connect(tmrElapsedTime_, &QTimer::timeout, this, [this] { post(ev::Tick{TimerId::ElapsedTime}); });
     connect(tmrMultiCheck_, &QTimer::timeout, this, [this] { post(ev::Tick{TimerId::MultiCheck}); });
+    connect(this, &MainWindow::captionShown, screen_, &ScreenWidget::announce);
     // Fixed size: the machine is a picture.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     const ViewSettings view = StoredView(store);
@@ -390,6 +392,22 @@ void MainWindow::ShowWindow() {
 
 void MainWindow::Present() {
     screen_->present(false);
+    describeLater();
+}
+
+void MainWindow::describeLater() {
+    // The machine shows every event's end: the words follow once no event is in hand, not each
+    // frame of a spin.
+    if (describing_) return;
+    describing_ = true;
+    QTimer::singleShot(0, this, [this] {
+        describing_ = false;
+        if (!machine_ || !AtRest(*machine_)) return;
+        const QString words = QString::fromStdString(DescribeMachine(*machine_));
+        if (words == screen_->description()) return;
+        screen_->setDescription(words);
+        TraceMark("described");
+    });
 }
 
 void MainWindow::SetPointer(Pointer pointer) {

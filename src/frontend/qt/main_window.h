@@ -68,6 +68,7 @@ public:
     void Caption(const std::string& sentence, bool urgent) override;
 
 signals:
+    // The machine said a sentence to the player (urgent: a panel or a jackpot).
     void captionShown(const QString& sentence, bool urgent);
 
 protected:
@@ -93,6 +94,8 @@ private:
     void fitCaption();
     int captionHeight(int scale) const;
     void fitCaptionText();
+    // The machine in words for a screen reader, once the machine is between events again.
+    void describeLater();
 
     SettingsStore* store_;
     Machine* machine_ = nullptr;
@@ -116,6 +119,7 @@ private:
     QTimer* tmrElapsedTime_;
     QTimer* tmrMultiCheck_;
     bool busyPointer_ = false;
+    bool describing_ = false;
     bool ending_ = false;
     bool wasMinimized_ = false;
     int exitStatus_ = 0;

@@ -1,5 +1,6 @@
 #include "frontend/qt/screen_widget.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -77,7 +78,12 @@ std::vector<QRect> ChangedRects(const std::array<std::uint64_t, kTilesDown>& row
 
 }  // namespace
 
-ScreenWidget::ScreenWidget(int scale, QWidget* parent) : QWidget(parent), scale_(scale) {
+ScreenWidget::ScreenWidget(int scale, QWidget* parent)
+    : QWidget(parent),
+      scale_(scale),
+      polite_(new Announcer(false, this)),
+      urgent_(new Announcer(true, this)) {
+    InstallMachineAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     layOut();
 }
@@ -86,6 +92,13 @@ void ScreenWidget::setSurface(Surface* surface) {
     surface_ = surface;
     shown_ = Surface();
     present(false);
+}
+
+void ScreenWidget::setDescription(const QString& description) {
+    if (description == description_) return;
+    description_ = description;
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    AccessibilityEvents()(&changed);
 }
 
 void ScreenWidget::setScale(int scale) {

@@ -1,12 +1,14 @@
 // The machine's screen surface on the display: every machine pixel a whole
 // square of device pixels, repainted only where it changed; mouse presses and
-// releases become machine events.
+// releases become machine events. For a screen reader it is the machine in
+// words, and it announces what the machine says (machine_accessible.h).
 #pragma once
 
 #include <QImage>
 #include <QWidget>
 #include <functional>
 
+#include "frontend/qt/machine_accessible.h"
 #include "frontend/qt/view_scale.h"
 #include "machine/machine.h"
 
@@ -44,6 +46,14 @@ public:
     // The window lost the mouse while a button was held: the press ends with no drop.
     void cancelPress();
 
+    // The machine in words, which a screen reader reads as the widget's
+    // description; a screen reader is told only when the words change.
+    void setDescription(const QString& description);
+    const QString& description() const { return description_; }
+    // Says a sentence through the announcer, urgent: the one that speaks at once.
+    void announce(const QString& sentence, bool urgent) { announcer(urgent)->say(sentence); }
+    Announcer* announcer(bool urgent) const { return urgent ? urgent_ : polite_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -65,6 +75,9 @@ private:
     QImage frame_;                          // the picture in device pixels
     Surface shown_;                         // the screen surface as the frame shows it
     Qt::MouseButtons held_ = Qt::NoButton;  // the buttons whose presses are under way
+    QString description_;
+    Announcer* polite_;
+    Announcer* urgent_;
 };
 
 }  // namespace fw

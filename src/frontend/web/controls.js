@@ -156,6 +156,7 @@ const Controls = (() => {
         const state = names.find((n) => look[n] === (given >> (2 * Contract.control[button.dataset.control]) & 3));
         button.dataset.look = state;
         button.disabled = state === 'off';
+        if (button.dataset.control.startsWith('hold')) button.setAttribute('aria-pressed', String(state === 'on'));
         draw(button);
       }
     },

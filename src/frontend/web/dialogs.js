@@ -9,7 +9,10 @@ const Dialogs = (() => {
     // The focus, when in a menu that closes, goes back to the machine.
     closeMenus() {
       const focused = document.querySelector('.menu.open')?.contains(document.activeElement);
-      for (const m of document.querySelectorAll('.menu.open')) m.classList.remove('open');
+      for (const m of document.querySelectorAll('.menu.open')) {
+        m.classList.remove('open');
+        m.firstElementChild.setAttribute('aria-expanded', 'false');
+      }
       if (focused) Display.canvas.focus();
     },
     // A menu of the game's, by its code (Contract.menu).
@@ -23,7 +26,11 @@ const Dialogs = (() => {
       item.hidden = !visible;
       item.disabled = !on;
     },
-    checkThemeItem(i, on) { themeItems[i].classList.toggle('checked', !!on); },
+    checkThemeItem(i, on) {
+      themeItems[i].classList.toggle('checked', !!on);
+      themeItems[i].setAttribute('aria-checked', String(!!on));
+    },
+    // A window the player must answer: the browser moves the focus into it, and back where it was when it closes.
     modal(dialog) {
       this.closeMenus();
       return new Promise((resolve) => {
@@ -163,6 +170,8 @@ const Dialogs = (() => {
   fields.speed.max = Contract.limits.fastest;
   for (let i = 1; i <= Contract.limits.themes; ++i) {
     const item = document.createElement('button');
+    item.setAttribute('role', 'menuitemradio');
+    item.setAttribute('aria-checked', 'false');
     item.textContent = 'Theme' + i;
     item.hidden = i !== 1;
     item.addEventListener('click', () => { Dialogs.closeMenus(); Module._fw_menu(Contract.command.theme, i); });
@@ -170,11 +179,17 @@ const Dialogs = (() => {
     themeItems.push(item);
   }
   const menus = [...document.querySelectorAll('.menu')];
+  for (const item of document.querySelectorAll('.items > button')) item.setAttribute('role', 'menuitem');
+  for (const item of document.querySelectorAll('[data-view="full"], [data-view-item]')) {
+    item.setAttribute('role', 'menuitemcheckbox');
+    item.setAttribute('aria-checked', 'false');
+  }
   const usable = (list) => list.filter((b) => !b.hidden && !b.disabled && !b.classList.contains('disabled'));
   const items = (menu) => usable([...menu.querySelectorAll('.items button')]);
   function open(menu) {
     Dialogs.closeMenus();
     menu.classList.add('open');
+    menu.firstElementChild.setAttribute('aria-expanded', 'true');
     items(menu)[0]?.focus();
   }
   for (const menu of menus) {
@@ -223,7 +238,10 @@ const Dialogs = (() => {
   }
   $('[data-view="full"]').addEventListener('click', () => { Dialogs.closeMenus(); Display.toggleFullScreen(); });
   // Captions and Hints: checked while on, kept with the records by the game.
-  Dialogs.checkViewItem = (item, on) => $(`[data-view-item="${item}"]`).classList.toggle('checked', on);
+  Dialogs.checkViewItem = (item, on) => {
+    $(`[data-view-item="${item}"]`).classList.toggle('checked', on);
+    $(`[data-view-item="${item}"]`).setAttribute('aria-checked', String(on));
+  };
   const viewItemOn = (item) => $(`[data-view-item="${item}"]`).classList.contains('checked');
   $('[data-view-item="captions"]').addEventListener('click', () => {
     Dialogs.closeMenus();
@@ -241,6 +259,7 @@ const Dialogs = (() => {
   document.addEventListener('fullscreenchange', () => {
     const full = !!document.fullscreenElement;
     $('[data-view="full"]').classList.toggle('checked', full);
+    $('[data-view="full"]').setAttribute('aria-checked', String(full));
     for (const item of ['in', 'out', 'actual']) $(`[data-view="${item}"]`).disabled = full;
     Display.fit();
   });

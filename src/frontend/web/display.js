@@ -2,7 +2,9 @@
 // device pixels (the largest that fits unless the player zoomed; full screen
 // takes the largest), the caption line below it, the pointer's look, the touch
 // controls laid out below the machine or on both sides of it, and the manual and
-// the odds beside it where the page is wide enough, else as a panel over it.
+// the odds beside it where the page is wide enough, else as a panel over it; and
+// for a screen reader the machine in words and what it says, in the page's live
+// regions.
 'use strict';
 const Display = (() => {
   const $ = (s) => document.querySelector(s);
@@ -172,6 +174,14 @@ const Display = (() => {
       if (!dialog.open) dialog.show();
       this.fit();
     },
+    // The machine in words, which a screen reader reads as the canvas's description.
+    describe(words) { $('#machine-words').textContent = words; },
+    // A sentence the machine says: read out after what the screen reader is saying, or at
+    // once when urgent (a panel, a jackpot). A new text each time, so that a sentence said
+    // again is read again.
+    say(sentence, urgent) {
+      $(urgent ? '#said-now' : '#said').replaceChildren(document.createTextNode(sentence));
+    },
     // Where a pointer event lies, in machine pixels (fractions and all: the game
     // takes the whole pixel), and whether it lies on the machine.
     machinePoint(e) {
@@ -197,5 +207,6 @@ const Display = (() => {
     for (const d of panels) d.close();
   }, true);
   for (const d of document.querySelectorAll('#manual, #odds')) d.addEventListener('close', () => Display.fit());
+  document.addEventListener('fw-caption', (e) => Display.say(e.detail.sentence, e.detail.urgent));
   return Display;
 })();

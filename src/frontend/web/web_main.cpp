@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "edition/about.h"
+#include "edition/describe.h"
 #include "edition/odds_rows.h"
 #include "edition/paced_clock.h"
 #include "edition/page_contract.h"
@@ -52,6 +53,8 @@ EM_JS(void, fw_js_theme_item, (int i, const char* caption, int visible, int on),
     Dialogs.setThemeItem(i, UTF8ToString(caption), visible, on);
 });
 EM_JS(void, fw_js_check_theme, (int i, int on), { Dialogs.checkThemeItem(i, on); });
+// The machine in words, the canvas's description for a screen reader.
+EM_JS(void, fw_js_describe, (const char* words), { Display.describe(UTF8ToString(words)); });
 EM_JS(void, fw_js_timer, (int timer, int on, int interval), { Fruitwhirl.enableTimer(timer, on, interval); });
 EM_JS(void, fw_js_end, (int status), { Fruitwhirl.endProgram(status); });
 EM_JS(void, fw_js_manual, (const char* path), { Dialogs.showManual(UTF8ToString(path)); });
@@ -359,6 +362,7 @@ struct Game {
     std::unique_ptr<Machine> machine;
     int controlsTold = -1;  // the controls' looks the page was told last
     ViewSettings view;      // as the records keep it (full screen is the browser's, never kept)
+    std::string described;  // the machine in words as the page was told last
 };
 Game* game = nullptr;
 // The largest scale the page is zoomed to: a machine pixel of 16 device pixels.
@@ -377,8 +381,19 @@ void TellControls() {
     if (looks != game->controlsTold) fw_js_controls(game->controlsTold = looks);
 }
 
+// The machine in words for the page, once no event is in hand, when they changed.
+void Describe() {
+    if (!game || !game->machine || !AtRest(*game->machine)) return;
+    std::string words = DescribeMachine(*game->machine);
+    if (words == game->described) return;
+    game->described = std::move(words);
+    fw_js_describe(game->described.c_str());
+    TraceMark("described");
+}
+
 void Send(MachineEvent event) {
     if (game && game->machine && !HasEnded(*game->machine)) Post(*game->machine, event);
+    Describe();
 }
 
 }  // namespace
@@ -467,6 +482,7 @@ EMSCRIPTEN_KEEPALIVE char* fw_add_theme(const char* path, const char* file) {
     if (fw_idle()) {
         fw::Machine& m = *fw::game->machine;
         fw::RunBetweenEvents(m, [&] { problem = fw::AddThemeCheck(m, path, file); });
+        fw::Describe();
     }
     return strdup(problem.c_str());
 }
@@ -536,7 +552,7 @@ int main() {
     fw::Post(*g.machine, fw::ev::Load{});  // returns when the start-up has run to its end
     if (!fw::HasEnded(*g.machine)) {
         fw::TraceMark("ready");
-        fw::Post(*g.machine, fw::ev::Activate{});
+        fw::Send(fw::ev::Activate{});
     }
     return 0;
 }

@@ -1,0 +1,137 @@
+// The machine in words, as a screen reader reads it to a player who cannot see
+// the picture: each scene is played with the machine's own presses, and the
+// description is written out by hand from what the machine shows then (the
+// Fruit theme's names, the reel strips as printed).
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "edition/describe.h"
+#include "fakes.h"
+#include "play/mania.h"
+#include "play/panels.h"
+#include "presentation/digits.h"
+
+namespace fw::test {
+namespace {
+
+// The coins the pile loses as a drop takes them, one by one.
+void TakeFromPurse(Rig& rig, int coins) {
+    for (int i = 0; i < coins; ++i) DrawDigits(rig.m, kTakeOneCoin);
+}
+
+// A game on the pay line 3-3-7 (lemon, lemon, orange) from the start-up's reels: no win, holds on offer.
+void LosingGame(Rig& rig) {
+    rig.ScriptSteps({7, 7, 7});
+    rig.PullLever();
+}
+
+struct Scene {
+    const char* name;
+    std::function<void(Rig&)> play;
+    const char* said;
+};
+
+const Scene kScenes[] = {
+    {"a fresh machine: coins can go in, the lever waits for a credit", [](Rig&) {},
+     "Purse: 20 coins. Credits: 0. Reel 1 shows lemon. Reel 2 shows plum. Reel 3 shows plum. "
+     "C: insert a coin. Shift+C: insert a stack of five. H: the high-score list. S: this run's statistics."},
+    {"a coin makes a credit and the lever ready", [](Rig& rig) { rig.InsertCoins(); },
+     "Purse: 19 coins. Credits: 1. Reel 1 shows lemon. Reel 2 shows plum. Reel 3 shows plum. "
+     "Space: pull the lever. C: insert a coin. Shift+C: insert a stack of five. "
+     "H: the high-score list. S: this run's statistics."},
+    {"ten credits: the slot takes no more",
+     [](Rig& rig) {
+         rig.InsertCoins(2);
+         rig.InsertCoins(2);
+     },
+     "Purse: 10 coins. Credits: 10. Reel 1 shows lemon. Reel 2 shows plum. Reel 3 shows plum. "
+     "Space: pull the lever. H: the high-score list. S: this run's statistics."},
+    {"a game without holds offers every reel",
+     [](Rig& rig) {
+         rig.InsertCoins(2);
+         LosingGame(rig);
+     },
+     "Purse: 15 coins. Credits: 4. Reel 1 shows lemon and can be held. Reel 2 shows lemon and can be held. "
+     "Reel 3 shows orange and can be held. Space: pull the lever. 1, 2, 3: hold or release a reel. "
+     "C: insert a coin. Shift+C: insert a stack of five. H: the high-score list. S: this run's statistics."},
+    {"a held reel is named held",
+     [](Rig& rig) {
+         rig.InsertCoins(2);
+         LosingGame(rig);
+         rig.PressHold(1);
+     },
+     "Purse: 15 coins. Credits: 4. Reel 1 shows lemon and can be held. Reel 2 shows lemon and is held. "
+     "Reel 3 shows orange and can be held. Space: pull the lever. 1, 2, 3: hold or release a reel. "
+     "C: insert a coin. Shift+C: insert a stack of five. H: the high-score list. S: this run's statistics."},
+    {"two held reels close the third",
+     [](Rig& rig) {
+         rig.InsertCoins(2);
+         LosingGame(rig);
+         rig.PressHold(0);
+         rig.PressHold(2);
+     },
+     "Purse: 15 coins. Credits: 4. Reel 1 shows lemon and is held. Reel 2 shows lemon. "
+     "Reel 3 shows orange and is held. Space: pull the lever. 1, 2, 3: hold or release a reel. "
+     "C: insert a coin. Shift+C: insert a stack of five. H: the high-score list. S: this run's statistics."},
+    {"an empty purse with a credit left: only the lever",
+     [](Rig& rig) {
+         rig.InsertCoins();
+         TakeFromPurse(rig, 19);
+     },
+     "Purse: 0 coins. Credits: 1. Reel 1 shows lemon. Reel 2 shows plum. Reel 3 shows plum. "
+     "Space: pull the lever. H: the high-score list. S: this run's statistics."},
+    {"nothing left: the pile opens the out-of-coins panel",
+     [](Rig& rig) {
+         rig.InsertCoins();
+         TakeFromPurse(rig, 19);
+         LosingGame(rig);
+     },
+     "Purse: 0 coins. Credits: 0. Reel 1 shows lemon. Reel 2 shows lemon. Reel 3 shows orange. "
+     "C: the out-of-coins panel. H: the high-score list. S: this run's statistics."},
+    {"the out-of-coins panel",
+     [](Rig& rig) {
+         rig.InsertCoins();
+         TakeFromPurse(rig, 19);
+         LosingGame(rig);
+         rig.PressOn(places::CoinPile);
+     },
+     "Purse: 0 coins. Credits: 0. Out of coins: the panel offers a fresh purse or the end of the game. "
+     "Space: play on with a fresh purse of 20 coins. Q: quit the game."},
+    {"the offer panel", [](Rig& rig) { ShowOfferPanel(rig.m); },
+     "Purse: 20 coins. Credits: 0. You have 1000 coins: the panel offers to end the game with them. "
+     "Space: play on with your coins. Q: quit the game."},
+    {"the high-score list", [](Rig& rig) { rig.PressOn(places::DisplayWindow); },
+     "Purse: 20 coins. Credits: 0. The high-score list shows. Your run is not on the list. "
+     "1 to 9, 0: the statistics of line 1 to 10. Escape: back to the reels."},
+    {"a line's statistics",
+     [](Rig& rig) {
+         rig.PressOn(places::DisplayWindow);
+         rig.PressOn(places::ListLineZone(2));
+     },
+     "Purse: 20 coins. Credits: 0. The statistics of line 3 of the high-score list show. "
+     "Escape: back to the reels."},
+    {"this run's statistics", [](Rig& rig) { rig.PressOn(places::DisplayWindow, 2); },
+     "Purse: 20 coins. Credits: 0. This run's statistics show. Escape: back to the reels."},
+    {"the Mania period's time left",
+     [](Rig& rig) {
+         rig.InsertCoins();
+         StartMania(rig.m);
+         for (int t = 0; t < 3; ++t) rig.Send(ev::Tick{TimerId::MultiCheck});
+     },
+     "Purse: 19 coins. Credits: 1. Reel 1 shows lemon. Reel 2 shows plum. Reel 3 shows plum. "
+     "Mania: 110 seconds left. Space: pull the lever. C: insert a coin. Shift+C: insert a stack of five. "
+     "H: the high-score list. S: this run's statistics."},
+};
+
+TEST(Description, TheMachineInWordsNamesThePurseTheReelsAndHoldsTheScreenAndTheKeysThatActNow) {
+    for (const Scene& scene : kScenes) {
+        Rig rig;
+        rig.StartPlaying();
+        scene.play(rig);
+        EXPECT_EQ(DescribeMachine(rig.m), scene.said) << scene.name;
+    }
+}
+
+}  // namespace
+}  // namespace fw::test
