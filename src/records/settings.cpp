@@ -52,6 +52,8 @@ std::optional<StoredRange> StoredNumberRange(const std::string& section, const s
         // Larger is slower; the setting runs from 0 to 100.
         if (key == "Speed") return StoredRange{0, 100, true};
         if (key == "Volume") return StoredRange{0, kFullVolume};
+        // The choices of the configuration's Language list; 0 is the system's language.
+        if (key == "Language") return StoredRange{0, kLanguageChoiceLast};
         return std::nullopt;
     }
     if (section.size() != 7 || section.rfind("High-", 0) != 0) return std::nullopt;
@@ -190,6 +192,7 @@ void LoadSettings(Machine& m) {
     const auto savedThemeCount = static_cast<Integer>(read.Number("GameCfg", "ThmNr", 1));
     m.records.ScoreTable[0].Name = read.Name("GameCfg", "NoName");
     m.config.Speed = static_cast<Long>(read.Number("GameCfg", "Speed", 50));
+    m.config.Language = static_cast<Integer>(read.Number("GameCfg", "Language", 0));
 
     for (int n = 1; n <= kListLines; ++n) {
         // The default pair is read for every row, so the table is read through
@@ -222,6 +225,7 @@ bool WriteSettings(Machine& m, WriteFailure& failure) {
     write.Put("GameCfg", "ThmNr", m.themes.ThemeCount);
     write.Put("GameCfg", "Name", m.records.ScoreTable[0].Name);
     write.Put("GameCfg", "Speed", m.config.Speed);
+    write.Put("GameCfg", "Language", m.config.Language);
     for (int n = 1; n <= kListLines; ++n) {
         const std::string section = HighSection(n);
         const ScoreRecord& row = m.records.ScoreTable[n];

@@ -83,6 +83,8 @@ void Form_Load(Machine& m) {
     if (!ScanThemes(m)) return;
     std::vector<std::string> notes = m.store.Open();
     LoadSettings(m);
+    // The records' messages below are said in the player's language.
+    m.host.SetLanguage(m.config.Language);
     const std::optional<RunRecord> resumed = RecoverLastRun(m, notes);
     // The four drawing surfaces were taken when the machine was made.
     LoadMachineConfig(m);
