@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/ini_text.h"
+#include "platform/words.h"
 #include "presentation/themes.h"
 #include "records/data_tables.h"
 
@@ -91,22 +92,34 @@ RecordsExamined ExamineRecordsText(const std::string& text) {
             examined.holdsRecords = true;
             examined.holdsList = examined.holdsList || row;
             const int line = lines[section][key];
-            const std::string where =
-                "line " + std::to_string(line) + ": " + key + "=" + value + " in [" + section + "] ";
+            // Translators: %1 the line's number, %2 the setting as it stands ("Score=40000"), %3 its
+            // section, %4 what the game does with it.
+            const std::string where = Tr("records", "line %1: %2 in [%3] %4");
+            const std::string n = std::to_string(line), setting = key + "=" + value;
             if (!range) {
                 const std::string kept = CleanName(value);
-                if (kept != value) changes.emplace_back(line, where + "is cut to \"" + kept + "\"");
+                if (kept != value)
+                    changes.emplace_back(
+                        line,
+                        Fill(where, {n, setting, section, Fill(Tr("records", "is cut to \"%1\""), {kept})}));
                 continue;
             }
             const auto number = ParseDecimal(value);
             const auto taken = TakenNumber(*range, value);
             if (number && taken == number) continue;
-            std::string why = !number               ? "is not a whole number"
-                              : *number < range->lo ? "is less than " + std::to_string(range->lo)
-                                                    : "is more than " + std::to_string(range->hi);
-            why +=
-                taken ? "; " + std::to_string(*taken) + " takes its place" : "; the default takes its place";
-            changes.emplace_back(line, where + why);
+            const std::string lo = std::to_string(range->lo), hi = std::to_string(range->hi);
+            const std::string instead = taken ? std::to_string(*taken) : std::string();
+            std::string why;
+            if (!number)
+                why = taken ? Fill(Tr("records", "is not a whole number; %1 takes its place"), {instead})
+                            : Tr("records", "is not a whole number; the default takes its place");
+            else if (*number < range->lo)
+                why = taken ? Fill(Tr("records", "is less than %1; %2 takes its place"), {lo, instead})
+                            : Fill(Tr("records", "is less than %1; the default takes its place"), {lo});
+            else
+                why = taken ? Fill(Tr("records", "is more than %1; %2 takes its place"), {hi, instead})
+                            : Fill(Tr("records", "is more than %1; the default takes its place"), {hi});
+            changes.emplace_back(line, Fill(where, {n, setting, section, why}));
         }
     }
     std::sort(changes.begin(), changes.end());
@@ -225,7 +238,9 @@ bool WriteSettings(Machine& m, WriteFailure& failure) {
     write.Put("GameCfg", "ThmNr", m.themes.ThemeCount);
     write.Put("GameCfg", "Name", m.records.ScoreTable[0].Name);
     write.Put("GameCfg", "Speed", m.config.Speed);
-    write.Put("GameCfg", "Language", m.config.Language);
+    // The language only once one was chosen: the system's is the default of older files.
+    if (m.config.Language != 0 || !m.store.GetSetting("GameCfg", "Language", "").empty())
+        write.Put("GameCfg", "Language", m.config.Language);
     for (int n = 1; n <= kListLines; ++n) {
         const std::string section = HighSection(n);
         const ScoreRecord& row = m.records.ScoreTable[n];
