@@ -205,7 +205,9 @@ const Dialogs = (() => {
     const current = document.querySelector('.menu.open');
     const by = { ArrowDown: 1, ArrowRight: 1, ArrowUp: -1, ArrowLeft: -1 }[e.key];
     const across = e.key === 'ArrowLeft' || e.key === 'ArrowRight';
-    const named = e.altKey && !e.ctrlKey && menus.find((m) => m.dataset.menu[0] === e.key.toLowerCase());
+    // The letter underlined in the player's language.
+    const named = e.altKey && !e.ctrlKey && menus.find((m) =>
+      m.firstElementChild.querySelector('u')?.textContent.toLowerCase() === e.key.toLowerCase());
     if (named && usable([named]).length) open(named);
     else if (current && by && !across) next(items(current), document.activeElement, by)?.focus();
     else if (current && by) open(next(usable(menus), current, by));

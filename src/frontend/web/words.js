@@ -49,6 +49,7 @@ const Words = (() => {
         if (mark >= 0 && mark + 1 < said.length) {
           e.replaceChildren(said.slice(0, mark), Object.assign(document.createElement('u'), {
             textContent: said[mark + 1] }), said.slice(mark + 2));
+          if (e.hasAttribute('aria-keyshortcuts')) e.setAttribute('aria-keyshortcuts', 'Alt+' + said[mark + 1].toUpperCase());
         } else {
           e.textContent = said;
         }

@@ -50,11 +50,11 @@ QString DecodeManual(const QByteArray& bytes, bool cut) {
 std::optional<QString> ReadManual(const QString& path, QString& problem) {
     const QFileInfo info(path);
     if (!info.exists()) {
-        problem = QCoreApplication::translate("manual", "The file does not exist.");
+        problem = QCoreApplication::translate("manual window", "The file does not exist.");
         return std::nullopt;
     }
     if (!info.isFile()) {
-        problem = QCoreApplication::translate("manual", "It is not a text file.");
+        problem = QCoreApplication::translate("manual window", "It is not a text file.");
         return std::nullopt;
     }
     QFile file(path);
@@ -75,7 +75,7 @@ std::optional<QString> ReadManual(const QString& path, QString& problem) {
     if (cut) {
         if (!text.endsWith(QLatin1Char('\n'))) text += QLatin1Char('\n');
         text += QCoreApplication::translate(
-            "manual", "\n[The file is longer than 1 MiB: only its first 1 MiB is shown here.]\n");
+            "manual window", "\n[The file is longer than 1 MiB: only its first 1 MiB is shown here.]\n");
     }
     return text;
 }
@@ -94,8 +94,8 @@ protected:
 private:
     // The title and the button in the player's language.
     void nameParts() {
-        setWindowTitle(QCoreApplication::translate("manual", "Fruitwhirl Manual"));
-        cmdQuit_->setText(QCoreApplication::translate("manual", "&Close"));
+        setWindowTitle(QCoreApplication::translate("manual window", "Fruitwhirl Manual"));
+        cmdQuit_->setText(QCoreApplication::translate("manual window", "&Close"));
     }
     QPlainTextEdit* txtManual_;
     QPushButton* cmdQuit_;
@@ -156,10 +156,11 @@ void ShowManual(QWidget* parent, int /*scale*/, const QString& path) {
     QString problem;
     const std::optional<QString> text = ReadManual(path, problem);
     if (!text) {
-        ShowCabinetMessage(
-            parent, QMessageBox::Warning, QCoreApplication::translate("manual", "Fruitwhirl Manual"),
-            QCoreApplication::translate("manual", "The manual cannot be shown: \"%1\" cannot be read.\n%2")
-                .arg(QDir::toNativeSeparators(path), problem));
+        ShowCabinetMessage(parent, QMessageBox::Warning,
+                           QCoreApplication::translate("manual window", "Fruitwhirl Manual"),
+                           QCoreApplication::translate(
+                               "manual window", "The manual cannot be shown: \"%1\" cannot be read.\n%2")
+                               .arg(QDir::toNativeSeparators(path), problem));
         return;
     }
     QPointer<ManualWindow>& window = TheManualWindow();
