@@ -204,6 +204,7 @@ public:
         endStatus = status;
         calls.push_back("EndProgram " + std::to_string(status));
     }
+    void SetLanguage(int choice) override { languages.push_back(choice); }
 
     // What the player does in the configuration dialog: edits the values and
     // answers OK (true) or Cancel (false). Without it the dialog is cancelled.
@@ -225,7 +226,8 @@ public:
     bool topmost = false;
     std::vector<OddsReport> oddsShown;  // the figures of the odds window, every time
     bool oddsOpen = false;
-    int endStatus = -1;  // -1 while the program runs
+    int endStatus = -1;          // -1 while the program runs
+    std::vector<int> languages;  // every language the machine asked the window to speak
 };
 
 // Coordinate-coded pictures: every pixel tells where it came from.

@@ -185,7 +185,10 @@ void MainWindow::nameMenus() {
 }
 
 void MainWindow::SetLanguage(int choice) {
-    if (translations_) translations_->Speak(translations_->CodeFor(choice));
+    if (!translations_) return;
+    translations_->Speak(translations_->CodeFor(choice));
+    // At once: the windows' LanguageChange comes later, through the event loop.
+    nameMenus();
 }
 
 int MainWindow::largestScale() const {
