@@ -21,35 +21,43 @@
 #include "frontend/qt/signals.h"
 #include "frontend/qt/single_instance.h"
 #include "frontend/qt/theme_folder.h"
+#include "frontend/qt/translations.h"
 #include "frontend/real_random.h"
 #include "frontend/sdl/sdl_sound_control.h"
 #include "machine/machine.h"
+#include "platform/words.h"
 #include "shell/events.h"
 #include "shell/trace.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: fruitwhirl [--scale N] [--odds] [--help] [--version]\n"
-    "A three-reel fruit machine.\n"
-    "\n"
-    "  --scale N    show the machine N times its size, a whole number from 1 to 16;\n"
-    "               by default the size chosen last, at first the largest that fits\n"
-    "               in half the screen's height\n"
-    "  --odds       print the exact odds and payouts in the long run and exit\n"
-    "  -h, --help   show this text and exit\n"
-    "  --version    show the version and exit\n"
-    "\n"
-    "Settings and high scores are kept in $XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.ini\n"
-    "(~/.config/Fruitwhirl/Fruitwhirl.ini when XDG_CONFIG_HOME is not set). Beside it:\n"
-    "  Fruitwhirl.recovery   the run under way, written after every game; a run that\n"
-    "                        ends without a quit is entered from it at the next start\n"
-    "  Fruitwhirl-damaged-DATE-TIME.ini (.recovery)\n"
-    "                        a file that could not be read cleanly, kept as it was\n"
-    "  Fruitwhirl.lock       held while a game runs: one game per settings folder\n"
-    "\n"
-    "SIGTERM, SIGINT and SIGHUP quit as the Quit menu item does, saving the records;\n"
-    "a second one ends the program at once.\n";
+// What --help says, in the player's language.
+std::string Usage() {
+    return fw::Tr("help",
+                  "Usage: fruitwhirl [--scale N] [--odds] [--help] [--version]\n"
+                  "A three-reel fruit machine.\n"
+                  "\n"
+                  "  --scale N    show the machine N times its size, a whole number from 1 to 16;\n"
+                  "               by default the size chosen last, at first the largest that fits\n"
+                  "               in half the screen's height\n"
+                  "  --odds       print the exact odds and payouts in the long run and exit\n"
+                  "  -h, --help   show this text and exit\n"
+                  "  --version    show the version and exit\n"
+                  "\n"
+                  "Settings and high scores are kept in $XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.ini\n"
+                  "(~/.config/Fruitwhirl/Fruitwhirl.ini when XDG_CONFIG_HOME is not set). Beside it:\n"
+                  "  Fruitwhirl.recovery   the run under way, written after every game; a run that\n"
+                  "                        ends without a quit is entered from it at the next start\n"
+                  "  Fruitwhirl-damaged-DATE-TIME.ini (.recovery)\n"
+                  "                        a file that could not be read cleanly, kept as it was\n"
+                  "  Fruitwhirl.lock       held while a game runs: one game per settings folder\n"
+                  "\n"
+                  "SIGTERM, SIGINT and SIGHUP quit as the Quit menu item does, saving the records;\n"
+                  "a second one ends the program at once.\n"
+                  "\n"
+                  "The game speaks the language of the configuration, or the system's (LANGUAGE,\n"
+                  "LC_ALL, LC_MESSAGES, LANG); this text is in the system's.\n");
+}
 
 struct Options {
     int scale = 0;  // 0: choose from the screen
@@ -60,8 +68,8 @@ std::optional<int> ParseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
-            std::printf("\n%s", fw::kKeysHelp);
+            std::fputs(Usage().c_str(), stdout);
+            std::printf("\n%s", fw::KeysHelp().c_str());
             return 0;
         }
         if (arg == "--odds") {
@@ -78,14 +86,17 @@ std::optional<int> ParseOptions(int argc, char** argv, Options& options) {
         } else if (arg.rfind("--scale=", 0) == 0) {
             value = arg.substr(8);
         } else {
-            std::fprintf(stderr, "fruitwhirl: unknown option '%s'\n%s", arg.c_str(), kUsage);
+            std::fprintf(stderr, "fruitwhirl: %s\n%s",
+                         fw::Fill(fw::Tr("help", "unknown option '%1'"), {arg}).c_str(), Usage().c_str());
             return 2;
         }
         char* end = nullptr;
         const long scale = std::strtol(value.c_str(), &end, 10);
         if (value.empty() || *end != '\0' || scale < 1 || scale > 16) {
-            std::fprintf(stderr, "fruitwhirl: --scale needs a whole number from 1 to 16, not '%s'\n",
-                         value.c_str());
+            std::fprintf(
+                stderr, "fruitwhirl: %s\n",
+                fw::Fill(fw::Tr("help", "--scale needs a whole number from 1 to 16, not '%1'"), {value})
+                    .c_str());
             return 2;
         }
         options.scale = static_cast<int>(scale);
@@ -93,12 +104,19 @@ std::optional<int> ParseOptions(int argc, char** argv, Options& options) {
     return std::nullopt;
 }
 
-// The folder with Gfx/, Sfx/ and manual.txt: beside the program (the build
+// The program's own folder, known before the application is made (--help
+// speaks the player's language from the catalogues there).
+QString ProgramFolder(const char* argv0) {
+    const QFileInfo self(QStringLiteral("/proc/self/exe"));
+    const QString program = self.exists() ? self.canonicalFilePath() : QString::fromLocal8Bit(argv0);
+    return QFileInfo(program).absolutePath();
+}
+
+// The folder with Gfx/, Sfx/, l10n/ and manual.txt: beside the program (the build
 // tree), else the data folder of an installed program relative to its own
 // folder (../share/fruitwhirl, so a package unpacked anywhere or a moved prefix
 // still runs), else the data folder configured at build time.
-std::string DataFolder() {
-    const QString beside = QCoreApplication::applicationDirPath();
+std::string DataFolder(const QString& beside) {
     for (const QString& folder : {beside, QDir::cleanPath(beside + QStringLiteral("/" FW_DATA_DIR_RELATIVE)),
                                   QStringLiteral(FW_DATA_DIR)}) {
         if (QFileInfo(folder + "/Gfx").isDir()) return QDir::toNativeSeparators(folder).toStdString();
@@ -128,6 +146,10 @@ QIcon WindowIcon() {
 
 int main(int argc, char** argv) {
     fw::TraceMark("launch");
+    const std::string dataFolder = DataFolder(ProgramFolder(argv[0]));
+    // The system's language until the records name the player's.
+    fw::Translations translations(QString::fromStdString(dataFolder));
+    translations.Speak(translations.CodeFor(0));
     Options options;
     if (const auto status = ParseOptions(argc, argv, options)) return *status;
     fw::InstallSignalPipe();
@@ -138,6 +160,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(FW_VERSION);
     QApplication::setDesktopFileName(QStringLiteral(FW_APP_ID));
     QApplication::setWindowIcon(WindowIcon());
+    translations.Install();
 
     // The signals end every window from here on, the lock's messages too.
     fw::ReadSignalPipe();
@@ -159,6 +182,7 @@ int main(int argc, char** argv) {
     // The store first: the window starts at the view it keeps.
     fw::QtSettingsStore store(settingsFile);
     fw::MainWindow window(options.scale, &store);
+    window.setTranslations(&translations);
     fw::QtPacing pacing(window.screen());
     fw::PacedClock clock(pacing);
     fw::RealRandom random;
@@ -166,7 +190,7 @@ int main(int argc, char** argv) {
     fw::QtImageLoader images;
 
     fw::Machine machine(fw::Platform{clock, random, sound, store, images, window},
-                        fw::Pictures{BuiltInPicture("sprites"), BuiltInPicture("machine")}, DataFolder());
+                        fw::Pictures{BuiltInPicture("sprites"), BuiltInPicture("machine")}, dataFolder);
     machine.themes.UserGfxPath = fw::UserThemeFolder();
     window.attach(&machine);
 

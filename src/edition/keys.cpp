@@ -1,5 +1,7 @@
 #include "edition/keys.h"
 
+#include "platform/words.h"
+
 #include <cctype>
 
 namespace fw {
@@ -75,23 +77,25 @@ std::vector<std::string> Shortcuts(WindowCommand command) {
     return shown;
 }
 
-const char* const kKeysHelp =
-    "Keys:\n"
-    "  C            one coin into the slot      Shift+C  a stack of five coins\n"
-    "  Space, Enter pull the lever; on a panel, its continue button\n"
-    "  1, 2, 3      hold or release reel 1, 2, 3\n"
-    "  H            the high-score list         S        this run's statistics\n"
-    "  1 .. 9, 0    on the high-score list: the statistics of line 1 .. 10\n"
-    "  Backspace, Escape   back from the high-score list or a statistics page\n"
-    "               (Escape first leaves full screen)\n"
-    "  Q            on a panel: its quit button\n"
-    "  M            mute the sounds, and give them back (the volume is in Configuration)\n"
-    "  Ctrl++, Ctrl+-, Ctrl+0   zoom in, zoom out, actual size\n"
-    "  F11          full screen on and off (Escape leaves it)\n"
-    "  F1           the manual                  Ctrl+Q   quit\n"
-    "  Alt+G        the Game menu: the configuration, and quitting the game\n"
-    "  Alt+T        the Theme menu: the reel themes\n"
-    "  Alt+V        the View menu: zoom and full screen\n"
-    "  Alt+H        the Help menu: About, the manual, the odds and payouts\n";
+std::string KeysHelp() {
+    return Tr("help",
+              "Keys:\n"
+              "  C            one coin into the slot      Shift+C  a stack of five coins\n"
+              "  Space, Enter pull the lever; on a panel, its continue button\n"
+              "  1, 2, 3      hold or release reel 1, 2, 3\n"
+              "  H            the high-score list         S        this run's statistics\n"
+              "  1 .. 9, 0    on the high-score list: the statistics of line 1 .. 10\n"
+              "  Backspace, Escape   back from the high-score list or a statistics page\n"
+              "               (Escape first leaves full screen)\n"
+              "  Q            on a panel: its quit button\n"
+              "  M            mute the sounds, and give them back (the volume is in Configuration)\n"
+              "  Ctrl++, Ctrl+-, Ctrl+0   zoom in, zoom out, actual size\n"
+              "  F11          full screen on and off (Escape leaves it)\n"
+              "  F1           the manual                  Ctrl+Q   quit\n"
+              "  Alt+G        the Game menu: the configuration, and quitting the game\n"
+              "  Alt+T        the Theme menu: the reel themes\n"
+              "  Alt+V        the View menu: zoom and full screen\n"
+              "  Alt+H        the Help menu: About, the manual, the odds and payouts\n");
+}
 
 }  // namespace fw

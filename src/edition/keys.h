@@ -38,6 +38,6 @@ KeyMeaning MeaningOfKey(std::string_view name, HeldKeys held);
 std::vector<std::string> Shortcuts(WindowCommand command);
 
 // The keys, as the lines of text that --help shows.
-extern const char* const kKeysHelp;
+std::string KeysHelp();
 
 }  // namespace fw

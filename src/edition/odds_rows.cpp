@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "machine/cells.h"
+#include "platform/words.h"
 #include "play/odds.h"
 #include "presentation/themes.h"
 #include "records/data_tables.h"
@@ -22,7 +23,7 @@ OddsCell Chance(const Rational& chance) {
 
 // What a credit returns: "297/200 coins (148.5 %)".
 OddsCell Return(const Rational& payout) {
-    return {FractionText(payout) + " coins (" + Percent(payout) + ")"};
+    return {Fill(Tr("odds", "%1 coins (%2)"), {FractionText(payout), Percent(payout)})};
 }
 
 OddsRow Figure(const std::string& name, OddsCell value) {
@@ -31,20 +32,23 @@ OddsRow Figure(const std::string& name, OddsCell value) {
 
 // The choice of a hold as the rows name it: "Hold left and right reels (held now)  ★ best".
 std::string HoldName(const HoldOdds& hold) {
-    static const char* const kReels[3] = {"left", "middle", "right"};
-    std::string name;
-    for (int r = 0; r < 3; ++r) {
-        if (!hold.held[r]) continue;
-        name += name.empty() ? "" : " and ";
-        name += kReels[r];
-    }
-    if (name.empty()) {
-        name = "No hold";
-    } else {
-        name = "Hold " + name + (name.find(" and ") == std::string::npos ? " reel" : " reels");
-    }
-    if (hold.chosen) name += " (held now)";
-    if (hold.best) name += "  \u2605 best";
+    // By the reels held: left 1, middle 2, right 4.
+    static const char* const kNames[8] = {
+        TrLater("odds", "No hold"),
+        TrLater("odds", "Hold left reel"),
+        TrLater("odds", "Hold middle reel"),
+        TrLater("odds", "Hold left and middle reels"),
+        TrLater("odds", "Hold right reel"),
+        TrLater("odds", "Hold left and right reels"),
+        TrLater("odds", "Hold middle and right reels"),
+        TrLater("odds", "Hold left and middle and right reels"),
+    };
+    int held = 0;
+    for (int r = 0; r < 3; ++r)
+        if (hold.held[r]) held |= 1 << r;
+    std::string name = Tr("odds", kNames[held]);
+    if (hold.chosen) name = Fill(Tr("odds", "%1 (held now)"), {name});
+    if (hold.best) name = Fill(Tr("odds", "%1  \u2605 best"), {name});
     return name;
 }
 
@@ -68,17 +72,23 @@ std::string NamedLines(const std::string& lines, const std::vector<std::string>&
         for (std::size_t r = 0; r < reels.size(); ++r) {
             const std::size_t id = static_cast<std::size_t>(std::atoi(reels[r].c_str()));
             named += r == 0 ? "" : ", ";
-            named += reels[r] == "*" ? "any" : id < symbols.size() ? symbols[id] : "symbol " + reels[r];
+            named += reels[r] == "*"       ? Tr("odds", "any")
+                     : id < symbols.size() ? symbols[id]
+                                           : Fill(Tr("symbol", "symbol %1"), {reels[r]});
         }
     }
     return named;
 }
 
 OddsSection Prizes(const OddsReport& odds, bool nextGame) {
-    OddsSection section{"Prizes", "Prizes", {"Prize", "Coins", "Long run"}, {}, ""};
-    if (nextGame) section.header.push_back("Next game");
+    OddsSection section{"Prizes",
+                        Tr("odds", "Prizes"),
+                        {Tr("odds", "Prize"), Tr("odds", "Coins"), Tr("odds", "Long run")},
+                        {},
+                        ""};
+    if (nextGame) section.header.push_back(Tr("odds", "Next game"));
     for (int k = 0; k < kPrizes; ++k) {
-        OddsRow row{{{"Prize " + std::to_string(k + 1)},
+        OddsRow row{{{Fill(Tr("odds", "Prize %1"), {std::to_string(k + 1)})},
                      {std::to_string(odds.coins[k])},
                      Chance(odds.longRun.prize[k])},
                     k};
@@ -86,70 +96,91 @@ OddsSection Prizes(const OddsReport& odds, bool nextGame) {
         section.rows.push_back(std::move(row));
     }
     if (nextGame && odds.mania) {
-        section.rows.push_back(
-            {{{"Bonus wheel"}, {"20 to 50"}, Chance(odds.longRunMania.wheel), Chance(odds.nextGame.wheel)}});
+        section.rows.push_back({{{Tr("odds", "Bonus wheel")},
+                                 {Tr("odds", "20 to 50")},
+                                 Chance(odds.longRunMania.wheel),
+                                 Chance(odds.nextGame.wheel)}});
     }
-    OddsRow noWin{{{"No win"}, {}, Chance(odds.longRun.noWin)}};
+    OddsRow noWin{{{Tr("odds", "No win")}, {}, Chance(odds.longRun.noWin)}};
     if (nextGame) noWin.cells.push_back(Chance(odds.nextGame.noWin));
     section.rows.push_back(std::move(noWin));
-    section.note = "The long run: never holding, outside the Mania period";
-    section.note += nextGame && odds.mania ? " (the bonus wheel's: in it)." : ".";
-    if (nextGame) section.note += " The next game: from where the reels stand, holding none.";
+    section.note =
+        nextGame && odds.mania
+            ? Tr("odds", "The long run: never holding, outside the Mania period (the bonus wheel's: in it).")
+            : Tr("odds", "The long run: never holding, outside the Mania period.");
+    if (nextGame)
+        section.note += " " + Tr("odds", "The next game: from where the reels stand, holding none.");
     return section;
 }
 
 OddsSection NextGame(const OddsReport& odds) {
-    OddsSection section{
-        "NextGame", "Next game", {}, {Figure("Return per credit", Return(odds.nextGame.payout))}, ""};
-    if (odds.mania) section.note = "The Mania period runs: the special symbols and the bonus wheel count.";
+    OddsSection section{"NextGame",
+                        Tr("odds", "Next game"),
+                        {},
+                        {Figure(Tr("odds", "Return per credit"), Return(odds.nextGame.payout))},
+                        ""};
+    if (odds.mania)
+        section.note = Tr("odds", "The Mania period runs: the special symbols and the bonus wheel count.");
     if (odds.holds.empty())
-        section.note += std::string(section.note.empty() ? "" : " ") + "It offers no hold.";
+        section.note += std::string(section.note.empty() ? "" : " ") + Tr("odds", "It offers no hold.");
     return section;
 }
 
 OddsSection Holds(const OddsReport& odds) {
-    OddsSection section{"Holds", "Hold choices", {"Hold", "Return per credit", "Chance of a win"}, {}, ""};
+    OddsSection section{"Holds",
+                        Tr("odds", "Hold choices"),
+                        {Tr("odds", "Hold"), Tr("odds", "Return per credit"), Tr("odds", "Chance of a win")},
+                        {},
+                        ""};
     for (const HoldOdds& hold : odds.holds) {
-        section.rows.push_back({{{HoldName(hold)},
-                                 {Percent(hold.payout), FractionText(hold.payout) + " coins"},
-                                 {Percent(hold.win), FractionText(hold.win), hold.win.value()}},
-                                -1,
-                                hold.best});
+        section.rows.push_back(
+            {{{HoldName(hold)},
+              {Percent(hold.payout), Fill(Tr("odds", "%1 coins"), {FractionText(hold.payout)})},
+              {Percent(hold.win), FractionText(hold.win), hold.win.value()}},
+             -1,
+             hold.best});
     }
-    section.note = "The best choice pays the most coins on average.";
+    section.note = Tr("odds", "The best choice pays the most coins on average.");
     return section;
 }
 
 OddsSection LongRun(const OddsReport& odds) {
-    OddsSection section{"LongRun",
-                        "The long run",
-                        {},
-                        {},
-                        "Never holding. In the Mania period the special symbols and the bonus wheel count."};
+    OddsSection section{
+        "LongRun",
+        Tr("odds", "The long run"),
+        {},
+        {},
+        Tr("odds", "Never holding. In the Mania period the special symbols and the bonus wheel count.")};
     section.rows.push_back(
-        Figure("Return per credit, outside the Mania period", Return(odds.longRun.payout)));
-    section.rows.push_back(Figure("Return per credit in the Mania period", Return(odds.longRunMania.payout)));
-    section.rows.push_back(Figure("Bonus wheel spins in the Mania period", Chance(odds.longRunMania.wheel)));
+        Figure(Tr("odds", "Return per credit, outside the Mania period"), Return(odds.longRun.payout)));
     section.rows.push_back(
-        Figure("Games between 100-coin prizes, on average", {FractionText(odds.gamesBetweenTop)}));
+        Figure(Tr("odds", "Return per credit in the Mania period"), Return(odds.longRunMania.payout)));
+    section.rows.push_back(
+        Figure(Tr("odds", "Bonus wheel spins in the Mania period"), Chance(odds.longRunMania.wheel)));
+    section.rows.push_back(Figure(Tr("odds", "Games between 100-coin prizes, on average"),
+                                  {FractionText(odds.gamesBetweenTop)}));
     return section;
 }
 
 OddsSection PayLines(const OddsReport& odds) {
     OddsSection section{
-        "PayLines", "Pay lines", {"Prize", "Coins", "Reels that win it, left to right"}, {}, ""};
+        "PayLines",
+        Tr("odds", "Pay lines"),
+        {Tr("odds", "Prize"), Tr("odds", "Coins"), Tr("odds", "Reels that win it, left to right")},
+        {},
+        ""};
     for (int k = 0; k < kPrizes; ++k) {
-        section.rows.push_back({{{"Prize " + std::to_string(k + 1)},
+        section.rows.push_back({{{Fill(Tr("odds", "Prize %1"), {std::to_string(k + 1)})},
                                  {std::to_string(odds.coins[k])},
                                  {NamedLines(odds.lines[k], odds.symbols)}},
                                 k});
     }
-    section.note = "\"any\": any symbol on that reel.";
+    section.note = Tr("odds", "\"any\": any symbol on that reel.");
     return section;
 }
 
 std::string PlainCell(const OddsCell& cell) {
-    return cell.exact.empty() ? cell.text : cell.text + ", exactly " + cell.exact;
+    return cell.exact.empty() ? cell.text : Fill(Tr("odds", "%1, exactly %2"), {cell.text, cell.exact});
 }
 
 // The number of characters a text shows as (UTF-8: continuation bytes take no place).
@@ -229,7 +260,7 @@ std::string OddsPlainText(const std::vector<OddsSection>& sections) {
 std::string LongRunOddsText() {
     OddsReport odds = TableOdds(BuiltInTables());
     for (int s = 0; s < themecells::kSymbols; ++s) odds.symbols.push_back(SymbolName("Fruit.Thm", s));
-    return std::string("Fruitwhirl ") + kAppVersion + ": odds and payouts in the long run\n" +
+    return Fill(Tr("odds", "Fruitwhirl %1: odds and payouts in the long run"), {kAppVersion}) + "\n" +
            OddsPlainText(OddsRows(odds, OddsScope::LongRun));
 }
 

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <ctime>
 
+#include "platform/words.h"
 #include "records/settings.h"
 #include "shell/trace.h"
 
@@ -30,7 +31,7 @@ std::string LocalStamp() {
 }  // namespace
 
 RecordsStore::RecordsStore(std::unique_ptr<StoreBytes> bytes, std::function<void(const std::string&)> note)
-    : stamp(LocalStamp), bytes_(std::move(bytes)), note_(std::move(note)), words_(bytes_->Words()) {}
+    : stamp(LocalStamp), bytes_(std::move(bytes)), note_(std::move(note)) {}
 
 RecordsStore::~RecordsStore() = default;
 
@@ -43,29 +44,31 @@ std::vector<std::string> RecordsStore::Open() {
 }
 
 std::string RecordsStore::Quoted(const std::string& name) const {
-    return "\"" + bytes_->Shown(name) + "\"" + words_.within;
+    return "\"" + bytes_->Shown(name) + "\"" + bytes_->Words().within;
 }
 
 void RecordsStore::GiveUp(const std::string& why) {
     unusable_ = why;
     usable_ = false;
-    notices_.push_back(why + " It is left as it is, and your records will not be kept this run.");
+    notices_.push_back(why + " " +
+                       Tr("records", "It is left as it is, and your records will not be kept this run."));
 }
 
 void RecordsStore::OpenItems() {
     const std::string place = bytes_->Prepare({kSettingsItem, kRunRecordItem});
     if (!place.empty()) {
-        unusable_ = Capitalised(words_.place) + " " + place + ".";
-        notices_.push_back(unusable_ + " Your records will not be kept this run.");
+        unusable_ = Capitalised(bytes_->Words().place) + " " + place + ".";
+        notices_.push_back(unusable_ + " " + Tr("records", "Your records will not be kept this run."));
         return;
     }
     // Only an ordinary item is read or replaced: reading a FIFO would wait for
     // ever, and replacing a device would put a file in its place.
-    const std::string file = "Your settings file " + Quoted(kSettingsItem);
+    const std::string file = Quoted(kSettingsItem);
     const ItemRead read = bytes_->Read(kSettingsItem, kLargestSettingsText);
-    if (read.state == ItemRead::State::NotAFile) return GiveUp(file + " is " + read.words + ", not a file.");
+    if (read.state == ItemRead::State::NotAFile)
+        return GiveUp(Fill(Tr("records", "Your settings file %1 is %2, not a file."), {file, read.words}));
     if (read.state == ItemRead::State::Unreadable)
-        return GiveUp(file + " cannot be read (" + read.words + ").");
+        return GiveUp(Fill(Tr("records", "Your settings file %1 cannot be read (%2)."), {file, read.words}));
     if (read.state == ItemRead::State::Read) {
         const CheckedSettings checked = CheckSettingsText(read.bytes);
         if (!checked.problem.empty() && !Mend(checked.problem, checked.text)) return;
@@ -78,33 +81,43 @@ void RecordsStore::OpenItems() {
 bool RecordsStore::Mend(const std::string& problem, const std::string& clean) {
     // Keep the item as it was before anything is written over it.
     const std::string aside = AsideName(".ini");
-    const std::string damaged =
-        "Your settings file " + Quoted(kSettingsItem) + " could not be read cleanly: " + problem;
+    const std::string file = Quoted(kSettingsItem);
     ByteFault fault;
     if (!bytes_->KeepAside(kSettingsItem, aside, false, fault)) {
-        GiveUp(damaged + ". No copy of it could be kept (" + fault.words + ").");
+        GiveUp(Fill(Tr("records",
+                       "Your settings file %1 could not be read cleanly: %2. No copy of it could be kept "
+                       "(%3)."),
+                    {file, problem, fault.words}));
         return false;
     }
-    const std::string kept = ". A copy of it as it was is kept as " + Quoted(aside);
     if (!bytes_->Replace(kSettingsItem, clean, fault)) {
-        GiveUp(damaged + kept + ", but the file could not be replaced by what could be read (" + fault.words +
-               ").");
+        GiveUp(Fill(Tr("records",
+                       "Your settings file %1 could not be read cleanly: %2. A copy of it as it was is kept "
+                       "as %3, but the file could not be replaced by what could be read (%4)."),
+                    {file, problem, Quoted(aside), fault.words}));
         return false;
     }
-    notices_.push_back(damaged + kept + "; the game goes on with what could be read.");
+    notices_.push_back(Fill(Tr("records",
+                               "Your settings file %1 could not be read cleanly: %2. A copy of it as it "
+                               "was is kept as %3; the game goes on with what could be read."),
+                            {file, problem, Quoted(aside)}));
     return true;
 }
 
 void RecordsStore::Probe() {
     // Records that cannot be written are better known now than after a run.
     const Writability writable = bytes_->Probe(kSettingsItem);
-    const std::string unless =
-        ": your records will not be kept this run, unless that changes before you quit.";
     if (!writable.place.empty()) {
-        notices_.push_back(Capitalised(words_.place) + " cannot be written (" + writable.place + ")" +
-                           unless);
+        // Translators: %1 is the place ("the settings folder "/home/ann/.config/Fruitwhirl"").
+        notices_.push_back(Capitalised(Fill(Tr("records",
+                                               "%1 cannot be written (%2): your records will not be kept "
+                                               "this run, unless that changes before you quit."),
+                                            {bytes_->Words().place, writable.place})));
     } else if (writable.readOnly) {
-        notices_.push_back("Your settings file " + Quoted(kSettingsItem) + " is read-only" + unless);
+        notices_.push_back(Fill(Tr("records",
+                                   "Your settings file %1 is read-only: your records will not be kept "
+                                   "this run, unless that changes before you quit."),
+                                {Quoted(kSettingsItem)}));
     }
 }
 
@@ -118,23 +131,30 @@ std::string RecordsStore::AsideName(const std::string& extension) {
 
 // The system's words for why a write failed, as a player understands them.
 WriteFailure RecordsStore::Failure(const ByteFault& fault) const {
-    const std::string& medium = words_.medium;
+    const std::string medium = bytes_->Words().medium;
     switch (fault.kind) {
+        // Translators: each reason follows "Fruitwhirl could not save your high scores: ", and its
+        // remedy stands as a sentence of its own; %1 is "the disk" or "the browser's storage".
         case ByteFault::Kind::Full:
-            return {medium + " is full", "Free some space", fault.words};
-        case ByteFault::Kind::Quota:
-            return {"your disk quota is used up", "Free some space", fault.words};
-        case ByteFault::Kind::ReadOnlyDisk:
-            return {medium + " is read-only", "Make " + medium + " writable", fault.words};
-        case ByteFault::Kind::NotAllowed:
-            return {"the settings file or its folder may not be written", "Make them writable", fault.words};
-        case ByteFault::Kind::NotAFile:
-            return {"the file to be written is not an ordinary file", "Move what is there out of the way",
+            return {Fill(Tr("records", "%1 is full"), {medium}), Tr("records", "Free some space"),
                     fault.words};
+        case ByteFault::Kind::Quota:
+            return {Tr("records", "your disk quota is used up"), Tr("records", "Free some space"),
+                    fault.words};
+        case ByteFault::Kind::ReadOnlyDisk:
+            return {Fill(Tr("records", "%1 is read-only"), {medium}),
+                    Fill(Tr("records", "Make %1 writable"), {medium}), fault.words};
+        case ByteFault::Kind::NotAllowed:
+            return {Tr("records", "the settings file or its folder may not be written"),
+                    Tr("records", "Make them writable"), fault.words};
+        case ByteFault::Kind::NotAFile:
+            return {Tr("records", "the file to be written is not an ordinary file"),
+                    Tr("records", "Move what is there out of the way"), fault.words};
         case ByteFault::Kind::Other:
             break;
     }
-    return {medium + " reported an error", "Check " + medium, fault.words};
+    return {Fill(Tr("records", "%1 reported an error"), {medium}), Fill(Tr("records", "Check %1"), {medium}),
+            fault.words};
 }
 
 void RecordsStore::Told(const std::string& item, const WriteFailure* failure) {
@@ -147,8 +167,8 @@ void RecordsStore::Told(const std::string& item, const WriteFailure* failure) {
     for (const auto& [other, reason] : failing_) told = told || reason == failure->reason;
     failing_[item] = failure->reason;
     if (!told && note_) {
-        note_("Your records are not saved: " + failure->reason + ". " + failure->remedy + ". (" +
-              failure->detail + ")");
+        note_(Fill(Tr("records", "Your records are not saved: %1. %2. (%3)"),
+                   {failure->reason, failure->remedy, failure->detail}));
     }
 }
 
@@ -169,7 +189,8 @@ void RecordsStore::SaveSetting(const std::string& section, const std::string& ke
 bool RecordsStore::Flush(WriteFailure& failure) {
     Open();
     if (!usable_) {
-        failure = {"the settings file cannot be used this run", "", unusable_ + " Nothing was written."};
+        failure = {Tr("records", "the settings file cannot be used this run"), "",
+                   unusable_ + " " + Tr("records", "Nothing was written.")};
         return false;
     }
     if (replaced_) return true;
@@ -233,28 +254,38 @@ std::string RecordsStore::Text() {
 
 RecordsStore::LoadCheck RecordsStore::CheckLoaded(const std::string& name, const std::string& bytes) {
     loaded_.clear();
-    const std::string file = "The file \"" + name + "\" ";
-    const std::string unchanged = " Nothing of it was loaded; your records are as they were.";
+    const std::string unchanged =
+        " " + Tr("records", "Nothing of it was loaded; your records are as they were.");
     const CheckedSettings checked = CheckSettingsText(bytes);
     if (!checked.problem.empty())
-        return {true, file + "could not be read cleanly: " + checked.problem + "." + unchanged};
+        return {true, Fill(Tr("records", "The file \"%1\" could not be read cleanly: %2."),
+                           {name, checked.problem}) +
+                          unchanged};
     const RecordsExamined examined = ExamineRecordsText(checked.text);
     if (!examined.holdsRecords)
-        return {true,
-                file + "holds no records of Fruitwhirl: no high scores, statistics or settings." + unchanged};
+        return {
+            true,
+            Fill(
+                Tr("records",
+                   "The file \"%1\" holds no records of Fruitwhirl: no high scores, statistics or settings."),
+                {name}) +
+                unchanged};
     loaded_ = checked.text;
-    std::string question = "Load the records of \"" + name +
-                           "\"? They take the place of the high scores, statistics and settings kept in " +
-                           words_.place +
-                           ", and the game starts again with them; the run under way is not entered.";
-    if (!examined.holdsList) question += "\n\nIt holds no high scores: the default list takes their place.";
-    if (!examined.changes.empty()) question += "\n\nThese values are not taken as they stand:";
+    std::string question = Fill(Tr("records",
+                                   "Load the records of \"%1\"? They take the place of the high scores, "
+                                   "statistics and settings kept in %2, and the game starts again with "
+                                   "them; the run under way is not entered."),
+                                {name, bytes_->Words().place});
+    if (!examined.holdsList)
+        question += "\n\n" + Tr("records", "It holds no high scores: the default list takes their place.");
+    if (!examined.changes.empty())
+        question += "\n\n" + Tr("records", "These values are not taken as they stand:");
     for (const std::string& change : examined.changes) question += "\n" + change + ".";
     return {false, question};
 }
 
 std::string RecordsStore::ReplaceByLoaded() {
-    if (loaded_.empty()) return "No records were checked for loading.";
+    if (loaded_.empty()) return Tr("records", "No records were checked for loading.");
     Open();
     if (!usable_) return unusable_;
     ByteFault fault;
@@ -262,7 +293,7 @@ std::string RecordsStore::ReplaceByLoaded() {
         // What read back otherwise gives way to the records as they were.
         ByteFault again;
         bytes_->Replace(kSettingsItem, IniText(values_), again);
-        return "The records could not be loaded (" + fault.words + ").";
+        return Fill(Tr("records", "The records could not be loaded (%1)."), {fault.words});
     }
     RemoveRunRecord();
     replaced_ = true;

@@ -78,7 +78,6 @@ private:
 
     std::unique_ptr<StoreBytes> bytes_;
     std::function<void(const std::string&)> note_;
-    PlaceWords words_;
     bool opened_ = false;
     std::vector<std::string> notices_;
     bool usable_ = false;   // the settings can be read and replaced

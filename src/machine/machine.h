@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "machine/languages.h"
 #include "machine/types.h"
 #include "platform/clock.h"
 #include "platform/host.h"
@@ -268,6 +269,8 @@ struct Config {
     Boolean SoundAvailable = False;
     // The level of every sound, 0..100 % of the level it was made at; stored.
     Integer Volume = kFullVolume;
+    // The player's language: 0 the system's, else a choice of kLanguageChoices (edition/language.h).
+    Integer Language = 0;
     // M silences every sound until it is pressed again; the volume stays. Not stored.
     bool Muted = false;
     Long Speed = 0;

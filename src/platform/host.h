@@ -26,6 +26,7 @@ struct ConfigValues {
     // The name as the machine's font draws it, for a name holding characters
     // the font has not: an empty surface when the font draws every one.
     std::function<Surface(const std::string&)> namePreview;
+    int language = 0;  // 0 the system's language, else a choice of kLanguageChoices (machine/languages.h)
 };
 
 class Host {
@@ -57,6 +58,10 @@ public:
     // The configuration dialog, modal. True on OK, with values updated; false
     // on Cancel or the close box, values untouched.
     virtual bool RunConfigDialog(ConfigValues& values) = 0;
+    // The player's language changed (at start-up, once the records are read, and
+    // after the configuration): choice 0 is the system's, else one of
+    // kLanguageChoices (edition/language.h). The menus and windows speak it from now on.
+    virtual void SetLanguage(int /*choice*/) {}
     // The About window, modal.
     virtual void ShowAbout(const std::string& version) = 0;
     // The manual window, modeless: reads the file afresh at every call.

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/words.h"
+
 namespace fw {
 
 long NextUtf8(std::string_view s, std::size_t& i) {
@@ -90,30 +92,31 @@ std::string LineProblem(std::string_view line, std::string& repaired) {
     const std::string_view trimmed = Trimmed(line);
     if (trimmed.empty()) return {};
     for (const char c : line) {
-        if ((c >= 0 && c < 0x20 && c != '\t') || c == 0x7f) return "holds bytes that are not text";
+        if ((c >= 0 && c < 0x20 && c != '\t') || c == 0x7f)
+            return Tr("records", "holds bytes that are not text");
     }
-    if (!IsUtf8(line)) return "holds bytes that are not text";
-    if (trimmed.front() == '#' || trimmed.front() == ';') return "is a comment";
+    if (!IsUtf8(line)) return Tr("records", "holds bytes that are not text");
+    if (trimmed.front() == '#' || trimmed.front() == ';') return Tr("records", "is a comment");
     if (trimmed.front() == '[') {
         if (trimmed.back() == ']') return {};
         if (trimmed.find_first_of("]=") == std::string_view::npos) repaired = std::string(trimmed) + ']';
-        return "is a section name without its closing ']'";
+        return Tr("records", "is a section name without its closing ']'");
     }
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos || equals == 0 || Trimmed(line.substr(0, equals)).empty()) {
-        return "is not a setting";
+        return Tr("records", "is not a setting");
     }
     // A value runs on into the next line after an open quotation mark or a
     // backslash at its end.
     bool quoted = false;
     for (std::size_t i = equals + 1; i < line.size(); ++i) {
         if (line[i] == '\\') {
-            if (++i == line.size()) return "runs on into the next line";
+            if (++i == line.size()) return Tr("records", "runs on into the next line");
         } else if (line[i] == '"') {
             quoted = !quoted;
         }
     }
-    if (quoted) return "has a quotation mark that is not closed";
+    if (quoted) return Tr("records", "has a quotation mark that is not closed");
     return {};
 }
 
@@ -370,7 +373,7 @@ CheckedSettings CheckSettingsText(std::string bytes) {
     if (tooLarge) bytes.resize(bytes.find_last_of("\r\n", kLargestSettingsText - 1) + 1);
     if (bytes.rfind("\xFF\xFE", 0) == 0 || bytes.rfind("\xFE\xFF", 0) == 0) {
         bytes = FromUtf16(std::string_view(bytes).substr(2), bytes[0] == '\xFF');
-        checked.problem = "it is written in UTF-16";
+        checked.problem = Tr("records", "it is written in UTF-16");
     }
     // Lines end as any editor ends them: "\n", "\r\n", or "\r" alone (older Mac editors).
     int number = 0;
@@ -388,16 +391,18 @@ CheckedSettings CheckSettingsText(std::string bytes) {
         bool exact = true;
         std::string problem = LineProblem(line, repaired);
         if (problem.empty() && (ReadLine(line, name, value, exact), !exact)) {
-            problem = "has an escape that is no character";
+            problem = Tr("records", "has an escape that is no character");
         }
         if (problem.empty()) {
             checked.text.append(line) += '\n';
             continue;
         }
-        if (checked.problem.empty()) checked.problem = "line " + std::to_string(number) + " " + problem;
+        // Translators: %2 is what is wrong with the line ("is a comment").
+        if (checked.problem.empty())
+            checked.problem = Fill(Tr("records", "line %1 %2"), {std::to_string(number), problem});
         if (!repaired.empty()) checked.text += repaired + '\n';
     }
-    if (tooLarge) checked.problem = "it is larger than 1 MiB";
+    if (tooLarge) checked.problem = Tr("records", "it is larger than 1 MiB");
     return checked;
 }
 

@@ -31,6 +31,12 @@ using Catalogue = std::function<std::optional<std::string>(const Phrase&)>;
 // Sets the catalogue every Tr and TrN read from now on; an empty one is English.
 void UseCatalogue(Catalogue catalogue);
 
+// english as it stands, marked for the extraction (xgettext --keyword=TrLater:1c,2):
+// for a table's sentences that are translated where they are used, by Tr(context, english).
+constexpr const char* TrLater(const char* /*context*/, const char* english) {
+    return english;
+}
+
 // english, in the player's language.
 std::string Tr(const char* context, const char* english);
 // singular or plural as count asks, in the player's language.

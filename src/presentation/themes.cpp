@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "machine/cells.h"
+#include "platform/words.h"
 
 namespace fw {
 
@@ -83,13 +84,15 @@ bool ScanThemes(Machine& m) {
 
     if (found.size() > kMaxThemes) {
         m.themes.ThemeCount = static_cast<Integer>(std::min<std::size_t>(found.size(), kIntegerMax));
-        m.host.ShowError(m.config.AppName, "You Have Too Many 'Thm' Files. (Max=10)");
+        m.host.ShowError(m.config.AppName, TooManyThemes());
         EndProgram(m, 1);
         return false;
     }
     if (found.empty()) {
-        m.host.ShowError(m.config.AppName, "No reel theme was found: the folder \"" + m.themes.GfxPath +
-                                               "\" holds no \"*.Thm\" picture file.");
+        m.host.ShowError(
+            m.config.AppName,
+            Fill(Tr("themes", "No reel theme was found: the folder \"%1\" holds no \"*.Thm\" picture file."),
+                 {m.themes.GfxPath}));
         EndProgram(m, 1);
         return false;
     }
@@ -111,16 +114,22 @@ bool ScanThemes(Machine& m) {
 }
 
 std::string ThemeSizeProblem(int width, int height) {
-    const std::string size = std::to_string(width) + " x " + std::to_string(height) + " pixels";
+    auto n = [](int v) { return std::to_string(v); };
     if (width < themecells::kMinWidth || height < themecells::kMinHeight) {
-        return "it is too small (" + size + "; a theme needs at least " +
-               std::to_string(themecells::kMinWidth) + " x " + std::to_string(themecells::kMinHeight) + ").";
+        // Translators: what follows "The reel theme "NAME" cannot be loaded: ".
+        return Fill(Tr("themes", "it is too small (%1 x %2 pixels; a theme needs at least %3 x %4)."),
+                    {n(width), n(height), n(themecells::kMinWidth), n(themecells::kMinHeight)});
     }
     if (width > themecells::kMaxSide || height > themecells::kMaxSide) {
-        return "it is too large (" + size + "; a theme may be at most " +
-               std::to_string(themecells::kMaxSide) + " x " + std::to_string(themecells::kMaxSide) + ").";
+        // Translators: what follows "The reel theme "NAME" cannot be loaded: ".
+        return Fill(Tr("themes", "it is too large (%1 x %2 pixels; a theme may be at most %3 x %4)."),
+                    {n(width), n(height), n(themecells::kMaxSide), n(themecells::kMaxSide)});
     }
     return {};
+}
+
+std::string TooManyThemes() {
+    return Tr("themes", "You Have Too Many 'Thm' Files. (Max=10)");
 }
 
 std::optional<Surface> ReadThemePicture(ImageLoader& images, const std::string& path, const std::string& name,
@@ -129,7 +138,8 @@ std::optional<Surface> ReadThemePicture(ImageLoader& images, const std::string& 
     // A picture whose file did not tell its size before it was decoded is checked now.
     if (image.surface) image.error = ThemeSizeProblem(image.surface->width(), image.surface->height());
     if (!image.surface || !image.error.empty()) {
-        error = "The reel theme \"" + name + "\" cannot be loaded: " + image.error;
+        // Translators: %2 is why: "it is too small (...).", or the picture reader's own words.
+        error = Fill(Tr("themes", "The reel theme \"%1\" cannot be loaded: %2"), {name, image.error});
         return std::nullopt;
     }
     return std::move(image.surface);
@@ -149,7 +159,7 @@ std::string ThemeToAdd(Machine& m, const std::string& path, const std::string& f
         return error;
     const bool known = std::any_of(m.themes.ThemeFiles.begin() + 1, m.themes.ThemeFiles.end(),
                                    [&](const std::string& t) { return SameName(t + ".Thm", file); });
-    if (!known && m.themes.ThemeCount >= kMaxThemes) return "You Have Too Many 'Thm' Files. (Max=10)";
+    if (!known && m.themes.ThemeCount >= kMaxThemes) return TooManyThemes();
     return {};
 }
 
@@ -169,15 +179,24 @@ struct ShippedTheme {
 };
 constexpr ShippedTheme kShippedThemes[] = {
     {"Fruit.Thm",
-     {"star", "banana", "cherries", "lemon", "bell", "grapes", "melon", "orange", "plum", "lucky seven",
-      "BAR", "diamond", "crown", "pear", "strawberry"}},
+     {TrLater("symbol", "star"), TrLater("symbol", "banana"), TrLater("symbol", "cherries"),
+      TrLater("symbol", "lemon"), TrLater("symbol", "bell"), TrLater("symbol", "grapes"),
+      TrLater("symbol", "melon"), TrLater("symbol", "orange"), TrLater("symbol", "plum"),
+      TrLater("symbol", "lucky seven"), TrLater("symbol", "BAR"), TrLater("symbol", "diamond"),
+      TrLater("symbol", "crown"), TrLater("symbol", "pear"), TrLater("symbol", "strawberry")}},
     {"Jewels.Thm",
-     {"star crystal", "pearls", "ruby heart", "emerald", "gold ring", "amethyst drop", "topaz trillion",
-      "sapphire", "gold doubloon", "crystal seven", "gold ingot", "diamond", "platinum crown",
-      "treasure chest", "pendant"}},
+     {TrLater("symbol", "star crystal"), TrLater("symbol", "pearls"), TrLater("symbol", "ruby heart"),
+      TrLater("symbol", "emerald"), TrLater("symbol", "gold ring"), TrLater("symbol", "amethyst drop"),
+      TrLater("symbol", "topaz trillion"), TrLater("symbol", "sapphire"), TrLater("symbol", "gold doubloon"),
+      TrLater("symbol", "crystal seven"), TrLater("symbol", "gold ingot"), TrLater("symbol", "diamond"),
+      TrLater("symbol", "platinum crown"), TrLater("symbol", "treasure chest"),
+      TrLater("symbol", "pendant")}},
     {"Vegas.Thm",
-     {"jester's cap", "cocktail", "heart", "dice", "horseshoe", "poker chip", "four-leaf clover", "spade",
-      "banknotes", "neon seven", "triple BAR", "ace card", "crown", "top hat", "bow tie"}},
+     {TrLater("symbol", "jester's cap"), TrLater("symbol", "cocktail"), TrLater("symbol", "heart"),
+      TrLater("symbol", "dice"), TrLater("symbol", "horseshoe"), TrLater("symbol", "poker chip"),
+      TrLater("symbol", "four-leaf clover"), TrLater("symbol", "spade"), TrLater("symbol", "banknotes"),
+      TrLater("symbol", "neon seven"), TrLater("symbol", "triple BAR"), TrLater("symbol", "ace card"),
+      TrLater("symbol", "crown"), TrLater("symbol", "top hat"), TrLater("symbol", "bow tie")}},
 };
 
 }  // namespace
@@ -185,10 +204,10 @@ constexpr ShippedTheme kShippedThemes[] = {
 std::string SymbolName(const std::string& themeFile, int symbol) {
     if (symbol >= 0 && symbol < themecells::kSymbols) {
         for (const ShippedTheme& theme : kShippedThemes) {
-            if (SameName(themeFile, theme.file)) return theme.symbols[symbol];
+            if (SameName(themeFile, theme.file)) return Tr("symbol", theme.symbols[symbol]);
         }
     }
-    return "symbol " + std::to_string(symbol);
+    return Fill(Tr("symbol", "symbol %1"), {std::to_string(symbol)});
 }
 
 std::string SymbolName(const Machine& m, int symbol) {

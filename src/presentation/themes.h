@@ -15,6 +15,8 @@ inline constexpr int kMaxThemes = 10;
 // on a side. Both editions' loaders ask it of a picture's declared size before
 // decoding it, and the machine asks it of the decoded picture.
 std::string ThemeSizeProblem(int width, int height);
+// What the player is told when there are more theme files than the menu holds.
+std::string TooManyThemes();
 
 // Lists the theme files and builds the theme menu. Returns false when the
 // program has to end (too many themes, or none).

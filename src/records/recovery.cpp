@@ -4,6 +4,7 @@
 #include <map>
 #include <sstream>
 
+#include "platform/words.h"
 #include "records/settings.h"
 
 namespace fw {
@@ -24,10 +25,6 @@ bool SameRow(const ScoreRecord& a, const ScoreRecord& b) {
 }
 
 // "its 312 coins were", "its 1 coin was".
-std::string ItsCoins(int n) {
-    return "its " + std::to_string(n) + (n == 1 ? " coin was" : " coins were");
-}
-
 // "3 17 5" and back: three numbers from lo to hi, one space between them.
 template <class T>
 std::string Three(const std::array<T, 3>& values) {
@@ -121,9 +118,11 @@ std::optional<RunRecord> ParseRunRecord(const std::string& text) {
 }
 
 std::string SaveFailureText(const WriteFailure& failure) {
-    return "Fruitwhirl could not save your high scores: " + failure.reason +
-           ". Your previous records are unchanged. " + failure.remedy +
-           "; the game will try again after the next game and when you quit.\n\n(" + failure.detail + ")";
+    // Translators: %1 is why ("the disk is full"), %2 what to do ("Free some space"), %3 the system's words.
+    return Fill(Tr("records",
+                   "Fruitwhirl could not save your high scores: %1. Your previous records are unchanged. %2; "
+                   "the game will try again after the next game and when you quit.\n\n(%3)"),
+                {failure.reason, failure.remedy, failure.detail});
 }
 
 RunState CurrentRunState(const Machine& m) {
@@ -173,10 +172,12 @@ std::optional<RunRecord> RecoverLastRun(Machine& m, std::vector<std::string>& no
             // It cannot even be moved: leave it where it is, unchanged.
             m.records.RunRecordHeld = true;
             notes.push_back(
-                "The record of your last run could not be read, nor moved aside; it was left as it is.");
+                Tr("records",
+                   "The record of your last run could not be read, nor moved aside; it was left as it is."));
         } else {
-            notes.push_back("The record of your last run could not be read; it was kept as \"" + aside +
-                            "\".");
+            notes.push_back(
+                Fill(Tr("records", "The record of your last run could not be read; it was kept as \"%1\"."),
+                     {aside}));
         }
         return std::nullopt;
     }
@@ -199,20 +200,28 @@ std::optional<RunRecord> RecoverLastRun(Machine& m, std::vector<std::string>& no
     const bool enters = run->Score >= m.records.ScoreTable[10].Score;
     if (enters) EnterRun(m.records, *run);
     m.records.ScoreTable[0].Name = run->Name;
+    const std::string coins = std::to_string(run->Score);
     const std::string what =
-        "Your last run ended unexpectedly; " + ItsCoins(run->Score) +
-        (enters ? " entered in the high-score list." : " too few for the high-score list.");
+        enters ? TrN("records",
+                     "Your last run ended unexpectedly; its %1 coin was entered in the high-score list.",
+                     "Your last run ended unexpectedly; its %1 coins were entered in the high-score list.",
+                     run->Score)
+               : TrN("records",
+                     "Your last run ended unexpectedly; its %1 coin was too few for the high-score list.",
+                     "Your last run ended unexpectedly; its %1 coins were too few for the high-score list.",
+                     run->Score);
     WriteFailure failure;
     if (!WriteSettings(m, failure)) {
         // Keep the record until the settings hold it: a quit that saves stores it.
         m.records.RunRecordHeld = true;
-        notes.push_back(what +
-                        " The settings could not be saved, so its record was kept for the next start. " +
-                        failure.detail);
+        notes.push_back(
+            Fill(what, {coins}) + " " +
+            Tr("records", "The settings could not be saved, so its record was kept for the next start.") +
+            " " + failure.detail);
         return std::nullopt;
     }
     m.store.RemoveRunRecord();
-    notes.push_back(what);
+    notes.push_back(Fill(what, {coins}));
     return std::nullopt;
 }
 

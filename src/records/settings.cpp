@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/ini_text.h"
+#include "platform/words.h"
 #include "presentation/themes.h"
 #include "records/data_tables.h"
 
@@ -52,6 +53,8 @@ std::optional<StoredRange> StoredNumberRange(const std::string& section, const s
         // Larger is slower; the setting runs from 0 to 100.
         if (key == "Speed") return StoredRange{0, 100, true};
         if (key == "Volume") return StoredRange{0, kFullVolume};
+        // The choices of the configuration's Language list; 0 is the system's language.
+        if (key == "Language") return StoredRange{0, kLanguageChoiceLast};
         return std::nullopt;
     }
     if (section.size() != 7 || section.rfind("High-", 0) != 0) return std::nullopt;
@@ -89,22 +92,34 @@ RecordsExamined ExamineRecordsText(const std::string& text) {
             examined.holdsRecords = true;
             examined.holdsList = examined.holdsList || row;
             const int line = lines[section][key];
-            const std::string where =
-                "line " + std::to_string(line) + ": " + key + "=" + value + " in [" + section + "] ";
+            // Translators: %1 the line's number, %2 the setting as it stands ("Score=40000"), %3 its
+            // section, %4 what the game does with it.
+            const std::string where = Tr("records", "line %1: %2 in [%3] %4");
+            const std::string n = std::to_string(line), setting = key + "=" + value;
             if (!range) {
                 const std::string kept = CleanName(value);
-                if (kept != value) changes.emplace_back(line, where + "is cut to \"" + kept + "\"");
+                if (kept != value)
+                    changes.emplace_back(
+                        line,
+                        Fill(where, {n, setting, section, Fill(Tr("records", "is cut to \"%1\""), {kept})}));
                 continue;
             }
             const auto number = ParseDecimal(value);
             const auto taken = TakenNumber(*range, value);
             if (number && taken == number) continue;
-            std::string why = !number               ? "is not a whole number"
-                              : *number < range->lo ? "is less than " + std::to_string(range->lo)
-                                                    : "is more than " + std::to_string(range->hi);
-            why +=
-                taken ? "; " + std::to_string(*taken) + " takes its place" : "; the default takes its place";
-            changes.emplace_back(line, where + why);
+            const std::string lo = std::to_string(range->lo), hi = std::to_string(range->hi);
+            const std::string instead = taken ? std::to_string(*taken) : std::string();
+            std::string why;
+            if (!number)
+                why = taken ? Fill(Tr("records", "is not a whole number; %1 takes its place"), {instead})
+                            : Tr("records", "is not a whole number; the default takes its place");
+            else if (*number < range->lo)
+                why = taken ? Fill(Tr("records", "is less than %1; %2 takes its place"), {lo, instead})
+                            : Fill(Tr("records", "is less than %1; the default takes its place"), {lo});
+            else
+                why = taken ? Fill(Tr("records", "is more than %1; %2 takes its place"), {hi, instead})
+                            : Fill(Tr("records", "is more than %1; the default takes its place"), {hi});
+            changes.emplace_back(line, Fill(where, {n, setting, section, why}));
         }
     }
     std::sort(changes.begin(), changes.end());
@@ -190,6 +205,7 @@ void LoadSettings(Machine& m) {
     const auto savedThemeCount = static_cast<Integer>(read.Number("GameCfg", "ThmNr", 1));
     m.records.ScoreTable[0].Name = read.Name("GameCfg", "NoName");
     m.config.Speed = static_cast<Long>(read.Number("GameCfg", "Speed", 50));
+    m.config.Language = static_cast<Integer>(read.Number("GameCfg", "Language", 0));
 
     for (int n = 1; n <= kListLines; ++n) {
         // The default pair is read for every row, so the table is read through
@@ -222,6 +238,9 @@ bool WriteSettings(Machine& m, WriteFailure& failure) {
     write.Put("GameCfg", "ThmNr", m.themes.ThemeCount);
     write.Put("GameCfg", "Name", m.records.ScoreTable[0].Name);
     write.Put("GameCfg", "Speed", m.config.Speed);
+    // The language only once one was chosen: the system's is the default of older files.
+    if (m.config.Language != 0 || !m.store.GetSetting("GameCfg", "Language", "").empty())
+        write.Put("GameCfg", "Language", m.config.Language);
     for (int n = 1; n <= kListLines; ++n) {
         const std::string section = HighSection(n);
         const ScoreRecord& row = m.records.ScoreTable[n];

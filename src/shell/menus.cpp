@@ -21,6 +21,7 @@ void mnuConfig_Click(Machine& m) {
     values.speed = static_cast<int>(m.config.Speed);
     values.soundAvailable = m.config.SoundAvailable == True;
     values.volume = m.config.Volume;
+    values.language = m.config.Language;
     values.namePreview = [&m](const std::string& name) { return NamePreview(m, name); };
     bool ok = false;
     {
@@ -35,6 +36,11 @@ void mnuConfig_Click(Machine& m) {
         SetVolume(m, values.volume);
         m.config.Speed = std::clamp<Long>(values.speed, 0, 100);
         if (values.resetHighScores) m.config.ResetHighScores = True;
+        if (values.language != m.config.Language && values.language >= 0 &&
+            values.language <= kLanguageChoiceLast) {
+            m.config.Language = static_cast<Integer>(values.language);
+            m.host.SetLanguage(m.config.Language);
+        }
     }
 
     const std::string& name = m.records.ScoreTable[0].Name;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "platform/words.h"
 #include "play/odds.h"
 
 namespace fw {
@@ -32,7 +33,7 @@ void mnuOdds_Click(Machine& m) {
     try {
         m.host.ShowOdds(WorkOutOdds(m), true);
     } catch (const std::exception& e) {
-        m.host.ShowError(m.config.AppName, std::string("The odds cannot be worked out: ") + e.what());
+        m.host.ShowError(m.config.AppName, Fill(Tr("odds", "The odds cannot be worked out: %1"), {e.what()}));
     }
 }
 
@@ -49,13 +50,15 @@ void RefreshOdds(Machine& m) {
 }
 
 std::string OneIn(const Rational& chance) {
-    if (chance.num <= 0) return "never";
+    if (chance.num <= 0) return Tr("odds", "never");
+    // Translators: a chance, "1 in 8.89": one game in that many.
+    const std::string oneIn = Tr("odds", "1 in %1");
     if (chance.den % chance.num == 0)
-        return Printed("1 in %lld", static_cast<long long>(chance.den / chance.num));
+        return Fill(oneIn, {Printed("%lld", static_cast<long long>(chance.den / chance.num))});
     const double games = 1.0 / chance.value();
-    if (games < 10) return Printed("1 in %.2f", games);
-    if (games < 100) return Printed("1 in %.1f", games);
-    return Printed("1 in %.0f", games);
+    if (games < 10) return Fill(oneIn, {Printed("%.2f", games)});
+    if (games < 100) return Fill(oneIn, {Printed("%.1f", games)});
+    return Fill(oneIn, {Printed("%.0f", games)});
 }
 
 std::string Percent(const Rational& share) {

@@ -1,6 +1,7 @@
 #include "shell/quit.h"
 
 #include "machine/screen.h"
+#include "platform/words.h"
 #include "records/recovery.h"
 #include "records/settings.h"
 #include "sound/sound_bank.h"
@@ -28,12 +29,14 @@ void mnuQuit_Click(Machine& m) {
         ModalWindow modal(m);
         const bool again = m.host.Ask(
             m.config.AppName,
-            "Fruitwhirl could not save your high scores: " + failure.reason +
-                ". Your previous records are unchanged. " + failure.remedy +
-                " and try again, or quit without saving: the next start then enters your run as far as "
-                "its record was kept.\n\n(" +
-                failure.detail + ")",
-            "Try Again", "Quit Without Saving");
+            // Translators: %1 is why ("the disk is full"), %2 what to do ("Free some space"), %3 the
+            // system's words.
+            Fill(Tr("records",
+                    "Fruitwhirl could not save your high scores: %1. Your previous records are "
+                    "unchanged. %2 and try again, or quit without saving: the next start then enters "
+                    "your run as far as its record was kept.\n\n(%3)"),
+                 {failure.reason, failure.remedy, failure.detail}),
+            Tr("records", "Try Again"), Tr("records", "Quit Without Saving"));
         if (!again) break;
         // The run entered the list at the first try: only the writing is tried again.
         saved = WriteSettings(m, failure);
@@ -42,8 +45,9 @@ void mnuQuit_Click(Machine& m) {
     if (m.config.SoundAvailable == True) ReleaseSound(m);
     if (!saved && failure.remedy.empty()) {
         // Nothing the player can do now: say so rather than lose them silently.
-        m.host.ShowError(m.config.AppName,
-                         "Your settings and high scores could not be saved.\n\n" + failure.detail);
+        m.host.ShowError(
+            m.config.AppName,
+            Tr("records", "Your settings and high scores could not be saved.") + "\n\n" + failure.detail);
     }
     EndProgram(m, saved ? 0 : 1);
 }

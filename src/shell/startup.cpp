@@ -6,6 +6,7 @@
 
 #include "machine/screen.h"
 #include "money/coins.h"
+#include "platform/words.h"
 #include "play/reels.h"
 #include "presentation/digits.h"
 #include "presentation/lamps.h"
@@ -49,8 +50,9 @@ bool LoadStartTheme(Machine& m, std::vector<std::string>& notes, std::string& pr
             if (index == chosen) return true;
             CheckTheme(m, index);
             m.themes.ThemeIndex = static_cast<Integer>(index);
-            notes.push_back(problems + " The reels show the theme \"" + m.themes.ThemeFiles[index] +
-                            "\" instead.");
+            notes.push_back(
+                problems + " " +
+                Fill(Tr("themes", "The reels show the theme \"%1\" instead."), {m.themes.ThemeFiles[index]}));
             return true;
         }
         problems += (problems.empty() ? "" : "\n\n") + error;
@@ -83,6 +85,8 @@ void Form_Load(Machine& m) {
     if (!ScanThemes(m)) return;
     std::vector<std::string> notes = m.store.Open();
     LoadSettings(m);
+    // The records' messages below are said in the player's language.
+    m.host.SetLanguage(m.config.Language);
     const std::optional<RunRecord> resumed = RecoverLastRun(m, notes);
     // The four drawing surfaces were taken when the machine was made.
     LoadMachineConfig(m);

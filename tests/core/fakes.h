@@ -207,6 +207,7 @@ public:
         endStatus = status;
         calls.push_back("EndProgram " + std::to_string(status));
     }
+    void SetLanguage(int choice) override { languages.push_back(choice); }
 
     // What the player does in the configuration dialog: edits the values and
     // answers OK (true) or Cancel (false). Without it the dialog is cancelled.
@@ -234,6 +235,7 @@ public:
     };
     std::vector<Said> captions;  // every caption, in order
     int endStatus = -1;          // -1 while the program runs
+    std::vector<int> languages;  // every language the machine asked the window to speak
 };
 
 // Coordinate-coded pictures: every pixel tells where it came from.

@@ -616,6 +616,43 @@ def check_phone():
         server.shutdown()
 
 
+def menu_titles(d):
+    return d.execute_script("return [...document.querySelectorAll('.menu > button')].map(b => b.textContent)")
+
+
+def check_german():
+    """A German browser: the page's menus in German from the start; English chosen in Configuration changes them at
+    once, and is kept with the records for the next visit."""
+    server, url = serve()
+    options = webdriver.ChromeOptions()
+    for flag in FLAGS.split():
+        options.add_argument(flag)
+    options.add_argument("--lang=de-DE")
+    options.add_experimental_option("prefs", {"intl.accept_languages": "de-DE,de"})
+    d = webdriver.Chrome(options=options)
+    PAGE.append(d)
+    try:
+        d.get(url)
+        wait("the start card in German", lambda: d.execute_script(
+            "return Fruitwhirl.loaded && document.querySelector('#card span').textContent") ==
+            "Zum Spielen klicken oder tippen")
+        start(d, url, load=False)
+        if menu_titles(d) != ["Spiel", "Motiv", "Ansicht", "Hilfe"]:
+            fail(f"a German browser's menus are {menu_titles(d)}")
+        choose(d, "game", '[data-command="configuration"]')
+        wait("Configuration", lambda: d.execute_script("return document.querySelector('#config').open"))
+        d.execute_script("document.querySelector('#config [name=language]').value = '1'")  # English
+        d.find_element("css selector", "#config [value=ok]").click()
+        wait("the menus in English", lambda: menu_titles(d) == ["Game", "Theme", "View", "Help"])
+        press_key(d, "q", ctrl=True)
+        wait("the end", lambda: marks(d, "end"))
+        start(d, url)
+        wait("the menus in English at the next visit", lambda: menu_titles(d) == ["Game", "Theme", "View", "Help"])
+    finally:
+        d.quit()
+        server.shutdown()
+
+
 def main():
     server, url = serve()
     options = webdriver.ChromeOptions()
@@ -801,6 +838,7 @@ def main():
     finally:
         d.quit()
     check_phone()
+    check_german()
     print("PASS")
 
 

@@ -120,15 +120,15 @@ MainWindow::MainWindow(int scale, SettingsStore* store)
 }
 
 void MainWindow::buildMenus() {
-    mnuGame_ = menuBar()->addMenu("&Game");
-    QAction* config = mnuGame_->addAction("&Configuration");
-    connect(config, &QAction::triggered, this, [this] { post(ev::MenuConfig{}); });
+    mnuGame_ = menuBar()->addMenu(QString());
+    config_ = mnuGame_->addAction(QString());
+    connect(config_, &QAction::triggered, this, [this] { post(ev::MenuConfig{}); });
     mnuGame_->addSeparator();
-    QAction* quit = mnuGame_->addAction("&Quit Fruitwhirl");
-    quit->setShortcuts(ShortcutsOf(WindowCommand::Quit));
-    connect(quit, &QAction::triggered, this, [this] { post(ev::MenuQuit{}); });
+    quit_ = mnuGame_->addAction(QString());
+    quit_->setShortcuts(ShortcutsOf(WindowCommand::Quit));
+    connect(quit_, &QAction::triggered, this, [this] { post(ev::MenuQuit{}); });
 
-    mnuTheme_ = menuBar()->addMenu("&Theme");
+    mnuTheme_ = menuBar()->addMenu(QString());
     // A choice of one, shown with radio marks; the marks stay where the machine puts them.
     auto* themes = new QActionGroup(this);
     themes->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
@@ -149,7 +149,7 @@ void MainWindow::buildMenus() {
     buildViewMenu();
 
     // M mutes at once, during a spin too: no machine event that waits its turn.
-    auto* mute = new QAction(QStringLiteral("Mute"), this);
+    auto* mute = new QAction(QCoreApplication::translate("menu", "Mute"), this);
     mute->setObjectName(QStringLiteral("mute"));
     mute->setShortcuts(ShortcutsOf(WindowCommand::Mute));
     connect(mute, &QAction::triggered, this, [this] {
@@ -157,14 +157,15 @@ void MainWindow::buildMenus() {
     });
     addAction(mute);
 
-    mnuHelp_ = menuBar()->addMenu("&Help");
-    QAction* about = mnuHelp_->addAction("&About Fruitwhirl");
-    connect(about, &QAction::triggered, this, [this] { post(ev::MenuAbout{}); });
-    QAction* manual = mnuHelp_->addAction("&Manual For Fruitwhirl");
-    manual->setShortcuts(ShortcutsOf(WindowCommand::Manual));
-    connect(manual, &QAction::triggered, this, [this] { post(ev::MenuManual{}); });
-    QAction* odds = mnuHelp_->addAction("&Odds and Payouts");
-    connect(odds, &QAction::triggered, this, [this] { post(ev::MenuOdds{}); });
+    mnuHelp_ = menuBar()->addMenu(QString());
+    about_ = mnuHelp_->addAction(QString());
+    connect(about_, &QAction::triggered, this, [this] { post(ev::MenuAbout{}); });
+    manual_ = mnuHelp_->addAction(QString());
+    manual_->setShortcuts(ShortcutsOf(WindowCommand::Manual));
+    connect(manual_, &QAction::triggered, this, [this] { post(ev::MenuManual{}); });
+    odds_ = mnuHelp_->addAction(QString());
+    connect(odds_, &QAction::triggered, this, [this] { post(ev::MenuOdds{}); });
+    nameMenus();
 
     menuBar()->installEventFilter(this);
     screen_->installEventFilter(this);
@@ -181,18 +182,18 @@ void MainWindow::buildMenus() {
 
 void MainWindow::buildViewMenu() {
     // The window's own menu: it changes nothing of the machine and stays enabled.
-    QMenu* view = menuBar()->addMenu("&View");
-    zoomIn_ = view->addAction("Zoom &In");
+    QMenu* view = mnuView_ = menuBar()->addMenu(QString());
+    zoomIn_ = view->addAction(QString());
     zoomIn_->setShortcuts(ShortcutsOf(WindowCommand::ZoomIn));
     connect(zoomIn_, &QAction::triggered, this, [this] { zoom(screen_->scale() + 1); });
-    zoomOut_ = view->addAction("Zoom &Out");
+    zoomOut_ = view->addAction(QString());
     zoomOut_->setShortcuts(ShortcutsOf(WindowCommand::ZoomOut));
     connect(zoomOut_, &QAction::triggered, this, [this] { zoom(screen_->scale() - 1); });
-    actualSize_ = view->addAction("&Actual Size");
+    actualSize_ = view->addAction(QString());
     actualSize_->setShortcuts(ShortcutsOf(WindowCommand::ActualSize));
     connect(actualSize_, &QAction::triggered, this, [this] { zoom(1); });
     view->addSeparator();
-    fullScreen_ = view->addAction("&Full Screen");
+    fullScreen_ = view->addAction(QString());
     fullScreen_->setCheckable(true);
     fullScreen_->setShortcuts(ShortcutsOf(WindowCommand::FullScreen));
     connect(fullScreen_, &QAction::triggered, this, [this](bool on) { setFullScreen(on); });
@@ -203,6 +204,29 @@ void MainWindow::buildViewMenu() {
     hints_ = view->addAction("&Hints");
     hints_->setCheckable(true);
     connect(hints_, &QAction::triggered, this, [this](bool on) { setHints(on); });
+}
+
+void MainWindow::nameMenus() {
+    mnuGame_->setTitle(QCoreApplication::translate("menu", "&Game"));
+    config_->setText(QCoreApplication::translate("menu", "&Configuration"));
+    quit_->setText(QCoreApplication::translate("menu", "&Quit Fruitwhirl"));
+    mnuTheme_->setTitle(QCoreApplication::translate("menu", "&Theme"));
+    mnuView_->setTitle(QCoreApplication::translate("menu", "&View"));
+    zoomIn_->setText(QCoreApplication::translate("menu", "Zoom &In"));
+    zoomOut_->setText(QCoreApplication::translate("menu", "Zoom &Out"));
+    actualSize_->setText(QCoreApplication::translate("menu", "&Actual Size"));
+    fullScreen_->setText(QCoreApplication::translate("menu", "&Full Screen"));
+    mnuHelp_->setTitle(QCoreApplication::translate("menu", "&Help"));
+    about_->setText(QCoreApplication::translate("menu", "&About Fruitwhirl"));
+    manual_->setText(QCoreApplication::translate("menu", "&Manual For Fruitwhirl"));
+    odds_->setText(QCoreApplication::translate("menu", "&Odds and Payouts"));
+}
+
+void MainWindow::SetLanguage(int choice) {
+    if (!translations_) return;
+    translations_->Speak(translations_->CodeFor(choice));
+    // At once: the windows' LanguageChange comes later, through the event loop.
+    nameMenus();
 }
 
 int MainWindow::largestScale() const {
@@ -449,7 +473,8 @@ void MainWindow::ShowAbout(const std::string& version) {
 }
 
 void MainWindow::ShowManual(const std::string& path) {
-    fw::ShowManual(this, screen_->scale(), QString::fromStdString(path));
+    fw::ShowManual(this, screen_->scale(),
+                   QString::fromStdString(translations_ ? translations_->Translated(path) : path));
 }
 
 void MainWindow::ShowOdds(const OddsReport& odds, bool open) {
@@ -567,6 +592,7 @@ bool MainWindow::event(QEvent* event) {
 }
 
 void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) nameMenus();
     if (event->type() == QEvent::WindowStateChange) {
         const bool minimized = windowState() & Qt::WindowMinimized;
         if (wasMinimized_ && !minimized) post(ev::Expose{});

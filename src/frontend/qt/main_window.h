@@ -9,6 +9,7 @@
 
 #include "edition/page_contract.h"
 #include "frontend/qt/screen_widget.h"
+#include "frontend/qt/translations.h"
 #include "machine/machine.h"
 #include "platform/host.h"
 
@@ -27,6 +28,8 @@ public:
     // view is read from the settings store and kept there when it changes;
     // without a store it is not remembered.
     explicit MainWindow(int scale, SettingsStore* store = nullptr);
+    // The catalogues the player's language is spoken from; without them, English.
+    void setTranslations(Translations* translations) { translations_ = translations; }
 
     // Connects the machine; input from then on becomes machine events.
     void attach(Machine* machine);
@@ -63,6 +66,7 @@ public:
     bool Ask(const std::string& title, const std::string& text, const std::string& yes,
              const std::string& no) override;
     void EndProgram(int status) override;
+    void SetLanguage(int choice) override;
     // Shown on the caption line while View -> Captions is on; captionShown carries every
     // caption, shown or not, to whoever tells it otherwise (a screen reader).
     void Caption(const std::string& sentence, bool urgent) override;
@@ -82,6 +86,8 @@ protected:
 private:
     void buildMenus();
     void buildViewMenu();
+    // The menus' words in the player's language.
+    void nameMenus();
     void post(MachineEvent event);
     // A key of the machine (or Escape leaving full screen) is handled: true.
     bool machineKey(QKeyEvent* event);
@@ -103,6 +109,13 @@ private:
     QMenu* mnuGame_ = nullptr;
     QMenu* mnuTheme_ = nullptr;
     QMenu* mnuHelp_ = nullptr;
+    QMenu* mnuView_ = nullptr;
+    QAction* config_ = nullptr;
+    QAction* quit_ = nullptr;
+    QAction* about_ = nullptr;
+    QAction* manual_ = nullptr;
+    QAction* odds_ = nullptr;
+    Translations* translations_ = nullptr;
     QAction* zoomIn_ = nullptr;
     QAction* zoomOut_ = nullptr;
     QAction* actualSize_ = nullptr;

@@ -1,5 +1,6 @@
 #include "frontend/qt/odds_window.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -132,7 +133,19 @@ public:
     OddsWindow(QWidget* parent, int scale);
     void setOdds(const OddsReport& odds);
 
+protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange) nameParts();
+        QDialog::changeEvent(event);
+    }
+
 private:
+    // The title and the button in the player's language (the figures come with the next odds).
+    void nameParts() {
+        setWindowTitle(QCoreApplication::translate("odds", "Fruitwhirl Odds and Payouts"));
+        cmdClose_->setText(QCoreApplication::translate("odds", "&Close"));
+    }
+    QPushButton* cmdClose_ = nullptr;
     SectionView& addSection(QVBoxLayout* column, const QString& key);
     void setSection(SectionView& view, const OddsSection& section, const OddsReport& odds);
     QHBoxLayout* buttons();
@@ -147,7 +160,6 @@ OddsWindow::OddsWindow(QWidget* parent, int scale)
               Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       pictureScale_(std::clamp(scale, 2, 3)) {
     setObjectName(QStringLiteral("frmOdds"));
-    setWindowTitle(QStringLiteral("Fruitwhirl Odds and Payouts"));
     setModal(false);
 
     auto* left = new QVBoxLayout;
@@ -168,6 +180,7 @@ OddsWindow::OddsWindow(QWidget* parent, int scale)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll_);
     layout->addLayout(buttons());
+    nameParts();
     ApplyCabinetLook(this);
 }
 
@@ -191,7 +204,7 @@ SectionView& OddsWindow::addSection(QVBoxLayout* column, const QString& key) {
 }
 
 QHBoxLayout* OddsWindow::buttons() {
-    auto* cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    auto* cmdClose = cmdClose_ = new QPushButton(this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QSize>
 #include <filesystem>
@@ -41,11 +42,14 @@ LoadedImage QtImageLoader::Load(const std::string& path, const PictureSizeCheck&
     // they are UTF-8: a name from an older system loads too.
     std::error_code ec;
     if (!std::filesystem::is_regular_file(std::filesystem::path(path), ec)) {
-        return {std::nullopt, "the file does not exist."};
+        return {std::nullopt,
+                QCoreApplication::translate("themes", "the file does not exist.").toStdString()};
     }
     std::ifstream in(path, std::ios::binary);
     const std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (!in && !in.eof()) return {std::nullopt, "the file cannot be read."};
+    if (!in && !in.eof())
+        return {std::nullopt,
+                QCoreApplication::translate("themes", "the file cannot be read.").toStdString()};
     QByteArray bytes = QByteArray::fromStdString(content);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);

@@ -1,5 +1,6 @@
 #include "frontend/qt/qt_settings_store.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,8 +32,10 @@ QString QtStoreBytes::Target(const std::string& name) const {
 }
 
 PlaceWords QtStoreBytes::Words() const {
-    return {"the settings folder \"" + QDir::toNativeSeparators(folder_).toStdString() + "\"", "the disk",
-            ""};
+    return {QCoreApplication::translate("records", "the settings folder \"%1\"")
+                .arg(QDir::toNativeSeparators(folder_))
+                .toStdString(),
+            QCoreApplication::translate("records", "the disk").toStdString(), ""};
 }
 
 std::string QtStoreBytes::Shown(const std::string& name) const {
@@ -44,9 +47,13 @@ std::string QtStoreBytes::Prepare(const std::vector<std::string>& names) {
     const std::filesystem::path folder = folder_.toStdString();
     if (!std::filesystem::is_directory(folder, ec) && std::filesystem::exists(folder, ec)) {
         const QString what = NotAFile(folder_);
-        return "is " + (what.isEmpty() ? QString("a file") : what).toStdString() + ", not a folder";
+        // Translators: what follows "The settings folder "..."".
+        return QCoreApplication::translate("records", "is %1, not a folder")
+            .arg(what.isEmpty() ? QCoreApplication::translate("records", "a file") : what)
+            .toStdString();
     }
-    if (!QDir().mkpath(folder_)) return "cannot be made";
+    if (!QDir().mkpath(folder_))
+        return QCoreApplication::translate("records", "cannot be made").toStdString();
     for (const std::string& name : names) RemoveLeftovers(folder_, QString::fromStdString(name), started_);
     return {};
 }

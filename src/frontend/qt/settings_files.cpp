@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,18 +27,18 @@ QString NotAFile(const QString& path) {
         case fs::file_type::regular:
             return {};
         case fs::file_type::directory:
-            return "a folder";
+            return QCoreApplication::translate("records", "a folder");
         case fs::file_type::fifo:
-            return "a FIFO (a named pipe)";
+            return QCoreApplication::translate("records", "a FIFO (a named pipe)");
         case fs::file_type::character:
         case fs::file_type::block:
-            return "a device";
+            return QCoreApplication::translate("records", "a device");
         case fs::file_type::socket:
-            return "a socket";
+            return QCoreApplication::translate("records", "a socket");
         case fs::file_type::not_found:
-            return "a link to nothing";
+            return QCoreApplication::translate("records", "a link to nothing");
         default:
-            return "something that cannot be read";
+            return QCoreApplication::translate("records", "something that cannot be read");
     }
 }
 
@@ -76,7 +77,8 @@ namespace {
 
 bool Failed(FileError& error, int code, const QByteArray& path) {
     error.code = code;
-    const QString words = code == kNotAFile ? QString("not an ordinary file") : QString(std::strerror(code));
+    const QString words = code == kNotAFile ? QCoreApplication::translate("records", "not an ordinary file")
+                                            : QString(std::strerror(code));
     error.what = QFile::decodeName(path) + ": " + words;
     return false;
 }

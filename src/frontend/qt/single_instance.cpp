@@ -50,16 +50,21 @@ SingleInstance::Lock SingleInstance::Acquire() {
     if (lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError) return Lock::Held;
     qint64 pid = 0;
     QString host, application;
-    const QString file = "The lock file \"" + QDir::toNativeSeparators(path_) + "\"";
+    const QString file = QDir::toNativeSeparators(path_);
     if (!lock_.getLockInfo(&pid, &host, &application) || pid <= 0) {
         QFile lockFile(path_);
         const bool empty = lockFile.open(QIODevice::ReadOnly) && lockFile.size() == 0;
-        found_ = file + (empty ? " is empty." : " does not say which game holds it.");
+        found_ = (empty ? QCoreApplication::translate("lock", "The lock file \"%1\" is empty.")
+                        : QCoreApplication::translate(
+                              "lock", "The lock file \"%1\" does not say which game holds it."))
+                     .arg(file);
         return Lock::Uncertain;
     }
     if (!host.isEmpty() && host != QSysInfo::machineHostName()) {
-        found_ = file + " was made by a game on the computer \"" + host + "\" (process " +
-                 QString::number(pid) + ").";
+        found_ = QCoreApplication::translate("lock",
+                                             "The lock file \"%1\" was made by a game on the computer \"%2\" "
+                                             "(process %3).")
+                     .arg(file, host, QString::number(pid));
         return Lock::Uncertain;
     }
     // The lock holds its process's name as the lock saw it; a process number
@@ -67,9 +72,15 @@ SingleInstance::Lock SingleInstance::Acquire() {
     // process of this game's own program counts.
     const QString program = ProgramName(pid);
     if (program.isEmpty() || program != ProgramName(QCoreApplication::applicationPid())) {
-        found_ = file + " names process " + QString::number(pid) +
-                 (program.isEmpty() ? QString() : " (" + program + ")") +
-                 " of this computer, which is not a Fruitwhirl game.";
+        found_ = (program.isEmpty()
+                      ? QCoreApplication::translate("lock",
+                                                    "The lock file \"%1\" names process %2 of this computer, "
+                                                    "which is not a Fruitwhirl game.")
+                            .arg(file, QString::number(pid))
+                      : QCoreApplication::translate("lock",
+                                                    "The lock file \"%1\" names process %2 (%3) of this "
+                                                    "computer, which is not a Fruitwhirl game.")
+                            .arg(file, QString::number(pid), program));
         return Lock::Uncertain;
     }
     return Lock::GameRuns;
@@ -82,9 +93,15 @@ int SingleInstance::TellAlreadyRunning() {
     const bool raised = lock_.getLockInfo(&pid, &host, &application) && pid > 0 &&
                         host == QSysInfo::machineHostName() && ::kill(static_cast<pid_t>(pid), SIGUSR1) == 0;
     const QString text =
-        "Fruitwhirl is already running with the settings in \"" + QDir::toNativeSeparators(folder_) + "\"" +
-        (raised ? "; its window has been brought to the front." : ": switch to its window.") +
-        "\n\nOnly one game at a time can keep these records.";
+        (raised ? QCoreApplication::translate("lock",
+                                              "Fruitwhirl is already running with the settings in \"%1\"; "
+                                              "its window has been brought to the front.\n\nOnly one game "
+                                              "at a time can keep these records.")
+                : QCoreApplication::translate("lock",
+                                              "Fruitwhirl is already running with the settings in \"%1\": "
+                                              "switch to its window.\n\nOnly one game at a time can keep "
+                                              "these records."))
+            .arg(QDir::toNativeSeparators(folder_));
     std::fprintf(stderr, "fruitwhirl: %s\n", text.toLocal8Bit().constData());
     ShowCabinetMessage(nullptr, QMessageBox::Information, "Fruitwhirl", text);
     return 0;
@@ -92,14 +109,17 @@ int SingleInstance::TellAlreadyRunning() {
 
 bool SingleInstance::OfferTakeOver() {
     const QString text =
-        found_ +
-        "\n\nIt may have been left by a game that ended without a quit, or have come with the "
-        "settings from another computer. If no other Fruitwhirl game uses the settings in \"" +
-        QDir::toNativeSeparators(folder_) + "\", take the lock over and play.";
+        found_ + "\n\n" +
+        QCoreApplication::translate("lock",
+                                    "It may have been left by a game that ended without a quit, or have "
+                                    "come with the settings from another computer. If no other Fruitwhirl "
+                                    "game uses the settings in \"%1\", take the lock over and play.")
+            .arg(QDir::toNativeSeparators(folder_));
     std::fprintf(stderr, "fruitwhirl: %s\n", found_.toLocal8Bit().constData());
     QMessageBox box(QMessageBox::Warning, "Fruitwhirl", text);
-    QPushButton* take = box.addButton("&Take Over", QMessageBox::AcceptRole);
-    QPushButton* quit = box.addButton("&Quit", QMessageBox::RejectRole);
+    QPushButton* take =
+        box.addButton(QCoreApplication::translate("lock", "&Take Over"), QMessageBox::AcceptRole);
+    QPushButton* quit = box.addButton(QCoreApplication::translate("lock", "&Quit"), QMessageBox::RejectRole);
     box.setDefaultButton(quit);
     box.setEscapeButton(quit);
     ApplyCabinetLook(&box);

@@ -12,9 +12,12 @@ const Controls = (() => {
   const colours = { rim: '#280a0e', light: '#e85c44', red: '#c7382e', shade: '#7e1c1d', panel: '#1a0e12',
                     lit: '#4a2a12', gold: '#c88c10', slate: '#8090b0', cell: '#203070' };
   const controls = [
-    ['hold1', 'Hold reel 1', 'HOLD 1'], ['hold2', 'Hold reel 2', 'HOLD 2'], ['hold3', 'Hold reel 3', 'HOLD 3'],
-    ['lever', 'Pull the lever', 'PULL'], ['coin', 'One coin', '1 COIN'], ['stack', 'A stack of five coins', '5 COINS'],
-    ['highScores', 'High scores', 'HIGH'], ['statistics', 'Your statistics', 'MY RUN'],
+    // Their names for a screen reader (in the player's language, by Words.name), and the
+    // plates' words, in the machine's own font, which stay as the machine's picture.
+    ['hold1', tLater('page', 'Hold reel 1'), 'HOLD 1'], ['hold2', tLater('page', 'Hold reel 2'), 'HOLD 2'],
+    ['hold3', tLater('page', 'Hold reel 3'), 'HOLD 3'], ['lever', tLater('page', 'Pull the lever'), 'PULL'],
+    ['coin', tLater('page', 'One coin'), '1 COIN'], ['stack', tLater('page', 'A stack of five coins'), '5 COINS'],
+    ['highScores', tLater('page', 'High scores'), 'HIGH'], ['statistics', tLater('page', 'Your statistics'), 'MY RUN'],
   ];
   const box = document.querySelector('#controls');
   let sheet = null, font = null, coin = null, stack = null, looks = 0, loading = null;
@@ -109,7 +112,8 @@ const Controls = (() => {
     button.dataset.control = name;
     button.dataset.look = 'off';
     button.style.gridArea = name;
-    button.setAttribute('aria-label', label);
+    button.dataset.enLabel = label;
+    button.setAttribute('aria-label', t('page', label));
     const canvas = button.appendChild(document.createElement('canvas'));
     canvas.width = W;
     canvas.height = H;

@@ -49,7 +49,7 @@ const Dialogs = (() => {
       for (const key of Store.asides.filter((k) => text.includes(k))) {
         const b = document.createElement('button');
         b.type = 'button';
-        b.textContent = 'Download ' + key;
+        b.textContent = fill(t('page', 'Download %1'), key);
         b.addEventListener('click', () => Store.download(key, Store.get(key) || ''));
         offers.append(b);
       }
@@ -82,8 +82,11 @@ const Dialogs = (() => {
     },
     // The slider's position comes and goes as the game's edition layer reads it.
     // Without a sound device the sound box and the volume show the stored choice, greyed.
-    async config(name, soundOn, slider, soundAvailable, volume) {
+    // languages: the Language list's choices, the system's first; language the one chosen.
+    async config(name, soundOn, slider, soundAvailable, volume, language, languages) {
       const f = $('#config form').elements;
+      f.language.replaceChildren(...languages.map((text, i) => new Option(text, String(i))));
+      f.language.value = String(language);
       f.name.value = name;
       f.sound.checked = soundOn === 1;
       f.sound.disabled = f.volume.disabled = !soundAvailable;
@@ -99,11 +102,12 @@ const Dialogs = (() => {
       if (matchMedia('(pointer: coarse)').matches) document.activeElement.blur(); else f.name.select();
       if (await shown !== 'ok') return null;
       return { name: f.name.value, soundOn: f.sound.checked ? 1 : 0, slider: Number(f.speed.value),
-               volume: Number(f.volume.value), reset: f.reset.checked ? 1 : 0 };
+               volume: Number(f.volume.value), reset: f.reset.checked ? 1 : 0, language: Number(f.language.value) };
     },
     async showManual() {
       const d = $('#manual');
-      d.querySelector('pre').textContent = await (await fetch('manual.txt')).text();
+      const file = Words.spoken === 'en' ? 'manual.txt' : `manual.${Words.spoken}.txt`;
+      d.querySelector('pre').textContent = await (await fetch(file)).text();
       if (!d.open) { d.show(); Display.beside(d); }
     },
     // The odds' rows, section by section: a heading, a table (its cells' exact fractions
@@ -216,7 +220,9 @@ const Dialogs = (() => {
     const current = document.querySelector('.menu.open');
     const by = { ArrowDown: 1, ArrowRight: 1, ArrowUp: -1, ArrowLeft: -1 }[e.key];
     const across = e.key === 'ArrowLeft' || e.key === 'ArrowRight';
-    const named = e.altKey && !e.ctrlKey && menus.find((m) => m.dataset.menu[0] === e.key.toLowerCase());
+    // The letter underlined in the player's language.
+    const named = e.altKey && !e.ctrlKey && menus.find((m) =>
+      m.firstElementChild.querySelector('u')?.textContent.toLowerCase() === e.key.toLowerCase());
     if (named && usable([named]).length) open(named);
     else if (current && by && !across) next(items(current), document.activeElement, by)?.focus();
     else if (current && by) open(next(usable(menus), current, by));

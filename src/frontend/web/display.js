@@ -86,7 +86,7 @@ const Display = (() => {
       $('#menus').hidden = true;
       this.fit();  // the touch controls and the caption go with the machine
       const ended = $('#ended');
-      ended.textContent = 'Fruitwhirl has ended. Reload the page to play again.';
+      ended.textContent = t('page', 'Fruitwhirl has ended. Reload the page to play again.');
       ended.hidden = false;
     },
     setPointer(busy, drag) {

@@ -61,7 +61,7 @@ const Fruitwhirl = {
     let picture;
     try {
       picture = await createImageBitmap(new Blob([bytes]), { premultiplyAlpha: 'none', colorSpaceConversion: 'none' });
-    } catch (e) { this.lastError = 'Unsupported image format.'; return 0; }
+    } catch (e) { this.lastError = t('themes', 'Unsupported image format.'); return 0; }
     const c = new OffscreenCanvas(picture.width, picture.height).getContext('2d');
     c.drawImage(picture, 0, 0);
     const rgba = c.getImageData(0, 0, picture.width, picture.height).data;
@@ -80,6 +80,10 @@ var Module = {
   preRun: [() => {
     if (params.has('trace')) Module.ENV.FRUITWHIRL_TRACE = '1';
     FS.mkdir('/Themes');
+    // The languages there are catalogues of.
+    Module.addRunDependency('words');
+    fetch('l10n/index.json').then((r) => r.json()).then((codes) => { Words.available = codes; })
+      .catch(() => {}).finally(() => Module.removeRunDependency('words'));
     if (!window.indexedDB) return;
     Module.addRunDependency('themes');
     Store.ownThemes().then((themes) => {
@@ -90,6 +94,8 @@ var Module = {
   printErr: (line) => { Fruitwhirl.trace.push(line); console.log(line); },
   onRuntimeInitialized: () => {
     Fruitwhirl.loaded = true;
+    // The browser's language until the game reads the one the player chose.
+    Words.use(Module.UTF8ToString(Module._fw_page_language()));
     // Offline after the first visit: the service worker keeps the site, taking
     // the files just loaded from the browser's cache rather than again.
     if ('serviceWorker' in navigator) navigator.serviceWorker.register('service-worker.js');
@@ -108,11 +114,11 @@ const channel = 'BroadcastChannel' in window ? new BroadcastChannel('Fruitwhirl'
 if (channel) channel.onmessage = (e) => { if (e.data === 'focus') window.focus(); };
 function refuse() {
   const card = document.querySelector('#card');
-  card.querySelector('span').textContent = 'Fruitwhirl is already running in another tab of this browser.';
+  card.querySelector('span').textContent = t('page', 'Fruitwhirl is already running in another tab of this browser.');
   card.disabled = true;
   const button = document.createElement('button');
   button.id = 'switch';
-  button.textContent = 'Switch to it';
+  button.textContent = t('page', 'Switch to it');
   button.addEventListener('click', () => channel && channel.postMessage('focus'));
   card.after(button);
   Fruitwhirl.refused = true;

@@ -21,7 +21,7 @@ const Store = (() => {
         if (text === null) localStorage.removeItem(key); else localStorage.setItem(key, text);
         return '';
       } catch (e) {
-        return e.name === 'QuotaExceededError' ? "the browser's storage is full" : (e.message || String(e));
+        return e.name === 'QuotaExceededError' ? t('records', "the browser's storage is full") : (e.message || String(e));
       }
     },
     // A save that failed, said below the machine until one works ("" then).
@@ -87,7 +87,7 @@ const Store = (() => {
     Module._free(block);
     Module._free(name);
     if (!Module._fw_records_loadable()) { await Dialogs.message(Contract.message.message, 'Fruitwhirl', words); return; }
-    if (!await Dialogs.ask('Fruitwhirl', words, 'Load', 'Cancel')) return;
+    if (!await Dialogs.ask('Fruitwhirl', words, t('records', 'Load'), t('records', 'Cancel'))) return;
     const why = Fruitwhirl.taken(Module._fw_replace_records());
     if (why) { await Dialogs.message(Contract.message.error, 'Fruitwhirl', why); return; }
     location.reload();  // the store writes nothing of this run over them now
@@ -112,12 +112,14 @@ const Store = (() => {
     try {
       await done((await Store.themes('readwrite')).put(bytes, file));
     } catch (why) {
-      await Dialogs.message(error, 'Fruitwhirl', `The theme "${file}" could not be kept: ${why.message || why}.`);
+      await Dialogs.message(error, 'Fruitwhirl',
+                            fill(t('themes', 'The theme "%1" could not be kept: %2.'), file, why.message || why));
       return;
     }
     Store.ownThemeNames();
-    if (await Dialogs.ask('Fruitwhirl', `The theme "${file}" is kept in this browser; the Theme menu lists ` +
-        'it when the game starts again. Start again now?', 'Start Again', 'Later')) location.reload();
+    if (await Dialogs.ask('Fruitwhirl', fill(t('themes', 'The theme "%1" is kept in this browser; the Theme menu ' +
+        'lists it when the game starts again. Start again now?'), file), t('themes', 'Start Again'),
+        t('themes', 'Later'))) location.reload();
   });
   $('#remove-theme').addEventListener('click', async () => {
     Dialogs.closeMenus();
@@ -129,12 +131,14 @@ const Store = (() => {
     try {
       await done((await Store.themes('readwrite')).delete(file));
     } catch (why) {
-      await Dialogs.message(error, 'Fruitwhirl', `The theme "${file}" could not be removed: ${why.message || why}.`);
+      await Dialogs.message(error, 'Fruitwhirl',
+                            fill(t('themes', 'The theme "%1" could not be removed: %2.'), file, why.message || why));
       return;
     }
     Store.ownThemeNames();
-    if (await Dialogs.ask('Fruitwhirl', `The theme "${file}" is removed from this browser; the Theme menu ` +
-        'drops it when the game starts again. Start again now?', 'Start Again', 'Later')) location.reload();
+    if (await Dialogs.ask('Fruitwhirl', fill(t('themes', 'The theme "%1" is removed from this browser; the Theme ' +
+        'menu drops it when the game starts again. Start again now?'), file), t('themes', 'Start Again'),
+        t('themes', 'Later'))) location.reload();
   });
 
   // ---- Records kept when the tab is hidden or closed; the time hidden is no play time ----

@@ -18,6 +18,7 @@
 
 #include "edition/about.h"
 #include "edition/describe.h"
+#include "edition/language.h"
 #include "edition/odds_rows.h"
 #include "edition/paced_clock.h"
 #include "edition/page_contract.h"
@@ -25,6 +26,7 @@
 #include "edition/view_settings.h"
 #include "frontend/real_random.h"
 #include "machine/machine.h"
+#include "platform/words.h"
 #include "shell/captions.h"
 #include "shell/controls.h"
 #include "shell/events.h"
@@ -58,6 +60,16 @@ EM_JS(void, fw_js_describe, (const char* words), { Display.describe(UTF8ToString
 EM_JS(void, fw_js_timer, (int timer, int on, int interval), { Fruitwhirl.enableTimer(timer, on, interval); });
 EM_JS(void, fw_js_end, (int status), { Fruitwhirl.endProgram(status); });
 EM_JS(void, fw_js_manual, (const char* path), { Dialogs.showManual(UTF8ToString(path)); });
+// The player's language: the page's catalogue, which the game's words are looked up in.
+EM_JS(char*, fw_js_lookup, (const char* context, const char* english, int count), {
+    const said = Words.lookup(UTF8ToString(context), UTF8ToString(english), count);
+    return said === null ? 0 : allocateUTF8(said);
+});
+// The languages the browser asks for, and those there are catalogues of, one a line.
+EM_JS(char*, fw_js_languages, (int available), {
+    return allocateUTF8((available ? Words.available : Words.wished()).join('\n'));
+});
+EM_ASYNC_JS(void, fw_js_use_language, (const char* code), { await Words.use(UTF8ToString(code)); });
 EM_JS(void, fw_js_odds, (const char* json, int open), { Dialogs.showOdds(JSON.parse(UTF8ToString(json)), open); });
 EM_JS(int, fw_js_odds_shown, (), { return Dialogs.oddsShown() ? 1 : 0; });
 EM_ASYNC_JS(void, fw_js_message, (int error, const char* title, const char* text), {
@@ -72,16 +84,20 @@ EM_ASYNC_JS(void, fw_js_about, (const char* text, const char* links), {
     await Dialogs.about(UTF8ToString(text), UTF8ToString(links).split('\n').filter(Boolean).map((l) => l.split('\t')));
 });
 // The configuration dialog: values in and, on OK, out through the same fields.
+// languages: the choices' names, one a line (0 the system's language).
 EM_ASYNC_JS(int, fw_js_config,
-            (char* name, int* soundOn, int* slider, int soundAvailable, int* volume, int* reset), {
+            (char* name, int* soundOn, int* slider, int soundAvailable, int* volume, int* reset, int* language,
+             const char* languages), {
     const r = await Dialogs.config(UTF8ToString(name), HEAP32[soundOn >> 2], HEAP32[slider >> 2],
-                                      soundAvailable, HEAP32[volume >> 2]);
+                                      soundAvailable, HEAP32[volume >> 2], HEAP32[language >> 2],
+                                      UTF8ToString(languages).split('\n'));
     if (!r) return 0;
     stringToUTF8(r.name, name, 64);
     HEAP32[soundOn >> 2] = r.soundOn;
     HEAP32[slider >> 2] = r.slider;
     HEAP32[volume >> 2] = r.volume;
     HEAP32[reset >> 2] = r.reset;
+    HEAP32[language >> 2] = r.language;
     return 1;
 });
 EM_JS(int, fw_js_audio_open, (), { return Sound.open() ? 1 : 0; });
@@ -129,6 +145,26 @@ std::string Taken(char* text) {
     std::string s(text);
     std::free(text);
     return s;
+}
+
+namespace {
+
+std::vector<std::string> Lines(char* text) {
+    std::vector<std::string> list;
+    const std::string all = Taken(text);
+    for (std::size_t at = 0; at <= all.size();) {
+        const std::size_t end = std::min(all.find('\n', at), all.size());
+        if (end > at) list.push_back(all.substr(at, end - at));
+        at = end + 1;
+    }
+    return list;
+}
+
+}  // namespace
+
+// The language the page speaks for a choice (0 the browser's languages).
+std::string PageLanguage(int choice) {
+    return SpokenLanguage(choice, Lines(fw_js_languages(0)), Lines(fw_js_languages(1)));
 }
 
 // The touch controls are told their looks when they may have changed: at a frame shown.
@@ -202,12 +238,13 @@ public:
 class WebBytes : public StoreBytes {
 public:
     PlaceWords Words() const override {
-        return {"the browser's storage", "the browser's storage", " in the browser's storage"};
+        return {Tr("records", "the browser's storage"), Tr("records", "the browser's storage"),
+                " " + Tr("records", "in the browser's storage")};
     }
     std::string Shown(const std::string& name) const override { return name; }
     std::string Prepare(const std::vector<std::string>&) override {
         const std::string refused = Taken(fw_js_storage_problem());
-        return refused.empty() ? std::string() : "cannot be used (" + refused + ")";
+        return refused.empty() ? std::string() : Fill(Tr("records", "cannot be used (%1)"), {refused});
     }
     ItemKind Kind(const std::string& name) override {
         char* text = fw_js_get(name.c_str(), 0);
@@ -305,8 +342,13 @@ public:
         char name[64] = {};
         values.name.copy(name, sizeof name - 1);
         int soundOn = values.soundOn, slider = SpeedSlider(values.speed), volume = values.volume, reset = 0;
+        int language = values.language;
+        std::string languages;
+        for (int choice = 0; choice <= kLanguageChoiceLast; ++choice)
+            languages += (choice ? "\n" : "") + LanguageChoiceName(choice);
         namePreview_ = values.namePreview;
-        const bool ok = fw_js_config(name, &soundOn, &slider, values.soundAvailable, &volume, &reset) != 0;
+        const bool ok = fw_js_config(name, &soundOn, &slider, values.soundAvailable, &volume, &reset,
+                                     &language, languages.c_str()) != 0;
         namePreview_ = nullptr;
         if (!ok) return false;
         values.name = name;
@@ -314,6 +356,7 @@ public:
         values.volume = volume;
         values.speed = SpeedOfSlider(slider);
         values.resetHighScores = reset != 0;
+        values.language = language;
         return true;
     }
     void ShowAbout(const std::string& version) override {
@@ -323,7 +366,9 @@ public:
                      link.tooltip + "\n";
         fw_js_about(AboutText(version).c_str(), links.c_str());
     }
+    // The manual in the player's language: the site's manual.LANG.txt.
     void ShowManual(const std::string& path) override { fw_js_manual(path.c_str()); }
+    void SetLanguage(int choice) override { fw_js_use_language(PageLanguage(choice).c_str()); }
     void ShowOdds(const OddsReport& odds, bool open) override {
         const std::string text = OddsRowsJson(OddsRows(odds, OddsScope::WhereItStands));
         fw_js_odds(text.c_str(), open);
@@ -524,6 +569,12 @@ EMSCRIPTEN_KEEPALIVE std::uint8_t* fw_name_preview(const char* name) {
     }
     return block;
 }
+// The language of the browser's, before the game has read the records' choice.
+EMSCRIPTEN_KEEPALIVE const char* fw_page_language() {
+    static std::string code;
+    code = fw::PageLanguage(0);
+    return code.c_str();
+}
 // The page goes away: nothing of the run may be lost.
 EMSCRIPTEN_KEEPALIVE void fw_keep() {
     if (fw::game && fw::game->machine) fw::KeepRecords(*fw::game->machine);
@@ -537,6 +588,14 @@ EMSCRIPTEN_KEEPALIVE void fw_away(int hidden) {
 }
 
 int main() {
+    // The game's words from the page's catalogue of the player's language.
+    fw::UseCatalogue([](const fw::Phrase& phrase) -> std::optional<std::string> {
+        const std::string context(phrase.context), english(phrase.english);
+        char* said = fw_js_lookup(context.c_str(), english.c_str(),
+                                  phrase.plural.empty() ? -1 : static_cast<int>(phrase.count));
+        if (!said) return std::nullopt;
+        return fw::Taken(said);
+    });
     fw::TraceMark("launch");
     fw::game = new fw::Game;
     fw::Game& g = *fw::game;

@@ -1,5 +1,6 @@
 // frmAbout: the logo, the version, the notice, and a picture for each of the project's addresses the
 // build was given (its e-mail address, its homepage), which opens it.
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFont>
@@ -96,14 +97,14 @@ AboutDialog::AboutDialog(QWidget* parent, int scale, const QString& version, con
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Fruitwhirl"));
+    setWindowTitle(QCoreApplication::translate("about", "About Fruitwhirl"));
 
     // The title is the cabinet's own lettering, the logo beside it the window icon's design: pixel
     // art at a whole scale, larger beside a larger machine.
     const int times = std::clamp(scale - 1, 1, 2);
     auto* imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setAccessibleName(QStringLiteral("Fruitwhirl logo"));
+    imgLogo->setAccessibleName(QCoreApplication::translate("about", "Fruitwhirl logo"));
     imgLogo->setPixmap(WholeScaled(logo.toImage(), times, devicePixelRatioF()));
     imgLogo->setVisible(!logo.isNull());
     auto* imgTitle = new QLabel(this);
@@ -148,7 +149,7 @@ AboutDialog::AboutDialog(QWidget* parent, int scale, const QString& version, con
     }
     row->addStretch(1);
 
-    auto* cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
+    auto* cmdOk = new QPushButton(QCoreApplication::translate("about", "&Ok"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,6 +1,8 @@
 // frmConfig: the speed of the reels, the player's name, sound effects on or off with their volume
 // and a reset of the high-score list, on four tabbed pages.
 #include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -19,6 +21,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "edition/language.h"
 #include "edition/page_contract.h"
 #include "frontend/qt/dialogs/dialogs.h"
 #include "frontend/qt/dialogs/look.h"
@@ -39,11 +42,13 @@ constexpr int kPreviewScale = 3;
 class SpeedLabel : public QLabel {
 public:
     explicit SpeedLabel(QWidget* parent) : QLabel(parent) {
-        setText(QStringLiteral("Slow") + QString(44, QLatin1Char(' ')) + QStringLiteral("Fast"));
+        setText(QCoreApplication::translate("config", "Slow") + QString(44, QLatin1Char(' ')) +
+                QCoreApplication::translate("config", "Fast"));
     }
     QSize sizeHint() const override {
         const QFontMetrics metrics(font());
-        return {metrics.horizontalAdvance(QStringLiteral("Slow Fast")) + 8 * metrics.averageCharWidth(),
+        return {metrics.horizontalAdvance(QCoreApplication::translate("config", "Slow Fast")) +
+                    8 * metrics.averageCharWidth(),
                 metrics.height()};
     }
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -53,9 +58,9 @@ protected:
         QPainter painter(this);
         const QRect area = contentsRect();
         style()->drawItemText(&painter, area, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(),
-                              QStringLiteral("Slow"), foregroundRole());
+                              QCoreApplication::translate("config", "Slow"), foregroundRole());
         style()->drawItemText(&painter, area, Qt::AlignRight | Qt::AlignVCenter, palette(), isEnabled(),
-                              QStringLiteral("Fast"), foregroundRole());
+                              QCoreApplication::translate("config", "Fast"), foregroundRole());
     }
 };
 
@@ -105,6 +110,7 @@ private:
     QWidget* soundPage(const ConfigValues& values);
     void showPreview(const QString& name);
     QWidget* resetPage();
+    QWidget* languagePage(int language);
     QHBoxLayout* buttons();
 
     QTabWidget* tabConfig_;
@@ -113,6 +119,7 @@ private:
     QCheckBox* chkSound_;
     QSlider* scrVolume_;
     QCheckBox* chkResetHigh_;
+    QComboBox* cboLanguage_;
     QLabel* lblPreview_;
     QLabel* imgPreview_;
     std::function<Surface(const std::string&)> namePreview_;
@@ -123,20 +130,24 @@ ConfigDialog::ConfigDialog(QWidget* parent, const ConfigValues& values)
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       namePreview_(values.namePreview) {
     setObjectName(QStringLiteral("frmConfig"));
-    setWindowTitle(QStringLiteral("Configuration"));
+    setWindowTitle(QCoreApplication::translate("config", "Configuration"));
 
     tabConfig_ = new QTabWidget(this);
     tabConfig_->setObjectName(QStringLiteral("tabConfig"));
-    tabConfig_->addTab(speedPage(values.speed), QStringLiteral("Speed"));
-    tabConfig_->setTabToolTip(0, QStringLiteral("Change Wheel Speed"));
-    tabConfig_->addTab(namePage(QString::fromStdString(values.name)), QStringLiteral("Name"));
-    tabConfig_->setTabToolTip(1, QStringLiteral("Insert Your Name"));
-    tabConfig_->addTab(soundPage(values), QStringLiteral("Sound Fx"));
-    tabConfig_->setTabToolTip(2, QStringLiteral("Sound fx On/Off and Volume"));
-    tabConfig_->addTab(resetPage(), QStringLiteral("Highscore"));
-    tabConfig_->setTabToolTip(3, QStringLiteral("Reset Highscore"));
+    tabConfig_->addTab(speedPage(values.speed), QCoreApplication::translate("config", "Speed"));
+    tabConfig_->setTabToolTip(0, QCoreApplication::translate("config", "Change Wheel Speed"));
+    tabConfig_->addTab(namePage(QString::fromStdString(values.name)),
+                       QCoreApplication::translate("config", "Name"));
+    tabConfig_->setTabToolTip(1, QCoreApplication::translate("config", "Insert Your Name"));
+    tabConfig_->addTab(soundPage(values), QCoreApplication::translate("config", "Sound Fx"));
+    tabConfig_->setTabToolTip(2, QCoreApplication::translate("config", "Sound fx On/Off and Volume"));
+    tabConfig_->addTab(resetPage(), QCoreApplication::translate("config", "Highscore"));
+    tabConfig_->setTabToolTip(3, QCoreApplication::translate("config", "Reset Highscore"));
+    tabConfig_->addTab(languagePage(values.language), QCoreApplication::translate("config", "Language"));
+    tabConfig_->setTabToolTip(4,
+                              QCoreApplication::translate("config", "The Language of the Menus and Windows"));
     tabConfig_->setCurrentIndex(0);
-    tabConfig_->setUsesScrollButtons(false);  // all four tabs in view
+    tabConfig_->setUsesScrollButtons(false);  // all five tabs in view
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabConfig_);
@@ -170,7 +181,7 @@ QWidget* ConfigDialog::speedPage(int speed) {
 // Page 2: the player's name.
 QWidget* ConfigDialog::namePage(const QString& name) {
     QWidget* namePage = page("TabContainer1");
-    auto* lblName = new QLabel(QStringLiteral("Enter Your Name Here:"), namePage);
+    auto* lblName = new QLabel(QCoreApplication::translate("config", "Enter Your Name Here:"), namePage);
     lblName->setObjectName(QStringLiteral("lblName"));
     txtYourName_ = new NameEdit(static_cast<int>(name.length()), namePage);
     txtYourName_->setObjectName(QStringLiteral("txtYourName"));
@@ -180,7 +191,7 @@ QWidget* ConfigDialog::namePage(const QString& name) {
                                   (static_cast<int>(kNameLength) + 2));
     lblName->setBuddy(txtYourName_);
     // A name holding letters the machine's font has not: the name as the machine will draw it.
-    lblPreview_ = new QLabel(QStringLiteral("The machine shows it as:"), namePage);
+    lblPreview_ = new QLabel(QCoreApplication::translate("config", "The machine shows it as:"), namePage);
     lblPreview_->setObjectName(QStringLiteral("lblPreview"));
     imgPreview_ = new QLabel(namePage);
     imgPreview_->setObjectName(QStringLiteral("imgPreview"));
@@ -220,10 +231,10 @@ void ConfigDialog::showPreview(const QString& name) {
 // greyed, with a note: the choice is kept for the next start with a device.
 QWidget* ConfigDialog::soundPage(const ConfigValues& values) {
     QWidget* soundPage = page("TabContainer2");
-    chkSound_ = new QCheckBox(QStringLiteral("Sound Effects On/Off"), soundPage);
+    chkSound_ = new QCheckBox(QCoreApplication::translate("config", "Sound Effects On/Off"), soundPage);
     chkSound_->setObjectName(QStringLiteral("chkSound"));
     chkSound_->setChecked(values.soundOn == 1);
-    auto* lblVolume = new QLabel(QStringLiteral("&Volume:"), soundPage);
+    auto* lblVolume = new QLabel(QCoreApplication::translate("config", "&Volume:"), soundPage);
     lblVolume->setObjectName(QStringLiteral("lblVolume"));
     scrVolume_ = new QSlider(Qt::Horizontal, soundPage);
     scrVolume_->setObjectName(QStringLiteral("scrVolume"));
@@ -257,9 +268,11 @@ QWidget* ConfigDialog::soundPage(const ConfigValues& values) {
         chkSound_->setEnabled(false);
         for (QWidget* volume : std::initializer_list<QWidget*>{lblVolume, scrVolume_, lblPercent})
             volume->setEnabled(false);
-        auto* note = new QLabel(QStringLiteral("No sound device was found: the game plays silently.\n"
-                                               "This choice is kept for the next start with one."),
-                                soundPage);
+        auto* note =
+            new QLabel(QCoreApplication::translate("config",
+                                                   "No sound device was found: the game plays silently.\n"
+                                                   "This choice is kept for the next start with one."),
+                       soundPage);
         note->setObjectName(QStringLiteral("lblNoDevice"));
         soundLayout->addWidget(note, 3, 0, 1, 3);
     }
@@ -270,7 +283,8 @@ QWidget* ConfigDialog::soundPage(const ConfigValues& values) {
 // Page 4: the reset of the high-score list, unticked at every opening.
 QWidget* ConfigDialog::resetPage() {
     QWidget* resetPage = page("TabContainer3");
-    chkResetHigh_ = new QCheckBox(QStringLiteral("Reset The Highscore List"), resetPage);
+    chkResetHigh_ =
+        new QCheckBox(QCoreApplication::translate("config", "Reset The Highscore List"), resetPage);
     chkResetHigh_->setObjectName(QStringLiteral("chkResetHigh"));
     auto* resetLayout = new QHBoxLayout(resetPage);
     resetLayout->addStretch(1);
@@ -279,12 +293,31 @@ QWidget* ConfigDialog::resetPage() {
     return resetPage;
 }
 
+// Page 5: the language of the menus, the windows and the messages (the machine's own
+// picture keeps its words); each language named in its own, the system's first.
+QWidget* ConfigDialog::languagePage(int language) {
+    QWidget* languagePage = page("TabContainer4");
+    auto* lblLanguage = new QLabel(QCoreApplication::translate("config", "&Language:"), languagePage);
+    cboLanguage_ = new QComboBox(languagePage);
+    cboLanguage_->setObjectName(QStringLiteral("cboLanguage"));
+    for (int choice = 0; choice <= kLanguageChoiceLast; ++choice)
+        cboLanguage_->addItem(QString::fromStdString(LanguageChoiceName(choice)));
+    cboLanguage_->setCurrentIndex(language >= 0 && language <= kLanguageChoiceLast ? language : 0);
+    lblLanguage->setBuddy(cboLanguage_);
+    auto* languageLayout = new QHBoxLayout(languagePage);
+    languageLayout->addStretch(1);
+    languageLayout->addWidget(lblLanguage);
+    languageLayout->addWidget(cboLanguage_);
+    languageLayout->addStretch(1);
+    return languagePage;
+}
+
 // The buttons: "&Ok" (index 0, pressed by Enter) and "&Cancel" (index 1, also Escape).
 QHBoxLayout* ConfigDialog::buttons() {
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    auto* ok = new QPushButton(QCoreApplication::translate("config", "&Ok"), this);
     ok->setObjectName(QStringLiteral("cmdButton0"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(QCoreApplication::translate("config", "&Cancel"), this);
     cancel->setObjectName(QStringLiteral("cmdButton1"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -307,6 +340,7 @@ void ConfigDialog::apply(ConfigValues& values) const {
     values.volume = scrVolume_->value();
     values.speed = SpeedOfSlider(scrSpeed_->value());
     if (chkResetHigh_->isChecked()) values.resetHighScores = true;
+    values.language = cboLanguage_->currentIndex();
 }
 
 }  // namespace

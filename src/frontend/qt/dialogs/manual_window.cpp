@@ -1,4 +1,5 @@
 // frmManual: the text of manual.txt in a window beside the machine, which stays playable.
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -49,11 +50,11 @@ QString DecodeManual(const QByteArray& bytes, bool cut) {
 std::optional<QString> ReadManual(const QString& path, QString& problem) {
     const QFileInfo info(path);
     if (!info.exists()) {
-        problem = QStringLiteral("The file does not exist.");
+        problem = QCoreApplication::translate("manual window", "The file does not exist.");
         return std::nullopt;
     }
     if (!info.isFile()) {
-        problem = QStringLiteral("It is not a text file.");
+        problem = QCoreApplication::translate("manual window", "It is not a text file.");
         return std::nullopt;
     }
     QFile file(path);
@@ -73,7 +74,8 @@ std::optional<QString> ReadManual(const QString& path, QString& problem) {
     QString text = DecodeManual(bytes, cut);
     if (cut) {
         if (!text.endsWith(QLatin1Char('\n'))) text += QLatin1Char('\n');
-        text += QStringLiteral("\n[The file is longer than 1 MiB: only its first 1 MiB is shown here.]\n");
+        text += QCoreApplication::translate(
+            "manual window", "\n[The file is longer than 1 MiB: only its first 1 MiB is shown here.]\n");
     }
     return text;
 }
@@ -83,15 +85,26 @@ public:
     explicit ManualWindow(QWidget* parent);
     void setManualText(const QString& text) { txtManual_->setPlainText(text); }
 
+protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange) nameParts();
+        QDialog::changeEvent(event);
+    }
+
 private:
+    // The title and the button in the player's language.
+    void nameParts() {
+        setWindowTitle(QCoreApplication::translate("manual window", "Fruitwhirl Manual"));
+        cmdQuit_->setText(QCoreApplication::translate("manual window", "&Close"));
+    }
     QPlainTextEdit* txtManual_;
+    QPushButton* cmdQuit_;
 };
 
 ManualWindow::ManualWindow(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmManual"));
-    setWindowTitle(QStringLiteral("Fruitwhirl Manual"));
     setModal(false);
 
     txtManual_ = new QPlainTextEdit(this);
@@ -102,13 +115,14 @@ ManualWindow::ManualWindow(QWidget* parent)
     txtManual_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
     // "Close", as in the odds window: "Quit" would read as quitting the game.
-    auto* cmdQuit = new QPushButton(QStringLiteral("&Close"), this);
+    auto* cmdQuit = cmdQuit_ = new QPushButton(this);
     cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
     cmdQuit->setDefault(true);
     connect(cmdQuit, &QPushButton::clicked, this, &QDialog::close);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdQuit);
+    nameParts();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(txtManual_);
@@ -142,8 +156,10 @@ void ShowManual(QWidget* parent, int /*scale*/, const QString& path) {
     QString problem;
     const std::optional<QString> text = ReadManual(path, problem);
     if (!text) {
-        ShowCabinetMessage(parent, QMessageBox::Warning, QStringLiteral("Fruitwhirl Manual"),
-                           QStringLiteral("The manual cannot be shown: \"%1\" cannot be read.\n%2")
+        ShowCabinetMessage(parent, QMessageBox::Warning,
+                           QCoreApplication::translate("manual window", "Fruitwhirl Manual"),
+                           QCoreApplication::translate(
+                               "manual window", "The manual cannot be shown: \"%1\" cannot be read.\n%2")
                                .arg(QDir::toNativeSeparators(path), problem));
         return;
     }

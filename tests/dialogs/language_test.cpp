@@ -1,0 +1,237 @@
+// The desktop in the player's language, offscreen, with the build's catalogues
+// beside the program: the menus in the system's language and in the one chosen,
+// counted words in German, and no word cut off in any window in the
+// pseudo-locale (every sentence about 40 % longer, with accents).
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "fakes.h"
+#include "frontend/qt/main_window.h"
+#include "frontend/qt/translations.h"
+#include "modal.h"
+#include "platform/words.h"
+#include "play/odds.h"
+
+namespace fw::test {
+namespace {
+
+QString ProgramFolder() {
+    return QFileInfo(FW_PROGRAM).absolutePath();
+}
+
+// An environment variable set for the length of a test.
+class Environment {
+public:
+    Environment(const char* name, const char* value)
+        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
+        if (value)
+            qputenv(name, value);
+        else
+            qunsetenv(name);
+    }
+    ~Environment() {
+        if (had_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool had_;
+};
+
+QStringList MenuTitles(MainWindow& window) {
+    QStringList titles;
+    for (const QAction* menu : window.menuBar()->actions()) titles << menu->text();
+    return titles;
+}
+
+TEST(Language, TheMenusSpeakTheSystemsLanguageAndAChoiceChangesThemAtOnce) {
+    const Environment forced("FRUITWHIRL_LANGUAGE", nullptr);
+    const Environment language("LANGUAGE", "de");
+    const Environment lang("LANG", "fr_FR.UTF-8");
+    Translations translations(ProgramFolder());
+    translations.Install();
+    MainWindow window(1);
+    window.setTranslations(&translations);
+    window.SetLanguage(0);
+    EXPECT_EQ(MenuTitles(window), QStringList({"&Spiel", "&Motiv", "&Ansicht", "&Hilfe"}));
+    window.SetLanguage(1);  // English, chosen in the configuration
+    EXPECT_EQ(MenuTitles(window), QStringList({"&Game", "&Theme", "&View", "&Help"}));
+}
+
+TEST(Language, AGermanCountSaysMuenzeForOneAndMuenzenForMore) {
+    Translations translations(ProgramFolder());
+    translations.Speak("de");
+    const char* singular =
+        "Your last run ended unexpectedly; its %1 coin was entered in the high-score list.";
+    const char* plural =
+        "Your last run ended unexpectedly; its %1 coins were entered in the high-score list.";
+    EXPECT_EQ(Fill(TrN("records", singular, plural, 1), {"1"}),
+              "Ihre letzte Sitzung endete unerwartet; ihre 1 Münze wurde in die Bestenliste eingetragen.");
+    EXPECT_EQ(
+        Fill(TrN("records", singular, plural, 312), {"312"}),
+        "Ihre letzte Sitzung endete unerwartet; ihre 312 Münzen wurden in die Bestenliste eingetragen.");
+}
+
+// The words of a window that do not fit where they stand: "name: text".
+QStringList CutOff(QWidget* window) {
+    QStringList cut;
+    auto name = [](const QWidget* w) {
+        return (w->objectName().isEmpty() ? QString(w->metaObject()->className()) : w->objectName()) + ": ";
+    };
+    if (auto* pages = window->findChild<QTabWidget*>()) {
+        const QTabBar* bar = pages->tabBar();
+        for (int i = 0; i < bar->count(); ++i) {
+            const int words = bar->fontMetrics().horizontalAdvance(QString(bar->tabText(i)).remove('&'));
+            if (bar->tabRect(i).width() < words || !bar->rect().contains(bar->tabRect(i)))
+                cut << "tab: " + bar->tabText(i);
+        }
+    }
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window)) continue;
+        if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty()) {
+            const bool fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                                : label->sizeHint().width() <= label->width() &&
+                                                      label->sizeHint().height() <= label->height();
+            if (!fits) cut << name(label) + label->text();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget);
+                   button && !button->text().isEmpty()) {
+            if (button->sizeHint().width() > button->width() ||
+                button->sizeHint().height() > button->height())
+                cut << name(button) + button->text();
+        } else if (auto* box = qobject_cast<QComboBox*>(widget)) {
+            if (box->sizeHint().width() > box->width()) cut << name(box) + box->currentText();
+        }
+    }
+    return cut;
+}
+
+// Every page of a window with tabs, one after another, as the player turns to them.
+QStringList CutOffOnEveryPage(QWidget* window) {
+    auto* pages = window->findChild<QTabWidget*>();
+    if (!pages) return CutOff(window);
+    QStringList cut;
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        QApplication::processEvents();
+        cut << CutOff(window);
+    }
+    cut.removeDuplicates();
+    return cut;
+}
+
+TEST(Language, NoWordIsCutOffInAnyWindowInTheLongestLanguage) {
+    Translations translations(ProgramFolder());
+    translations.Install();
+    translations.Speak("pseudo");
+    const std::string manual =
+        translations.Translated(QDir(ProgramFolder()).filePath("manual.txt").toStdString());
+    Rig rig;
+    rig.Start();
+    for (const int scale : {1, 3}) {
+        MainWindow window(scale);
+        window.setTranslations(&translations);
+        window.show();
+        QApplication::processEvents();
+        for (QAction* menu : window.menuBar()->actions()) {
+            const QRect place = window.menuBar()->actionGeometry(menu);
+            EXPECT_TRUE(!place.isEmpty() && window.menuBar()->rect().contains(place))
+                << "scale " << scale << ": the menu " << menu->text().toStdString() << " is cut off";
+        }
+        ConfigValues values{"Kim", 1, 30, false, false, 100, {}};
+        const struct {
+            const char* name;
+            std::function<void()> open;
+            bool modal;
+            const char* part;  // a widget of a window that is not modal
+        } rows[] = {
+            {"Configuration", [&] { window.RunConfigDialog(values); }, true, nullptr},
+            {"About", [&] { window.ShowAbout("5.1"); }, true, nullptr},
+            {"Manual", [&] { window.ShowManual(manual); }, false, "txtManual"},
+            {"Odds", [&] { window.ShowOdds(WorkOutOdds(rig.m), true); }, false, "tblPrizes"},
+            {"Message", [&] { window.ShowMessage("Fruitwhirl", Tr("records", "Nothing was written.")); },
+             true, nullptr},
+            {"Question",
+             [&] {
+                 window.Ask("Fruitwhirl", Tr("records", "No records were checked for loading."),
+                            Tr("records", "Try Again"), Tr("records", "Quit Without Saving"));
+             },
+             true, nullptr},
+        };
+        for (const auto& row : rows) {
+            const auto look = [&](QWidget* shown) {
+                EXPECT_EQ(CutOffOnEveryPage(shown), QStringList()) << "scale " << scale << ": " << row.name;
+                shown->close();
+            };
+            if (row.modal) WhenModal(look);
+            row.open();
+            if (!row.modal) look(window.findChild<QWidget*>(row.part)->window());
+        }
+    }
+    translations.Speak("en");
+}
+
+// A catalogue against a template of two sentences, one counted: what the check says.
+struct Checked {
+    const char* name;
+    const char* opened;  // the translation of "Open %1", or nothing: the entry is not there
+    const char* extra;   // more entries
+    bool passes;
+};
+
+TEST(Language, TheCheckRefusesACatalogueThatLacksASentenceKeepsAStaleOneOrDropsAPlaceholder) {
+    const QString source = QFileInfo(FW_MAN_PAGE).absolutePath() + "/..";
+    const QString header =
+        "msgid \"\"\nmsgstr \"Language: de\\nPlural-Forms: nplurals=2; plural=(n != 1);\\n\"\n\n";
+    auto opened = [](const QString& said) {
+        return "msgctxt \"about\"\nmsgid \"Open %1\"\nmsgstr \"" + said + "\"\n\n";
+    };
+    auto counted = [](const QString& one, const QString& more) {
+        return "msgctxt \"records\"\nmsgid \"%1 coin\"\nmsgid_plural \"%1 coins\"\nmsgstr[0] \"" + one +
+               "\"\nmsgstr[1] \"" + more + "\"\n\n";
+    };
+    const Checked rows[] = {
+        {"whole", "%1 öffnen", "", true},
+        {"lacks a sentence", nullptr, "", false},
+        {"keeps a stale one", "%1 öffnen", "#~ msgctxt \"about\"\n#~ msgid \"Gone\"\n#~ msgstr \"Weg\"\n",
+         false},
+        {"drops a placeholder", "öffnen", "", false},
+        {"leaves one untranslated", "", "", false},
+    };
+    const QString folder =
+        QDir::temp().filePath("fw-l10n-check-" + QString::number(QCoreApplication::applicationPid()));
+    QDir().mkpath(folder);
+    auto write = [](const QString& path, const QString& text) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+        ASSERT_EQ(file.write(text.toUtf8()), text.toUtf8().size());
+    };
+    write(folder + "/t.pot", header + opened("") + counted("", ""));
+    for (const Checked& row : rows) {
+        write(folder + "/de.po", header + (row.opened ? opened(row.opened) : QString()) +
+                                     counted("%1 Münze", "%1 Münzen") + row.extra);
+        QProcess check;
+        check.start("python3",
+                    {source + "/scripts/l10n", "--check-catalogue", folder + "/de.po", folder + "/t.pot"});
+        ASSERT_TRUE(check.waitForFinished(30000));
+        EXPECT_EQ(check.exitStatus() == QProcess::NormalExit && check.exitCode() == 0, row.passes)
+            << row.name << ": " << check.readAll().toStdString();
+    }
+    QDir(folder).removeRecursively();
+}
+
+}  // namespace
+}  // namespace fw::test
