@@ -14,8 +14,6 @@ namespace fw {
 
 namespace {
 
-constexpr const char* kContext = "Description";
-
 std::string Number(long n) {
     return std::to_string(n);
 }
@@ -39,37 +37,40 @@ void DescribeWindow(const Machine& m, std::vector<std::string>& said) {
                 const std::string symbol = SymbolName(m, VisibleSymbol(m, r, 1));
                 const Control hold = static_cast<Control>(static_cast<int>(Control::Hold1) + r);
                 if (m.reels.Held[r] != 0) {
-                    said.push_back(Fill(Tr(kContext, "Reel %1 shows %2 and is held."), {reel, symbol}));
+                    said.push_back(Fill(Tr("Description", "Reel %1 shows %2 and is held."), {reel, symbol}));
                 } else if (Ready(m, hold)) {
-                    said.push_back(Fill(Tr(kContext, "Reel %1 shows %2 and can be held."), {reel, symbol}));
+                    said.push_back(
+                        Fill(Tr("Description", "Reel %1 shows %2 and can be held."), {reel, symbol}));
                 } else {
-                    said.push_back(Fill(Tr(kContext, "Reel %1 shows %2."), {reel, symbol}));
+                    said.push_back(Fill(Tr("Description", "Reel %1 shows %2."), {reel, symbol}));
                 }
             }
             break;
         case Screen::HighScores:
-            said.push_back(Tr(kContext, "The high-score list shows."));
+            said.push_back(Tr("Description", "The high-score list shows."));
             if (m.records.HighScorePlace >= 1 && m.records.HighScorePlace <= kListLines) {
-                said.push_back(
-                    Fill(Tr(kContext, "Your run stands on line %1."), {Number(m.records.HighScorePlace)}));
+                said.push_back(Fill(Tr("Description", "Your run stands on line %1."),
+                                    {Number(m.records.HighScorePlace)}));
             } else {
-                said.push_back(Tr(kContext, "Your run is not on the list."));
+                said.push_back(Tr("Description", "Your run is not on the list."));
             }
             break;
         case Screen::Statistics:
             if (m.records.StatPage == 0) {
-                said.push_back(Tr(kContext, "This run's statistics show."));
+                said.push_back(Tr("Description", "This run's statistics show."));
             } else {
-                said.push_back(Fill(Tr(kContext, "The statistics of line %1 of the high-score list show."),
-                                    {Number(m.records.StatPage)}));
+                said.push_back(
+                    Fill(Tr("Description", "The statistics of line %1 of the high-score list show."),
+                         {Number(m.records.StatPage)}));
             }
             break;
         case Screen::OutOfCoins:
             said.push_back(
-                Tr(kContext, "Out of coins: the panel offers a fresh purse or the end of the game."));
+                Tr("Description", "Out of coins: the panel offers a fresh purse or the end of the game."));
             break;
         case Screen::Offer:
-            said.push_back(Tr(kContext, "You have 1000 coins: the panel offers to end the game with them."));
+            said.push_back(
+                Tr("Description", "You have 1000 coins: the panel offers to end the game with them."));
             break;
     }
 }
@@ -78,40 +79,40 @@ void DescribeWindow(const Machine& m, std::vector<std::string>& said) {
 void DescribeKeys(const Machine& m, std::vector<std::string>& said) {
     switch (m.display.ScreenMode) {
         case Screen::Reels:
-            if (Ready(m, Control::Lever)) said.push_back(Tr(kContext, "Space: pull the lever."));
+            if (Ready(m, Control::Lever)) said.push_back(Tr("Description", "Space: pull the lever."));
             if (Answers(m, Control::Hold1) || Answers(m, Control::Hold2) || Answers(m, Control::Hold3)) {
-                said.push_back(Tr(kContext, "1, 2, 3: hold or release a reel."));
+                said.push_back(Tr("Description", "1, 2, 3: hold or release a reel."));
             }
             if (Ready(m, Control::Coin)) {
                 if (m.records.ScoreTable[0].Score <= 0) {
-                    said.push_back(Tr(kContext, "C: the out-of-coins panel."));
+                    said.push_back(Tr("Description", "C: the out-of-coins panel."));
                 } else {
-                    said.push_back(Tr(kContext, "C: insert a coin. Shift+C: insert a stack of five."));
+                    said.push_back(Tr("Description", "C: insert a coin. Shift+C: insert a stack of five."));
                 }
             }
             if (Ready(m, Control::HighScores)) {
-                said.push_back(Tr(kContext, "H: the high-score list. S: this run's statistics."));
+                said.push_back(Tr("Description", "H: the high-score list. S: this run's statistics."));
             }
             break;
         case Screen::HighScores:
             if (StateOfControl(m, Control::HighScores).key) {
-                said.push_back(
-                    Tr(kContext, "1 to 9, 0: the statistics of line 1 to 10. Escape: back to the reels."));
+                said.push_back(Tr("Description",
+                                  "1 to 9, 0: the statistics of line 1 to 10. Escape: back to the reels."));
             }
             break;
         case Screen::Statistics:
             if (StateOfControl(m, Control::Statistics).key)
-                said.push_back(Tr(kContext, "Escape: back to the reels."));
+                said.push_back(Tr("Description", "Escape: back to the reels."));
             break;
         case Screen::OutOfCoins:
             if (Ready(m, Control::Lever)) {
                 said.push_back(
-                    Tr(kContext, "Space: play on with a fresh purse of 20 coins. Q: quit the game."));
+                    Tr("Description", "Space: play on with a fresh purse of 20 coins. Q: quit the game."));
             }
             break;
         case Screen::Offer:
             if (Ready(m, Control::Lever)) {
-                said.push_back(Tr(kContext, "Space: play on with your coins. Q: quit the game."));
+                said.push_back(Tr("Description", "Space: play on with your coins. Q: quit the game."));
             }
             break;
     }
@@ -122,17 +123,17 @@ void DescribeKeys(const Machine& m, std::vector<std::string>& said) {
 std::string DescribeMachine(const Machine& m) {
     std::vector<std::string> said;
     const long purse = m.records.ScoreTable[0].Score;
-    said.push_back(Fill(TrN(kContext, "Purse: %1 coin.", "Purse: %1 coins.", purse), {Number(purse)}));
+    said.push_back(Fill(TrN("Description", "Purse: %1 coin.", "Purse: %1 coins.", purse), {Number(purse)}));
     const long credits = m.purse.Credits;
-    said.push_back(Fill(TrN(kContext, "Credits: %1.", "Credits: %1.", credits), {Number(credits)}));
+    said.push_back(Fill(TrN("Description", "Credits: %1.", "Credits: %1.", credits), {Number(credits)}));
     DescribeWindow(m, said);
     if (m.mania.ManiaActive == True) {
         const auto tick =
             std::chrono::duration_cast<std::chrono::seconds>(TimerInterval(TimerId::MultiCheck));
         const long left =
             static_cast<long>(kManiaTicks - m.mania.ManiaTicks) * static_cast<long>(tick.count());
-        said.push_back(
-            Fill(TrN(kContext, "Mania: %1 second left.", "Mania: %1 seconds left.", left), {Number(left)}));
+        said.push_back(Fill(TrN("Description", "Mania: %1 second left.", "Mania: %1 seconds left.", left),
+                            {Number(left)}));
     }
     DescribeKeys(m, said);
     std::string text;

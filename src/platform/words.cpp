@@ -31,6 +31,20 @@ std::string TrN(const char* context, const char* singular, const char* plural, l
     return count == 1 ? singular : plural;
 }
 
+std::string WithDecimalMark(std::string printed) {
+    // Translators: the decimal mark, as in 8.89 or 148.5 %: a comma in most European languages.
+    const std::string mark = Tr("number", ".");
+    if (mark == ".") return printed;
+    std::string out;
+    for (const char c : printed) {
+        if (c == '.')
+            out += mark;
+        else
+            out += c;
+    }
+    return out;
+}
+
 std::string Fill(std::string_view text, std::initializer_list<std::string_view> args) {
     const std::vector<std::string_view> list(args);
     std::string out;

@@ -42,6 +42,10 @@ std::string Tr(const char* context, const char* english);
 // singular or plural as count asks, in the player's language.
 std::string TrN(const char* context, const char* singular, const char* plural, long count);
 
+// A number printed with a decimal point ("8.89"), with the player's decimal
+// mark in its place ("8,89").
+std::string WithDecimalMark(std::string printed);
+
 // text with %1 .. %9 replaced by the arguments in order ("%%" is one "%").
 std::string Fill(std::string_view text, std::initializer_list<std::string_view> args);
 

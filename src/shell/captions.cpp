@@ -25,9 +25,28 @@ std::string Number(long n) {
     return std::to_string(n);
 }
 
-// A sentence that starts with a symbol's name starts with a capital.
+// A sentence that starts with a symbol's name starts with a capital, in every
+// language the catalogues speak: a to z, and the small letters of Latin-1 and
+// Latin Extended-A ("étoile", "ägg", "łódź").
 std::string Capital(std::string sentence) {
-    if (!sentence.empty() && sentence[0] >= 'a' && sentence[0] <= 'z') sentence[0] = sentence[0] - 'a' + 'A';
+    if (sentence.empty()) return sentence;
+    const auto c0 = static_cast<unsigned char>(sentence[0]);
+    if (c0 >= 'a' && c0 <= 'z') {
+        sentence[0] = static_cast<char>(c0 - 'a' + 'A');
+        return sentence;
+    }
+    if (sentence.size() < 2 || (c0 & 0xE0) != 0xC0) return sentence;
+    const unsigned code = ((c0 & 0x1Fu) << 6) | (static_cast<unsigned char>(sentence[1]) & 0x3Fu);
+    unsigned upper = code;
+    if (code >= 0xE0 && code <= 0xFE && code != 0xF7) {
+        upper = code - 0x20;
+    } else if ((code >= 0x100 && code <= 0x137) || (code >= 0x14A && code <= 0x177)) {
+        upper = code & ~1u;  // pairs: the capital even, the small letter odd
+    } else if ((code >= 0x139 && code <= 0x148) || (code >= 0x179 && code <= 0x17E)) {
+        upper = code % 2 == 0 ? code - 1 : code;  // pairs: the capital odd, the small letter even
+    }
+    sentence[0] = static_cast<char>(0xC0 | (upper >> 6));
+    sentence[1] = static_cast<char>(0x80 | (upper & 0x3F));
     return sentence;
 }
 
@@ -190,8 +209,9 @@ std::string HintSentence(const Machine& m) {
     }
     for (const HoldOdds& hold : odds.holds) {
         if (!hold.best) continue;
-        char average[32];
-        std::snprintf(average, sizeof average, "%.1f", hold.payout.value());
+        char printed[32];
+        std::snprintf(printed, sizeof printed, "%.1f", hold.payout.value());
+        const std::string average = WithDecimalMark(printed);
         const int which = (hold.held[0] ? 1 : 0) | (hold.held[1] ? 2 : 0) | (hold.held[2] ? 4 : 0);
         switch (which) {
             case 0:

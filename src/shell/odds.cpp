@@ -56,8 +56,8 @@ std::string OneIn(const Rational& chance) {
     if (chance.den % chance.num == 0)
         return Fill(oneIn, {Printed("%lld", static_cast<long long>(chance.den / chance.num))});
     const double games = 1.0 / chance.value();
-    if (games < 10) return Fill(oneIn, {Printed("%.2f", games)});
-    if (games < 100) return Fill(oneIn, {Printed("%.1f", games)});
+    if (games < 10) return Fill(oneIn, {WithDecimalMark(Printed("%.2f", games))});
+    if (games < 100) return Fill(oneIn, {WithDecimalMark(Printed("%.1f", games))});
     return Fill(oneIn, {Printed("%.0f", games)});
 }
 
@@ -66,7 +66,7 @@ std::string Percent(const Rational& share) {
     const double percent = 100 * share.value();
     int decimals = 1;
     for (double shown = percent * 10; shown > 0 && shown < 10 && decimals < 6; shown *= 10) ++decimals;
-    return Printed("%.*f %%", decimals, percent);
+    return WithDecimalMark(Printed("%.*f %%", decimals, percent));
 }
 
 std::string FractionText(const Rational& r) {

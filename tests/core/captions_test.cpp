@@ -6,8 +6,10 @@
 #include <functional>
 
 #include "fakes.h"
+#include "platform/words.h"
 #include "play/pay_line.h"
 #include "shell/captions.h"
+#include "shell/odds.h"
 
 namespace fw::test {
 namespace {
@@ -312,6 +314,36 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
     }
 }
 
+// A catalogue in which the lemon has the name given.
+struct LemonCalled {
+    explicit LemonCalled(std::string name) {
+        UseCatalogue([name](const Phrase& p) -> std::optional<std::string> {
+            if (p.context == "symbol" && p.english == "lemon") return name;
+            return std::nullopt;
+        });
+    }
+    ~LemonCalled() { UseCatalogue({}); }
+};
+
+TEST(Captions, ASentenceThatStartsWithASymbolsNameStartsWithACapitalInEveryLanguage) {
+    for (const auto& [name, capital] : {std::pair{"érable", "Érable"},
+                                        {"ägg", "Ägg"},
+                                        {"łódź", "Łódź"},
+                                        {"ōra", "Ōra"},
+                                        {"žuta", "Žuta"},
+                                        {"Ølen", "Ølen"},
+                                        {"1up", "1up"}}) {
+        SCOPED_TRACE(name);
+        const LemonCalled language(name);
+        Rig rig;
+        rig.StartPlaying();
+        FiveCredits(rig);
+        Play(rig, "3-0-0");
+        EXPECT_EQ(rig.host.captions.back().sentence,
+                  std::string(capital) + ", star, star: 10 coins. Pull the lever to play.");
+    }
+}
+
 TEST(Captions, TheManiaClockTicksSayNothingUntilItsEnd) {
     Rig rig;
     rig.StartPlaying();
@@ -389,6 +421,25 @@ TEST(Captions, WithHintsAGameTellsTheHoldThatPaysMostOnAverage) {
         const std::string hint = "Best: " + HoldWords(held) + ", " + figure + " coins on average.";
         EXPECT_EQ(said.substr(said.size() - std::min(said.size(), hint.size())), hint) << said;
     }
+}
+
+// In a language that writes 1,5 the hint and the odds' figures do too.
+TEST(Captions, FiguresWithAFractionUseThePlayersDecimalMark) {
+    UseCatalogue([](const Phrase& p) -> std::optional<std::string> {
+        if (p.context == "number" && p.english == ".") return ",";
+        return std::nullopt;
+    });
+    Rig rig;
+    rig.StartPlaying();
+    ShowHints(rig.m, true);
+    FiveCredits(rig);
+    Play(rig, "3-3-7");
+    const std::string said = rig.host.captions.back().sentence;
+    EXPECT_NE(said.find(" on average"), std::string::npos) << said;
+    EXPECT_EQ(said.find_first_of('.', said.find("Best:")), said.size() - 1) << said;
+    EXPECT_EQ(OneIn({9, 80}), "1 in 8,89");
+    EXPECT_EQ(Percent({297, 200}), "148,5 %");
+    UseCatalogue({});
 }
 
 TEST(Captions, WithoutHintsAGameTellsNoHold) {

@@ -198,10 +198,10 @@ void MainWindow::buildViewMenu() {
     fullScreen_->setShortcuts(ShortcutsOf(WindowCommand::FullScreen));
     connect(fullScreen_, &QAction::triggered, this, [this](bool on) { setFullScreen(on); });
     view->addSeparator();
-    captions_ = view->addAction("&Captions");
+    captions_ = view->addAction(QString());
     captions_->setCheckable(true);
     connect(captions_, &QAction::triggered, this, [this](bool on) { setCaptions(on); });
-    hints_ = view->addAction("&Hints");
+    hints_ = view->addAction(QString());
     hints_->setCheckable(true);
     connect(hints_, &QAction::triggered, this, [this](bool on) { setHints(on); });
 }
@@ -216,6 +216,8 @@ void MainWindow::nameMenus() {
     zoomOut_->setText(QCoreApplication::translate("menu", "Zoom &Out"));
     actualSize_->setText(QCoreApplication::translate("menu", "&Actual Size"));
     fullScreen_->setText(QCoreApplication::translate("menu", "&Full Screen"));
+    captions_->setText(QCoreApplication::translate("menu", "&Captions"));
+    hints_->setText(QCoreApplication::translate("menu", "&Hints"));
     mnuHelp_->setTitle(QCoreApplication::translate("menu", "&Help"));
     about_->setText(QCoreApplication::translate("menu", "&About Fruitwhirl"));
     manual_->setText(QCoreApplication::translate("menu", "&Manual For Fruitwhirl"));
