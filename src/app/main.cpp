@@ -1,6 +1,7 @@
 // Fruitwhirl: a three-reel fruit machine.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QPixmap>
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "edition/keys.h"
+#include "edition/language.h"
 #include "edition/odds_rows.h"
 #include "frontend/qt/embedded.h"
 #include "frontend/qt/main_window.h"
@@ -25,6 +27,7 @@
 #include "frontend/real_random.h"
 #include "frontend/sdl/sdl_sound_control.h"
 #include "machine/machine.h"
+#include "platform/ini_text.h"
 #include "platform/words.h"
 #include "shell/events.h"
 #include "shell/trace.h"
@@ -56,7 +59,7 @@ std::string Usage() {
                   "a second one ends the program at once.\n"
                   "\n"
                   "The game speaks the language of the configuration, or the system's (LANGUAGE,\n"
-                  "LC_ALL, LC_MESSAGES, LANG); this text is in the system's.\n");
+                  "LC_ALL, LC_MESSAGES, LANG).\n");
 }
 
 struct Options {
@@ -142,14 +145,28 @@ QIcon WindowIcon() {
     return icon;
 }
 
+// The language the settings file chose, read before the lock is taken and
+// without changing the file: only an ordinary file of a sane size (a FIFO
+// would block, a huge file is refused later anyway).
+int StoredLanguageChoice(const QString& settingsFile) {
+    const QFileInfo info(settingsFile);
+    if (!info.isFile() || info.size() > static_cast<qint64>(fw::kLargestSettingsText)) return 0;
+    QFile file(settingsFile);
+    if (!file.open(QIODevice::ReadOnly)) return 0;
+    const QByteArray bytes = file.read(static_cast<qint64>(fw::kLargestSettingsText) + 1);
+    return fw::LanguageChoiceIn(bytes.toStdString());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     fw::TraceMark("launch");
     const std::string dataFolder = DataFolder(ProgramFolder(argv[0]));
-    // The system's language until the records name the player's.
+    // The language the configuration chose, from the first word on: --help and
+    // the lock's messages speak it too.
+    const QString settingsFile = fw::DefaultSettingsFile();
     fw::Translations translations(QString::fromStdString(dataFolder));
-    translations.Speak(translations.CodeFor(0));
+    translations.Speak(translations.CodeFor(StoredLanguageChoice(settingsFile)));
     Options options;
     if (const auto status = ParseOptions(argc, argv, options)) return *status;
     fw::InstallSignalPipe();
@@ -165,7 +182,6 @@ int main(int argc, char** argv) {
     // The signals end every window from here on, the lock's messages too.
     fw::ReadSignalPipe();
 
-    const QString settingsFile = fw::DefaultSettingsFile();
     fw::SingleInstance instance(settingsFile);
     switch (instance.Acquire()) {
         case fw::SingleInstance::Lock::Held:

@@ -14,10 +14,6 @@ namespace fw {
 
 namespace {
 
-std::string Number(long n) {
-    return std::to_string(n);
-}
-
 bool Ready(const Machine& m, Control control) {
     return StateOfControl(m, control).look == ControlLook::Ready;
 }

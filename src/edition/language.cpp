@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/ini_text.h"
 #include "platform/words.h"
+#include "records/settings.h"
 
 namespace fw {
 
@@ -53,6 +55,19 @@ std::string SpokenLanguage(int choice, const std::vector<std::string>& wished,
         if (has(language)) return language;
     }
     return "en";
+}
+
+int LanguageChoiceIn(std::string bytes) {
+    if (bytes.size() > kLargestSettingsText) return 0;
+    const CheckedSettings checked = CheckSettingsText(std::move(bytes));
+    if (!checked.problem.empty()) return 0;
+    const IniValues values = ReadIniText(checked.text);
+    const auto section = values.find("GameCfg");
+    if (section == values.end()) return 0;
+    const auto value = section->second.find("Language");
+    if (value == section->second.end()) return 0;
+    const auto taken = TakenNumber(*StoredNumberRange("GameCfg", "Language"), value->second);
+    return taken ? static_cast<int>(*taken) : 0;
 }
 
 }  // namespace fw

@@ -26,4 +26,9 @@ std::vector<std::string> SystemLanguages(const std::function<const char*(const c
 std::string SpokenLanguage(int choice, const std::vector<std::string>& wished,
                            const std::vector<std::string>& available);
 
+// The choice a settings file's bytes keep (0, the system's language, when they
+// name none, or are damaged and so put aside at start): what the program says
+// before it reads its records, its --help and the lock's messages, speaks it.
+int LanguageChoiceIn(std::string bytes);
+
 }  // namespace fw

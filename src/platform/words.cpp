@@ -45,6 +45,10 @@ std::string WithDecimalMark(std::string printed) {
     return out;
 }
 
+std::string Number(long n) {
+    return std::to_string(n);
+}
+
 std::string Fill(std::string_view text, std::initializer_list<std::string_view> args) {
     const std::vector<std::string_view> list(args);
     std::string out;

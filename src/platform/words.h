@@ -46,6 +46,10 @@ std::string TrN(const char* context, const char* singular, const char* plural, l
 // mark in its place ("8,89").
 std::string WithDecimalMark(std::string printed);
 
+// A count as a sentence says it ("12"): the same digits in every language
+// the catalogues speak.
+std::string Number(long n);
+
 // text with %1 .. %9 replaced by the arguments in order ("%%" is one "%").
 std::string Fill(std::string_view text, std::initializer_list<std::string_view> args);
 

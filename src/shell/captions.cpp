@@ -21,10 +21,6 @@ namespace {
 // The coins the out-of-coins panel's continue button gives.
 constexpr int kFreshPile = 20;
 
-std::string Number(long n) {
-    return std::to_string(n);
-}
-
 // A sentence that starts with a symbol's name starts with a capital, in every
 // language the catalogues speak: a to z, and the small letters of Latin-1 and
 // Latin Extended-A ("étoile", "ägg", "łódź").
@@ -251,6 +247,19 @@ std::string HighScoresSentence(const Machine& m) {
     return said + " " + Tr("caption", "Press a line for its statistics.");
 }
 
+// The prizes a row has won, by their places in the pay table as the page and
+// the odds number them ("2 × prize 3").
+std::string PrizesWonSentence(const ScoreRecord& row) {
+    std::string prizes;
+    for (int k = 0; k < static_cast<int>(row.Stat.size()); ++k) {
+        if (row.Stat[k] <= 0) continue;
+        if (!prizes.empty()) prizes += ", ";
+        prizes += Fill(Tr("caption", "%1 × prize %2"), {Number(row.Stat[k]), Number(k + 1)});
+    }
+    if (prizes.empty()) return Tr("caption", "No prize won yet.");
+    return Fill(Tr("caption", "Prizes won: %1."), {prizes});
+}
+
 std::string StatisticsSentence(Machine& m) {
     const ScoreRecord& row = m.records.ScoreTable[m.records.StatPage];
     const bool current = m.records.StatPage == 0;
@@ -262,7 +271,8 @@ std::string StatisticsSentence(Machine& m) {
                            : Fill(TrN("caption", "Statistics of %1: %2 game played, %3 won, play time %4.",
                                       "Statistics of %1: %2 games played, %3 won, play time %4.", row.Played),
                                   {row.Name, Number(row.Played), Number(row.Wun), time});
-    return said + " " + Tr("caption", "Press the page to go back to the reels.");
+    return said + " " + PrizesWonSentence(row) + " " +
+           Tr("caption", "Press the page to go back to the reels.");
 }
 
 }  // namespace

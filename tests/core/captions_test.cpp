@@ -259,17 +259,20 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
              rig.PressOn(places::ReelWindowZone);
              rig.PressOn(places::ListLineZone(0));
          },
-         "Statistics of Ardo: 0 games played, 0 won, play time 00:00:00. Press the page to go back to the "
-         "reels."},
-        {"the run's own statistics page tells its figures",
+         "Statistics of Ardo: 0 games played, 0 won, play time 00:00:00. No prize won yet. "
+         "Press the page to go back to the reels."},
+        {"the run's own statistics page tells its figures and each prize won, in the pay table's order",
          {"Fruit.Thm"},
          [](Rig& rig) {
              FiveCredits(rig);
              Play(rig, "3-0-0");
              Play(rig, "3-3-7");
+             Play(rig, "2-8-4");
+             Play(rig, "9-9-12");
              rig.PressOn(places::ReelWindowZone, 2);
          },
-         "Your statistics: 2 games played, 1 won, play time {time}. Press the page to go back to the reels."},
+         "Your statistics: 4 games played, 3 won, play time {time}. "
+         "Prizes won: 1 × prize 1, 1 × prize 3, 1 × prize 12. Press the page to go back to the reels."},
         {"back at the reels the caption says what to do",
          {"Fruit.Thm"},
          [](Rig& rig) {

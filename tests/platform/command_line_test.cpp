@@ -5,10 +5,12 @@
 
 #include <tuple>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include "fakes.h"
 
@@ -154,6 +156,31 @@ TEST(CommandLine, OddsPrintsTheLongRunWithoutADisplay) {
     for (const char* figure : {"Return per credit, outside the Mania period: 297/200 coins (148.5 %)",
                                "1 in 1000 (0.10 %), exactly 1/1000", "cherries, any, any"})
         EXPECT_TRUE(odds.out.contains(figure)) << figure << "\n" << odds.out.toStdString();
+}
+
+TEST(Language, HelpSpeaksTheLanguageTheConfigurationChoseElseTheSystems) {
+    const struct {
+        const char* stored;  // the settings file's text
+        const char* usage;   // how the first line of --help starts
+    } rows[] = {
+        {"[GameCfg]\nLanguage=2\n", "Aufruf: fruitwhirl"},  // Deutsch, over the system's French
+        {"[GameCfg]\nLanguage=0\n", "Utilisation"},         // the system's
+        {"[GameCfg]\r\nSpeed=30\r\nLanguage=4\r\n", "Uso: fruitwhirl"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.stored);
+        QTemporaryDir home;
+        ASSERT_TRUE(QDir(home.path()).mkpath("Fruitwhirl"));
+        QFile file(home.filePath("Fruitwhirl/Fruitwhirl.ini"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(row.stored) == qint64(qstrlen(row.stored)));
+        file.close();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", home.path());
+        env.insert("LANGUAGE", "fr");
+        env.remove("FRUITWHIRL_LANGUAGE");
+        const Output help = Invoke({"--help"}, env);
+        EXPECT_TRUE(help.out.startsWith(row.usage)) << help.out.left(80).toStdString();
+    }
 }
 
 }  // namespace
