@@ -94,7 +94,7 @@ var Module = {
   printErr: (line) => { Fruitwhirl.trace.push(line); console.log(line); },
   onRuntimeInitialized: () => {
     Fruitwhirl.loaded = true;
-    // The browser's language until the game reads the one the player chose.
+    // The language the records chose, else the browser's, from the start card on.
     Words.use(Module.UTF8ToString(Module._fw_page_language()));
     // Offline after the first visit: the service worker keeps the site, taking
     // the files just loaded from the browser's cache rather than again.
