@@ -156,10 +156,7 @@ const Dialogs = (() => {
   fields.name.addEventListener('input', () => namePreview(fields.name.value));
   // A name holding letters the machine's font has not: the name as the machine draws it.
   function namePreview(name) {
-    const size = lengthBytesUTF8(name) + 1, text = Module._malloc(size);
-    stringToUTF8(name, text, size);
-    const block = Module._fw_name_preview(text);
-    Module._free(text);
+    const block = Fruitwhirl.withText(name, (text) => Module._fw_name_preview(text));
     const shown = $('#config .preview');
     shown.hidden = !block;
     if (!block) return;

@@ -70,11 +70,8 @@ const Input = (() => {
     if (!Fruitwhirl.running || e.defaultPrevented || document.querySelector('dialog[open]:modal')) return;
     // Called directly, not through ccall: while the machine is in a pause, ccall
     // would hand back a promise, and a zoom pressed during a spin would be lost.
-    const size = lengthBytesUTF8(e.key) + 1, name = Module._malloc(size);
-    stringToUTF8(e.key, name, size);
-    const command = Module._fw_keydown(name, e.shiftKey, e.ctrlKey, e.altKey || e.metaKey, e.repeat,
-                                       document.activeElement === canvas);
-    Module._free(name);
+    const command = Fruitwhirl.withText(e.key, (name) => Module._fw_keydown(
+      name, e.shiftKey, e.ctrlKey, e.altKey || e.metaKey, e.repeat, document.activeElement === canvas));
     if (command < 0) return;
     e.preventDefault();
     if (view[command]) view[command]();

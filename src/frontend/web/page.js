@@ -28,6 +28,12 @@ const Fruitwhirl = {
     Module._free(pointer);
     return text;
   },
+  // call(pointer) with text handed to the game as a C string, freed after.
+  withText(text, call) {
+    const size = lengthBytesUTF8(text) + 1, pointer = Module._malloc(size);
+    stringToUTF8(text, pointer, size);
+    try { return call(pointer); } finally { Module._free(pointer); }
+  },
   // The size a picture's file declares in its header (PNG, GIF, BMP, JPEG), read
   // before anything decodes it: [width, height], or null when it does not tell.
   declaredSize(path) {

@@ -81,11 +81,9 @@ const Store = (() => {
     const bytes = new Uint8Array(await file.slice(0, (1 << 20) + 1).arrayBuffer());
     const block = Module._malloc(bytes.length + 1);
     HEAPU8.set(bytes, block);
-    const nameSize = lengthBytesUTF8(file.name) + 1, name = Module._malloc(nameSize);
-    stringToUTF8(file.name, name, nameSize);
-    const words = Fruitwhirl.taken(Module._fw_check_records(name, block, bytes.length));
+    const words = Fruitwhirl.taken(Fruitwhirl.withText(file.name, (name) => Module._fw_check_records(
+      name, block, bytes.length)));
     Module._free(block);
-    Module._free(name);
     if (!Module._fw_records_loadable()) { await Dialogs.message(Contract.message.message, 'Fruitwhirl', words); return; }
     if (!await Dialogs.ask('Fruitwhirl', words, t('records', 'Load'), t('records', 'Cancel'))) return;
     const why = Fruitwhirl.taken(Module._fw_replace_records());
