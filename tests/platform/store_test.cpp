@@ -352,7 +352,7 @@ TEST(FullDisk, TheOldFilesStayThePlayerIsToldOnceAndALaterSaveStoresTheRun) {
         ASSERT_EQ(rig.host.messages.size(), 1u) << "once, not after every game";
         // Why, in the game's words and the system's, and that nothing stored was lost.
         const std::string why = disk.code == ENOSPC ? "the disk is full" : "the disk reported an error";
-        for (const std::string words :
+        for (const std::string& words :
              {why + ". Your previous records are unchanged.", std::string(std::strerror(disk.code))})
             EXPECT_NE(rig.host.messages[0].find(words), std::string::npos) << rig.host.messages[0];
 
