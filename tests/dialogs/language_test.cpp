@@ -1,7 +1,5 @@
-// The desktop in the player's language, offscreen, with the build's catalogues
-// beside the program: the menus in the system's language and in the one chosen,
-// counted words in German, and no word cut off in any window in the
-// pseudo-locale (every sentence about 40 % longer, with accents).
+// The desktop in the player's language, with the build's catalogues beside the program; the
+// pseudo-locale makes every sentence about 40 % longer, with accents.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -29,27 +27,14 @@ QString ProgramFolder() {
     return QFileInfo(FW_PROGRAM).absolutePath();
 }
 
-// An environment variable set for the length of a test.
-class Environment {
-public:
-    Environment(const char* name, const char* value)
-        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
-        if (value)
-            qputenv(name, value);
-        else
-            qunsetenv(name);
+// An environment variable set (unset: null) for the length of a test.
+struct Environment {
+    Environment(const char* name, const char* value) : name(name), old(qgetenv(name)) {
+        value ? qputenv(name, value) : qunsetenv(name);
     }
-    ~Environment() {
-        if (had_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    QByteArray old_;
-    bool had_;
+    ~Environment() { old.isNull() ? qunsetenv(name) : qputenv(name, old); }
+    const char* name;
+    QByteArray old;
 };
 
 QStringList MenuTitles(MainWindow& window) {

@@ -1,7 +1,4 @@
-// What the player reads in the windows beside the machine, offscreen: every window in
-// the cabinet's colours with its pixel pictures sharp, the manual closed with "Close",
-// the themes a choice of one; full screen all the
-// machine's, the menu bar shown when asked, the odds a panel there.
+// What the player sees of the windows beside the machine, offscreen, and of the machine in full screen.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -32,10 +32,13 @@ Output Invoke(const QStringList& args,
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-QString ManPage() {
-    QFile file(FW_MAN_PAGE);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << FW_MAN_PAGE;
+QString Text(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     return QString::fromUtf8(file.readAll());
+}
+QString ManPage() {
+    return Text(FW_MAN_PAGE);
 }
 
 // The bold terms of the manual page's ".Item" lines in section NAME.
@@ -108,9 +111,7 @@ TEST(CommandLine, TheScaleTakesTheRangeOfTheManualPageAndTheManualBesideTheProgr
     const QString folder = QFileInfo(FW_PROGRAM).absolutePath();
     EXPECT_TRUE(QFileInfo(folder + "/Sfx/Lever.wav").isFile());  // Gfx: ImageLoader copies a theme from it
     // The player's manual beside it tells what is the player's to know: no names of the game's code.
-    QFile file(folder + "/manual.txt");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString manual = QString::fromUtf8(file.readAll());
+    const QString manual = Text(folder + "/manual.txt");
     EXPECT_GT(manual.size(), 500);
     static const QRegularExpression code(R"(\w::\w|\bsource\b|\w\.(cpp|h)\b|\w\(\w\))");
     const auto found = code.match(manual);
@@ -121,13 +122,8 @@ TEST(CommandLine, TheScaleTakesTheRangeOfTheManualPageAndTheManualBesideTheProgr
 // files, options and keys, the browser's of its records, themes, offline play
 // and touch; neither of the other's, nor of the marks that part them.
 TEST(Manual, EachEditionsManualTellsOfItsOwnPartsAndNotTheOthers) {
-    const auto read = [](const QString& path) {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-        return QString::fromUtf8(file.readAll());
-    };
-    const QString desktop = read(QFileInfo(FW_PROGRAM).absolutePath() + "/manual.txt");
-    const QString browser = read(FW_BROWSER_MANUAL);
+    const QString desktop = Text(QFileInfo(FW_PROGRAM).absolutePath() + "/manual.txt");
+    const QString browser = Text(FW_BROWSER_MANUAL);
     const QStringList desktopOnly{"for your desktop", "--scale", "~/.config", "Alt with the underlined",
                                   "--odds"};
     const QStringList browserOnly{"Download Records",

@@ -1,8 +1,5 @@
-// The machine in its real window, offscreen: theme pictures of any format and
-// named in Latin-1, the play-time clock under a modal window, uncovering the
-// window, a second button; every key of the key map, and the game's keys after
-// the menus were used from the keyboard (Alt and a letter, then Escape, or Alt
-// alone): the next key is the machine's again, whatever the menu bar's letters.
+// The machine in its real window, offscreen: theme pictures, the clocks, the mouse, and the keys,
+// which after a menu was used from the keyboard are the machine's again.
 #include <gtest/gtest.h>
 
 #include <tuple>
