@@ -1,6 +1,4 @@
-// A busy machine: while a game runs, a few presses wait their turn and the
-// rest are refused; Quit and closing the window go ahead of the presses that
-// wait and run as soon as the game in hand has ended.
+// A busy machine: presses during a game wait their turn or are refused; a quit goes ahead.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -36,6 +36,24 @@ void Jackpot(Rig& rig) {
     Play(rig, "9-9-12");
 }
 
+// A scene: coins in (a stack, or one coin for a last credit), a game that stops on
+// line, then the hold buttons pressed in the order given (0 the left reel).
+using Scene = std::function<void(Rig&)>;
+Scene Game(const std::string& line, std::vector<int> holds = {}) {
+    return [=](Rig& rig) {
+        FiveCredits(rig);
+        Play(rig, line);
+        for (int reel : holds) rig.PressHold(reel);
+    };
+}
+Scene LastCreditGame(const std::string& line, std::vector<int> holds = {}) {
+    return [=](Rig& rig) {
+        rig.InsertCoins();
+        Play(rig, line);
+        for (int reel : holds) rig.PressHold(reel);
+    };
+}
+
 // "m:ss" of a time in milliseconds, whole seconds.
 std::string MinutesSeconds(long ms) {
     char text[32];
@@ -46,7 +64,7 @@ std::string MinutesSeconds(long ms) {
 struct Row {
     const char* rule;
     std::vector<std::string> themes;
-    std::function<void(Rig&)> scene;
+    Scene scene;
     std::string caption;  // the last caption; "{left}" stands for the Mania period's time left
     bool urgent = false;
 };
@@ -54,9 +72,14 @@ struct Row {
 TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
     // The Mania clock's last tick, for the time left: 13 of its 14 ten-second ticks remain after one.
     std::uint32_t maniaTick = 0;
-    const auto tickOnce = [&](Rig& rig) {
-        rig.Send(ev::Tick{TimerId::MultiCheck});
-        maniaTick = rig.clock.Ticks();
+    // A game in the Mania period, one tick of its clock after the jackpot.
+    const auto maniaGame = [&](const std::string& line, int wheelStop) {
+        return [&, line, wheelStop](Rig& rig) {
+            Jackpot(rig);
+            rig.Send(ev::Tick{TimerId::MultiCheck});
+            maniaTick = rig.clock.Ticks();
+            Play(rig, line, wheelStop);
+        };
     };
     const std::vector<Row> rows{
         {"a fresh start asks for a coin", {"Fruit.Thm"}, [](Rig&) {}, "Insert a coin to play."},
@@ -67,31 +90,19 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
          "No credit: insert a coin."},
         {"a game without a win names the line and offers holds",
          {"Fruit.Thm"},
-         [](Rig& rig) {
-             FiveCredits(rig);
-             Play(rig, "3-3-7");
-         },
+         Game("3-3-7"),
          "No win: lemon, lemon, orange. Hold up to two reels, or pull the lever."},
         {"a win names the pay table's line and its coins",
          {"Fruit.Thm"},
-         [](Rig& rig) {
-             FiveCredits(rig);
-             Play(rig, "3-0-0");
-         },
+         Game("3-0-0"),
          "Lemon, star, star: 10 coins. Pull the lever to play."},
         {"cherries on the left reel pay whatever the others show, and keep their reel",
          {"Fruit.Thm"},
-         [](Rig& rig) {
-             FiveCredits(rig);
-             Play(rig, "2-8-4");
-         },
+         Game("2-8-4"),
          "Cherries on the left reel: 2 coins. Hold up to two reels, or pull the lever."},
         {"two cherries keep two reels, leaving one to hold",
          {"Fruit.Thm"},
-         [](Rig& rig) {
-             FiveCredits(rig);
-             Play(rig, "2-2-5");
-         },
+         Game("2-2-5"),
          "Cherries on the left and middle reels: 5 coins. You may hold the right reel, or pull the lever."},
         {"the jackpot starts the Mania period, at once",
          {"Fruit.Thm"},
@@ -101,23 +112,14 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
          true},
         {"a game in the Mania period adds the bonus wheel and the time left",
          {"Fruit.Thm"},
-         [&](Rig& rig) {
-             Jackpot(rig);
-             tickOnce(rig);
-             Play(rig, "3-10-0", 2);
-         },
+         maniaGame("3-10-0", 2),
          "Lemon, BAR, star: 10 coins. The bonus wheel adds 40 coins. Mania: {left} left. Pull the lever to "
          "play."},
         {"a special symbol alone pays by the bonus wheel and keeps its reel",
          {"Fruit.Thm"},
-         [&](Rig& rig) {
-             Jackpot(rig);
-             tickOnce(rig);
-             Play(rig, "3-10-7", 0);
-         },
+         maniaGame("3-10-7", 0),
          "Lemon, BAR, orange: the bonus wheel pays 20 coins. Mania: {left} left. Hold up to two reels, or "
-         "pull "
-         "the lever."},
+         "pull the lever."},
         {"the Mania period's end is told",
          {"Fruit.Thm"},
          [](Rig& rig) {
@@ -127,70 +129,32 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
          "Mania is over. Pull the lever to play."},
         {"a hold holds its reel and offers a second",
          {"Fruit.Thm"},
-         [](Rig& rig) {
-             FiveCredits(rig);
-             Play(rig, "3-3-7");
-             rig.PressHold(0);
-         },
+         Game("3-3-7", {0}),
          "Left reel held. Hold another reel, or pull the lever."},
         {"two held reels leave the lever",
          {"Fruit.Thm"},
-         [](Rig& rig) {
-             FiveCredits(rig);
-             Play(rig, "3-3-7");
-             rig.PressHold(0);
-             rig.PressHold(2);
-         },
+         Game("3-3-7", {0, 2}),
          "Right reel held. Pull the lever to spin the reels not held."},
-        {"a third hold is refused",
-         {"Fruit.Thm"},
-         [](Rig& rig) {
-             FiveCredits(rig);
-             Play(rig, "3-3-7");
-             rig.PressHold(0);
-             rig.PressHold(2);
-             rig.PressHold(1);
-         },
-         "Two reels are held already."},
+        {"a third hold is refused", {"Fruit.Thm"}, Game("3-3-7", {0, 2, 1}), "Two reels are held already."},
         {"a held reel let go offers the holds again",
          {"Fruit.Thm"},
-         [](Rig& rig) {
-             FiveCredits(rig);
-             Play(rig, "3-3-7");
-             rig.PressHold(1);
-             rig.PressHold(1);
-         },
+         Game("3-3-7", {1, 1}),
          "Middle reel let go. Hold up to two reels, or pull the lever."},
         {"the reel a win keeps cannot be held",
          {"Fruit.Thm"},
-         [](Rig& rig) {
-             FiveCredits(rig);
-             Play(rig, "2-8-4");
-             rig.PressHold(0);
-         },
+         Game("2-8-4", {0}),
          "The win keeps this reel: it cannot be held."},
         {"a game after a win of more than 5 coins offers no hold",
          {"Fruit.Thm"},
-         [](Rig& rig) {
-             FiveCredits(rig);
-             Play(rig, "3-0-0");
-             rig.PressHold(1);
-         },
+         Game("3-0-0", {1}),
          "This game offers no hold: pull the lever."},
         {"the last credit's game asks for a coin instead of offering holds",
          {"Fruit.Thm"},
-         [](Rig& rig) {
-             rig.InsertCoins();
-             Play(rig, "3-3-7");
-         },
+         LastCreditGame("3-3-7"),
          "No win: lemon, lemon, orange. Insert a coin to play."},
         {"a hold without a credit asks for a coin",
          {"Fruit.Thm"},
-         [](Rig& rig) {
-             rig.InsertCoins();
-             Play(rig, "3-3-7");
-             rig.PressHold(1);
-         },
+         LastCreditGame("3-3-7", {1}),
          "No credit: insert a coin."},
         {"the empty pile with credits in the machine is refused",
          {"Fruit.Thm"},
@@ -282,17 +246,11 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
          "Insert a coin to play."},
         {"another shipped theme names the symbols its own way",
          {"Jewels.Thm"},
-         [](Rig& rig) {
-             FiveCredits(rig);
-             Play(rig, "2-8-4");
-         },
+         Game("2-8-4"),
          "Ruby heart on the left reel: 2 coins. Hold up to two reels, or pull the lever."},
         {"a player's own theme names the symbols by number",
          {"Mine.Thm"},
-         [](Rig& rig) {
-             FiveCredits(rig);
-             Play(rig, "3-0-0");
-         },
+         Game("3-0-0"),
          "Symbol 3, symbol 0, symbol 0: 10 coins. Pull the lever to play."},
     };
     for (const Row& row : rows) {
@@ -356,9 +314,7 @@ TEST(Captions, TheManiaClockTicksSayNothingUntilItsEnd) {
     EXPECT_EQ(rig.host.captions.size(), told);
 }
 
-// What the best hold pays on average, by brute force over every spin the free
-// reels can make: a free reel turns by its own step count (7..25, each alike)
-// and those of the free reels left of it, one position more for each.
+// What the best hold pays on average, by brute force over every spin the free reels can make.
 std::pair<std::array<bool, 3>, double> BestHold(const Machine& m) {
     std::pair<std::array<bool, 3>, double> best{{}, -1};
     for (const std::array<bool, 3> held : std::vector<std::array<bool, 3>>{{false, false, false},
@@ -380,14 +336,7 @@ std::pair<std::array<bool, 3>, double> BestHold(const Machine& m) {
                     bool repeat = false;
                     for (int r = 0; r < 3; ++r) repeat = repeat || (held[r] && steps[r] != 7);
                     if (repeat) continue;
-                    std::array<Integer, 3> shown{};
-                    int turned = 0;
-                    for (int r = 0; r < 3; ++r) {
-                        if (!held[r]) turned += steps[r] + 1;
-                        const int at = (m.reels.ReelPos[r] + (held[r] ? 0 : turned)) % kReelPositions;
-                        shown[r] = m.Strip[(at + kReelPositions - 2) % kReelPositions][r];
-                    }
-                    coins += PayForLine(m, LineText(shown), false).payout;
+                    coins += PayForLine(m, LineText(PayLineAfter(m, steps, held)), false).payout;
                     ++spins;
                 }
             }
@@ -443,14 +392,6 @@ TEST(Captions, FiguresWithAFractionUseThePlayersDecimalMark) {
     EXPECT_EQ(OneIn({9, 80}), "1 in 8,89");
     EXPECT_EQ(Percent({297, 200}), "148,5 %");
     UseCatalogue({});
-}
-
-TEST(Captions, WithoutHintsAGameTellsNoHold) {
-    Rig rig;
-    rig.StartPlaying();
-    FiveCredits(rig);
-    Play(rig, "3-3-7");
-    EXPECT_EQ(rig.host.captions.back().sentence.find("Best:"), std::string::npos);
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
-// The machine in words, as a screen reader reads it to a player who cannot see
-// the picture: each scene is played with the machine's own presses, and the
-// description is written out by hand from what the machine shows then (the
-// Fruit theme's names, the reel strips as printed).
+// The machine in words, as a screen reader reads it: each scene played with the machine's own
+// presses, the description written out by hand (the Fruit theme's names, the strips as printed).
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -29,42 +27,35 @@ void LosingGame(Rig& rig) {
 struct Scene {
     const char* name;
     std::function<void(Rig&)> play;
-    const char* said;
+    std::string said;
 };
+
+// The reels as the start-up leaves them, and the keys' words that most scenes share.
+const std::string kStartReels = "Reel 1 shows lemon. Reel 2 shows plum. Reel 3 shows plum. ";
+const std::string kLever = "Space: pull the lever. ";
+const std::string kCoins = "C: insert a coin. Shift+C: insert a stack of five. ";
+const std::string kLists = "H: the high-score list. S: this run's statistics.";
 
 const Scene kScenes[] = {
     {"a fresh machine: coins can go in, the lever waits for a credit", [](Rig&) {},
-     "Purse: 20 coins. Credits: 0. Reel 1 shows lemon. Reel 2 shows plum. Reel 3 shows plum. "
-     "C: insert a coin. Shift+C: insert a stack of five. H: the high-score list. S: this run's statistics."},
+     "Purse: 20 coins. Credits: 0. " + kStartReels + kCoins + kLists},
     {"a coin makes a credit and the lever ready", [](Rig& rig) { rig.InsertCoins(); },
-     "Purse: 19 coins. Credits: 1. Reel 1 shows lemon. Reel 2 shows plum. Reel 3 shows plum. "
-     "Space: pull the lever. C: insert a coin. Shift+C: insert a stack of five. "
-     "H: the high-score list. S: this run's statistics."},
+     "Purse: 19 coins. Credits: 1. " + kStartReels + kLever + kCoins + kLists},
     {"ten credits: the slot takes no more",
      [](Rig& rig) {
          rig.InsertCoins(2);
          rig.InsertCoins(2);
      },
-     "Purse: 10 coins. Credits: 10. Reel 1 shows lemon. Reel 2 shows plum. Reel 3 shows plum. "
-     "Space: pull the lever. H: the high-score list. S: this run's statistics."},
+     "Purse: 10 coins. Credits: 10. " + kStartReels + kLever + kLists},
     {"a game without holds offers every reel",
      [](Rig& rig) {
          rig.InsertCoins(2);
          LosingGame(rig);
      },
      "Purse: 15 coins. Credits: 4. Reel 1 shows lemon and can be held. Reel 2 shows lemon and can be held. "
-     "Reel 3 shows orange and can be held. Space: pull the lever. 1, 2, 3: hold or release a reel. "
-     "C: insert a coin. Shift+C: insert a stack of five. H: the high-score list. S: this run's statistics."},
-    {"a held reel is named held",
-     [](Rig& rig) {
-         rig.InsertCoins(2);
-         LosingGame(rig);
-         rig.PressHold(1);
-     },
-     "Purse: 15 coins. Credits: 4. Reel 1 shows lemon and can be held. Reel 2 shows lemon and is held. "
-     "Reel 3 shows orange and can be held. Space: pull the lever. 1, 2, 3: hold or release a reel. "
-     "C: insert a coin. Shift+C: insert a stack of five. H: the high-score list. S: this run's statistics."},
-    {"two held reels close the third",
+     "Reel 3 shows orange and can be held. " +
+         kLever + "1, 2, 3: hold or release a reel. " + kCoins + kLists},
+    {"two held reels are named held and close the third",
      [](Rig& rig) {
          rig.InsertCoins(2);
          LosingGame(rig);
@@ -72,15 +63,14 @@ const Scene kScenes[] = {
          rig.PressHold(2);
      },
      "Purse: 15 coins. Credits: 4. Reel 1 shows lemon and is held. Reel 2 shows lemon. "
-     "Reel 3 shows orange and is held. Space: pull the lever. 1, 2, 3: hold or release a reel. "
-     "C: insert a coin. Shift+C: insert a stack of five. H: the high-score list. S: this run's statistics."},
+     "Reel 3 shows orange and is held. " +
+         kLever + "1, 2, 3: hold or release a reel. " + kCoins + kLists},
     {"an empty purse with a credit left: only the lever",
      [](Rig& rig) {
          rig.InsertCoins();
          TakeFromPurse(rig, 19);
      },
-     "Purse: 0 coins. Credits: 1. Reel 1 shows lemon. Reel 2 shows plum. Reel 3 shows plum. "
-     "Space: pull the lever. H: the high-score list. S: this run's statistics."},
+     "Purse: 0 coins. Credits: 1. " + kStartReels + kLever + kLists},
     {"nothing left: the pile opens the out-of-coins panel",
      [](Rig& rig) {
          rig.InsertCoins();
@@ -88,7 +78,8 @@ const Scene kScenes[] = {
          LosingGame(rig);
      },
      "Purse: 0 coins. Credits: 0. Reel 1 shows lemon. Reel 2 shows lemon. Reel 3 shows orange. "
-     "C: the out-of-coins panel. H: the high-score list. S: this run's statistics."},
+     "C: the out-of-coins panel. " +
+         kLists},
     {"the out-of-coins panel",
      [](Rig& rig) {
          rig.InsertCoins();
@@ -119,9 +110,7 @@ const Scene kScenes[] = {
          StartMania(rig.m);
          for (int t = 0; t < 3; ++t) rig.Send(ev::Tick{TimerId::MultiCheck});
      },
-     "Purse: 19 coins. Credits: 1. Reel 1 shows lemon. Reel 2 shows plum. Reel 3 shows plum. "
-     "Mania: 110 seconds left. Space: pull the lever. C: insert a coin. Shift+C: insert a stack of five. "
-     "H: the high-score list. S: this run's statistics."},
+     "Purse: 19 coins. Credits: 1. " + kStartReels + "Mania: 110 seconds left. " + kLever + kCoins + kLists},
 };
 
 TEST(Description, TheMachineInWordsNamesThePurseTheReelsAndHoldsTheScreenAndTheKeysThatActNow) {

@@ -1,6 +1,4 @@
-// What both editions take from the one layer around the machine: the keys by
-// every name a keyboard gives them, the window's timers against the machine's
-// own periods, and the speed slider's direction.
+// What both editions take from the layer around the machine: keys, timers, the speed slider.
 #include <gtest/gtest.h>
 
 #include "edition/keys.h"

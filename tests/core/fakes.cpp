@@ -122,29 +122,32 @@ void Rig::ScriptSteps(std::vector<int> steps) {
     random.next = 0;
 }
 
+std::array<Integer, 3> PayLineAfter(const Machine& m, const std::array<int, 3>& steps,
+                                    const std::array<bool, 3>& held) {
+    std::array<Integer, 3> shown{};
+    int turned = 0;
+    for (int r = 0; r < 3; ++r) {
+        if (!held[r]) turned += steps[r] + 1;
+        const int position = (m.reels.ReelPos[r] + (held[r] ? 0 : turned)) % kReelPositions;
+        shown[r] = m.Strip[(position + kReelPositions - 2) % kReelPositions][r];
+    }
+    return shown;
+}
+
 void Rig::ScriptLine(const std::string& line, int wheelStop) {
-    // Every combination of step counts of the free reels; a reel turns by its own steps and
-    // those of the free reels left of it, one position more for each; the pay line shows
-    // the symbol two positions above a reel's position.
-    const std::array<Integer, 3>& held = m.reels.Held;
+    const std::array<bool, 3> held{m.reels.Held[0] != 0, m.reels.Held[1] != 0, m.reels.Held[2] != 0};
     for (int a = 7; a <= 25; ++a) {
         for (int b = 7; b <= 25; ++b) {
             for (int c = 7; c <= 25; ++c) {
                 const std::array<int, 3> steps{a, b, c};
-                std::array<int, 3> shown{};
-                int turned = 0;
-                for (int r = 0; r < 3; ++r) {
-                    if (held[r] == 0) turned += steps[r] + 1;
-                    const int position = (m.reels.ReelPos[r] + (held[r] == 0 ? turned : 0)) % kReelPositions;
-                    shown[r] = m.Strip[(position + kReelPositions - 2) % kReelPositions][r];
-                }
+                const std::array<Integer, 3> shown = PayLineAfter(m, steps, held);
                 if (std::to_string(shown[0]) + "-" + std::to_string(shown[1]) + "-" +
                         std::to_string(shown[2]) !=
                     line)
                     continue;
                 std::vector<int> free;
                 for (int r = 0; r < 3; ++r) {
-                    if (held[r] == 0) free.push_back(steps[r]);
+                    if (!held[r]) free.push_back(steps[r]);
                 }
                 ScriptSteps(free);
                 random.values.push_back((wheelStop + 0.5) / 4);

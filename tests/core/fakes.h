@@ -277,9 +277,9 @@ public:
     void InsertCoins(int button = 1) { Drag(button, CentreX(places::CoinSlot), CentreY(places::CoinSlot)); }
     // The next spin's step counts (7..25) for the reels that are not held.
     void ScriptSteps(std::vector<int> steps);
-    // The next spin stops with line ("3-0-0", the symbol ids left to right) on the pay line,
-    // from where the reels stand, the held reels staying; and a bonus wheel that spins after
-    // it stops its light at position wheelStop (0..3: 20, 30, 40, 50 coins).
+    // The next spin stops with line ("3-0-0", the symbol ids left to right) on the pay line
+    // (see PayLineAfter); and a bonus wheel that spins after it stops its light at position
+    // wheelStop (0..3: 20, 30, 40, 50 coins).
     void ScriptLine(const std::string& line, int wheelStop = 0);
     // The player's purse: the coins left in the pile.
     void SetPurse(int coins) { m.records.ScoreTable[0].Score = static_cast<Integer>(coins); }
@@ -355,6 +355,12 @@ struct RecordsRig {
     MemoryImages noPictures;
     std::unique_ptr<Rig> rig;
 };
+
+// The pay line after a spin in which the reels not held turn by their step counts (7..25): a
+// reel turns by its own steps and those of the free reels left of it, one position more for
+// each, and the pay line shows the symbol two positions above a reel's position.
+std::array<Integer, 3> PayLineAfter(const Machine& m, const std::array<int, 3>& steps,
+                                    const std::array<bool, 3>& held);
 
 // True when the place of surface shows the sprite-sheet cell (coded pictures).
 bool Shows(const Surface& surface, const Cell& place, const Cell& cell);

@@ -1,6 +1,4 @@
-// Playing the machine: start-up, coins and credits, the lever and the spin,
-// holds, what a game wins and shows, the Mania period, the bonus wheel and the
-// panels, as the player sees and hears them.
+// Playing the machine: coins, the lever, holds, wins, the Mania period and the bonus wheel.
 #include <gtest/gtest.h>
 
 #include "fakes.h"

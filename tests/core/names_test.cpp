@@ -1,6 +1,4 @@
-// A name holds no control characters, whichever way it comes in: typed or
-// pasted into the configuration dialog, read from the settings file, or read
-// back from the run record. And the machine draws every letter of its alphabet.
+// A name holds no control characters, however it comes in; every letter of the alphabet draws.
 #include <gtest/gtest.h>
 
 #include "fakes.h"

@@ -1,6 +1,4 @@
-// The odds' rows, which the odds window, the page's dialog and `--odds` all show:
-// the figures as the player reads them, worked out by hand from the printed
-// tables, the pay lines in the theme's own words, the best hold marked.
+// The odds' rows (the odds window, the page's dialog, `--odds`), worked out by hand.
 #include <gtest/gtest.h>
 
 #include <fstream>

@@ -1,6 +1,4 @@
-// The odds: every outcome of the program against exact fractions worked out
-// from the machine's printed tables, and the odds module's figures against
-// figures worked out by hand.
+// The odds: the program's outcomes and figures against exact fractions worked out by hand.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,5 +1,4 @@
-// The clock both editions play on, against a wall clock the test moves: what
-// is shown when, when the window lives, and that durations stay exact.
+// The clock both editions play on, against a wall clock the test moves.
 #include <gtest/gtest.h>
 
 #include <vector>

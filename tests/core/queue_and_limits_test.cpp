@@ -1,5 +1,4 @@
-// Where the machine once went plainly wrong: a theme chosen over a panel, the
-// counter at the purse limit, impossible stored counts.
+// Where the machine once went plainly wrong: a theme over a panel, the purse limit, stored counts.
 #include <gtest/gtest.h>
 
 #include "fakes.h"

@@ -1,6 +1,4 @@
-// The player's records: what is read at start-up and written at quit, the run
-// entering the high-score list, spoilt stored values, the reset, the record
-// screens and what the configuration dialog changes on them.
+// The player's records: start-up and quit, the high-score list, spoilt values, the record screens.
 #include <gtest/gtest.h>
 
 #include "fakes.h"

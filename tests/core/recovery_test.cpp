@@ -1,8 +1,5 @@
-// The run record: a run that ends without a quit is entered at the next start
-// exactly as its quit would have entered it, and only once; a run suspended
-// when its page was left resumes as it stood; a clean quit leaves no record; a
-// record that cannot be read is kept aside; what the player must know about
-// the records is said once, at start-up.
+// The run record: a run that ends without a quit is entered at the next start, once; a page
+// left resumes as it stood; a record that cannot be read is kept aside.
 #include <gtest/gtest.h>
 
 #include <cstdio>
