@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# The records of the real program outlast what ends it from outside. SIGTERM
-# after two games saves them as Quit does; a second start on the same folder
-# says so, exits 0 and writes nothing while the first plays on; after the X
-# server is lost, the next start on a new one recovers the games; kill -9 at
-# random moments, the save at quit included, KILLS times (50: scripts/kill-test):
-# the settings file then parses and holds the old or the new records, and the
+# The records of the real program outlast what ends it from outside. SIGTERM after two games saves them as Quit
+# does; a second start on the same folder says so, exits 0 and writes nothing while the first plays on; after the
+# X server is lost, the next start on a new one recovers the games; kill -9 at random moments, the save at quit
+# included, KILLS times (50: scripts/kill-test): the settings file then holds the old or the new records, and the
 # next start has the interrupted run in the list.
 #   records.sh PROGRAM [KILLS] [kills-only]
 source "$(dirname "$0")/lib.sh"
