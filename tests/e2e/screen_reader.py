@@ -3,8 +3,8 @@
 played with the keys (xdotool), each step waiting with a deadline for the key's trace mark, then the bus's event.
 
   screen_reader.py WINDOW ORIGIN PICTURES LOG description
-      the description follows the game: a coin makes a credit and offers the lever; the game takes the credit,
-      and the purse and the pay line it names are what the screen shows
+      the description follows the game over the bus: a coin makes a credit, the game takes it, and the purse and
+      the pay line it names are what the screen shows (the words offered: the core's describe tests)
   screen_reader.py WINDOW ORIGIN PICTURES LOG announcements
       what the machine says (after a press it refuses, after a game) reaches the bus as a notification"""
 import os
@@ -121,20 +121,14 @@ if CASE == "description":
     if not start.startswith("Purse: 20 coins. Credits: 0. Reel 1 shows lemon. Reel 2 shows plum. "
                             "Reel 3 shows plum."):
         fail(f"the start-up's machine is not what it shows: {start!r}")
-    if "C: insert a coin." not in start or "Space:" in start:
-        fail(f"without a credit the keys offered are wrong: {start!r}")
     _, _, shown = screen_now()
     named = dict(zip(shown, reels(start)))  # the start-up's symbols by the names said for them
 
     press("c", "key-coin")
-    coin = described(lambda t: "Purse: 19 coins. Credits: 1." in t, "a coin did not make a credit")
-    if "Space: pull the lever." not in coin:
-        fail(f"a credit does not offer the lever: {coin!r}")
+    described(lambda t: "Purse: 19 coins. Credits: 1." in t, "a coin did not make a credit")
 
     press("space", "key-go")
-    game = described(lambda t: "Credits: 0." in t, "the game did not take the credit")
-    if "Space:" in game:
-        fail(f"the lever is offered without a credit: {game!r}")
+    described(lambda t: "Credits: 0." in t, "the game did not take the credit")
     # The payout is counted onto the screen after the game's end: the figures agree once it has.
     def pay_line_when_purse_as_shown():
         counter, _, shown = screen_now()
