@@ -46,10 +46,14 @@ def fail(why):
     sys.exit(1)
 
 
-def serve():
+def serve(german=None):
+    """The site; its German catalogue answered with the file german, when given (the test's way to a catalogue)."""
     class Quiet(http.server.SimpleHTTPRequestHandler):
         def log_message(self, *args):
             pass
+
+        def translate_path(self, path):
+            return str(german) if german and path.startswith("/l10n/de.json") else super().translate_path(path)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=str(SITE)))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server, f"http://127.0.0.1:{server.server_address[1]}/?trace"
@@ -681,6 +685,14 @@ def check_offline(d, url, server):
         fail("a window stays open over the ended page")
 
 
+def as_phone(d):
+    """A phone in portrait, 390 CSS pixels wide, with a touch screen."""
+    d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                      {"width": 390, "height": 844, "deviceScaleFactor": 3, "mobile": True})
+    d.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+    return d
+
+
 def control(d, name, mark):
     """A touch control tapped, and the key it stands for played."""
     seen = marks(d, mark)
@@ -692,12 +704,10 @@ def control(d, name, mark):
 
 def check_phone():
     """A phone in portrait: the machine's targets as large controls below it, which look as the machine's do and
-    play; a finger held on the pile picks up a stack, a tap just beside the lever knob pulls it; every window fits."""
+    play; a finger held on the pile picks up a stack, a tap just beside the lever knob pulls it (every window fits:
+    check_pseudo_locale)."""
     server, url = serve()
-    d = browser()
-    d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                      {"width": 390, "height": 844, "deviceScaleFactor": 3, "mobile": True})
-    d.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+    d = as_phone(browser())
     try:
         start(d, url)
         sizes = d.execute_script("return [...document.querySelectorAll('.control')].map(b => b.getBoundingClientRect())"
@@ -737,19 +747,68 @@ def check_phone():
         x, y, w, h = screen.cell("machine_picture", "lever knob (click zone)")
         press_at(d, on_canvas(d, "lever", (x - 4, y + h / 2)), TOUCH)  # 4 CSS pixels left of the knob
         wait("the game of a tap beside the lever knob", lambda: marks(d, "game-end") == 1)
-        for which in ("configuration", "about", "manual", "odds", "message"):
-            d.execute_script("if (arguments[0] === 'message') Dialogs.message(0, 'Records', 'Kept aside as '"
-                             " + 'Fruitwhirl-damaged-'.repeat(9) + '.ini.'); else Module._fw_menu(Contract.command[arguments[0]], 0)", which)
-            wide = wait(f"the {which} window", lambda: d.execute_script(
-                "const d = document.querySelector('dialog[open]'); return d && [d.id, d.getBoundingClientRect().width,"
-                "document.documentElement.scrollWidth]"))
-            if wide[1] > 390 or wide[2] > 390:
-                fail(f"the {wide[0]} window is {wide[1]} CSS pixels wide, the page {wide[2]}, on a screen of 390")
-            if which in ("manual", "odds"):  # a tap beside the panel closes it
-                press_at(d, (195, 120), TOUCH)
-            else:
-                d.execute_script("document.querySelector('dialog[open]').close()")
-            wait(f"the {which} window closed", lambda: not d.execute_script("return !!document.querySelector('dialog[open]')"))
+    finally:
+        d.quit()
+        server.shutdown()
+
+
+OVERFLOWS = """const root = document.querySelector('.menu.open .items, dialog[open]');
+  const scrolls = (e) => /auto|scroll/.test(getComputedStyle(e).overflowX);
+  const inScroller = (e) => e !== root && (scrolls(e.parentElement) || inScroller(e.parentElement));
+  const out = (e, box) => { const r = e.getBoundingClientRect();
+    return r.right > box.right + 1 || r.left < box.left - 1 || r.bottom > box.bottom + 1; };
+  const cut = (e) => e.clientWidth && !scrolls(e)
+    && (e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1);
+  const screen = {left: 0, right: innerWidth, bottom: innerHeight}, edge = root.getBoundingClientRect();
+  return [root, ...root.querySelectorAll('*')].filter((e) => e.getClientRects().length)
+    .filter((e) => cut(e) || (e === root ? out(e, screen) : !inScroller(e) && out(e, edge)))
+    .map((e) => (e.id || e.tagName) + ': ' + e.textContent.slice(0, 40))
+    .concat(document.documentElement.scrollWidth > innerWidth ? ['the page'] : []);"""
+
+
+def check_fits(d, width):
+    """Each menu and window of the page, opened, fits: no text is cut off or overflows its element (but where the
+    element scrolls by design), its window, or the screen; on a phone a tap beside the manual or the odds closes it."""
+    opened = "return !!document.querySelector('dialog[open]')"
+    windows = {"configuration": "", "about": "", "manual": "", "odds": "", "message": (
+        "Dialogs.message(Contract.message.error, 'Fruitwhirl', fill(t('themes', 'The theme \"%1\" could not be "
+        "kept: %2.'), 'Fruitwhirl-damaged-'.repeat(9) + '.Thm', 'QuotaExceededError'))"), "ask": (
+        "Dialogs.ask('Fruitwhirl', fill(t('themes', 'The theme \"%1\" is removed from this browser; the Theme menu "
+        "drops it when the game starts again. Start again now?'), 'Garden.Thm'), t('themes', 'Start Again'), "
+        "t('themes', 'Later'))"), "remove": (
+        "const d = document.getElementById('remove');"
+        "d.querySelector('select').replaceChildren(new Option('Garden')); Dialogs.modal(d)")}
+    for menu in ("game", "theme", "view", "help"):
+        d.find_element("css selector", f'.menu[data-menu="{menu}"] > button').click()
+        if d.execute_script(OVERFLOWS):
+            fail(f"at {width} CSS pixels the {menu} menu's text overflows: {d.execute_script(OVERFLOWS)}")
+        d.execute_script("Dialogs.closeMenus()")
+    for which, script in windows.items():
+        d.execute_script(script or "Module._fw_menu(Contract.command[arguments[0]], 0)", which)
+        wait(f"the {which} window", lambda: d.execute_script(opened))
+        if d.execute_script(OVERFLOWS):
+            fail(f"at {width} CSS pixels the {which} window's text overflows: {d.execute_script(OVERFLOWS)}")
+        if width < 600 and which in ("manual", "odds"):
+            press_at(d, (width // 2, 120), TOUCH)
+        else:
+            d.execute_script("document.querySelector('dialog[open]').close()")
+        wait(f"the {which} window closed", lambda: not d.execute_script(opened))
+
+
+def check_pseudo_locale():
+    """In the pseudo-locale (every sentence 40 % longer, with accents; the test's server gives it as the German
+    catalogue), every menu and window fits on a desktop's screen and on a phone's in portrait."""
+    l10n = pathlib.Path(__file__).resolve().parents[2] / "scripts" / "l10n"
+    pot, po, catalogue = WORK / "pseudo.pot", WORK / "pseudo.po", WORK / "pseudo.json"
+    for args in (["--extract", pot], ["--pseudo", pot, po], ["--json", po, catalogue]):
+        subprocess.run([sys.executable, str(l10n), *map(str, args)], check=True)
+    server, url = serve(catalogue)
+    d = browser("--lang=de-DE", prefs={"intl.accept_languages": "de-DE,de"})
+    try:
+        start_past_recovery(d, url)
+        check_fits(d, 1280)
+        as_phone(d)
+        check_fits(d, 390)
     finally:
         d.quit()
         server.shutdown()
@@ -803,6 +862,7 @@ def main():
         d.quit()
     check_phone()
     check_german()
+    check_pseudo_locale()
     print("PASS")
 
 
