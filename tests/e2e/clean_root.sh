@@ -1,9 +1,6 @@
-# The package in a clean Debian root, made with debootstrap where this machine
-# allows it (root, debootstrap, the archive reachable): apt installs it with
-# what it depends on, the game starts there in the test's X server and quits
-# with status 0, and purging it leaves no file behind but the player's records.
-
-# in_clean_root DEB: sets CLEAN_ROOT_SKIPPED when the machine does not allow it.
+# The package in a clean Debian root made by debootstrap (where root, debootstrap and the archive are at hand,
+# else CLEAN_ROOT_SKIPPED says why): apt installs it with what it depends on, the game starts there in the test's
+# X server and quits with status 0, and purging it leaves no file behind but the player's records.
 in_clean_root() {
   local deb=$1 root=$WORK/clean suite mirror
   CLEAN_ROOT_SKIPPED=
@@ -30,7 +27,6 @@ in_clean_root() {
   inside apt-get install -y -q --no-install-recommends "/tmp/$(basename "$deb")" >>"$WORK/apt.log" 2>&1 ||
     fail "apt-get install in the clean root: $(tail -5 "$WORK/apt.log")"
 
-  # The game as a player starts it there, in this test's X server.
   cat >"$WORK/in-root" <<WRAP
 #!/bin/sh
 exec chroot "$root" env -i PATH=/usr/games:/usr/bin:/bin HOME=/root XDG_RUNTIME_DIR=/tmp DISPLAY="\$DISPLAY" \

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# cmake --install into a prefix that is then moved: the program, its data,
-# desktop entry, metadata, icons and manual page are in place and pass their
-# checks, and the installed program, far from the build tree, finds its data,
-# shows the machine with its reels and quits with status 0.
+# cmake --install into a prefix that is then moved: the program, its data, desktop entry, metadata, icons and
+# manual page pass their checks, and the program, far from the build tree, finds its data and plays.
 #   install.sh BUILD_DIR PICTURES_DIR
 source "$(dirname "$0")/lib.sh"
 source "$E2E_DIR/installed.sh"

@@ -1,8 +1,6 @@
-# Checks shared by the install and package tests: what an installed Fruitwhirl
-# puts under share/, against the program itself and the build.
-
-# check_installed SHARE PROGRAM BUILD_DIR PICTURES_DIR
-check_installed() {
+# Shared by the install and package tests: what an installed Fruitwhirl puts under share/, against the program
+# itself and the build.
+check_installed() {  # share program build-dir pictures-dir
   local share=$1 program=$2 build=$3 pictures=$4 desktop id size icon opt out
   desktop=$(ls "$share"/applications/*.desktop) || fail "no desktop entry"
   [ "$(echo "$desktop" | wc -l)" = 1 ] || fail "more than one desktop entry: $desktop"
@@ -38,8 +36,7 @@ check_installed() {
   grep -q "Permission is hereby granted" "$share/doc/fruitwhirl/copyright" || fail "no licence"
 }
 
-# The installed program, started in a private X server, shows exactly the
-# reference screen of the start-up and quits with status 0.
+# The installed program, started in a private X server, shows exactly the start-up's screen and quits with 0.
 starts_and_quits() {  # program
   cd "$WORK"
   start_xvfb

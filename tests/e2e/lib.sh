@@ -1,4 +1,5 @@
-# Shared by the end-to-end tests: a private X server and settings folder, and a few checks.
+# Shared by the end-to-end tests: a private X server and settings folder, the program's trace marks, and a few
+# checks. Every wait has a deadline; input a busy X server lost is sent again.
 set -euo pipefail
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -8,11 +9,8 @@ PROGRAM_PID=
 
 cleanup() {
   [ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null || true
-  if [ -n "$XVFB_PID" ]; then
-    # Wait for the server to go, so that the next test cannot meet it on its display.
-    kill "$XVFB_PID" 2>/dev/null || true
-    wait "$XVFB_PID" 2>/dev/null || true
-  fi
+  # Wait for the server to go, so that the next test cannot meet it on its display.
+  [ -n "$XVFB_PID" ] && { kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; } || true
   if [ "${KEEP_E2E:-0}" = 1 ]; then echo "kept $WORK"; else rm -rf "$WORK"; fi
 }
 trap cleanup EXIT
@@ -26,32 +24,24 @@ within() {  # tries condition
 
 fail() {
   echo "FAIL: $*" >&2
-  if [ -n "${LOG:-}" ] && [ -s "$LOG" ]; then
-    echo "the program said:" >&2
-    grep -v '^trace' "$LOG" | tail -20 >&2 || true
-  fi
+  [ -n "${LOG:-}" ] && [ -s "$LOG" ] && { echo "the program said:"; grep -v '^trace' "$LOG" | tail -20; } >&2
   exit 1
 }
 
-# Starts Xvfb on a free display and exports DISPLAY. Xvfb picks the display
-# itself; if it loses a race for one with another server, start it again.
+# Starts Xvfb on a free display (again, if it lost a race for one) and exports DISPLAY and a settings folder.
 xvfb_up() { [ -s "$WORK/display" ] && DISPLAY=":$(head -1 "$WORK/display")" xdpyinfo >/dev/null 2>&1; }
 start_xvfb() {
-  local attempt
-  for attempt in 1 2 3 4 5; do
+  for _ in 1 2 3 4 5; do
     rm -f "$WORK/display"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
     XVFB_PID=$!
-    if within 100 'xvfb_up || ! kill -0 "$XVFB_PID" 2>/dev/null' && xvfb_up; then
-      export DISPLAY=":$(head -1 "$WORK/display")"
-      break
-    fi
+    within 100 'xvfb_up || ! kill -0 "$XVFB_PID" 2>/dev/null' && xvfb_up && break
     kill "$XVFB_PID" 2>/dev/null || true
     wait "$XVFB_PID" 2>/dev/null || true
     XVFB_PID=
   done
   [ -n "$XVFB_PID" ] || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
-  export XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime"
+  export DISPLAY=":$(head -1 "$WORK/display")" XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime"
   INI=$XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.ini
   RECORD=$XDG_CONFIG_HOME/Fruitwhirl/Fruitwhirl.recovery
   mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
@@ -59,38 +49,30 @@ start_xvfb() {
   unset QT_QPA_PLATFORM
 }
 
-# The visible windows a search finds (xdotool search ARGS); the first line of a list, false for none.
+# The visible windows a search finds (the first, false for none); the program's; the one with this exact name;
+# a wait for it, printing its id; a wait until none shows.
 search() { xdotool search --onlyvisible "$@" 2>/dev/null || true; }
 first() { awk 'NR == 1 {print} END {exit NR == 0}'; }
-# The program's message box (its visible window other than the machine's), if one shows.
-message_box() { search --pid "$PROGRAM_PID" | grep -vx "$WID" | first; }
-# The first visible window with this exact name, if one shows; a wait for one, printing its
-# id; a wait until none shows, false when one stays.
+windows() { search --pid "$PROGRAM_PID" | wc -l; }
 named() { search --name "^$1\$" | first; }
 wait_window() {  # name
   local name=$1 id
   within 150 'id=$(named "$name")' || fail "no window named $name"
   echo "$id"
 }
-gone() {  # name
-  local name=$1
-  within 30 '! named "$name" >/dev/null'
-}
+gone() { local name=$1; within 30 '! named "$name" >/dev/null'; }
+# The program's message box: its visible window other than the machine's.
+message_box() { search --pid "$PROGRAM_PID" | grep -vx "$WID" | first; }
 
 ended() { ! kill -0 "$PROGRAM_PID" 2>/dev/null; }
-# Waits for the program to end and sets EXIT_STATUS.
-wait_exit() {
+wait_exit() {  # sets EXIT_STATUS
   within 200 ended || fail "the program did not end"
   EXIT_STATUS=0
   wait "$PROGRAM_PID" || EXIT_STATUS=$?
   PROGRAM_PID=
 }
 
-# The program's visible windows, its menus' popups included.
-windows() { search --pid "$PROGRAM_PID" | wc -l; }
-
-# Opens a menu of the window with its Alt key and waits until its popup shows;
-# a key a busy X server lost is pressed again. False when none showed.
+# Opens a menu of the window with its Alt key and waits until its popup shows; false when none showed.
 open_menu() {  # window-id alt+letter
   local shown
   shown=$(windows)
@@ -101,10 +83,7 @@ open_menu() {  # window-id alt+letter
   done
   return 1
 }
-
-# Quits through the Game menu with the keyboard, again if the keys went astray,
-# and sets EXIT_STATUS.
-quit_from_menu() {  # window id
+quit_from_menu() {  # window-id; sets EXIT_STATUS
   for _ in 1 2 3 4 5; do
     open_menu "$1" alt+g && xdotool key q 2>/dev/null || true
     within 30 ended && break
@@ -112,9 +91,8 @@ quit_from_menu() {  # window id
   wait_exit
 }
 
-# Starts $PROGRAM at scale 1 (as a player starts it, with no option, when the
-# second word is "as-a-player"), its trace and messages in $WORK/NAME.log ($LOG),
-# and sets PROGRAM_PID and WID (its window).
+# Starts $PROGRAM at scale 1 (with no option as a player starts it: as-a-player), its trace and messages in
+# $WORK/NAME.log ($LOG), and sets PROGRAM_PID and WID (its window).
 launch() {  # name [as-a-player]
   LOG=$WORK/$1.log
   local options=(--scale 1)
@@ -123,13 +101,7 @@ launch() {  # name [as-a-player]
   PROGRAM_PID=$!
   WID=$(wait_window Fruitwhirl)
 }
-
-# The same, returning once the start-up has ended.
-start_program() {  # program
-  PROGRAM=$1
-  launch program
-  wait_mark ready
-}
+start_program() { PROGRAM=$1; launch program; wait_mark ready; }  # program
 
 # True when the start-up said something (dismissed here) before it ended.
 told() {
@@ -165,17 +137,11 @@ c = configparser.ConfigParser(interpolation=None); c.optionxform = str; c.read(s
 print(c.get("High-%02d" % int(sys.argv[2]), sys.argv[3], fallback=""))' "$INI" "$@"
 }
 
-# How often the program has passed a trace mark, and a wait for the count.
+# How often the program has passed a trace mark; whether it has passed it count times within the seconds.
 marks() { grep -c "^trace $1 " "$LOG" || true; }
-reached() {  # name count seconds: true once the program has passed the mark count times
-  local mark=$1 count=$2
-  within $(($3 * 10)) '[ "$(marks "$mark")" -ge "$count" ]'
-}
-wait_mark() {  # name [count]
-  reached "$1" "${2:-1}" 30 || fail "no trace mark $1 in $LOG"
-}
-# Runs an input command, once more when the machine has not passed the mark
-# again within the seconds (a busy X server loses input); false if it never did.
+reached() { local mark=$1 count=$2; within $(($3 * 10)) '[ "$(marks "$mark")" -ge "$count" ]'; }  # mark count seconds
+wait_mark() { reached "$1" "${2:-1}" 30 || fail "no trace mark $1 in $LOG"; }  # mark [count]
+# Runs an input command, once more when the machine has not passed the mark again within the seconds.
 sent() {  # mark seconds command...
   local before
   before=$(marks "$1")
@@ -186,10 +152,8 @@ sent() {  # mark seconds command...
   return 1
 }
 
-# Drags with a mouse button from one screen point to another (through a third,
-# if given), waiting for the machine's marks of the press and of the release
-# with all it set off (a coin's fall, the credit); a button a busy X server lost
-# is pressed or let go again.
+# Drags with a mouse button from one screen point to another (through a third), waiting for the machine's marks
+# of the press and of the release with all it set off (a coin's fall, the credit).
 drag() {  # button "x y" (from) "x y" (to) ["x y" (through)]
   local pressed released
   pressed=$(marks press) released=$(marks release)
@@ -207,33 +171,25 @@ drag() {  # button "x y" (from) "x y" (to) ["x y" (through)]
   done
   fail "the release at $3 did not reach the machine"
 }
+# Clicks at a screen point until the machine has handled the press, with all it set off (a whole game).
+click_at() { sent press 40 xdotool mousemove $1 click 1 || fail "the click at $1 did not reach the machine"; }
 
-# Clicks at a screen point until the machine has handled the press, with all
-# it set off (a whole game); a click a busy X server lost is sent again.
-click_at() {  # "x y"
-  sent press 40 xdotool mousemove $1 click 1 || fail "the click at $1 did not reach the machine"
-}
-
+# The machine on the screen showing exactly the reference screen: sets ORIGIN. The screen is read again until
+# the deadline, as the last frame is shown a moment after the machine's mark.
 shot() { import -window root "$WORK/$1" && echo "$WORK/$1"; }
-
-# Finds the machine on the screen showing exactly the reference screen and sets ORIGIN.
-# The last frame is shown a moment after the machine's mark: it reads the
-# screen again until the deadline.
 find_machine() {  # shot-name reference-screen
   local name=$1 screen=$2
   within 30 'ORIGIN=$(python3 "$E2E_DIR/screen.py" find "$(shot "$name")" "$screen")' || fail "$ORIGIN"
 }
 
-# The screen position of a machine place's middle (a name of the layout map); coins
-# dragged with a button from the pile through the coin window to the slot; the lever.
+# The screen position of a machine place's middle (a name of the layout map); coins dragged with a button from
+# the pile through the coin window to the slot; the lever.
 at() { python3 "$E2E_DIR/screen.py" at "$ORIGIN" "$1"; }
 coins() { drag "$1" "$(at "coin pile (press zone)")" "$(at "coin slot (drop zone)")" "$(at "coin window")"; }
 lever() { click_at "$(at "lever knob (click zone)")"; }
 
-# Reads the money counter and the lit credit lamps of the machine at ORIGIN
-# ("counter=--19 lamps=1", the pictures in $PICTURES) into STATE until a
-# condition on them holds, with a deadline: the last frame is shown a moment
-# after the machine's mark.
+# Reads the money counter and the lit credit lamps of the machine at ORIGIN ("counter=--19 lamps=1", the pictures
+# in $PICTURES) into STATE until a condition on them holds.
 read_until() {  # condition failure
   local condition=$1
   STATE=

@@ -1,13 +1,9 @@
 #!/usr/bin/env bash
-# The Debian package, built from debian/ as scripts/package builds it:
-# dpkg-buildpackage -b on a copy of the source, with the nocheck option (the
-# suite has run already: only the game is built). Its version carries the
-# Debian revision of debian/changelog, it holds the program in /usr/games and
-# the rest under /usr/share, depends on the package of every library the
-# program links and of Qt's X11 plug-in, lintian --pedantic finds nothing in
-# it, and unpacked into a folder with dpkg-deb the game starts there and quits
-# with status 0; installed with apt into a clean Debian root, it plays there
-# and is purged without a trace (tests/e2e/clean_root.sh).
+# The Debian package, built from a copy of the source as scripts/package builds it (nocheck: the suite has run).
+# Its version carries the Debian revision of debian/changelog, it holds the program in /usr/games and the rest
+# under /usr/share, depends on the package of every library the program links and of Qt's X11 plug-in, lintian
+# --pedantic finds nothing in it; unpacked, the game starts and quits with status 0; installed with apt into a
+# clean Debian root, it plays there and is purged without a trace (clean_root.sh).
 #   package.sh SOURCE_DIR BUILD_DIR PICTURES_DIR
 source "$(dirname "$0")/lib.sh"
 source "$E2E_DIR/installed.sh"
@@ -18,7 +14,6 @@ PICTURES=$3
 mkdir -p "$WORK/src/fruitwhirl"
 (cd "$SOURCE" && git ls-files -co --exclude-standard -z | xargs -0 cp --parents -t "$WORK/src/fruitwhirl" 2>/dev/null) ||
   (cd "$SOURCE" && tar -c --exclude='./build*' --exclude=./.git . | tar -x -C "$WORK/src/fruitwhirl")
-# The packager's identity, as scripts/package takes it from whoever builds.
 DEBFULLNAME="Package Test" DEBEMAIL=package-test@fruitwhirl.test "$SOURCE/scripts/news" "$WORK/src/fruitwhirl" >/dev/null
 (cd "$WORK/src/fruitwhirl" && DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" dpkg-buildpackage -us -uc -b \
   >"$WORK/build.log" 2>&1) || fail "dpkg-buildpackage: $(tail -30 "$WORK/build.log")"

@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
-# The real program in an X server, with SDL's disk audio driver: after the
-# start-up it shows exactly the reference screen of the start-up and is
-# silent; a stack dragged with the right button onto the slot gives exactly
-# the reference screen of five credits and is heard; one coin more and the
-# lever: the game takes a credit and pays a prize. Then the configuration
-# dialog from the Game menu takes a new name, and the manual and the About
-# window open from the Help menu and close again. It quits through the Game
-# menu with status 0 and leaves a complete settings file with the new name.
+# The real program in an X server, with SDL's disk audio driver: the start-up shows exactly its reference screen
+# and is silent; a stack dragged with the right button onto the slot gives exactly the reference screen of five
+# credits and is heard; one coin more and the lever: the game takes a credit and pays a prize. Configuration takes
+# a new name; the manual and About open from the Help menu and close; the quit through the Game menu exits 0 and
+# leaves a complete settings file with the new name.
 #   play.sh PROGRAM PICTURES_DIR
 source "$(dirname "$0")/lib.sh"
 PICTURES=$2
@@ -23,19 +20,17 @@ idle=$(stat -c %s "$WORK/out.raw")
 coins 3
 find_machine stack.png credits-5
 python3 - "$WORK/out.raw" "$idle" <<'PY' || fail "silent while idle, heard after the coins"
-import struct, sys
-data = open(sys.argv[1], "rb").read()
-samples = struct.unpack("<%dh" % (len(data) // 2), data[: len(data) // 2 * 2])
-quiet, loud = (max(map(abs, part), default=0) for part in (samples[:int(sys.argv[2]) // 2], samples[int(sys.argv[2]) // 2:]))
-print(f"idle peak {quiet}, after the coins {loud}")
-sys.exit(0 if quiet == 0 and loud > 3000 else 1)
+import array, sys
+data, idle = open(sys.argv[1], "rb").read(), int(sys.argv[2]) // 2
+samples = array.array("h", data[:len(data) // 2 * 2])  # the device's 16-bit samples
+quiet, loud = (max(map(abs, part), default=0) for part in (samples[:idle], samples[idle:]))
+sys.exit(0 if quiet == 0 and loud > 3000 else f"idle peak {quiet}, after the coins {loud}")
 PY
 coins 1
 read_until 'shows --14/6' "one coin more"
 lever
 [ "$(marks game-start)/$(marks game-end)" = 1/1 ] || fail "the lever played $(marks game-end) games"
 read_until '[ "$(value lamps)" = 5 ] && paid_from 14' "the game takes one credit and a prize pays the rest"
-echo "after the game: $STATE"
 
 # Opens a menu item with the keyboard until the window named $3 shows.
 open_from_menu() {  # menu-key item-key window-name

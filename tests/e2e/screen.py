@@ -1,17 +1,12 @@
 #!/usr/bin/env python3
-"""Reads the machine off a screenshot of the X screen (at scale 1), by the layout
-map (tests/assets/layout.json) and the reference screens (tests/screens/).
+"""Reads the machine off a screenshot of the X screen (at scale 1), by the layout map (tests/assets/layout.json)
+and the reference screens (tests/screens/).
 
-  screen.py find SHOT SCREEN          prints X,Y where the shot shows the reference
-                                      screen SCREEN (e.g. startup) exactly
+  screen.py find SHOT SCREEN          prints X,Y where the shot shows the reference screen SCREEN exactly
   screen.py at X,Y PLACE              prints the screen position of a place's middle
   screen.py read SHOT X,Y PICTURES    prints the money counter and the lit credit lamps
-  screen.py line SHOT X,Y PICTURES    prints the symbols on the pay line (of the Fruit theme,
-                                      by their cells on its picture), left to right
-  screen.py paid BEFORE AFTER         whether a game that started with the purse BEFORE
-                                      can end with AFTER
-  screen.py ini FILE [NAME]           the settings file holds every section and key
-                                      (and NAME as the player's name)
+  screen.py paid BEFORE AFTER         whether a game that started with the purse BEFORE can end with AFTER
+  screen.py ini FILE [NAME]           the settings file holds every section and key (and NAME as the player's)
 """
 import configparser
 import json
@@ -90,8 +85,7 @@ def check_ini(path, name=None):
     want = {"PrgInfo": 2, "GameCfg": 6, **{f"High-{n:02d}": 17 for n in range(1, 11)}}
     failures = [f"{s} has {len(ini[s]) if s in ini else 'no'} keys" for s, k in want.items()
                 if s not in ini or len(ini[s]) != k]
-    # The view the player chose is kept beside the game's own sections.
-    if set(ini.sections()) - {"Window"} != set(want):
+    if set(ini.sections()) - {"Window"} != set(want):  # the view the player chose is kept beside them
         failures.append(f"sections {ini.sections()}")
     if name is not None and ini.get("GameCfg", "Name", fallback=None) != name:
         failures.append(f"the name is not {name}")
@@ -113,10 +107,6 @@ def main(argv):
     if argv[1:2] == ["read"]:
         ox, oy = map(int, argv[3].split(","))
         print("counter=%s lamps=%d" % state(Picture(argv[2]), ox, oy, pathlib.Path(argv[4])))
-        return 0
-    if argv[1:2] == ["line"]:
-        ox, oy = map(int, argv[3].split(","))
-        print(" ".join(str(s) for s in pay_line(Picture(argv[2]), ox, oy, pathlib.Path(argv[4]))))
         return 0
     if argv[1:2] == ["paid"]:
         return 0 if int(argv[3]) - int(argv[2]) in PRIZES else 1

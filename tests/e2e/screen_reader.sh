@@ -1,10 +1,6 @@
 #!/usr/bin/env bash
-# The real program as a screen reader meets it: on its own D-Bus session with
-# an accessibility bus, the program started with its accessibility on, and a
-# listener on that bus (screen_reader.py) that finds the machine, reads its
-# name and description and plays with the keys: the description follows the
-# game, or (announcements) what the machine says reaches the bus as a
-# notification.
+# The real program as a screen reader meets it (screen_reader.py), on its own D-Bus session with an accessibility
+# bus and the program's accessibility on.
 #   screen_reader.sh PROGRAM PICTURES_DIR description|announcements
 [ "${FW_OWN_BUS:-}" = 1 ] || exec dbus-run-session -- env FW_OWN_BUS=1 bash "$0" "$@"
 source "$(dirname "$0")/lib.sh"

@@ -1,26 +1,13 @@
 #!/usr/bin/env python3
-"""The browser edition in headless Chromium, served on 127.0.0.1: the start-up
-screen equals the desktop's reference, coins dragged by mouse and by touch,
-the odds dialog with the long run that `fruitwhirl --odds` prints (beside the
-machine, as the manual, clear of the lever and the reels), the lever
-and a prize the pay table explains, the sounds in order; the keys through
-the menus and to the machine only while it has the focus; a second
-tab is refused; a reload or a closed tab resumes the run as it stood and keeps the records and the zoom; the records
-downloaded are the desktop's settings file, a damaged file is not loaded; a
-damaged stored record is kept aside with the message and offered for download;
-a picture added as a theme is listed after a start and goes when removed, and one
-declaring a huge size is refused by name before it is decoded;
-the site plays offline from its service worker; a phone plays by its touch controls
-and fits every window in its width; a screen reader finds the machine described, the
-menus and dialogs named, and what the machine says in the live regions.
+"""The browser edition in headless Chromium, served on 127.0.0.1: each check_ plays one rule of the page on a
+desktop's screen (main), on a phone (check_phone) or in a German browser (check_german).
 
   browser_test.py SITE_DIR PICTURES_DIR PROGRAM
 """
 import base64
 import functools
-import os
 import http.server
-import math
+import os
 import pathlib
 import re
 import struct
@@ -33,8 +20,6 @@ import zlib
 
 from selenium import webdriver
 from selenium.common.exceptions import WebDriverException
-from selenium.webdriver.common.action_chains import ActionChains
-from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.common.actions import interaction
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.actions.pointer_input import PointerInput
@@ -44,19 +29,16 @@ import screen  # noqa: E402  the layout map and the reference screens
 
 SITE, PICTURES, PROGRAM = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2]), sys.argv[3]
 WORK = pathlib.Path(tempfile.mkdtemp(prefix="fruitwhirl-web-"))
-FLAGS = ("--headless=new --no-sandbox --disable-gpu --disable-background-networking "
-         "--disable-component-update --disable-sync --no-first-run --window-size=1280,800")
-
-
+MOUSE, TOUCH = interaction.POINTER_MOUSE, interaction.POINTER_TOUCH
 PAGE = []  # the browser, once started: fail() says where the page stood
 
 
 def fail(why):
     print("FAIL:", why)
     try:
-        print("the page:", PAGE[0].execute_script(
+        print("the page:", PAGE[-1].execute_script(
             "const a = document.activeElement; return JSON.stringify({focus: a.id || a.textContent.slice(0, 40),"
-            " menus: [...document.querySelectorAll('.menu.open, .menu.disabled')].map((m) => m.className + ' ' + m.dataset.menu),"
+            " menus: [...document.querySelectorAll('.menu.open')].map((m) => m.dataset.menu),"
             " windows: [...document.querySelectorAll('dialog[open]')].map((w) => w.id), idle: Module._fw_idle(),"
             " trace: Fruitwhirl.trace.slice(-12)})"))
     except Exception as e:  # noqa: BLE001  the page itself may be what failed
@@ -64,14 +46,34 @@ def fail(why):
     sys.exit(1)
 
 
-def serve():
+def serve(german=None):
+    """The site; its German catalogue answered with the file german, when given (the test's way to a catalogue)."""
     class Quiet(http.server.SimpleHTTPRequestHandler):
         def log_message(self, *args):
             pass
-    handler = functools.partial(Quiet, directory=str(SITE))
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+
+        def translate_path(self, path):
+            return str(german) if german and path.startswith("/l10n/de.json") else super().translate_path(path)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=str(SITE)))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server, f"http://127.0.0.1:{server.server_address[1]}/?trace"
+
+
+def browser(*flags, prefs=None):
+    options = webdriver.ChromeOptions()
+    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
+                 "--disable-component-update", "--disable-sync", "--no-first-run", "--window-size=1280,800") + flags:
+        options.add_argument(flag)
+    if prefs:
+        options.add_experimental_option("prefs", prefs)
+    PAGE.append(webdriver.Chrome(options=options))
+    return PAGE[-1]
+
+
+def program(option):
+    """What the desktop's program prints for the option."""
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    return subprocess.run([PROGRAM, option], capture_output=True, text=True, env=env, check=True).stdout
 
 
 def wait(what, check, seconds=30):
@@ -88,12 +90,42 @@ def marks(d, name):
     return sum(1 for line in d.execute_script("return Fruitwhirl.trace") if line.split()[1:2] == [name])
 
 
+def is_open(d, window):
+    return d.execute_script("return document.getElementById(arguments[0]).open", window)
+
+
+def wait_open(d, window):
+    wait(f"the window #{window}", lambda: is_open(d, window))
+
+
+def words(d, window):
+    """The words of a window of the page (#message, #ask, #about), once it shows."""
+    return wait(f"the words of #{window}", lambda: d.execute_script(
+        "const w = document.getElementById(arguments[0]); return w.open && w.querySelector('p').innerText", window))
+
+
 def start(d, url, load=True):
     if load:
         d.get(url)
     wait("the game to load", lambda: d.execute_script("return !!Fruitwhirl.loaded"))
     d.find_element("id", "card").click()
-    wait("the start-up", lambda: marks(d, "ready") or d.execute_script("return document.querySelector('#message').open"))
+    wait("the start-up", lambda: marks(d, "ready") or is_open(d, "message"))
+
+
+def start_past_recovery(d, url):
+    """Starts the page, past the message of a recovered run, up to the machine at rest."""
+    start(d, url)
+    if is_open(d, "message"):
+        d.find_element("css selector", "#message button").click()
+    wait("the start-up after the message", lambda: marks(d, "ready"))
+
+
+def restart(d, url, said):
+    """Answers "Start Again" to the question that says said, and starts the reloaded page past its recovery."""
+    if said not in words(d, "ask"):
+        fail(f"the question does not say '{said}': {words(d, 'ask')}")
+    d.find_element("css selector", "#ask [value=yes]").click()
+    start_past_recovery(d, url)
 
 
 def shot(d, name):
@@ -117,9 +149,20 @@ def on_canvas(d, place, at=None):
     return int(r[0] + x * r[2]), int(r[1] + y * r[2])
 
 
+def press_at(d, at, kind=MOUSE, hold=0.0, to=None, presses=1):
+    """A mouse button or a finger put down at the viewport point, held still for hold seconds, moved to a point
+    and lifted; presses times."""
+    actions = ActionBuilder(d, mouse=PointerInput(kind, kind))
+    for _ in range(presses):
+        actions.pointer_action.move_to_location(*at).pointer_down().pause(hold)
+        if to:
+            actions.pointer_action.move_to_location(*to).pause(0.2)
+        actions.pointer_action.pointer_up()
+    actions.perform()
+
+
 def drag_coin(d, kind):
-    pointer = PointerInput(kind, kind)
-    actions = ActionBuilder(d, mouse=pointer)
+    actions = ActionBuilder(d, mouse=PointerInput(kind, kind))
     for i, place in enumerate(["coin pile (press zone)", "coin window", "coin slot (drop zone)"]):
         actions.pointer_action.move_to_location(*on_canvas(d, place))
         if i == 0:
@@ -129,8 +172,8 @@ def drag_coin(d, kind):
     actions.perform()
 
 
-def message(d, what):
-    return wait(what, lambda: d.execute_script("return document.querySelector('#message').open && document.querySelector('#message p').innerText"))
+def clicks(d):
+    return sum(1 for s in d.execute_script("return Sound.log") if s[0] == "Click.wav")
 
 
 def themes(d):
@@ -138,27 +181,15 @@ def themes(d):
                             ".filter(b => !b.hidden).map(b => b.textContent)")
 
 
-def restart(d, url, said):
-    """Answers "Start Again" to the question that says said, and starts the reloaded page past its recovery."""
-    text = wait("the question", lambda: d.execute_script("return document.querySelector('#ask').open && document.querySelector('#ask p').innerText"))
-    if said not in text:
-        fail(f"the question does not say '{said}': {text}")
-    d.find_element("css selector", "#ask [value=yes]").click()
-    start_past_recovery(d, url)
-
-
-def start_past_recovery(d, url):
-    """Starts the page, past the message of a recovered run, up to the machine at rest."""
-    start(d, url)
-    if d.execute_script("return document.querySelector('#message').open"):
-        d.find_element("css selector", "#message button").click()
-    wait("the start-up after the message", lambda: marks(d, "ready"))
+def menu_titles(d):
+    return d.execute_script("return [...document.querySelectorAll('.menu > button')].map(b => b.textContent)")
 
 
 def png_declaring(width, height):
     """A picture of a few bytes: the PNG signature, a header declaring width x height pixels, an empty data chunk."""
     chunk = lambda data: struct.pack(">I", len(data) - 4) + data + struct.pack(">I", zlib.crc32(data))  # noqa: E731
-    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR" + struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)) + chunk(b"IDAT")
+    header = chunk(b"IHDR" + struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+    return b"\x89PNG\r\n\x1a\n" + header + chunk(b"IDAT")
 
 
 def stored(d, key):
@@ -175,7 +206,8 @@ def stored_now(d, key):
 
 def press_key(d, key, shift=False, ctrl=False, alt=False, repeat=False):
     """A key as the browser gives it: its name ("C" with Shift or Caps Lock), the modifiers, a repeat."""
-    code = {"Backspace": 8, "Tab": 9, "Enter": 13, "Escape": 27, "F1": 112, "-": 189, "=": 187}.get(key, ord(key.upper()[0]))
+    codes = {"Backspace": 8, "Tab": 9, "Enter": 13, "Escape": 27, "F1": 112, "-": 189, "=": 187}
+    code = codes.get(key, ord(key.upper()[0]))
     text = "\r" if key == "Enter" else key if len(key) == 1 and not ctrl and not alt else ""
     for kind in ("keyDown", "keyUp"):
         d.execute_cdp_cmd("Input.dispatchKeyEvent", {
@@ -193,6 +225,133 @@ def played(d, key, mark):
 def choose(d, menu, item):
     d.find_element("css selector", f'.menu[data-menu="{menu}"] > button').click()
     d.find_element("css selector", item).click()
+
+
+def configuration(d):
+    choose(d, "game", '[data-command="configuration"]')
+    wait_open(d, "config")
+
+
+def take_configuration(d):
+    d.find_element("css selector", "#config [value=ok]").click()
+    wait("the configuration taken", lambda: d.execute_script("return Module._fw_idle()"))
+
+
+def check_start_up(d, url):
+    """The start card's logo is drawn whole device pixels a pixel; the start-up screen is the desktop's."""
+    d.get(url)
+    logo = wait("the start card's logo", lambda: d.execute_script(
+        "const i = document.querySelector('#card img');"
+        "return i.complete && i.width * devicePixelRatio / i.naturalWidth"))
+    if logo % 1:
+        fail(f"the start card's logo is drawn {logo} device pixels a pixel")
+    start(d, url, load=False)
+    if screen.find(shot(d, "startup.png"), screen.Picture(screen.TESTS / "screens" / "startup.png")) != (0, 0):
+        fail("the start-up screen differs from tests/screens/startup.png")
+
+
+def clear_of_machine(d, which):
+    """The window beside the machine covers neither the lever nor the reels."""
+    box = d.execute_script("const r = document.querySelector(arguments[0]).getBoundingClientRect();"
+                           "return [r.left, r.top, r.right, r.bottom];", which)
+    for place in ("lever", "display / reel window"):
+        x, y, w, h = screen.cell("machine_picture", place)
+        (left, top), (right, bottom) = on_canvas(d, place, (x, y)), on_canvas(d, place, (x + w, y + h))
+        if box[0] < right and left < box[2] and box[1] < bottom and top < box[3]:
+            fail(f"{which} at {box} covers the {place} at {[left, top, right, bottom]}")
+
+
+def check_odds(d):
+    """Help, Odds and Payouts on a fresh start shows each section `fruitwhirl --odds` prints as it prints it: its
+    title, its columns (the page adds the next game's), every row, each cell with its exact fraction, and the first
+    sentence of its note, in this order."""
+    choose(d, "help", '[data-command="odds"]')
+    wait_open(d, "odds")
+    clear_of_machine(d, "#odds")
+    printed = program("--odds")
+    printed = " ".join(" ".join(line for line in printed.splitlines() if not re.fullmatch("-+", line)).split())
+    shown = d.execute_script("""return [...document.querySelectorAll('#odds section')].map((part) => {
+        const joint = part.querySelector('table.figures') ? ': ' : ' ';
+        const rows = [...part.querySelectorAll('tr')].map((row) => [...row.cells].slice(0, 3)
+          .map((c) => c.textContent + (c.title ? ', exactly ' + c.title : '')).join(joint));
+        return [part.querySelector('h3').textContent, ...rows, part.querySelector('p').textContent.split('. ')[0]]
+          .join(' ');
+      });""")
+    shown = [" ".join(part.split()) for part in shown if part.split(" ")[0] in printed]
+    if len(shown) < 3 or any(part not in printed for part in shown):
+        fail(f"the page's odds are not what --odds prints: {[p for p in shown if p not in printed]}")
+    d.find_element("css selector", "#odds button[value=ok]").click()
+
+
+def check_about(d):
+    """Help, About says what the desktop's says: the version, the licence, the way to the manual; no dead link."""
+    version = program("--version").split()[-1]
+    choose(d, "help", '[data-command="about"]')
+    text = words(d, "about")
+    links = d.execute_script("return document.querySelectorAll('#about a').length")
+    if not text.startswith(f"Version {version}\n") or "MIT License" not in text or "Manual For" not in text or links:
+        fail(f"About says, with {links} links (the build gives no address): {text}")
+    d.find_element("css selector", "#about button[value=ok]").click()
+
+
+def check_edge_press(d):
+    """A press a fraction of a pixel right of the reel window's last column lands on that column,
+    as on the desktop: the display window opens the high-score list (Backspace goes back)."""
+    x, y, w, h = screen.cell("machine_picture", "display / reel window")
+    left, top, k = d.execute_script("const r = document.querySelector('#screen').getBoundingClientRect();"
+                                    "return [r.left, r.top, r.width / 320];")
+    if k < 2:
+        fail(f"the page shows the machine at {k} CSS pixels a machine pixel: no fraction to press")
+    # The column at x + w is the press zone's last; one CSS pixel into it is a fraction past its start.
+    before = clicks(d)
+    press_at(d, (int(left + (x + w) * k) + 1, int(top + (y + h / 2) * k)))
+    wait("the high-score list's click", lambda: clicks(d) > before)
+    played(d, "Backspace", "key-back")
+
+
+def check_quick_presses(d):
+    """Two quick taps on the display window are two presses: the list, then a line's page."""
+    before = clicks(d)
+    press_at(d, on_canvas(d, "display / reel window"), presses=2)
+    wait("a click for each press", lambda: clicks(d) >= before + 2)
+    played(d, "Backspace", "key-back")
+    played(d, "Backspace", "key-back")
+
+
+def check_first_game(d):
+    """Coins dragged by the mouse and by a finger make credits; a tap on the lever knob plays a game that takes
+    the credit and pays a prize; the caption line (on at first) tells it, as does its event and the live region;
+    the sounds of the spin are heard in order, and the sound rests after it."""
+    d.execute_script("window.told = []; document.addEventListener('fw-caption', (e) => told.push(e.detail));")
+    drag_coin(d, MOUSE)
+    wait("a credit for the coin dragged by the mouse", lambda: state(d, "one.png")[1] == 1)
+    drag_coin(d, TOUCH)
+    wait("a credit for the coin dragged by a finger", lambda: state(d, "two.png")[1] == 2)
+    before = state(d, "before.png")[0]
+    press_at(d, on_canvas(d, "lever knob (click zone)"), TOUCH)
+    wait("the game's end", lambda: marks(d, "game-end") == 1)
+    counter, lamps = state(d, "game.png")
+    paid = int(counter.strip("-")) - int(before.strip("-"))
+    if lamps != 1 or paid not in screen.PRIZES:
+        fail(f"the game from {before} ended at {counter}, {lamps} lamps: no prize pays that")
+    line, hidden, told = d.execute_script(
+        "const c = document.querySelector('#caption');"
+        "return [c.textContent, c.hidden || c.getAttribute('aria-hidden') !== 'true', told.at(-1)];")
+    if hidden or told != {"sentence": line, "urgent": paid == 100} or not (
+            line.startswith("No win: ") if not paid else f": {paid} coins." in line):
+        fail(f"the caption line after a game paying {paid} says {line!r} (hidden: {hidden}, told: {told})")
+    if said(d, "alert" if paid == 100 else "status") != line:
+        fail(f"after the game the live region says {said(d, 'status')!r}, the caption line {line!r}")
+    sounds = d.execute_script("return Sound.log")
+    # The coins are heard before the lever; then the reels run, stop one by one, and fall silent.
+    lever = sounds.index(["Lever.wav", "once"]) if ["Lever.wav", "once"] in sounds else 0
+    spin = [s for s in sounds[lever:] if s[0] in ("Lever.wav", "WhlRun.wav") or s[0].startswith("klonk")]
+    if not lever or spin != [["Lever.wav", "once"], ["WhlRun.wav", "loop"], ["klonk1.wav", "once"],
+                             ["klonk2.wav", "once"], ["klonk3.wav", "once"], ["WhlRun.wav", "stop"]]:
+        fail(f"the sounds of the coins and the spin, in order: {sounds}")
+    if d.execute_script("return Sound.buffers.filter(Boolean).length") != 22:
+        fail("not every one of the 22 sounds was decoded by the browser")
+    wait("the sound to rest after the game", lambda: d.execute_script("return Sound.context.state") == "suspended")
 
 
 def check_keys(d):
@@ -222,8 +381,8 @@ def check_play_time_clock(d):
 
 def check_kept_when_hidden(d):
     """The run is kept when the tab is hidden (a phone may then discard it) and when the page goes."""
-    for what, script in [("the tab is hidden", "Object.defineProperty(document, 'visibilityState', "
-                          "{value: 'hidden', configurable: true}); document.dispatchEvent(new Event('visibilitychange'));"
+    for what, script in [("the tab is hidden", "Object.defineProperty(document, 'visibilityState', {value: 'hidden', "
+                          "configurable: true}); document.dispatchEvent(new Event('visibilitychange'));"
                           "delete document.visibilityState;"),
                          ("the page goes", "window.dispatchEvent(new PageTransitionEvent('pagehide'));")]:
         seen = marks(d, "record-written")
@@ -233,111 +392,14 @@ def check_kept_when_hidden(d):
 
 def stored_speed(d, slider=None):
     """Game, Configuration, the speed slider moved to its "min" or "max" end (or left), OK: the speed kept."""
-    choose(d, "game", '[data-command="configuration"]')
-    wait("Configuration", lambda: d.execute_script("return document.querySelector('#config').open"))
-    if not d.execute_script("const n = document.querySelector('#config [name=name]');"
-                            "return document.activeElement === n && n.selectionEnd - n.selectionStart === n.value.length"):
+    configuration(d)
+    if not d.execute_script("const n = document.querySelector('#config [name=name]'); return document.activeElement"
+                            " === n && n.selectionEnd - n.selectionStart === n.value.length"):
         fail("Configuration does not open with the name selected, ready to be typed over")
     if slider:
         d.execute_script("const s = document.querySelector('#config [name=speed]'); s.value = s[arguments[0]];", slider)
-    d.find_element("css selector", "#config [value=ok]").click()
-    wait("the configuration taken", lambda: d.execute_script("return Module._fw_idle()"))
+    take_configuration(d)
     return int(re.search(r"\nSpeed=(\d+)", d.execute_script("return Fruitwhirl.taken(Module._fw_records_text())"))[1])
-
-
-def check_volume(d):
-    """The volume of Configuration sets the level of every sound and is kept; M mutes and gives it back.
-    A name with a letter the machine's font has not shows as the machine will draw it."""
-    choose(d, "game", '[data-command="configuration"]')
-    wait("Configuration", lambda: d.execute_script("return document.querySelector('#config').open"))
-    preview = "const f = document.querySelector('#config form').elements; f.name.value = arguments[0];" \
-              "f.name.dispatchEvent(new Event('input')); return !document.querySelector('#config .preview').hidden"
-    if not d.execute_script(preview, "Đuro") or d.execute_script(preview, "Zoë-Ñúñez!"):
-        fail("the preview of the name is not shown for Đuro alone")
-    d.execute_script("document.querySelector('#config [name=volume]').value = 30")
-    d.find_element("css selector", "#config [value=ok]").click()
-    wait("the configuration taken", lambda: d.execute_script("return Module._fw_idle()"))
-    gain = lambda: round(d.execute_script("return Sound.output.gain.value"), 2)  # noqa: E731
-    if gain() != 0.3 or "\nVolume=30" not in d.execute_script("return Fruitwhirl.taken(Module._fw_records_text())"):
-        fail(f"the volume of 30 % plays at {gain()} and is not kept")
-    for key, level in (("m", 0), ("M", 0.3)):
-        press_key(d, key, shift=key == "M")
-        wait(f"{key}: the sound at {level}", lambda: gain() == level)
-
-
-def ax_nodes(d):
-    """Chromium's accessibility tree as a screen reader reads it: the nodes it does not ignore, each with
-    its role, name, description, properties and the text it holds."""
-    nodes = d.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
-    by_id = {n["nodeId"]: n for n in nodes}
-    value = lambda n, key: (n.get(key) or {}).get("value")  # noqa: E731
-
-    def text(n):
-        own = value(n, "name") if value(n, "role") == "StaticText" else ""
-        return (own or "") + "".join(text(by_id[c]) for c in n.get("childIds", []) if c in by_id)
-    return [{"role": value(n, "role"), "name": value(n, "name") or "", "description": value(n, "description") or "",
-             "props": {p["name"]: p["value"].get("value") for p in n.get("properties", [])}, "text": text(n)}
-            for n in nodes if not n.get("ignored")]
-
-
-def check_screen_reader(d):
-    """What a screen reader reads (Chromium's accessibility tree): the canvas is the picture "Fruitwhirl
-    machine", described with the purse and the credits the screen shows, after a coin too; every item of each
-    menu and every control of a dialog has a name, and the dialog takes the focus and gives it back; what the
-    machine says fills the polite live region, and an urgent sentence the assertive one."""
-    def described():
-        machine = [n for n in ax_nodes(d) if n["role"] == "image" and n["name"] == "Fruitwhirl machine"]
-        return machine[0]["description"] if machine else fail("no picture named \"Fruitwhirl machine\"")
-
-    def as_shown(name):
-        counter, lamps = state(d, name)
-        words = f"Purse: {int(counter.strip('-'))} coins. Credits: {lamps}."
-        wait(f"the description to say {words}", lambda: words in described())
-        return lamps
-    before = as_shown("reader.png")
-    played(d, "c", "key-coin")
-    if as_shown("reader-coin.png") != before + 1:
-        fail("the coin made no credit")
-    for menu in ("game", "theme", "view", "help"):
-        d.find_element("css selector", f'.menu[data-menu="{menu}"] > button').click()
-        items = [n for n in ax_nodes(d) if n["role"] in ("menuitem", "menuitemradio", "menuitemcheckbox")]
-        if len(items) <= 4 or not all(n["name"].strip() for n in items):
-            fail(f"the {menu} menu's items as a screen reader finds them: {[n['name'] for n in items]}")
-        d.execute_script("Dialogs.closeMenus()")
-    choose(d, "game", '[data-command="configuration"]')
-    wait("Configuration", lambda: d.execute_script("return document.querySelector('#config').open"))
-    nodes = ax_nodes(d)
-    controls = [n for n in nodes if n["role"] in ("textbox", "checkbox", "slider", "button")]
-    if not any(n["role"] == "dialog" and n["name"] == "Configuration" for n in nodes) or len(controls) < 6 \
-            or not all(n["name"].strip() for n in controls):
-        fail(f"Configuration as a screen reader finds it: {[(n['role'], n['name']) for n in controls]}")
-    if not d.execute_script("return document.querySelector('#config').contains(document.activeElement)"):
-        fail("Configuration does not take the focus")
-    d.find_element("css selector", "#config [value=cancel]").click()
-    wait("the focus back on the machine", lambda: d.execute_script(
-        "return document.activeElement === document.getElementById('screen')"))
-    press_key(d, "F1")  # the manual, beside the machine, takes the focus and gives it back (the browser's dialog)
-    wait("the focus in the manual", lambda: d.execute_script(
-        "return document.querySelector('#manual').open && document.querySelector('#manual').contains(document.activeElement)"))
-    press_key(d, "Escape")
-    wait("the focus back on the machine from the manual", lambda: d.execute_script(
-        "return !document.querySelector('#manual').open && document.activeElement === document.getElementById('screen')"))
-    # The coin's caption is in the polite region; an urgent one (a panel's, here told by the page's own
-    # event) goes to the assertive region and leaves the polite one as it was.
-    polite = said(d, "status")
-    if not polite or polite != d.execute_script("return document.querySelector('#caption').textContent"):
-        fail(f"after a coin the polite live region says {polite!r}")
-    urgent = "Out of coins: continue or quit."
-    d.execute_script("document.dispatchEvent(new CustomEvent('fw-caption', {detail: "
-                     "{sentence: arguments[0], urgent: true}}))", urgent)
-    wait(f"the assertive live region to say {urgent}", lambda: said(d, "alert") == urgent)
-    if said(d, "status") != polite:
-        fail(f"an urgent sentence took the polite region's place: {said(d, 'status')}")
-
-
-def said(d, role):
-    """What a live region of the role says, as a screen reader finds it."""
-    return next((n["text"] for n in ax_nodes(d) if n["role"] == role), None)
 
 
 def check_menus(d):
@@ -346,8 +408,8 @@ def check_menus(d):
     if not fast < slow or stored_speed(d) != fast:
         fail(f"the slider's Slow end keeps speed {slow}, its Fast end {fast}, and OK unchanged does not keep it")
     choose(d, "help", '[data-command="manual"]')
-    manual = wait("the manual", lambda: d.execute_script(
-        "return document.querySelector('#manual').open && document.querySelector('#manual pre').textContent"))
+    manual = wait("the manual", lambda: is_open(d, "manual") and d.execute_script(
+        "return document.querySelector('#manual pre').textContent"))
     if "Download Records" not in manual or "--scale" in manual or "\n@" in manual:
         fail("the manual is not the browser's")
     clear_of_machine(d, "#manual")
@@ -400,145 +462,235 @@ def check_keyboard_menus(d):
     d.find_element("css selector", '.menu[data-menu="game"] > button').click()
     for place in ("lever knob (click zone)", "display / reel window"):
         presses = marks(d, "press")
-        tap = ActionBuilder(d, mouse=PointerInput(interaction.POINTER_MOUSE, "mouse"))
-        tap.pointer_action.move_to_location(*on_canvas(d, place)).click()
-        tap.perform()
+        press_at(d, on_canvas(d, place))
     wait("the press on the display window", lambda: marks(d, "press") > presses)
     played(d, "Backspace", "key-back")
     if marks(d, "spin-start") != spins or d.execute_script("return !!document.querySelector('.menu.open')"):
         fail("a press beside an open menu reached the machine, or left the menu open")
 
 
-def check_quick_presses(d):
-    """Two quick taps on the display window are two presses: the list, then a line's page."""
-    clicks = lambda: sum(1 for s in d.execute_script("return Sound.log") if s[0] == "Click.wav")  # noqa: E731
-    before = clicks()
-    tap = ActionBuilder(d, mouse=PointerInput(interaction.POINTER_MOUSE, "mouse"))
-    tap.pointer_action.move_to_location(*on_canvas(d, "display / reel window")).click().click()
-    tap.perform()
-    wait("a click for each press", lambda: clicks() >= before + 2)
-    played(d, "Backspace", "key-back")
-    played(d, "Backspace", "key-back")
+def check_volume(d):
+    """The volume of Configuration sets the level of every sound and is kept; M mutes and gives it back.
+    A name with a letter the machine's font has not shows as the machine will draw it."""
+    configuration(d)
+    preview = "const f = document.querySelector('#config form').elements; f.name.value = arguments[0];" \
+              "f.name.dispatchEvent(new Event('input')); return !document.querySelector('#config .preview').hidden"
+    if not d.execute_script(preview, "Đuro") or d.execute_script(preview, "Zoë-Ñúñez!"):
+        fail("the preview of the name is not shown for Đuro alone")
+    d.execute_script("document.querySelector('#config [name=volume]').value = 30")
+    take_configuration(d)
+    gain = lambda: round(d.execute_script("return Sound.output.gain.value"), 2)  # noqa: E731
+    if gain() != 0.3 or "\nVolume=30" not in d.execute_script("return Fruitwhirl.taken(Module._fw_records_text())"):
+        fail(f"the volume of 30 % plays at {gain()} and is not kept")
+    for key, level in (("m", 0), ("M", 0.3)):
+        press_key(d, key, shift=key == "M")
+        wait(f"{key}: the sound at {level}", lambda: gain() == level)
 
 
-def printed_odds():
-    """What `fruitwhirl --odds` prints, by section: {title: {row's name: the rest of its line}}."""
-    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
-    lines = subprocess.run([PROGRAM, "--odds"], capture_output=True, text=True, env=env, check=True).stdout
-    lines = lines.splitlines()
-    sections, title, last = {}, None, None
-    for i, line in enumerate(lines):
-        if i + 1 < len(lines) and re.fullmatch("-+", lines[i + 1]):
-            title, last = line, None
-            sections[title] = {}
-        elif last and line.startswith(" "):
-            sections[title][last] += " " + line.strip()  # a pay line wrapped
-        elif re.match(r"(Prize \d+|No win)  ", line):
-            last, rest = re.split(r"\s{2,}", line, maxsplit=1)
-            sections[title][last] = rest
-        elif title == "The long run" and ": " in line:
-            name, rest = line.split(": ", 1)
-            sections[title][name] = rest
-            last = None
+def ax_nodes(d):
+    """Chromium's accessibility tree as a screen reader reads it: the nodes it does not ignore, each with
+    its role, name, description, properties and the text it holds."""
+    nodes = d.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+    by_id = {n["nodeId"]: n for n in nodes}
+    value = lambda n, key: (n.get(key) or {}).get("value")  # noqa: E731
+
+    def text(n):
+        own = value(n, "name") if value(n, "role") == "StaticText" else ""
+        return (own or "") + "".join(text(by_id[c]) for c in n.get("childIds", []) if c in by_id)
+    return [{"role": value(n, "role"), "name": value(n, "name") or "", "description": value(n, "description") or "",
+             "props": {p["name"]: p["value"].get("value") for p in n.get("properties", [])}, "text": text(n)}
+            for n in nodes if not n.get("ignored")]
+
+
+def said(d, role):
+    """What a live region of the role says, as a screen reader finds it."""
+    return next((n["text"] for n in ax_nodes(d) if n["role"] == role), None)
+
+
+def check_screen_reader(d):
+    """What a screen reader reads (Chromium's accessibility tree): the canvas is the picture "Fruitwhirl
+    machine", described with the purse and the credits the screen shows, after a coin too; every item of each
+    menu and every control of a dialog has a name."""
+    def as_shown(name):
+        counter, lamps = state(d, name)
+        said = f"Purse: {int(counter.strip('-'))} coins. Credits: {lamps}."
+        wait(f"the description to say {said}", lambda: any(n["role"] == "image" and n["name"] == "Fruitwhirl machine"
+                                                            and said in n["description"] for n in ax_nodes(d)))
+        return lamps
+    before = as_shown("reader.png")
+    played(d, "c", "key-coin")
+    if as_shown("reader-coin.png") != before + 1:
+        fail("the coin made no credit")
+    for menu in ("game", "theme", "view", "help"):
+        d.find_element("css selector", f'.menu[data-menu="{menu}"] > button').click()
+        items = [n for n in ax_nodes(d) if n["role"] in ("menuitem", "menuitemradio", "menuitemcheckbox")]
+        if len(items) <= 4 or not all(n["name"].strip() for n in items):
+            fail(f"the {menu} menu's items as a screen reader finds them: {[n['name'] for n in items]}")
+        d.execute_script("Dialogs.closeMenus()")
+    configuration(d)
+    nodes = ax_nodes(d)
+    controls = [n for n in nodes if n["role"] in ("textbox", "checkbox", "slider", "button")]
+    if not any(n["role"] == "dialog" and n["name"] == "Configuration" for n in nodes) or len(controls) < 6 \
+            or not all(n["name"].strip() for n in controls):
+        fail(f"Configuration as a screen reader finds it: {[(n['role'], n['name']) for n in controls]}")
+    d.find_element("css selector", "#config [value=cancel]").click()
+    # The manual, beside the machine, takes the focus and gives it back (Configuration's: check_keyboard_menus).
+    in_manual = "return document.querySelector('#manual').contains(document.activeElement) === arguments[0]"
+    press_key(d, "F1")
+    wait("the focus in the manual", lambda: is_open(d, "manual") and d.execute_script(in_manual, True))
+    press_key(d, "Escape")
+    wait("the focus back on the machine from the manual", lambda: not is_open(d, "manual") and d.execute_script(
+        "return document.activeElement === document.getElementById('screen')"))
+
+
+def check_live_regions(d):
+    """The last caption is in the polite live region; an urgent sentence (a panel's, here told by the page's own
+    event) goes to the assertive region and leaves the polite one as it was."""
+    polite = said(d, "status")
+    if not polite or polite != d.execute_script("return document.querySelector('#caption').textContent"):
+        fail(f"after a coin the polite live region says {polite!r}")
+    urgent = "Out of coins: continue or quit."
+    d.execute_script("document.dispatchEvent(new CustomEvent('fw-caption', {detail: "
+                     "{sentence: arguments[0], urgent: true}}))", urgent)
+    wait(f"the assertive live region to say {urgent}", lambda: said(d, "alert") == urgent)
+    if said(d, "status") != polite:
+        fail(f"an urgent sentence took the polite region's place: {said(d, 'status')}")
+
+
+def check_second_tab(d, url):
+    """A second tab of the site is refused while the first plays."""
+    d.switch_to.new_window("tab")
+    d.get(url)
+    wait("the second tab's refusal", lambda: d.execute_script("return !!Fruitwhirl.refused"))
+    d.close()
+    d.switch_to.window(d.window_handles[0])
+
+
+def check_resumed(d, url):
+    """The page goes mid-run without a quit, reloaded or its tab closed: the next visit resumes the run as it
+    stood, with no message, at the zoom chosen (1, from check_menus) and with View, Captions turned off."""
+    if "\nScale=1\n" not in stored(d, "Fruitwhirl.ini") + "\n":
+        fail("the zoom to actual size is not in the stored records")
+    choose(d, "view", '[data-view-item="captions"]')
+    wait("the caption line to go", lambda: d.execute_script("return document.querySelector('#caption').hidden"))
+    for how in ("reload", "closed tab"):
+        left = state(d, "left.png")  # the purse, and the coins the keys put into the machine
+        if not left[1]:
+            fail(f"no credit is lit before the {how}")
+        if how == "reload":
+            d.refresh()
         else:
-            last = None
-    return sections
+            d.switch_to.new_window("tab")
+            d.switch_to.window(d.window_handles[0])
+            d.close()
+            d.switch_to.window(d.window_handles[0])
+        start(d, url)
+        if d.execute_script("return Display.scale") != 1:
+            fail(f"after the {how} the next visit does not come back at the zoom chosen")
+        if not d.execute_script("return document.querySelector('#caption').hidden && "
+                                "!document.querySelector('[data-view-item=captions]').classList.contains('checked')"):
+            fail(f"after the {how} the caption line turned off comes back")
+        d.find_element("css selector", '.menu[data-menu="view"] > button').click()
+        item = [n["props"].get("checked") for n in ax_nodes(d)
+                if n["role"] == "menuitemcheckbox" and n["name"] == "Captions"]
+        d.execute_script("Dialogs.closeMenus()")
+        if item != ["false"]:
+            fail(f"after the {how} a screen reader finds View, Captions checked: {item}")
+        resumed = state(d, "resumed.png")
+        if resumed != left or is_open(d, "message"):
+            fail(f"the run left at {left} (counter, credits) by a {how} comes back at {resumed}, or with a message")
 
 
-def page_odds(d):
-    """The odds dialog as the page shows it, in the same form: each cell with its exact fraction."""
-    return d.execute_script("""
-        const sections = {};
-        for (const part of document.querySelectorAll('#odds section')) {
-          const rows = {};
-          const figures = part.querySelector('table').className === 'figures';
-          for (const row of part.querySelectorAll('tbody tr')) {
-            const cells = [...row.cells].map(c => c.textContent + (c.title ? ', exactly ' + c.title : ''));
-            rows[cells[0]] = figures ? cells.slice(1).join('') : cells.slice(1);
-          }
-          sections[part.querySelector('h3').textContent] = rows;
-        }
-        return sections;""")
+def check_records_files(d, url):
+    """The records downloaded are the desktop's settings file; a damaged file is not loaded; a clean one takes
+    the records' place (the run under way not entered into it), once the question has named, with its line,
+    a value that is not taken as it stands. Returns the damaged file's text."""
+    choose(d, "game", '[data-records="download"]')
+    download = d.execute_script("return Store.lastDownload")
+    (WORK / download["name"]).write_text(download["text"])
+    if screen.check_ini(WORK / "Fruitwhirl.ini") or download["text"] != stored(d, "Fruitwhirl.ini"):
+        fail("the downloaded records are not the stored ones as the desktop's settings file")
+    damaged = "# written by hand\n" + download["text"]
+    (WORK / "mine.ini").write_text(damaged)
+    d.find_element("id", "load").send_keys(str(WORK / "mine.ini"))
+    text = words(d, "message")
+    if "mine.ini" not in text or "line 1 is a comment" not in text or stored(d, "Fruitwhirl.ini") != download["text"]:
+        fail(f"a damaged file was loaded: {text}")
+    clean = re.sub(r"\nScore=\d+", "\nScore=40000", download["text"].replace("Name=Ardo", "Name=Nell"), 1)
+    (WORK / "clean.ini").write_text(clean)
+    d.find_element("id", "load").send_keys(str(WORK / "clean.ini"))
+    line = clean[:clean.index("Score=40000")].count("\n") + 1
+    if f"line {line}: Score=40000 in [High-01] is more than 32767" not in words(d, "ask"):
+        fail(f"the question does not name the score of 40000: {words(d, 'ask')}")
+    d.find_element("css selector", "#ask [value=yes]").click()
+    wait("the records loaded", lambda: "Name=Nell" in (stored_now(d, "Fruitwhirl.ini") or ""))
+    start(d, url)
+    if is_open(d, "message") or "Name=Nell" not in stored(d, "Fruitwhirl.ini"):
+        fail("the loaded records were not taken as they are, or the run was entered into them")
+    return damaged
 
 
-def clear_of_machine(d, which):
-    """The window beside the machine covers neither the lever nor the reels."""
-    box = d.execute_script("const r = document.querySelector(arguments[0]).getBoundingClientRect();"
-                           "return [r.left, r.top, r.right, r.bottom];", which)
-    for place in ("lever", "display / reel window"):
-        x, y, w, h = screen.cell("machine_picture", place)
-        (left, top), (right, bottom) = on_canvas(d, place, (x, y)), on_canvas(d, place, (x + w, y + h))
-        if box[0] < right and left < box[2] and box[1] < bottom and top < box[3]:
-            fail(f"{which} at {box} covers the {place} at {[left, top, right, bottom]}")
+def check_damaged_store(d, url, damaged):
+    """A damaged stored record is kept aside as it was, said and offered for download, and replaced by what
+    could be read."""
+    d.get(url)  # edited while no game runs, so that none saves over it
+    d.execute_script("localStorage.setItem('Fruitwhirl.ini', arguments[0])", damaged)
+    start(d, url)
+    text = words(d, "message")
+    aside = d.execute_script("return Object.keys(localStorage).filter(k => k.startsWith('Fruitwhirl-damaged-'))")
+    d.find_element("css selector", "#message .offers button").click()
+    if ("line 1 is a comment" not in text or len(aside) != 1 or stored(d, aside[0]) != damaged
+            or d.execute_script("return Store.lastDownload") != {"name": aside[0], "text": damaged}):
+        fail(f"the damaged record is not kept aside as it was and offered: {text} {aside}")
+    if "#" in stored(d, "Fruitwhirl.ini"):
+        fail("the damaged record was not replaced by what could be read")
+    d.find_element("css selector", "#message [value=ok]").click()
 
 
-def check_odds(d):
-    """Help, Odds and Payouts on a fresh start shows the long run as `fruitwhirl --odds` prints it."""
-    d.find_element("css selector", '.menu[data-menu="help"] > button').click()
-    d.find_element("css selector", '[data-command="odds"]').click()
-    wait("the odds dialog", lambda: d.execute_script("return document.querySelector('#odds').open"))
-    clear_of_machine(d, "#odds")
-    printed, shown = printed_odds(), page_odds(d)
-    for title in ("Prizes", "The long run", "Pay lines"):
-        if title not in printed or title not in shown:
-            fail(f"the section '{title}' is missing: printed {list(printed)}, shown {list(shown)}")
-    prizes = {name: re.split(r"\s{2,}", rest) for name, rest in printed["Prizes"].items()}
-    for name, cells in prizes.items():
-        # Prize, coins, long run (and the page's next game after them); no win has no coins.
-        page = shown["Prizes"].get(name, [])
-        if [c for c in page[:2] if c] != cells:
-            fail(f"{name}: the page shows {page}, --odds prints {cells}")
-    if len(prizes) != 13 or shown["The long run"] != printed["The long run"]:
-        fail(f"the long run: the page shows {shown['The long run']}, --odds prints {printed['The long run']}")
-    lines = {name: re.split(r"\s{2,}", rest, maxsplit=1) for name, rest in printed["Pay lines"].items()}
-    if {name: cells for name, cells in shown["Pay lines"].items()} != lines:
-        fail(f"the pay lines: the page shows {shown['Pay lines']}, --odds prints {lines}")
-    d.save_screenshot(str(WORK / "odds.png"))
-    d.find_element("css selector", "#odds button[value=ok]").click()
+def check_added_theme(d, url):
+    """A picture declaring a huge size is refused by name before it is decoded; a picture of the player's own
+    is kept as a theme, listed from the next start on, and removed again."""
+    (WORK / "tiny.png").write_bytes(png_declaring(30000, 30000))
+    d.find_element("id", "theme-file").send_keys(str(WORK / "tiny.png"))
+    if '"tiny.png" cannot be loaded: it is too large' not in words(d, "message"):
+        fail(f"a picture declaring 30000 x 30000 pixels is not refused by its name and size: {words(d, 'message')}")
+    d.find_element("css selector", "#message [value=ok]").click()
+    (WORK / "Garden.png").write_bytes((PICTURES / "Gfx" / "Jewels.Thm").read_bytes())
+    d.find_element("id", "theme-file").send_keys(str(WORK / "Garden.png"))
+    restart(d, url, "is kept in this browser")
+    if "Garden" not in themes(d):
+        fail(f"the added theme is not in the Theme menu: {themes(d)}")
+    choose(d, "theme", "#remove-theme")
+    wait("the theme to remove", lambda: is_open(d, "remove") and d.execute_script(
+        "return document.querySelector('#remove select').value"))
+    d.find_element("css selector", "#remove [value=remove]").click()
+    restart(d, url, "is removed from this browser")
+    if "Garden" in themes(d) or d.find_element("id", "remove-theme").is_enabled():
+        fail(f"the removed theme is still offered: {themes(d)}")
 
 
-def check_about(d):
-    """Help, About says what the desktop's says: the version, the licence, the way to the manual; no dead link."""
-    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
-    version = subprocess.run([PROGRAM, "--version"], capture_output=True, text=True, env=env, check=True).stdout.split()[-1]
-    d.find_element("css selector", '.menu[data-menu="help"] > button').click()
-    d.find_element("css selector", '[data-command="about"]').click()
-    text = wait("the About window", lambda: d.execute_script(
-        "return document.querySelector('#about').open && document.querySelector('#about p').innerText"))
-    links = d.execute_script("return document.querySelectorAll('#about a').length")
-    if not text.startswith(f"Version {version}\n") or "MIT License" not in text or "Manual For" not in text or links:
-        fail(f"About says, with {links} links (the build gives no address): {text}")
-    d.find_element("css selector", "#about button[value=ok]").click()
+def check_offline(d, url, server):
+    """The site plays offline from its service worker; quit with the manual open (F1, then Ctrl+Q), the ended
+    page shows no window over its words."""
+    wait("the site in the service worker's cache", lambda: d.execute_script(
+        "return !!navigator.serviceWorker.controller"))
+    server.shutdown()
+    server.server_close()
+    start_past_recovery(d, url)
+    press_key(d, "F1")
+    wait_open(d, "manual")
+    press_key(d, "q", ctrl=True)
+    wait("the end", lambda: marks(d, "end"))
+    if d.execute_script("return document.querySelectorAll('dialog[open]').length"):
+        fail("a window stays open over the ended page")
 
 
-def check_edge_press(d):
-    """A press a fraction of a pixel right of the reel window's last column lands on that column,
-    as on the desktop: the display window opens the high-score list (Backspace goes back)."""
-    x, y, w, h = screen.cell("machine_picture", "display / reel window")
-    left, top, k = d.execute_script("const r = document.querySelector('#screen').getBoundingClientRect();"
-                                    "return [r.left, r.top, r.width / 320];")
-    if k < 2:
-        fail(f"the page shows the machine at {k} CSS pixels a machine pixel: no fraction to press")
-    # The column at x + w is the press zone's last; one CSS pixel into it is a fraction past its start.
-    at = math.floor(left + (x + w) * k) + 1, int(top + (y + h / 2) * k)
-    clicks = lambda: sum(1 for s in d.execute_script("return Sound.log") if s[0] == "Click.wav")  # noqa: E731
-    before = clicks()
-    tap = ActionBuilder(d, mouse=PointerInput(interaction.POINTER_MOUSE, "mouse"))
-    tap.pointer_action.move_to_location(*at).pointer_down().pointer_up()
-    tap.perform()
-    wait("the high-score list's click", lambda: clicks() > before)
-    ActionChains(d).send_keys(Keys.BACKSPACE).perform()
-    wait("the way back to the reels", lambda: marks(d, "key-back"))
-
-
-def finger(d, at, hold=0.0, to=None):
-    """A finger put down at the viewport point, held still for hold seconds, moved to a point, lifted."""
-    touch = ActionBuilder(d, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
-    touch.pointer_action.move_to_location(*at).pointer_down().pause(hold)
-    if to:
-        touch.pointer_action.move_to_location(*to).pause(0.2)
-    touch.pointer_action.pointer_up()
-    touch.perform()
+def as_phone(d):
+    """A phone in portrait, 390 CSS pixels wide, with a touch screen."""
+    d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                      {"width": 390, "height": 844, "deviceScaleFactor": 3, "mobile": True})
+    d.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+    return d
 
 
 def control(d, name, mark):
@@ -546,31 +698,26 @@ def control(d, name, mark):
     seen = marks(d, mark)
     at = d.execute_script("const r = document.querySelector(`[data-control=${arguments[0]}]`).getBoundingClientRect();"
                           "return [r.left + r.width / 2, r.top + r.height / 2];", name)
-    finger(d, [int(v) for v in at])
+    press_at(d, [int(v) for v in at], TOUCH)
     wait(f"the {name} control's key", lambda: marks(d, mark) > seen)
 
 
 def check_phone():
     """A phone in portrait: the machine's targets as large controls below it, which look as the machine's do and
-    play; a finger held on the pile picks up a stack, a tap just beside the lever knob pulls it; every window fits."""
+    play; a finger held on the pile picks up a stack, a tap just beside the lever knob pulls it (every window fits:
+    check_pseudo_locale)."""
     server, url = serve()
-    options = webdriver.ChromeOptions()
-    for flag in FLAGS.split():
-        options.add_argument(flag)
-    d = webdriver.Chrome(options=options)
-    PAGE.append(d)
-    d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {"width": 390, "height": 844, "deviceScaleFactor": 3, "mobile": True})
-    d.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+    d = as_phone(browser())
     try:
         start(d, url)
         sizes = d.execute_script("return [...document.querySelectorAll('.control')].map(b => b.getBoundingClientRect())"
                                  ".map(r => [r.width, r.height, r.right <= innerWidth && r.bottom <= innerHeight])")
         if len(sizes) != 8 or any(w < 44 or h < 44 or not inside for w, h, inside in sizes):
             fail(f"the touch controls are not eight targets of 44 x 44 CSS pixels on the screen: {sizes}")
-        # The caption line stands between the machine and the controls.
-        between = d.execute_script("const r = (e) => e.getBoundingClientRect(), c = r(document.querySelector('#caption'));"
-                                   "return !document.querySelector('#caption').hidden && c.top >= r(document.querySelector('#screen')).bottom"
-                                   " && c.bottom <= Math.min(...[...document.querySelectorAll('.control')].map((b) => r(b).top))")
+        between = d.execute_script(
+            "const r = (e) => e.getBoundingClientRect(), c = r(document.querySelector('#caption'));"
+            "return !document.querySelector('#caption').hidden && c.top >= r(document.querySelector('#screen')).bottom"
+            " && c.bottom <= Math.min(...[...document.querySelectorAll('.control')].map((b) => r(b).top))")
         if not between:
             fail("on a phone the caption line is not between the machine and its controls")
         # Each hold control shows the machine's hold button (GO dark: no credit is in) at twice its size.
@@ -578,9 +725,11 @@ def check_phone():
             const want = document.getElementById('screen').getContext('2d').getImageData(x, y, w, h).data;
             const c = document.querySelector(`[data-control=hold${r + 1}] canvas`);
             const have = c.getContext('2d').getImageData(0, 0, c.width, c.height).data, k = [0, 1, 2];
-            const at = (ox, oy) => [...Array(4 * w * h).keys()].every((n) => k.every((b) => have[4 * ((oy + (n / 2 / w >> 0))
-              * c.width + ox + n % (2 * w)) + b] === want[4 * ((n / 4 / w >> 0) * w + (n % (2 * w) >> 1)) + b]));
-            return [...Array(c.width * c.height).keys()].some((o) => o % c.width + 2 * w <= c.width && at(o % c.width, o / c.width >> 0));
+            const at = (ox, oy) => [...Array(4 * w * h).keys()].every((n) => k.every((b) =>
+              have[4 * ((oy + (n / 2 / w >> 0)) * c.width + ox + n % (2 * w)) + b]
+                === want[4 * ((n / 4 / w >> 0) * w + (n % (2 * w) >> 1)) + b]));
+            return [...Array(c.width * c.height).keys()]
+              .some((o) => o % c.width + 2 * w <= c.width && at(o % c.width, o / c.width >> 0));
           });""", [screen.cell("machine_picture", f"hold button {r}") for r in range(3)])
         if shown != [True, True, True]:
             fail(f"the hold controls do not show the machine's hold buttons: {shown}")
@@ -593,44 +742,83 @@ def check_phone():
         if d.execute_script("return document.querySelector('[data-control=statistics]').dataset.look") != "on":
             fail("the statistics control does not show this run's page as open")
         control(d, "statistics", "key-back")
-        finger(d, on_canvas(d, "coin pile (press zone)"), 0.8, on_canvas(d, "coin slot (drop zone)"))
+        press_at(d, on_canvas(d, "coin pile (press zone)"), TOUCH, 0.8, on_canvas(d, "coin slot (drop zone)"))
         wait("a stack picked up by a finger held on the pile", lambda: state(d, "phone.png")[1] == 10)
         x, y, w, h = screen.cell("machine_picture", "lever knob (click zone)")
-        finger(d, on_canvas(d, "lever", (x - 4, y + h / 2)))  # 4 CSS pixels left of the knob
+        press_at(d, on_canvas(d, "lever", (x - 4, y + h / 2)), TOUCH)  # 4 CSS pixels left of the knob
         wait("the game of a tap beside the lever knob", lambda: marks(d, "game-end") == 1)
-        for which in ("configuration", "about", "manual", "odds", "message"):
-            d.execute_script("if (arguments[0] === 'message') Dialogs.message(0, 'Records', 'Kept aside as '"
-                             " + 'Fruitwhirl-damaged-'.repeat(9) + '.ini.'); else Module._fw_menu(Contract.command[arguments[0]], 0)", which)
-            wide = wait(f"the {which} window", lambda: d.execute_script(
-                "const d = document.querySelector('dialog[open]'); return d && [d.id, d.getBoundingClientRect().width,"
-                "document.documentElement.scrollWidth]"))
-            if wide[1] > 390 or wide[2] > 390:
-                fail(f"the {wide[0]} window is {wide[1]} CSS pixels wide, the page {wide[2]}, on a screen of 390")
-            if which in ("manual", "odds"):  # a tap beside the panel closes it
-                finger(d, (195, 120))
-            else:
-                d.execute_script("document.querySelector('dialog[open]').close()")
-            wait(f"the {which} window closed", lambda: not d.execute_script("return !!document.querySelector('dialog[open]')"))
     finally:
         d.quit()
         server.shutdown()
 
 
-def menu_titles(d):
-    return d.execute_script("return [...document.querySelectorAll('.menu > button')].map(b => b.textContent)")
+OVERFLOWS = """const root = document.querySelector('.menu.open .items, dialog[open]');
+  const scrolls = (e) => /auto|scroll/.test(getComputedStyle(e).overflowX);
+  const inScroller = (e) => e !== root && (scrolls(e.parentElement) || inScroller(e.parentElement));
+  const out = (e, box) => { const r = e.getBoundingClientRect();
+    return r.right > box.right + 1 || r.left < box.left - 1 || r.bottom > box.bottom + 1; };
+  const cut = (e) => e.clientWidth && !scrolls(e)
+    && (e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1);
+  const screen = {left: 0, right: innerWidth, bottom: innerHeight}, edge = root.getBoundingClientRect();
+  return [root, ...root.querySelectorAll('*')].filter((e) => e.getClientRects().length)
+    .filter((e) => cut(e) || (e === root ? out(e, screen) : !inScroller(e) && out(e, edge)))
+    .map((e) => (e.id || e.tagName) + ': ' + e.textContent.slice(0, 40))
+    .concat(document.documentElement.scrollWidth > innerWidth ? ['the page'] : []);"""
+
+
+def check_fits(d, width):
+    """Each menu and window of the page, opened, fits: no text is cut off or overflows its element (but where the
+    element scrolls by design), its window, or the screen; on a phone a tap beside the manual or the odds closes it."""
+    opened = "return !!document.querySelector('dialog[open]')"
+    windows = {"configuration": "", "about": "", "manual": "", "odds": "", "message": (
+        "Dialogs.message(Contract.message.error, 'Fruitwhirl', fill(t('themes', 'The theme \"%1\" could not be "
+        "kept: %2.'), 'Fruitwhirl-damaged-'.repeat(9) + '.Thm', 'QuotaExceededError'))"), "ask": (
+        "Dialogs.ask('Fruitwhirl', fill(t('themes', 'The theme \"%1\" is removed from this browser; the Theme menu "
+        "drops it when the game starts again. Start again now?'), 'Garden.Thm'), t('themes', 'Start Again'), "
+        "t('themes', 'Later'))"), "remove": (
+        "const d = document.getElementById('remove');"
+        "d.querySelector('select').replaceChildren(new Option('Garden')); Dialogs.modal(d)")}
+    for menu in ("game", "theme", "view", "help"):
+        d.find_element("css selector", f'.menu[data-menu="{menu}"] > button').click()
+        if d.execute_script(OVERFLOWS):
+            fail(f"at {width} CSS pixels the {menu} menu's text overflows: {d.execute_script(OVERFLOWS)}")
+        d.execute_script("Dialogs.closeMenus()")
+    for which, script in windows.items():
+        d.execute_script(script or "Module._fw_menu(Contract.command[arguments[0]], 0)", which)
+        wait(f"the {which} window", lambda: d.execute_script(opened))
+        if d.execute_script(OVERFLOWS):
+            fail(f"at {width} CSS pixels the {which} window's text overflows: {d.execute_script(OVERFLOWS)}")
+        if width < 600 and which in ("manual", "odds"):
+            press_at(d, (width // 2, 120), TOUCH)
+        else:
+            d.execute_script("document.querySelector('dialog[open]').close()")
+        wait(f"the {which} window closed", lambda: not d.execute_script(opened))
+
+
+def check_pseudo_locale():
+    """In the pseudo-locale (every sentence 40 % longer, with accents; the test's server gives it as the German
+    catalogue), every menu and window fits on a desktop's screen and on a phone's in portrait."""
+    l10n = pathlib.Path(__file__).resolve().parents[2] / "scripts" / "l10n"
+    pot, po, catalogue = WORK / "pseudo.pot", WORK / "pseudo.po", WORK / "pseudo.json"
+    for args in (["--extract", pot], ["--pseudo", pot, po], ["--json", po, catalogue]):
+        subprocess.run([sys.executable, str(l10n), *map(str, args)], check=True)
+    server, url = serve(catalogue)
+    d = browser("--lang=de-DE", prefs={"intl.accept_languages": "de-DE,de"})
+    try:
+        start_past_recovery(d, url)
+        check_fits(d, 1280)
+        as_phone(d)
+        check_fits(d, 390)
+    finally:
+        d.quit()
+        server.shutdown()
 
 
 def check_german():
     """A German browser: the page's menus in German from the start; English chosen in Configuration changes them at
     once, and is kept with the records for the next visit."""
     server, url = serve()
-    options = webdriver.ChromeOptions()
-    for flag in FLAGS.split():
-        options.add_argument(flag)
-    options.add_argument("--lang=de-DE")
-    options.add_experimental_option("prefs", {"intl.accept_languages": "de-DE,de"})
-    d = webdriver.Chrome(options=options)
-    PAGE.append(d)
+    d = browser("--lang=de-DE", prefs={"intl.accept_languages": "de-DE,de"})
     try:
         d.get(url)
         wait("the start card in German", lambda: d.execute_script(
@@ -639,8 +827,7 @@ def check_german():
         start(d, url, load=False)
         if menu_titles(d) != ["Spiel", "Motiv", "Ansicht", "Hilfe"]:
             fail(f"a German browser's menus are {menu_titles(d)}")
-        choose(d, "game", '[data-command="configuration"]')
-        wait("Configuration", lambda: d.execute_script("return document.querySelector('#config').open"))
+        configuration(d)
         d.execute_script("document.querySelector('#config [name=language]').value = '1'")  # English
         d.find_element("css selector", "#config [value=ok]").click()
         wait("the menus in English", lambda: menu_titles(d) == ["Game", "Theme", "View", "Help"])
@@ -655,190 +842,27 @@ def check_german():
 
 def main():
     server, url = serve()
-    options = webdriver.ChromeOptions()
-    for flag in FLAGS.split():
-        options.add_argument(flag)
-    d = webdriver.Chrome(options=options)
+    d = browser()
     # The intervals the page asks of the browser's timers, to compare with the desktop's.
     d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": (
         "window.intervals = []; const every = window.setInterval;"
         "window.setInterval = (f, ms, ...rest) => { window.intervals.push(ms); return every(f, ms, ...rest); };")})
     try:
-        d.get(url)
-        logo = wait("the start card's logo", lambda: d.execute_script(
-            "const i = document.querySelector('#card img'); return i.complete && i.width * devicePixelRatio / i.naturalWidth"))
-        if logo % 1:
-            fail(f"the start card's logo is drawn {logo} device pixels a pixel")
-        start(d, url, load=False)
-        reference = screen.Picture(screen.TESTS / "screens" / "startup.png")
-        if screen.find(shot(d, "startup.png"), reference) != (0, 0):
-            fail("the start-up screen differs from tests/screens/startup.png")
-        check_odds(d)
-        check_about(d)
-        check_edge_press(d)
-
-        d.execute_script("window.told = []; document.addEventListener('fw-caption', (e) => told.push(e.detail));")
-        drag_coin(d, interaction.POINTER_MOUSE)
-        wait("a credit for the coin dragged by the mouse", lambda: state(d, "one.png")[1] == 1)
-        drag_coin(d, interaction.POINTER_TOUCH)
-        wait("a credit for the coin dragged by a finger", lambda: state(d, "two.png")[1] == 2)
-        before = state(d, "before.png")[0]
-        x, y = on_canvas(d, "lever knob (click zone)")
-        tap = ActionBuilder(d, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
-        tap.pointer_action.move_to_location(x, y).pointer_down().pointer_up()
-        tap.perform()
-        wait("the game's end", lambda: marks(d, "game-end") == 1)
-        counter, lamps = state(d, "game.png")
-        print("after the game:", counter, lamps)
-        if lamps != 1 or int(counter.strip("-")) - int(before.strip("-")) not in screen.PRIZES:
-            fail(f"the game from {before} ended at {counter}, {lamps} lamps: no prize pays that")
-        # The caption line below the machine (on at first in the browser) tells the game and what it paid,
-        # and the page passes it on as an event.
-        paid = int(counter.strip("-")) - int(before.strip("-"))
-        line, hidden, told = d.execute_script("const c = document.querySelector('#caption');"
-                                              "return [c.textContent, c.hidden || c.getAttribute('aria-hidden') !== 'true', told.at(-1)];")
-        print("caption:", line)
-        if hidden or told != {"sentence": line, "urgent": paid == 100} or not (
-                line.startswith("No win: ") if not paid else f": {paid} coins." in line):
-            fail(f"the caption line after a game paying {paid} says {line!r} (hidden: {hidden}, told: {told})")
-        if said(d, "alert" if paid == 100 else "status") != line:
-            fail(f"after the game the live region says {said(d, 'status')!r}, the caption line {line!r}")
-        sounds = d.execute_script("return Sound.log")
-        print("sounds:", sounds)
-        # The coins are heard before the lever; then the reels run, stop one by one, and fall silent.
-        lever = sounds.index(["Lever.wav", "once"]) if ["Lever.wav", "once"] in sounds else 0
-        spin = [s for s in sounds[lever:] if s[0] in ("Lever.wav", "WhlRun.wav") or s[0].startswith("klonk")]
-        if not lever or spin != [["Lever.wav", "once"], ["WhlRun.wav", "loop"], ["klonk1.wav", "once"],
-                                 ["klonk2.wav", "once"], ["klonk3.wav", "once"], ["WhlRun.wav", "stop"]]:
-            fail("the sounds of the coins and the spin, in order")
-        if d.execute_script("return Sound.buffers.filter(Boolean).length") != 22:
-            fail("not every one of the 22 sounds was decoded by the browser")
-        wait("the sound to rest after the game", lambda: d.execute_script("return Sound.context.state") == "suspended")
-        check_keys(d)
-        check_play_time_clock(d)
-        check_kept_when_hidden(d)
-        check_quick_presses(d)
-        check_menus(d)
-        check_keyboard_menus(d)
-        check_volume(d)
-        check_screen_reader(d)
-
-        d.switch_to.new_window("tab")
-        d.get(url)
-        wait("the second tab's refusal", lambda: d.execute_script("return !!Fruitwhirl.refused"))
-        d.close()
-        d.switch_to.window(d.window_handles[0])
-
-        # The zoom (1, from check_menus) is kept with the records, by the one store that writes them.
-        if "\nScale=1\n" not in stored(d, "Fruitwhirl.ini") + "\n":
-            fail("the zoom to actual size is not in the stored records")
-
-        # View > Captions turned off stays off from visit to visit.
-        choose(d, "view", '[data-view-item="captions"]')
-        wait("the caption line to go", lambda: d.execute_script("return document.querySelector('#caption').hidden"))
-        # The page goes away mid-run without a quit, reloaded or its tab closed: the run is suspended.
-        for how in ("reload", "closed tab"):
-            left = state(d, "left.png")  # the purse, and the coins the keys put into the machine
-            if not left[1]:
-                fail(f"no credit is lit before the {how}")
-            if how == "reload":
-                d.refresh()
-            else:
-                d.switch_to.new_window("tab")
-                d.switch_to.window(d.window_handles[0])
-                d.close()
-                d.switch_to.window(d.window_handles[0])
-            start(d, url)
-            if d.execute_script("return Display.scale") != 1:
-                fail(f"after the {how} the next visit does not come back at the zoom chosen")
-            if not d.execute_script("return document.querySelector('#caption').hidden && "
-                                    "!document.querySelector('[data-view-item=captions]').classList.contains('checked')"):
-                fail(f"after the {how} the caption line turned off comes back")
-            d.find_element("css selector", '.menu[data-menu="view"] > button').click()
-            item = [n["props"].get("checked") for n in ax_nodes(d)
-                    if n["role"] == "menuitemcheckbox" and n["name"] == "Captions"]
-            d.execute_script("Dialogs.closeMenus()")
-            if item != ["false"]:
-                fail(f"after the {how} a screen reader finds View, Captions checked: {item}")
-            resumed = state(d, "resumed.png")
-            if resumed != left or d.execute_script("return document.querySelector('#message').open"):
-                fail(f"the run left at {left} (counter, credits) by a {how} comes back at {resumed}, or with a message")
-        d.find_element("css selector", '.menu[data-menu="game"] > button').click()  # Records, Download
-        d.find_element("css selector", '[data-records="download"]').click()
-        download = d.execute_script("return Store.lastDownload")
-        (WORK / download["name"]).write_text(download["text"])
-        if screen.check_ini(WORK / "Fruitwhirl.ini") or download["text"] != stored(d, "Fruitwhirl.ini"):
-            fail("the downloaded records are not the stored ones as the desktop's settings file")
-        damaged = "# written by hand\n" + download["text"]
-        (WORK / "mine.ini").write_text(damaged)
-        d.find_element("id", "load").send_keys(str(WORK / "mine.ini"))
-        text = message(d, "the loaded file's message")
-        kept = stored(d, "Fruitwhirl.ini") == download["text"]
-        if "mine.ini" not in text or "line 1 is a comment" not in text or not kept:
-            fail(f"a damaged file was loaded: {text}")
-        # A clean file takes the records' place; the run under way is not entered into it. The
-        # question first names, with its line, a value that is not taken as it stands.
-        clean = re.sub(r"\nScore=\d+", "\nScore=40000", download["text"].replace("Name=Ardo", "Name=Nell"), 1)
-        (WORK / "clean.ini").write_text(clean)
-        d.find_element("id", "load").send_keys(str(WORK / "clean.ini"))
-        line = clean[:clean.index("Score=40000")].count("\n") + 1
-        text = wait("the question", lambda: d.execute_script("return document.querySelector('#ask').open && document.querySelector('#ask p').innerText"))
-        if f"line {line}: Score=40000 in [High-01] is more than 32767" not in text:
-            fail(f"the question does not name the score of 40000: {text}")
-        d.find_element("css selector", "#ask [value=yes]").click()
-        wait("the records loaded", lambda: "Name=Nell" in (stored_now(d, "Fruitwhirl.ini") or ""))
-        start(d, url)
-        if d.execute_script("return document.querySelector('#message').open") or "Name=Nell" not in stored(d, "Fruitwhirl.ini"):
-            fail("the loaded records were not taken as they are, or the run was entered into them")
-        d.get(url)  # edited while no game runs, so that none saves over it
-        d.execute_script("localStorage.setItem('Fruitwhirl.ini', arguments[0])", damaged)
-        start(d, url)
-        text = message(d, "the damage's message")
-        aside = d.execute_script("return Object.keys(localStorage).filter(k => k.startsWith('Fruitwhirl-damaged-'))")
-        d.find_element("css selector", "#message .offers button").click()
-        if ("line 1 is a comment" not in text or len(aside) != 1 or stored(d, aside[0]) != damaged
-                or d.execute_script("return Store.lastDownload") != {"name": aside[0], "text": damaged}):
-            fail(f"the damaged record is not kept aside as it was and offered: {text} {aside}")
-        if "#" in stored(d, "Fruitwhirl.ini"):
-            fail("the damaged record was not replaced by what could be read")
-
-        # A picture of the player's own is kept as a theme, listed from the next start on, and removed again.
-        d.find_element("css selector", "#message [value=ok]").click()
-        (WORK / "tiny.png").write_bytes(png_declaring(30000, 30000))
-        d.find_element("id", "theme-file").send_keys(str(WORK / "tiny.png"))
-        text = message(d, "the refusal of a picture declaring 30000 x 30000 pixels")
-        if '"tiny.png" cannot be loaded: it is too large' not in text:
-            fail(f"a picture declaring 30000 x 30000 pixels is not refused by its name and size: {text}")
-        d.find_element("css selector", "#message [value=ok]").click()
-        (WORK / "Garden.png").write_bytes((PICTURES / "Gfx" / "Jewels.Thm").read_bytes())
-        d.find_element("id", "theme-file").send_keys(str(WORK / "Garden.png"))
-        restart(d, url, "is kept in this browser")
-        if "Garden" not in themes(d):
-            fail(f"the added theme is not in the Theme menu: {themes(d)}")
-        d.find_element("css selector", '.menu[data-menu="theme"] > button').click()
-        d.find_element("id", "remove-theme").click()
-        wait("the theme to remove", lambda: d.execute_script("return document.querySelector('#remove').open && document.querySelector('#remove select').value"))
-        d.find_element("css selector", "#remove [value=remove]").click()
-        restart(d, url, "is removed from this browser")
-        if "Garden" in themes(d) or d.find_element("id", "remove-theme").is_enabled():
-            fail(f"the removed theme is still offered: {themes(d)}")
-
-        wait("the site in the service worker's cache", lambda: d.execute_script(
-            "return !!navigator.serviceWorker.controller"))
-        server.shutdown()
-        server.server_close()
-        start_past_recovery(d, url)  # offline now
-        # Quit with the manual open (F1, then Ctrl+Q): the ended page shows no window over its words.
-        press_key(d, "F1")
-        wait("the manual, offline", lambda: d.execute_script("return document.querySelector('#manual').open"))
-        press_key(d, "q", ctrl=True)
-        wait("the end", lambda: marks(d, "end"))
-        if d.execute_script("return document.querySelectorAll('dialog[open]').length"):
-            fail("a window stays open over the ended page")
+        check_start_up(d, url)
+        for check in (check_odds, check_about, check_edge_press, check_first_game, check_keys, check_play_time_clock,
+                      check_kept_when_hidden, check_quick_presses, check_menus, check_keyboard_menus, check_volume,
+                      check_screen_reader, check_live_regions):
+            check(d)
+        check_second_tab(d, url)
+        check_resumed(d, url)
+        check_damaged_store(d, url, check_records_files(d, url))
+        check_added_theme(d, url)
+        check_offline(d, url, server)
     finally:
         d.quit()
     check_phone()
     check_german()
+    check_pseudo_locale()
     print("PASS")
 
 
