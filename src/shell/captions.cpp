@@ -247,17 +247,20 @@ std::string HighScoresSentence(const Machine& m) {
     return said + " " + Tr("caption", "Press a line for its statistics.");
 }
 
-// The prizes a row has won, by their places in the pay table as the page and
-// the odds number them ("2 × prize 3").
+// How often a row has won each prize, in the order the pay table and the odds
+// number them: all of them, short enough for the caption line at the actual size.
 std::string PrizesWonSentence(const ScoreRecord& row) {
-    std::string prizes;
+    std::string counts;
+    bool any = false;
     for (int k = 0; k < static_cast<int>(row.Stat.size()); ++k) {
-        if (row.Stat[k] <= 0) continue;
-        if (!prizes.empty()) prizes += ", ";
-        prizes += Fill(Tr("caption", "%1 × prize %2"), {Number(row.Stat[k]), Number(k + 1)});
+        counts += (k == 0 ? "" : ", ") + Number(row.Stat[k]);
+        any = any || row.Stat[k] > 0;
     }
-    if (prizes.empty()) return Tr("caption", "No prize won yet.");
-    return Fill(Tr("caption", "Prizes won: %1."), {prizes});
+    if (!any) return Tr("caption", "No prize won yet.");
+    // Translators: %1 the number of the last prize (12), %2 how often each was won, in order ("3, 0, 1,
+    // ...").
+    return Fill(Tr("caption", "Prizes 1 to %1 won: %2."),
+                {Number(static_cast<long>(row.Stat.size())), counts});
 }
 
 std::string StatisticsSentence(Machine& m) {

@@ -236,7 +236,7 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
              rig.PressOn(places::ReelWindowZone, 2);
          },
          "Your statistics: 4 games played, 3 won, play time {time}. "
-         "Prizes won: 1 × prize 1, 1 × prize 3, 1 × prize 12. Press the page to go back to the reels."},
+         "Prizes 1 to 12 won: 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1. Press the page to go back to the reels."},
         {"back at the reels the caption says what to do",
          {"Fruit.Thm"},
          [](Rig& rig) {
