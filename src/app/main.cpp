@@ -1,7 +1,6 @@
 // Fruitwhirl: a three-reel fruit machine.
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QPixmap>
@@ -146,15 +145,12 @@ QIcon WindowIcon() {
 }
 
 // The language the settings file chose, read before the lock is taken and
-// without changing the file: only an ordinary file of a sane size (a FIFO
-// would block, a huge file is refused later anyway).
+// without changing the file, by the store's own reader (a FIFO or a device in
+// its place is not read).
 int StoredLanguageChoice(const QString& settingsFile) {
     const QFileInfo info(settingsFile);
-    if (!info.isFile() || info.size() > static_cast<qint64>(fw::kLargestSettingsText)) return 0;
-    QFile file(settingsFile);
-    if (!file.open(QIODevice::ReadOnly)) return 0;
-    const QByteArray bytes = file.read(static_cast<qint64>(fw::kLargestSettingsText) + 1);
-    return fw::LanguageChoiceIn(bytes.toStdString());
+    fw::QtStoreBytes files(info.absolutePath());
+    return fw::LanguageChoiceIn(files.Read(info.fileName().toStdString(), fw::kLargestSettingsText).bytes);
 }
 
 }  // namespace
