@@ -569,7 +569,6 @@ EMSCRIPTEN_KEEPALIVE std::uint8_t* fw_name_preview(const char* name) {
     }
     return block;
 }
-// The language of the browser's, before the game has read the records' choice.
 // The language the records chose, else the browser's: the start card speaks it.
 EMSCRIPTEN_KEEPALIVE const char* fw_page_language() {
     static std::string code;
