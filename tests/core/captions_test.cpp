@@ -14,26 +14,15 @@
 namespace fw::test {
 namespace {
 
-// The continue button of both panels.
-void PressContinue(Rig& rig) {
-    rig.PressOn(places::PanelContinueButton);
-}
-
 // Five credits from a stack, fifteen coins left in the pile.
 void FiveCredits(Rig& rig) {
     rig.InsertCoins(2);
 }
 
-// A game that stops on line.
-void Play(Rig& rig, const std::string& line, int wheelStop = 0) {
-    rig.ScriptLine(line, wheelStop);
-    rig.PullLever();
-}
-
 // The jackpot: the Mania period starts.
 void Jackpot(Rig& rig) {
     FiveCredits(rig);
-    Play(rig, "9-9-12");
+    rig.Play("9-9-12");
 }
 
 // A scene: coins in (a stack, or one coin for a last credit), a game that stops on
@@ -42,15 +31,36 @@ using Scene = std::function<void(Rig&)>;
 Scene Game(const std::string& line, std::vector<int> holds = {}) {
     return [=](Rig& rig) {
         FiveCredits(rig);
-        Play(rig, line);
+        rig.Play(line);
         for (int reel : holds) rig.PressHold(reel);
     };
 }
 Scene LastCreditGame(const std::string& line, std::vector<int> holds = {}) {
     return [=](Rig& rig) {
         rig.InsertCoins();
-        Play(rig, line);
+        rig.Play(line);
         for (int reel : holds) rig.PressHold(reel);
+    };
+}
+
+// The out-of-coins panel: the pile pressed when it is empty and no credit is left.
+void OutOfCoins(Rig& rig) {
+    rig.SetPurse(0);
+    rig.PressOn(places::CoinPile);
+}
+
+// The offer panel: a game that takes the purse to 1000 coins ("2-2-5" pays 5).
+void OfferAt1000(Rig& rig) {
+    FiveCredits(rig);
+    rig.SetPurse(995);
+    rig.Play("2-2-5");
+}
+
+// A panel's scene, then its continue button.
+Scene ThenContinue(void (*panel)(Rig&)) {
+    return [panel](Rig& rig) {
+        panel(rig);
+        rig.PressOn(places::PanelContinueButton);
     };
 }
 
@@ -63,10 +73,10 @@ std::string MinutesSeconds(long ms) {
 
 struct Row {
     const char* rule;
-    std::vector<std::string> themes;
     Scene scene;
     std::string caption;  // the last caption; "{left}" stands for the Mania period's time left
     bool urgent = false;
+    std::vector<std::string> themes{"Fruit.Thm"};
 };
 
 TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
@@ -78,86 +88,54 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
             Jackpot(rig);
             rig.Send(ev::Tick{TimerId::MultiCheck});
             maniaTick = rig.clock.Ticks();
-            Play(rig, line, wheelStop);
+            rig.Play(line, wheelStop);
         };
     };
     const std::vector<Row> rows{
-        {"a fresh start asks for a coin", {"Fruit.Thm"}, [](Rig&) {}, "Insert a coin to play."},
-        {"coins count the credits", {"Fruit.Thm"}, FiveCredits, "5 credits. Pull the lever to play."},
-        {"the lever without a credit is refused for want of a coin",
-         {"Fruit.Thm"},
-         [](Rig& rig) { rig.PullLever(); },
+        {"a fresh start asks for a coin", [](Rig&) {}, "Insert a coin to play."},
+        {"coins count the credits", FiveCredits, "5 credits. Pull the lever to play."},
+        {"the lever without a credit is refused for want of a coin", [](Rig& rig) { rig.PullLever(); },
          "No credit: insert a coin."},
-        {"a game without a win names the line and offers holds",
-         {"Fruit.Thm"},
-         Game("3-3-7"),
+        {"a game without a win names the line and offers holds", Game("3-3-7"),
          "No win: lemon, lemon, orange. Hold up to two reels, or pull the lever."},
-        {"a win names the pay table's line and its coins",
-         {"Fruit.Thm"},
-         Game("3-0-0"),
+        {"a win names the pay table's line and its coins", Game("3-0-0"),
          "Lemon, star, star: 10 coins. Pull the lever to play."},
-        {"cherries on the left reel pay whatever the others show, and keep their reel",
-         {"Fruit.Thm"},
-         Game("2-8-4"),
+        {"cherries on the left reel pay whatever the others show, and keep their reel", Game("2-8-4"),
          "Cherries on the left reel: 2 coins. Hold up to two reels, or pull the lever."},
-        {"two cherries keep two reels, leaving one to hold",
-         {"Fruit.Thm"},
-         Game("2-2-5"),
+        {"two cherries keep two reels, leaving one to hold", Game("2-2-5"),
          "Cherries on the left and middle reels: 5 coins. You may hold the right reel, or pull the lever."},
-        {"the jackpot starts the Mania period, at once",
-         {"Fruit.Thm"},
-         Jackpot,
+        {"the jackpot starts the Mania period, at once", Jackpot,
          "Lucky seven, lucky seven, crown: 100 coins. Mania starts: 2:20 of bonus play. Pull the lever to "
          "play.",
          true},
-        {"a game in the Mania period adds the bonus wheel and the time left",
-         {"Fruit.Thm"},
-         maniaGame("3-10-0", 2),
+        {"a game in the Mania period adds the bonus wheel and the time left", maniaGame("3-10-0", 2),
          "Lemon, BAR, star: 10 coins. The bonus wheel adds 40 coins. Mania: {left} left. Pull the lever to "
          "play."},
-        {"a special symbol alone pays by the bonus wheel and keeps its reel",
-         {"Fruit.Thm"},
-         maniaGame("3-10-7", 0),
+        {"a special symbol alone pays by the bonus wheel and keeps its reel", maniaGame("3-10-7", 0),
          "Lemon, BAR, orange: the bonus wheel pays 20 coins. Mania: {left} left. Hold up to two reels, or "
          "pull the lever."},
         {"the Mania period's end is told",
-         {"Fruit.Thm"},
          [](Rig& rig) {
              Jackpot(rig);
              for (int t = 0; t < 14; ++t) rig.Send(ev::Tick{TimerId::MultiCheck});
          },
          "Mania is over. Pull the lever to play."},
-        {"a hold holds its reel and offers a second",
-         {"Fruit.Thm"},
-         Game("3-3-7", {0}),
+        {"a hold holds its reel and offers a second", Game("3-3-7", {0}),
          "Left reel held. Hold another reel, or pull the lever."},
-        {"two held reels leave the lever",
-         {"Fruit.Thm"},
-         Game("3-3-7", {0, 2}),
+        {"two held reels leave the lever", Game("3-3-7", {0, 2}),
          "Right reel held. Pull the lever to spin the reels not held."},
-        {"a third hold is refused", {"Fruit.Thm"}, Game("3-3-7", {0, 2, 1}), "Two reels are held already."},
-        {"a held reel let go offers the holds again",
-         {"Fruit.Thm"},
-         Game("3-3-7", {1, 1}),
+        {"a third hold is refused", Game("3-3-7", {0, 2, 1}), "Two reels are held already."},
+        {"a held reel let go offers the holds again", Game("3-3-7", {1, 1}),
          "Middle reel let go. Hold up to two reels, or pull the lever."},
-        {"the reel a win keeps cannot be held",
-         {"Fruit.Thm"},
-         Game("2-8-4", {0}),
+        {"the reel a win keeps cannot be held", Game("2-8-4", {0}),
          "The win keeps this reel: it cannot be held."},
-        {"a game after a win of more than 5 coins offers no hold",
-         {"Fruit.Thm"},
-         Game("3-0-0", {1}),
+        {"a game after a win of more than 5 coins offers no hold", Game("3-0-0", {1}),
          "This game offers no hold: pull the lever."},
-        {"the last credit's game asks for a coin instead of offering holds",
-         {"Fruit.Thm"},
-         LastCreditGame("3-3-7"),
+        {"the last credit's game asks for a coin instead of offering holds", LastCreditGame("3-3-7"),
          "No win: lemon, lemon, orange. Insert a coin to play."},
-        {"a hold without a credit asks for a coin",
-         {"Fruit.Thm"},
-         LastCreditGame("3-3-7", {1}),
+        {"a hold without a credit asks for a coin", LastCreditGame("3-3-7", {1}),
          "No credit: insert a coin."},
         {"the empty pile with credits in the machine is refused",
-         {"Fruit.Thm"},
          [](Rig& rig) {
              FiveCredits(rig);
              rig.SetPurse(0);
@@ -165,60 +143,29 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
          },
          "Your pile is empty: play your credits first."},
         {"a coin into a full machine is refused",
-         {"Fruit.Thm"},
          [](Rig& rig) {
              FiveCredits(rig);
              FiveCredits(rig);
              rig.InsertCoins();
          },
          "The machine holds 10 credits, its most: pull the lever."},
-        {"the out-of-coins panel offers its two choices, at once",
-         {"Fruit.Thm"},
-         [](Rig& rig) {
-             rig.SetPurse(0);
-             rig.PressOn(places::CoinPile);
-         },
-         "Out of coins: quit, or take a fresh pile of 20 coins.",
-         true},
-        {"the out-of-coins panel's continue gives a fresh pile",
-         {"Fruit.Thm"},
-         [](Rig& rig) {
-             rig.SetPurse(0);
-             rig.PressOn(places::CoinPile);
-             PressContinue(rig);
-         },
+        {"the out-of-coins panel offers its two choices, at once", OutOfCoins,
+         "Out of coins: quit, or take a fresh pile of 20 coins.", true},
+        {"the out-of-coins panel's continue gives a fresh pile", ThenContinue(OutOfCoins),
          "A fresh pile of 20 coins. Insert a coin to play."},
-        {"the offer panel at 1000 coins offers its two choices, at once",
-         {"Fruit.Thm"},
-         [](Rig& rig) {
-             FiveCredits(rig);
-             rig.SetPurse(995);
-             Play(rig, "2-2-5");
-         },
-         "1000 coins! Quit with them, or play on.",
-         true},
-        {"the offer panel's continue plays on",
-         {"Fruit.Thm"},
-         [](Rig& rig) {
-             FiveCredits(rig);
-             rig.SetPurse(995);
-             Play(rig, "2-2-5");
-             PressContinue(rig);
-         },
+        {"the offer panel at 1000 coins offers its two choices, at once", OfferAt1000,
+         "1000 coins! Quit with them, or play on.", true},
+        {"the offer panel's continue plays on", ThenContinue(OfferAt1000),
          "Playing on. You may hold the right reel, or pull the lever."},
         {"the high-score list tells the place the run would take",
-         {"Fruit.Thm"},
          [](Rig& rig) {
              rig.SetPurse(125);
              rig.PressOn(places::ReelWindowZone);
          },
          "High scores: with your 125 coins you would be number 4. Press a line for its statistics."},
-        {"the high-score list tells a run below it",
-         {"Fruit.Thm"},
-         [](Rig& rig) { rig.PressOn(places::ReelWindowZone); },
+        {"the high-score list tells a run below it", [](Rig& rig) { rig.PressOn(places::ReelWindowZone); },
          "High scores: your 20 coins are not enough for the list yet. Press a line for its statistics."},
         {"a line's statistics page tells its figures",
-         {"Fruit.Thm"},
          [](Rig& rig) {
              rig.PressOn(places::ReelWindowZone);
              rig.PressOn(places::ListLineZone(0));
@@ -226,32 +173,32 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
          "Statistics of Ardo: 0 games played, 0 won, play time 00:00:00. No prize won yet. "
          "Press the page to go back to the reels."},
         {"the run's own statistics page tells its figures and each prize won, in the pay table's order",
-         {"Fruit.Thm"},
          [](Rig& rig) {
              FiveCredits(rig);
-             Play(rig, "3-0-0");
-             Play(rig, "3-3-7");
-             Play(rig, "2-8-4");
-             Play(rig, "9-9-12");
+             rig.Play("3-0-0");
+             rig.Play("3-3-7");
+             rig.Play("2-8-4");
+             rig.Play("9-9-12");
              rig.PressOn(places::ReelWindowZone, 2);
          },
          "Your statistics: 4 games played, 3 won, play time {time}. "
          "Prizes 1 to 12 won: 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1. Press the page to go back to the reels."},
         {"back at the reels the caption says what to do",
-         {"Fruit.Thm"},
          [](Rig& rig) {
              rig.PressOn(places::ReelWindowZone, 2);
              rig.PressOn(places::ReelWindowZone);
          },
          "Insert a coin to play."},
         {"another shipped theme names the symbols its own way",
-         {"Jewels.Thm"},
          Game("2-8-4"),
-         "Ruby heart on the left reel: 2 coins. Hold up to two reels, or pull the lever."},
+         "Ruby heart on the left reel: 2 coins. Hold up to two reels, or pull the lever.",
+         false,
+         {"Jewels.Thm"}},
         {"a player's own theme names the symbols by number",
-         {"Mine.Thm"},
          Game("3-0-0"),
-         "Symbol 3, symbol 0, symbol 0: 10 coins. Pull the lever to play."},
+         "Symbol 3, symbol 0, symbol 0: 10 coins. Pull the lever to play.",
+         false,
+         {"Mine.Thm"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.rule);
@@ -299,7 +246,7 @@ TEST(Captions, ASentenceThatStartsWithASymbolsNameStartsWithACapitalInEveryLangu
         Rig rig;
         rig.StartPlaying();
         FiveCredits(rig);
-        Play(rig, "3-0-0");
+        rig.Play("3-0-0");
         EXPECT_EQ(rig.host.captions.back().sentence,
                   std::string(capital) + ", star, star: 10 coins. Pull the lever to play.");
     }
@@ -317,13 +264,9 @@ TEST(Captions, TheManiaClockTicksSayNothingUntilItsEnd) {
 // What the best hold pays on average, by brute force over every spin the free reels can make.
 std::pair<std::array<bool, 3>, double> BestHold(const Machine& m) {
     std::pair<std::array<bool, 3>, double> best{{}, -1};
-    for (const std::array<bool, 3> held : std::vector<std::array<bool, 3>>{{false, false, false},
-                                                                           {true, false, false},
-                                                                           {false, true, false},
-                                                                           {false, false, true},
-                                                                           {true, true, false},
-                                                                           {true, false, true},
-                                                                           {false, true, true}}) {
+    // Each choice of reels to hold (bit r: reel r), at most two, none that a win keeps, by size.
+    for (const int bits : {0, 1, 2, 4, 3, 5, 6}) {
+        const std::array<bool, 3> held{(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0};
         bool allowed = true;
         for (int r = 0; r < 3; ++r) allowed = allowed && !(held[r] && m.reels.WinLock[r] == 1);
         if (!allowed) continue;
@@ -365,7 +308,7 @@ TEST(Captions, WithHintsAGameTellsTheHoldThatPaysMostOnAverage) {
         rig.StartPlaying();
         ShowHints(rig.m, true);
         FiveCredits(rig);
-        Play(rig, line);
+        rig.Play(line);
         const auto [held, average] = BestHold(rig.m);
         char figure[16];
         std::snprintf(figure, sizeof figure, "%.1f", average);
@@ -385,7 +328,7 @@ TEST(Captions, FiguresWithAFractionUseThePlayersDecimalMark) {
     rig.StartPlaying();
     ShowHints(rig.m, true);
     FiveCredits(rig);
-    Play(rig, "3-3-7");
+    rig.Play("3-3-7");
     const std::string said = rig.host.captions.back().sentence;
     EXPECT_NE(said.find(" on average"), std::string::npos) << said;
     EXPECT_EQ(said.find_first_of('.', said.find("Best:")), said.size() - 1) << said;

@@ -13,15 +13,10 @@
 namespace fw::test {
 namespace {
 
-// The coins the pile loses as a drop takes them, one by one.
-void TakeFromPurse(Rig& rig, int coins) {
-    for (int i = 0; i < coins; ++i) DrawDigits(rig.m, kTakeOneCoin);
-}
-
-// A game on the pay line 3-3-7 (lemon, lemon, orange) from the start-up's reels: no win, holds on offer.
-void LosingGame(Rig& rig) {
-    rig.ScriptSteps({7, 7, 7});
-    rig.PullLever();
+// One coin in, and the other 19 of the pile taken as drops take them, one by one.
+void LastCoinIn(Rig& rig) {
+    rig.InsertCoins();
+    for (int i = 0; i < 19; ++i) DrawDigits(rig.m, kTakeOneCoin);
 }
 
 struct Scene {
@@ -50,7 +45,7 @@ const Scene kScenes[] = {
     {"a game without holds offers every reel",
      [](Rig& rig) {
          rig.InsertCoins(2);
-         LosingGame(rig);
+         rig.Play("3-3-7");  // lemon, lemon, orange: no win, holds on offer
      },
      "Purse: 15 coins. Credits: 4. Reel 1 shows lemon and can be held. Reel 2 shows lemon and can be held. "
      "Reel 3 shows orange and can be held. " +
@@ -58,33 +53,27 @@ const Scene kScenes[] = {
     {"two held reels are named held and close the third",
      [](Rig& rig) {
          rig.InsertCoins(2);
-         LosingGame(rig);
+         rig.Play("3-3-7");
          rig.PressHold(0);
          rig.PressHold(2);
      },
      "Purse: 15 coins. Credits: 4. Reel 1 shows lemon and is held. Reel 2 shows lemon. "
      "Reel 3 shows orange and is held. " +
          kLever + "1, 2, 3: hold or release a reel. " + kCoins + kLists},
-    {"an empty purse with a credit left: only the lever",
-     [](Rig& rig) {
-         rig.InsertCoins();
-         TakeFromPurse(rig, 19);
-     },
+    {"an empty purse with a credit left: only the lever", LastCoinIn,
      "Purse: 0 coins. Credits: 1. " + kStartReels + kLever + kLists},
     {"nothing left: the pile opens the out-of-coins panel",
      [](Rig& rig) {
-         rig.InsertCoins();
-         TakeFromPurse(rig, 19);
-         LosingGame(rig);
+         LastCoinIn(rig);
+         rig.Play("3-3-7");
      },
      "Purse: 0 coins. Credits: 0. Reel 1 shows lemon. Reel 2 shows lemon. Reel 3 shows orange. "
      "C: the out-of-coins panel. " +
          kLists},
     {"the out-of-coins panel",
      [](Rig& rig) {
-         rig.InsertCoins();
-         TakeFromPurse(rig, 19);
-         LosingGame(rig);
+         LastCoinIn(rig);
+         rig.Play("3-3-7");
          rig.PressOn(places::CoinPile);
      },
      "Purse: 0 coins. Credits: 0. Out of coins: the panel offers a fresh purse or the end of the game. "

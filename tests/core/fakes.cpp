@@ -122,6 +122,16 @@ void Rig::ScriptSteps(std::vector<int> steps) {
     random.next = 0;
 }
 
+void OwnThemes(Rig& rig, const std::vector<std::pair<std::string, int>>& themes) {
+    const auto own = rig.folder / "own";
+    std::filesystem::create_directories(own);
+    rig.m.themes.UserGfxPath = own.string() + "/";
+    for (const auto& [name, theme] : themes) {
+        std::ofstream(own / name) << "mine";
+        rig.images.files[rig.m.themes.UserGfxPath + name] = ThemePicture(theme);
+    }
+}
+
 std::array<Integer, 3> PayLineAfter(const Machine& m, const std::array<int, 3>& steps,
                                     const std::array<bool, 3>& held) {
     std::array<Integer, 3> shown{};
@@ -218,6 +228,12 @@ char HoldLook(const Surface& surface, int reel) {
     if (Shows(surface, place, cells::HoldGoLit)) return 'G';
     if (Shows(surface, place, cells::HoldGoDark)) return 'D';
     return '?';
+}
+
+std::string HoldLooks(const Machine& m) {
+    std::string looks;
+    for (int r = 0; r < 3; ++r) looks += HoldLook(m.display.hdcScreen, r);
+    return looks;
 }
 
 int LitCreditLamps(const Surface& surface) {

@@ -172,7 +172,7 @@ public:
     void ShowWindow() override { calls.push_back("ShowWindow"); }
     void Present() override {}
     void SetPointer(Pointer p) override { pointer = p; }
-    void SetDragIcon(DragIcon icon) override { dragIcon = icon; }
+    void SetDragIcon(DragIcon) override {}
     void EnableMenu(MenuId menu, bool enabled) override { menuEnabled[menu] = enabled; }
     void SetThemeItem(int index, const std::string& caption, bool visible, bool enabled) override {
         themeItems[index] = {caption, visible, enabled, themeItems[index].checked};
@@ -225,7 +225,6 @@ public:
     std::map<MenuId, bool> menuEnabled;
     std::map<TimerId, bool> timerEnabled;
     Pointer pointer = Pointer::Default;
-    DragIcon dragIcon = DragIcon::None;
     bool topmost = false;
     std::vector<OddsReport> oddsShown;  // the figures of the odds window, every time
     bool oddsOpen = false;
@@ -275,12 +274,22 @@ public:
     void Drag(int button, float x, float y);
     // One coin with the left button, a stack with the right, onto the slot.
     void InsertCoins(int button = 1) { Drag(button, CentreX(places::CoinSlot), CentreY(places::CoinSlot)); }
+    // The player changes the configuration dialog's values and answers OK.
+    void Configure(const std::function<void(ConfigValues&)>& change) {
+        host.configDialog = [change](ConfigValues& values) { return change(values), true; };
+        Send(ev::MenuConfig{});
+    }
     // The next spin's step counts (7..25) for the reels that are not held.
     void ScriptSteps(std::vector<int> steps);
     // The next spin stops with line ("3-0-0", the symbol ids left to right) on the pay line
     // (see PayLineAfter); and a bonus wheel that spins after it stops its light at position
     // wheelStop (0..3: 20, 30, 40, 50 coins).
     void ScriptLine(const std::string& line, int wheelStop = 0);
+    // A game that stops on line (see ScriptLine).
+    void Play(const std::string& line, int wheelStop = 0) {
+        ScriptLine(line, wheelStop);
+        PullLever();
+    }
     // The player's purse: the coins left in the pile.
     void SetPurse(int coins) { m.records.ScoreTable[0].Score = static_cast<Integer>(coins); }
     std::vector<Sfx> SoundsPlayed() const;
@@ -356,6 +365,9 @@ struct RecordsRig {
     std::unique_ptr<Rig> rig;
 };
 
+// The player keeps themes of their own, each with a numbered picture (before the start).
+void OwnThemes(Rig& rig, const std::vector<std::pair<std::string, int>>& themes);
+
 // The pay line after a spin in which the reels not held turn by their step counts (7..25): a
 // reel turns by its own steps and those of the free reels left of it, one position more for
 // each, and the pay line shows the symbol two positions above a reel's position.
@@ -370,6 +382,8 @@ bool ShowsSymbol(const Surface& surface, int reel, int row, int symbol, int them
 std::string CounterText(const Surface& surface);
 // The hold button's look: 'S' STOP, 'G' lit GO, 'D' dark GO, '?' other.
 char HoldLook(const Surface& surface, int reel);
+// The three hold buttons' looks on the screen, left to right.
+std::string HoldLooks(const Machine& m);
 // How many credit lamps are lit.
 int LitCreditLamps(const Surface& surface);
 

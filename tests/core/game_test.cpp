@@ -20,10 +20,6 @@ protected:
         rig.InsertCoins(2);  // five credits, fifteen in the purse
         rig.Forget();
     }
-    std::string Holds() const {
-        return {HoldLook(m.display.hdcScreen, 0), HoldLook(m.display.hdcScreen, 1),
-                HoldLook(m.display.hdcScreen, 2)};
-    }
     void Score(const std::string& line) {
         m.reels.LineText[1] = line;
         EvaluateWin(m);
@@ -44,8 +40,7 @@ TEST(Coins, CoinsWakeTheMachineAndStacksMoveWhatThePurseHoldsUpToTenCredits) {
     EXPECT_TRUE(Shows(m.display.hdcScreen, places::CoinWindow, cells::CoinAtRest));
     EXPECT_EQ(rig.SoundsPlayed(), (std::vector<Sfx>{Sfx::Pick, Sfx::Pay, Sfx::Activate}));
     EXPECT_TRUE(Shows(m.display.hdcScreen, places::CreditStrip, cells::CreditStripLit));
-    for (int r = 0; r < 3; ++r)
-        EXPECT_EQ(HoldLook(m.display.hdcScreen, r), '?') << "no hold before the first game";
+    EXPECT_EQ(HoldLooks(m), "???") << "no hold before the first game";
     rig.InsertCoins(2);  // three left in the purse: three move
     EXPECT_EQ(m.purse.Credits, 4);
     EXPECT_EQ(CounterText(m.display.hdcScreen), "---0");
@@ -72,8 +67,7 @@ TEST(Coins, AnEmptyPurseIsRefusedWhileCreditsRemainAndOpensThePanelWithout) {
     rig.Forget();
     rig.PressOn(places::CoinPile);
     EXPECT_EQ(rig.SoundsPlayed(), std::vector<Sfx>{Sfx::Wrong});
-    rig.ScriptSteps({7, 7, 7});
-    rig.PullLever();
+    rig.Play("3-3-7");
     rig.PressOn(places::CoinPile);
     EXPECT_EQ(rig.m.display.ScreenMode, Screen::OutOfCoins);
     EXPECT_TRUE(Shows(rig.m.display.hdcScreen, places::DisplayWindow, cells::OutOfCoinsPanel));
@@ -90,17 +84,14 @@ TEST(Coins, ACoinIntoAMachineAlreadyAwakeNeitherWakesItAgainNorFreesTheHeldReels
     rig.Forget();
     rig.InsertCoins();
     EXPECT_EQ(rig.SoundsPlayed(), (std::vector<Sfx>{Sfx::Pick, Sfx::Pay})) << "a second coin";
-    rig.ScriptSteps({7, 7, 7});  // 3-3-7: no win, holds on offer
-    rig.PullLever();
+    rig.Play("3-3-7");  // no win, holds on offer
     rig.PressHold(0);
     rig.InsertCoins();
-    EXPECT_EQ(HoldLook(rig.m.display.hdcScreen, 0), 'S');
-    EXPECT_EQ(HoldLook(rig.m.display.hdcScreen, 1), 'G');
+    EXPECT_EQ(HoldLooks(rig.m), "SGG");
 }
 
 TEST_F(Game, StatisticsAGameWithHeldReelsCountsAsPlayed) {
-    rig.ScriptSteps({7, 7, 7});  // 3-3-7: no win, holds on offer
-    rig.PullLever();
+    rig.Play("3-3-7");  // no win, holds on offer
     rig.PressHold(0);
     rig.ScriptSteps({7, 7});
     rig.PullLever();
@@ -122,19 +113,18 @@ TEST_F(Game, StatisticsEveryWinCountsOnceOnItsLineAndAmongTheGamesWon) {
 }
 
 TEST_F(Game, HoldsOpenAndCloseByTheRules) {
-    rig.ScriptSteps({7, 7, 7});  // 3-3-7: no holds, no win, holds on offer
-    rig.PullLever();
-    EXPECT_EQ(Holds(), "GGG");
+    rig.Play("3-3-7");  // no holds, no win, holds on offer
+    EXPECT_EQ(HoldLooks(m), "GGG");
     rig.Forget();
     rig.PressHold(0);
-    EXPECT_EQ(Holds(), "SGG");
+    EXPECT_EQ(HoldLooks(m), "SGG");
     rig.PressHold(1);
-    EXPECT_EQ(Holds(), "SSD");  // two held: the third closes
+    EXPECT_EQ(HoldLooks(m), "SSD");  // two held: the third closes
     rig.PressHold(2);
     rig.PressHold(0);  // released: the third opens again
-    EXPECT_EQ(Holds(), "GSG");
+    EXPECT_EQ(HoldLooks(m), "GSG");
     rig.PressHold(1);
-    EXPECT_EQ(Holds(), "GGG");
+    EXPECT_EQ(HoldLooks(m), "GGG");
     rig.PressOn(places::HoldButton(1), 2);  // the right button holds nothing
     EXPECT_EQ(rig.random.reseeds, 1);       // the spin drew fresh numbers
     EXPECT_EQ(rig.SoundsPlayed(),
@@ -145,25 +135,25 @@ TEST_F(Game, HoldsOpenAndCloseByTheRules) {
     rig.ScriptSteps({10, 7, 7});  // 2-8-4 from 8, 16, 4
     rig.PullLever();
     EXPECT_EQ(m.purse.LastWin, 2);
-    EXPECT_EQ(Holds(), "DGG");
+    EXPECT_EQ(HoldLooks(m), "DGG");
     rig.PressHold(1);
     rig.PressHold(2);
-    EXPECT_EQ(Holds(), "DSS");
+    EXPECT_EQ(HoldLooks(m), "DSS");
     rig.PressHold(1);
     rig.PressHold(2);
-    EXPECT_EQ(Holds(), "DGG");
+    EXPECT_EQ(HoldLooks(m), "DGG");
     // The last credit closes the holds and darkens the strip; a coin opens them again.
     m.purse.Credits = 1;
     rig.ScriptSteps({7, 7, 7});  // 5-2-3
     rig.PullLever();
-    EXPECT_EQ(Holds(), "DDD");
+    EXPECT_EQ(HoldLooks(m), "DDD");
     rig.Forget();
     rig.PressHold(0);
-    EXPECT_EQ(Holds(), "DDD");
+    EXPECT_EQ(HoldLooks(m), "DDD");
     EXPECT_EQ(rig.SoundsPlayed(), std::vector<Sfx>{Sfx::Wrong}) << "a hold without a credit";
     EXPECT_TRUE(Shows(m.display.hdcScreen, places::CreditStrip, cells::CreditStripDark));
     rig.InsertCoins();
-    EXPECT_EQ(Holds(), "GGG");
+    EXPECT_EQ(HoldLooks(m), "GGG");
 }
 
 TEST_F(Game, ThePayoutDropsMoreCoinsFromEachPrizeSizeOn) {
@@ -225,13 +215,13 @@ TEST_F(Game, SpecialSymbolsInTheManiaPeriodSpinTheBonusWheel) {
         EXPECT_EQ(Count(rig.sound, "Play CircHigh"), 8);
         EXPECT_TRUE(Shows(m.display.hdcScreen, places::BonusWheel, cells::BonusWheelMania));
         EXPECT_EQ(rig.random.reseeds, k + 1);  // the wheel draws its own number
-        EXPECT_TRUE(k != 0 || Holds() == "DGG");
+        EXPECT_TRUE(k != 0 || HoldLooks(m) == "DGG");
     }
     EXPECT_EQ(m.records.ScoreTable[0].Wun, 0);  // a special hit alone is in no category
     m.purse.Credits = 3;
     Score("3-10-12");  // the table pays 10 and reels 1 and 2 hit: more than 5 ends the holds
     EXPECT_EQ(m.reels.WinLock, (std::array<Integer, 3>{0, 1, 1}));
-    EXPECT_EQ(Holds(), "DDD");
+    EXPECT_EQ(HoldLooks(m), "DDD");
     rig.Forget();
     Score("9-9-12");  // a hundred: no wheel
     EXPECT_EQ(Count(rig.sound, "Play Tick"), 0);

@@ -45,8 +45,7 @@ TEST(Language, AChoiceSpeaksItsLanguageAndTheSystemsIsTheFirstItAsksForThatTheGa
 TEST(Language, TheChoiceIsKeptWithTheRecordsAndSpokenAtTheNextStart) {
     Rig first;
     first.Start();
-    first.host.configDialog = [](ConfigValues& values) { return values.language = 2, true; };
-    first.Send(ev::MenuConfig{});
+    first.Configure([](ConfigValues& values) { values.language = 2; });
     EXPECT_EQ(first.host.languages.back(), 2) << "the window speaks it at once";
     first.Send(ev::MenuQuit{});
     EXPECT_EQ(first.store.Value("GameCfg", "Language"), "2");

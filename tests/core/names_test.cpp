@@ -39,9 +39,8 @@ TEST_P(Names, AreKeptWithoutControlCharactersTypedReadFromTheFileOrFromTheRunRec
     const NameRow& row = GetParam();
     {
         Rig typed;
-        typed.host.configDialog = [&](ConfigValues& values) { return values.name = row.given, true; };
         typed.StartPlaying();
-        typed.Send(ev::MenuConfig{});
+        typed.Configure([&](ConfigValues& values) { values.name = row.given; });
         typed.Send(ev::MenuQuit{});
         EXPECT_EQ(typed.store.Value("GameCfg", "Name"), row.kept) << "typed";
     }

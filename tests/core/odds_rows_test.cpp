@@ -1,8 +1,6 @@
 // The odds' rows (the odds window, the page's dialog, `--odds`), worked out by hand.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "edition/odds_rows.h"
 #include "fakes.h"
 #include "play/odds.h"
@@ -63,11 +61,7 @@ TEST(OddsRows, NameThePayLinesByTheThemesSymbols) {
 
 TEST(OddsRows, NameAPlayersOwnThemesSymbolsByNumberEvenUnderAShippedName) {
     Rig rig({"Fruit.Thm"});
-    const auto own = rig.folder / "own";
-    std::filesystem::create_directories(own);
-    rig.m.themes.UserGfxPath = own.string() + "/";
-    std::ofstream(own / "fruit.thm") << "mine";
-    rig.images.files[rig.m.themes.UserGfxPath + "fruit.thm"] = ThemePicture(7);
+    OwnThemes(rig, {{"fruit.thm", 7}});
     rig.Start();
     EXPECT_EQ(Row(Section(RowsOf(rig), "PayLines"), "Prize 2")[2], "symbol 2, symbol 2, any");
 }

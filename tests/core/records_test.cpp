@@ -100,10 +100,6 @@ protected:
         rig.StartPlaying();
         m.records.ScoreTable[0].Score = 120;  // ties with line 4 and goes above it
     }
-    void Configure(std::function<void(ConfigValues&)> change) {
-        rig.host.configDialog = [change](ConfigValues& v) { return change(v), true; };
-        rig.Send(ev::MenuConfig{});
-    }
     void PressLine(int line, int button = 1) { rig.PressOn(places::ListLineStrip(line), button); }
     Rig rig;
     Machine& m = rig.m;
@@ -131,7 +127,7 @@ TEST_F(RecordScreens, EachLineOfTheListOpensItsPageAndThePageLeadsBack) {
     rig.PressOn(places::DisplayWindow);
     EXPECT_EQ(m.records.HighScorePlace, 11);
     const Surface list = m.display.hdcScreen;
-    Configure([](ConfigValues& v) { v.name = "Cy"; });
+    rig.Configure([](ConfigValues& v) { v.name = "Cy"; });
     EXPECT_EQ(m.display.hdcScreen, list) << "a new name of a run not on the list";
     PressLine(7, 2);  // back to the reels
     EXPECT_EQ(m.display.ScreenMode, Screen::Reels);

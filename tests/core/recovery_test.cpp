@@ -20,11 +20,10 @@ struct PlayedRun {
         for (int n = 1; n <= 10; ++n)
             rig.store.Set(HighSection(n), "Score",
                           std::to_string(tenth ? (n < 10 ? 1000 : 0) : 100 - 10 * n));
-        rig.host.configDialog = [](ConfigValues& values) { return values.name = "Tess", true; };
         rig.StartPlaying();
         rig.InsertCoins(3);
         rig.PullLever();
-        rig.Send(ev::MenuConfig{});
+        rig.Configure([](ConfigValues& values) { values.name = "Tess"; });
         rig.PullLever();
         rig.PullLever();
     }
@@ -94,8 +93,7 @@ TEST(RunRecord, ARunCutShortEntersTheListWithTheStatisticsItsQuitWouldHaveEntere
 // the list as they are and suspends the run: the next start resumes it where it stood, without a word.
 TEST(RunRecord, APageLeftWithoutAQuitKeepsThePreferencesAndTheNextStartResumesTheRunAsItStood) {
     PlayedRun left;  // two credits still in the machine
-    left.rig.host.configDialog = [](ConfigValues& values) { return values.speed = 30, true; };
-    left.rig.Send(ev::MenuConfig{});
+    left.rig.Configure([](ConfigValues& values) { values.speed = 30; });
     left.rig.clock.Advance(std::chrono::minutes(3));
     KeepRecords(left.rig.m);
     KeepRecords(left.rig.m);
@@ -141,12 +139,7 @@ TEST(RunRecord, APageLeftDuringAGameResumesTheRunAsItStoodBeforeTheGame) {
     EXPECT_TRUE(next.host.messages.empty());
 }
 
-// The hold buttons as the player sees them (G lit, D dark, S held), and the symbols in the reel window.
-std::string Holds(const Rig& rig) {
-    std::string looks;
-    for (int r = 0; r < 3; ++r) looks += HoldLook(rig.m.display.hdcScreen, r);
-    return looks;
-}
+// The symbols in the reel window.
 std::vector<int> Symbols(const Rig& rig) {
     std::vector<int> shown;
     for (int reel = 0; reel < 3; ++reel)
@@ -169,18 +162,18 @@ TEST(RunRecord, APageLeftWithHoldsOnOfferComesBackWithTheReelsAndTheHoldsAsTheyW
             left.InsertCoins(button);
             left.ScriptSteps(steps);
             left.PullLever();
-            ASSERT_EQ(Holds(left), button == 1 ? "DDD" : holds);
+            ASSERT_EQ(HoldLooks(left.m), button == 1 ? "DDD" : holds);
             KeepRecords(left.m);
             Rig next;
             StartAfter(next, left.store);
             EXPECT_EQ(Symbols(next), Symbols(left)) << holds;
-            EXPECT_EQ(Holds(next), Holds(left));
+            EXPECT_EQ(HoldLooks(next.m), HoldLooks(left.m));
             next.InsertCoins(1);
-            EXPECT_EQ(Holds(next), holds);
+            EXPECT_EQ(HoldLooks(next.m), holds);
             // The left reel, then the right: a locked reel refuses; two held reels leave no third.
             next.PressHold(0);
             next.PressHold(2);
-            EXPECT_EQ(Holds(next), std::string(holds) == "GGG" ? "SDS" : "DGS");
+            EXPECT_EQ(HoldLooks(next.m), std::string(holds) == "GGG" ? "SDS" : "DGS");
         }
 }
 

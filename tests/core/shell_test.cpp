@@ -16,8 +16,7 @@ TEST(Presses, ZonesEndWhereThePlayerExpects) {
     rig.StartPlaying();
     Machine& m = rig.m;
     rig.InsertCoins(2);
-    rig.ScriptSteps({7, 7, 7});
-    rig.PullLever();
+    rig.Play("3-3-7");
     // A hold's press zone reaches one pixel right of and below its button.
     const Cell hold = places::HoldButton(0);
     rig.Press(hold.right() + 2, hold.bottom() + 1);
@@ -80,8 +79,7 @@ TEST(SoundBank, TheVolumeSetsTheLevelOfEverySoundAtOnceAndMMutesAndGivesItBack) 
     rig.store.Set("GameCfg", "Volume", "30");
     rig.StartPlaying();
     EXPECT_EQ(rig.sound.level, 30);  // from the first sound on
-    rig.host.configDialog = [](ConfigValues& v) { return v.volume = 70, true; };
-    rig.Send(ev::MenuConfig{});
+    rig.Configure([](ConfigValues& v) { v.volume = 70; });
     EXPECT_EQ(rig.sound.level, 70);
     EXPECT_EQ(MeaningOfKey("m", {}).window, WindowCommand::Mute);
     MuteKey(rig.m);

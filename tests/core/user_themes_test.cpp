@@ -1,24 +1,11 @@
 // The player's own reel themes beside the shipped ones, and one added in the browser.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "fakes.h"
 #include "shell/menus.h"
 
 namespace fw::test {
 namespace {
-
-// A rig whose player keeps themes of their own, each with a numbered picture.
-void OwnThemes(Rig& rig, std::vector<std::pair<std::string, int>> themes) {
-    const auto own = rig.folder / "own";
-    std::filesystem::create_directories(own);
-    rig.m.themes.UserGfxPath = own.string() + "/";
-    for (const auto& [name, theme] : themes) {
-        std::ofstream(own / name) << "mine";
-        rig.images.files[rig.m.themes.UserGfxPath + name] = ThemePicture(theme);
-    }
-}
 
 TEST(UserThemes, ShowBesideTheShippedOnesAndOneNamedLikeAShippedOneTakesItsPlace) {
     Rig rig({"Fruit.Thm", "Gems.Thm"});
