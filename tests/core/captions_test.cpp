@@ -10,7 +10,6 @@
 #include "fakes.h"
 #include "platform/words.h"
 #include "play/mania.h"
-#include "play/panels.h"
 #include "play/pay_line.h"
 #include "presentation/digits.h"
 #include "shell/captions.h"
@@ -79,7 +78,7 @@ std::string MinutesSeconds(long ms) {
 struct Row {
     const char* rule;
     Scene scene;
-    std::string caption;  // the last caption; "{left}" stands for the Mania period's time left
+    std::string caption;  // the last caption (or the description); "{left}": the Mania period's time left
     bool urgent = false;
     std::vector<std::string> themes{"Fruit.Thm"};
 };
@@ -348,44 +347,28 @@ void LastCoinIn(Rig& rig) {
     for (int i = 0; i < 19; ++i) DrawDigits(rig.m, kTakeOneCoin);
 }
 
-struct Described {
-    const char* name;
-    std::function<void(Rig&)> play;
-    std::string said;
-};
-
 // The reels as the start-up leaves them, and the keys' words that most scenes share.
 const std::string kStartReels = "Reel 1 shows lemon. Reel 2 shows plum. Reel 3 shows plum. ";
 const std::string kLever = "Space: pull the lever. ";
 const std::string kCoins = "C: insert a coin. Shift+C: insert a stack of five. ";
 const std::string kLists = "H: the high-score list. S: this run's statistics.";
 
-const Described kScenes[] = {
+const Row kScenes[] = {
     {"a fresh machine: coins can go in, the lever waits for a credit", [](Rig&) {},
      "Purse: 20 coins. Credits: 0. " + kStartReels + kCoins + kLists},
     {"a coin makes a credit and the lever ready", [](Rig& rig) { rig.InsertCoins(); },
      "Purse: 19 coins. Credits: 1. " + kStartReels + kLever + kCoins + kLists},
     {"ten credits: the slot takes no more",
      [](Rig& rig) {
-         rig.InsertCoins(2);
-         rig.InsertCoins(2);
+         FiveCredits(rig);
+         FiveCredits(rig);
      },
      "Purse: 10 coins. Credits: 10. " + kStartReels + kLever + kLists},
-    {"a game without holds offers every reel",
-     [](Rig& rig) {
-         rig.InsertCoins(2);
-         rig.Play("3-3-7");  // lemon, lemon, orange: no win, holds on offer
-     },
+    {"a game without holds offers every reel", Game("3-3-7"),
      "Purse: 15 coins. Credits: 4. Reel 1 shows lemon and can be held. Reel 2 shows lemon and can be held. "
      "Reel 3 shows orange and can be held. " +
          kLever + "1, 2, 3: hold or release a reel. " + kCoins + kLists},
-    {"two held reels are named held and close the third",
-     [](Rig& rig) {
-         rig.InsertCoins(2);
-         rig.Play("3-3-7");
-         rig.PressHold(0);
-         rig.PressHold(2);
-     },
+    {"two held reels are named held and close the third", Game("3-3-7", {0, 2}),
      "Purse: 15 coins. Credits: 4. Reel 1 shows lemon and is held. Reel 2 shows lemon. "
      "Reel 3 shows orange and is held. " +
          kLever + "1, 2, 3: hold or release a reel. " + kCoins + kLists},
@@ -399,16 +382,11 @@ const Described kScenes[] = {
      "Purse: 0 coins. Credits: 0. Reel 1 shows lemon. Reel 2 shows lemon. Reel 3 shows orange. "
      "C: the out-of-coins panel. " +
          kLists},
-    {"the out-of-coins panel",
-     [](Rig& rig) {
-         LastCoinIn(rig);
-         rig.Play("3-3-7");
-         rig.PressOn(places::CoinPile);
-     },
+    {"the out-of-coins panel", OutOfCoins,
      "Purse: 0 coins. Credits: 0. Out of coins: the panel offers a fresh purse or the end of the game. "
      "Space: play on with a fresh purse of 20 coins. Q: quit the game."},
-    {"the offer panel", [](Rig& rig) { ShowOfferPanel(rig.m); },
-     "Purse: 20 coins. Credits: 0. You have 1000 coins: the panel offers to end the game with them. "
+    {"the offer panel", OfferAt1000,
+     "Purse: 1000 coins. Credits: 4. You have 1000 coins: the panel offers to end the game with them. "
      "Space: play on with your coins. Q: quit the game."},
     {"the high-score list", [](Rig& rig) { rig.PressOn(places::DisplayWindow); },
      "Purse: 20 coins. Credits: 0. The high-score list shows. Your run is not on the list. "
@@ -432,11 +410,11 @@ const Described kScenes[] = {
 };
 
 TEST(Description, TheMachineInWordsNamesThePurseTheReelsAndHoldsTheScreenAndTheKeysThatActNow) {
-    for (const Described& scene : kScenes) {
+    for (const Row& scene : kScenes) {
         Rig rig;
         rig.StartPlaying();
-        scene.play(rig);
-        EXPECT_EQ(DescribeMachine(rig.m), scene.said) << scene.name;
+        scene.scene(rig);
+        EXPECT_EQ(DescribeMachine(rig.m), scene.caption) << scene.rule;
     }
 }
 
