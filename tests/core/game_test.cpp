@@ -99,16 +99,21 @@ TEST_F(Game, StatisticsAGameWithHeldReelsCountsAsPlayed) {
     EXPECT_EQ(m.records.ScoreTable[0].Played, 2);
 }
 
-TEST_F(Game, StatisticsEveryWinCountsOnceOnItsLineAndAmongTheGamesWon) {
-    // One line of each size of prize, the smallest and the largest included.
-    for (const char* line : {"2-8-4", "2-2-8", "3-3-3", "7-7-7", "8-8-8", "5-0-0", "4-4-4", "9-9-12"}) {
+TEST_F(Game, StatisticsEveryWinCountsOnceOnItsPrizesLineAndAmongTheGamesWon) {
+    // A line of each prize of the printed pay table, 1 to 12, and its coins.
+    const std::pair<const char*, int> prizes[] = {
+        {"2-8-4", 2},  {"2-2-8", 5},   {"3-3-3", 10}, {"3-10-12", 10}, {"7-7-7", 15},  {"7-11-4", 15},
+        {"6-8-8", 25}, {"8-8-12", 25}, {"5-0-5", 50}, {"5-0-4", 50},   {"6-11-4", 75}, {"9-10-12", 100}};
+    for (int prize = 0; prize < 12; ++prize) {
+        const auto& [line, coins] = prizes[prize];
         const ScoreRecord before = m.records.ScoreTable[0];
         Score(line);
         const ScoreRecord& after = m.records.ScoreTable[0];
-        int counted = 0;
-        for (int k = 0; k < 12; ++k) counted += after.Stat[k] - before.Stat[k];
-        EXPECT_GT(m.purse.LastWin, 0) << line;
-        EXPECT_EQ(counted, 1) << line;
+        std::vector<int> counted(12), once(12);
+        for (int k = 0; k < 12; ++k) counted[k] = after.Stat[k] - before.Stat[k];
+        once[prize] = 1;
+        EXPECT_EQ(counted, once) << line;
+        EXPECT_EQ(m.purse.LastWin, coins) << line;
         EXPECT_EQ(after.Wun, before.Wun + 1) << line;
     }
 }

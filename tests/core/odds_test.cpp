@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <map>
-#include <sstream>
 #include <stdexcept>
 
 #include "edition/odds_rows.h"
@@ -26,27 +25,25 @@ const int kPrintedStrips[3][20] = {{9, 3, 7, 3, 8, 5, 3, 2, 4, 7, 2, 7, 5, 9, 3,
 // The printed prize of each category (0 and 1 are the symbol-2 wins), and the
 // combinations of each, in the order the machine tries them.
 const int kPrize[12] = {2, 5, 10, 10, 15, 15, 25, 25, 50, 50, 75, 100};
-// Category c's combinations are the c-th field of this text.
-constexpr std::string_view kCombos =
-    "||3-3-3 3-0-3 3-10-3 3-3-0 3-0-0 3-10-0|3-3-12 3-0-12 3-10-12 3-3-4 3-0-4 3-10-4|7-7-7 7-11-7|"
-    "7-7-12 7-11-12 7-7-4 7-11-4|6-8-8 8-8-8|6-8-12 8-8-12 6-8-4 8-8-4|5-0-0 5-0-5|5-0-12 5-0-4|"
-    "4-4-12 6-4-12 6-11-12 4-11-12 4-4-4 6-4-4 6-11-4 4-11-4|9-10-12 9-9-12";
-std::vector<std::string> Combos(int category) {
-    std::istringstream fields{std::string(kCombos)}, combos;
-    std::string field, combo;
-    for (int c = 0; c <= category; ++c) std::getline(fields, field, '|');
-    std::vector<std::string> all;
-    for (combos.str(field); combos >> combo;) all.push_back(combo);
-    return all;
-}
+const std::string kCombos[12] = {"",
+                                 "",
+                                 "3-3-3 3-0-3 3-10-3 3-3-0 3-0-0 3-10-0",
+                                 "3-3-12 3-0-12 3-10-12 3-3-4 3-0-4 3-10-4",
+                                 "7-7-7 7-11-7",
+                                 "7-7-12 7-11-12 7-7-4 7-11-4",
+                                 "6-8-8 8-8-8",
+                                 "6-8-12 8-8-12 6-8-4 8-8-4",
+                                 "5-0-0 5-0-5",
+                                 "5-0-12 5-0-4",
+                                 "4-4-12 6-4-12 6-11-12 4-11-12 4-4-4 6-4-4 6-11-4 4-11-4",
+                                 "9-10-12 9-9-12"};
 // The category a pay line wins, -1 for none, by the rules: symbol 2 on the
 // left reel pays 2, on the left two reels 5; otherwise a whole combination.
 int CategoryOf(const std::string& line) {
     if (line.starts_with("2-2-")) return 1;
     if (line.starts_with("2-")) return 0;
     for (int c = 2; c < 12; ++c)
-        // std::count, not std::ranges::count: em++'s libc++ has no ranges algorithms yet.
-        if (const auto combos = Combos(c); std::count(combos.begin(), combos.end(), line)) return c;
+        if ((" " + kCombos[c] + " ").find(" " + line + " ") != std::string::npos) return c;
     return -1;
 }
 

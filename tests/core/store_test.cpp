@@ -199,8 +199,7 @@ TEST(RecordsStore, ARunRecordOverItsLimitIsNotReadButKeptAside) {
     EXPECT_EQ(run.rig->m.records.ScoreTable[1].Score, 500);
 }
 
-// ---- Writes that fail
-// --------------------------------------------------------------------------------------
+// ---- Writes that fail ---------------------------------------------------------------------------------
 
 TEST(RecordsStore, AFailedSaveKeepsTheOldRecordsSaysWhyAndALaterOneStoresTheRun) {
     std::string scores = "[GameCfg]\nName=Ann\n";  // the run enters the list at the top
