@@ -226,17 +226,6 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
     }
 }
 
-// A catalogue in which the lemon has the name given.
-struct LemonCalled {
-    explicit LemonCalled(std::string name) {
-        UseCatalogue([name](const Phrase& p) -> std::optional<std::string> {
-            if (p.context == "symbol" && p.english == "lemon") return name;
-            return std::nullopt;
-        });
-    }
-    ~LemonCalled() { UseCatalogue({}); }
-};
-
 TEST(Captions, ASentenceThatStartsWithASymbolsNameStartsWithACapitalInEveryLanguage) {
     for (const auto& [name, capital] : {std::pair{"érable", "Érable"},
                                         {"ägg", "Ägg"},
@@ -246,7 +235,11 @@ TEST(Captions, ASentenceThatStartsWithASymbolsNameStartsWithACapitalInEveryLangu
                                         {"Ølen", "Ølen"},
                                         {"1up", "1up"}}) {
         SCOPED_TRACE(name);
-        const LemonCalled language(name);
+        // A language in which the lemon has that name.
+        UseCatalogue([lemon = std::string(name)](const Phrase& p) -> std::optional<std::string> {
+            if (p.context == "symbol" && p.english == "lemon") return lemon;
+            return std::nullopt;
+        });
         Rig rig;
         rig.StartPlaying();
         FiveCredits(rig);
@@ -254,6 +247,7 @@ TEST(Captions, ASentenceThatStartsWithASymbolsNameStartsWithACapitalInEveryLangu
         EXPECT_EQ(rig.host.captions.back().sentence,
                   std::string(capital) + ", star, star: 10 coins. Pull the lever to play.");
     }
+    UseCatalogue({});
 }
 
 TEST(Captions, TheManiaClockTicksSayNothingUntilItsEnd) {
