@@ -114,17 +114,6 @@ told() {
   fail "the start-up did not end"
 }
 
-# Answers the message box the program shows with a key, and waits until it has gone.
-answer() {  # key
-  local box key=$1
-  within 100 'box=$(message_box)' || fail "no message box to answer"
-  for _ in 1 2 3; do
-    xdotool windowfocus --sync "$box" key "$key" 2>/dev/null || true
-    within 100 '! search --pid "$PROGRAM_PID" | grep -qx "$box"' && return 0
-  done
-  fail "the message box stayed after $key"
-}
-
 # A fresh settings folder whose file holds only the high-score list, and a row of it.
 seed() {  # name scores...
   mkdir -p "$(dirname "$INI")" && find "$(dirname "$INI")" -mindepth 1 -delete
