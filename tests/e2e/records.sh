@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The records of the real program outlast what ends it from outside (SIGTERM and a second start: the platform
-# tests): after the X server is lost, the next start on a new one recovers the games; kill -9 at random moments,
-# the save at quit included, KILLS times (50: scripts/kill-test): the settings file then holds the old or the new
-# records, and the next start has the interrupted run in the list.
+# tests): after the X server is lost, the next start on a new one recovers the games; a quit that could not save
+# exits 1; kill -9 at random moments, the save at quit included, KILLS times (50: scripts/kill-test): the settings
+# file then holds the old or the new records, and the next start has the interrupted run in the list.
 #   records.sh PROGRAM [KILLS] [kills-only]
 source "$(dirname "$0")/lib.sh"
 PROGRAM=$1
@@ -22,6 +22,20 @@ if [ "${3:-}" != kills-only ]; then
   launch again && told || fail "no word of the run that was lost"
   [ "$(row 1 Name)/$(row 1 Played)" = NoName/2 ] && [ ! -e "$RECORD" ] || fail "not recovered: $(cat "$INI")"
   kill -9 "$PROGRAM_PID" && wait_exit
+
+  # A settings file the player made read-only: said at the start; the quit's save fails, and Quit Without Saving
+  # ends the program with status 1 (what is kept then: the platform tests' SettingsFileAsThePlayerMadeIt).
+  seed Seed 0 0 0 0 0 0 0 0 0 0
+  chmod 444 "$INI"
+  launch read-only && told || fail "no word of the read-only settings file"
+  for _ in 1 2 3; do
+    xdotool windowfocus --sync "$WID" key ctrl+q 2>/dev/null || true
+    reached dialog 2 10 && break
+  done
+  box=$(message_box) || fail "the quit asked nothing"
+  xdotool windowfocus --sync "$box" key Escape
+  wait_exit
+  [ "$EXIT_STATUS" = 1 ] || fail "exit status $EXIT_STATUS after the player quit without saving"
 fi
 
 for round in $(seq "${2:-5}"); do
