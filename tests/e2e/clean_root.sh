@@ -35,7 +35,7 @@ WRAP
   chmod +x "$WORK/in-root"
   start_program "$WORK/in-root"
   find_machine clean-root.png startup
-  quit_from_menu "$WID"
+  quit_from_menu
   [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS in the clean root"
   [ -s "$root/root/.config/Fruitwhirl/Fruitwhirl.ini" ] || fail "no records in the clean root"
 

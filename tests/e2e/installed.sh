@@ -42,6 +42,6 @@ starts_and_quits() {  # program
   start_xvfb
   start_program "$1"
   find_machine started.png startup
-  quit_from_menu "$WID"
+  quit_from_menu
   [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
 }

@@ -50,16 +50,11 @@ start_xvfb() {
 }
 
 # The visible windows a search finds (the first, false for none); the program's; the one with this exact name;
-# a wait for it, printing its id; a wait until none shows.
+# a wait until none shows.
 search() { xdotool search --onlyvisible "$@" 2>/dev/null || true; }
 first() { awk 'NR == 1 {print} END {exit NR == 0}'; }
 windows() { search --pid "$PROGRAM_PID" | wc -l; }
 named() { search --name "^$1\$" | first; }
-wait_window() {  # name
-  local name=$1 id
-  within 150 'id=$(named "$name")' || fail "no window named $name"
-  echo "$id"
-}
 gone() { local name=$1; within 30 '! named "$name" >/dev/null'; }
 # The program's message box: its visible window other than the machine's.
 message_box() { search --pid "$PROGRAM_PID" | grep -vx "$WID" | first; }
@@ -72,24 +67,26 @@ wait_exit() {  # sets EXIT_STATUS
   PROGRAM_PID=
 }
 
-# Opens a menu of the window with its Alt key and waits until its popup shows; false when none showed.
-open_menu() {  # window-id alt+letter
+# Opens a menu of the machine's window with its Alt key and waits until its popup shows; false when none showed.
+open_menu() {  # alt+letter
   local shown
   shown=$(windows)
   for _ in 1 2 3; do
-    xdotool windowfocus --sync "$1" 2>/dev/null || true
-    xdotool key --window "$1" "$2" 2>/dev/null || true
+    xdotool windowfocus --sync "$WID" 2>/dev/null || true
+    xdotool key --window "$WID" "$1" 2>/dev/null || true
     within 30 '[ "$(windows)" -gt "$shown" ]' && return 0
   done
   return 1
 }
-quit_from_menu() {  # window-id; sets EXIT_STATUS
+# Chooses a menu's item with its key, again until the condition holds; false when it never did.
+from_menu() {  # alt+letter item-key condition
   for _ in 1 2 3 4 5; do
-    open_menu "$1" alt+g && xdotool key q 2>/dev/null || true
-    within 30 ended && break
+    open_menu "$1" && xdotool key "$2" 2>/dev/null || true
+    within 30 "$3" && return 0
   done
-  wait_exit
+  return 1
 }
+quit_from_menu() { from_menu alt+g q ended || true; wait_exit; }  # sets EXIT_STATUS
 
 # Starts $PROGRAM at scale 1 (with no option as a player starts it: as-a-player), its trace and messages in
 # $WORK/NAME.log ($LOG), and sets PROGRAM_PID and WID (its window).
@@ -99,7 +96,7 @@ launch() {  # name [as-a-player]
   [ "${2:-}" = as-a-player ] && options=()
   FRUITWHIRL_TRACE=1 "$PROGRAM" "${options[@]}" 2>"$LOG" &
   PROGRAM_PID=$!
-  WID=$(wait_window Fruitwhirl)
+  within 150 'WID=$(named Fruitwhirl)' || fail "no window named Fruitwhirl"
 }
 start_program() { PROGRAM=$1; launch program; wait_mark ready; }  # program
 
@@ -112,17 +109,6 @@ told() {
     sleep 0.2
   done
   fail "the start-up did not end"
-}
-
-# Answers the message box the program shows with a key, and waits until it has gone.
-answer() {  # key
-  local box key=$1
-  within 100 'box=$(message_box)' || fail "no message box to answer"
-  for _ in 1 2 3; do
-    xdotool windowfocus --sync "$box" key "$key" 2>/dev/null || true
-    within 100 '! search --pid "$PROGRAM_PID" | grep -qx "$box"' && return 0
-  done
-  fail "the message box stayed after $key"
 }
 
 # A fresh settings folder whose file holds only the high-score list, and a row of it.
@@ -189,14 +175,10 @@ coins() { drag "$1" "$(at "coin pile (press zone)")" "$(at "coin slot (drop zone
 lever() { click_at "$(at "lever knob (click zone)")"; }
 
 # Reads the money counter and the lit credit lamps of the machine at ORIGIN ("counter=--19 lamps=1", the pictures
-# in $PICTURES) into STATE until a condition on them holds.
-read_until() {  # condition failure
-  local condition=$1
+# in $PICTURES) into STATE until they match a pattern.
+state_now() { python3 "$E2E_DIR/screen.py" read "$(shot now.png)" "$ORIGIN" "$PICTURES"; }
+read_until() {  # pattern failure
+  local pattern=$1
   STATE=
-  within 30 'STATE=$(python3 "$E2E_DIR/screen.py" read "$(shot now.png)" "$ORIGIN" "$PICTURES") && eval "$condition"' ||
-    fail "$2: $STATE"
+  within 30 'STATE=$(state_now) && [[ $STATE == $pattern ]]' || fail "$2: $STATE"
 }
-value() { sed -n "s/.*\b$1=\([^ ]*\).*/\1/p" <<<"$STATE"; }
-shows() { [ "$(value counter)/$(value lamps)" = "$1" ]; }  # counter/lamps
-# Whether a prize pays what the counter shows more than before the game.
-paid_from() { python3 "$E2E_DIR/screen.py" paid "$1" "$(value counter | tr -d -)" >/dev/null; }  # counter before

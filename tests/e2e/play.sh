@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The real program in an X server, with SDL's disk audio driver: the start-up shows exactly its reference screen
 # and is silent; a stack dragged with the right button onto the slot gives exactly the reference screen of five
-# credits and is heard; one coin more and the lever: the game takes a credit and pays a prize. Configuration takes
-# a new name; the manual and About open from the Help menu and close; the quit through the Game menu exits 0 and
-# leaves a complete settings file with the new name.
+# credits and is heard; one coin more and the lever: the game takes a credit. Configuration takes a new name; the
+# manual and About open from the Help menu and close; the quit through the Game menu exits 0 and leaves a complete
+# settings file with the new name.
 #   play.sh PROGRAM PICTURES_DIR
 source "$(dirname "$0")/lib.sh"
 PICTURES=$2
@@ -27,19 +27,16 @@ quiet, loud = (max(map(abs, part), default=0) for part in (samples[:idle], sampl
 sys.exit(0 if quiet == 0 and loud > 3000 else f"idle peak {quiet}, after the coins {loud}")
 PY
 coins 1
-read_until 'shows --14/6' "one coin more"
+read_until 'counter=--14 lamps=6' "one coin more"
 lever
 [ "$(marks game-start)/$(marks game-end)" = 1/1 ] || fail "the lever played $(marks game-end) games"
-read_until '[ "$(value lamps)" = 5 ] && paid_from 14' "the game takes one credit and a prize pays the rest"
+read_until '* lamps=5' "the game takes one credit"
 
-# Opens a menu item with the keyboard until the window named $3 shows.
+# Opens a menu item with the keyboard until the window named $3 shows, and prints its id.
 open_from_menu() {  # menu-key item-key window-name
   local id name=$3
-  for _ in 1 2 3 4 5; do
-    open_menu "$WID" "alt+$1" && xdotool key "$2" 2>/dev/null || true
-    within 20 'id=$(named "$name")' && { echo "$id"; return 0; }
-  done
-  fail "the menu did not open $3"
+  from_menu "alt+$1" "$2" 'id=$(named "$name")' || fail "the menu did not open $3"
+  echo "$id"
 }
 
 # Configuration: the Name tab, a new name, OK.
@@ -59,7 +56,7 @@ for window in "m|Fruitwhirl Manual|alt+c" "a|About Fruitwhirl|Return"; do
   gone "$name" || fail "$name stayed open"
 done
 
-quit_from_menu "$WID"
+quit_from_menu
 [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
 python3 "$E2E_DIR/screen.py" ini "$INI" "$NAME" || fail "the settings file with the new name"
 echo "PASS"

@@ -1,32 +1,20 @@
 #!/usr/bin/env bash
-# The records of the real program outlast what ends it from outside (SIGTERM: the platform tests). A second start
-# on the same folder says so, exits 0 and writes nothing while the first plays on; after the X server is lost, the
-# next start on a new one recovers the games; kill -9 at random moments, the save at quit included, KILLS times
-# (50: scripts/kill-test): the settings file then holds the old or the new records, and the next start has the
-# interrupted run in the list.
+# The records of the real program outlast what ends it from outside (SIGTERM and a second start: the platform
+# tests): after the X server is lost, the next start on a new one recovers the games; a quit that could not save
+# exits 1; kill -9 at random moments, the save at quit included, KILLS times (50: scripts/kill-test): the settings
+# file then holds the old or the new records, and the next start has the interrupted run in the list.
 #   records.sh PROGRAM [KILLS] [kills-only]
 source "$(dirname "$0")/lib.sh"
 PROGRAM=$1
 start_xvfb
 
-# A place of the machine (its pixel coordinates) on the screen.
-at() { read -r _ X Y S < <(grep ^trace-geometry "$LOG") && echo $((X + $1 * S)) $((Y + $2 * S)); }
-insert_stack() { drag 3 "$(at 305 183)" "$(at 236 84)"; }
-lever() { xdotool mousemove $(at 272 42) click 1; }
-two_games() { wait_mark ready && insert_stack && click_at "$(at 272 42)" && click_at "$(at 272 42)" && wait_mark game-end 2; }
+# Once the program has started: the machine's place on the screen, from its trace, and a stack dragged in; a
+# click on the lever that does not wait for the game.
+insert_stack() { wait_mark ready && read -r _ X Y _ < <(grep ^trace-geometry "$LOG") && ORIGIN=$X,$Y && coins 3; }
+pull() { xdotool mousemove $(at "lever knob (click zone)") click 1; }
+two_games() { insert_stack && lever && lever && wait_mark game-end 2; }
 
 if [ "${3:-}" != kills-only ]; then
-  launch first && wait_mark ready
-  before=$(ls -la --time-style=full-iso "$(dirname "$INI")")
-  "$PROGRAM" --scale 1 2>"$WORK/second.log" &
-  SECOND=$!
-  box=$(xdotool search --sync --onlyvisible --pid $SECOND | head -1)
-  for _ in $(seq 20); do kill -0 $SECOND 2>/dev/null && { xdotool windowfocus --sync "$box" key Return sleep 0.3 || true; }; done
-  wait $SECOND || fail "the second start exited with $?"
-  grep -q "already running" "$WORK/second.log" && kill -0 "$PROGRAM_PID" || fail "second start: $(cat "$WORK/second.log")"
-  [ "$(ls -la --time-style=full-iso "$(dirname "$INI")")" = "$before" ] || fail "the second start wrote"
-  kill -9 "$PROGRAM_PID" && wait_exit
-
   seed Seed 0 0 0 0 0 0 0 0 0 0
   launch lost && two_games
   kill "$XVFB_PID" && wait "$XVFB_PID" || true
@@ -34,17 +22,31 @@ if [ "${3:-}" != kills-only ]; then
   launch again && told || fail "no word of the run that was lost"
   [ "$(row 1 Name)/$(row 1 Played)" = NoName/2 ] && [ ! -e "$RECORD" ] || fail "not recovered: $(cat "$INI")"
   kill -9 "$PROGRAM_PID" && wait_exit
+
+  # A settings file the player made read-only: said at the start; the quit's save fails, and Quit Without Saving
+  # ends the program with status 1 (what is kept then: the platform tests' SettingsFileAsThePlayerMadeIt).
+  seed Seed 0 0 0 0 0 0 0 0 0 0
+  chmod 444 "$INI"
+  launch read-only && told || fail "no word of the read-only settings file"
+  for _ in 1 2 3; do
+    xdotool windowfocus --sync "$WID" key ctrl+q 2>/dev/null || true
+    reached dialog 2 10 && break
+  done
+  box=$(message_box) || fail "the quit asked nothing"
+  xdotool windowfocus --sync "$box" key Escape
+  wait_exit
+  [ "$EXIT_STATUS" = 1 ] || fail "exit status $EXIT_STATUS after the player quit without saving"
 fi
 
 for round in $(seq "${2:-5}"); do
   seed Seed 1000 1000 1000 1000 1000 1000 1000 1000 1000 0  # a run enters at row 10
-  launch "kill$round" && wait_mark ready && insert_stack
+  launch "kill$round" && insert_stack
   within 50 '[ -e "$RECORD" ]' || true
   moment=$((RANDOM % 1500))
   if [ $((round % 3)) = 0 ]; then  # during the quit: 800 ms of closing wipe, then the save
-    lever && wait_mark game-end && kill -TERM "$PROGRAM_PID" && sleep "$((moment / 1000)).$(printf %03d $((moment % 1000)))"
+    pull && wait_mark game-end && kill -TERM "$PROGRAM_PID" && sleep "$((moment / 1000)).$(printf %03d $((moment % 1000)))"
   else
-    for _ in $(seq $((moment % 4 + 1))); do lever && sleep "$((1 + RANDOM % 3)).$((RANDOM % 10))"; done
+    for _ in $(seq $((moment % 4 + 1))); do pull && sleep "$((1 + RANDOM % 3)).$((RANDOM % 10))"; done
   fi
   kill -9 "$PROGRAM_PID" 2>/dev/null || true
   wait_exit

@@ -5,7 +5,6 @@ and the reference screens (tests/screens/).
   screen.py find SHOT SCREEN          prints X,Y where the shot shows the reference screen SCREEN exactly
   screen.py at X,Y PLACE              prints the screen position of a place's middle
   screen.py read SHOT X,Y PICTURES    prints the money counter and the lit credit lamps
-  screen.py paid BEFORE AFTER         whether a game that started with the purse BEFORE can end with AFTER
   screen.py ini FILE [NAME]           the settings file holds every section and key (and NAME as the player's)
 """
 import configparser
@@ -17,8 +16,6 @@ import sys
 
 TESTS = pathlib.Path(__file__).resolve().parent.parent
 MAP = json.loads((TESTS / "assets" / "layout.json").read_text())
-# What a game can pay outside the Mania period: nothing, the symbol-2 wins and the printed prizes.
-PRIZES = {0, 2, 5, 10, 15, 25, 50, 75, 100}
 
 
 def cell(part, name):
@@ -65,19 +62,6 @@ def state(shot, ox, oy, pictures):
     return counter, sum(shows(f"credit lamp {n}", "credit lamp lit") for n in range(10))
 
 
-def pay_line(shot, ox, oy, pictures):
-    """The numbers of the Fruit theme's symbols on the pay line of the machine at ox, oy (None: another picture)."""
-    theme = Picture("png:" + str(pictures / "Gfx" / "Fruit.Thm"))
-    symbols = [c for c in MAP["theme_picture"]["cells"] if c["name"].startswith("symbol ")]
-
-    def shown(reel):
-        x, y, _, _ = cell("machine_picture", f"reel {reel} row 1")
-        return next((int(c["name"].split()[1]) for c in symbols
-                     if shot.same(ox + x, oy + y, theme, (c["x"], c["y"], c["w"], c["h"]))), None)
-
-    return [shown(r) for r in range(3)]
-
-
 def check_ini(path, name=None):
     ini = configparser.ConfigParser(interpolation=None)
     ini.optionxform = str
@@ -108,8 +92,6 @@ def main(argv):
         ox, oy = map(int, argv[3].split(","))
         print("counter=%s lamps=%d" % state(Picture(argv[2]), ox, oy, pathlib.Path(argv[4])))
         return 0
-    if argv[1:2] == ["paid"]:
-        return 0 if int(argv[3]) - int(argv[2]) in PRIZES else 1
     if argv[1:2] == ["ini"]:
         return check_ini(argv[2], argv[3] if len(argv) > 3 else None)
     print(__doc__)
