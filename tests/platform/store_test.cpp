@@ -11,7 +11,6 @@
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -21,6 +20,7 @@
 
 #include "edition/view_settings.h"
 #include "fakes.h"
+#include "files.h"
 #include "frontend/qt/qt_settings_store.h"
 #include "frontend/qt/settings_files.h"
 #include "platform/ini_text.h"
@@ -28,30 +28,6 @@
 
 namespace fw::test {
 namespace {
-
-// Writes a file; false when it cannot be made.
-bool Write(const QString& path, const QByteArray& bytes,
-           const QDateTime& time = QDateTime::currentDateTime()) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
-           file.setFileTime(time, QFile::FileModificationTime);
-}
-
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>";
-}
-
-// A settings folder of its own, made or left to the store to make.
-struct Folder {
-    explicit Folder(bool make = true) {
-        if (make) QDir().mkpath(path);
-    }
-    QStringList Files() const { return QDir(path).entryList(QDir::Files | QDir::Hidden); }
-    QTemporaryDir root;
-    const QString path = root.path() + "/Fruitwhirl", ini = path + "/Fruitwhirl.ini",
-                  record = path + "/Fruitwhirl.recovery";
-};
 
 const QByteArray kFile = "[GameCfg]\nName=Ann\nSpeed=40\n\n[High-01]\nName=Zed\nScore=500\n";
 
