@@ -32,14 +32,11 @@ TEST(Lock, EachKindOfLockFileIsTakenOfferedOrObeyedAndTakingItOverHoldsIt) {
     QProcess other;  // a live process of another program
     other.start("sleep", {"30"});
     ASSERT_TRUE(other.waitForStarted());
-    const qint64 dead = [] {
-        QProcess gone;
-        gone.start("true");
-        gone.waitForStarted();
-        const qint64 pid = gone.processId();
-        gone.waitForFinished();
-        return pid;
-    }();
+    QProcess gone;  // a process that has ended
+    gone.start("true");
+    ASSERT_TRUE(gone.waitForStarted());
+    const qint64 dead = gone.processId();
+    gone.waitForFinished();
     using enum SingleInstance::Lock;
     const QByteArray host = "\n" + QSysInfo::machineHostName().toUtf8() + "\n";
     const LockRow rows[] = {

@@ -166,31 +166,21 @@ TEST(SettingsFileAsThePlayerMadeIt, StaysSo) {
     const mode_t mask = ::umask(022);
     const struct {
         const char* name;
-        std::function<bool(const Folder&, const QString& file)> make;  // file: where the text is
-        mode_t mode;                                                   // the file's mode after the run
-        bool frozen = false;  // the file is read-only: the start says so and the save fails
+        bool made, linked;  // made: the player's file, of the mode given; else the game makes it
+        mode_t mode;        // the file's mode after the run
     } cases[] = {
-        {"a link into a dotfiles folder",
-         [](const Folder& f, const QString& file) { return Write(file, kFile) && QFile::link(file, f.ini); },
-         0644},
-        {"a private file",
-         [](const Folder&, const QString& file) {
-             return Write(file, kFile) && ::chmod(file.toLocal8Bit(), 0600) == 0;
-         },
-         0600},
-        {"a new file", [](const Folder&, const QString&) { return true; }, 0644},
-        {"a read-only file",
-         [](const Folder&, const QString& file) {
-             return Write(file, kFile) && ::chmod(file.toLocal8Bit(), 0444) == 0;
-         },
-         0444, true},
+        {"a link into a dotfiles folder", true, true, 0644},
+        {"a private file", true, false, 0600},
+        {"a new file", false, false, 0644},
+        {"a read-only file", true, false, 0444},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const Folder f;
-        const bool linked = c.name == cases[0].name;
-        const QString file = linked ? f.root.path() + "/dotfiles-fruitwhirl.ini" : f.ini;
-        ASSERT_TRUE(c.make(f, file));
+        const QString file = c.linked ? f.root.path() + "/dotfiles-fruitwhirl.ini" : f.ini;
+        ASSERT_TRUE(!c.made || (Write(file, kFile) && ::chmod(file.toLocal8Bit(), c.mode) == 0));
+        ASSERT_TRUE(!c.linked || QFile::link(file, f.ini));
+        const bool frozen = c.mode == 0444;  // the file is read-only: the start says so and the save fails
         const QByteArray before = Bytes(file);
         QtSettingsStore store(f.ini);
         Rig rig({"Fruit.Thm"}, &store);
@@ -198,8 +188,8 @@ TEST(SettingsFileAsThePlayerMadeIt, StaysSo) {
         rig.InsertCoins(2);
         rig.Send(ev::MenuQuit{});
 
-        ASSERT_EQ(rig.host.messages.size(), c.frozen ? 1u : 0u);
-        if (c.frozen) {
+        ASSERT_EQ(rig.host.messages.size(), frozen ? 1u : 0u);
+        if (frozen) {
             EXPECT_NE(rig.host.messages[0].find("is read-only"), std::string::npos) << rig.host.messages[0];
             EXPECT_EQ(rig.host.endStatus, 1);
             ASSERT_EQ(rig.host.asked.size(), 1u);
@@ -209,13 +199,13 @@ TEST(SettingsFileAsThePlayerMadeIt, StaysSo) {
             EXPECT_EQ(rig.host.endStatus, 0);
             EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("High-01/Played").toString(), "0");
         }
-        EXPECT_EQ(TypeOf(f.ini).first, linked ? S_IFLNK : S_IFREG);
+        EXPECT_EQ(TypeOf(f.ini).first, c.linked ? S_IFLNK : S_IFREG);
         struct stat saved = {};
         ASSERT_EQ(::stat(file.toLocal8Bit(), &saved), 0);
         EXPECT_EQ(saved.st_mode & 07777, c.mode);
         // Quit Without Saving keeps the run in its record.
         const QStringList left =
-            c.frozen ? QStringList{"Fruitwhirl.ini", "Fruitwhirl.recovery"} : QStringList{"Fruitwhirl.ini"};
+            frozen ? QStringList{"Fruitwhirl.ini", "Fruitwhirl.recovery"} : QStringList{"Fruitwhirl.ini"};
         EXPECT_EQ(f.Files().join(" "), left.join(" ")) << "a temporary file or a copy stayed";
     }
     ::umask(mask);

@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QImage>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -21,10 +20,7 @@ const QString kReferences = QStringLiteral(FW_SCREENS_DIR);
 const QString kActual = QStringLiteral(FW_SCREENS_OUT);
 const QString kPictures = QStringLiteral(FW_PICTURES_DIR);
 
-bool Updating() {
-    const char* v = std::getenv("FRUITWHIRL_UPDATE_SCREENS");
-    return v && std::string(v) == "1";
-}
+const bool kUpdating = qgetenv("FRUITWHIRL_UPDATE_SCREENS") == "1";
 
 QImage ToImage(const Surface& s) {
     QImage image(s.width(), s.height(), QImage::Format_RGB32);
@@ -124,7 +120,7 @@ private:
     void Shot(const std::string& name) {
         const QImage actual = ToImage(m.display.hdcScreen);
         const QString file = QString::fromStdString(name) + ".png";
-        if (Updating()) return void(actual.save(kReferences + "/" + file));
+        if (kUpdating) return void(actual.save(kReferences + "/" + file));
         if (QImage(kReferences + "/" + file).convertToFormat(QImage::Format_RGB32) == actual) return;
         QDir().mkpath(kActual);
         actual.save(kActual + "/" + file);
@@ -168,7 +164,7 @@ private:
 
     void CompareText(const std::string& file, const std::string& actual) {
         const std::string reference = (kReferences + "/").toStdString() + file;
-        if (Updating()) {
+        if (kUpdating) {
             std::ofstream(reference) << actual;
             return;
         }
