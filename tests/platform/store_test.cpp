@@ -216,7 +216,7 @@ TEST(IniStore, OldContentSurvivesAFolderThatCannotBeWritten) {
         // Said at start-up, before a run is played for nothing.
         EXPECT_NE(rig.host.messages.at(0).find("cannot be written"), std::string::npos);
         EXPECT_EQ(rig.m.records.ScoreTable[0].Name, "Kept");
-        rig.m.records.ScoreTable[0].Score = 999;
+        rig.SetPurse(999);
         rig.Send(ev::MenuQuit{});
         EXPECT_EQ(rig.host.endStatus, 1);
         return;
