@@ -170,23 +170,31 @@ TEST(View, TheCaptionLineTellsTheGameAndPassesItOn) {
     EXPECT_EQ(told.last().at(0).toString(), said);
 }
 
-TEST(View, AThemeInTheDataFolderShowsInTheMenuAndLoads) {
+// The Theme menu: a choice of one, whose mark the machine places; a theme of the player's data folder is
+// in it by its file's name (here in Latin-1, from an older system).
+TEST(View, AThemeInTheDataFolderShowsInTheMenuByItsNameAndTheMachinePlacesTheMark) {
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toUtf8());
     const std::string own = UserThemeFolder();
     qunsetenv("XDG_DATA_HOME");
     EXPECT_EQ(own, data.path().toStdString() + "/fruitwhirl/Gfx/");
     std::filesystem::create_directories(own);
-    std::ofstream(own + "Mine.Thm") << "a picture";
+    std::ofstream(own + "\xC4pple.Thm") << "a picture";
     MainWindow window(1);
     Rig rig({"Fruit.Thm"}, nullptr, nullptr, &window);
-    rig.images.files[own + "Mine.Thm"] = ThemePicture(5);
+    rig.images.files[own + "\xC4pple.Thm"] = ThemePicture(5);
     rig.m.themes.UserGfxPath = own;
     window.attach(&rig.m);
     rig.Start();
-    EXPECT_EQ(window.menuBar()->actions().at(1)->menu()->actions().at(1)->text(), "&Mine");
-    rig.Send(ev::MenuTheme{2});
-    EXPECT_TRUE(ShowsSymbol(rig.m.display.hdcScreen, 0, 1, rig.m.Strip[18][0], 5));
+    const QList<QAction*> themes = window.menuBar()->actions().at(1)->menu()->actions();
+    QAction *apple = themes.at(0), *fruit = themes.at(1);
+    EXPECT_EQ(apple->text(), "&\u00C4pple");
+    EXPECT_TRUE(ShowsSymbol(rig.m.display.hdcScreen, 0, 1, rig.m.Strip[18][0], 5));  // the first, in use
+    apple->trigger();  // the theme in use, chosen again: its mark stays
+    EXPECT_TRUE(apple->isChecked() && !fruit->isChecked());
+    fruit->trigger();
+    EXPECT_TRUE(ShowsSymbol(rig.m.display.hdcScreen, 0, 1, rig.m.Strip[18][0], 1));
+    EXPECT_TRUE(!apple->isChecked() && fruit->isChecked());
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ TEST(ImageLoader, ReadsAnyPictureFormatPixelForPixelAndAFileNamedInLatin1AndSays
     const LoadedImage missing = loader.Load(dir.filePath("gone.Thm").toStdString(), {});
     EXPECT_TRUE(!missing.surface && missing.error.find("does not exist") != std::string::npos)
         << missing.error;
-    // A theme file named in Latin-1 loads (the menu's name for it: Look.TheThemesAreAChoiceOfOne...).
+    // A theme file named in Latin-1 loads (the menu's name for it: View.AThemeInTheDataFolder...).
     const std::string latin1 = dir.path().toStdString() + "/\xC4pple.Thm";
     std::filesystem::copy_file(std::filesystem::path(FW_PROGRAM).parent_path() / "Gfx/Fruit.Thm", latin1);
     EXPECT_TRUE(loader.Load(latin1, {}).surface);
