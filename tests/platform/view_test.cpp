@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QMenuBar>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
@@ -152,22 +151,6 @@ TEST(View, CaptionsAndHintsAreOffAtFirstOnTheDesktopAndKeptOnceChosen) {
     // The window makes room for the line below the machine, which keeps its size.
     EXPECT_EQ(again.height(), machineHeight + line->height());
     EXPECT_EQ(line->geometry().top(), again.screen()->geometry().bottom() + 1);
-}
-
-TEST(View, TheCaptionLineTellsTheGameAndPassesItOn) {
-    MainWindow window(2);
-    Rig rig({"Fruit.Thm"}, nullptr, nullptr, &window);
-    window.attach(&rig.m);
-    QSignalSpy told(&window, &MainWindow::captionShown);
-    window.setCaptions(true);
-    rig.StartPlaying();
-    rig.InsertCoins(2);
-    rig.ScriptLine("3-0-0");
-    rig.PullLever();
-    const QString said = "Lemon, star, star: 10 coins. Pull the lever to play.";
-    EXPECT_EQ(window.findChild<QLabel*>("caption")->text(), said);
-    ASSERT_FALSE(told.isEmpty());
-    EXPECT_EQ(told.last().at(0).toString(), said);
 }
 
 // The Theme menu: a choice of one, whose mark the machine places; a theme of the player's data folder is
