@@ -77,8 +77,8 @@ public:
         Do(caption, ev::Press{button, c.x + c.w / 2.0f, c.y + c.h / 2.0f}, std::move(moments));
     }
     // The machine started and shown.
-    void StartUp() {
-        Do("start-up", ev::Load{});
+    void StartUp(std::vector<Moment> moments = {}) {
+        Do("start-up", ev::Load{}, std::move(moments));
         Do("activate", ev::Activate{});
     }
     // Started, a stack of coins in, and a first game without a win: holds allowed.
@@ -196,8 +196,7 @@ public:
 
 TEST(ReferenceScreens, StartUpCoinsAndAGameWithoutAWin) {
     Film f("start-and-play");
-    f.Do("start-up", ev::Load{}, {{"startup-wipe", "", 4}, {"startup"}});
-    f.Do("activate", ev::Activate{});
+    f.StartUp({{"startup-wipe", "", 4}, {"startup"}});
     f.Coins("a stack onto the slot", 2, kSlot.x + 15, kSlot.y + 13,
             {{"coin-spinning", "", 2}, {"credits-5"}});
     f.Coins("one coin dropped on the reels", 1, 150, 120, {{"coin-falling", "", 20}});
