@@ -168,11 +168,10 @@ TEST(Themes, EachHasFifteenSymbolsTwelvePayPicturesThatStandOutAndTheMarksOfItsS
 
 TEST(WindowIcon, EverySizeIsThereAndNoneIsAnotherScaled) {
     std::vector<QImage> drawn;
-    for (int size : {16, 24, 32, 48, 64, 128, 256, 512})
-        ASSERT_EQ(
-            drawn.emplace_back(Load(QString("icons/fruitwhirl-%1.png").arg(size), QImage::Format_ARGB32))
-                .size(),
-            QSize(size, size));
+    for (int size : {16, 24, 32, 48, 64, 128, 256, 512}) {
+        drawn.push_back(Load(QString("icons/fruitwhirl-%1.png").arg(size), QImage::Format_ARGB32));
+        ASSERT_EQ(drawn.back().size(), QSize(size, size));
+    }
     for (const QImage& a : drawn)  // scaled up or down with square pixels, no size matches another
         for (const QImage& b : drawn) {
             const QImage s = a.scaled(b.size());

@@ -13,6 +13,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "../platform/files.h"
 #include "fakes.h"
 #include "frontend/qt/main_window.h"
 #include "frontend/qt/translations.h"
@@ -199,15 +200,11 @@ TEST(Language, TheCheckRefusesACatalogueThatLacksASentenceKeepsAStaleOneOrDropsA
     const QString folder =
         QDir::temp().filePath("fw-l10n-check-" + QString::number(QCoreApplication::applicationPid()));
     QDir().mkpath(folder);
-    auto write = [](const QString& path, const QString& text) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-        ASSERT_EQ(file.write(text.toUtf8()), text.toUtf8().size());
-    };
-    write(folder + "/t.pot", header + opened("") + counted("", ""));
+    ASSERT_TRUE(Write(folder + "/t.pot", (header + opened("") + counted("", "")).toUtf8()));
     for (const Checked& row : rows) {
-        write(folder + "/de.po", header + (row.opened ? opened(row.opened) : QString()) +
-                                     counted("%1 Münze", "%1 Münzen") + row.extra);
+        const QString catalogue = header + (row.opened ? opened(row.opened) : QString()) +
+                                  counted("%1 Münze", "%1 Münzen") + row.extra;
+        ASSERT_TRUE(Write(folder + "/de.po", catalogue.toUtf8()));
         QProcess check;
         check.start("python3",
                     {source + "/scripts/l10n", "--check-catalogue", folder + "/de.po", folder + "/t.pot"});

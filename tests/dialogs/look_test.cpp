@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -141,23 +140,6 @@ TEST(Look, TheWindowsBesideTheMachineLeaveItInView) {
     for (const Beside& row : kBeside)
         EXPECT_EQ(BesidePosition(row.machine, QRect(0, 0, 1280, 1024), QSize(200, 300)), row.expected)
             << row.name;
-}
-
-TEST(Look, TheThemesAreAChoiceOfOneWhoseMarkTheMachinePlaces) {
-    MainWindow window(1);
-    window.SetThemeItem(1, "&Fruit", true, true);
-    window.SetThemeItem(2, "&\xC4pple", true, true);  // a file named in Latin-1
-    window.CheckThemeItem(1, true);
-    QMenu* themes = window.menuBar()->actions().at(1)->menu();
-    QAction *fruit = themes->actions().at(0), *apple = themes->actions().at(1);
-    EXPECT_EQ(apple->text(), "&\u00C4pple");
-    // A choice the machine has not made (no machine here) moves no mark.
-    apple->trigger();
-    EXPECT_TRUE(fruit->isChecked() && !apple->isChecked());
-    fruit->trigger();
-    EXPECT_TRUE(fruit->isChecked());
-    window.CheckThemeItem(2, true);  // one mark: the other goes
-    EXPECT_TRUE(!fruit->isChecked() && apple->isChecked());
 }
 
 TEST(Look, FullScreenIsAllTheMachinesTheMenuBarComesWhenAskedAndEscapeClosesTheOddsPanel) {

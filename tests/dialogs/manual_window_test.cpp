@@ -2,13 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
-#include <QFile>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../platform/files.h"
 #include "frontend/qt/dialogs/dialogs.h"
 #include "modal.h"
 
@@ -32,9 +32,7 @@ TEST(ManualWindow, AMissingFileGivesAMessageAnyOtherIsShownAfreshInOneModelessWi
     EXPECT_EQ(window(), nullptr);
 
     const auto show = [&](const QByteArray& bytes) {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        file.close();
+        EXPECT_TRUE(test::Write(path, bytes));
         ShowManual(parent.get(), 1, path);
         return window() ? window()->findChild<QPlainTextEdit*>("txtManual")->toPlainText() : QString();
     };

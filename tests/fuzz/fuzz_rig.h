@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "fakes.h"
 #include "records/settings.h"
@@ -46,6 +47,12 @@ inline bool IsText(const std::string& s) {
 struct RecordsRig : test::RecordsRig {
     explicit RecordsRig(std::map<std::string, std::string> items) : test::RecordsRig(std::move(items), true) {
         m.themes.ThemeCount = 3;
+    }
+    // The settings read as a start reads them; what the store said on opening them.
+    std::vector<std::string> Load() {
+        std::vector<std::string> said = store->Open();
+        LoadSettings(m);
+        return said;
     }
     Machine& m = rig->m;
 };

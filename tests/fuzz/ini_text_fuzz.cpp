@@ -1,5 +1,7 @@
 // The settings text: whatever bytes the check is given, the text it keeps
 // passes it again unchanged, and values written as text read back exactly.
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -12,20 +14,14 @@ namespace {
 using fw::fuzz::Broken;
 using fw::fuzz::IsText;
 
-// The bytes as values: section, key and value, separated by NULs; a part that
-// is no text, or an empty name, is left out.
-fw::IniValues ValuesOf(const std::string& bytes) {
+// The bytes as values: section, key and value in turn; a part that is no text, or an empty name, is left out.
+fw::IniValues ValuesOf(FuzzedDataProvider& in) {
     fw::IniValues values;
-    std::string parts[3];
-    std::size_t start = 0;
-    for (int n = 0; start <= bytes.size(); ++n) {
-        std::size_t end = bytes.find('\0', start);
-        if (end == std::string::npos) end = bytes.size();
-        parts[n % 3] = bytes.substr(start, end - start);
-        start = end + 1;
-        if (n % 3 == 2 && !parts[0].empty() && !parts[1].empty() && IsText(parts[0]) && IsText(parts[1]) &&
-            IsText(parts[2]))
-            values[parts[0]][parts[1]] = parts[2];
+    while (in.remaining_bytes() > 0) {
+        const std::string section = in.ConsumeRandomLengthString(), key = in.ConsumeRandomLengthString(),
+                          value = in.ConsumeRandomLengthString();
+        if (!section.empty() && !key.empty() && IsText(section) && IsText(key) && IsText(value))
+            values[section][key] = value;
     }
     return values;
 }
@@ -46,6 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const fw::CheckedSettings again = fw::CheckSettingsText(checked.text);
     if (!again.problem.empty() || again.text != checked.text) Broken("the text kept does not pass the check");
     WrittenReadsBack(fw::ReadIniText(checked.text));
-    WrittenReadsBack(ValuesOf(bytes));
+    FuzzedDataProvider in(data, size);
+    WrittenReadsBack(ValuesOf(in));
     return 0;
 }

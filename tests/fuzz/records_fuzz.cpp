@@ -41,18 +41,16 @@ void Fits(const fw::Machine& m) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fw::fuzz::RecordsRig first({{fw::kSettingsItem, std::string(reinterpret_cast<const char*>(data), size)}});
-    first.store->Open();
+    first.Load();
     // A damaged file has been replaced by what could be read: the next start reads it cleanly.
     if (!fw::CheckSettingsText(first.bytes->items[fw::kSettingsItem]).problem.empty())
         Broken("the mended file is damaged");
-    fw::LoadSettings(first.m);
     Fits(first.m);
 
     fw::WriteFailure failure;
     if (!fw::WriteSettings(first.m, failure)) Broken("the records were not written");
     fw::fuzz::RecordsRig second(first.bytes->items);
-    if (!second.store->Open().empty()) Broken("the file written is damaged");
-    fw::LoadSettings(second.m);
+    if (!second.Load().empty()) Broken("the file written is damaged");
     const fw::Machine &a = first.m, &b = second.m;
     if (!fw::fuzz::SameList(a, b) || a.records.ScoreTable[0].Name != b.records.ScoreTable[0].Name ||
         a.config.SoundOn != b.config.SoundOn || a.config.Speed != b.config.Speed ||

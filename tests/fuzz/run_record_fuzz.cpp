@@ -45,14 +45,6 @@ fw::RunRecord RunOf(const std::uint8_t* data, std::size_t size) {
     return run;
 }
 
-// A start that finds the items: the settings loaded, the last run recovered.
-void Start(fw::fuzz::RecordsRig& rig) {
-    std::vector<std::string> notes;
-    rig.store->Open();
-    fw::LoadSettings(rig.m);
-    fw::RecoverLastRun(rig.m, notes);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -62,7 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WrittenReadsBack(RunOf(data, size));
 
     fw::fuzz::RecordsRig first({{fw::kRunRecordItem, record}});
-    Start(first);
+    std::vector<std::string> notes;
+    first.Load();
+    fw::RecoverLastRun(first.m, notes);
     auto& items = first.bytes->items;
     if (run && run->Suspended) {
         // A suspended run resumes: the list stays as it was, the record until the run changes.
@@ -78,10 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The quit after it saved the list and was killed before it removed the record.
     items[fw::kRunRecordItem] = record;
     fw::fuzz::RecordsRig second(items);
-    second.store->Open();
-    fw::LoadSettings(second.m);
+    second.Load();
     if (!fw::fuzz::SameList(first.m, second.m)) Broken("the list saved at the start reads back otherwise");
-    std::vector<std::string> notes;
     fw::RecoverLastRun(second.m, notes);
     if (!fw::fuzz::SameList(first.m, second.m)) Broken("a run recovered before was entered again");
     if (second.bytes->items.contains(fw::kRunRecordItem)) Broken("the record stays after the second start");

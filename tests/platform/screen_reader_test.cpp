@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <vector>
 
@@ -65,7 +66,7 @@ TEST(ScreenReader, TheMachineIsANamedPictureWhoseWordsAreToldOnceAnEventHasChang
     EXPECT_EQ(r.count(QAccessible::DescriptionChanged, r.window.screen()), 1) << "the same words told again";
 }
 
-TEST(ScreenReader, EachCaptionIsANotificationThatShowsWithItsSentenceFromTheAnnouncerOfItsUrgency) {
+TEST(ScreenReader, EachCaptionShowsOnTheLineAndIsANotificationWithItsSentenceFromTheAnnouncerOfItsUrgency) {
     ReaderRig r;
     ASSERT_EQ(r.machine->childCount(), 2);
     const struct {
@@ -77,6 +78,7 @@ TEST(ScreenReader, EachCaptionIsANotificationThatShowsWithItsSentenceFromTheAnno
     for (const auto& caption : captions) {
         r.told.clear();
         r.window.Caption(caption.sentence, caption.urgent);
+        EXPECT_EQ(r.window.findChild<QLabel*>("caption")->text(), caption.sentence) << "the caption line";
         QAccessibleInterface* said = r.machine->child(caption.urgent ? 1 : 0);
         QAccessibleInterface* quiet = r.machine->child(caption.urgent ? 0 : 1);
         ASSERT_NE(said, nullptr);

@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QMenuBar>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
@@ -154,39 +153,31 @@ TEST(View, CaptionsAndHintsAreOffAtFirstOnTheDesktopAndKeptOnceChosen) {
     EXPECT_EQ(line->geometry().top(), again.screen()->geometry().bottom() + 1);
 }
 
-TEST(View, TheCaptionLineTellsTheGameAndPassesItOn) {
-    MainWindow window(2);
-    Rig rig({"Fruit.Thm"}, nullptr, nullptr, &window);
-    window.attach(&rig.m);
-    QSignalSpy told(&window, &MainWindow::captionShown);
-    window.setCaptions(true);
-    rig.StartPlaying();
-    rig.InsertCoins(2);
-    rig.ScriptLine("3-0-0");
-    rig.PullLever();
-    const QString said = "Lemon, star, star: 10 coins. Pull the lever to play.";
-    EXPECT_EQ(window.findChild<QLabel*>("caption")->text(), said);
-    ASSERT_FALSE(told.isEmpty());
-    EXPECT_EQ(told.last().at(0).toString(), said);
-}
-
-TEST(View, AThemeInTheDataFolderShowsInTheMenuAndLoads) {
+// The Theme menu: a choice of one, whose mark the machine places; a theme of the player's data folder is
+// in it by its file's name (here in Latin-1, from an older system).
+TEST(View, AThemeInTheDataFolderShowsInTheMenuByItsNameAndTheMachinePlacesTheMark) {
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toUtf8());
     const std::string own = UserThemeFolder();
     qunsetenv("XDG_DATA_HOME");
     EXPECT_EQ(own, data.path().toStdString() + "/fruitwhirl/Gfx/");
     std::filesystem::create_directories(own);
-    std::ofstream(own + "Mine.Thm") << "a picture";
+    std::ofstream(own + "\xC4pple.Thm") << "a picture";
     MainWindow window(1);
     Rig rig({"Fruit.Thm"}, nullptr, nullptr, &window);
-    rig.images.files[own + "Mine.Thm"] = ThemePicture(5);
+    rig.images.files[own + "\xC4pple.Thm"] = ThemePicture(5);
     rig.m.themes.UserGfxPath = own;
     window.attach(&rig.m);
     rig.Start();
-    EXPECT_EQ(window.menuBar()->actions().at(1)->menu()->actions().at(1)->text(), "&Mine");
-    rig.Send(ev::MenuTheme{2});
-    EXPECT_TRUE(ShowsSymbol(rig.m.display.hdcScreen, 0, 1, rig.m.Strip[18][0], 5));
+    const QList<QAction*> themes = window.menuBar()->actions().at(1)->menu()->actions();
+    QAction *apple = themes.at(0), *fruit = themes.at(1);
+    EXPECT_EQ(apple->text(), "&\u00C4pple");
+    EXPECT_TRUE(ShowsSymbol(rig.m.display.hdcScreen, 0, 1, rig.m.Strip[18][0], 5));  // the first, in use
+    apple->trigger();  // the theme in use, chosen again: its mark stays
+    EXPECT_TRUE(apple->isChecked() && !fruit->isChecked());
+    fruit->trigger();
+    EXPECT_TRUE(ShowsSymbol(rig.m.display.hdcScreen, 0, 1, rig.m.Strip[18][0], 1));
+    EXPECT_TRUE(!apple->isChecked() && fruit->isChecked());
 }
 
 }  // namespace

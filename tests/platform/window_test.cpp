@@ -46,7 +46,7 @@ TEST(ImageLoader, ReadsAnyPictureFormatPixelForPixelAndAFileNamedInLatin1AndSays
     const LoadedImage missing = loader.Load(dir.filePath("gone.Thm").toStdString(), {});
     EXPECT_TRUE(!missing.surface && missing.error.find("does not exist") != std::string::npos)
         << missing.error;
-    // A theme file named in Latin-1 loads (the menu's name for it: Look.TheThemesAreAChoiceOfOne...).
+    // A theme file named in Latin-1 loads (the menu's name for it: View.AThemeInTheDataFolder...).
     const std::string latin1 = dir.path().toStdString() + "/\xC4pple.Thm";
     std::filesystem::copy_file(std::filesystem::path(FW_PROGRAM).parent_path() / "Gfx/Fruit.Thm", latin1);
     EXPECT_TRUE(loader.Load(latin1, {}).surface);
@@ -119,15 +119,6 @@ TEST(RealWindow, ThePlayTimeRunsOnWhileTheConfigurationWindowIsOpen) {
     EXPECT_TRUE(ticked);
 }
 
-TEST(RealWindow, MMutesTheSoundAndGivesItBack) {
-    WindowRig w(true);
-    w.rig.Send(ev::Activate{});
-    w.Type(Qt::Key_M);
-    EXPECT_EQ(w.rig.sound.level, 0);
-    w.Type(Qt::Key_M);
-    EXPECT_EQ(w.rig.sound.level, 100);
-}
-
 TEST(RealWindow, UncoveringTheWindowRepaintsItFromTheCompositionSurface) {
     WindowRig w;
     w.m.display.hdcScreen.fill(0x123456);  // something drawn on the screen alone
@@ -196,48 +187,40 @@ TEST(KeyMap, QtsNamesAndTheKeypadReachTheTableAndControlAltOrMetaKeepKeysForTheW
         EXPECT_FALSE(MachineKey(Qt::Key_1, modifiers).has_value()) << modifiers;
 }
 
-// How each menu is opened from the keyboard and left again.
-struct MenuWay {
-    const char* name;
-    Qt::Key letter;  // with Alt; Qt::Key_unknown for Alt pressed and let go alone
-    int escapes;     // Escape presses that close it
-};
-
-const MenuWay kWays[] = {
-    {"Game", Qt::Key_G, 1}, {"Theme", Qt::Key_T, 1},     {"View", Qt::Key_V, 1},
-    {"Help", Qt::Key_H, 1}, {"GameTwice", Qt::Key_G, 2}, {"AltAlone", Qt::Key_unknown, 0},
-};
-
-class MenuKeys : public ::testing::TestWithParam<MenuWay> {};
-
-TEST_P(MenuKeys, AfterTheMenuTheGameKeysReachTheMachine) {
-    const MenuWay way = GetParam();
-    WindowRig w(true);
-    if (way.letter == Qt::Key_unknown) {
-        QTest::keyClick(&w.window, Qt::Key_Alt, Qt::AltModifier);
-    } else {
-        w.Type(way.letter, Qt::AltModifier);
-        ASSERT_TRUE(QApplication::activePopupWidget()) << "the menu opened";
-        for (int i = 0; i < way.escapes; ++i) w.Type(Qt::Key_Escape);
-        EXPECT_FALSE(QApplication::activePopupWidget());
+TEST(MenuKeys, AfterEachMenuTheGameKeysReachTheMachine) {
+    // How each menu is opened from the keyboard: the letter with Alt (Qt::Key_unknown: Alt pressed and let
+    // go alone), and the Escape presses that close it.
+    const std::pair<Qt::Key, int> ways[] = {{Qt::Key_G, 1}, {Qt::Key_T, 1}, {Qt::Key_V, 1},
+                                            {Qt::Key_H, 1}, {Qt::Key_G, 2}, {Qt::Key_unknown, 0}};
+    for (const auto& [letter, escapes] : ways) {
+        SCOPED_TRACE(QKeySequence(letter).toString().toStdString() + " " + std::to_string(escapes));
+        WindowRig w(true);
+        w.rig.Send(ev::Activate{});  // the sound bank open
+        if (letter == Qt::Key_unknown) {
+            QTest::keyClick(&w.window, Qt::Key_Alt, Qt::AltModifier);
+        } else {
+            w.Type(letter, Qt::AltModifier);
+            ASSERT_TRUE(QApplication::activePopupWidget()) << "the menu opened";
+            for (int i = 0; i < escapes; ++i) w.Type(Qt::Key_Escape);
+            EXPECT_FALSE(QApplication::activePopupWidget());
+        }
+        // H shows the high-score list, S this run's page, Backspace the reels again; no letter opens a menu.
+        const std::pair<Qt::Key, Screen> keys[] = {
+            {Qt::Key_H, Screen::HighScores}, {Qt::Key_Backspace, Screen::Reels},
+            {Qt::Key_S, Screen::Statistics}, {Qt::Key_Backspace, Screen::Reels},
+            {Qt::Key_G, Screen::Reels},      {Qt::Key_T, Screen::Reels},
+            {Qt::Key_V, Screen::Reels}};
+        for (const auto& [key, screen] : keys) {
+            w.Type(key);
+            EXPECT_FALSE(QApplication::activePopupWidget()) << key << " opened a menu";
+            EXPECT_EQ(w.m.display.ScreenMode, screen) << key;
+        }
+        w.Type(Qt::Key_C);
+        EXPECT_EQ(w.m.purse.Credits, 1);
+        w.Type(Qt::Key_M);
+        EXPECT_EQ(w.rig.sound.level, 0) << "M mutes";
     }
-    // H shows the high-score list, S this run's page, Backspace the reels again; no letter opens a menu.
-    const std::pair<Qt::Key, Screen> keys[] = {
-        {Qt::Key_H, Screen::HighScores}, {Qt::Key_Backspace, Screen::Reels},
-        {Qt::Key_S, Screen::Statistics}, {Qt::Key_Backspace, Screen::Reels},
-        {Qt::Key_G, Screen::Reels},      {Qt::Key_T, Screen::Reels},
-        {Qt::Key_V, Screen::Reels}};
-    for (const auto& [key, screen] : keys) {
-        w.Type(key);
-        EXPECT_FALSE(QApplication::activePopupWidget()) << key << " opened a menu";
-        EXPECT_EQ(w.m.display.ScreenMode, screen) << key;
-    }
-    w.Type(Qt::Key_C);
-    EXPECT_EQ(w.m.purse.Credits, 1);
 }
-
-INSTANTIATE_TEST_SUITE_P(EveryMenu, MenuKeys, ::testing::ValuesIn(kWays),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace fw::test
