@@ -29,22 +29,18 @@ void Jackpot(Rig& rig) {
     rig.Play("9-9-12");
 }
 
-// A scene: coins in (a stack, or one coin for a last credit), a game that stops on
-// line, then the hold buttons pressed in the order given (0 the left reel).
+// A scene: coins in (a stack, or with button 1 one coin for a last credit), a game that
+// stops on line, then the hold buttons pressed in the order given (0 the left reel).
 using Scene = std::function<void(Rig&)>;
-Scene Game(const std::string& line, std::vector<int> holds = {}) {
+Scene Game(const std::string& line, std::vector<int> holds = {}, int button = 2) {
     return [=](Rig& rig) {
-        FiveCredits(rig);
+        rig.InsertCoins(button);
         rig.Play(line);
         for (int reel : holds) rig.PressHold(reel);
     };
 }
 Scene LastCreditGame(const std::string& line, std::vector<int> holds = {}) {
-    return [=](Rig& rig) {
-        rig.InsertCoins();
-        rig.Play(line);
-        for (int reel : holds) rig.PressHold(reel);
-    };
+    return Game(line, holds, 1);
 }
 
 // The out-of-coins panel: the pile pressed when it is empty and no credit is left.

@@ -15,14 +15,6 @@
 namespace fw::test {
 namespace {
 
-// Starts, lets the run end with a purse and a play time, and quits.
-void PlayAndQuit(Rig& rig, Integer purse, int playMs = 0) {
-    rig.Start();
-    rig.m.records.ScoreTable[0].Score = purse;
-    rig.clock.Advance(std::chrono::milliseconds(playMs));
-    rig.Send(ev::MenuQuit{});
-}
-
 std::vector<std::string> ListNames(const MemoryStore& store) {
     std::vector<std::string> names;
     for (int n = 1; n <= 10; ++n) names.push_back(store.Value(HighSection(n), "Name"));
@@ -53,7 +45,9 @@ TEST(Store, TheRunEntersAboveEqualScoresWithItsPlayTime) {
 
     Rig next;  // the next run reads what this one wrote
     next.store.durable = rig.store.durable;
-    PlayAndQuit(next, 70);  // equal to row 10: enters there
+    next.Start();
+    next.m.records.ScoreTable[0].Score = 70;  // equal to row 10: enters there
+    next.Send(ev::MenuQuit{});
     EXPECT_EQ(next.m.records.ScoreTable[0].Name, "Tess");
     EXPECT_EQ(next.store.Value("High-10", "Name"), "Tess");
     EXPECT_EQ(next.store.Value("High-03", "ETime"), "61800");
