@@ -144,17 +144,21 @@ private:
     }
 };
 
-// Frames of the given length, each costing the machine `work` of wall time.
-void Frames(PacedClock& clock, Wall& wall, int count, nanoseconds length, nanoseconds work) {
-    for (int i = 0; i < count; ++i) {
-        wall.now += work;
-        clock.Wait(length);
+// A paced clock on a wall clock the test moves.
+class Pacing : public ::testing::Test {
+protected:
+    // Frames of the given length, each costing the machine `work` of wall time.
+    void Frames(int count, nanoseconds length, nanoseconds work) {
+        for (int i = 0; i < count; ++i) {
+            wall.now += work;
+            clock.Wait(length);
+        }
     }
-}
-
-TEST(Pacing, ARunOfPausesLastsTheirSumHoweverLateOneWakes) {
     Wall wall;
-    PacedClock clock(wall);
+    PacedClock clock{wall};
+};
+
+TEST_F(Pacing, ARunOfPausesLastsTheirSumHoweverLateOneWakes) {
     const std::uint32_t started = clock.Ticks();
     wall.late = 30ms;
     for (int i = 0; i < 3; ++i) clock.Wait(100ms);
@@ -163,9 +167,7 @@ TEST(Pacing, ARunOfPausesLastsTheirSumHoweverLateOneWakes) {
     EXPECT_EQ(wall.now - wall.start, 300ms);  // the late wake was made up by the next pause
 }
 
-TEST(Pacing, APauseShowsTheFrameAtMostOncePerRefreshUnlessItStaysThatLong) {
-    Wall wall;
-    PacedClock clock(wall);
+TEST_F(Pacing, APauseShowsTheFrameAtMostOncePerRefreshUnlessItStaysThatLong) {
     clock.Wait(2ms);   // the shortest pause: shown, and the window lives until its end
     clock.Wait(3ms);   // 2 ms after that show: not shown again
     clock.Wait(16ms);  // stays a whole refresh: shown
@@ -173,18 +175,14 @@ TEST(Pacing, APauseShowsTheFrameAtMostOncePerRefreshUnlessItStaysThatLong) {
     EXPECT_EQ(wall.lived, (std::vector<nanoseconds>{2ms, 5ms, 21ms}));
 }
 
-TEST(Pacing, AnimationFramesAreShownOncePerDisplayRefresh) {
-    Wall wall;
-    PacedClock clock(wall);
-    Frames(clock, wall, 64, 1ms, 1ms);  // the machine keeps pace with its frames
+TEST_F(Pacing, AnimationFramesAreShownOncePerDisplayRefresh) {
+    Frames(64, 1ms, 1ms);  // the machine keeps pace with its frames
     EXPECT_EQ(wall.shown, (std::vector<Wall::Shown>{{1ms, true}, {17ms, true}, {33ms, true}, {49ms, true}}));
     EXPECT_TRUE(wall.lived.empty() && wall.slept.empty());
 }
 
-TEST(Pacing, AnimationFramesRunAtMostTheLeadAheadAndThenSleepTogether) {
-    Wall wall;
-    PacedClock clock(wall);
-    Frames(clock, wall, 24, 1ms, 0ns);  // drawing takes no time: the frames run ahead
+TEST_F(Pacing, AnimationFramesRunAtMostTheLeadAheadAndThenSleepTogether) {
+    Frames(24, 1ms, 0ns);  // drawing takes no time: the frames run ahead
     EXPECT_EQ(wall.slept, (std::vector<nanoseconds>{8ms, 16ms, 24ms}));
     // A frame just under the pause's length with a pause's distance to go is still a frame.
     clock.Wait(1999us);
@@ -192,14 +190,12 @@ TEST(Pacing, AnimationFramesRunAtMostTheLeadAheadAndThenSleepTogether) {
     EXPECT_TRUE(wall.lived.empty());
 }
 
-TEST(Pacing, AfterTheMachineWasIdleTheTimelineCatchesUpAndNeverGoesBack) {
-    Wall wall;
-    PacedClock clock(wall);
+TEST_F(Pacing, AfterTheMachineWasIdleTheTimelineCatchesUpAndNeverGoesBack) {
     const std::uint32_t started = clock.Ticks();
     wall.now += 5s;
     clock.Sync();
     EXPECT_EQ(clock.Ticks() - started, 5000u);
-    Frames(clock, wall, 6, 1ms, 0ns);  // 6 ms ahead of the wall clock
+    Frames(6, 1ms, 0ns);  // 6 ms ahead of the wall clock
     clock.Sync();
     EXPECT_EQ(clock.Ticks() - started, 5006u);
 }

@@ -164,10 +164,8 @@ TEST(Controls, AFingerPressesASmallTargetWithinItsReach) {
     EXPECT_EQ(rig.m.display.ScreenMode, Screen::HighScores);
 }
 
-// 560 inputs during the first 40 waits of the game that the lever starts: the
-// lever clicked (pressed and released) and the lever's key, over and over, and
-// About and the configuration from the menu. quit, when given, comes at the
-// twentieth wait.
+// 560 inputs during the first 40 waits of the lever's game: the lever clicked and its key, over
+// and over, and About and the configuration from the menu; quit, when given, at the twentieth wait.
 struct Flood {
     explicit Flood(std::optional<MachineEvent> quit = std::nullopt) {
         rig.StartPlaying();

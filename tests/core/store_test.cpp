@@ -131,12 +131,6 @@ TEST(IniText, WhatIsWrittenReadsBackExactly) {
     }
 }
 
-TEST(IniText, WhatTheCheckKeepsOfADamagedTextPassesItAgainUnchanged) {
-    const std::string kept = CheckSettingsText("# note\n" + kFile).text;
-    EXPECT_EQ(CheckSettingsText(kept).problem, "");
-    EXPECT_EQ(CheckSettingsText(kept).text, kept);
-}
-
 TEST(IniText, AnEscapeThatMeansNothingDropsTheWholeLetterAfterIt) {
     EXPECT_EQ(ReadIniText("[G]\nName=Zo\\\xC3\xAB!\n"), (IniValues{{"G", {{"Name", "Zo!"}}}}));
 }
