@@ -149,14 +149,10 @@ TEST_F(SdlSound, TheVolumeScalesWhatPlaysAtOnce) {
     PlayFor(300);
     sound.Release();
     const auto full = Heard(300, 8000), atThirty = Heard(300, 2400);
+    const std::size_t changed = quietAt / kWindow + 4;  // after the buffers on their way when it changed
     for (std::size_t i = 2; i < full.size(); ++i) {
-        const bool after = i > quietAt / kWindow + 4;  // the buffers on their way when it changed
-        if (after || i < quietAt / kWindow) {
-            EXPECT_EQ(full[i], !after) << i;
-        }
-        if (after) {
-            EXPECT_TRUE(atThirty[i]) << i;
-        }
+        EXPECT_TRUE(i + 4 >= changed || full[i]) << "full before the change: " << i;
+        EXPECT_TRUE(i <= changed || (atThirty[i] && !full[i])) << "at 30 % after it: " << i;
     }
 }
 
@@ -164,22 +160,11 @@ TEST_F(SdlSound, WithoutADeviceEveryCallDoesNothingAndOneLineSaysSo) {
     setenv("SDL_AUDIODRIVER", "alsa", 1);
     setenv("AUDIODEV", "fw_no_such_pcm", 1);
     SdlSoundControl sound;
-    // What the terminal shows: ALSA's own complaints go unsaid.
-    std::fflush(stderr);
-    const int terminal = dup(2);
-    const fs::path said = fs::temp_directory_path() / ("fw-sdl-" + std::to_string(getpid()) + ".said");
-    std::freopen(said.c_str(), "w", stderr);
+    // What the terminal shows: one line of ours, ALSA's own complaints unsaid.
+    testing::internal::CaptureStderr();
     EXPECT_FALSE(sound.Initialise());
-    std::fflush(stderr);
-    dup2(terminal, 2);
-    close(terminal);
-    std::ifstream in(said);
-    std::string line, rest;
-    std::getline(in, line);
-    std::getline(in, rest, '\0');
-    fs::remove(said);
-    EXPECT_EQ(line, "fruitwhirl: no sound device was found; the game plays silently");
-    EXPECT_EQ(rest, "");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "fruitwhirl: no sound device was found; the game plays silently\n");
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
     sound.Load(0, Tone("a.wav", 450, 0.3, 6000));
     sound.PlayOnce(0), sound.StartRepeating(0), sound.Stop(0), sound.Release();

@@ -21,8 +21,10 @@ constexpr int kRate = 44100;
 
 const std::set<std::string> kClicks = {"Click.wav", "Tick.wav", "klonk1.wav", "klonk2.wav", "klonk3.wav"};
 
-// The samples of a PCM 16-bit mono 44.1 kHz WAV file as -1..1, or what is wrong with it.
-std::vector<double> Read(const std::string& name, std::string& error) {
+// The samples of a WAV file as -1..1: PCM 16-bit mono at 44.1 kHz, its sizes stated right.
+const std::vector<double>& Samples(const std::string& name) {
+    static std::map<std::string, std::vector<double>> bank;
+    if (bank.count(name)) return bank[name];
     std::ifstream f(fs::path(FW_SOUNDS_DIR) / name, std::ios::binary);
     const std::string b((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
     auto le = [&b](std::size_t at, int bytes) {
@@ -30,34 +32,14 @@ std::vector<double> Read(const std::string& name, std::string& error) {
         for (int i = bytes - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(b[at + i]);
         return v;
     };
-    std::vector<double> x;
-    if (b.size() < 12 || b.compare(0, 4, "RIFF") || b.compare(8, 4, "WAVE") || le(4, 4) != b.size() - 8)
-        return error = "not a RIFF/WAVE file of its stated size", x;
-    bool format = false;
-    std::size_t at = 12;
-    for (; at + 8 <= b.size(); at += 8 + le(at + 4, 4) + (le(at + 4, 4) & 1)) {
-        const std::string id = b.substr(at, 4);
-        const std::size_t size = le(at + 4, 4), body = at + 8;
-        if (body + size > b.size()) return error = "chunk " + id + " runs past the end", x;
-        if (id == "fmt ")
-            format = le(body, 2) == 1 && le(body + 2, 2) == 1 && le(body + 4, 4) == kRate &&
-                     le(body + 8, 4) == 2 * kRate && le(body + 12, 2) == 2 && le(body + 14, 2) == 16;
-        if (id == "data" && format)
-            for (std::size_t i = 0; i + 1 < size; i += 2)
-                x.push_back(std::int16_t(le(body + i, 2)) / 32767.0);
-    }
-    if (!format || x.empty() || at != b.size()) error = "not PCM 16-bit mono 44100 Hz with samples";
+    const bool wav = b.size() > 44 && !b.compare(0, 4, "RIFF") && le(4, 4) == b.size() - 8 &&
+                     !b.compare(8, 8, "WAVEfmt ") && le(16, 4) == 16 && le(20, 2) == 1 && le(22, 2) == 1 &&
+                     le(24, 4) == kRate && le(28, 4) == 2 * kRate && le(32, 2) == 2 && le(34, 2) == 16 &&
+                     !b.compare(36, 4, "data") && le(40, 4) == b.size() - 44;
+    EXPECT_TRUE(wav) << name << " is no PCM 16-bit mono 44100 Hz WAV file of its stated size";
+    std::vector<double>& x = bank[name];
+    for (std::size_t i = 44; wav && i + 1 < b.size(); i += 2) x.push_back(std::int16_t(le(i, 2)) / 32767.0);
     return x;
-}
-
-const std::vector<double>& Samples(const std::string& name) {
-    static std::map<std::string, std::vector<double>> bank;
-    if (!bank.count(name)) {
-        std::string error;
-        bank[name] = Read(name, error);
-        EXPECT_EQ(error, "") << name;
-    }
-    return bank[name];
 }
 
 double Db(double v) {
