@@ -22,13 +22,6 @@ const QString kPictures = QStringLiteral(FW_PICTURES_DIR);
 
 const bool kUpdating = qgetenv("FRUITWHIRL_UPDATE_SCREENS") == "1";
 
-QImage ToImage(const Surface& s) {
-    QImage image(s.width(), s.height(), QImage::Format_RGB32);
-    for (int y = 0; y < s.height(); ++y)
-        for (int x = 0; x < s.width(); ++x) image.setPixel(x, y, 0xFF000000u | s.pixel(x, y));
-    return image;
-}
-
 Surface Picture(const char* file) {
     return SurfaceFromImage(QImage(kPictures + "/" + file));
 }
@@ -116,17 +109,26 @@ private:
         }
     }
 
-    // Compares the screen with its reference; a mismatch keeps the actual picture.
-    void Shot(const std::string& name) {
-        const QImage actual = ToImage(m.display.hdcScreen);
-        const QString file = QString::fromStdString(name) + ".png";
-        if (kUpdating) return void(actual.save(kReferences + "/" + file));
-        if (QImage(kReferences + "/" + file).convertToFormat(QImage::Format_RGB32) == actual) return;
+    // Compares what is seen or heard with its reference file: save writes it to the path given, the
+    // reference when updating, else the actual one beside the build's when the two differ.
+    void Compare(const QString& file, bool same, const std::function<void(const QString&)>& save) {
+        if (kUpdating) return save(kReferences + "/" + file);
+        if (same) return;
         QDir().mkpath(kActual);
-        actual.save(kActual + "/" + file);
-        ADD_FAILURE() << "screen " << name << " differs from its reference or has none"
-                      << " (FRUITWHIRL_UPDATE_SCREENS=1 rewrites it); actual "
-                      << (kActual + "/" + file).toStdString();
+        save(kActual + "/" + file);
+        ADD_FAILURE() << file.toStdString()
+                      << " differs from its reference or has none (FRUITWHIRL_UPDATE_SCREENS=1"
+                      << " rewrites it); actual " << (kActual + "/" + file).toStdString();
+    }
+
+    void Shot(const std::string& name) {
+        const Surface& screen = m.display.hdcScreen;
+        const QString file = QString::fromStdString(name) + ".png";
+        Compare(file, SurfaceFromImage(QImage(kReferences + "/" + file)) == screen, [&](const QString& path) {
+            QImage(reinterpret_cast<const uchar*>(screen.pixels().data()), screen.width(), screen.height(),
+                   QImage::Format_RGB32)
+                .save(path);
+        });
     }
 
     // The waits of the input, equal ones counted together, with its sounds and pictures between them.
@@ -163,23 +165,10 @@ private:
     }
 
     void CompareText(const std::string& file, const std::string& actual) {
-        const std::string reference = (kReferences + "/").toStdString() + file;
-        if (kUpdating) {
-            std::ofstream(reference) << actual;
-            return;
-        }
         std::stringstream expected;
-        expected << std::ifstream(reference).rdbuf();
-        if (expected.str() == actual) return;
-        QDir().mkpath(kActual);
-        const std::string kept = (kActual + "/").toStdString() + file;
-        std::ofstream(kept) << actual;
-        std::istringstream a(actual), e(expected.str());
-        std::string la, le;
-        int line = 1;
-        while (std::getline(a, la) && std::getline(e, le) && la == le) ++line;
-        ADD_FAILURE() << "the timeline " << file << " differs from its reference from line " << line
-                      << ": expected \"" << le << "\", got \"" << la << "\"; actual " << kept;
+        expected << std::ifstream((kReferences + "/").toStdString() + file).rdbuf();
+        Compare(QString::fromStdString(file), expected.str() == actual,
+                [&](const QString& path) { std::ofstream(path.toStdString()) << actual; });
     }
 
     std::string scenario_;
