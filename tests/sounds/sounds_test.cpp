@@ -222,11 +222,8 @@ double Loudness(std::vector<double> x, double rate = double(kRate)) {
     x.resize(std::max(x.size(), block));
     const std::vector<double> k = KWeighted(x, rate);
     std::vector<double> powers;
-    for (std::size_t at = 0; at + block <= k.size(); at += step) {
-        double e = 0;
-        for (std::size_t i = at; i < at + block; ++i) e += k[i] * k[i];
-        powers.push_back(e / block);
-    }
+    for (std::size_t at = 0; at + block <= k.size(); at += step)
+        powers.push_back(std::pow(Rms(k, at, at + block), 2));
     auto lufs = [](double power) { return -0.691 + 10 * std::log10(std::max(power, 1e-20)); };
     auto gatedMean = [&](double gate) {
         double sum = 0;
@@ -247,12 +244,7 @@ double ShareAbove(const std::vector<double>& x, double hz) {
         const double alpha = std::sin(w) / (2 * q);
         y = Filter(y, {(1 + c) / 2, -(1 + c), (1 + c) / 2, 1 + alpha, -2 * c, 1 - alpha});
     }
-    double above = 0, all = 0;
-    for (std::size_t i = 0; i < x.size(); ++i) {
-        above += y[i] * y[i];
-        all += x[i] * x[i];
-    }
-    return above / all;
+    return std::pow(Rms(y) / Rms(x), 2);
 }
 
 // The loudness of the starts that keep picks, mixed.
