@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <limits>
 #include <string>
-#include <vector>
 
 #include "fuzz_rig.h"
 #include "records/recovery.h"
@@ -54,9 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WrittenReadsBack(RunOf(data, size));
 
     fw::fuzz::RecordsRig first({{fw::kRunRecordItem, record}});
-    std::vector<std::string> notes;
     first.Load();
-    fw::RecoverLastRun(first.m, notes);
+    fw::RecoverLastRun(first.m, first.notes);
     auto& items = first.bytes->items;
     if (run && run->Suspended) {
         // A suspended run resumes: the list stays as it was, the record until the run changes.
@@ -74,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fw::fuzz::RecordsRig second(items);
     second.Load();
     if (!fw::fuzz::SameList(first.m, second.m)) Broken("the list saved at the start reads back otherwise");
-    fw::RecoverLastRun(second.m, notes);
+    fw::RecoverLastRun(second.m, second.notes);
     if (!fw::fuzz::SameList(first.m, second.m)) Broken("a run recovered before was entered again");
     if (second.bytes->items.contains(fw::kRunRecordItem)) Broken("the record stays after the second start");
     return 0;

@@ -89,14 +89,11 @@ protected:
 
 TEST_F(SdlSound, PlaysOnceRepeatsUntilStoppedAndMixesEverythingItIsGiven) {
     // Ctrl+C as a terminal gives it to a program in the foreground (a background job's is ignored).
-    struct sigaction interrupt = {}, given = {};
-    interrupt.sa_handler = SIG_DFL;
-    sigaction(SIGINT, &interrupt, &given);
+    std::signal(SIGINT, SIG_DFL);
     SdlSoundControl sound;
     ASSERT_TRUE(sound.Initialise()) << SDL_GetError();
-    EXPECT_TRUE(sound.Initialise());  // already open: the same device
-    sigaction(SIGINT, &given, &interrupt);
-    EXPECT_EQ(interrupt.sa_handler, SIG_DFL);  // Ctrl+C still ends the program
+    EXPECT_TRUE(sound.Initialise());                   // already open: the same device
+    EXPECT_EQ(std::signal(SIGINT, SIG_DFL), SIG_DFL);  // Ctrl+C still ends the program
     for (const auto& [slot, name, hz, seconds, level] :
          {std::tuple{15, "loop", 300, 0.2, 6000},
           {10, "filler", 500, 2.0, 400},
