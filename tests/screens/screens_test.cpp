@@ -96,14 +96,11 @@ private:
             std::size_t start = waitBase_;
             bool started = moment.after.empty();
             for (std::size_t i = soundBase_; !started && i < rig.sound.calls.size(); ++i) {
-                const std::string& call = rig.sound.calls[i];
-                if (call.size() > moment.after.size() && call.ends_with(" " + moment.after)) {
-                    started = true;
-                    start = rig.sound.atWait[i];
-                }
+                started = rig.sound.calls[i].ends_with(" " + moment.after);
+                if (started) start = rig.sound.atWait[i];
             }
             if (started && now - start == static_cast<std::size_t>(moment.waits)) {
-                shots_.push_back({now, moment.name});
+                shots_.push_back({now, "picture " + moment.name});
                 Shot(moment.name);
             }
         }
@@ -135,7 +132,6 @@ private:
     void WriteEvent() {
         const auto& waits = rig.clock.waits;
         std::vector<std::pair<std::size_t, std::string>> marks = shots_;
-        for (auto& mark : marks) mark.second = "picture " + mark.second;
         for (std::size_t i = soundBase_; i < rig.sound.calls.size(); ++i)
             marks.push_back({rig.sound.atWait[i], "sound " + WithoutFolder(rig.sound.calls[i])});
         std::stable_sort(marks.begin(), marks.end(), [](auto& a, auto& b) { return a.first < b.first; });
@@ -228,9 +224,8 @@ TEST(ReferenceScreens, HundredWinManiaAndTheBonusWheel) {
     f.rig.ScriptSteps({12, 7, 7});  // 9-2-4: a special symbol on reel 0
     f.Press("lever: a special symbol", places::LeverKnob, 1,
             {{"wheel-turning", "Tick", 6}, {"wheel-stopped", "CircHigh", 1}, {"wheel-paid"}});
-    for (int t = 2; t <= 13; ++t)
-        f.Do("Mania tick " + std::to_string(t), ev::Tick{TimerId::MultiCheck},
-             t == 13 ? std::vector<Moment>{{"mania-tick-13"}} : std::vector<Moment>{});
+    for (int t = 2; t <= 12; ++t) f.Do("Mania tick " + std::to_string(t), ev::Tick{TimerId::MultiCheck});
+    f.Do("Mania tick 13", ev::Tick{TimerId::MultiCheck}, {{"mania-tick-13"}});
     f.Do("Mania tick 14", ev::Tick{TimerId::MultiCheck}, {{"mania-ends"}});
 }
 
