@@ -275,9 +275,8 @@ TEST(Mix, TheTopPrizeIsTheLoudestMomentAndTheEverydaySoundsAreQuieter) {
 
 TEST(Mix, TheFrequentSoundsAreDarkAndTheCreditJingleShort) {
     for (const char* file :
-         {"Pick.wav", "Coin.wav", "Pay.wav", "Activate.wav", "klonk1.wav", "klonk2.wav", "klonk3.wav"}) {
+         {"Pick.wav", "Coin.wav", "Pay.wav", "Activate.wav", "klonk1.wav", "klonk2.wav", "klonk3.wav"})
         EXPECT_LE(ShareAbove(Samples(file), 6000), 0.10) << file << ": its energy above 6 kHz";
-    }
     EXPECT_LE(Samples("Activate.wav").size() / double(kRate), 0.6);
 }
 
