@@ -3,11 +3,10 @@
 # from NEWS.md, and the installed metadata's releases, have NEWS.md's
 # versions (and the metadata its notes); debian/copyright holds the licence of
 # LICENSE word for word.
-#   texts.sh SOURCE_DIR BUILD_DIR METAINFO
+#   texts.sh SOURCE_DIR METAINFO
 set -euo pipefail
 SOURCE=$1
-BUILD=$2
-META=$3
+META=$2
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Each version of NEWS.md, with its date, is a release of the metadata, in the same order.

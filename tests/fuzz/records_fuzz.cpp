@@ -51,8 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!fw::WriteSettings(first.m, failure)) Broken("the records were not written");
     fw::fuzz::RecordsRig second(first.bytes->items);
     if (!second.Load().empty()) Broken("the file written is damaged");
-    // Read and written again, the records and the sections and keys the machine does not know come out the
-    // same.
+    // Read and written again, the records and the keys the machine does not know come out the same.
     if (!fw::WriteSettings(second.m, failure) || second.store->Text() != first.store->Text())
         Broken("the records written read back otherwise");
     return 0;
