@@ -54,12 +54,9 @@ public:
         moments_ = std::move(moments);
         shots_.clear();
         rig.Send(event);
+        for (const Moment& moment : moments_)
+            if (moment.waits < 0) Shot(moment.name);
         WriteEvent();
-        for (const Moment& moment : moments_) {
-            if (moment.waits >= 0) continue;
-            Shot(moment.name);
-            timeline_ << "  picture " << moment.name << "\n";
-        }
     }
     // Coins from the pile: the press, then the release at (x, y).
     void Coins(const std::string& caption, int button, float x, float y, std::vector<Moment> moments = {}) {
@@ -134,6 +131,8 @@ private:
         std::vector<std::pair<std::size_t, std::string>> marks = shots_;
         for (std::size_t i = soundBase_; i < rig.sound.calls.size(); ++i)
             marks.push_back({rig.sound.atWait[i], "sound " + WithoutFolder(rig.sound.calls[i])});
+        for (const Moment& moment : moments_)  // when the input has been handled
+            if (moment.waits < 0) marks.push_back({waits.size(), "picture " + moment.name});
         std::stable_sort(marks.begin(), marks.end(), [](auto& a, auto& b) { return a.first < b.first; });
         std::size_t next = 0;
         for (std::size_t i = waitBase_; i <= waits.size(); ++i) {
