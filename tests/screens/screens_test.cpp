@@ -22,10 +22,6 @@ const QString kPictures = QStringLiteral(FW_PICTURES_DIR);
 
 const bool kUpdating = qgetenv("FRUITWHIRL_UPDATE_SCREENS") == "1";
 
-Surface Picture(const char* file) {
-    return SurfaceFromImage(QImage(kPictures + "/" + file));
-}
-
 // A moment of an input: the screen during the n-th wait after a sound starts
 // ("" for the input itself), or when the input has been handled (n < 0).
 struct Moment {
@@ -40,11 +36,19 @@ class Film {
 public:
     explicit Film(std::string scenario)
         : scenario_(std::move(scenario)),
-          rig(Pictures{Picture("sprites.png"), Picture("machine.png")}, loader_, kPictures.toStdString()),
+          rig(Pictures{SurfaceFromImage(QImage(kPictures + "/sprites.png")),
+                       SurfaceFromImage(QImage(kPictures + "/machine.png"))},
+              loader_, kPictures.toStdString()),
           m(rig.m) {
         rig.clock.onWait = [this] { OnWait(); };
     }
-    ~Film() { CompareText(scenario_ + ".txt", timeline_.str()); }
+    ~Film() {
+        const QString file = QString::fromStdString(scenario_) + ".txt";
+        std::stringstream expected;
+        expected << std::ifstream((kReferences + "/" + file).toStdString()).rdbuf();
+        Compare(file, expected.str() == timeline_.str(),
+                [&](const QString& path) { std::ofstream(path.toStdString()) << timeline_.str(); });
+    }
 
     // Handles one input and takes the pictures of its moments.
     void Do(const std::string& caption, MachineEvent event, std::vector<Moment> moments = {}) {
@@ -157,13 +161,6 @@ private:
         if (const auto at = text.find(folder); at != std::string::npos)
             text.replace(at, folder.size(), "<folder>");
         return text;
-    }
-
-    void CompareText(const std::string& file, const std::string& actual) {
-        std::stringstream expected;
-        expected << std::ifstream((kReferences + "/").toStdString() + file).rdbuf();
-        Compare(QString::fromStdString(file), expected.str() == actual,
-                [&](const QString& path) { std::ofstream(path.toStdString()) << actual; });
     }
 
     std::string scenario_;
