@@ -219,7 +219,6 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
 
 TEST(Captions, ASentenceThatStartsWithASymbolsNameStartsWithACapitalInEveryLanguage) {
     for (const auto& [name, capital] : {std::pair{"érable", "Érable"},
-                                        {"ägg", "Ägg"},
                                         {"łódź", "Łódź"},
                                         {"ōra", "Ōra"},
                                         {"žuta", "Žuta"},
@@ -233,8 +232,7 @@ TEST(Captions, ASentenceThatStartsWithASymbolsNameStartsWithACapitalInEveryLangu
         });
         Rig rig;
         rig.StartPlaying();
-        FiveCredits(rig);
-        rig.Play("3-0-0");
+        Game("3-0-0")(rig);
         EXPECT_EQ(rig.host.captions.back().sentence,
                   std::string(capital) + ", star, star: 10 coins. Pull the lever to play.");
     }
