@@ -1,6 +1,6 @@
 // The machine in words, played on the virtual clock: the captions each event and state tell the
-// player, the hint of View > Hints against a brute force, and the description a screen reader
-// reads (written out by hand: the Fruit theme's names, the strips as printed).
+// player, with the hint of View > Hints, and the description a screen reader reads (written out
+// by hand: the Fruit theme's names, the strips as printed).
 #include <gtest/gtest.h>
 
 #include <functional>
