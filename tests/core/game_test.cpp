@@ -180,13 +180,11 @@ TEST_F(Game, TheManiaPeriodRunsThirteenTicksAndAHundredStartsItAgain) {
     rig.PressOn(places::ListLineZone(4), 2);
     EXPECT_EQ(m.display.ScreenMode, Screen::Reels);
     EXPECT_FALSE(rig.host.menuEnabled[MenuId::Theme]) << "back from the list";
-    const Integer purse = m.records.ScoreTable[0].Score, credits = m.purse.Credits;
-    m.records.ScoreTable[0].Score = 0, m.purse.Credits = 0;
+    rig.SetPurse(0), m.purse.Credits = 0;
     rig.PressOn(places::CoinPile);
     rig.PressOn(places::PanelContinueButton);
     EXPECT_EQ(m.display.ScreenMode, Screen::Reels);
     EXPECT_FALSE(rig.host.menuEnabled[MenuId::Theme]) << "continued from the panel";
-    m.records.ScoreTable[0].Score = purse, m.purse.Credits = credits;
     Score("9-9-12");
     EXPECT_TRUE(Shows(m.display.hdcScreen, places::TimeBar, cells::TimeBarEmpty));
     for (int t = 1; t <= 13; ++t) rig.Send(ev::Tick{TimerId::MultiCheck});
