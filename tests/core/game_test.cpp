@@ -36,7 +36,7 @@ TEST(Coins, CoinsWakeTheMachineAndStacksMoveWhatThePurseHoldsUpToTenCredits) {
     rig.PressOn(places::CoinPile);  // let go over the slot once the window lost the mouse: no coin
     rig.Send(ev::Release{CentreX(places::CoinSlot), CentreY(places::CoinSlot), false});
     rig.Forget();
-    m.records.ScoreTable[0].Score = 4;
+    rig.SetPurse(4);
     rig.InsertCoins();
     EXPECT_TRUE(Shows(m.display.hdcScreen, places::CoinWindow, cells::CoinAtRest));
     EXPECT_EQ(rig.SoundsPlayed(), (std::vector<Sfx>{Sfx::Pick, Sfx::Pay, Sfx::Activate}));
@@ -130,17 +130,14 @@ TEST_F(Game, HoldsOpenAndCloseByTheRules) {
     rig.PressHold(0);  // released: the third opens again
     EXPECT_EQ(HoldLooks(m), "GSG");
     rig.PressHold(1);
-    EXPECT_EQ(HoldLooks(m), "GGG");
     rig.PressOn(places::HoldButton(1), 2);  // the right button holds nothing
-    EXPECT_EQ(rig.random.reseeds, 1);       // the spin drew fresh numbers
+    EXPECT_EQ(HoldLooks(m), "GGG");
+    EXPECT_EQ(rig.random.reseeds, 1);  // the spin drew fresh numbers
     EXPECT_EQ(rig.SoundsPlayed(),
               (std::vector<Sfx>{Sfx::Click, Sfx::Click, Sfx::Wrong, Sfx::Click, Sfx::Click}));
-    EXPECT_EQ(m.reels.HoldCount, 0);
     EXPECT_EQ(m.display.hdcScreen, m.display.hdcCompose);
-    // A symbol-2 win locks its reel; the others can both be held.
-    rig.ScriptSteps({10, 7, 7});  // 2-8-4 from 8, 16, 4
-    rig.PullLever();
-    EXPECT_EQ(m.purse.LastWin, 2);
+    // A cherries win locks its reel; the others can both be held.
+    rig.Play("2-8-4");
     EXPECT_EQ(HoldLooks(m), "DGG");
     rig.PressHold(1);
     rig.PressHold(2);
@@ -150,8 +147,7 @@ TEST_F(Game, HoldsOpenAndCloseByTheRules) {
     EXPECT_EQ(HoldLooks(m), "DGG");
     // The last credit closes the holds and darkens the strip; a coin opens them again.
     m.purse.Credits = 1;
-    rig.ScriptSteps({7, 7, 7});  // 5-2-3
-    rig.PullLever();
+    rig.Play("5-2-3");
     EXPECT_EQ(HoldLooks(m), "DDD");
     rig.Forget();
     rig.PressHold(0);
@@ -184,13 +180,11 @@ TEST_F(Game, TheManiaPeriodRunsThirteenTicksAndAHundredStartsItAgain) {
     rig.PressOn(places::ListLineZone(4), 2);
     EXPECT_EQ(m.display.ScreenMode, Screen::Reels);
     EXPECT_FALSE(rig.host.menuEnabled[MenuId::Theme]) << "back from the list";
-    const Integer purse = m.records.ScoreTable[0].Score, credits = m.purse.Credits;
-    m.records.ScoreTable[0].Score = 0, m.purse.Credits = 0;
+    rig.SetPurse(0), m.purse.Credits = 0;
     rig.PressOn(places::CoinPile);
     rig.PressOn(places::PanelContinueButton);
     EXPECT_EQ(m.display.ScreenMode, Screen::Reels);
     EXPECT_FALSE(rig.host.menuEnabled[MenuId::Theme]) << "continued from the panel";
-    m.records.ScoreTable[0].Score = purse, m.purse.Credits = credits;
     Score("9-9-12");
     EXPECT_TRUE(Shows(m.display.hdcScreen, places::TimeBar, cells::TimeBarEmpty));
     for (int t = 1; t <= 13; ++t) rig.Send(ev::Tick{TimerId::MultiCheck});
@@ -214,7 +208,6 @@ TEST_F(Game, SpecialSymbolsInTheManiaPeriodSpinTheBonusWheel) {
         rig.random.values = {(k + 0.5) / 4};
         const Integer purse = m.records.ScoreTable[0].Score;
         Score("9-4-4");  // a special symbol on reel 0 alone
-        EXPECT_EQ(m.purse.LastWin, (k + 2) * 10);
         EXPECT_EQ(m.records.ScoreTable[0].Score, purse + (k + 2) * 10);
         EXPECT_EQ(rig.sound.calls.front(), "Play Siren4");
         EXPECT_EQ(Count(rig.sound, "Play Tick"), 17 + k);  // four laps and on to its number
@@ -248,10 +241,9 @@ TEST(QueueAndLimits, AThemeQueuedDuringTheSpinThatRaisesTheOfferIsDroppedAndTheP
     rig.PressOn(places::DisplayWindow);  // ...while another button does nothing...
     const Cell& slot = places::CoinSlot;
     rig.Send(ev::Release{CentreX(slot), CentreY(slot), true, 2});  // ...onto the slot
-    m.records.ScoreTable[0].Score = 995;
-    rig.ScriptSteps({8, 7, 7});  // "2-2-5" pays 5: the purse reaches 1000
+    rig.SetPurse(995);
     rig.clock.onWait = [&] { Post(m, ev::MenuTheme{2}); };
-    rig.PullLever();
+    rig.Play("2-2-5");  // pays 5: the purse reaches 1000
     EXPECT_TRUE(PanelShows(m, cells::OfferPanel));
     EXPECT_EQ(m.themes.ThemeIndex, 1);
     rig.Press(kGoX, kGoY);
@@ -275,8 +267,7 @@ TEST(QueueAndLimits, AtThePurseLimitTheCounterShowsThePurseAndManiaEndingUnderTh
     m.records.ScoreTable[0].Score = kIntegerMax;
     rig.InsertCoins(2);
     EXPECT_EQ(CounterText(m.display.hdcScreen), "2762");
-    rig.ScriptSteps({14, 16, 9});  // "9-9-12" pays 100: Mania and the offer; five coins reach the purse
-    rig.PullLever();
+    rig.Play("9-9-12");  // pays 100: Mania and the offer; five coins reach the purse
     EXPECT_EQ(m.records.ScoreTable[0].Score, kIntegerMax);
     EXPECT_EQ(CounterText(m.display.hdcScreen), "2767");
     for (int t = 0; t < 14; ++t) rig.Send(ev::Tick{TimerId::MultiCheck});

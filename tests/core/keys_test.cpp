@@ -193,10 +193,9 @@ struct Flood {
     Pointer busyPointer = Pointer::Default;
 };
 
-// Without a quit the lever's game and the four presses that waited are played, with four presses and
-// their releases waiting at most (the releases of refused presses go too), and each menu command
-// that waited runs once; a quit from the menu or closing the window goes ahead of the waiting
-// presses and saves when the game in hand ends.
+// Without a quit the four presses that waited are played, with at most four presses and their
+// releases waiting, and each waiting menu command runs once; a quit goes ahead of them all and
+// saves when the game in hand ends.
 TEST(BusyMachine, AFloodDuringAGameLetsFourPressesWaitAndAQuitGoesAheadOfThem) {
     const struct {
         const char* name;

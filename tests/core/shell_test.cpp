@@ -37,14 +37,10 @@ TEST(Presses, ZonesEndWhereThePlayerExpects) {
     rig.PressOn(places::HoldButton(1), 2);
     EXPECT_NE(m.display.hdcScreen.pixel(0, 0), 0x123456u);
     EXPECT_TRUE(rig.sound.calls.empty() && rig.clock.waits.empty());
-    // Neighbouring list lines share their boundary row, which belongs to the upper line.
-    rig.PressHold(0);
-    rig.PressOn(places::DisplayWindow);
-    rig.Press(CentreX(places::ListLineZone(0)), places::ListLineZone(1).y);
-    EXPECT_EQ(m.records.StatPage, 1);
 }
 
-// The page reports fractions of a machine pixel, the desktop whole pixels: the same spot lands alike.
+// The page reports fractions of a machine pixel, the desktop whole pixels: the same spot lands alike;
+// neighbouring list lines share their boundary row, which belongs to the upper line.
 TEST(Presses, AFractionOfAPixelBelongsToTheWholePixelItLiesIn) {
     Rig rig;
     rig.StartPlaying();
@@ -174,36 +170,30 @@ TEST(UserThemes, CountTowardsTheTen) {
 }
 
 // A picture the player adds in the browser, checked as the next start's scan will take it.
-struct Added {
-    const char* name;
-    int shipped;       // themes there already
-    const char* file;  // the name it is kept under
-    int width;         // of the picture (37 high); 0: no picture at all
-    const char* told;  // "" when it is taken
-};
-class AddedTheme : public ::testing::TestWithParam<Added> {};
-
-TEST_P(AddedTheme, IsTakenOnlyAsTheScanWouldTakeIt) {
-    const Added& a = GetParam();
-    std::vector<std::string> shipped;
-    for (int i = 1; i <= a.shipped; ++i) shipped.push_back("T" + std::to_string(i) + ".Thm");
-    Rig rig(shipped);
-    rig.Start();
-    if (a.width) rig.images.files["picked"] = ThemePicture(7, a.width);
-    const std::string told = AddThemeCheck(rig.m, "picked", a.file);
-    EXPECT_NE(told.find(a.told), std::string::npos) << told;
-    EXPECT_EQ(told.empty(), !*a.told) << told;
+TEST(AddedTheme, IsTakenOnlyAsTheScanWouldTakeIt) {
+    const struct {
+        int shipped;       // themes there already
+        const char* file;  // the name it is kept under
+        int width;         // of the picture (37 high); 0: no picture at all
+        const char* told;  // "" when it is taken
+    } rows[] = {
+        {3, "Mine.Thm", 435, ""},
+        {3, "Mine.Thm", 434, "\"picked\" cannot be loaded: it is too small (434 x 37"},
+        {3, "Mine.Thm", 0, "\"picked\" cannot be loaded"},
+        {10, "Mine.Thm", 435, "Too Many 'Thm' Files"},
+        {10, "t10.thm", 435, ""},  // in place of the tenth
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> shipped;
+        for (int i = 1; i <= row.shipped; ++i) shipped.push_back("T" + std::to_string(i) + ".Thm");
+        Rig rig(shipped);
+        rig.Start();
+        if (row.width) rig.images.files["picked"] = ThemePicture(7, row.width);
+        const std::string told = AddThemeCheck(rig.m, "picked", row.file);
+        EXPECT_NE(told.find(row.told), std::string::npos) << told;
+        EXPECT_EQ(told.empty(), !*row.told) << told;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Browser, AddedTheme,
-                         ::testing::Values(Added{"APicture", 3, "Mine.Thm", 435, ""},
-                                           Added{"OneTooNarrow", 3, "Mine.Thm", 434,
-                                                 "\"picked\" cannot be loaded: it is too small (434 x 37"},
-                                           Added{"NoPicture", 3, "Mine.Thm", 0,
-                                                 "\"picked\" cannot be loaded"},
-                                           Added{"AnEleventh", 10, "Mine.Thm", 435, "Too Many 'Thm' Files"},
-                                           Added{"OneInPlaceOfATenth", 10, "t10.thm", 435, ""}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace fw::test
