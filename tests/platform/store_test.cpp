@@ -315,6 +315,7 @@ TEST(FullDisk, TheOldFilesStayThePlayerIsToldOnceAndALaterSaveStoresTheRun) {
         };
         rig.Send(ev::MenuQuit{});
         EXPECT_TRUE(unchanged) << "not asked, the old files changed, or a temporary file stayed";
+        EXPECT_NE(rig.host.asked.at(0).find("[Try Again/Quit Without Saving]"), std::string::npos);
         EXPECT_EQ(rig.host.endStatus, c.tryAgain ? 0 : 1);
         if (!c.tryAgain) {
             EXPECT_TRUE(Bytes(ini) == oldIni && Bytes(record) == oldRecord && f.Files().size() == 2);
