@@ -61,15 +61,10 @@ TEST(Language, TheMenusSpeakTheSystemsLanguageAndAChoiceChangesThemAtOnce) {
 TEST(Language, AGermanCountSaysMuenzeForOneAndMuenzenForMore) {
     Translations translations(ProgramFolder());
     translations.Speak("de");
-    const char* singular =
-        "Your last run ended unexpectedly; its %1 coin was entered in the high-score list.";
-    const char* plural =
-        "Your last run ended unexpectedly; its %1 coins were entered in the high-score list.";
-    EXPECT_EQ(Fill(TrN("records", singular, plural, 1), {"1"}),
-              "Ihre letzte Sitzung endete unerwartet; ihre 1 Münze wurde in die Bestenliste eingetragen.");
-    EXPECT_EQ(
-        Fill(TrN("records", singular, plural, 312), {"312"}),
-        "Ihre letzte Sitzung endete unerwartet; ihre 312 Münzen wurden in die Bestenliste eingetragen.");
+    const char* one = "Your last run ended unexpectedly; its %1 coin was entered in the high-score list.";
+    const char* more = "Your last run ended unexpectedly; its %1 coins were entered in the high-score list.";
+    EXPECT_NE(TrN("records", one, more, 1).find("ihre %1 Münze wurde "), std::string::npos);
+    EXPECT_NE(TrN("records", one, more, 312).find("ihre %1 Münzen wurden "), std::string::npos);
 }
 
 // The words of a window that do not fit where they stand, on each page as the player turns to it: "name:
