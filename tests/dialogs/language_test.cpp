@@ -61,59 +61,41 @@ TEST(Language, TheMenusSpeakTheSystemsLanguageAndAChoiceChangesThemAtOnce) {
 TEST(Language, AGermanCountSaysMuenzeForOneAndMuenzenForMore) {
     Translations translations(ProgramFolder());
     translations.Speak("de");
-    const char* singular =
-        "Your last run ended unexpectedly; its %1 coin was entered in the high-score list.";
-    const char* plural =
-        "Your last run ended unexpectedly; its %1 coins were entered in the high-score list.";
-    EXPECT_EQ(Fill(TrN("records", singular, plural, 1), {"1"}),
-              "Ihre letzte Sitzung endete unerwartet; ihre 1 Münze wurde in die Bestenliste eingetragen.");
-    EXPECT_EQ(
-        Fill(TrN("records", singular, plural, 312), {"312"}),
-        "Ihre letzte Sitzung endete unerwartet; ihre 312 Münzen wurden in die Bestenliste eingetragen.");
+    const char* one = "Your last run ended unexpectedly; its %1 coin was entered in the high-score list.";
+    const char* more = "Your last run ended unexpectedly; its %1 coins were entered in the high-score list.";
+    EXPECT_NE(TrN("records", one, more, 1).find("ihre %1 Münze wurde "), std::string::npos);
+    EXPECT_NE(TrN("records", one, more, 312).find("ihre %1 Münzen wurden "), std::string::npos);
 }
 
-// The words of a window that do not fit where they stand: "name: text".
+// The words of a window that do not fit where they stand, on each page as the player turns to it: "name:
+// text".
 QStringList CutOff(QWidget* window) {
     QStringList cut;
-    auto name = [](const QWidget* w) {
-        return (w->objectName().isEmpty() ? QString(w->metaObject()->className()) : w->objectName()) + ": ";
-    };
-    if (auto* pages = window->findChild<QTabWidget*>()) {
-        const QTabBar* bar = pages->tabBar();
-        for (int i = 0; i < bar->count(); ++i) {
-            const int words = bar->fontMetrics().horizontalAdvance(QString(bar->tabText(i)).remove('&'));
-            if (bar->tabRect(i).width() < words || !bar->rect().contains(bar->tabRect(i)))
-                cut << "tab: " + bar->tabText(i);
-        }
-    }
-    for (QWidget* widget : window->findChildren<QWidget*>()) {
-        if (!widget->isVisibleTo(window)) continue;
-        if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty()) {
-            const bool fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
-                                                : label->sizeHint().width() <= label->width() &&
-                                                      label->sizeHint().height() <= label->height();
-            if (!fits) cut << name(label) + label->text();
-        } else if (auto* button = qobject_cast<QAbstractButton*>(widget);
-                   button && !button->text().isEmpty()) {
-            if (button->sizeHint().width() > button->width() ||
-                button->sizeHint().height() > button->height())
-                cut << name(button) + button->text();
-        } else if (auto* box = qobject_cast<QComboBox*>(widget)) {
-            if (box->sizeHint().width() > box->width()) cut << name(box) + box->currentText();
-        }
-    }
-    return cut;
-}
-
-// Every page of a window with tabs, one after another, as the player turns to them.
-QStringList CutOffOnEveryPage(QWidget* window) {
     auto* pages = window->findChild<QTabWidget*>();
-    if (!pages) return CutOff(window);
-    QStringList cut;
-    for (int i = 0; i < pages->count(); ++i) {
-        pages->setCurrentIndex(i);
+    for (int page = 0; page < (pages ? pages->count() : 1); ++page) {
+        if (pages) pages->setCurrentIndex(page);
         QApplication::processEvents();
-        cut << CutOff(window);
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            QString text;
+            if (auto* button = qobject_cast<QAbstractButton*>(widget)) text = button->text();
+            if (auto* box = qobject_cast<QComboBox*>(widget)) text = box->currentText();
+            auto* label = qobject_cast<QLabel*>(widget);
+            if (label) text = label->text();
+            if (text.isEmpty() || !widget->isVisibleTo(window)) continue;
+            const QSize need = widget->sizeHint();
+            const bool fits = label && label->wordWrap()
+                                  ? label->heightForWidth(label->width()) <= label->height()
+                                  : need.width() <= widget->width() && need.height() <= widget->height();
+            const QString name =
+                widget->objectName().isEmpty() ? widget->metaObject()->className() : widget->objectName();
+            if (!fits) cut << name + ": " + text;
+        }
+    }
+    const QTabBar* bar = pages ? pages->tabBar() : nullptr;
+    for (int i = 0; bar && i < bar->count(); ++i) {
+        const int words = bar->fontMetrics().horizontalAdvance(QString(bar->tabText(i)).remove('&'));
+        if (bar->tabRect(i).width() < words || !bar->rect().contains(bar->tabRect(i)))
+            cut << "tab: " + bar->tabText(i);
     }
     cut.removeDuplicates();
     return cut;
@@ -159,7 +141,7 @@ TEST(Language, NoWordIsCutOffInAnyWindowInTheLongestLanguage) {
         };
         for (const auto& row : rows) {
             const auto look = [&](QWidget* shown) {
-                EXPECT_EQ(CutOffOnEveryPage(shown), QStringList()) << "scale " << scale << ": " << row.name;
+                EXPECT_EQ(CutOff(shown), QStringList()) << "scale " << scale << ": " << row.name;
                 shown->close();
             };
             if (row.modal) WhenModal(look);

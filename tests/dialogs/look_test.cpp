@@ -15,6 +15,7 @@
 #include <QTest>
 #include <algorithm>
 #include <span>
+#include <tuple>
 
 #include "fakes.h"
 #include "frontend/qt/dialogs/dialogs.h"
@@ -123,23 +124,16 @@ TEST(Look, AboutOffersOnlyTheAddressesTheBuildWasGivenEachNamedInItsTooltip) {
 }
 
 // Where a window of 200 x 300 opens beside the machine on a screen of 1280 x 1024.
-struct Beside {
-    const char* name;
-    QRect machine;
-    QPoint expected;
-};
-const Beside kBeside[] = {
-    {"RightOfTheWindow", {100, 50, 640, 532}, {746, 50}},
-    {"LeftWhenTheRightIsFull", {600, 50, 640, 532}, {394, 50}},
-    {"OnTheRightBarInFullScreen", {320, 0, 640, 512}, {966, 0}},
-    {"AtTheEdgeWhenNeitherFits", {60, 0, 1160, 928}, {1080, 0}},
-    {"RaisedToStayOnTheScreen", {100, 900, 640, 532}, {746, 724}},
-};
-
 TEST(Look, TheWindowsBesideTheMachineLeaveItInView) {
-    for (const Beside& row : kBeside)
-        EXPECT_EQ(BesidePosition(row.machine, QRect(0, 0, 1280, 1024), QSize(200, 300)), row.expected)
-            << row.name;
+    const std::tuple<const char*, QRect, QPoint> rows[] = {
+        {"right of the window", {100, 50, 640, 532}, {746, 50}},
+        {"left when the right is full", {600, 50, 640, 532}, {394, 50}},
+        {"on the right bar in full screen", {320, 0, 640, 512}, {966, 0}},
+        {"at the edge when neither fits", {60, 0, 1160, 928}, {1080, 0}},
+        {"raised to stay on the screen", {100, 900, 640, 532}, {746, 724}},
+    };
+    for (const auto& [name, machine, expected] : rows)
+        EXPECT_EQ(BesidePosition(machine, QRect(0, 0, 1280, 1024), QSize(200, 300)), expected) << name;
 }
 
 TEST(Look, FullScreenIsAllTheMachinesTheMenuBarComesWhenAskedAndEscapeClosesTheOddsPanel) {

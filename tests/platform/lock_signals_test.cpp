@@ -133,7 +133,6 @@ TEST(Signals, EndTheLockOfferTheAlreadyRunningMessageTheStartUpMessageAndAGameAs
         {"already running", nullptr, nullptr, true, "dialog", SIGHUP, false},
         {"the start-up message", nullptr, "[GameCfg\nName=Ann\n", false, "dialog", SIGTERM, true},
         {"a game, SIGTERM", nullptr, nullptr, false, "ready", SIGTERM, true},
-        {"a game, SIGINT", nullptr, nullptr, false, "ready", SIGINT, true},
         {"a game, SIGHUP", nullptr, nullptr, false, "ready", SIGHUP, true},
     };
     for (const auto& row : rows) {
