@@ -483,7 +483,7 @@ def check_volume(d):
 
 def ax_nodes(d):
     """Chromium's accessibility tree as a screen reader reads it: the nodes it does not ignore, each with
-    its role, name, description, properties and the text it holds."""
+    its role, name, description and the text it holds."""
     nodes = d.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
     by_id = {n["nodeId"]: n for n in nodes}
     value = lambda n, key: (n.get(key) or {}).get("value")  # noqa: E731
@@ -492,8 +492,7 @@ def ax_nodes(d):
         own = value(n, "name") if value(n, "role") == "StaticText" else ""
         return (own or "") + "".join(text(by_id[c]) for c in n.get("childIds", []) if c in by_id)
     return [{"role": value(n, "role"), "name": value(n, "name") or "", "description": value(n, "description") or "",
-             "props": {p["name"]: p["value"].get("value") for p in n.get("properties", [])}, "text": text(n)}
-            for n in nodes if not n.get("ignored")]
+             "text": text(n)} for n in nodes if not n.get("ignored")]
 
 
 def said(d, role):
