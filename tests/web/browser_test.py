@@ -218,11 +218,16 @@ def press_key(d, key, shift=False, ctrl=False, alt=False, repeat=False):
             "modifiers": (1 if alt else 0) | (8 if shift else 0) | (2 if ctrl else 0), "text": text})
 
 
+def after(d, mark, what, act):
+    """Does act, and waits for the page to pass the trace mark once more."""
+    seen = marks(d, mark)
+    act()
+    wait(what, lambda: marks(d, mark) > seen)
+
+
 def played(d, key, mark):
     """Presses a key of the machine's and waits for the game to have played it (and all before it)."""
-    seen = marks(d, mark)
-    press_key(d, key)
-    wait(f"the key {key}", lambda: marks(d, mark) > seen)
+    after(d, mark, f"the key {key}", lambda: press_key(d, key))
 
 
 def choose(d, menu, item):
@@ -379,9 +384,7 @@ def check_kept_when_hidden(d):
                           "configurable: true}); document.dispatchEvent(new Event('visibilitychange'));"
                           "delete document.visibilityState;"),
                          ("the page goes", "window.dispatchEvent(new PageTransitionEvent('pagehide'));")]:
-        seen = marks(d, "record-written")
-        d.execute_script(script)
-        wait(f"the records kept when {what}", lambda: marks(d, "record-written") > seen)
+        after(d, "record-written", f"the records kept when {what}", lambda: d.execute_script(script))
 
 
 def stored_speed(d, slider=None):
@@ -443,9 +446,7 @@ def check_keyboard_menus(d):
             "return !!document.querySelector('.menu.open') !== (arguments[0] === 'configuration')", then))
     if marks(d, "spin-start") != spins:
         fail("a key meant for the menus pulled the lever")
-    games = marks(d, "game-end")
-    played(d, " ", "spin-start")
-    wait("the game's end", lambda: marks(d, "game-end") > games)
+    after(d, "game-end", "the game's end", lambda: played(d, " ", "spin-start"))
     d.execute_script("addEventListener('keydown', (e) => { window.taken = e.defaultPrevented; }, { once: true })")
     press_key(d, "Tab")
     wait("Tab to move the focus off the machine", lambda: focused() != "screen")
@@ -679,11 +680,9 @@ def as_phone(d):
 
 def control(d, name, mark):
     """A touch control tapped, and the key it stands for played."""
-    seen = marks(d, mark)
     at = d.execute_script("const r = document.querySelector(`[data-control=${arguments[0]}]`).getBoundingClientRect();"
                           "return [r.left + r.width / 2, r.top + r.height / 2];", name)
-    press_at(d, [int(v) for v in at], TOUCH)
-    wait(f"the {name} control's key", lambda: marks(d, mark) > seen)
+    after(d, mark, f"the {name} control's key", lambda: press_at(d, [int(v) for v in at], TOUCH))
 
 
 def check_phone():
