@@ -67,21 +67,14 @@ wait_exit() {  # sets EXIT_STATUS
   PROGRAM_PID=
 }
 
-# Opens a menu of the machine's window with its Alt key and waits until its popup shows; false when none showed.
-open_menu() {  # alt+letter
-  local shown
-  shown=$(windows)
-  for _ in 1 2 3; do
-    xdotool windowfocus --sync "$WID" 2>/dev/null || true
-    xdotool key --window "$WID" "$1" 2>/dev/null || true
-    within 30 '[ "$(windows)" -gt "$shown" ]' && return 0
-  done
-  return 1
-}
-# Chooses a menu's item with its key, again until the condition holds; false when it never did.
+# Chooses an item of a menu of the machine's window by its keys (the menu's with Alt, once its popup shows, then
+# the item's), again until the condition holds; false when it never did.
 from_menu() {  # alt+letter item-key condition
+  local shown
   for _ in 1 2 3 4 5; do
-    open_menu "$1" && xdotool key "$2" 2>/dev/null || true
+    shown=$(windows)
+    xdotool windowfocus --sync "$WID" key --window "$WID" "$1" 2>/dev/null || true
+    within 30 '[ "$(windows)" -gt "$shown" ]' && { xdotool key "$2" 2>/dev/null || true; }
     within 30 "$3" && return 0
   done
   return 1
