@@ -1,7 +1,7 @@
 # Shared by the install and package tests: what an installed Fruitwhirl puts under share/, against the program
 # itself and the build.
 check_installed() {  # share program build-dir pictures-dir
-  local share=$1 program=$2 build=$3 pictures=$4 desktop id size icon opt out
+  local share=$1 program=$2 build=$3 pictures=$4 desktop id size icon out
   desktop=$(ls "$share"/applications/*.desktop) || fail "no desktop entry"
   [ "$(echo "$desktop" | wc -l)" = 1 ] || fail "more than one desktop entry: $desktop"
   id=$(basename "$desktop" .desktop)
@@ -18,17 +18,12 @@ check_installed() {  # share program build-dir pictures-dir
 
   for size in 16 24 32 48 64 128 256 512; do
     icon="$share/icons/hicolor/${size}x$size/apps/$id.png"
-    [ "$(identify -format '%m %wx%h' "$icon" 2>/dev/null)" = "PNG ${size}x$size" ] ||
-      fail "no $size px PNG icon at $icon"
-    cmp -s "$icon" "$pictures/icons/fruitwhirl-$size.png" || fail "the $size px icon is not the window icon"
+    cmp -s "$icon" "$pictures/icons/fruitwhirl-$size.png" || fail "$icon is not the $size px window icon"
   done
 
-  local man="$share/man/man6/fruitwhirl.6.gz"
-  out=$(zcat "$man" | groff -man -ww -z 2>&1) && [ -z "$out" ] || fail "the manual page: $out"
-  out=$(zcat "$man" | groff -man -Tascii -P-cbou 2>/dev/null)
-  for opt in $("$program" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
-    grep -qF -- "$opt" <<<"$out" || fail "the manual page does not tell of $opt"
-  done
+  # The page's words against --help: the platform tests' Help.
+  out=$(zcat "$share/man/man6/fruitwhirl.6.gz" | groff -man -ww -z 2>&1) && [ -z "$out" ] ||
+    fail "the manual page: $out"
 
   for data in Gfx Sfx manual.txt; do
     diff -r "$build/bin/$data" "$share/fruitwhirl/$data" >/dev/null || fail "share/fruitwhirl/$data"

@@ -67,34 +67,25 @@ wait_exit() {  # sets EXIT_STATUS
   PROGRAM_PID=
 }
 
-# Opens a menu of the machine's window with its Alt key and waits until its popup shows; false when none showed.
-open_menu() {  # alt+letter
-  local shown
-  shown=$(windows)
-  for _ in 1 2 3; do
-    xdotool windowfocus --sync "$WID" 2>/dev/null || true
-    xdotool key --window "$WID" "$1" 2>/dev/null || true
-    within 30 '[ "$(windows)" -gt "$shown" ]' && return 0
-  done
-  return 1
-}
-# Chooses a menu's item with its key, again until the condition holds; false when it never did.
+# Chooses an item of a menu of the machine's window by its keys (the menu's with Alt, once its popup shows, then
+# the item's), again until the condition holds; false when it never did.
 from_menu() {  # alt+letter item-key condition
+  local shown
   for _ in 1 2 3 4 5; do
-    open_menu "$1" && xdotool key "$2" 2>/dev/null || true
+    shown=$(windows)
+    xdotool windowfocus --sync "$WID" key --window "$WID" "$1" 2>/dev/null || true
+    within 30 '[ "$(windows)" -gt "$shown" ]' && { xdotool key "$2" 2>/dev/null || true; }
     within 30 "$3" && return 0
   done
   return 1
 }
 quit_from_menu() { from_menu alt+g q ended || true; wait_exit; }  # sets EXIT_STATUS
 
-# Starts $PROGRAM at scale 1 (with no option as a player starts it: as-a-player), its trace and messages in
-# $WORK/NAME.log ($LOG), and sets PROGRAM_PID and WID (its window).
-launch() {  # name [as-a-player]
+# Starts $PROGRAM at scale 1, its trace and messages in $WORK/NAME.log ($LOG), and sets PROGRAM_PID and WID (its
+# window).
+launch() {  # name
   LOG=$WORK/$1.log
-  local options=(--scale 1)
-  [ "${2:-}" = as-a-player ] && options=()
-  FRUITWHIRL_TRACE=1 "$PROGRAM" "${options[@]}" 2>"$LOG" &
+  FRUITWHIRL_TRACE=1 "$PROGRAM" --scale 1 2>"$LOG" &
   PROGRAM_PID=$!
   within 150 'WID=$(named Fruitwhirl)' || fail "no window named Fruitwhirl"
 }
@@ -138,9 +129,9 @@ sent() {  # mark seconds command...
   return 1
 }
 
-# Drags with a mouse button from one screen point to another (through a third), waiting for the machine's marks
-# of the press and of the release with all it set off (a coin's fall, the credit).
-drag() {  # button "x y" (from) "x y" (to) ["x y" (through)]
+# Drags with a mouse button from one screen point to another, waiting for the machine's marks of the press and of
+# the release with all it set off (a coin's fall, the credit).
+drag() {  # button "x y" (from) "x y" (to)
   local pressed released
   pressed=$(marks press) released=$(marks release)
   for _ in 1 2 3; do
@@ -150,7 +141,6 @@ drag() {  # button "x y" (from) "x y" (to) ["x y" (through)]
     pressed=$(marks press) released=$(marks release)
   done
   reached press $((pressed + 1)) 1 || fail "the press at $2 did not reach the machine"
-  [ -n "${4:-}" ] && xdotool mousemove $4
   for _ in 1 2; do
     xdotool mousemove $3 mouseup "$1"
     reached release $((released + 1)) 10 && return 0
@@ -169,9 +159,9 @@ find_machine() {  # shot-name reference-screen
 }
 
 # The screen position of a machine place's middle (a name of the layout map); coins dragged with a button from
-# the pile through the coin window to the slot; the lever.
+# the pile to the slot; the lever.
 at() { python3 "$E2E_DIR/screen.py" at "$ORIGIN" "$1"; }
-coins() { drag "$1" "$(at "coin pile (press zone)")" "$(at "coin slot (drop zone)")" "$(at "coin window")"; }
+coins() { drag "$1" "$(at "coin pile (press zone)")" "$(at "coin slot (drop zone)")"; }
 lever() { click_at "$(at "lever knob (click zone)")"; }
 
 # Reads the money counter and the lit credit lamps of the machine at ORIGIN ("counter=--19 lamps=1", the pictures
