@@ -104,8 +104,7 @@ private:
     const VirtualClock& clock_;
 };
 
-// Values kept by "section/key".
-// The run record is a text that is there or not.
+// Values kept by "section/key"; the run record is a text that is there or not.
 class MemoryStore : public SettingsStore {
 public:
     std::vector<std::string> Open() override { return notices; }

@@ -1,7 +1,4 @@
-// The player's records: start-up and quit, the high-score list, spoilt values, the record screens;
-// a name holds no control characters, however it comes in, and every letter of the alphabet draws;
-// the run record: a run that ends without a quit is entered at the next start, once, a page left
-// resumes as it stood, and a record that cannot be read is kept aside.
+// The player's records over the machine's settings store: the list and its screens, names, the run record.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -256,11 +253,10 @@ struct PlayedRun {
     Rig rig;
 };
 
-// The row of the list that holds the name (10 when none before it does).
-int RowNamed(std::map<std::string, std::string> stored, const std::string& name) {
-    int row = 1;
-    while (row < 10 && stored[HighSection(row) + "/Name"] != name) ++row;
-    return row;
+// The row of the list that holds the name (11 when none does).
+int RowNamed(const MemoryStore& store, const std::string& name) {
+    const std::vector<std::string> names = ListNames(store);
+    return static_cast<int>(std::ranges::find(names, name) - names.begin()) + 1;
 }
 
 // The next start on what a run left behind.
@@ -285,7 +281,7 @@ TEST(RunRecord, FollowsTheGamesAndTheNameAndAQuitCutShortAfterItsSaveEntersTheRu
         PlayedRun cut(tenth);
         cut.rig.Send(ev::MenuQuit{});
         EXPECT_FALSE(cut.rig.store.runRecord);
-        EXPECT_EQ(RowNamed(cut.rig.store.durable, "Tess") == 10, tenth);
+        EXPECT_EQ(RowNamed(cut.rig.store, "Tess") == 10, tenth);
         cut.rig.store.runRecord = cut.rig.store.runRecords.back();
         Rig next;
         StartAfter(next, cut.rig.store);
@@ -302,8 +298,8 @@ TEST(RunRecord, ARunCutShortEntersTheListWithTheStatisticsItsQuitWouldHaveEntere
     quit.rig.Send(ev::MenuQuit{});
     Rig next;
     StartAfter(next, cut.rig.store);
-    const std::string quitRow = HighSection(RowNamed(quit.rig.store.durable, "Tess"));
-    const std::string cutRow = HighSection(RowNamed(next.store.durable, "Tess"));
+    const std::string quitRow = HighSection(RowNamed(quit.rig.store, "Tess"));
+    const std::string cutRow = HighSection(RowNamed(next.store, "Tess"));
     for (const auto& [key, value] : quit.rig.store.durable) {
         const std::string name = key.substr(key.find('/') + 1);
         if (key.starts_with(quitRow + "/") && name != "ETime") {

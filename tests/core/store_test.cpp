@@ -181,9 +181,7 @@ TEST(RecordsStore, ACopyKeptAsideNeverTakesTheNameOfAnEarlierOne) {
 
 TEST(RecordsStore, ARunRecordOverItsLimitIsNotReadButKeptAside) {
     // A whole record of 64 KiB and a byte, most of it its name.
-    ScoreRecord big;
-    big.Score = 700;
-    big.Name.clear();
+    ScoreRecord big{.Name = "", .Score = 700};
     big.Name.assign((1 << 16) + 1 - RunRecordText(big).size(), 'x');
     const std::string record = RunRecordText(big);
     RecordsRig run({{kSettingsItem, kFile}, {kRunRecordItem, record}});
