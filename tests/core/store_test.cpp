@@ -57,17 +57,15 @@ TEST_P(SettingsTexts, AreReadAsFarAsTheyCanBeAndADamagedOneIsKeptAsideAndMended)
         // What could be read took its place, and reads without a word.
         RecordsRig mended({{kSettingsItem, run.bytes->items[kSettingsItem]}});
         mended.Start();
-        EXPECT_EQ(mended.rig->host.messages.empty(), !large);
+        EXPECT_EQ(mended.Told(), "");
     } else {
         EXPECT_EQ(run.rig->host.messages, std::vector<std::string>{});
         EXPECT_FALSE(run.bytes->items.contains(aside));
     }
-    EXPECT_EQ(run.rig->m.records.ScoreTable[0].Name, "Ann");
-    EXPECT_EQ(run.rig->m.records.ScoreTable[1].Score, 500);
     run.rig->Send(ev::MenuQuit{});
     EXPECT_EQ(run.rig->host.endStatus, 0);
 
-    // The next run reads what this one stored, without a word.
+    // The next run reads what this one read and stored, without a word.
     RecordsRig next(run.bytes->items);
     next.Start();
     EXPECT_EQ(next.rig->host.messages.empty(), !large);
@@ -303,9 +301,7 @@ TEST_P(LoadedFiles, LoadRecordsNamesWhatItWouldRefuseOrChangeBeforeLoading) {
     EXPECT_EQ(check.refused, t.refused);
     const std::size_t tail = t.refused ? 0 : std::min(check.words.find("\n\n"), check.words.size());
     EXPECT_EQ(check.words.substr(tail), t.said) << check.words;
-    if (t.refused) {
-        EXPECT_NE(run.store->ReplaceByLoaded(), "");
-    }
+    if (t.refused) EXPECT_NE(run.store->ReplaceByLoaded(), "");
     EXPECT_EQ(run.bytes->items[kSettingsItem], kFile);
 }
 
