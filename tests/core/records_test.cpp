@@ -47,7 +47,6 @@ TEST(Store, TheRunEntersAboveEqualScoresWithItsPlayTime) {
     StartAfter(next, rig.store);
     next.m.records.ScoreTable[0].Score = 70;  // equal to row 10: enters there
     next.Send(ev::MenuQuit{});
-    EXPECT_EQ(next.m.records.ScoreTable[0].Name, "Tess");
     names.back() = "Tess";
     EXPECT_EQ(ListNames(next.store), names);
     EXPECT_EQ(next.store.Value("High-03", "ETime"), "61800");
@@ -55,14 +54,12 @@ TEST(Store, TheRunEntersAboveEqualScoresWithItsPlayTime) {
 
 TEST(Store, SpoiltValuesFallBackToTheirDefaults) {
     Rig rig;
-    const std::map<std::string, std::string> spoilt{
-        {"GameCfg/Sound", "yes"},         {"GameCfg/Speed", "12abc"},
-        {"High-02/Score", "40000"},       {"High-02/Played", " 5"},
-        {"High-02/ETime", "99999999999"}, {"High-02/Stat-03", "3.5"},
-        {"High-05/Score", "-7"},          {"GameCfg/Name", "Bartholomew the Great"},
-        {"GameCfg/Theme", "0"},           {"High-03/Name", "ÅsaÖstergrenÄ"},
-        {"GameCfg/Volume", "101"}};
-    for (const auto& [key, value] : spoilt) rig.store.durable[key] = value;
+    rig.store.durable = {{"GameCfg/Sound", "yes"},         {"GameCfg/Speed", "12abc"},
+                         {"High-02/Score", "40000"},       {"High-02/Played", " 5"},
+                         {"High-02/ETime", "99999999999"}, {"High-02/Stat-03", "3.5"},
+                         {"High-05/Score", "-7"},          {"GameCfg/Name", "Bartholomew the Great"},
+                         {"GameCfg/Theme", "0"},           {"High-03/Name", "ÅsaÖstergrenÄ"},
+                         {"GameCfg/Volume", "101"}};
     rig.Start();
     const Machine& m = rig.m;
     EXPECT_TRUE(m.config.SoundOn == 1 && m.config.Speed == 50 && m.records.ScoreTable[5].Score == 110 &&
@@ -88,8 +85,7 @@ TEST(Store, TheThemeFallsBackToTheFirstWhenTheThemeFilesChanged) {
         rig.store.Set("GameCfg", "Theme", stored);
         rig.store.Set("GameCfg", "ThmNr", count);
         rig.Start();
-        EXPECT_EQ(rig.m.themes.ThemeIndex, expected) << stored << " of " << count;
-        EXPECT_TRUE(rig.host.themeItems[expected].checked);
+        EXPECT_TRUE(rig.host.themeItems[expected].checked) << stored << " of " << count;
         EXPECT_TRUE(ShowsSymbol(rig.m.display.hdcScreen, 0, 0, 6, expected));
     }
 }
@@ -208,7 +204,6 @@ TEST_P(Names, AreKeptWithoutControlCharactersTypedReadFromTheFileOrFromTheRunRec
 INSTANTIATE_TEST_SUITE_P(Rows, Names, ::testing::ValuesIn(kNames),
                          [](const auto& info) { return std::string(info.param.what); });
 
-// The machine's letters: A to Z, Å, Ä and Ö, each drawn; a small letter as its capital.
 TEST(Letters, EveryLetterOfTheMachinesAlphabetDrawsAndItsSmallLetterDrawsAsTheCapital) {
     Rig rig;
     rig.Start();
@@ -260,8 +255,7 @@ TEST(RunRecord, FollowsTheGamesAndTheNameAndAQuitCutShortAfterItsSaveEntersTheRu
     }
     // The coins, each game and the new name; the clock's ticks change nothing.
     EXPECT_EQ(kept, (std::vector<std::string>{"NoName 0", "NoName 1", "Tess 1", "Tess 2", "Tess 3"}));
-    // Killed between the save and the removal of the record, with the run in
-    // the middle of the list or at its tenth line:
+    // Killed between the save and the record's removal, with the run mid-list or on its tenth line:
     for (const bool tenth : {false, true}) {
         PlayedRun cut(tenth);
         cut.rig.Send(ev::MenuQuit{});
@@ -276,8 +270,7 @@ TEST(RunRecord, FollowsTheGamesAndTheNameAndAQuitCutShortAfterItsSaveEntersTheRu
     }
 }
 
-// A run cut short (a crash, a kill: its record is not marked suspended) enters
-// the list with the statistics its quit would have entered, and the player is told.
+// A crash or a kill: the run's record is not marked suspended.
 TEST(RunRecord, ARunCutShortEntersTheListWithTheStatisticsItsQuitWouldHaveEntered) {
     PlayedRun quit, cut;
     quit.rig.Send(ev::MenuQuit{});
@@ -292,8 +285,7 @@ TEST(RunRecord, ARunCutShortEntersTheListWithTheStatisticsItsQuitWouldHaveEntere
     EXPECT_EQ(next.host.messages.size(), 1u);
 }
 
-// A page that goes away without a quit (a browser tab hidden, then closed) keeps the preferences and
-// the list as they are and suspends the run: the next start resumes it where it stood, without a word.
+// A browser tab hidden, then closed: the run is suspended.
 TEST(RunRecord, APageLeftWithoutAQuitKeepsThePreferencesAndTheNextStartResumesTheRunAsItStood) {
     PlayedRun left;  // two credits still in the machine
     left.rig.Configure([](ConfigValues& values) { values.speed = 30; });
@@ -347,9 +339,8 @@ std::vector<int> Symbols(const Rig& rig) {
     return shown;
 }
 
-// A page left after a game comes back with the reels where they stood and the same holds on offer:
-// all three after a game without a win, the two free ones after a small win that locked the left
-// reel; lit at once with credits left, else woken by the next coin.
+// All three holds on offer after a game without a win, the two free ones after a small win that locked
+// the left reel; lit at once with credits left, else woken by the next coin.
 TEST(RunRecord, APageLeftWithHoldsOnOfferComesBackWithTheReelsAndTheHoldsAsTheyWere) {
     for (const int button : {1, 2})  // one coin: no credit after the game; a stack: four left
         for (const auto& [steps, holds] : {std::pair{std::vector<int>{7, 7, 7}, "GGG"}, {{8, 8, 7}, "DGG"}}) {

@@ -16,8 +16,6 @@ bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// ---- Texts as editors save them, and as they must not -------------------------------------------------
-
 struct Text {
     const char* name;
     std::string bytes;
@@ -103,8 +101,6 @@ INSTANTIATE_TEST_SUITE_P(
                            "line 8 has an escape that is no character"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// ---- The text itself: what is written reads back exactly, what cannot be held is refused ---------------
-
 TEST(IniText, WhatIsWrittenReadsBackExactly) {
     // Control characters before hex digits (octal here: "\001F9" is 0x01, 'F', '9'), a NUL, escapes, the
     // file's own marks, leading blanks and "@", letters beyond Latin-1.
@@ -155,8 +151,6 @@ TEST(IniText, WhatTheReaderCannotHoldExactlyIsRefused) {
     }
 }
 
-// ---- Copies kept aside -----------------------------------------------------------------------------------
-
 TEST(RecordsStore, ACopyKeptAsideNeverTakesTheNameOfAnEarlierOne) {
     const std::string stem = "Fruitwhirl-damaged-" + std::string(kStamp);
     RecordsRig run({{kSettingsItem, "# mine\n" + kFile},
@@ -186,8 +180,6 @@ TEST(RecordsStore, ARunRecordOverItsLimitIsNotReadButKeptAside) {
     EXPECT_EQ(run.bytes->items["Fruitwhirl-damaged-" + std::string(kStamp) + ".recovery"], record);
     EXPECT_EQ(run.rig->m.records.ScoreTable[1].Score, 500);
 }
-
-// ---- Writes that fail ---------------------------------------------------------------------------------
 
 TEST(RecordsStore, AFailedSaveKeepsTheOldRecordsSaysWhyAndALaterOneStoresTheRun) {
     std::string scores = "[GameCfg]\nName=Ann\n";  // the run enters the list at the top
@@ -260,8 +252,6 @@ TEST(RecordsStore, APlaceThatCannotHoldRecordsKeepsNothingAndTheQuitSaysNothingW
     EXPECT_FALSE(run.bytes->items.contains(kSettingsItem));
 }
 
-// ---- Records the player loads ------------------------------------------------------------------------
-
 TEST(RecordsStore, ACleanLoadedFileTakesTheRecordsPlaceAndTheRunNeverWritesOverIt) {
     RecordsRig run({{kSettingsItem, kFile}});
     run.Start();
@@ -281,8 +271,7 @@ TEST(RecordsStore, ACleanLoadedFileTakesTheRecordsPlaceAndTheRunNeverWritesOverI
     EXPECT_EQ(next.rig->m.records.ScoreTable[1].Score, 900);
 }
 
-// What Load Records would not take as it stands is named with its line before
-// anything is loaded; a file without records is not offered at all.
+// A file without records is not offered at all.
 struct Loaded {
     const char* name;
     std::string file;
