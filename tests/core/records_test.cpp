@@ -45,7 +45,7 @@ TEST(Store, TheRunEntersAboveEqualScoresWithItsPlayTime) {
 
     Rig next;  // the next run reads what this one wrote
     StartAfter(next, rig.store);
-    next.m.records.ScoreTable[0].Score = 70;  // equal to row 10: enters there
+    next.SetPurse(70);  // equal to row 10: enters there
     next.Send(ev::MenuQuit{});
     names.back() = "Tess";
     EXPECT_EQ(ListNames(next.store), names);
@@ -94,7 +94,7 @@ class RecordScreens : public ::testing::Test {
 protected:
     void SetUp() override {
         rig.StartPlaying();
-        m.records.ScoreTable[0].Score = 120;  // ties with line 4 and goes above it
+        rig.SetPurse(120);  // ties with line 4 and goes above it
     }
     void PressLine(int line, int button = 1) { rig.PressOn(places::ListLineStrip(line), button); }
     Rig rig;
@@ -383,7 +383,7 @@ TEST(RunRecord, TheGameThatReaches1000IsKeptBeforeItsOfferPanelWipesIn) {
     Rig rig;
     rig.StartPlaying();
     rig.InsertCoins(2);
-    rig.m.records.ScoreTable[0].Score = 995;
+    rig.SetPurse(995);
     rig.ScriptSteps({8, 7, 7});  // "2-2-5" pays 5: the purse reaches 1000
     std::string atLastWait;
     rig.clock.onWait = [&] { atLastWait = rig.store.runRecord.value_or(""); };
