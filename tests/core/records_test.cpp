@@ -198,7 +198,9 @@ TEST_P(Names, AreKeptWithoutControlCharactersTypedReadFromTheFileOrFromTheRunRec
     stored.Start();
     EXPECT_EQ(stored.m.records.ScoreTable[0].Name, row.kept) << "the player's name in the file";
     EXPECT_EQ(stored.m.records.ScoreTable[4].Name, row.kept) << "a row's name in the file";
-    if (recorded) EXPECT_EQ(stored.store.Value(HighSection(10), "Name"), row.kept) << "the run record";
+    if (recorded) {
+        EXPECT_EQ(stored.store.Value(HighSection(10), "Name"), row.kept) << "the run record";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, Names, ::testing::ValuesIn(kNames),

@@ -283,7 +283,9 @@ TEST_P(LoadedFiles, LoadRecordsNamesWhatItWouldRefuseOrChangeBeforeLoading) {
     EXPECT_EQ(check.refused, t.refused);
     const std::size_t tail = t.refused ? 0 : std::min(check.words.find("\n\n"), check.words.size());
     EXPECT_EQ(check.words.substr(tail), t.said) << check.words;
-    if (t.refused) EXPECT_NE(run.store->ReplaceByLoaded(), "");
+    if (t.refused) {
+        EXPECT_NE(run.store->ReplaceByLoaded(), "");
+    }
     EXPECT_EQ(run.bytes->items[kSettingsItem], kFile);
 }
 
