@@ -245,7 +245,7 @@ struct PlayedRun {
 // The row of the list that holds the name (11 when none does).
 int RowNamed(const MemoryStore& store, const std::string& name) {
     const std::vector<std::string> names = ListNames(store);
-    return static_cast<int>(std::ranges::find(names, name) - names.begin()) + 1;
+    return static_cast<int>(std::find(names.begin(), names.end(), name) - names.begin()) + 1;
 }
 
 TEST(RunRecord, FollowsTheGamesAndTheNameAndAQuitCutShortAfterItsSaveEntersTheRunOnce) {
@@ -303,12 +303,14 @@ TEST(RunRecord, APageLeftWithoutAQuitKeepsThePreferencesAndTheNextStartResumesTh
     EXPECT_EQ(CounterText(next.m.display.hdcScreen), CounterText(left.rig.m.display.hdcScreen));
     EXPECT_EQ(LitCreditLamps(next.m.display.hdcScreen), LitCreditLamps(left.rig.m.display.hdcScreen));
     EXPECT_TRUE(next.host.messages.empty());
-    EXPECT_EQ(std::ranges::count(ListNames(next.store), "Tess"), 0);
+    std::vector<std::string> names = ListNames(next.store);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "Tess"), 0);
     // A quit ends the resumed run into the list: the start after it begins a new one.
     next.Send(ev::MenuQuit{});
     Rig after;
     StartAfter(after, next.store);
-    EXPECT_EQ(std::ranges::count(ListNames(after.store), "Tess"), 1);
+    names = ListNames(after.store);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "Tess"), 1);
     EXPECT_EQ(CounterText(after.m.display.hdcScreen), "--20");
 }
 
