@@ -146,25 +146,21 @@ std::array<Integer, 3> PayLineAfter(const Machine& m, const std::array<int, 3>& 
 
 void Rig::ScriptLine(const std::string& line, int wheelStop) {
     const std::array<bool, 3> held{m.reels.Held[0] != 0, m.reels.Held[1] != 0, m.reels.Held[2] != 0};
-    for (int a = 7; a <= 25; ++a) {
-        for (int b = 7; b <= 25; ++b) {
+    for (int a = 7; a <= 25; ++a)
+        for (int b = 7; b <= 25; ++b)
             for (int c = 7; c <= 25; ++c) {
                 const std::array<int, 3> steps{a, b, c};
                 const std::array<Integer, 3> shown = PayLineAfter(m, steps, held);
-                if (std::to_string(shown[0]) + "-" + std::to_string(shown[1]) + "-" +
-                        std::to_string(shown[2]) !=
-                    line)
-                    continue;
+                std::string text;
+                for (const Integer s : shown) text += (text.empty() ? "" : "-") + std::to_string(s);
+                if (text != line) continue;
                 std::vector<int> free;
-                for (int r = 0; r < 3; ++r) {
+                for (int r = 0; r < 3; ++r)
                     if (!held[r]) free.push_back(steps[r]);
-                }
                 ScriptSteps(free);
                 random.values.push_back((wheelStop + 0.5) / 4);
                 return;
             }
-        }
-    }
     throw std::runtime_error("no spin from here shows " + line);
 }
 
@@ -188,20 +184,24 @@ RecordsRig::RecordsRig(std::map<std::string, std::string> items, bool bare) {
                : std::make_unique<Rig>(std::vector<std::string>{"Fruit.Thm"}, store.get());
 }
 
-bool Shows(const Surface& surface, const Cell& place, const Cell& cell) {
+namespace {
+// True when the place of surface holds the cell of a coded picture.
+template <class F>
+bool Holds(const Surface& surface, const Cell& place, const Cell& cell, F pixel) {
     for (int j = 0; j < cell.h; ++j)
         for (int i = 0; i < cell.w; ++i)
-            if (surface.pixel(place.x + i, place.y + j) != SpritePixel(cell.x + i, cell.y + j)) return false;
+            if (surface.pixel(place.x + i, place.y + j) != pixel(cell.x + i, cell.y + j)) return false;
     return true;
+}
+}  // namespace
+
+bool Shows(const Surface& surface, const Cell& place, const Cell& cell) {
+    return Holds(surface, place, cell, SpritePixel);
 }
 
 bool ShowsSymbol(const Surface& surface, int reel, int row, int symbol, int theme) {
-    const Cell place = places::ReelCell(reel, row), cell = themecells::Symbol(symbol);
-    for (int j = 0; j < cell.h; ++j)
-        for (int i = 0; i < cell.w; ++i)
-            if (surface.pixel(place.x + i, place.y + j) != ThemePixel(theme, cell.x + i, cell.y + j))
-                return false;
-    return true;
+    return Holds(surface, places::ReelCell(reel, row), themecells::Symbol(symbol),
+                 [theme](int x, int y) { return ThemePixel(theme, x, y); });
 }
 
 std::string CounterText(const Surface& surface) {
@@ -209,12 +209,7 @@ std::string CounterText(const Surface& surface) {
     for (int i = 0; i < 4; ++i) {
         const Cell place = places::MoneyCounterCell(i);
         // The machine picture paints the cells blank.
-        bool painted = true;
-        for (int j = 0; j < place.h; ++j)
-            for (int x = 0; x < place.w; ++x)
-                painted = painted &&
-                          surface.pixel(place.x + x, place.y + j) == MachinePixel(place.x + x, place.y + j);
-        char c = painted ? '-' : '?';
+        char c = Holds(surface, place, place, MachinePixel) ? '-' : '?';
         for (int k = 0; k <= cells::kBlankDigit; ++k)
             if (Shows(surface, place, cells::Digit(k))) c = "0123456789-"[k];
         text += c;

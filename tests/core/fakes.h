@@ -1,7 +1,5 @@
-// Test doubles for the machine's platform: a virtual clock, scripted random
-// numbers, a recording sound control, an in-memory settings store and image
-// loader, a recording host, and a Rig that plays the machine with them; and
-// the records store as both editions keep it, over items in memory.
+// Test doubles for the machine's platform, a Rig that plays the machine with them, and the records
+// store as both editions keep it, over items in memory.
 #pragma once
 
 #include <chrono>
@@ -104,8 +102,7 @@ private:
     const VirtualClock& clock_;
 };
 
-// Values kept by "section/key".
-// The run record is a text that is there or not.
+// Values kept by "section/key"; the run record is a text that is there or not.
 class MemoryStore : public SettingsStore {
 public:
     std::vector<std::string> Open() override { return notices; }
