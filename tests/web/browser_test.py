@@ -559,6 +559,9 @@ def check_second_tab(d, url):
 def check_resumed(d, url):
     """The page goes mid-run without a quit, reloaded or its tab closed: the next visit resumes the run as it
     stood, with no message, at the zoom chosen (1, from check_menus) and with View, Captions turned off."""
+    captions = "return document.querySelector('[data-view-item=captions]').getAttribute('aria-checked')"
+    if d.execute_script(captions) != "true":
+        fail("View, Captions is on but a screen reader hears it as not checked")
     choose(d, "view", '[data-view-item="captions"]')
     wait("the caption line to go", lambda: d.execute_script("return document.querySelector('#caption').hidden"))
     for how in ("reload", "closed tab"):
