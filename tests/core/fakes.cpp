@@ -5,6 +5,8 @@
 
 #include <unistd.h>
 
+#include "play/pay_line.h"
+
 namespace fw {
 
 std::ostream& operator<<(std::ostream& out, Screen s) {
@@ -150,10 +152,7 @@ void Rig::ScriptLine(const std::string& line, int wheelStop) {
         for (int b = 7; b <= 25; ++b)
             for (int c = 7; c <= 25; ++c) {
                 const std::array<int, 3> steps{a, b, c};
-                const std::array<Integer, 3> shown = PayLineAfter(m, steps, held);
-                std::string text;
-                for (const Integer s : shown) text += (text.empty() ? "" : "-") + std::to_string(s);
-                if (text != line) continue;
+                if (LineText(PayLineAfter(m, steps, held)) != line) continue;
                 std::vector<int> free;
                 for (int r = 0; r < 3; ++r)
                     if (!held[r]) free.push_back(steps[r]);

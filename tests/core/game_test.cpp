@@ -180,7 +180,8 @@ TEST_F(Game, TheManiaPeriodRunsThirteenTicksAndAHundredStartsItAgain) {
     rig.PressOn(places::ListLineZone(4), 2);
     EXPECT_EQ(m.display.ScreenMode, Screen::Reels);
     EXPECT_FALSE(rig.host.menuEnabled[MenuId::Theme]) << "back from the list";
-    rig.SetPurse(0), m.purse.Credits = 0;
+    rig.SetPurse(0);
+    m.purse.Credits = 0;
     rig.PressOn(places::CoinPile);
     rig.PressOn(places::PanelContinueButton);
     EXPECT_EQ(m.display.ScreenMode, Screen::Reels);
