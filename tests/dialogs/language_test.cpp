@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 #include "../platform/files.h"
 #include "fakes.h"
@@ -67,8 +68,7 @@ TEST(Language, AGermanCountSaysMuenzeForOneAndMuenzenForMore) {
     EXPECT_NE(TrN("records", one, more, 312).find("ihre %1 Münzen wurden "), std::string::npos);
 }
 
-// The words of a window that do not fit where they stand, on each page as the player turns to it: "name:
-// text".
+// The words of a window that do not fit where they stand, on each page as the player turns to it.
 QStringList CutOff(QWidget* window) {
     QStringList cut;
     auto* pages = window->findChild<QTabWidget*>();
@@ -123,42 +123,31 @@ TEST(Language, NoWordIsCutOffInAnyWindowInTheLongestLanguage) {
         const struct {
             const char* name;
             std::function<void()> open;
-            bool modal;
-            const char* part;  // a widget of a window that is not modal
+            const char* part = nullptr;  // a widget of a window that is not modal
         } rows[] = {
-            {"Configuration", [&] { window.RunConfigDialog(values); }, true, nullptr},
-            {"About", [&] { window.ShowAbout("5.1"); }, true, nullptr},
-            {"Manual", [&] { window.ShowManual(manual); }, false, "txtManual"},
-            {"Odds", [&] { window.ShowOdds(WorkOutOdds(rig.m), true); }, false, "tblPrizes"},
-            {"Message", [&] { window.ShowMessage("Fruitwhirl", Tr("records", "Nothing was written.")); },
-             true, nullptr},
+            {"Configuration", [&] { window.RunConfigDialog(values); }},
+            {"About", [&] { window.ShowAbout("5.1"); }},
+            {"Manual", [&] { window.ShowManual(manual); }, "txtManual"},
+            {"Odds", [&] { window.ShowOdds(WorkOutOdds(rig.m), true); }, "tblPrizes"},
+            {"Message", [&] { window.ShowMessage("Fruitwhirl", Tr("records", "Nothing was written.")); }},
             {"Question",
              [&] {
                  window.Ask("Fruitwhirl", Tr("records", "No records were checked for loading."),
                             Tr("records", "Try Again"), Tr("records", "Quit Without Saving"));
-             },
-             true, nullptr},
+             }},
         };
         for (const auto& row : rows) {
             const auto look = [&](QWidget* shown) {
                 EXPECT_EQ(CutOff(shown), QStringList()) << "scale " << scale << ": " << row.name;
                 shown->close();
             };
-            if (row.modal) WhenModal(look);
+            if (!row.part) WhenModal(look);
             row.open();
-            if (!row.modal) look(window.findChild<QWidget*>(row.part)->window());
+            if (row.part) look(window.findChild<QWidget*>(row.part)->window());
         }
     }
     translations.Speak("en");
 }
-
-// A catalogue against a template of two sentences, one counted: what the check says.
-struct Checked {
-    const char* name;
-    const char* opened;  // the translation of "Open %1", or nothing: the entry is not there
-    const char* extra;   // more entries
-    bool passes;
-};
 
 TEST(Language, TheCheckRefusesACatalogueThatLacksASentenceKeepsAStaleOneOrDropsAPlaceholder) {
     const QString source = QFileInfo(FW_MAN_PAGE).absolutePath() + "/..";
@@ -171,7 +160,13 @@ TEST(Language, TheCheckRefusesACatalogueThatLacksASentenceKeepsAStaleOneOrDropsA
         return "msgctxt \"records\"\nmsgid \"%1 coin\"\nmsgid_plural \"%1 coins\"\nmsgstr[0] \"" + one +
                "\"\nmsgstr[1] \"" + more + "\"\n\n";
     };
-    const Checked rows[] = {
+    // A catalogue against a template of two sentences, one counted: what the check says.
+    const struct {
+        const char* name;
+        const char* opened;  // the translation of "Open %1", or nothing: the entry is not there
+        const char* extra;   // more entries
+        bool passes;
+    } rows[] = {
         {"whole", "%1 öffnen", "", true},
         {"lacks a sentence", nullptr, "", false},
         {"keeps a stale one", "%1 öffnen", "#~ msgctxt \"about\"\n#~ msgid \"Gone\"\n#~ msgstr \"Weg\"\n",
@@ -179,22 +174,19 @@ TEST(Language, TheCheckRefusesACatalogueThatLacksASentenceKeepsAStaleOneOrDropsA
         {"drops a placeholder", "öffnen", "", false},
         {"leaves one untranslated", "", "", false},
     };
-    const QString folder =
-        QDir::temp().filePath("fw-l10n-check-" + QString::number(QCoreApplication::applicationPid()));
-    QDir().mkpath(folder);
-    ASSERT_TRUE(Write(folder + "/t.pot", (header + opened("") + counted("", "")).toUtf8()));
-    for (const Checked& row : rows) {
+    const QTemporaryDir folder;
+    ASSERT_TRUE(Write(folder.filePath("t.pot"), (header + opened("") + counted("", "")).toUtf8()));
+    for (const auto& row : rows) {
         const QString catalogue = header + (row.opened ? opened(row.opened) : QString()) +
                                   counted("%1 Münze", "%1 Münzen") + row.extra;
-        ASSERT_TRUE(Write(folder + "/de.po", catalogue.toUtf8()));
+        ASSERT_TRUE(Write(folder.filePath("de.po"), catalogue.toUtf8()));
         QProcess check;
-        check.start("python3",
-                    {source + "/scripts/l10n", "--check-catalogue", folder + "/de.po", folder + "/t.pot"});
+        check.start("python3", {source + "/scripts/l10n", "--check-catalogue", folder.filePath("de.po"),
+                                folder.filePath("t.pot")});
         ASSERT_TRUE(check.waitForFinished(30000));
         EXPECT_EQ(check.exitStatus() == QProcess::NormalExit && check.exitCode() == 0, row.passes)
             << row.name << ": " << check.readAll().toStdString();
     }
-    QDir(folder).removeRecursively();
 }
 
 }  // namespace
