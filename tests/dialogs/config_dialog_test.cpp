@@ -1,6 +1,3 @@
-// The configuration dialog: what it shows at opening, what OK writes, that
-// Cancel leaves the values alone, the kept sound choice without a sound device,
-// the volume and the name's preview.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -9,6 +6,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <tuple>
 
 #include "frontend/qt/dialogs/dialogs.h"
 #include "modal.h"
@@ -34,6 +32,11 @@ bool OpenConfig(ConfigValues& values, std::function<void(QWidget*)> body) {
     auto parent = test::MainWindowAt(100, 50);
     test::WhenModal(std::move(body));
     return RunConfigDialog(parent.get(), 1, values);
+}
+
+// What the dialog gives back to the machine: the name, the speed, the sound choice, the volume, the reset.
+auto Stored(const ConfigValues& v) {
+    return std::tuple(v.name, v.speed, v.soundOn, v.volume, v.resetHighScores);
 }
 
 TEST(ConfigDialog, ShowsTheValuesOkWritesWhatThePlayerChangedCancelNothingAndNoDeviceKeepsTheSoundChoice) {
@@ -66,11 +69,7 @@ TEST(ConfigDialog, ShowsTheValuesOkWritesWhatThePlayerChangedCancelNothingAndNoD
         QTest::keyClick(NameBox(d), Qt::Key_Return);  // Enter is OK
     });
     EXPECT_TRUE(ok);
-    EXPECT_EQ(values.name, "Annabel Le");
-    EXPECT_EQ(values.speed, 100 - 79);
-    EXPECT_EQ(values.soundOn, 0);
-    EXPECT_EQ(values.volume, 50);
-    EXPECT_TRUE(values.resetHighScores);
+    EXPECT_EQ(Stored(values), std::tuple("Annabel Le", 100 - 79, 0, 50, true));
     OpenConfig(values, [](QWidget* d) {  // the next opening: the first page, the reset box unticked
         EXPECT_EQ(Tabs(d)->currentIndex(), 0);
         EXPECT_FALSE(ResetBox(d)->isChecked());
@@ -78,8 +77,7 @@ TEST(ConfigDialog, ShowsTheValuesOkWritesWhatThePlayerChangedCancelNothingAndNoD
         QTest::keyClick(Slider(d), Qt::Key_Home);
         QTest::mouseClick(Find(d, "cmdButton0"), Qt::LeftButton);  // OK
     });
-    EXPECT_EQ(values.speed, 100);
-    EXPECT_TRUE(values.resetHighScores);  // a pending reset stays asked for
+    EXPECT_EQ(Stored(values), std::tuple("Annabel Le", 100, 0, 50, true));  // a pending reset stays asked for
     values.resetHighScores = false;
     const bool cancelled = !OpenConfig(values, [](QWidget* d) {
         Slider(d)->setValue(50);
@@ -88,8 +86,8 @@ TEST(ConfigDialog, ShowsTheValuesOkWritesWhatThePlayerChangedCancelNothingAndNoD
         ResetBox(d)->setChecked(true);
         QTest::mouseClick(Find(d, "cmdButton1"), Qt::LeftButton);  // Cancel
     });
-    EXPECT_TRUE(cancelled && values.name == "Annabel Le" && values.speed == 100 && values.soundOn == 0 &&
-                !values.resetHighScores);
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(Stored(values), std::tuple("Annabel Le", 100, 0, 50, false));
     values.soundOn = 1;  // asked for, but there is no sound device now
     values.soundAvailable = false;
     OpenConfig(values, [](QWidget* d) {
@@ -99,7 +97,7 @@ TEST(ConfigDialog, ShowsTheValuesOkWritesWhatThePlayerChangedCancelNothingAndNoD
         QTest::keyClick(Slider(d), Qt::Key_End);
         QTest::mouseClick(Find(d, "cmdButton0"), Qt::LeftButton);  // OK
     });
-    EXPECT_TRUE(values.soundOn == 1 && values.speed == 0 && values.name == "Annabel Le");
+    EXPECT_EQ(Stored(values), std::tuple("Annabel Le", 0, 1, 50, false));
 }
 
 }  // namespace
