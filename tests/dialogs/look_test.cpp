@@ -87,8 +87,7 @@ TEST(Look, EveryWindowOfTheGameIsInTheCabinetsColoursWithItsPixelPictures) {
     }
 }
 
-// About offers an address only when the build was given it, in a link whose tooltip names it; without
-// any, the version, the licence and the way to the manual, and no link.
+// About names the licence and the way to the manual, and offers only the addresses the build was given.
 TEST(Look, AboutOffersOnlyTheAddressesTheBuildWasGivenEachNamedInItsTooltip) {
     QUrl opened;
     SetUrlOpener([&opened](const QUrl& url) { opened = url; });

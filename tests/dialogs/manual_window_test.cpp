@@ -1,4 +1,3 @@
-// The manual window: the file read afresh at every call, in one modeless window.
 #include <gtest/gtest.h>
 
 #include <QDialog>

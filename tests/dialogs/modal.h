@@ -1,11 +1,9 @@
-// Driving modal windows from a test: the test calls the blocking function, and
-// the action runs on the modal window from a timer once it is on the screen.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -14,17 +12,14 @@
 
 namespace fw::test {
 
-// Runs action on the modal window once it is shown and active. A window still
-// open three seconds later (or none within three seconds) fails the test and
-// is closed, so that a failing test cannot hang.
+// Runs action, from a timer, on the modal window that the blocking call the test makes next shows. A window
+// still open three seconds later (or none within three seconds) fails the test and is closed: no hang.
 inline void WhenModal(std::function<void(QWidget*)> action) {
     auto* poll = new QTimer;
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    QObject::connect(poll, &QTimer::timeout, [poll, clock, action] {
+    QObject::connect(poll, &QTimer::timeout, [poll, deadline = QDeadlineTimer(3000), action] {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal && modal->isVisible() && !modal->isActiveWindow()) modal->activateWindow();
-        if ((modal && modal->isVisible() && modal->isActiveWindow()) || clock->elapsed() > 3000) {
+        if ((modal && modal->isVisible() && modal->isActiveWindow()) || deadline.hasExpired()) {
             poll->deleteLater();
             poll->stop();
             if (!modal) return ADD_FAILURE() << "no modal window appeared";

@@ -1,12 +1,10 @@
-// frmOdds: every section of the odds' rows, each prize with its theme picture and
-// each chance with its bar, the best hold in bold; every header readable whole.
 #include <gtest/gtest.h>
 
 #include <QDialog>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QLabel>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "edition/odds_rows.h"
 #include "fakes.h"
@@ -17,13 +15,11 @@
 namespace fw::test {
 namespace {
 
-// The window shows each section of the rows, with every cell's text and exact
-// figure, and no section that the rows do not have.
+// The window shows each section of the rows, every cell's text and exact figure, and no other section.
 void ExpectShowsTheRows(QDialog* window, const OddsReport& odds) {
     const std::vector<OddsSection> sections = OddsRows(odds, OddsScope::WhereItStands);
-    int shown = 0;
-    for (QGroupBox* box : window->findChildren<QGroupBox*>()) shown += box->isVisible() ? 1 : 0;
-    EXPECT_EQ(shown, static_cast<int>(sections.size()));
+    const QList<QGroupBox*> boxes = window->findChildren<QGroupBox*>();
+    EXPECT_EQ(std::ranges::count_if(boxes, &QWidget::isVisible), std::ssize(sections));
     for (const OddsSection& section : sections) {
         auto* box = window->findChild<QGroupBox*>(QString::fromStdString("grp" + section.key));
         auto* table = window->findChild<QTableWidget*>(QString::fromStdString("tbl" + section.key));
@@ -73,8 +69,7 @@ TEST(OddsWindow, ShowsEverySectionOfTheRowsWithPicturesAndBars) {
         }
     }
 
-    // In the Mania period, without holds, the rows change and the window follows;
-    // a closed window stays closed.
+    // In the Mania period, without holds, the rows change and the window follows; closed, it stays closed.
     rig.m.mania.ManiaActive = True;
     rig.m.reels.HoldAllowed = False;
     const OddsReport mania = WorkOutOdds(rig.m);
