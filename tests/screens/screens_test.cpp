@@ -1,7 +1,6 @@
-// Reference screens: the machine played on the virtual clock with the real pictures, its screen at
-// chosen moments against tests/screens/*.png and each scenario's timeline (every input, every wait,
-// the wait each sound starts on) against tests/screens/*.txt. FRUITWHIRL_UPDATE_SCREENS=1 rewrites
-// them; a mismatch keeps the actual in the build folder and names it.
+// Reference screens: the machine played on the virtual clock with the real pictures, its screen at chosen
+// moments against tests/screens/*.png and each scenario's timeline (every input, every wait, the wait each
+// sound starts on) against tests/screens/*.txt. FRUITWHIRL_UPDATE_SCREENS=1 rewrites them.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -38,8 +37,7 @@ public:
         : scenario_(std::move(scenario)),
           rig(Pictures{SurfaceFromImage(QImage(kPictures + "/sprites.png")),
                        SurfaceFromImage(QImage(kPictures + "/machine.png"))},
-              loader_, kPictures.toStdString()),
-          m(rig.m) {
+              loader_, kPictures.toStdString()) {
         rig.clock.onWait = [this] { OnWait(); };
     }
     ~Film() {
@@ -70,7 +68,6 @@ public:
     void Press(const std::string& caption, const Cell& c, int button, std::vector<Moment> moments = {}) {
         Do(caption, ev::Press{button, c.x + c.w / 2.0f, c.y + c.h / 2.0f}, std::move(moments));
     }
-    // The machine started and shown.
     void StartUp(std::vector<Moment> moments = {}) {
         Do("start-up", ev::Load{}, std::move(moments));
         Do("activate", ev::Activate{});
@@ -120,7 +117,7 @@ private:
     }
 
     void Shot(const std::string& name) {
-        const Surface& screen = m.display.hdcScreen;
+        const Surface& screen = rig.m.display.hdcScreen;
         const QString file = QString::fromStdString(name) + ".png";
         Compare(file, SurfaceFromImage(QImage(kReferences + "/" + file)) == screen, [&](const QString& path) {
             QImage(reinterpret_cast<const uchar*>(screen.pixels().data()), screen.width(), screen.height(),
@@ -172,7 +169,6 @@ private:
 
 public:
     Rig rig;
-    Machine& m;
 };
 
 TEST(ReferenceScreens, StartUpCoinsAndAGameWithoutAWin) {
@@ -228,11 +224,11 @@ TEST(ReferenceScreens, HundredWinManiaAndTheBonusWheel) {
 TEST(ReferenceScreens, PanelsAndQuit) {
     Film f("panels");
     f.StartUp();
-    for (int i = 0; i < 20; ++i) DrawDigits(f.m, kTakeOneCoin);
+    for (int i = 0; i < 20; ++i) DrawDigits(f.rig.m, kTakeOneCoin);
     f.Press("the pile with an empty purse", places::CoinPile, 1, {{"out-of-coins"}});
     f.Press("continue", places::PanelContinueButton, 1, {{"continue-pressed", "Coin", 1}, {"continued"}});
     f.Coins("one coin onto the slot", 1, kSlot.x + 15, kSlot.y + 13);
-    DrawDigits(f.m, 975);          // 994 in the purse
+    DrawDigits(f.rig.m, 975);      // 994 in the purse
     f.rig.ScriptSteps({8, 7, 7});  // 2-2-5 pays 5: the purse reaches 999
     f.Press("lever", places::LeverKnob, 1, {{"five-in-the-tray"}});
     f.Coins("one coin onto the slot", 1, kSlot.x + 15, kSlot.y + 13);
@@ -242,7 +238,7 @@ TEST(ReferenceScreens, PanelsAndQuit) {
     f.Coins("one coin onto the slot", 1, kSlot.x + 15, kSlot.y + 13);
     f.rig.ScriptSteps({9, 7, 7});  // 2-7-13 pays 2 again: no second offer
     f.Press("lever", places::LeverKnob, 1);
-    for (int i = 0; i < 1001; ++i) DrawDigits(f.m, kTakeOneCoin);
+    for (int i = 0; i < 1001; ++i) DrawDigits(f.rig.m, kTakeOneCoin);
     f.Press("the pile with an empty purse", places::CoinPile, 1);
     f.Press("quit", places::PanelQuitButton, 1, {{"quit-pressed", "Door", 1}, {"quit-blank"}});
 }
@@ -250,7 +246,7 @@ TEST(ReferenceScreens, PanelsAndQuit) {
 TEST(ReferenceScreens, RecordScreensAndTheirNames) {
     Film f("records");
     f.StartUp();
-    DrawDigits(f.m, 100);  // 120 ties with line 4 and goes above it
+    DrawDigits(f.rig.m, 100);  // 120 ties with line 4 and goes above it
     f.Press("the reel window", places::DisplayWindow, 1, {{"high-scores"}});
     f.Configure("rename in the configuration", [](ConfigValues& v) { v.name = "Zoë-Ñúñez!"; },
                 {{"high-scores-renamed"}});
