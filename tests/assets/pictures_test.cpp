@@ -1,6 +1,5 @@
-// The generated pictures against the layout map (layout.json beside this file): sizes, the idle cells
-// the machine picture shares with the sheet, the themes, the icon's sizes, the coin slot. How each
-// cell looks where the machine copies it is the reference screens' to show (tests/screens).
+// The generated pictures against the layout map (layout.json beside this file). How each cell looks
+// where the machine copies it is the reference screens' to show (tests/screens).
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -32,7 +31,6 @@ QJsonObject Map(const char* part) {
     file.open(QIODevice::ReadOnly);
     return QJsonDocument::fromJson(file.readAll()).object()[part].toObject();
 }
-// The size of a picture as the map gives it.
 QSize Size(const char* part) {
     const QJsonArray size = Map(part)["size"].toArray();
     return QSize(size[0].toInt(), size[1].toInt());
@@ -184,9 +182,3 @@ TEST(CoinSlot, NoLabelSitsOnThePlateUnderTheWindow) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
