@@ -1,8 +1,5 @@
 #!/usr/bin/env bash
-# The texts written twice agree: the Debian changelog that scripts/news makes
-# from NEWS.md, and the installed metadata's releases, have NEWS.md's
-# versions (and the metadata its notes); debian/copyright holds the licence of
-# LICENSE word for word.
+# The texts written twice agree: NEWS.md with the Debian changelog and the metadata, LICENSE with debian/copyright.
 #   texts.sh SOURCE_DIR METAINFO
 set -euo pipefail
 SOURCE=$1
@@ -13,11 +10,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 news=$(sed -n 's/^## \([0-9.]*\), \([0-9-]*\)$/\1 \2/p' "$SOURCE/NEWS.md")
 meta=$(sed -n 's/.*<release version="\([^"]*\)" date="\([^"]*\)".*/\1 \2/p' "$META")
 [ -n "$news" ] && [ "$news" = "$meta" ] || fail "the releases: NEWS.md has [$news], the metadata [$meta]"
-changelog=$(mktemp)
-trap 'rm -f "$changelog"' EXIT
-cmake -DNEWS="$SOURCE/NEWS.md" -DCHANGELOG="$changelog" "-DMAINTAINER=Texts Test <texts@fruitwhirl.test>" \
-  -P "$SOURCE/dist/news.cmake"
-changes=$(sed -n 's/^fruitwhirl (\([0-9.]*\)-[0-9]*) .*/\1/p' "$changelog")
+changes=$(cmake -DNEWS="$SOURCE/NEWS.md" -DCHANGELOG=/dev/stdout "-DMAINTAINER=Texts Test <texts@fruitwhirl.test>" \
+  -P "$SOURCE/dist/news.cmake" | sed -n 's/^fruitwhirl (\([0-9.]*\)-[0-9]*) .*/\1/p')
 [ "$changes" = "$(cut -d' ' -f1 <<<"$news")" ] || fail "the changelog's versions [$changes], NEWS.md's [$news]"
 # Every note of NEWS.md is in the metadata (the words, whatever the line breaks).
 words() { tr -s ' \n' '  ' | sed 's/`//g; s/&/\&amp;/g; s/</\&lt;/g; s/>/\&gt;/g'; }
@@ -31,7 +25,7 @@ done < <(awk '/^## /{on=1; next} on && /^$/{if (t != "") print t; t=""; next}
 # The licence: LICENSE from its permission text on, as debian/copyright writes it.
 licence=$(sed -n '/^Permission/,$p' "$SOURCE/LICENSE" | sed 's/^$/./; s/^/ /')
 copyright=$(sed -n '/^License: /{n; :a; /^ /{p; n; ba}}' "$SOURCE/debian/copyright" | tail -n "$(wc -l <<<"$licence")")
-[ "$licence" = "$copyright" ] || fail "debian/copyright's licence is not LICENSE's: $(diff <(echo "$licence") <(echo "$copyright"))"
+[ "$licence" = "$copyright" ] || fail "debian/copyright's licence differs: $(diff <(echo "$licence") <(echo "$copyright"))"
 grep -q "^Copyright: $(sed -n 's/^Copyright (c) //p' "$SOURCE/LICENSE")$" "$SOURCE/debian/copyright" ||
   fail "debian/copyright's holder and year are not LICENSE's"
 echo "PASS"
