@@ -34,8 +34,7 @@ bool OpenConfig(ConfigValues& values, std::function<void(QWidget*)> body) {
     return RunConfigDialog(parent.get(), 1, values);
 }
 
-// What the dialog gives back to the machine: the name, the speed, the sound choice, the volume, the reset.
-auto Stored(const ConfigValues& v) {
+auto Chosen(const ConfigValues& v) {
     return std::tuple(v.name, v.speed, v.soundOn, v.volume, v.resetHighScores);
 }
 
@@ -69,7 +68,7 @@ TEST(ConfigDialog, ShowsTheValuesOkWritesWhatThePlayerChangedCancelNothingAndNoD
         QTest::keyClick(NameBox(d), Qt::Key_Return);  // Enter is OK
     });
     EXPECT_TRUE(ok);
-    EXPECT_EQ(Stored(values), std::tuple("Annabel Le", 100 - 79, 0, 50, true));
+    EXPECT_EQ(Chosen(values), std::tuple("Annabel Le", 100 - 79, 0, 50, true));
     OpenConfig(values, [](QWidget* d) {  // the next opening: the first page, the reset box unticked
         EXPECT_EQ(Tabs(d)->currentIndex(), 0);
         EXPECT_FALSE(ResetBox(d)->isChecked());
@@ -77,7 +76,7 @@ TEST(ConfigDialog, ShowsTheValuesOkWritesWhatThePlayerChangedCancelNothingAndNoD
         QTest::keyClick(Slider(d), Qt::Key_Home);
         QTest::mouseClick(Find(d, "cmdButton0"), Qt::LeftButton);  // OK
     });
-    EXPECT_EQ(Stored(values), std::tuple("Annabel Le", 100, 0, 50, true));  // a pending reset stays asked for
+    EXPECT_EQ(Chosen(values), std::tuple("Annabel Le", 100, 0, 50, true));  // a pending reset stays asked for
     values.resetHighScores = false;
     const bool cancelled = !OpenConfig(values, [](QWidget* d) {
         Slider(d)->setValue(50);
@@ -87,7 +86,7 @@ TEST(ConfigDialog, ShowsTheValuesOkWritesWhatThePlayerChangedCancelNothingAndNoD
         QTest::mouseClick(Find(d, "cmdButton1"), Qt::LeftButton);  // Cancel
     });
     EXPECT_TRUE(cancelled);
-    EXPECT_EQ(Stored(values), std::tuple("Annabel Le", 100, 0, 50, false));
+    EXPECT_EQ(Chosen(values), std::tuple("Annabel Le", 100, 0, 50, false));
     values.soundOn = 1;  // asked for, but there is no sound device now
     values.soundAvailable = false;
     OpenConfig(values, [](QWidget* d) {
@@ -97,7 +96,7 @@ TEST(ConfigDialog, ShowsTheValuesOkWritesWhatThePlayerChangedCancelNothingAndNoD
         QTest::keyClick(Slider(d), Qt::Key_End);
         QTest::mouseClick(Find(d, "cmdButton0"), Qt::LeftButton);  // OK
     });
-    EXPECT_EQ(Stored(values), std::tuple("Annabel Le", 0, 1, 50, false));
+    EXPECT_EQ(Chosen(values), std::tuple("Annabel Le", 0, 1, 50, false));
 }
 
 }  // namespace
