@@ -1,4 +1,3 @@
-// What the player sees of the windows beside the machine, offscreen, and of the machine in full screen.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -74,10 +73,9 @@ TEST(Look, EveryWindowOfTheGameIsInTheCabinetsColoursWithItsPixelPictures) {
             if (!row.picture) return;
             auto* box = qobject_cast<QMessageBox*>(shown);
             const QPixmap seen = box ? box->iconPixmap() : shown->findChild<QLabel*>("imgTitle")->pixmap();
-            const auto premultiplied = QImage::Format_ARGB32_Premultiplied;
-            const QImage picture =
-                QImage(FW_PICTURES_DIR "/" + QString(row.picture)).convertToFormat(premultiplied);
-            const QImage image = seen.toImage().convertToFormat(premultiplied);
+            const auto format = QImage::Format_ARGB32_Premultiplied;
+            const QImage picture = QImage(FW_PICTURES_DIR "/" + QString(row.picture)).convertToFormat(format);
+            const QImage image = seen.toImage().convertToFormat(format);
             const int times = image.width() / std::max(1, picture.width());
             EXPECT_TRUE(times >= 1 && image == picture.scaled(picture.size() * times)) << row.name;
         };
