@@ -76,8 +76,7 @@ TEST(SoundBank, EverySoundIsThereAudibleCleanAndAsLongAsItsEvent) {
         std::vector<double> blocks;
         for (std::size_t i = 0; i < x.size(); i += kRate / 100) blocks.push_back(Rms(x, i, i + kRate / 100));
         const double loudest = *std::max_element(blocks.begin(), blocks.end());
-        double e = 0;
-        int n = 0;
+        double e = 0, n = 0;
         for (double r : blocks)
             if (r >= loudest / 10) e += r * r, ++n;
         const double loud = Db(std::sqrt(e / n));
@@ -94,8 +93,7 @@ TEST(SoundBank, TheRunningReelsLoopHasNoSeam) {
     for (std::size_t i = 2; i < n; ++i)
         step += std::abs(x[i] - x[i - 1]), bend += std::abs(x[i] - 2 * x[i - 1] + x[i - 2]);
     step /= n - 2, bend /= n - 2;
-    EXPECT_LE(std::abs(x[0] - x[n - 1]),
-              std::min(0.02, 2 * step));  // played repeating, the last meets the first
+    EXPECT_LE(std::abs(x[0] - x[n - 1]), std::min(0.02, 2 * step)) << "repeating, the last meets the first";
     EXPECT_LE(std::abs((x[1] - x[0]) - (x[n - 1] - x[n - 2])), 4 * bend);
     EXPECT_GT(Rms(x, 0, kRate / 100), 0.4 * Rms(x));  // no fade at either end
     EXPECT_GT(Rms(x, n - kRate / 100, n), 0.4 * Rms(x));
@@ -125,7 +123,6 @@ TEST(SoundBank, TheSirensLastTheirLampTurnsRiseInEachAndAreAsLoudAsTheSmallWinJi
     }
 }
 
-// The file of a sound the timelines name.
 std::string FileOf(const std::string& sound) {
     if (sound == "WheelRun") return "WhlRun.wav";
     if (sound.starts_with("Klonk")) return "klonk" + sound.substr(5) + ".wav";
@@ -199,31 +196,30 @@ std::vector<double> Filter(const std::vector<double>& x, std::array<double, 6> c
 
 // The K-weighting filter: the head's high shelf, then the revised low-frequency B curve,
 // both from their analog prototypes by the bilinear transform at the rate of the files.
-std::vector<double> KWeighted(const std::vector<double>& x, double rate) {
+std::vector<double> KWeighted(const std::vector<double>& x) {
     const double shelfHz = 1681.974450955533, gain = 3.999843853973347, shelfQ = 0.7071752369554196;
-    const double k = std::tan(M_PI * shelfHz / rate), vh = std::pow(10, gain / 20);
+    const double k = std::tan(M_PI * shelfHz / kRate), vh = std::pow(10, gain / 20);
     const double vb = std::pow(vh, 0.4996667741545416), a0 = 1 + k / shelfQ + k * k;
     const auto shelved =
         Filter(x, {vh + vb * k / shelfQ + k * k, 2 * (k * k - vh), vh - vb * k / shelfQ + k * k, a0,
                    2 * (k * k - 1), 1 - k / shelfQ + k * k});
     const double passHz = 38.13547087602444, passQ = 0.5003270373238773;
-    const double q = std::tan(M_PI * passHz / rate);
+    const double q = std::tan(M_PI * passHz / kRate);
     return Filter(shelved, {1, -2, 1, 1 + q / passQ + q * q, 2 * (q * q - 1), 1 - q / passQ + q * q});
 }
 
 // Integrated loudness in LUFS of one channel: 400 ms blocks every 100 ms, those above
 // -70 LUFS, then those within 10 LU of their mean.
-double Loudness(std::vector<double> x, double rate = double(kRate)) {
-    const auto block = static_cast<std::size_t>(0.4 * rate), step = block / 4;
+double Loudness(std::vector<double> x) {
+    const auto block = static_cast<std::size_t>(0.4 * kRate), step = block / 4;
     x.resize(std::max(x.size(), block));
-    const std::vector<double> k = KWeighted(x, rate);
+    const std::vector<double> k = KWeighted(x);
     std::vector<double> powers;
     for (std::size_t at = 0; at + block <= k.size(); at += step)
         powers.push_back(std::pow(Rms(k, at, at + block), 2));
     auto lufs = [](double power) { return -0.691 + 10 * std::log10(std::max(power, 1e-20)); };
     auto gatedMean = [&](double gate) {
-        double sum = 0;
-        int count = 0;
+        double sum = 0, count = 0;
         for (double p : powers)
             if (lufs(p) > gate) sum += p, ++count;
         return count ? sum / count : 0.0;
