@@ -111,9 +111,8 @@ private:
         if (same) return;
         QDir().mkpath(kActual);
         save(kActual + "/" + file);
-        ADD_FAILURE() << file.toStdString()
-                      << " differs from its reference or has none (FRUITWHIRL_UPDATE_SCREENS=1"
-                      << " rewrites it); actual " << (kActual + "/" + file).toStdString();
+        ADD_FAILURE() << file.toStdString() << " differs from its reference or has none; actual "
+                      << (kActual + "/" + file).toStdString() << " (FRUITWHIRL_UPDATE_SCREENS=1 rewrites it)";
     }
 
     void Shot(const std::string& name) {
