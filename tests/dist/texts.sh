@@ -25,7 +25,7 @@ done < <(awk '/^## /{on=1; next} on && /^$/{if (t != "") print t; t=""; next}
 # The licence: LICENSE from its permission text on, as debian/copyright writes it.
 licence=$(sed -n '/^Permission/,$p' "$SOURCE/LICENSE" | sed 's/^$/./; s/^/ /')
 copyright=$(sed -n '/^License: /{n; :a; /^ /{p; n; ba}}' "$SOURCE/debian/copyright" | tail -n "$(wc -l <<<"$licence")")
-[ "$licence" = "$copyright" ] || fail "debian/copyright's licence differs: $(diff <(echo "$licence") <(echo "$copyright"))"
+[ "$licence" = "$copyright" ] || fail "debian/copyright's licence: $(diff <(echo "$licence") <(echo "$copyright"))"
 grep -q "^Copyright: $(sed -n 's/^Copyright (c) //p' "$SOURCE/LICENSE")$" "$SOURCE/debian/copyright" ||
   fail "debian/copyright's holder and year are not LICENSE's"
 echo "PASS"
