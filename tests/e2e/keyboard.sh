@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The real program played from the keyboard through the X server, every step waiting for the program's own trace
-# marks: Ctrl++ doubles the window; after a flood of keys, Ctrl+Q quits at once, without playing the keys still
-# waiting, and its save keeps the zoom. (The menus from the keyboard and the machine's keys after them: the
-# platform tests' MenuKeys and KeyMap; the next start at the zoom kept: their View.)
+# The real program played from the keyboard through the X server: Ctrl++ doubles the window; after a flood of keys,
+# Ctrl+Q quits at once, without playing the keys still waiting, and its save keeps the zoom.
 #   keyboard.sh PROGRAM
 source "$(dirname "$0")/lib.sh"
 start_xvfb

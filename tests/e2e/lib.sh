@@ -81,8 +81,7 @@ from_menu() {  # alt+letter item-key condition
 }
 quit_from_menu() { from_menu alt+g q ended || true; wait_exit; }  # sets EXIT_STATUS
 
-# Starts $PROGRAM at scale 1, its trace and messages in $WORK/NAME.log ($LOG), and sets PROGRAM_PID and WID (its
-# window).
+# Starts $PROGRAM at scale 1, its trace and messages in $WORK/NAME.log ($LOG); sets PROGRAM_PID and WID (its window).
 launch() {  # name
   LOG=$WORK/$1.log
   FRUITWHIRL_TRACE=1 "$PROGRAM" --scale 1 2>"$LOG" &
@@ -169,6 +168,5 @@ lever() { click_at "$(at "lever knob (click zone)")"; }
 state_now() { python3 "$E2E_DIR/screen.py" read "$(shot now.png)" "$ORIGIN" "$PICTURES"; }
 read_until() {  # pattern failure
   local pattern=$1
-  STATE=
   within 30 'STATE=$(state_now) && [[ $STATE == $pattern ]]' || fail "$2: $STATE"
 }
