@@ -129,22 +129,11 @@ sent() {  # mark seconds command...
 }
 
 # Drags with a mouse button from one screen point to another, waiting for the machine's marks of the press and of
-# the release with all it set off (a coin's fall, the credit).
+# the release with all it set off (a coin's fall, the credit). A press X lost leaves the button down: it is let go
+# before the press is sent again.
 drag() {  # button "x y" (from) "x y" (to)
-  local pressed released
-  pressed=$(marks press) released=$(marks release)
-  for _ in 1 2 3; do
-    xdotool mousemove $2 mousedown "$1"
-    reached press $((pressed + 1)) 5 && break
-    xdotool mouseup "$1"
-    pressed=$(marks press) released=$(marks release)
-  done
-  reached press $((pressed + 1)) 1 || fail "the press at $2 did not reach the machine"
-  for _ in 1 2; do
-    xdotool mousemove $3 mouseup "$1"
-    reached release $((released + 1)) 10 && return 0
-  done
-  fail "the release at $3 did not reach the machine"
+  sent press 5 xdotool mouseup "$1" mousemove $2 mousedown "$1" || fail "the press at $2 did not reach the machine"
+  sent release 10 xdotool mousemove $3 mouseup "$1" || fail "the release at $3 did not reach the machine"
 }
 # Clicks at a screen point until the machine has handled the press, with all it set off (a whole game).
 click_at() { sent press 40 xdotool mousemove $1 click 1 || fail "the click at $1 did not reach the machine"; }
