@@ -13,8 +13,7 @@ for _ in 1 2 3; do
   within 50 '[ "$(width)" = 640 ]' && break
 done
 [ "$(width)" = 640 ] || fail "Ctrl++ did not zoom in"
-# A flood of keys while a game runs, then Ctrl+Q: the quit goes ahead of the keys still waiting and ends the
-# program once the game in hand has ended; no waiting key ran after it (its own key's mark follows its end).
+# The quit ends the program once the game in hand has ended: its own key's is the one mark after that end.
 sent key-stack 5 focus_key shift+c || fail "Shift+C did not reach the machine"
 started=$(marks game-start)
 xdotool windowfocus --sync "$WID"

@@ -195,13 +195,9 @@ def png_declaring(width, height):
 
 
 def stored(d, key):
-    return d.execute_script("return localStorage.getItem(arguments[0])", key)
-
-
-def stored_now(d, key):
     """What is stored, or None while the page is going."""
     try:
-        return stored(d, key)
+        return d.execute_script("return localStorage.getItem(arguments[0])", key)
     except WebDriverException:
         return None
 
@@ -274,8 +270,7 @@ def check_odds(d):
     choose(d, "help", '[data-command="odds"]')
     wait_open(d, "odds")
     clear_of_machine(d, "#odds")
-    printed = program("--odds")
-    printed = " ".join(" ".join(line for line in printed.splitlines() if not re.fullmatch("-+", line)).split())
+    printed = " ".join(re.sub("^-+$", "", program("--odds"), flags=re.M).split())  # without the rules under titles
     shown = d.execute_script("""return [...document.querySelectorAll('#odds section')].map((part) => {
         const joint = part.querySelector('table.figures') ? ': ' : ' ';
         const rows = [...part.querySelectorAll('tr')].map((row) => [...row.cells].slice(0, 3)
@@ -567,15 +562,13 @@ def check_resumed(d, url):
             d.close()
             d.switch_to.window(d.window_handles[0])
         start(d, url)
-        if d.execute_script("return Display.scale") != 1:
-            fail(f"after the {how} the next visit does not come back at the zoom chosen")
-        if not d.execute_script("const item = document.querySelector('[data-view-item=captions]');"
-                                "return document.querySelector('#caption').hidden && !item.matches('.checked')"
-                                " && item.getAttribute('aria-checked') === 'false'"):
-            fail(f"after the {how} the caption line turned off comes back, or View, Captions shows it checked")
-        resumed = state(d, "resumed.png")
-        if resumed != left or is_open(d, "message"):
-            fail(f"the run left at {left} (counter, credits) by a {how} comes back at {resumed}, or with a message")
+        captions_off = d.execute_script(
+            "const item = document.querySelector('[data-view-item=captions]');"
+            "return document.querySelector('#caption').hidden && !item.matches('.checked')"
+            " && item.getAttribute('aria-checked') === 'false'")
+        resumed = state(d, "resumed.png"), d.execute_script("return Display.scale"), captions_off, is_open(d, "message")
+        if resumed != (left, 1, True, False):
+            fail(f"after the {how} the run left at {left} comes back as {resumed} (zoom, captions off, a message)")
 
 
 def check_records_files(d, url):
@@ -600,7 +593,7 @@ def check_records_files(d, url):
     if f"line {line}: Score=40000 in [High-01] is more than 32767" not in words(d, "ask"):
         fail(f"the question does not name the score of 40000: {words(d, 'ask')}")
     d.find_element("css selector", "#ask [value=yes]").click()
-    wait("the records loaded", lambda: "Name=Nell" in (stored_now(d, "Fruitwhirl.ini") or ""))
+    wait("the records loaded", lambda: "Name=Nell" in (stored(d, "Fruitwhirl.ini") or ""))
     start(d, url)
     if is_open(d, "message") or "Name=Nell" not in stored(d, "Fruitwhirl.ini"):
         fail("the loaded records were not taken as they are, or the run was entered into them")
