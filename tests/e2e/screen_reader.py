@@ -30,8 +30,7 @@ pyatspi.Registry.registerEventListener(lambda event: heard.append(event.type),
 
 
 def until(condition, what=None, seconds=30):
-    """The condition's value once it holds, the bus's events read meanwhile; at the deadline, fails saying what (or,
-    with nothing to say, is None)."""
+    """The condition's value once it holds (the bus read meanwhile); at the deadline, fails saying what, or is None."""
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         while GLib.MainContext.default().iteration(False):
