@@ -49,13 +49,11 @@ start_xvfb() {
   unset QT_QPA_PLATFORM
 }
 
-# The visible windows a search finds (the first, false for none); the program's; the one with this exact name;
-# a wait until none shows.
+# The visible windows a search finds (the first, false for none); the program's; the one with this exact name.
 search() { xdotool search --onlyvisible "$@" 2>/dev/null || true; }
 first() { awk 'NR == 1 {print} END {exit NR == 0}'; }
 windows() { search --pid "$PROGRAM_PID" | wc -l; }
 named() { search --name "^$1\$" | first; }
-gone() { local name=$1; within 30 '! named "$name" >/dev/null'; }
 # The program's message box: its visible window other than the machine's.
 message_box() { search --pid "$PROGRAM_PID" | grep -vx "$WID" | first; }
 

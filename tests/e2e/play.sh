@@ -34,7 +34,7 @@ through_window() {  # menu-key item-key window-name xdotool-command...
   local id name=$3
   from_menu "alt+$1" "$2" 'id=$(named "$name")' || fail "the menu did not open $name"
   xdotool windowfocus --sync "$id" "${@:4}"
-  gone "$name" || fail "$name stayed open"
+  within 30 '! named "$name" >/dev/null' || fail "$name stayed open"
 }
 # Configuration: the Name tab, the name Ylva typed, OK; the manual (modeless: Close) and About (modal: OK).
 through_window g c Configuration key --delay 30 ctrl+Tab Tab ctrl+a Y l v a Return
