@@ -21,7 +21,6 @@ check_installed() {  # share program build-dir pictures-dir
     cmp -s "$icon" "$pictures/icons/fruitwhirl-$size.png" || fail "$icon is not the $size px window icon"
   done
 
-  # The page's words against --help: the platform tests' Help.
   out=$(zcat "$share/man/man6/fruitwhirl.6.gz" | groff -man -ww -z 2>&1) && [ -z "$out" ] ||
     fail "the manual page: $out"
 

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The real program played from the keyboard through the X server, every step waiting for the program's own trace
-# marks: Ctrl++ doubles the window; after a flood of keys, Ctrl+Q quits at once, without playing the keys still
-# waiting, and its save keeps the zoom. (The menus from the keyboard and the machine's keys after them: the
-# platform tests' MenuKeys and KeyMap; the next start at the zoom kept: their View.)
+# The real program played from the keyboard through the X server: Ctrl++ doubles the window; after a flood of keys,
+# Ctrl+Q quits at once, without playing the keys still waiting, and its save keeps the zoom.
 #   keyboard.sh PROGRAM
 source "$(dirname "$0")/lib.sh"
 start_xvfb
@@ -15,8 +13,7 @@ for _ in 1 2 3; do
   within 50 '[ "$(width)" = 640 ]' && break
 done
 [ "$(width)" = 640 ] || fail "Ctrl++ did not zoom in"
-# A flood of keys while a game runs, then Ctrl+Q: the quit goes ahead of the keys still waiting and ends the
-# program once the game in hand has ended; no waiting key ran after it (its own key's mark follows its end).
+# The quit ends the program once the game in hand has ended: its own key's is the one mark after that end.
 sent key-stack 5 focus_key shift+c || fail "Shift+C did not reach the machine"
 started=$(marks game-start)
 xdotool windowfocus --sync "$WID"

@@ -49,13 +49,11 @@ start_xvfb() {
   unset QT_QPA_PLATFORM
 }
 
-# The visible windows a search finds (the first, false for none); the program's; the one with this exact name;
-# a wait until none shows.
+# The visible windows a search finds (the first, false for none); the program's; the one with this exact name.
 search() { xdotool search --onlyvisible "$@" 2>/dev/null || true; }
 first() { awk 'NR == 1 {print} END {exit NR == 0}'; }
 windows() { search --pid "$PROGRAM_PID" | wc -l; }
 named() { search --name "^$1\$" | first; }
-gone() { local name=$1; within 30 '! named "$name" >/dev/null'; }
 # The program's message box: its visible window other than the machine's.
 message_box() { search --pid "$PROGRAM_PID" | grep -vx "$WID" | first; }
 
@@ -81,8 +79,7 @@ from_menu() {  # alt+letter item-key condition
 }
 quit_from_menu() { from_menu alt+g q ended || true; wait_exit; }  # sets EXIT_STATUS
 
-# Starts $PROGRAM at scale 1, its trace and messages in $WORK/NAME.log ($LOG), and sets PROGRAM_PID and WID (its
-# window).
+# Starts $PROGRAM at scale 1, its trace and messages in $WORK/NAME.log ($LOG); sets PROGRAM_PID and WID (its window).
 launch() {  # name
   LOG=$WORK/$1.log
   FRUITWHIRL_TRACE=1 "$PROGRAM" --scale 1 2>"$LOG" &
@@ -130,22 +127,11 @@ sent() {  # mark seconds command...
 }
 
 # Drags with a mouse button from one screen point to another, waiting for the machine's marks of the press and of
-# the release with all it set off (a coin's fall, the credit).
+# the release with all it set off (a coin's fall, the credit). A press X lost leaves the button down: it is let go
+# before the press is sent again.
 drag() {  # button "x y" (from) "x y" (to)
-  local pressed released
-  pressed=$(marks press) released=$(marks release)
-  for _ in 1 2 3; do
-    xdotool mousemove $2 mousedown "$1"
-    reached press $((pressed + 1)) 5 && break
-    xdotool mouseup "$1"
-    pressed=$(marks press) released=$(marks release)
-  done
-  reached press $((pressed + 1)) 1 || fail "the press at $2 did not reach the machine"
-  for _ in 1 2; do
-    xdotool mousemove $3 mouseup "$1"
-    reached release $((released + 1)) 10 && return 0
-  done
-  fail "the release at $3 did not reach the machine"
+  sent press 5 xdotool mouseup "$1" mousemove $2 mousedown "$1" || fail "the press at $2 did not reach the machine"
+  sent release 10 xdotool mousemove $3 mouseup "$1" || fail "the release at $3 did not reach the machine"
 }
 # Clicks at a screen point until the machine has handled the press, with all it set off (a whole game).
 click_at() { sent press 40 xdotool mousemove $1 click 1 || fail "the click at $1 did not reach the machine"; }
@@ -169,6 +155,5 @@ lever() { click_at "$(at "lever knob (click zone)")"; }
 state_now() { python3 "$E2E_DIR/screen.py" read "$(shot now.png)" "$ORIGIN" "$PICTURES"; }
 read_until() {  # pattern failure
   local pattern=$1
-  STATE=
   within 30 'STATE=$(state_now) && [[ $STATE == $pattern ]]' || fail "$2: $STATE"
 }

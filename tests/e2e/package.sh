@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# The Debian package, built from a copy of the source as scripts/package builds it (nocheck: the suite has run).
-# Its version carries the Debian revision of debian/changelog, it holds the program in /usr/games and the rest
-# under /usr/share, depends on the package of every library the program links and of Qt's X11 plug-in, lintian
-# --pedantic finds nothing in it; unpacked, the game starts and quits with status 0; installed with apt into a
-# clean Debian root, it plays there and is purged without a trace (clean_root.sh).
+# The Debian package, built from a copy of the source as scripts/package builds it (nocheck: the suite has run):
+# its version, its files' places, its dependencies and lintian; unpacked, the game starts and quits with status 0;
+# installed with apt into a clean Debian root (clean_root.sh), it plays there and is purged without a trace.
 #   package.sh SOURCE_DIR BUILD_DIR PICTURES_DIR
 source "$(dirname "$0")/lib.sh"
 source "$E2E_DIR/installed.sh"

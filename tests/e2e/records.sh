@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# The records of the real program outlast what ends it from outside (SIGTERM and a second start: the platform
-# tests): after the X server is lost, the next start on a new one recovers the games; a quit that could not save
-# exits 1; kill -9 at random moments, the save at quit included, KILLS times (50: scripts/kill-test): the settings
-# file then holds the old or the new records, and the next start has the interrupted run in the list.
+# The records of the real program outlast what ends it from outside: after the X server is lost, the next start
+# recovers the games; a quit that could not save exits 1; after kill -9 at random moments, the save at quit
+# included, KILLS times, the settings file holds the old or the new records and the next start lists the run.
 #   records.sh PROGRAM [KILLS] [kills-only]
 source "$(dirname "$0")/lib.sh"
 PROGRAM=$1
@@ -12,11 +11,10 @@ start_xvfb
 # click on the lever that does not wait for the game.
 insert_stack() { wait_mark ready && read -r _ X Y _ < <(grep ^trace-geometry "$LOG") && ORIGIN=$X,$Y && coins 3; }
 pull() { xdotool mousemove $(at "lever knob (click zone)") click 1; }
-two_games() { insert_stack && lever && lever && wait_mark game-end 2; }
 
 if [ "${3:-}" != kills-only ]; then
   seed Seed 0 0 0 0 0 0 0 0 0 0
-  launch lost && two_games
+  launch lost && insert_stack && lever && lever && wait_mark game-end 2
   kill "$XVFB_PID" && wait "$XVFB_PID" || true
   wait_exit && start_xvfb
   launch again && told || fail "no word of the run that was lost"
@@ -28,11 +26,7 @@ if [ "${3:-}" != kills-only ]; then
   seed Seed 0 0 0 0 0 0 0 0 0 0
   chmod 444 "$INI"
   launch read-only && told || fail "no word of the read-only settings file"
-  for _ in 1 2 3; do
-    xdotool windowfocus --sync "$WID" key ctrl+q 2>/dev/null || true
-    reached dialog 2 10 && break
-  done
-  box=$(message_box) || fail "the quit asked nothing"
+  sent dialog 10 xdotool windowfocus --sync "$WID" key ctrl+q && box=$(message_box) || fail "the quit asked nothing"
   xdotool windowfocus --sync "$box" key Escape
   wait_exit
   [ "$EXIT_STATUS" = 1 ] || fail "exit status $EXIT_STATUS after the player quit without saving"

@@ -1,9 +1,6 @@
 #!/usr/bin/python3
-"""The real program as a screen reader meets it on the AT-SPI bus: the application "Fruitwhirl" and its machine,
-played with the keys (xdotool), each step waiting with a deadline for the key's trace mark, then the bus's event.
-The description follows the game over the bus: a coin makes a credit, the game takes it, and the purse and credits
-it names are what the screen shows (the words offered, the reels' too: the core's describe tests; the events each
-caption hands to the bus: the platform tests' ScreenReader).
+"""The real program as a screen reader meets it on the AT-SPI bus: the machine's description follows a coin and a
+game played with the keys, and the purse and credits it names are what the screen shows.
 
   screen_reader.py WINDOW ORIGIN PICTURES LOG"""
 import os
@@ -20,7 +17,6 @@ import screen  # noqa: E402
 
 WINDOW, ORIGIN, PICTURES, LOG = sys.argv[1:5]
 PICTURES = pathlib.Path(PICTURES)
-DEADLINE = 30  # seconds for anything the program does in answer to a key
 
 
 def fail(message):
@@ -33,17 +29,12 @@ pyatspi.Registry.registerEventListener(lambda event: heard.append(event.type),
                                        "object:property-change:accessible-description")
 
 
-def pump():
-    while GLib.MainContext.default().iteration(False):
-        pass
-
-
-def until(condition, what=None, seconds=DEADLINE):
-    """The condition's value once it holds, the bus's events read meanwhile; at the deadline, fails saying what (or,
-    with nothing to say, is None)."""
+def until(condition, what=None, seconds=30):
+    """The condition's value once it holds (the bus read meanwhile); at the deadline, fails saying what, or is None."""
     end = time.monotonic() + seconds
     while time.monotonic() < end:
-        pump()
+        while GLib.MainContext.default().iteration(False):
+            pass
         found = condition()
         if found:
             return found
@@ -52,11 +43,8 @@ def until(condition, what=None, seconds=DEADLINE):
         fail(what)
 
 
-def application():
-    return next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "Fruitwhirl"), None)
-
-
-app = until(application, 'no application "Fruitwhirl" on the AT-SPI bus')
+app = until(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "Fruitwhirl"), None),
+            'no application "Fruitwhirl" on the AT-SPI bus')
 is_machine = lambda n: n.getRoleName() == "image" and n.name == "Fruitwhirl machine"  # noqa: E731
 machine = until(lambda: pyatspi.findDescendant(app, is_machine),
                 'no picture named "Fruitwhirl machine" in the application')
