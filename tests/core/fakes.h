@@ -45,7 +45,6 @@ public:
     }
     void StartAt(std::uint32_t ticks) { start_ = ticks; }
     void Advance(std::chrono::milliseconds d) { nanos_ += static_cast<std::uint64_t>(d.count()) * 1'000'000; }
-    std::vector<int> WaitsMs() const;
 
     std::vector<std::chrono::nanoseconds> waits;
     std::function<void()> onWait;
@@ -364,12 +363,6 @@ struct RecordsRig {
 
 // The player keeps themes of their own, each with a numbered picture (before the start).
 void OwnThemes(Rig& rig, const std::vector<std::pair<std::string, int>>& themes);
-
-// The pay line after a spin in which the reels not held turn by their step counts (7..25): a
-// reel turns by its own steps and those of the free reels left of it, one position more for
-// each, and the pay line shows the symbol two positions above a reel's position.
-std::array<Integer, 3> PayLineAfter(const Machine& m, const std::array<int, 3>& steps,
-                                    const std::array<bool, 3>& held);
 
 // True when the place of surface shows the sprite-sheet cell (coded pictures).
 bool Shows(const Surface& surface, const Cell& place, const Cell& cell);

@@ -42,7 +42,10 @@ TEST(Coins, CoinsWakeTheMachineAndStacksMoveWhatThePurseHoldsUpToTenCredits) {
     EXPECT_EQ(rig.SoundsPlayed(), (std::vector<Sfx>{Sfx::Pick, Sfx::Pay, Sfx::Activate}));
     EXPECT_TRUE(Shows(m.display.hdcScreen, places::CreditStrip, cells::CreditStripLit));
     EXPECT_EQ(HoldLooks(m), "???") << "no hold before the first game";
-    rig.InsertCoins(2);  // three left in the purse: three move
+    rig.Forget();
+    rig.InsertCoins();
+    EXPECT_EQ(rig.SoundsPlayed(), (std::vector<Sfx>{Sfx::Pick, Sfx::Pay})) << "a second coin";
+    rig.InsertCoins(2);  // two left in the purse: two move
     EXPECT_EQ(m.purse.Credits, 4);
     EXPECT_EQ(CounterText(m.display.hdcScreen), "---0");
     DrawDigits(m, 18);
@@ -76,19 +79,6 @@ TEST(Coins, AnEmptyPurseIsRefusedWhileCreditsRemainAndOpensThePanelWithout) {
     rig.PullLever();  // dead while the panel shows
     rig.PressOn(places::CoinPile);
     EXPECT_TRUE(rig.sound.calls.empty() && rig.clock.waits.empty());
-}
-
-TEST(Coins, ACoinIntoAMachineAlreadyAwakeNeitherWakesItAgainNorFreesTheHeldReels) {
-    Rig rig;
-    rig.StartPlaying();
-    rig.InsertCoins();
-    rig.Forget();
-    rig.InsertCoins();
-    EXPECT_EQ(rig.SoundsPlayed(), (std::vector<Sfx>{Sfx::Pick, Sfx::Pay})) << "a second coin";
-    rig.Play("3-3-7");  // no win, holds on offer
-    rig.PressHold(0);
-    rig.InsertCoins();
-    EXPECT_EQ(HoldLooks(rig.m), "SGG");
 }
 
 TEST_F(Game, StatisticsAGameWithHeldReelsCountsAsPlayed) {
@@ -156,6 +146,9 @@ TEST_F(Game, HoldsOpenAndCloseByTheRules) {
     EXPECT_TRUE(Shows(m.display.hdcScreen, places::CreditStrip, cells::CreditStripDark));
     rig.InsertCoins();
     EXPECT_EQ(HoldLooks(m), "GGG");
+    rig.PressHold(0);
+    rig.InsertCoins();  // a coin leaves the held reel held
+    EXPECT_EQ(HoldLooks(m), "SGG");
 }
 
 TEST_F(Game, ThePayoutDropsMoreCoinsFromEachPrizeSizeOn) {
