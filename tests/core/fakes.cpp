@@ -143,7 +143,6 @@ void OwnThemes(Rig& rig, const std::vector<std::pair<std::string, int>>& themes)
     }
 }
 
-
 void Rig::ScriptLine(const std::string& line, int wheelStop) {
     const std::array<bool, 3> held{m.reels.Held[0] != 0, m.reels.Held[1] != 0, m.reels.Held[2] != 0};
     for (int a = 7; a <= 25; ++a)
