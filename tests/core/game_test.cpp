@@ -197,7 +197,7 @@ TEST_F(Game, SpecialSymbolsInTheManiaPeriodSpinTheBonusWheel) {
         Score("9-4-4");  // a special symbol on reel 0 alone
         EXPECT_EQ(m.records.ScoreTable[0].Score, purse + (k + 2) * 10);
         EXPECT_EQ(Count(rig.sound, "Play Tick"), 17 + k);  // four laps and on to its number
-        EXPECT_EQ(rig.random.reseeds, k + 1);  // the wheel draws its own number
+        EXPECT_EQ(rig.random.reseeds, k + 1);              // the wheel draws its own number
     }
     EXPECT_EQ(m.records.ScoreTable[0].Wun, 0);  // a special hit alone is in no category
     m.purse.Credits = 3;
