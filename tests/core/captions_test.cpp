@@ -1,6 +1,5 @@
-// The machine in words, played on the virtual clock: the captions each event and state tell the
-// player, with the hint of View > Hints, and the description a screen reader reads (written out
-// by hand: the Fruit theme's names, the strips as printed).
+// The machine in words: the captions each event and state tell the player, the hint of View > Hints,
+// and the description a screen reader reads, written out by hand (the Fruit theme's names, the strips).
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -196,9 +195,6 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
         {"the hint passes over the reel a win keeps", HintedGame("2-8-4"),
          "Cherries on the left reel: 2 coins. Hold up to two reels, or pull the lever. "
          "Best: hold the right reel, 3.7 coins on average."},
-        {"the hint may name a single reel", HintedGame("5-2-3"),
-         "No win: grapes, cherries, lemon. Hold up to two reels, or pull the lever. "
-         "Best: hold the left reel, 1.5 coins on average."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.rule);
@@ -244,7 +240,6 @@ TEST(Captions, TheManiaClockTicksSayNothingUntilTheyEndThePeriod) {
     EXPECT_FALSE(rig.host.captions.back().urgent);
 }
 
-// In a language that writes 1,5 the hint and the odds' figures do too.
 TEST(Captions, FiguresWithAFractionUseThePlayersDecimalMark) {
     UseCatalogue([](const Phrase& p) -> std::optional<std::string> {
         if (p.context == "number" && p.english == ".") return ",";

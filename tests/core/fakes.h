@@ -277,9 +277,8 @@ public:
     }
     // The next spin's step counts (7..25) for the reels that are not held.
     void ScriptSteps(std::vector<int> steps);
-    // The next spin stops with line ("3-0-0", the symbol ids left to right) on the pay line
-    // (see PayLineAfter); and a bonus wheel that spins after it stops its light at position
-    // wheelStop (0..3: 20, 30, 40, 50 coins).
+    // The next spin stops with line ("3-0-0", the symbol ids left to right) on the pay line, and a
+    // bonus wheel that spins after it stops its light at position wheelStop (0..3: 20..50 coins).
     void ScriptLine(const std::string& line, int wheelStop = 0);
     // A game that stops on line (see ScriptLine).
     void Play(const std::string& line, int wheelStop = 0) {
