@@ -40,8 +40,8 @@ Scene LastCreditGame(const std::string& line, std::vector<int> holds = {}) {
     return Game(line, holds, 1);
 }
 
-// The out-of-coins panel: the pile pressed when it is empty and no credit is left.
-void OutOfCoins(Rig& rig) {
+// The pile pressed when it is empty: with no credit left, the out-of-coins panel opens.
+void PressTheEmptyPile(Rig& rig) {
     rig.SetPurse(0);
     rig.PressOn(places::CoinPile);
 }
@@ -53,11 +53,15 @@ void OfferAt1000(Rig& rig) {
     rig.Play("2-2-5");
 }
 
-// A panel's scene, then its continue button.
-Scene ThenContinue(void (*panel)(Rig&)) {
-    return [panel](Rig& rig) {
-        panel(rig);
-        rig.PressOn(places::PanelContinueButton);
+// A panel's continue button pressed.
+void Continue(Rig& rig) {
+    rig.PressOn(places::PanelContinueButton);
+}
+
+// Scenes played one after another.
+Scene Then(std::vector<Scene> scenes) {
+    return [=](Rig& rig) {
+        for (const Scene& scene : scenes) scene(rig);
     };
 }
 
@@ -125,27 +129,18 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
          "No win: lemon, lemon, orange. Insert a coin to play."},
         {"a hold without a credit asks for a coin", LastCreditGame("3-3-7", {1}),
          "No credit: insert a coin."},
-        {"the empty pile with credits in the machine is refused",
-         [](Rig& rig) {
-             FiveCredits(rig);
-             rig.SetPurse(0);
-             rig.PressOn(places::CoinPile);
-         },
+        {"the empty pile with credits in the machine is refused", Then({FiveCredits, PressTheEmptyPile}),
          "Your pile is empty: play your credits first."},
         {"a coin into a full machine is refused",
-         [](Rig& rig) {
-             FiveCredits(rig);
-             FiveCredits(rig);
-             rig.InsertCoins();
-         },
+         Then({FiveCredits, FiveCredits, [](Rig& rig) { rig.InsertCoins(); }}),
          "The machine holds 10 credits, its most: pull the lever."},
-        {"the out-of-coins panel offers its two choices, at once", OutOfCoins,
+        {"the out-of-coins panel offers its two choices, at once", PressTheEmptyPile,
          "Out of coins: quit, or take a fresh pile of 20 coins.", true},
-        {"the out-of-coins panel's continue gives a fresh pile", ThenContinue(OutOfCoins),
+        {"the out-of-coins panel's continue gives a fresh pile", Then({PressTheEmptyPile, Continue}),
          "A fresh pile of 20 coins. Insert a coin to play."},
         {"the offer panel at 1000 coins offers its two choices, at once", OfferAt1000,
          "1000 coins! Quit with them, or play on.", true},
-        {"the offer panel's continue plays on", ThenContinue(OfferAt1000),
+        {"the offer panel's continue plays on", Then({OfferAt1000, Continue}),
          "Playing on. You may hold the right reel, or pull the lever."},
         {"the high-score list tells the place the run would take",
          [](Rig& rig) {
@@ -271,11 +266,7 @@ const std::string kLists = "H: the high-score list. S: this run's statistics.";
 const Row kScenes[] = {
     {"a fresh machine: coins can go in, the lever waits for a credit", [](Rig&) {},
      "Purse: 20 coins. Credits: 0. " + kStartReels + kCoins + kLists},
-    {"ten credits: the slot takes no more",
-     [](Rig& rig) {
-         FiveCredits(rig);
-         FiveCredits(rig);
-     },
+    {"ten credits: the slot takes no more", Then({FiveCredits, FiveCredits}),
      "Purse: 10 coins. Credits: 10. " + kStartReels + kLever + kLists},
     {"a game without holds offers every reel", Game("3-3-7"),
      "Purse: 15 coins. Credits: 4. Reel 1 shows lemon and can be held. Reel 2 shows lemon and can be held. "
@@ -295,7 +286,7 @@ const Row kScenes[] = {
      "Purse: 0 coins. Credits: 0. Reel 1 shows lemon. Reel 2 shows lemon. Reel 3 shows orange. "
      "C: the out-of-coins panel. " +
          kLists},
-    {"the out-of-coins panel", OutOfCoins,
+    {"the out-of-coins panel", PressTheEmptyPile,
      "Purse: 0 coins. Credits: 0. Out of coins: the panel offers a fresh purse or the end of the game. "
      "Space: play on with a fresh purse of 20 coins. Q: quit the game."},
     {"the offer panel", OfferAt1000,

@@ -2,6 +2,8 @@
 // where it once went plainly wrong: a theme over a panel, the purse limit, stored counts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fakes.h"
 #include "play/evaluate.h"
 #include "play/mania.h"
@@ -9,10 +11,6 @@
 
 namespace fw::test {
 namespace {
-
-int Count(const RecordingSound& sound, const std::string& call) {
-    return static_cast<int>(std::count(sound.calls.begin(), sound.calls.end(), call));
-}
 
 class Game : public ::testing::Test {
 protected:
@@ -150,7 +148,7 @@ TEST_F(Game, ThePayoutDropsMoreCoinsFromEachPrizeSizeOn) {
     for (const auto& [amount, drops] : {std::pair{9, 0}, {10, 8}, {49, 8}, {50, 11}, {99, 11}, {100, 15}}) {
         rig.Forget();
         ShowPayout(m, amount);
-        EXPECT_EQ(Count(rig.sound, "Play Pay"), drops) << amount << " coins";
+        EXPECT_EQ(std::ranges::count(rig.SoundsPlayed(), Sfx::Pay), drops) << amount << " coins";
     }
 }
 
@@ -194,8 +192,9 @@ TEST_F(Game, SpecialSymbolsInTheManiaPeriodSpinTheBonusWheel) {
         const Integer purse = m.records.ScoreTable[0].Score;
         Score("9-4-4");  // a special symbol on reel 0 alone
         EXPECT_EQ(m.records.ScoreTable[0].Score, purse + (k + 2) * 10);
-        EXPECT_EQ(Count(rig.sound, "Play Tick"), 17 + k);  // four laps and on to its number
-        EXPECT_EQ(rig.random.reseeds, k + 1);              // the wheel draws its own number
+        EXPECT_EQ(std::ranges::count(rig.SoundsPlayed(), Sfx::Tick),
+                  17 + k);                     // four laps and on to its number
+        EXPECT_EQ(rig.random.reseeds, k + 1);  // the wheel draws its own number
     }
     EXPECT_EQ(m.records.ScoreTable[0].Wun, 0);  // a special hit alone is in no category
     m.purse.Credits = 3;
@@ -204,7 +203,7 @@ TEST_F(Game, SpecialSymbolsInTheManiaPeriodSpinTheBonusWheel) {
     EXPECT_EQ(HoldLooks(m), "DDD");
     rig.Forget();
     Score("9-9-12");  // a hundred: no wheel
-    EXPECT_EQ(Count(rig.sound, "Play Tick"), 0);
+    EXPECT_EQ(std::ranges::count(rig.SoundsPlayed(), Sfx::Tick), 0);
 }
 
 bool PanelShows(const Machine& m, const Cell& panel) {
