@@ -53,9 +53,9 @@ void OfferAt1000(Rig& rig) {
     rig.Play("2-2-5");
 }
 
-// A panel's continue button pressed.
-void Continue(Rig& rig) {
-    rig.PressOn(places::PanelContinueButton);
+// A press on a place, with the left button or another.
+Scene Press(const Cell& place, int button = 1) {
+    return [=](Rig& rig) { rig.PressOn(place, button); };
 }
 
 // Scenes played one after another.
@@ -94,7 +94,7 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
     const std::vector<Row> rows{
         {"a fresh start asks for a coin", [](Rig&) {}, "Insert a coin to play."},
         {"coins count the credits", FiveCredits, "5 credits. Pull the lever to play."},
-        {"the lever without a credit is refused for want of a coin", [](Rig& rig) { rig.PullLever(); },
+        {"the lever without a credit is refused for want of a coin", Press(places::LeverKnob),
          "No credit: insert a coin."},
         {"a game without a win names the line and offers holds", Game("3-3-7"),
          "No win: lemon, lemon, orange. Hold up to two reels, or pull the lever."},
@@ -136,25 +136,20 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
          "The machine holds 10 credits, its most: pull the lever."},
         {"the out-of-coins panel offers its two choices, at once", PressTheEmptyPile,
          "Out of coins: quit, or take a fresh pile of 20 coins.", true},
-        {"the out-of-coins panel's continue gives a fresh pile", Then({PressTheEmptyPile, Continue}),
+        {"the out-of-coins panel's continue gives a fresh pile",
+         Then({PressTheEmptyPile, Press(places::PanelContinueButton)}),
          "A fresh pile of 20 coins. Insert a coin to play."},
         {"the offer panel at 1000 coins offers its two choices, at once", OfferAt1000,
          "1000 coins! Quit with them, or play on.", true},
-        {"the offer panel's continue plays on", Then({OfferAt1000, Continue}),
+        {"the offer panel's continue plays on", Then({OfferAt1000, Press(places::PanelContinueButton)}),
          "Playing on. You may hold the right reel, or pull the lever."},
         {"the high-score list tells the place the run would take",
-         [](Rig& rig) {
-             rig.SetPurse(125);
-             rig.PressOn(places::ReelWindowZone);
-         },
+         Then({[](Rig& rig) { rig.SetPurse(125); }, Press(places::ReelWindowZone)}),
          "High scores: with your 125 coins you would be number 4. Press a line for its statistics."},
-        {"the high-score list tells a run below it", [](Rig& rig) { rig.PressOn(places::ReelWindowZone); },
+        {"the high-score list tells a run below it", Press(places::ReelWindowZone),
          "High scores: your 20 coins are not enough for the list yet. Press a line for its statistics."},
         {"a line's statistics page tells its figures",
-         [](Rig& rig) {
-             rig.PressOn(places::ReelWindowZone);
-             rig.PressOn(places::ListLineZone(0));
-         },
+         Then({Press(places::ReelWindowZone), Press(places::ListLineZone(0))}),
          "Statistics of Ardo: 0 games played, 0 won, play time 00:00:00. No prize won yet. "
          "Press the page to go back to the reels."},
         {"the run's own statistics page tells its figures and each prize won, in the pay table's order",
@@ -169,11 +164,7 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
          "Your statistics: 4 games played, 3 won, play time 00:00:25. "
          "Prizes 1 to 12 won: 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1. Press the page to go back to the reels."},
         {"back at the reels the caption says what to do",
-         [](Rig& rig) {
-             rig.PressOn(places::ReelWindowZone, 2);
-             rig.PressOn(places::ReelWindowZone);
-         },
-         "Insert a coin to play."},
+         Then({Press(places::ReelWindowZone, 2), Press(places::ReelWindowZone)}), "Insert a coin to play."},
         {"another shipped theme names the symbols its own way",
          Game("2-8-4"),
          "Ruby heart on the left reel: 2 coins. Hold up to two reels, or pull the lever.",
@@ -292,17 +283,13 @@ const Row kScenes[] = {
     {"the offer panel", OfferAt1000,
      "Purse: 1000 coins. Credits: 4. You have 1000 coins: the panel offers to end the game with them. "
      "Space: play on with your coins. Q: quit the game."},
-    {"the high-score list", [](Rig& rig) { rig.PressOn(places::DisplayWindow); },
+    {"the high-score list", Press(places::DisplayWindow),
      "Purse: 20 coins. Credits: 0. The high-score list shows. Your run is not on the list. "
      "1 to 9, 0: the statistics of line 1 to 10. Escape: back to the reels."},
-    {"a line's statistics",
-     [](Rig& rig) {
-         rig.PressOn(places::DisplayWindow);
-         rig.PressOn(places::ListLineZone(2));
-     },
+    {"a line's statistics", Then({Press(places::DisplayWindow), Press(places::ListLineZone(2))}),
      "Purse: 20 coins. Credits: 0. The statistics of line 3 of the high-score list show. "
      "Escape: back to the reels."},
-    {"this run's statistics", [](Rig& rig) { rig.PressOn(places::DisplayWindow, 2); },
+    {"this run's statistics", Press(places::DisplayWindow, 2),
      "Purse: 20 coins. Credits: 0. This run's statistics show. Escape: back to the reels."},
     {"the Mania period's time left",
      [](Rig& rig) {
