@@ -15,20 +15,37 @@
 namespace fw::test {
 namespace {
 
+using Scene = std::function<void(Rig&)>;
+
+// Scenes played one after another.
+Scene Then(std::vector<Scene> scenes) {
+    return [=](Rig& rig) {
+        for (const Scene& scene : scenes) scene(rig);
+    };
+}
+
+// A press on a place, with the left button or another.
+Scene Press(const Cell& place, int button = 1) {
+    return [=](Rig& rig) { rig.PressOn(place, button); };
+}
+
+// Games that stop on the lines given, one after another.
+Scene Plays(std::vector<std::string> lines) {
+    return [=](Rig& rig) {
+        for (const std::string& line : lines) rig.Play(line);
+    };
+}
+
 // Five credits from a stack, fifteen coins left in the pile.
 void FiveCredits(Rig& rig) {
     rig.InsertCoins(2);
 }
 
 // The jackpot: the Mania period starts.
-void Jackpot(Rig& rig) {
-    FiveCredits(rig);
-    rig.Play("9-9-12");
-}
+const Scene Jackpot = Then({FiveCredits, Plays({"9-9-12"})});
 
 // A scene: coins in (a stack, or with button 1 one coin for a last credit), a game that
 // stops on line, then the hold buttons pressed in the order given (0 the left reel).
-using Scene = std::function<void(Rig&)>;
 Scene Game(const std::string& line, std::vector<int> holds = {}, int button = 2) {
     return [=](Rig& rig) {
         rig.InsertCoins(button);
@@ -41,29 +58,10 @@ Scene LastCreditGame(const std::string& line, std::vector<int> holds = {}) {
 }
 
 // The pile pressed when it is empty: with no credit left, the out-of-coins panel opens.
-void PressTheEmptyPile(Rig& rig) {
-    rig.SetPurse(0);
-    rig.PressOn(places::CoinPile);
-}
+const Scene PressTheEmptyPile = Then({[](Rig& rig) { rig.SetPurse(0); }, Press(places::CoinPile)});
 
 // The offer panel: a game that takes the purse to 1000 coins ("2-2-5" pays 5).
-void OfferAt1000(Rig& rig) {
-    FiveCredits(rig);
-    rig.SetPurse(995);
-    rig.Play("2-2-5");
-}
-
-// A press on a place, with the left button or another.
-Scene Press(const Cell& place, int button = 1) {
-    return [=](Rig& rig) { rig.PressOn(place, button); };
-}
-
-// Scenes played one after another.
-Scene Then(std::vector<Scene> scenes) {
-    return [=](Rig& rig) {
-        for (const Scene& scene : scenes) scene(rig);
-    };
-}
+const Scene OfferAt1000 = Then({FiveCredits, [](Rig& rig) { rig.SetPurse(995); }, Plays({"2-2-5"})});
 
 struct Row {
     const char* rule;
@@ -84,10 +82,7 @@ Scene ManiaGame(const std::string& line, int wheelStop) {
 
 // With View > Hints on, a game of five credits that stops on line.
 Scene HintedGame(const std::string& line) {
-    return [=](Rig& rig) {
-        ShowHints(rig.m, true);
-        Game(line)(rig);
-    };
+    return Then({[](Rig& rig) { ShowHints(rig.m, true); }, Game(line)});
 }
 
 TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
@@ -153,14 +148,7 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
          "Statistics of Ardo: 0 games played, 0 won, play time 00:00:00. No prize won yet. "
          "Press the page to go back to the reels."},
         {"the run's own statistics page tells its figures and each prize won, in the pay table's order",
-         [](Rig& rig) {
-             FiveCredits(rig);
-             rig.Play("3-0-0");
-             rig.Play("3-3-7");
-             rig.Play("2-8-4");
-             rig.Play("9-9-12");
-             rig.PressOn(places::ReelWindowZone, 2);
-         },
+         Then({FiveCredits, Plays({"3-0-0", "3-3-7", "2-8-4", "9-9-12"}), Press(places::ReelWindowZone, 2)}),
          "Your statistics: 4 games played, 3 won, play time 00:00:25. "
          "Prizes 1 to 12 won: 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1. Press the page to go back to the reels."},
         {"back at the reels the caption says what to do",
@@ -269,11 +257,7 @@ const Row kScenes[] = {
          kLever + "1, 2, 3: hold or release a reel. " + kCoins + kLists},
     {"an empty purse with a credit left: only the lever", LastCoinIn,
      "Purse: 0 coins. Credits: 1. " + kStartReels + kLever + kLists},
-    {"nothing left: the pile opens the out-of-coins panel",
-     [](Rig& rig) {
-         LastCoinIn(rig);
-         rig.Play("3-3-7");
-     },
+    {"nothing left: the pile opens the out-of-coins panel", Then({LastCoinIn, Plays({"3-3-7"})}),
      "Purse: 0 coins. Credits: 0. Reel 1 shows lemon. Reel 2 shows lemon. Reel 3 shows orange. "
      "C: the out-of-coins panel. " +
          kLists},
