@@ -169,6 +169,9 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
         {"the hint passes over the reel a win keeps", HintedGame("2-8-4"),
          "Cherries on the left reel: 2 coins. Hold up to two reels, or pull the lever. "
          "Best: hold the right reel, 3.7 coins on average."},
+        {"the hint may name the left reel alone", HintedGame("5-2-3"),
+         "No win: grapes, cherries, lemon. Hold up to two reels, or pull the lever. "
+         "Best: hold the left reel, 1.5 coins on average."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.rule);

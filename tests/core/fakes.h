@@ -280,7 +280,6 @@ public:
     // The next spin stops with line ("3-0-0", the symbol ids left to right) on the pay line, and a
     // bonus wheel that spins after it stops its light at position wheelStop (0..3: 20..50 coins).
     void ScriptLine(const std::string& line, int wheelStop = 0);
-    // A game that stops on line (see ScriptLine).
     void Play(const std::string& line, int wheelStop = 0) {
         ScriptLine(line, wheelStop);
         PullLever();
@@ -373,7 +372,6 @@ std::string CounterText(const Surface& surface);
 char HoldLook(const Surface& surface, int reel);
 // The three hold buttons' looks on the screen, left to right.
 std::string HoldLooks(const Machine& m);
-// How many credit lamps are lit.
 int LitCreditLamps(const Surface& surface);
 
 }  // namespace fw::test
