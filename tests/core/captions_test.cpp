@@ -1,6 +1,5 @@
-// The machine in words, played on the virtual clock: the captions each event and state tell the
-// player, with the hint of View > Hints, and the description a screen reader reads (written out
-// by hand: the Fruit theme's names, the strips as printed).
+// The machine in words: the captions each event and state tell the player, the hint of View > Hints,
+// and the description a screen reader reads, written out by hand (the Fruit theme's names, the strips).
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -16,20 +15,37 @@
 namespace fw::test {
 namespace {
 
+using Scene = std::function<void(Rig&)>;
+
+// Scenes played one after another.
+Scene Then(std::vector<Scene> scenes) {
+    return [=](Rig& rig) {
+        for (const Scene& scene : scenes) scene(rig);
+    };
+}
+
+// A press on a place, with the left button or another.
+Scene Press(const Cell& place, int button = 1) {
+    return [=](Rig& rig) { rig.PressOn(place, button); };
+}
+
+// Games that stop on the lines given, one after another.
+Scene Plays(std::vector<std::string> lines) {
+    return [=](Rig& rig) {
+        for (const std::string& line : lines) rig.Play(line);
+    };
+}
+
 // Five credits from a stack, fifteen coins left in the pile.
 void FiveCredits(Rig& rig) {
     rig.InsertCoins(2);
 }
 
 // The jackpot: the Mania period starts.
-void Jackpot(Rig& rig) {
-    FiveCredits(rig);
-    rig.Play("9-9-12");
-}
+const Scene Jackpot = Then({FiveCredits, Plays({"9-9-12"})});
 
 // A scene: coins in (a stack, or with button 1 one coin for a last credit), a game that
 // stops on line, then the hold buttons pressed in the order given (0 the left reel).
-using Scene = std::function<void(Rig&)>;
 Scene Game(const std::string& line, std::vector<int> holds = {}, int button = 2) {
     return [=](Rig& rig) {
         rig.InsertCoins(button);
@@ -41,26 +57,11 @@ Scene LastCreditGame(const std::string& line, std::vector<int> holds = {}) {
     return Game(line, holds, 1);
 }
 
-// The out-of-coins panel: the pile pressed when it is empty and no credit is left.
-void OutOfCoins(Rig& rig) {
-    rig.SetPurse(0);
-    rig.PressOn(places::CoinPile);
-}
+// The pile pressed when it is empty: with no credit left, the out-of-coins panel opens.
+const Scene PressTheEmptyPile = Then({[](Rig& rig) { rig.SetPurse(0); }, Press(places::CoinPile)});
 
 // The offer panel: a game that takes the purse to 1000 coins ("2-2-5" pays 5).
-void OfferAt1000(Rig& rig) {
-    FiveCredits(rig);
-    rig.SetPurse(995);
-    rig.Play("2-2-5");
-}
-
-// A panel's scene, then its continue button.
-Scene ThenContinue(void (*panel)(Rig&)) {
-    return [panel](Rig& rig) {
-        panel(rig);
-        rig.PressOn(places::PanelContinueButton);
-    };
-}
+const Scene OfferAt1000 = Then({FiveCredits, [](Rig& rig) { rig.SetPurse(995); }, Plays({"2-2-5"})});
 
 struct Row {
     const char* rule;
@@ -81,17 +82,14 @@ Scene ManiaGame(const std::string& line, int wheelStop) {
 
 // With View > Hints on, a game of five credits that stops on line.
 Scene HintedGame(const std::string& line) {
-    return [=](Rig& rig) {
-        ShowHints(rig.m, true);
-        Game(line)(rig);
-    };
+    return Then({[](Rig& rig) { ShowHints(rig.m, true); }, Game(line)});
 }
 
 TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
     const std::vector<Row> rows{
         {"a fresh start asks for a coin", [](Rig&) {}, "Insert a coin to play."},
         {"coins count the credits", FiveCredits, "5 credits. Pull the lever to play."},
-        {"the lever without a credit is refused for want of a coin", [](Rig& rig) { rig.PullLever(); },
+        {"the lever without a credit is refused for want of a coin", Press(places::LeverKnob),
          "No credit: insert a coin."},
         {"a game without a win names the line and offers holds", Game("3-3-7"),
          "No win: lemon, lemon, orange. Hold up to two reels, or pull the lever."},
@@ -111,12 +109,6 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
         {"a special symbol alone pays by the bonus wheel and keeps its reel", ManiaGame("3-10-7", 0),
          "Lemon, BAR, orange: the bonus wheel pays 20 coins. Mania: 1:58 left. Hold up to two reels, or "
          "pull the lever."},
-        {"the Mania period's end is told",
-         [](Rig& rig) {
-             Jackpot(rig);
-             for (int t = 0; t < 14; ++t) rig.Send(ev::Tick{TimerId::MultiCheck});
-         },
-         "Mania is over. Pull the lever to play."},
         {"a hold holds its reel and offers a second", Game("3-3-7", {0}),
          "Left reel held. Hold another reel, or pull the lever."},
         {"two held reels leave the lever", Game("3-3-7", {0, 2}),
@@ -132,60 +124,35 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
          "No win: lemon, lemon, orange. Insert a coin to play."},
         {"a hold without a credit asks for a coin", LastCreditGame("3-3-7", {1}),
          "No credit: insert a coin."},
-        {"the empty pile with credits in the machine is refused",
-         [](Rig& rig) {
-             FiveCredits(rig);
-             rig.SetPurse(0);
-             rig.PressOn(places::CoinPile);
-         },
+        {"the empty pile with credits in the machine is refused", Then({FiveCredits, PressTheEmptyPile}),
          "Your pile is empty: play your credits first."},
         {"a coin into a full machine is refused",
-         [](Rig& rig) {
-             FiveCredits(rig);
-             FiveCredits(rig);
-             rig.InsertCoins();
-         },
+         Then({FiveCredits, FiveCredits, [](Rig& rig) { rig.InsertCoins(); }}),
          "The machine holds 10 credits, its most: pull the lever."},
-        {"the out-of-coins panel offers its two choices, at once", OutOfCoins,
+        {"the out-of-coins panel offers its two choices, at once", PressTheEmptyPile,
          "Out of coins: quit, or take a fresh pile of 20 coins.", true},
-        {"the out-of-coins panel's continue gives a fresh pile", ThenContinue(OutOfCoins),
+        {"the out-of-coins panel's continue gives a fresh pile",
+         Then({PressTheEmptyPile, Press(places::PanelContinueButton)}),
          "A fresh pile of 20 coins. Insert a coin to play."},
         {"the offer panel at 1000 coins offers its two choices, at once", OfferAt1000,
          "1000 coins! Quit with them, or play on.", true},
-        {"the offer panel's continue plays on", ThenContinue(OfferAt1000),
+        {"the offer panel's continue plays on", Then({OfferAt1000, Press(places::PanelContinueButton)}),
          "Playing on. You may hold the right reel, or pull the lever."},
         {"the high-score list tells the place the run would take",
-         [](Rig& rig) {
-             rig.SetPurse(125);
-             rig.PressOn(places::ReelWindowZone);
-         },
+         Then({[](Rig& rig) { rig.SetPurse(125); }, Press(places::ReelWindowZone)}),
          "High scores: with your 125 coins you would be number 4. Press a line for its statistics."},
-        {"the high-score list tells a run below it", [](Rig& rig) { rig.PressOn(places::ReelWindowZone); },
+        {"the high-score list tells a run below it", Press(places::ReelWindowZone),
          "High scores: your 20 coins are not enough for the list yet. Press a line for its statistics."},
         {"a line's statistics page tells its figures",
-         [](Rig& rig) {
-             rig.PressOn(places::ReelWindowZone);
-             rig.PressOn(places::ListLineZone(0));
-         },
+         Then({Press(places::ReelWindowZone), Press(places::ListLineZone(0))}),
          "Statistics of Ardo: 0 games played, 0 won, play time 00:00:00. No prize won yet. "
          "Press the page to go back to the reels."},
         {"the run's own statistics page tells its figures and each prize won, in the pay table's order",
-         [](Rig& rig) {
-             FiveCredits(rig);
-             rig.Play("3-0-0");
-             rig.Play("3-3-7");
-             rig.Play("2-8-4");
-             rig.Play("9-9-12");
-             rig.PressOn(places::ReelWindowZone, 2);
-         },
+         Then({FiveCredits, Plays({"3-0-0", "3-3-7", "2-8-4", "9-9-12"}), Press(places::ReelWindowZone, 2)}),
          "Your statistics: 4 games played, 3 won, play time 00:00:25. "
          "Prizes 1 to 12 won: 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1. Press the page to go back to the reels."},
         {"back at the reels the caption says what to do",
-         [](Rig& rig) {
-             rig.PressOn(places::ReelWindowZone, 2);
-             rig.PressOn(places::ReelWindowZone);
-         },
-         "Insert a coin to play."},
+         Then({Press(places::ReelWindowZone, 2), Press(places::ReelWindowZone)}), "Insert a coin to play."},
         {"another shipped theme names the symbols its own way",
          Game("2-8-4"),
          "Ruby heart on the left reel: 2 coins. Hold up to two reels, or pull the lever.",
@@ -202,7 +169,7 @@ TEST(Captions, EachEventAndStateTellsWhatHappenedAndWhatThePlayerCanDoNow) {
         {"the hint passes over the reel a win keeps", HintedGame("2-8-4"),
          "Cherries on the left reel: 2 coins. Hold up to two reels, or pull the lever. "
          "Best: hold the right reel, 3.7 coins on average."},
-        {"the hint may name a single reel", HintedGame("5-2-3"),
+        {"the hint may name the left reel alone", HintedGame("5-2-3"),
          "No win: grapes, cherries, lemon. Hold up to two reels, or pull the lever. "
          "Best: hold the left reel, 1.5 coins on average."},
     };
@@ -239,16 +206,17 @@ TEST(Captions, ASentenceThatStartsWithASymbolsNameStartsWithACapitalInEveryLangu
     UseCatalogue({});
 }
 
-TEST(Captions, TheManiaClockTicksSayNothingUntilItsEnd) {
+TEST(Captions, TheManiaClockTicksSayNothingUntilTheyEndThePeriod) {
     Rig rig;
     rig.StartPlaying();
     Jackpot(rig);
     const std::size_t told = rig.host.captions.size();
-    for (int t = 0; t < 13; ++t) rig.Send(ev::Tick{TimerId::MultiCheck});
-    EXPECT_EQ(rig.host.captions.size(), told);
+    for (int t = 0; t < 14; ++t) rig.Send(ev::Tick{TimerId::MultiCheck});
+    ASSERT_EQ(rig.host.captions.size(), told + 1);
+    EXPECT_EQ(rig.host.captions.back().sentence, "Mania is over. Pull the lever to play.");
+    EXPECT_FALSE(rig.host.captions.back().urgent);
 }
 
-// In a language that writes 1,5 the hint and the odds' figures do too.
 TEST(Captions, FiguresWithAFractionUseThePlayersDecimalMark) {
     UseCatalogue([](const Phrase& p) -> std::optional<std::string> {
         if (p.context == "number" && p.english == ".") return ",";
@@ -280,13 +248,7 @@ const std::string kLists = "H: the high-score list. S: this run's statistics.";
 const Row kScenes[] = {
     {"a fresh machine: coins can go in, the lever waits for a credit", [](Rig&) {},
      "Purse: 20 coins. Credits: 0. " + kStartReels + kCoins + kLists},
-    {"a coin makes a credit and the lever ready", [](Rig& rig) { rig.InsertCoins(); },
-     "Purse: 19 coins. Credits: 1. " + kStartReels + kLever + kCoins + kLists},
-    {"ten credits: the slot takes no more",
-     [](Rig& rig) {
-         FiveCredits(rig);
-         FiveCredits(rig);
-     },
+    {"ten credits: the slot takes no more", Then({FiveCredits, FiveCredits}),
      "Purse: 10 coins. Credits: 10. " + kStartReels + kLever + kLists},
     {"a game without holds offers every reel", Game("3-3-7"),
      "Purse: 15 coins. Credits: 4. Reel 1 shows lemon and can be held. Reel 2 shows lemon and can be held. "
@@ -298,31 +260,23 @@ const Row kScenes[] = {
          kLever + "1, 2, 3: hold or release a reel. " + kCoins + kLists},
     {"an empty purse with a credit left: only the lever", LastCoinIn,
      "Purse: 0 coins. Credits: 1. " + kStartReels + kLever + kLists},
-    {"nothing left: the pile opens the out-of-coins panel",
-     [](Rig& rig) {
-         LastCoinIn(rig);
-         rig.Play("3-3-7");
-     },
+    {"nothing left: the pile opens the out-of-coins panel", Then({LastCoinIn, Plays({"3-3-7"})}),
      "Purse: 0 coins. Credits: 0. Reel 1 shows lemon. Reel 2 shows lemon. Reel 3 shows orange. "
      "C: the out-of-coins panel. " +
          kLists},
-    {"the out-of-coins panel", OutOfCoins,
+    {"the out-of-coins panel", PressTheEmptyPile,
      "Purse: 0 coins. Credits: 0. Out of coins: the panel offers a fresh purse or the end of the game. "
      "Space: play on with a fresh purse of 20 coins. Q: quit the game."},
     {"the offer panel", OfferAt1000,
      "Purse: 1000 coins. Credits: 4. You have 1000 coins: the panel offers to end the game with them. "
      "Space: play on with your coins. Q: quit the game."},
-    {"the high-score list", [](Rig& rig) { rig.PressOn(places::DisplayWindow); },
+    {"the high-score list", Press(places::DisplayWindow),
      "Purse: 20 coins. Credits: 0. The high-score list shows. Your run is not on the list. "
      "1 to 9, 0: the statistics of line 1 to 10. Escape: back to the reels."},
-    {"a line's statistics",
-     [](Rig& rig) {
-         rig.PressOn(places::DisplayWindow);
-         rig.PressOn(places::ListLineZone(2));
-     },
+    {"a line's statistics", Then({Press(places::DisplayWindow), Press(places::ListLineZone(2))}),
      "Purse: 20 coins. Credits: 0. The statistics of line 3 of the high-score list show. "
      "Escape: back to the reels."},
-    {"this run's statistics", [](Rig& rig) { rig.PressOn(places::DisplayWindow, 2); },
+    {"this run's statistics", Press(places::DisplayWindow, 2),
      "Purse: 20 coins. Credits: 0. This run's statistics show. Escape: back to the reels."},
     {"the Mania period's time left",
      [](Rig& rig) {

@@ -29,12 +29,6 @@ std::ostream& operator<<(std::ostream& out, Sfx s) {
 
 namespace fw::test {
 
-std::vector<int> VirtualClock::WaitsMs() const {
-    std::vector<int> ms;
-    for (auto w : waits) ms.push_back(static_cast<int>(w.count() / 1'000'000));
-    return ms;
-}
-
 void RecordingSound::Record(const std::string& call, int slot) {
     calls.push_back(slot < 0 ? call : call + " " + kSoundNames[slot]);
     atWait.push_back(clock_.waits.size());
@@ -66,6 +60,21 @@ std::filesystem::path MakeFolder() {
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir / "Gfx");
     return dir;
+}
+
+// The pay line after a spin in which the reels not held turn by their step counts (7..25): a
+// reel turns by its own steps and those of the free reels left of it, one position more for
+// each, and the pay line shows the symbol two positions above a reel's position.
+std::array<Integer, 3> PayLineAfter(const Machine& m, const std::array<int, 3>& steps,
+                                    const std::array<bool, 3>& held) {
+    std::array<Integer, 3> shown{};
+    int turned = 0;
+    for (int r = 0; r < 3; ++r) {
+        if (!held[r]) turned += steps[r] + 1;
+        const int position = (m.reels.ReelPos[r] + (held[r] ? 0 : turned)) % kReelPositions;
+        shown[r] = m.Strip[(position + kReelPositions - 2) % kReelPositions][r];
+    }
+    return shown;
 }
 }  // namespace
 
@@ -132,18 +141,6 @@ void OwnThemes(Rig& rig, const std::vector<std::pair<std::string, int>>& themes)
         std::ofstream(own / name) << "mine";
         rig.images.files[rig.m.themes.UserGfxPath + name] = ThemePicture(theme);
     }
-}
-
-std::array<Integer, 3> PayLineAfter(const Machine& m, const std::array<int, 3>& steps,
-                                    const std::array<bool, 3>& held) {
-    std::array<Integer, 3> shown{};
-    int turned = 0;
-    for (int r = 0; r < 3; ++r) {
-        if (!held[r]) turned += steps[r] + 1;
-        const int position = (m.reels.ReelPos[r] + (held[r] ? 0 : turned)) % kReelPositions;
-        shown[r] = m.Strip[(position + kReelPositions - 2) % kReelPositions][r];
-    }
-    return shown;
 }
 
 void Rig::ScriptLine(const std::string& line, int wheelStop) {

@@ -45,7 +45,6 @@ public:
     }
     void StartAt(std::uint32_t ticks) { start_ = ticks; }
     void Advance(std::chrono::milliseconds d) { nanos_ += static_cast<std::uint64_t>(d.count()) * 1'000'000; }
-    std::vector<int> WaitsMs() const;
 
     std::vector<std::chrono::nanoseconds> waits;
     std::function<void()> onWait;
@@ -278,11 +277,9 @@ public:
     }
     // The next spin's step counts (7..25) for the reels that are not held.
     void ScriptSteps(std::vector<int> steps);
-    // The next spin stops with line ("3-0-0", the symbol ids left to right) on the pay line
-    // (see PayLineAfter); and a bonus wheel that spins after it stops its light at position
-    // wheelStop (0..3: 20, 30, 40, 50 coins).
+    // The next spin stops with line ("3-0-0", the symbol ids left to right) on the pay line, and a
+    // bonus wheel that spins after it stops its light at position wheelStop (0..3: 20..50 coins).
     void ScriptLine(const std::string& line, int wheelStop = 0);
-    // A game that stops on line (see ScriptLine).
     void Play(const std::string& line, int wheelStop = 0) {
         ScriptLine(line, wheelStop);
         PullLever();
@@ -365,12 +362,6 @@ struct RecordsRig {
 // The player keeps themes of their own, each with a numbered picture (before the start).
 void OwnThemes(Rig& rig, const std::vector<std::pair<std::string, int>>& themes);
 
-// The pay line after a spin in which the reels not held turn by their step counts (7..25): a
-// reel turns by its own steps and those of the free reels left of it, one position more for
-// each, and the pay line shows the symbol two positions above a reel's position.
-std::array<Integer, 3> PayLineAfter(const Machine& m, const std::array<int, 3>& steps,
-                                    const std::array<bool, 3>& held);
-
 // True when the place of surface shows the sprite-sheet cell (coded pictures).
 bool Shows(const Surface& surface, const Cell& place, const Cell& cell);
 // True when reel cell (reel, row) of surface shows symbol s of the numbered theme.
@@ -381,7 +372,6 @@ std::string CounterText(const Surface& surface);
 char HoldLook(const Surface& surface, int reel);
 // The three hold buttons' looks on the screen, left to right.
 std::string HoldLooks(const Machine& m);
-// How many credit lamps are lit.
 int LitCreditLamps(const Surface& surface);
 
 }  // namespace fw::test
