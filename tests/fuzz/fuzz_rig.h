@@ -63,7 +63,6 @@ inline bool SameRow(const ScoreRecord& a, const ScoreRecord& b) {
            a.Played == b.Played && a.Wun == b.Wun;
 }
 
-// The high-score list of two machines is the same, row for row.
 inline bool SameList(const Machine& a, const Machine& b) {
     for (int n = 1; n <= kListLines; ++n)
         if (!SameRow(a.records.ScoreTable[n], b.records.ScoreTable[n])) return false;

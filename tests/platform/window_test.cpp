@@ -204,7 +204,6 @@ TEST(MenuKeys, AfterEachMenuTheGameKeysReachTheMachine) {
             for (int i = 0; i < escapes; ++i) w.Type(Qt::Key_Escape);
             EXPECT_FALSE(QApplication::activePopupWidget());
         }
-        // H shows the high-score list, S this run's page, Backspace the reels again; no letter opens a menu.
         const std::pair<Qt::Key, Screen> keys[] = {
             {Qt::Key_H, Screen::HighScores}, {Qt::Key_Backspace, Screen::Reels},
             {Qt::Key_S, Screen::Statistics}, {Qt::Key_Backspace, Screen::Reels},

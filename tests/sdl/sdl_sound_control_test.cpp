@@ -1,8 +1,6 @@
-// The SDL2_mixer sound device against its contract, played into SDL's disk
-// audio driver: the driver writes the mixed output (16-bit stereo, 44.1 kHz) to
-// a file, and the tones played are looked for in it, 20 ms at a time, with a
-// Goertzel filter (every tone sits on a multiple of 50 Hz, an exact bin).
-// Time is measured in output written, not on the wall clock.
+// The SDL2_mixer sound device, played into SDL's disk audio driver, which writes the mixed output (16-bit
+// stereo, 44.1 kHz) to a file; the tones are looked for in it 20 ms at a time with a Goertzel filter (each
+// on a multiple of 50 Hz, an exact bin). Time is measured in output written, not on the wall clock.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
