@@ -143,7 +143,7 @@ TEST(RunRecordOnDisk, FollowsTheRunIsGoneAfterTheQuitAndOnlyTheGamesOwnLeftovers
     for (const QString& name : own) EXPECT_EQ(Bytes(folder + "/" + name), kFile) << name.toStdString();
 }
 
-// A file made read-only to keep the list as it is, is said at the start and never replaced, root's game included.
+// A file made read-only to keep the list as it is: said at the start, never replaced, root's game included.
 TEST(SettingsFileAsThePlayerMadeIt, StaysSo) {
     const mode_t mask = ::umask(022);
     const struct {

@@ -20,7 +20,7 @@ namespace fw::test {
 namespace {
 
 TEST(Scale, WholeDevicePixelsAtEveryScaleInFullScreenAndAtRatio2) {
-    // Full screen on 3840 x 2160 device pixels at ratio 1 and 2: eight device pixels a machine pixel, centred.
+    // Full screen on 3840 x 2160 device pixels at ratio 1 and 2: 8 device pixels a machine pixel, centred.
     const PictureGeometry full = CentredGeometry({3840, 2160}, 1);
     EXPECT_EQ(full, (PictureGeometry{8, QPoint(640, 56)}));
     EXPECT_EQ(CentredGeometry({1920, 1080}, 2), full);
@@ -62,7 +62,7 @@ TEST(Scale, TheWidgetShowsWholeSquaresAndMapsPressesAtTwoScalesAndInFullScreen) 
         EXPECT_EQ(widget.devicePixelRatioF(), qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? 2 : 1);
         EXPECT_TRUE(scale > 0 ||
                     shot.pixel(g.origin.x() - 1, g.origin.y()) == qRgb(0, 0, 0));  // black beside
-        // Later frames as the machine draws them: a column scrolled down a row as reels turn, a pixel at the corner.
+        // Later frames as the machine draws them: a column scrolled down a row, a pixel at the corner.
         for (int frame = 0; frame < 3; ++frame) {
             BitBlt(surface, 100, 41, 60, 80, surface, 100, 40);
             BitBlt(surface, 100, 40, 60, 1, surface, 200, 200 + frame);
