@@ -7,7 +7,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 
-#include "fakes.h"
 #include "files.h"
 
 namespace fw::test {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <vector>
