@@ -19,8 +19,7 @@ namespace fw::fuzz {
     std::abort();
 }
 
-// UTF-8, as the store holds its values: the reader gives nothing else, and
-// the machine's own values are text.
+// UTF-8, as the store holds its values: the reader gives nothing else, and the machine's own values are text.
 inline bool IsText(const std::string& s) {
     for (std::size_t i = 0; i < s.size();) {
         const auto b = static_cast<unsigned char>(s[i]);

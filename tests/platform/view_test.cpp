@@ -6,8 +6,6 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <filesystem>
-#include <fstream>
 
 #include "edition/view_settings.h"
 #include "fakes.h"
@@ -153,15 +151,11 @@ TEST(View, CaptionsAndHintsAreOffAtFirstOnTheDesktopAndKeptOnceChosen) {
 TEST(View, AThemeInTheDataFolderShowsInTheMenuByItsNameAndTheMachinePlacesTheMark) {
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toUtf8());
-    const std::string own = UserThemeFolder();
+    EXPECT_EQ(UserThemeFolder(), data.path().toStdString() + "/fruitwhirl/Gfx/");
     qunsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(own, data.path().toStdString() + "/fruitwhirl/Gfx/");
-    std::filesystem::create_directories(own);
-    std::ofstream(own + "\xC4pple.Thm") << "a picture";
     MainWindow window(1);
     Rig rig({"Fruit.Thm"}, nullptr, nullptr, &window);
-    rig.images.files[own + "\xC4pple.Thm"] = ThemePicture(5);
-    rig.m.themes.UserGfxPath = own;
+    OwnThemes(rig, {{"\xC4pple.Thm", 5}});
     window.attach(&rig.m);
     rig.Start();
     const QList<QAction*> themes = window.menuBar()->actions().at(1)->menu()->actions();
