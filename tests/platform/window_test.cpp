@@ -89,8 +89,7 @@ struct WindowRig {
 
 TEST(RealWindow, ThePlayTimeRunsOnWhileTheConfigurationWindowIsOpen) {
     WindowRig w;
-    QTest::mouseClick(w.window.screen(), Qt::RightButton, {},
-                      w.At(places::DisplayWindow));  // this run's page
+    QTest::mouseClick(w.window.screen(), Qt::RightButton, {}, w.At(places::DisplayWindow));  // statistics
     QTimer::singleShot(0, [&] { w.rig.clock.Advance(std::chrono::seconds(5)); });
     bool ticked = false;
     QTimer::singleShot(1600, [&] {
