@@ -19,8 +19,7 @@ namespace fw::fuzz {
     std::abort();
 }
 
-// UTF-8, as the store holds its values: the reader gives nothing else, and
-// the machine's own values are text.
+// UTF-8, as the store holds its values: the reader gives nothing else, and the machine's own values are text.
 inline bool IsText(const std::string& s) {
     for (std::size_t i = 0; i < s.size();) {
         const auto b = static_cast<unsigned char>(s[i]);
@@ -63,7 +62,6 @@ inline bool SameRow(const ScoreRecord& a, const ScoreRecord& b) {
            a.Played == b.Played && a.Wun == b.Wun;
 }
 
-// The high-score list of two machines is the same, row for row.
 inline bool SameList(const Machine& a, const Machine& b) {
     for (int n = 1; n <= kListLines; ++n)
         if (!SameRow(a.records.ScoreTable[n], b.records.ScoreTable[n])) return false;

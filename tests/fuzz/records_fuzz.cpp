@@ -1,6 +1,5 @@
-// The records in the settings file: whatever it holds, the machine reads
-// values that fit their fields, a damaged file is mended into one that reads
-// cleanly, and what the machine writes reads back as the same records and text.
+// The records in the settings file: whatever it holds, the machine reads values that fit their fields,
+// a damaged file is mended into one that reads cleanly, and what it writes reads back the same.
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -1,6 +1,5 @@
-// The run record: a record read, written again, reads back as the same run; a
-// run as the machine keeps it does too; and at a start a record is entered
-// into the list once, however often a killed quit leaves it behind.
+// The run record: a record read, written again, reads back as the same run; a run as the machine keeps it
+// does too; and at a start a record is entered into the list once, however often a killed quit leaves it.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>

@@ -28,7 +28,7 @@ inline QByteArray Bytes(const QString& path) {
 // A settings folder of its own, made.
 struct Folder {
     Folder() { QDir().mkpath(path); }
-    QStringList Files() const { return QDir(path).entryList(QDir::Files | QDir::Hidden); }
+    QStringList Files() const { return QDir(path).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
     QTemporaryDir root;
     const QString path = root.path() + "/Fruitwhirl", ini = path + "/Fruitwhirl.ini",
                   record = path + "/Fruitwhirl.recovery";

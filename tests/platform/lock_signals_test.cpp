@@ -1,6 +1,4 @@
-// The settings folder's lock and the signals: a lock no live game holds never locks the player out,
-// one that cannot be judged is the player's to take over; the "already running" message, the lock's
-// offer and the start-up message all end on SIGTERM, and a second signal ends the program at once.
+// The settings folder's lock, and the signals the real program is sent.
 #include <gtest/gtest.h>
 
 #include <signal.h>

@@ -1,10 +1,8 @@
-// The machine as a screen reader meets it on the desktop, offscreen: what the
-// accessibility interfaces say and what they tell the accessibility bus (the
-// events the window hands to Qt's bridge to AT-SPI, caught on their way).
+// The machine as a screen reader meets it on the desktop, offscreen: what the accessibility interfaces say,
+// and what they tell the bus (the events the window hands to Qt's bridge to AT-SPI, caught on their way).
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <vector>

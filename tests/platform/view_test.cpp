@@ -6,8 +6,6 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <filesystem>
-#include <fstream>
 
 #include "edition/view_settings.h"
 #include "fakes.h"
@@ -20,8 +18,7 @@ namespace fw::test {
 namespace {
 
 TEST(Scale, WholeDevicePixelsAtEveryScaleInFullScreenAndAtRatio2) {
-    // Full screen on 3840 x 2160 device pixels, at ratio 1 and at ratio 2: eight device pixels a
-    // machine pixel, centred (the presses there: TheWidgetShowsWholeSquares...).
+    // Full screen on 3840 x 2160 device pixels at ratio 1 and 2: 8 device pixels a machine pixel, centred.
     const PictureGeometry full = CentredGeometry({3840, 2160}, 1);
     EXPECT_EQ(full, (PictureGeometry{8, QPoint(640, 56)}));
     EXPECT_EQ(CentredGeometry({1920, 1080}, 2), full);
@@ -63,8 +60,7 @@ TEST(Scale, TheWidgetShowsWholeSquaresAndMapsPressesAtTwoScalesAndInFullScreen) 
         EXPECT_EQ(widget.devicePixelRatioF(), qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? 2 : 1);
         EXPECT_TRUE(scale > 0 ||
                     shot.pixel(g.origin.x() - 1, g.origin.y()) == qRgb(0, 0, 0));  // black beside
-        // Later frames as the machine draws them: a column scrolled down one
-        // row within the surface, as the reels turn, and one pixel at the corner.
+        // Later frames as the machine draws them: a column scrolled down a row, a pixel at the corner.
         for (int frame = 0; frame < 3; ++frame) {
             BitBlt(surface, 100, 41, 60, 80, surface, 100, 40);
             BitBlt(surface, 100, 40, 60, 1, surface, 200, 200 + frame);
@@ -119,13 +115,10 @@ TEST(View, AZoomAndFullScreenChosenDuringARunOutliveTheQuitsSaveAndTheCommandLin
     EXPECT_TRUE(!asked.screen()->fullScreen() && asked.screen()->scale() == 1);
 }
 
-// The View menu's item by its text.
+// The item of the View menu, the third.
 QAction* ViewItem(MainWindow& window, const QString& text) {
-    for (QAction* menu : window.menuBar()->actions()) {
-        if (menu->text() != "&View") continue;
-        for (QAction* item : menu->menu()->actions())
-            if (item->text() == text) return item;
-    }
+    for (QAction* item : window.menuBar()->actions().at(2)->menu()->actions())
+        if (item->text() == text) return item;
     return nullptr;
 }
 
@@ -133,8 +126,7 @@ TEST(View, CaptionsAndHintsAreOffAtFirstOnTheDesktopAndKeptOnceChosen) {
     MemoryStore store;
     MainWindow first(1, &store);
     first.ShowWindow();
-    QAction* captions = ViewItem(first, "&Captions");
-    QAction* hints = ViewItem(first, "&Hints");
+    QAction *captions = ViewItem(first, "&Captions"), *hints = ViewItem(first, "&Hints");
     ASSERT_TRUE(captions && hints);
     const int machineHeight = first.height();
     EXPECT_FALSE(captions->isChecked() || hints->isChecked() ||
@@ -156,15 +148,11 @@ TEST(View, CaptionsAndHintsAreOffAtFirstOnTheDesktopAndKeptOnceChosen) {
 TEST(View, AThemeInTheDataFolderShowsInTheMenuByItsNameAndTheMachinePlacesTheMark) {
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toUtf8());
-    const std::string own = UserThemeFolder();
+    EXPECT_EQ(UserThemeFolder(), data.path().toStdString() + "/fruitwhirl/Gfx/");
     qunsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(own, data.path().toStdString() + "/fruitwhirl/Gfx/");
-    std::filesystem::create_directories(own);
-    std::ofstream(own + "\xC4pple.Thm") << "a picture";
     MainWindow window(1);
     Rig rig({"Fruit.Thm"}, nullptr, nullptr, &window);
-    rig.images.files[own + "\xC4pple.Thm"] = ThemePicture(5);
-    rig.m.themes.UserGfxPath = own;
+    OwnThemes(rig, {{"\xC4pple.Thm", 5}});
     window.attach(&rig.m);
     rig.Start();
     const QList<QAction*> themes = window.menuBar()->actions().at(1)->menu()->actions();

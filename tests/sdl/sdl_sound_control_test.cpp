@@ -1,8 +1,6 @@
-// The SDL2_mixer sound device against its contract, played into SDL's disk
-// audio driver: the driver writes the mixed output (16-bit stereo, 44.1 kHz) to
-// a file, and the tones played are looked for in it, 20 ms at a time, with a
-// Goertzel filter (every tone sits on a multiple of 50 Hz, an exact bin).
-// Time is measured in output written, not on the wall clock.
+// The SDL2_mixer sound device, played into SDL's disk audio driver, which writes the mixed output (16-bit
+// stereo, 44.1 kHz) to a file; the tones are looked for in it 20 ms at a time with a Goertzel filter (each
+// on a multiple of 50 Hz, an exact bin). Time is measured in output written, not on the wall clock.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
@@ -141,13 +139,11 @@ TEST_F(SdlSound, TheVolumeScalesWhatPlaysAtOnce) {
     sound.Load(15, Tone("full", 300, 0.2, 8000));
     sound.StartRepeating(15);
     PlayFor(200);
-    const std::size_t quietAt = Frames();
+    const std::size_t changed = Frames() / kWindow;  // then what is on its way plays out: 4 windows at most
     sound.SetVolume(30);
     PlayFor(300);
     sound.Release();
     const auto full = Heard(300, 8000), atThirty = Heard(300, 2400);
-    const std::size_t changed =
-        quietAt / kWindow;  // then the buffers on their way play out, 4 windows at most
     for (std::size_t i = 2; i < full.size(); ++i) {
         EXPECT_TRUE(i >= changed || full[i]) << "full before the change: " << i;
         EXPECT_TRUE(i <= changed + 4 || (atThirty[i] && !full[i])) << "at 30 % after it: " << i;
