@@ -79,10 +79,7 @@ TEST(Timers, TheManiaPeriodLasts140SecondsOfTheWindowsOwnTimer) {
     rig.StartPlaying();
     StartMania(rig.m);
     int ticks = 0;
-    while (rig.m.mania.ManiaActive == True && ticks < 1000) {
-        rig.Send(ev::Tick{TimerId::MultiCheck});
-        ++ticks;
-    }
+    for (; rig.m.mania.ManiaActive == True && ticks < 1000; ++ticks) rig.Send(ev::Tick{TimerId::MultiCheck});
     EXPECT_EQ(ticks * TimerInterval(TimerId::MultiCheck), std::chrono::seconds(140));
 }
 
@@ -144,7 +141,6 @@ private:
     }
 };
 
-// A paced clock on a wall clock the test moves.
 class Pacing : public ::testing::Test {
 protected:
     // Frames of the given length, each costing the machine `work` of wall time.
