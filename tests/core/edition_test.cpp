@@ -50,6 +50,7 @@ TEST(KeyTable, EachKeyMeansTheSameByEveryNameItGoesByWithShiftAndCapsLock) {
         {"q", controlShift, std::nullopt, WindowCommand::Quit},
         {"F1", none, std::nullopt, WindowCommand::Manual},
         {"F11", none, std::nullopt, WindowCommand::FullScreen},
+        {"m", none, std::nullopt, WindowCommand::Mute},
         {"+", controlShift, std::nullopt, WindowCommand::ZoomIn},
         {"=", control, std::nullopt, WindowCommand::ZoomIn},
         {"-", control, std::nullopt, WindowCommand::ZoomOut},
@@ -122,11 +123,7 @@ public:
         Sleep(moment);
     }
 
-    struct Shown {
-        nanoseconds at;
-        bool animation;
-        bool operator==(const Shown&) const = default;
-    };
+    using Shown = std::pair<nanoseconds, bool>;  // when, and whether an animation frame
     const nanoseconds start = 5'000'000'000ns;
     nanoseconds now = start;
     nanoseconds late = 0ns;  // how late the next sleep wakes

@@ -266,7 +266,6 @@ TEST(RecordsStore, ACleanLoadedFileTakesTheRecordsPlaceAndTheRunNeverWritesOverI
     EXPECT_EQ(run.bytes->items, (std::map<std::string, std::string>{{kSettingsItem, mine}}));
 }
 
-// A file without records is not offered at all.
 struct Loaded {
     const char* name;
     std::string file;
