@@ -1,5 +1,5 @@
-// What both editions take from the layer around the machine: keys, timers, the speed slider,
-// the language, and the clock they play on (against a wall clock the test moves).
+// What both editions take from the layer around the machine: keys, timers, the language, and the clock they
+// play on (against a wall clock the test moves).
 #include <gtest/gtest.h>
 
 #include <map>
@@ -95,13 +95,6 @@ TEST(Queue, WorkBetweenEventsHoldsWhatIsPostedMeanwhileUntilItEnds) {
     }));
     EXPECT_EQ(creditsDuring, 0);
     EXPECT_EQ(rig.m.purse.Credits, 1);
-}
-
-TEST(Configuration, TheSpeedSliderIsSlowOnTheLeftAndFastOnTheRight) {
-    // A larger stored speed is slower.
-    EXPECT_EQ(SpeedOfSlider(0), 100);
-    EXPECT_EQ(SpeedOfSlider(100), 0);
-    EXPECT_EQ(SpeedSlider(30), 70);
 }
 
 using namespace std::chrono_literals;
