@@ -1,5 +1,4 @@
-// What both editions take from the layer around the machine: keys, timers, the language, and the clock they
-// play on (against a wall clock the test moves).
+// What both editions take from the layer around the machine: keys, timers, the language, the paced clock.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -100,21 +99,14 @@ TEST(Queue, WorkBetweenEventsHoldsWhatIsPostedMeanwhileUntilItEnds) {
 using namespace std::chrono_literals;
 using std::chrono::nanoseconds;
 
-// A front end whose wall clock moves only when it sleeps or the test says so;
-// a sleep can wake late.
+// A front end whose wall clock moves only when it sleeps (waking late if told) or the test moves it.
 class Wall : public PacingHost {
 public:
     nanoseconds Now() override { return now; }
     void Show(bool animation) override { shown.push_back({now - start, animation}); }
     void Breathe() override {}
-    void LiveUntil(nanoseconds moment) override {
-        lived.push_back(moment - start);
-        Sleep(moment);
-    }
-    void SleepUntil(nanoseconds moment) override {
-        slept.push_back(moment - start);
-        Sleep(moment);
-    }
+    void LiveUntil(nanoseconds moment) override { Sleep(lived, moment); }
+    void SleepUntil(nanoseconds moment) override { Sleep(slept, moment); }
 
     using Shown = std::pair<nanoseconds, bool>;  // when, and whether an animation frame
     const nanoseconds start = 5'000'000'000ns;
@@ -124,7 +116,8 @@ public:
     std::vector<nanoseconds> lived, slept;
 
 private:
-    void Sleep(nanoseconds moment) {
+    void Sleep(std::vector<nanoseconds>& log, nanoseconds moment) {
+        log.push_back(moment - start);
         if (moment > now) now = moment;
         now += late;
         late = 0ns;

@@ -135,13 +135,9 @@ TEST_F(RecordScreens, TheDialogShowsAndStoresTheMachinesValuesAndAResetRestoresT
     EXPECT_TRUE(m.records.ScoreTable[0].Name == "NoName" && m.config.ResetHighScores == False);
     m.records.ScoreTable[3] = {"Zed", 500, {}, 1000, 9, 1};
     ConfigValues shown;
-    rig.host.configDialog = [&](ConfigValues& v) {
-        shown = v;
-        v.soundOn = 0, v.speed = 130, v.resetHighScores = true;
-        return true;
-    };
     rig.PressOn(places::DisplayWindow);
-    rig.Send(ev::MenuConfig{});
+    rig.Configure(
+        [&](ConfigValues& v) { shown = v, v.soundOn = 0, v.speed = 130, v.resetHighScores = true; });
     EXPECT_TRUE(shown.name == "NoName" && shown.soundOn == 1 && shown.speed == 50 && shown.soundAvailable);
     // A name the font draws whole has no preview; one with a letter it has not shows as the list
     // would draw it: its place empty, the next letter the yellow glyph.

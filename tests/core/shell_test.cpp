@@ -1,5 +1,4 @@
-// The machine around the game: where presses land, the sound bank and the reel themes, the
-// player's own among them and one added in the browser.
+// The machine around the game: where presses land, the sound bank, the reel themes (the player's own too).
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -88,13 +87,8 @@ TEST(SoundBank, WithoutADeviceTheStoredSoundChoiceIsShownAndKept) {
     Rig rig;
     rig.sound.deviceOpens = false;
     rig.StartPlaying();
-    ConfigValues shown;
-    rig.host.configDialog = [&](ConfigValues& v) {
-        shown = v;
-        v.soundOn = 0, v.name = "Ed";  // a greyed box hands back nothing the player chose
-        return true;
-    };
-    rig.Send(ev::MenuConfig{});
+    ConfigValues shown;  // what the dialog showed; its greyed box hands back nothing the player chose
+    rig.Configure([&](ConfigValues& v) { shown = v, v.soundOn = 0, v.name = "Ed"; });
     EXPECT_TRUE(shown.soundOn == 1 && !shown.soundAvailable);
     rig.Send(ev::MenuQuit{});
     EXPECT_EQ(rig.store.Value("GameCfg", "Sound"), "1");

@@ -196,10 +196,7 @@ TEST(RecordsStore, AFailedSaveKeepsTheOldRecordsSaysWhyAndALaterOneStoresTheRun)
                                  kFull.words + ")"});
 
     // At the quit the player frees some space and tries again.
-    run.rig->host.answer = [&] {
-        run.bytes->failing.reset();
-        return true;
-    };
+    run.rig->host.answer = [&] { return run.bytes->failing.reset(), true; };
     run.rig->Send(ev::MenuQuit{});
     ASSERT_EQ(run.rig->host.asked.size(), 1u);
     EXPECT_TRUE(Contains(run.rig->host.asked[0], "the disk is full")) << run.rig->host.asked[0];
