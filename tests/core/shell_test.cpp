@@ -13,27 +13,26 @@ namespace {
 TEST(Presses, ZonesEndWhereThePlayerExpects) {
     Rig rig;
     rig.StartPlaying();
-    Machine& m = rig.m;
     rig.InsertCoins(2);
     rig.Play("3-3-7");
     // A hold's press zone reaches one pixel right of and below its button.
     const Cell hold = places::HoldButton(0);
     rig.Press(hold.right() + 2, hold.bottom() + 1);
     rig.Press(hold.right() + 1, hold.bottom() + 2);
-    EXPECT_EQ(m.reels.HoldCount, 0);
+    EXPECT_EQ(rig.m.reels.HoldCount, 0);
     rig.Press(hold.right() + 1, hold.bottom() + 1);
-    EXPECT_EQ(m.reels.HoldCount, 1);
+    EXPECT_EQ(rig.m.reels.HoldCount, 1);
     rig.Forget();
     // Outside every zone a press does nothing at all, not even a repaint.
-    m.display.hdcScreen.setPixel(0, 0, 0x123456);
+    rig.m.display.hdcScreen.setPixel(0, 0, 0x123456);
     rig.Press(places::LeverKnob.right() + 1, places::LeverKnob.y);
     rig.Press(places::ReelWindowZone.right() + 1, places::ReelWindowZone.bottom());
-    EXPECT_EQ(m.display.hdcScreen.pixel(0, 0), 0x123456u);
+    EXPECT_EQ(rig.m.display.hdcScreen.pixel(0, 0), 0x123456u);
     EXPECT_TRUE(rig.sound.calls.empty());
     // The right button on the lever or a hold repaints and starts nothing.
     rig.PressOn(places::LeverKnob, 2);
     rig.PressOn(places::HoldButton(1), 2);
-    EXPECT_NE(m.display.hdcScreen.pixel(0, 0), 0x123456u);
+    EXPECT_NE(rig.m.display.hdcScreen.pixel(0, 0), 0x123456u);
     EXPECT_TRUE(rig.sound.calls.empty() && rig.clock.waits.empty());
 }
 
