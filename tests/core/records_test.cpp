@@ -158,8 +158,7 @@ TEST_F(RecordScreens, TheDialogShowsAndStoresTheMachinesValuesAndAResetRestoresT
 
 struct NameRow {
     const char* what;
-    std::string given;
-    std::string kept;
+    std::string given, kept;
 };
 
 const NameRow kNames[] = {
@@ -178,24 +177,21 @@ class Names : public ::testing::TestWithParam<NameRow> {};
 
 TEST_P(Names, AreKeptWithoutControlCharactersTypedReadFromTheFileOrFromTheRunRecord) {
     const NameRow& row = GetParam();
-    Rig typed;
-    typed.StartPlaying();
-    typed.Configure([&](ConfigValues& values) { values.name = row.given; });
-    typed.Send(ev::MenuQuit{});
-    EXPECT_EQ(typed.store.Value("GameCfg", "Name"), row.kept) << "typed";
-
     // In the file, and in the record (its line holds no line break) of a run that enters at line 10.
-    Rig stored;
-    stored.store.Set("GameCfg", "Name", row.given);
-    stored.store.Set(HighSection(4), "Name", row.given);
+    Rig rig;
+    rig.store.Set("GameCfg", "Name", row.given);
+    rig.store.Set(HighSection(4), "Name", row.given);
     const bool recorded = row.given.find_first_of("\r\n") == std::string::npos;
-    if (recorded) stored.store.runRecord = RunRecordText({.Name = row.given, .Score = 65});
-    stored.Start();
-    EXPECT_EQ(stored.m.records.ScoreTable[0].Name, row.kept) << "the player's name in the file";
-    EXPECT_EQ(stored.m.records.ScoreTable[4].Name, row.kept) << "a row's name in the file";
+    if (recorded) rig.store.runRecord = RunRecordText({.Name = row.given, .Score = 65});
+    rig.Start();
+    EXPECT_EQ(rig.m.records.ScoreTable[0].Name, row.kept) << "the player's name in the file";
+    EXPECT_EQ(rig.m.records.ScoreTable[4].Name, row.kept) << "a row's name in the file";
     if (recorded) {
-        EXPECT_EQ(stored.store.Value(HighSection(10), "Name"), row.kept) << "the run record";
+        EXPECT_EQ(rig.store.Value(HighSection(10), "Name"), row.kept) << "the run record";
     }
+    rig.Configure([&](ConfigValues& values) { values.name = row.given; });
+    rig.Send(ev::MenuQuit{});
+    EXPECT_EQ(rig.store.Value("GameCfg", "Name"), row.kept) << "typed";
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, Names, ::testing::ValuesIn(kNames),
@@ -243,7 +239,7 @@ int RowNamed(const MemoryStore& store, const std::string& name) {
     return static_cast<int>(std::find(names.begin(), names.end(), name) - names.begin()) + 1;
 }
 
-TEST(RunRecord, FollowsTheGamesAndTheNameAndAQuitCutShortAfterItsSaveEntersTheRunOnce) {
+TEST(RunRecord, FollowsTheGamesAndTheName) {
     PlayedRun run;
     std::vector<std::string> kept;
     for (const auto& text : run.rig.store.runRecords) {
@@ -252,32 +248,30 @@ TEST(RunRecord, FollowsTheGamesAndTheNameAndAQuitCutShortAfterItsSaveEntersTheRu
     }
     // The coins, each game and the new name; the clock's ticks change nothing.
     EXPECT_EQ(kept, (std::vector<std::string>{"NoName 0", "NoName 1", "Tess 1", "Tess 2", "Tess 3"}));
-    // Killed between the save and the record's removal, with the run mid-list or on its tenth line:
-    for (const bool tenth : {false, true}) {
-        PlayedRun cut(tenth);
-        cut.rig.Send(ev::MenuQuit{});
-        EXPECT_FALSE(cut.rig.store.runRecord);
-        EXPECT_EQ(RowNamed(cut.rig.store, "Tess") == 10, tenth);
-        cut.rig.store.runRecord = cut.rig.store.runRecords.back();
-        NextRun next(cut.rig.store);
-        EXPECT_EQ(next.store.durable, cut.rig.store.durable) << "tenth line: " << tenth;
-        EXPECT_TRUE(next.host.messages.empty());
-        EXPECT_FALSE(next.store.runRecord);
-    }
 }
 
-// A crash or a kill: the run's record is not marked suspended.
-TEST(RunRecord, ARunCutShortEntersTheListWithTheStatisticsItsQuitWouldHaveEntered) {
-    PlayedRun quit, cut;
-    quit.rig.Send(ev::MenuQuit{});
-    NextRun next(cut.rig.store);
-    // The same records but for the play time, which the cut run counts to its last save.
-    const std::string playTime = HighSection(RowNamed(quit.rig.store, "Tess")) + "/ETime";
-    std::map<std::string, std::string> entered = next.store.durable, quitted = quit.rig.store.durable;
-    EXPECT_NE(entered[playTime], "0");
-    entered.erase(playTime), quitted.erase(playTime);
-    EXPECT_EQ(entered, quitted);
-    EXPECT_EQ(next.host.messages.size(), 1u);
+// Killed before its quit (a crash: the record is not marked suspended) or between the quit's save and the
+// record's removal, with the run mid-list or on its tenth line.
+TEST(RunRecord, ARunCutShortEntersTheListOnceWithWhatItsQuitWouldHaveEntered) {
+    for (const bool tenth : {false, true}) {
+        PlayedRun quit(tenth), crashed(tenth);
+        quit.rig.Send(ev::MenuQuit{});
+        EXPECT_EQ(RowNamed(quit.rig.store, "Tess") == 10, tenth);
+        quit.rig.store.runRecord = quit.rig.store.runRecords.back();  // killed before the record's removal
+        NextRun afterSave(quit.rig.store);
+        EXPECT_EQ(afterSave.store.durable, quit.rig.store.durable) << "tenth line: " << tenth;
+        EXPECT_TRUE(afterSave.host.messages.empty());
+        EXPECT_FALSE(afterSave.store.runRecord);
+        NextRun afterCrash(crashed.rig.store);
+        // The same records but for the play time, which the crashed run counts to its last save.
+        const std::string playTime = HighSection(RowNamed(quit.rig.store, "Tess")) + "/ETime";
+        std::map<std::string, std::string> entered = afterCrash.store.durable,
+                                           quitted = quit.rig.store.durable;
+        EXPECT_NE(entered[playTime], "0");
+        entered.erase(playTime), quitted.erase(playTime);
+        EXPECT_EQ(entered, quitted) << "tenth line: " << tenth;
+        EXPECT_EQ(afterCrash.host.messages.size(), 1u);
+    }
 }
 
 // A browser tab hidden, then closed: the run is suspended.
@@ -321,12 +315,11 @@ TEST(RunRecord, APageLeftDuringAGameResumesTheRunAsItStoodBeforeTheGame) {
 // The symbols in the reel window.
 std::vector<int> Symbols(const Rig& rig) {
     std::vector<int> shown;
-    for (int reel = 0; reel < 3; ++reel)
-        for (int row = 0; row < 3; ++row) {
-            int s = 0;
-            while (s < themecells::kSymbols && !ShowsSymbol(rig.m.display.hdcScreen, reel, row, s)) ++s;
-            shown.push_back(s);
-        }
+    for (int cell = 0; cell < 9; ++cell) {  // reel by reel, top to bottom
+        int s = 0;
+        while (s < themecells::kSymbols && !ShowsSymbol(rig.m.display.hdcScreen, cell / 3, cell % 3, s)) ++s;
+        shown.push_back(s);
+    }
     return shown;
 }
 
@@ -374,10 +367,9 @@ TEST(RunRecord, TheGameThatReaches1000IsKeptBeforeItsOfferPanelWipesIn) {
     rig.StartPlaying();
     rig.InsertCoins(2);
     rig.SetPurse(995);
-    rig.ScriptSteps({8, 7, 7});  // "2-2-5" pays 5: the purse reaches 1000
     std::string atLastWait;
     rig.clock.onWait = [&] { atLastWait = rig.store.runRecord.value_or(""); };
-    rig.PullLever();
+    rig.Play("2-2-5");  // pays 5: the purse reaches 1000
     ASSERT_EQ(rig.m.display.ScreenMode, Screen::Offer);
     EXPECT_EQ(ParseRunRecord(atLastWait).value_or(RunRecord{}).Score, 1000);
 }
