@@ -128,10 +128,7 @@ TEST(IniText, AnEscapeThatMeansNothingDropsTheWholeLetterAfterIt) {
 }
 
 TEST(IniText, WhatTheReaderCannotHoldExactlyIsRefused) {
-    const struct {
-        std::string text;
-        const char* problem;
-    } texts[] = {
+    const std::pair<std::string, const char*> texts[] = {
         {"[G]\nName=\"\\xd800\"\n", "line 2 has an escape that is no character"},
         {"[G]\nName=\\xDFFFx\n", "line 2 has an escape that is no character"},
         {"[G]\nName=\\154000\n", "line 2 has an escape that is no character"},
@@ -141,10 +138,10 @@ TEST(IniText, WhatTheReaderCannotHoldExactlyIsRefused) {
         // Of a larger text only whole lines: the line cut off at 1 MiB gives no setting.
         {"[G]\nLong=" + std::string(2 << 20, 'x') + "\n", "it is larger than 1 MiB"},
     };
-    for (const auto& t : texts) {
-        SCOPED_TRACE(t.text.substr(0, 40));
-        const CheckedSettings read = CheckSettingsText(t.text);
-        EXPECT_EQ(read.problem, t.problem);
+    for (const auto& [text, problem] : texts) {
+        SCOPED_TRACE(text.substr(0, 40));
+        const CheckedSettings read = CheckSettingsText(text);
+        EXPECT_EQ(read.problem, problem);
         EXPECT_EQ(ReadIniText(read.text), (IniValues{})) << read.text;
     }
 }
