@@ -232,12 +232,6 @@ struct PlayedRun {
     Rig rig;
 };
 
-// The row of the list that holds the name (11 when none does).
-int RowNamed(const MemoryStore& store, const std::string& name) {
-    const std::vector<std::string> names = ListNames(store);
-    return static_cast<int>(std::find(names.begin(), names.end(), name) - names.begin()) + 1;
-}
-
 TEST(RunRecord, FollowsTheGamesAndTheName) {
     PlayedRun run;
     std::vector<std::string> kept;
@@ -255,7 +249,9 @@ TEST(RunRecord, ARunCutShortEntersTheListOnceWithWhatItsQuitWouldHaveEntered) {
     for (const bool tenth : {false, true}) {
         PlayedRun quit(tenth), crashed(tenth);
         quit.rig.Send(ev::MenuQuit{});
-        EXPECT_EQ(RowNamed(quit.rig.store, "Tess") == 10, tenth);
+        const std::vector<std::string> names = ListNames(quit.rig.store);
+        const int row = static_cast<int>(std::ranges::find(names, "Tess") - names.begin()) + 1;
+        EXPECT_EQ(row == 10, tenth);
         quit.rig.store.runRecord = quit.rig.store.runRecords.back();  // killed before the record's removal
         NextRun afterSave(quit.rig.store);
         EXPECT_EQ(afterSave.store.durable, quit.rig.store.durable) << "tenth line: " << tenth;
@@ -263,7 +259,7 @@ TEST(RunRecord, ARunCutShortEntersTheListOnceWithWhatItsQuitWouldHaveEntered) {
         EXPECT_FALSE(afterSave.store.runRecord);
         NextRun afterCrash(crashed.rig.store);
         // The same records but for the play time, which the crashed run counts to its last save.
-        const std::string playTime = HighSection(RowNamed(quit.rig.store, "Tess")) + "/ETime";
+        const std::string playTime = HighSection(row) + "/ETime";
         std::map<std::string, std::string> entered = afterCrash.store.durable,
                                            quitted = quit.rig.store.durable;
         EXPECT_NE(entered[playTime], "0");
