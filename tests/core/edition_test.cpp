@@ -1,5 +1,4 @@
-// What both editions take from the layer around the machine: keys, timers, the speed slider,
-// the language, and the clock they play on (against a wall clock the test moves).
+// What both editions take from the layer around the machine: keys, timers, the language, the paced clock.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -20,56 +19,56 @@ namespace {
 struct KeyRow {
     const char* name;  // as the desktop or the browser names the key
     HeldKeys held;
-    std::optional<ev::Key> machine;
+    ev::Key machine;
     WindowCommand window;
 };
 
 TEST(KeyTable, EachKeyMeansTheSameByEveryNameItGoesByWithShiftAndCapsLock) {
     const HeldKeys none, shift{true}, control{false, true}, controlShift{true, true}, alt{false, false, true};
-    const auto key = [](KeyCommand c, int n = 0) { return std::optional<ev::Key>(ev::Key{c, n}); };
+    const ev::Key nothing{KeyCommand::Coin, -1};  // no key of the machine
     const auto no = WindowCommand::None;
     const KeyRow rows[] = {
-        {"c", none, key(KeyCommand::Coin), no},
-        {"C", none, key(KeyCommand::Coin), no},  // Caps Lock on
-        {"C", shift, key(KeyCommand::Stack), no},
-        {"c", shift, key(KeyCommand::Stack), no},  // Shift with Caps Lock on
-        {" ", none, key(KeyCommand::Go), no},
-        {"Space", none, key(KeyCommand::Go), no},
-        {"Enter", none, key(KeyCommand::Go), no},
-        {"Return", none, key(KeyCommand::Go), no},
-        {"Esc", none, key(KeyCommand::Back), no},
-        {"Escape", none, key(KeyCommand::Back), no},
-        {"Backspace", none, key(KeyCommand::Back), no},
-        {"H", none, key(KeyCommand::HighScores), no},
-        {"s", none, key(KeyCommand::Statistics), no},
-        {"q", none, key(KeyCommand::Quit), no},
-        {"1", none, key(KeyCommand::Number, 1), no},
-        {"9", none, key(KeyCommand::Number, 9), no},
-        {"0", none, key(KeyCommand::Number, 10), no},
-        {"Q", control, std::nullopt, WindowCommand::Quit},
-        {"q", controlShift, std::nullopt, WindowCommand::Quit},
-        {"F1", none, std::nullopt, WindowCommand::Manual},
-        {"F11", none, std::nullopt, WindowCommand::FullScreen},
-        {"+", controlShift, std::nullopt, WindowCommand::ZoomIn},
-        {"=", control, std::nullopt, WindowCommand::ZoomIn},
-        {"-", control, std::nullopt, WindowCommand::ZoomOut},
-        {"0", control, std::nullopt, WindowCommand::ActualSize},
+        {"c", none, {KeyCommand::Coin}, no},
+        {"C", none, {KeyCommand::Coin}, no},  // Caps Lock on
+        {"C", shift, {KeyCommand::Stack}, no},
+        {"c", shift, {KeyCommand::Stack}, no},  // Shift with Caps Lock on
+        {" ", none, {KeyCommand::Go}, no},
+        {"Space", none, {KeyCommand::Go}, no},
+        {"Enter", none, {KeyCommand::Go}, no},
+        {"Return", none, {KeyCommand::Go}, no},
+        {"Esc", none, {KeyCommand::Back}, no},
+        {"Escape", none, {KeyCommand::Back}, no},
+        {"Backspace", none, {KeyCommand::Back}, no},
+        {"H", none, {KeyCommand::HighScores}, no},
+        {"s", none, {KeyCommand::Statistics}, no},
+        {"q", none, {KeyCommand::Quit}, no},
+        {"1", none, {KeyCommand::Number, 1}, no},
+        {"9", none, {KeyCommand::Number, 9}, no},
+        {"0", none, {KeyCommand::Number, 10}, no},
+        {"Q", control, nothing, WindowCommand::Quit},
+        {"q", controlShift, nothing, WindowCommand::Quit},
+        {"F1", none, nothing, WindowCommand::Manual},
+        {"F11", none, nothing, WindowCommand::FullScreen},
+        {"m", none, nothing, WindowCommand::Mute},
+        {"+", controlShift, nothing, WindowCommand::ZoomIn},
+        {"=", control, nothing, WindowCommand::ZoomIn},
+        {"-", control, nothing, WindowCommand::ZoomOut},
+        {"0", control, nothing, WindowCommand::ActualSize},
         // The window's and the browser's own keys stay theirs.
-        {"1", shift, std::nullopt, no},
-        {"!", shift, std::nullopt, no},
-        {"c", control, std::nullopt, no},
-        {"h", alt, std::nullopt, no},
-        {"Tab", none, std::nullopt, no},
-        {"F5", none, std::nullopt, no},
-        {"a", none, std::nullopt, no},
-        {"=", none, std::nullopt, no},
+        {"1", shift, nothing, no},
+        {"!", shift, nothing, no},
+        {"c", control, nothing, no},
+        {"h", alt, nothing, no},
+        {"Tab", none, nothing, no},
+        {"F5", none, nothing, no},
+        {"a", none, nothing, no},
+        {"=", none, nothing, no},
     };
     for (const KeyRow& row : rows) {
         const KeyMeaning meaning = MeaningOfKey(row.name, row.held);
-        const bool same = meaning.machine.has_value() == row.machine.has_value() &&
-                          (!row.machine || (meaning.machine->command == row.machine->command &&
-                                            meaning.machine->number == row.machine->number));
-        EXPECT_TRUE(same && meaning.window == row.window)
+        const ev::Key machine = meaning.machine.value_or(nothing);
+        EXPECT_TRUE(machine.command == row.machine.command && machine.number == row.machine.number &&
+                    meaning.window == row.window)
             << row.name << " shift " << row.held.shift << " control " << row.held.control;
     }
 }
@@ -79,10 +78,7 @@ TEST(Timers, TheManiaPeriodLasts140SecondsOfTheWindowsOwnTimer) {
     rig.StartPlaying();
     StartMania(rig.m);
     int ticks = 0;
-    while (rig.m.mania.ManiaActive == True && ticks < 1000) {
-        rig.Send(ev::Tick{TimerId::MultiCheck});
-        ++ticks;
-    }
+    for (; rig.m.mania.ManiaActive == True && ticks < 1000; ++ticks) rig.Send(ev::Tick{TimerId::MultiCheck});
     EXPECT_EQ(ticks * TimerInterval(TimerId::MultiCheck), std::chrono::seconds(140));
 }
 
@@ -99,37 +95,19 @@ TEST(Queue, WorkBetweenEventsHoldsWhatIsPostedMeanwhileUntilItEnds) {
     EXPECT_EQ(rig.m.purse.Credits, 1);
 }
 
-TEST(Configuration, TheSpeedSliderIsSlowOnTheLeftAndFastOnTheRight) {
-    // A larger stored speed is slower.
-    EXPECT_EQ(SpeedOfSlider(0), 100);
-    EXPECT_EQ(SpeedOfSlider(100), 0);
-    EXPECT_EQ(SpeedSlider(30), 70);
-}
-
 using namespace std::chrono_literals;
 using std::chrono::nanoseconds;
 
-// A front end whose wall clock moves only when it sleeps or the test says so;
-// a sleep can wake late.
+// A front end whose wall clock moves only when it sleeps (waking late if told) or the test moves it.
 class Wall : public PacingHost {
 public:
     nanoseconds Now() override { return now; }
     void Show(bool animation) override { shown.push_back({now - start, animation}); }
     void Breathe() override {}
-    void LiveUntil(nanoseconds moment) override {
-        lived.push_back(moment - start);
-        Sleep(moment);
-    }
-    void SleepUntil(nanoseconds moment) override {
-        slept.push_back(moment - start);
-        Sleep(moment);
-    }
+    void LiveUntil(nanoseconds moment) override { Sleep(lived, moment); }
+    void SleepUntil(nanoseconds moment) override { Sleep(slept, moment); }
 
-    struct Shown {
-        nanoseconds at;
-        bool animation;
-        bool operator==(const Shown&) const = default;
-    };
+    using Shown = std::pair<nanoseconds, bool>;  // when, and whether an animation frame
     const nanoseconds start = 5'000'000'000ns;
     nanoseconds now = start;
     nanoseconds late = 0ns;  // how late the next sleep wakes
@@ -137,14 +115,14 @@ public:
     std::vector<nanoseconds> lived, slept;
 
 private:
-    void Sleep(nanoseconds moment) {
+    void Sleep(std::vector<nanoseconds>& log, nanoseconds moment) {
+        log.push_back(moment - start);
         if (moment > now) now = moment;
         now += late;
         late = 0ns;
     }
 };
 
-// A paced clock on a wall clock the test moves.
 class Pacing : public ::testing::Test {
 protected:
     // Frames of the given length, each costing the machine `work` of wall time.
@@ -238,7 +216,6 @@ TEST(Language, TheChoiceIsKeptWithTheRecordsAndSpokenAtTheNextStart) {
     first.Configure([](ConfigValues& values) { values.language = 2; });
     EXPECT_EQ(first.host.languages.back(), 2) << "the window speaks it at once";
     first.Send(ev::MenuQuit{});
-    EXPECT_EQ(first.store.Value("GameCfg", "Language"), "2");
 
     Rig next;
     next.store.durable = first.store.durable;

@@ -18,12 +18,15 @@ std::vector<std::string> ListNames(const MemoryStore& store) {
     return names;
 }
 
-// The next start on what a run left behind.
-void StartAfter(Rig& next, const MemoryStore& left) {
-    next.store.durable = left.durable;
-    next.store.runRecord = left.runRecord;
-    next.Start();
-}
+// The next start on what a run left behind, its clock at the ticks given.
+struct NextRun : Rig {
+    explicit NextRun(const MemoryStore& left, std::uint32_t ticks = 1000) {
+        clock.StartAt(ticks);
+        store.durable = left.durable;
+        store.runRecord = left.runRecord;
+        Start();
+    }
+};
 
 TEST(Store, TheRunEntersAboveEqualScoresWithItsPlayTime) {
     Rig rig;
@@ -40,12 +43,10 @@ TEST(Store, TheRunEntersAboveEqualScoresWithItsPlayTime) {
     const std::map<std::string, std::string> row{
         {"Score", "130"}, {"Played", "42"}, {"Wun", "7"}, {"Stat-04", "3"}, {"ETime", "61800"}};
     for (const auto& [key, value] : row) EXPECT_EQ(rig.store.Value("High-03", key), value) << key;
-    EXPECT_EQ(rig.m.records.ScoreTable[0].ETime, 0);
     EXPECT_EQ(FormatPlayTime(25 * 3'600'000 + 59'000), "01:00:59");  // a page shows the hours of a day
 
-    Rig next;  // the next run reads what this one wrote
-    StartAfter(next, rig.store);
-    next.SetPurse(70);  // equal to row 10: enters there
+    NextRun next(rig.store);  // reads what this one wrote
+    next.SetPurse(70);        // equal to row 10: enters there
     next.Send(ev::MenuQuit{});
     names.back() = "Tess";
     EXPECT_EQ(ListNames(next.store), names);
@@ -55,17 +56,15 @@ TEST(Store, TheRunEntersAboveEqualScoresWithItsPlayTime) {
 TEST(Store, SpoiltValuesFallBackToTheirDefaults) {
     Rig rig;
     rig.store.durable = {{"GameCfg/Sound", "yes"},         {"GameCfg/Speed", "12abc"},
-                         {"High-02/Score", "40000"},       {"High-02/Played", " 5"},
+                         {"High-02/Played", " 5"},         {"GameCfg/Name", "Bartholomew the Great"},
                          {"High-02/ETime", "99999999999"}, {"High-02/Stat-03", "3.5"},
-                         {"High-05/Score", "-7"},          {"GameCfg/Name", "Bartholomew the Great"},
                          {"GameCfg/Theme", "0"},           {"High-03/Name", "ÅsaÖstergrenÄ"},
                          {"GameCfg/Volume", "101"}};
     rig.Start();
     const Machine& m = rig.m;
-    EXPECT_TRUE(m.config.SoundOn == 1 && m.config.Speed == 50 && m.records.ScoreTable[5].Score == 110 &&
-                m.config.Volume == 100);
+    EXPECT_TRUE(m.config.SoundOn == 1 && m.config.Speed == 50 && m.config.Volume == 100);
     const ScoreRecord& row = m.records.ScoreTable[2];
-    EXPECT_TRUE(row.Score == 140 && row.Played == 0 && row.ETime == 0 && row.Stat[3] == 0);
+    EXPECT_TRUE(row.Played == 0 && row.ETime == 0 && row.Stat[3] == 0);
     EXPECT_EQ(m.records.ScoreTable[0].Name, "Bartholome");
     EXPECT_EQ(m.records.ScoreTable[3].Name, "ÅsaÖstergr");
     EXPECT_EQ(m.themes.ThemeIndex, 1);
@@ -135,13 +134,9 @@ TEST_F(RecordScreens, TheDialogShowsAndStoresTheMachinesValuesAndAResetRestoresT
     EXPECT_TRUE(m.records.ScoreTable[0].Name == "NoName" && m.config.ResetHighScores == False);
     m.records.ScoreTable[3] = {"Zed", 500, {}, 1000, 9, 1};
     ConfigValues shown;
-    rig.host.configDialog = [&](ConfigValues& v) {
-        shown = v;
-        v.soundOn = 0, v.speed = 130, v.resetHighScores = true;
-        return true;
-    };
     rig.PressOn(places::DisplayWindow);
-    rig.Send(ev::MenuConfig{});
+    rig.Configure(
+        [&](ConfigValues& v) { shown = v, v.soundOn = 0, v.speed = 130, v.resetHighScores = true; });
     EXPECT_TRUE(shown.name == "NoName" && shown.soundOn == 1 && shown.speed == 50 && shown.soundAvailable);
     // A name the font draws whole has no preview; one with a letter it has not shows as the list
     // would draw it: its place empty, the next letter the yellow glyph.
@@ -162,8 +157,7 @@ TEST_F(RecordScreens, TheDialogShowsAndStoresTheMachinesValuesAndAResetRestoresT
 
 struct NameRow {
     const char* what;
-    std::string given;
-    std::string kept;
+    std::string given, kept;
 };
 
 const NameRow kNames[] = {
@@ -182,25 +176,21 @@ class Names : public ::testing::TestWithParam<NameRow> {};
 
 TEST_P(Names, AreKeptWithoutControlCharactersTypedReadFromTheFileOrFromTheRunRecord) {
     const NameRow& row = GetParam();
-    Rig typed;
-    typed.StartPlaying();
-    typed.Configure([&](ConfigValues& values) { values.name = row.given; });
-    typed.Send(ev::MenuQuit{});
-    EXPECT_EQ(typed.store.Value("GameCfg", "Name"), row.kept) << "typed";
-
-    // In the file; and in the run record, whose line cannot hold a line break, of a run that enters at
-    // line 10.
-    Rig stored;
-    stored.store.Set("GameCfg", "Name", row.given);
-    stored.store.Set(HighSection(4), "Name", row.given);
+    // In the file, and in the record (its line holds no line break) of a run that enters at line 10.
+    Rig rig;
+    rig.store.Set("GameCfg", "Name", row.given);
+    rig.store.Set(HighSection(4), "Name", row.given);
     const bool recorded = row.given.find_first_of("\r\n") == std::string::npos;
-    if (recorded) stored.store.runRecord = RunRecordText({.Name = row.given, .Score = 65});
-    stored.Start();
-    EXPECT_EQ(stored.m.records.ScoreTable[0].Name, row.kept) << "the player's name in the file";
-    EXPECT_EQ(stored.m.records.ScoreTable[4].Name, row.kept) << "a row's name in the file";
+    if (recorded) rig.store.runRecord = RunRecordText({.Name = row.given, .Score = 65});
+    rig.Start();
+    EXPECT_EQ(rig.m.records.ScoreTable[0].Name, row.kept) << "the player's name in the file";
+    EXPECT_EQ(rig.m.records.ScoreTable[4].Name, row.kept) << "a row's name in the file";
     if (recorded) {
-        EXPECT_EQ(stored.store.Value(HighSection(10), "Name"), row.kept) << "the run record";
+        EXPECT_EQ(rig.store.Value(HighSection(10), "Name"), row.kept) << "the run record";
     }
+    rig.Configure([&](ConfigValues& values) { values.name = row.given; });
+    rig.Send(ev::MenuQuit{});
+    EXPECT_EQ(rig.store.Value("GameCfg", "Name"), row.kept) << "typed";
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, Names, ::testing::ValuesIn(kNames),
@@ -242,13 +232,7 @@ struct PlayedRun {
     Rig rig;
 };
 
-// The row of the list that holds the name (11 when none does).
-int RowNamed(const MemoryStore& store, const std::string& name) {
-    const std::vector<std::string> names = ListNames(store);
-    return static_cast<int>(std::find(names.begin(), names.end(), name) - names.begin()) + 1;
-}
-
-TEST(RunRecord, FollowsTheGamesAndTheNameAndAQuitCutShortAfterItsSaveEntersTheRunOnce) {
+TEST(RunRecord, FollowsTheGamesAndTheName) {
     PlayedRun run;
     std::vector<std::string> kept;
     for (const auto& text : run.rig.store.runRecords) {
@@ -257,34 +241,32 @@ TEST(RunRecord, FollowsTheGamesAndTheNameAndAQuitCutShortAfterItsSaveEntersTheRu
     }
     // The coins, each game and the new name; the clock's ticks change nothing.
     EXPECT_EQ(kept, (std::vector<std::string>{"NoName 0", "NoName 1", "Tess 1", "Tess 2", "Tess 3"}));
-    // Killed between the save and the record's removal, with the run mid-list or on its tenth line:
-    for (const bool tenth : {false, true}) {
-        PlayedRun cut(tenth);
-        cut.rig.Send(ev::MenuQuit{});
-        EXPECT_FALSE(cut.rig.store.runRecord);
-        EXPECT_EQ(RowNamed(cut.rig.store, "Tess") == 10, tenth);
-        cut.rig.store.runRecord = cut.rig.store.runRecords.back();
-        Rig next;
-        StartAfter(next, cut.rig.store);
-        EXPECT_EQ(next.store.durable, cut.rig.store.durable) << "tenth line: " << tenth;
-        EXPECT_TRUE(next.host.messages.empty());
-        EXPECT_FALSE(next.store.runRecord);
-    }
 }
 
-// A crash or a kill: the run's record is not marked suspended.
-TEST(RunRecord, ARunCutShortEntersTheListWithTheStatisticsItsQuitWouldHaveEntered) {
-    PlayedRun quit, cut;
-    quit.rig.Send(ev::MenuQuit{});
-    Rig next;
-    StartAfter(next, cut.rig.store);
-    // The same records but for the play time, which the cut run counts to its last save.
-    const std::string playTime = HighSection(RowNamed(quit.rig.store, "Tess")) + "/ETime";
-    std::map<std::string, std::string> entered = next.store.durable, quitted = quit.rig.store.durable;
-    EXPECT_NE(entered[playTime], "0");
-    entered.erase(playTime), quitted.erase(playTime);
-    EXPECT_EQ(entered, quitted);
-    EXPECT_EQ(next.host.messages.size(), 1u);
+// Killed before its quit (a crash: the record is not marked suspended) or between the quit's save and the
+// record's removal, with the run mid-list or on its tenth line.
+TEST(RunRecord, ARunCutShortEntersTheListOnceWithWhatItsQuitWouldHaveEntered) {
+    for (const bool tenth : {false, true}) {
+        PlayedRun quit(tenth), crashed(tenth);
+        quit.rig.Send(ev::MenuQuit{});
+        const std::vector<std::string> names = ListNames(quit.rig.store);
+        const int row = static_cast<int>(std::ranges::find(names, "Tess") - names.begin()) + 1;
+        EXPECT_EQ(row == 10, tenth);
+        quit.rig.store.runRecord = quit.rig.store.runRecords.back();  // killed before the record's removal
+        NextRun afterSave(quit.rig.store);
+        EXPECT_EQ(afterSave.store.durable, quit.rig.store.durable) << "tenth line: " << tenth;
+        EXPECT_TRUE(afterSave.host.messages.empty());
+        EXPECT_FALSE(afterSave.store.runRecord);
+        NextRun afterCrash(crashed.rig.store);
+        // The same records but for the play time, which the crashed run counts to its last save.
+        const std::string playTime = HighSection(row) + "/ETime";
+        std::map<std::string, std::string> entered = afterCrash.store.durable,
+                                           quitted = quit.rig.store.durable;
+        EXPECT_NE(entered[playTime], "0");
+        entered.erase(playTime), quitted.erase(playTime);
+        EXPECT_EQ(entered, quitted) << "tenth line: " << tenth;
+        EXPECT_EQ(afterCrash.host.messages.size(), 1u);
+    }
 }
 
 // A browser tab hidden, then closed: the run is suspended.
@@ -296,21 +278,16 @@ TEST(RunRecord, APageLeftWithoutAQuitKeepsThePreferencesAndTheNextStartResumesTh
     KeepRecords(left.rig.m);
     const std::string run = RunRecordText(CurrentRun(left.rig.m), CurrentRunState(left.rig.m));
     EXPECT_EQ(left.rig.store.Value("GameCfg", "Speed") + left.rig.store.Value("GameCfg", "Name"), "30Tess");
-    Rig next;
-    next.clock.StartAt(90'000'000);  // the time away is no play time
-    StartAfter(next, left.rig.store);
+    NextRun next(left.rig.store, 90'000'000);  // the time away is no play time
     EXPECT_EQ(RunRecordText(CurrentRun(next.m), CurrentRunState(next.m)), run);
     EXPECT_EQ(CounterText(next.m.display.hdcScreen), CounterText(left.rig.m.display.hdcScreen));
     EXPECT_EQ(LitCreditLamps(next.m.display.hdcScreen), LitCreditLamps(left.rig.m.display.hdcScreen));
     EXPECT_TRUE(next.host.messages.empty());
-    std::vector<std::string> names = ListNames(next.store);
-    EXPECT_EQ(std::count(names.begin(), names.end(), "Tess"), 0);
+    EXPECT_EQ(std::ranges::count(ListNames(next.store), std::string("Tess")), 0);
     // A quit ends the resumed run into the list: the start after it begins a new one.
     next.Send(ev::MenuQuit{});
-    Rig after;
-    StartAfter(after, next.store);
-    names = ListNames(after.store);
-    EXPECT_EQ(std::count(names.begin(), names.end(), "Tess"), 1);
+    NextRun after(next.store);
+    EXPECT_EQ(std::ranges::count(ListNames(after.store), std::string("Tess")), 1);
     EXPECT_EQ(CounterText(after.m.display.hdcScreen), "--20");
 }
 
@@ -325,8 +302,7 @@ TEST(RunRecord, APageLeftDuringAGameResumesTheRunAsItStoodBeforeTheGame) {
     };
     rig.PullLever();
     rig.store.runRecord = atHide;  // the tab discarded while it was hidden
-    Rig next;
-    StartAfter(next, rig.store);
+    NextRun next(rig.store);
     EXPECT_EQ(RunRecordText(CurrentRun(next.m), CurrentRunState(next.m)), before);
     EXPECT_TRUE(next.host.messages.empty());
 }
@@ -334,12 +310,11 @@ TEST(RunRecord, APageLeftDuringAGameResumesTheRunAsItStoodBeforeTheGame) {
 // The symbols in the reel window.
 std::vector<int> Symbols(const Rig& rig) {
     std::vector<int> shown;
-    for (int reel = 0; reel < 3; ++reel)
-        for (int row = 0; row < 3; ++row) {
-            int s = 0;
-            while (s < themecells::kSymbols && !ShowsSymbol(rig.m.display.hdcScreen, reel, row, s)) ++s;
-            shown.push_back(s);
-        }
+    for (int cell = 0; cell < 9; ++cell) {  // reel by reel, top to bottom
+        int s = 0;
+        while (s < themecells::kSymbols && !ShowsSymbol(rig.m.display.hdcScreen, cell / 3, cell % 3, s)) ++s;
+        shown.push_back(s);
+    }
     return shown;
 }
 
@@ -355,8 +330,7 @@ TEST(RunRecord, APageLeftWithHoldsOnOfferComesBackWithTheReelsAndTheHoldsAsTheyW
             left.PullLever();
             ASSERT_EQ(HoldLooks(left.m), button == 1 ? "DDD" : holds);
             KeepRecords(left.m);
-            Rig next;
-            StartAfter(next, left.store);
+            NextRun next(left.store);
             EXPECT_EQ(Symbols(next), Symbols(left)) << holds;
             EXPECT_EQ(HoldLooks(next.m), HoldLooks(left.m));
             next.InsertCoins(1);
@@ -388,10 +362,9 @@ TEST(RunRecord, TheGameThatReaches1000IsKeptBeforeItsOfferPanelWipesIn) {
     rig.StartPlaying();
     rig.InsertCoins(2);
     rig.SetPurse(995);
-    rig.ScriptSteps({8, 7, 7});  // "2-2-5" pays 5: the purse reaches 1000
     std::string atLastWait;
     rig.clock.onWait = [&] { atLastWait = rig.store.runRecord.value_or(""); };
-    rig.PullLever();
+    rig.Play("2-2-5");  // pays 5: the purse reaches 1000
     ASSERT_EQ(rig.m.display.ScreenMode, Screen::Offer);
     EXPECT_EQ(ParseRunRecord(atLastWait).value_or(RunRecord{}).Score, 1000);
 }

@@ -1,10 +1,8 @@
-// The machine around the game: where presses land, the sound bank and the reel themes, the
-// player's own among them and one added in the browser.
+// The machine around the game: where presses land, the sound bank, the reel themes (the player's own too).
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "edition/keys.h"
 #include "fakes.h"
 #include "shell/keys.h"
 #include "shell/menus.h"
@@ -15,27 +13,26 @@ namespace {
 TEST(Presses, ZonesEndWhereThePlayerExpects) {
     Rig rig;
     rig.StartPlaying();
-    Machine& m = rig.m;
     rig.InsertCoins(2);
     rig.Play("3-3-7");
     // A hold's press zone reaches one pixel right of and below its button.
     const Cell hold = places::HoldButton(0);
     rig.Press(hold.right() + 2, hold.bottom() + 1);
     rig.Press(hold.right() + 1, hold.bottom() + 2);
-    EXPECT_EQ(m.reels.HoldCount, 0);
+    EXPECT_EQ(rig.m.reels.HoldCount, 0);
     rig.Press(hold.right() + 1, hold.bottom() + 1);
-    EXPECT_EQ(m.reels.HoldCount, 1);
+    EXPECT_EQ(rig.m.reels.HoldCount, 1);
     rig.Forget();
     // Outside every zone a press does nothing at all, not even a repaint.
-    m.display.hdcScreen.setPixel(0, 0, 0x123456);
+    rig.m.display.hdcScreen.setPixel(0, 0, 0x123456);
     rig.Press(places::LeverKnob.right() + 1, places::LeverKnob.y);
     rig.Press(places::ReelWindowZone.right() + 1, places::ReelWindowZone.bottom());
-    EXPECT_EQ(m.display.hdcScreen.pixel(0, 0), 0x123456u);
+    EXPECT_EQ(rig.m.display.hdcScreen.pixel(0, 0), 0x123456u);
     EXPECT_TRUE(rig.sound.calls.empty());
     // The right button on the lever or a hold repaints and starts nothing.
     rig.PressOn(places::LeverKnob, 2);
     rig.PressOn(places::HoldButton(1), 2);
-    EXPECT_NE(m.display.hdcScreen.pixel(0, 0), 0x123456u);
+    EXPECT_NE(rig.m.display.hdcScreen.pixel(0, 0), 0x123456u);
     EXPECT_TRUE(rig.sound.calls.empty() && rig.clock.waits.empty());
 }
 
@@ -67,7 +64,6 @@ TEST(SoundBank, WithTheSoundOffOrNoDeviceNothingIsHeard) {
     EXPECT_EQ(silent.sound.calls, (std::vector<std::string>{"Initialise"}));
 }
 
-// The front ends carry out M (the keys' table says which key it is) by muting at once.
 TEST(SoundBank, TheVolumeSetsTheLevelOfEverySoundAtOnceAndMMutesAndGivesItBack) {
     Rig fresh;  // a file without a volume: full
     fresh.StartPlaying();
@@ -78,8 +74,7 @@ TEST(SoundBank, TheVolumeSetsTheLevelOfEverySoundAtOnceAndMMutesAndGivesItBack) 
     EXPECT_EQ(rig.sound.level, 30);  // from the first sound on
     rig.Configure([](ConfigValues& v) { v.volume = 70; });
     EXPECT_EQ(rig.sound.level, 70);
-    EXPECT_EQ(MeaningOfKey("m", {}).window, WindowCommand::Mute);
-    MuteKey(rig.m);
+    MuteKey(rig.m);  // M, which the front ends carry out at once
     EXPECT_EQ(rig.sound.level, 0);
     MuteKey(rig.m);
     EXPECT_EQ(rig.sound.level, 70);
@@ -91,16 +86,19 @@ TEST(SoundBank, WithoutADeviceTheStoredSoundChoiceIsShownAndKept) {
     Rig rig;
     rig.sound.deviceOpens = false;
     rig.StartPlaying();
-    ConfigValues shown;
-    rig.host.configDialog = [&](ConfigValues& v) {
-        shown = v;
-        v.soundOn = 0, v.name = "Ed";  // a greyed box hands back nothing the player chose
-        return true;
-    };
-    rig.Send(ev::MenuConfig{});
+    ConfigValues shown;  // what the dialog showed; its greyed box hands back nothing the player chose
+    rig.Configure([&](ConfigValues& v) { shown = v, v.soundOn = 0, v.name = "Ed"; });
     EXPECT_TRUE(shown.soundOn == 1 && !shown.soundAvailable);
     rig.Send(ev::MenuQuit{});
     EXPECT_EQ(rig.store.Value("GameCfg", "Sound"), "1");
+}
+
+// The theme menu as the player sees it: the shown items' captions, the checked one marked '*'.
+std::string ThemeMenu(const Rig& rig) {
+    std::string menu;
+    for (const auto& [index, item] : rig.host.themeItems)
+        if (item.visible) menu += (item.checked ? "*" : "") + item.caption + " ";
+    return menu;
 }
 
 TEST(Themes, TheMenuListsTheThemesInNameOrderAndSwitchesThem) {
@@ -110,15 +108,10 @@ TEST(Themes, TheMenuListsTheThemesInNameOrderAndSwitchesThem) {
     rig.images.files[rig.GfxFile("A&B.Thm")] = ThemePicture(4);
     std::ofstream(rig.folder / "Gfx" / "A&B.Thm") << "x";
     rig.StartPlaying();
-    const char* captions[] = {"", "&A&&B", "&cards", "&Fruit", "&Gems"};
-    for (int i = 1; i <= 10; ++i) {
-        EXPECT_EQ(rig.host.themeItems[i].visible, i <= 4) << i;
-        EXPECT_TRUE(i > 4 || rig.host.themeItems[i].caption == captions[i]) << i;
-    }
-    EXPECT_TRUE(rig.host.themeItems[1].checked);
+    EXPECT_EQ(ThemeMenu(rig), "*&A&&B &cards &Fruit &Gems ");
     rig.Send(ev::MenuTheme{3});  // Fruit.THM, the third theme picture
     EXPECT_EQ(rig.images.loads.back(), rig.GfxFile("Fruit.THM"));
-    EXPECT_TRUE(rig.host.themeItems[3].checked && !rig.host.themeItems[1].checked);
+    EXPECT_EQ(ThemeMenu(rig), "&A&&B &cards *&Fruit &Gems ");
     EXPECT_TRUE(ShowsSymbol(rig.m.display.hdcScreen, 1, 2, 11, 3));
     const auto loads = rig.images.loads.size();
     rig.Send(ev::MenuTheme{3});  // already checked: nothing at all
@@ -126,7 +119,7 @@ TEST(Themes, TheMenuListsTheThemesInNameOrderAndSwitchesThem) {
     rig.images.files.erase(rig.GfxFile("Gems.Thm"));  // spoilt since start-up
     rig.Send(ev::MenuTheme{4});
     EXPECT_EQ(rig.host.errors.size(), 1u);
-    EXPECT_TRUE(rig.host.themeItems[3].checked);
+    EXPECT_EQ(ThemeMenu(rig), "&A&&B &cards *&Fruit &Gems ");
     EXPECT_TRUE(ShowsSymbol(rig.m.display.hdcScreen, 1, 2, 11, 3));
     rig.Send(ev::MenuQuit{});
     EXPECT_EQ(rig.store.Value("GameCfg", "Theme"), "3");
@@ -144,7 +137,7 @@ TEST(Themes, ThemesThatCannotBeLoadedAreSaidAndPassedOverAndTheGameStartsOnTheFi
     for (const char* spoilt : {"Fruit.Thm", "Vegas.Thm"})
         EXPECT_NE(rig.host.messages[0].find(rig.GfxFile(spoilt) + "\" cannot be loaded"), std::string::npos);
     EXPECT_TRUE(ShowsSymbol(rig.m.display.hdcScreen, 0, 1, rig.m.Strip[18][0], 2));
-    EXPECT_TRUE(rig.host.themeItems[2].checked && !rig.host.themeItems[3].checked);
+    EXPECT_EQ(ThemeMenu(rig), "&Fruit *&Gems &Vegas ");
     rig.Send(ev::MenuQuit{});
     EXPECT_EQ(rig.store.Value("GameCfg", "Theme"), "2");
 }
@@ -153,9 +146,7 @@ TEST(UserThemes, ShowBesideTheShippedOnesAndOneNamedLikeAShippedOneTakesItsPlace
     Rig rig({"Fruit.Thm", "Gems.Thm"});
     OwnThemes(rig, {{"fruit.thm", 7}, {"Cards.Thm", 8}});
     rig.Start();
-    EXPECT_EQ(
-        rig.host.themeItems[1].caption + rig.host.themeItems[2].caption + rig.host.themeItems[3].caption,
-        "&Cards&fruit&Gems");
+    EXPECT_EQ(ThemeMenu(rig), "*&Cards &fruit &Gems ");
     EXPECT_TRUE(ShowsSymbol(rig.m.display.hdcCompose, 0, 1, rig.m.Strip[18][0], 8));
     rig.Send(ev::MenuTheme{2});
     EXPECT_TRUE(ShowsSymbol(rig.m.display.hdcScreen, 0, 1, rig.m.Strip[18][0], 7));
