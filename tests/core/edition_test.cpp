@@ -217,9 +217,7 @@ TEST(Language, TheChoiceIsKeptWithTheRecordsAndSpokenAtTheNextStart) {
     EXPECT_EQ(first.host.languages.back(), 2) << "the window speaks it at once";
     first.Send(ev::MenuQuit{});
 
-    Rig next;
-    next.store.durable = first.store.durable;
-    next.Start();
+    NextRun next(first.store);
     ConfigValues shown;
     next.host.configDialog = [&shown](ConfigValues& values) { return shown = values, false; };
     next.Send(ev::MenuConfig{});

@@ -307,6 +307,16 @@ public:
     Machine& m;
 };
 
+// The next start on what a run left behind, its clock at the ticks given.
+struct NextRun : Rig {
+    explicit NextRun(const MemoryStore& left, std::uint32_t ticks = 1000) {
+        clock.StartAt(ticks);
+        store.durable = left.durable;
+        store.runRecord = left.runRecord;
+        Start();
+    }
+};
+
 // Named items in memory; every write fails with the fault while one is set.
 class MemoryBytes : public StoreBytes {
 public:

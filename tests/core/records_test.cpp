@@ -24,16 +24,6 @@ long Entries(const MemoryStore& store, const std::string& name) {
     return std::count(names.begin(), names.end(), name);
 }
 
-// The next start on what a run left behind, its clock at the ticks given.
-struct NextRun : Rig {
-    explicit NextRun(const MemoryStore& left, std::uint32_t ticks = 1000) {
-        clock.StartAt(ticks);
-        store.durable = left.durable;
-        store.runRecord = left.runRecord;
-        Start();
-    }
-};
-
 TEST(Store, TheRunEntersAboveEqualScoresWithItsPlayTime) {
     Rig rig;
     rig.clock.StartAt(0xFFFFFFFFu - 2000);  // the tick count wraps during the run
